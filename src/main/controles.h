@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QAbstractButton;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QTabWidget;
+class QTableView;
+class QToolButton;
+class QWidget;
+
+// The main window's controls that its routines read and set, by their names.
+struct Controles
+{
+    QTabWidget* SSTab1 = nullptr;
+
+    // Outside the tabs: the update, its status, the news and the icon row.
+    QToolButton* Picture2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QLabel* Label58 = nullptr;
+    QLabel* Label19 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QList<QToolButton*> Image1; // 0–4
+
+    // "General"
+    QList<QLabel*> Label9; // 0–6, the status block
+    QList<QPushButton*> Command1; // 0 simple, 1 multiple
+    QScrollBar* HScroll1 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QTableView* ListView2 = nullptr;
+    QTableView* Listview4 = nullptr;
+
+    // "Gestor de peñas"
+    QTableView* ListView1 = nullptr;
+    QPushButton* Command2 = nullptr; // Imprimir
+    QPushButton* Command3 = nullptr; // Eliminar peña
+    QPushButton* Command4 = nullptr; // Crear peña nueva
+
+    // "Estadísticas"
+    QTableView* ListView3 = nullptr;
+    QScrollBar* HScroll2 = nullptr;
+    QPushButton* Command5 = nullptr; // Borrar todos los sorteos
+    QPushButton* Command8 = nullptr; // Añadir todos los sorteos
+};
+
+// Builds the main window's body (transfer area, icon row and the four tabs)
+// into `cuerpo` and returns its controls.
+Controles construyeControles(QWidget* cuerpo);

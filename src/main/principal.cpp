@@ -1,0 +1,263 @@
+#include "main/principal.h"
+
+#include "main/twips.h"
+#include "platform/dialogos.h"
+#include "platform/escritorio.h"
+#include "platform/plataforma.h"
+#include "platform/reloj.h"
+#include "platform/sitios.h"
+#include "shell/acercade.h"
+#include "shell/version.h"
+#include "store/cargasorteos.h"
+#include "store/estado.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "store/numsini.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+const QString bienvenida = QStringLiteral(
+    "Bienvenido a Bolvera. Vaya a la pestaña 'Gestor de Peñas' y cree una. La peña creada "
+    "empezará a almacenar resultados a partir de hoy. Si quieres ver los resultados de la peña "
+    "en sorteos anteriores, marque la casilla 'Histórico' de la pestaña 'General'.");
+
+QTimer* temporizador(QObject* padre, const QString& nombre, int intervalo)
+{
+    auto* t = new QTimer(padre);
+    t->setObjectName(nombre);
+    t->setInterval(intervalo);
+    return t;
+}
+
+} // namespace
+
+Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
+    : QMainWindow(padre), m_estado(estado), m_plataforma(plataforma)
+{
+    setObjectName(QStringLiteral("Principal"));
+    setWindowTitle(QStringLiteral("Bolvera - Comprueba tus Euromillones por internet. ") +
+                   versionPrograma);
+    auto* cuerpo = new QWidget;
+    m_c = construyeControles(cuerpo);
+    setCentralWidget(cuerpo);
+    resize(980, 720);
+
+    m_timer1 = temporizador(this, QStringLiteral("Timer1"), 1000);
+    m_timer2 = temporizador(this, QStringLiteral("Timer2"), 500);
+    m_timer3 = temporizador(this, QStringLiteral("Timer3"), 800);
+    m_timer2->start();
+
+    construyeMenus();
+    conecta();
+    Form_Load();
+}
+
+void Principal::construyeMenus()
+{
+    auto accion = [this](QMenu* menu, const QString& nombre, const QString& texto) {
+        QAction* a = menu->addAction(texto);
+        a->setObjectName(nombre);
+        return a;
+    };
+
+    QMenu* general = menuBar()->addMenu(QStringLiteral("General"));
+    accion(general, QStringLiteral("Baja"), QStringLiteral("Bajar Sorteos nuevos"));
+    accion(general, QStringLiteral("crear"), QStringLiteral("Crear peña nueva"));
+    accion(general, QStringLiteral("borrar"),
+           QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"));
+    general->addSeparator();
+    QMenu* sencillas = general->addMenu(QStringLiteral("Sencillas"));
+    accion(sencillas, QStringLiteral("sencillas"), QStringLiteral("Todos los resultados"));
+    accion(sencillas, QStringLiteral("verpremio"), QStringLiteral("Sólo si hay premio"));
+    accion(sencillas, QStringLiteral("verhisto"),
+           QStringLiteral("Histórico (resultados sorteos anteriores a la fecha de creación de "
+                          "las peñas)"));
+    accion(sencillas, QStringLiteral("verprehi"), QStringLiteral("Sólo si hay premios + histórico"));
+    QMenu* multiples = general->addMenu(QStringLiteral("Múltiples"));
+    accion(multiples, QStringLiteral("Multiples"), QStringLiteral("Todos los resultados"));
+    accion(multiples, QStringLiteral("verpremiom"), QStringLiteral("Sólo si hay premio"));
+    accion(multiples, QStringLiteral("verhistom"),
+           QStringLiteral("Histórico (resultados sorteos anteriores a la fecha de creacón de "
+                          "las peñas)"));
+    accion(multiples, QStringLiteral("verpreim"), QStringLiteral("Sólo si hay premios + histórico"));
+    general->addSeparator();
+    connect(accion(general, QStringLiteral("salir"), QStringLiteral("Salir")),
+            &QAction::triggered, this, &QWidget::close);
+
+    QMenu* ver = menuBar()->addMenu(QStringLiteral("Ver"));
+    const QStringList pestanas = {QStringLiteral("Pestaña General"),
+                                  QStringLiteral("Pestaña Último sorteo"),
+                                  QStringLiteral("Pestaña Gestor de peñas"),
+                                  QStringLiteral("Pestaña Estadísticas")};
+    const QStringList nombres = {QStringLiteral("general"), QStringLiteral("ultimo"),
+                                 QStringLiteral("gestor"), QStringLiteral("estadisticas")};
+    for (int i = 0; i < 4; ++i)
+        connect(accion(ver, nombres[i], pestanas[i]), &QAction::triggered, this,
+                [this, i] { m_c.SSTab1->setCurrentIndex(i); });
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    accion(ayuda, QStringLiteral("Leer"), QStringLiteral("Leer mensaje del Jefe"));
+    connect(accion(ayuda, QStringLiteral("web"), QStringLiteral("Web del programa")),
+            &QAction::triggered, this,
+            [this] { m_plataforma.escritorio.abre(QUrl(sitios::web())); });
+    connect(accion(ayuda, QStringLiteral("acerca"), QStringLiteral("Acerca de...")),
+            &QAction::triggered, this, &Principal::muestraAcercade);
+
+    // The update, peña creation, maintenance, result filters and news are
+    // enabled as each of them is built; until then they offer nothing.
+    for (const char* nombre : {"Baja", "crear", "borrar", "sencillas", "verpremio", "verhisto",
+                               "verprehi", "Multiples", "verpremiom", "verhistom", "verpreim",
+                               "Leer"})
+        findChild<QAction*>(QString::fromLatin1(nombre))->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_c.Picture2, m_c.Command6, m_c.Command2, m_c.Command3, m_c.Command4, m_c.Command5,
+             m_c.Command8})
+        w->setEnabled(false);
+    for (QToolButton* icono : m_c.Image1)
+        icono->setEnabled(false);
+}
+
+void Principal::conecta()
+{
+    connect(m_c.HScroll1, &QScrollBar::valueChanged, this, &Principal::HScroll1_Change);
+    connect(m_timer2, &QTimer::timeout, this, &Principal::Timer2_Timer);
+}
+
+void Principal::Form_Load()
+{
+    if (const QScreen* pantalla = screen())
+        move(pantalla->availableGeometry().topLeft() + QPoint(px(25), px(50)));
+
+    // A leftover of an interrupted peña deletion.
+    QFile::remove(m_estado.fichero(ficheros::apuestasTmp));
+    // The data files exist from the first start on; failures leave views empty.
+    for (const QString& nombre : {ficheros::apuestas, ficheros::numeros, ficheros::www, ficheros::www2})
+        ficheroregistros::asegura(m_estado.fichero(nombre));
+    numsini::prepara(m_estado.fichero(ficheros::numsIni));
+
+    cargasorteos();
+    refresca();
+}
+
+void Principal::cargasorteos()
+{
+    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
+    const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+    const EstadoSorteos e = ::cargasorteos(sorteos, penas, m_plataforma.reloj.hoy());
+
+    m_sorteosjugados = e.sorteosjugados;
+    m_estado.proxsorteo = e.proxsorteo;
+    m_sorteo = e.sorteo;
+
+    m_c.Label9[3]->setText(e.ultima);
+    m_c.Check1->setEnabled(e.hayDatos);
+    m_c.Check2->setEnabled(e.hayDatos);
+
+    const int numSorteos = e.proxsorteo - 1;
+    m_c.HScroll1->setEnabled(numSorteos > 0);
+    if (numSorteos > 0)
+        m_c.HScroll1->setMaximum(numSorteos);
+
+    m_c.Label9[5]->setText(e.proximo);
+
+    if (e.aviso.isEmpty()) {
+        m_timer2->stop();
+        m_c.Label9[6]->hide();
+    } else {
+        m_c.Label9[6]->setText(e.aviso);
+        m_timer2->start();
+    }
+
+    m_estado.proxpena = e.proxpena;
+    m_c.Label9[2]->setText(QString::number(e.penas));
+}
+
+void Principal::refresca()
+{
+    // The check of the newest draws and the draw list hang here.
+}
+
+void Principal::HScroll1_Change(int valor)
+{
+    m_c.Text3->setText(QString::number(valor));
+    if (m_c.ProgressBar1->value() != 3)
+        refresca();
+}
+
+void Principal::Timer2_Timer() { m_c.Label9[6]->setHidden(!m_c.Label9[6]->isHidden()); }
+
+void Principal::changeEvent(QEvent* evento)
+{
+    QMainWindow::changeEvent(evento);
+    // Queued, so that a message box shown by it does not open inside the
+    // activation itself.
+    if (evento->type() == QEvent::ActivationChange && isActiveWindow() && !m_activacionPendiente) {
+        m_activacionPendiente = true;
+        QMetaObject::invokeMethod(this, [this] {
+            m_activacionPendiente = false;
+            Form_Activate();
+        }, Qt::QueuedConnection);
+    }
+}
+
+void Principal::Form_Activate()
+{
+    ++m_focos;
+    if (m_focos == 1 &&
+        ficheroregistros::leeEnteros(m_estado.fichero(ficheros::apuestas), RegPena::tamano).isEmpty())
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion,
+                                      QStringLiteral("Fichero de peñas vacío"), bienvenida);
+
+    if (m_estado.penanueva == 1) {
+        if (m_c.HScroll1->value() != 1) {
+            m_c.HScroll1->setValue(1);
+            m_c.HScroll2->setValue(1);
+        }
+        m_estado.penanueva = 0;
+        cargasorteos();
+    }
+    descargaSecundarias();
+}
+
+void Principal::descargaSecundarias()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const QString nombre = w->objectName();
+        if (nombre == u"Crea" || nombre == u"Creamenu" || nombre == u"Imprimir" ||
+            nombre == u"Acercade") {
+            w->close();
+            w->deleteLater();
+        }
+    }
+}
+
+void Principal::muestraAcercade()
+{
+    auto* ventana = new Acercade(m_plataforma.escritorio);
+    ventana->setAttribute(Qt::WA_DeleteOnClose);
+    ventana->show();
+    ventana->activateWindow();
+}
+
+void Principal::closeEvent(QCloseEvent* evento)
+{
+    // Every change is already on disk: closing ends the program at once.
+    evento->accept();
+    QApplication::quit();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+// The modal boxes and common dialogs, so that tests can answer them.
+class Dialogos
+{
+public:
+    enum class Icono { Informacion, Exclamacion, Critico };
+
+    virtual ~Dialogos() = default;
+    virtual void mensaje(Icono icono, const QString& titulo, const QString& texto) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool pregunta(const QString& titulo, const QString& texto) = 0;
+    // The chosen file, or an empty text when the user cancels.
+    virtual QString abreFichero(const QString& carpeta, const QString& titulo,
+                                const QString& filtro) = 0;
+    // Lets the user choose and set up `impresora`; false when cancelled.
+    virtual bool eligeImpresora(QPrinter& impresora) = 0;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// The desktop around the program: the browser and mail program, the system.
+class Escritorio
+{
+public:
+    virtual ~Escritorio() = default;
+    // Opens a web or mailto address in the user's program; false on failure.
+    virtual bool abre(const QUrl& direccion) = 0;
+    // The running system's name, as the About window shows it.
+    virtual QString nombreSistema() const = 0;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+class Dialogos;
+class Escritorio;
+class Reloj;
+
+// Everything the windows ask of the world outside the process.
+struct Plataforma
+{
+    Reloj& reloj;
+    Dialogos& dialogos;
+    Escritorio& escritorio;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/escritorio.h"
+
+// The user's desktop through Qt.
+class EscritorioQt final : public Escritorio
+{
+public:
+    bool abre(const QUrl& direccion) override;
+    QString nombreSistema() const override;
+};

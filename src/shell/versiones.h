@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The name of a Windows version given as "platform.major.minor"; any other
+// text is its own name.
+QString VersionToName(const QString& version);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "store/regpena.h"
+
+#include <QString>
+
+// Program-wide state shared by the windows; owned by main().
+struct Estado
+{
+    QString ruta;        // data directory, with a trailing separator
+    RegPena pena;        // the current peña
+    int proxpena = 0;    // number of peñas + 1; 0 when there is none
+    int proxsorteo = 1;  // number of draws + 1
+    int penanueva = 0;   // 1 after a peña was saved, until the main window rechecks
+    int modoApuesta = 0; // bet shape chosen in the bet type menu
+
+    QString fichero(const QString& nombre) const { return ruta + nombre; }
+};

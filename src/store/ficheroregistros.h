@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// A file of fixed-size records numbered from 1, with no header. Only whole
+// records count: a trailing partial record is not a record.
+namespace ficheroregistros {
+
+// The whole records of the file, in order; none for a missing or unreadable file.
+template <typename Registro>
+std::vector<Registro> leeTodos(const QString& ruta);
+
+// The raw bytes of the whole records (a trailing partial record cut off);
+// empty for a missing or unreadable file.
+QByteArray leeEnteros(const QString& ruta, qsizetype tamano);
+
+// Writes `bytes` as record k (from 1), creating the file when missing.
+// Returns an error number (errores.h), 0 on success.
+int escribe(const QString& ruta, qsizetype tamano, int k, const QByteArray& bytes);
+
+// Creates an empty file when it is missing; an existing file is left alone.
+int asegura(const QString& ruta);
+
+template <typename Registro>
+std::vector<Registro> leeTodos(const QString& ruta)
+{
+    const QByteArray bytes = leeEnteros(ruta, Registro::tamano);
+    std::vector<Registro> registros;
+    registros.reserve(static_cast<std::size_t>(bytes.size() / Registro::tamano));
+    for (qsizetype off = 0; off < bytes.size(); off += Registro::tamano)
+        registros.push_back(Registro::desdeBytes(QByteArrayView(bytes).sliced(off, Registro::tamano)));
+    return registros;
+}
+
+} // namespace ficheroregistros

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The files of the data directory and the directory itself (`ruta`).
+namespace ficheros {
+
+inline const QString numeros = QStringLiteral("numeros.dat");
+inline const QString apuestas = QStringLiteral("apuestas.dat");
+inline const QString apuestasTmp = QStringLiteral("apuestas.tmp");
+inline const QString numsIni = QStringLiteral("nums.ini");
+inline const QString www = QStringLiteral("www.txt");
+inline const QString www2 = QStringLiteral("www2.txt");
+
+// The data directory with one trailing separator (a root keeps its own).
+QString calculaRuta(const QString& directorio);
+
+} // namespace ficheros

@@ -1,0 +1,40 @@
+#include "store/numsini.h"
+
+#include "store/binario.h"
+#include "store/errores.h"
+#include "store/ficheroregistros.h"
+
+namespace numsini {
+namespace {
+
+constexpr int offX = 4;
+constexpr int offY = 8;
+
+} // namespace
+
+int prepara(const QString& ruta)
+{
+    if (!ficheroregistros::leeEnteros(ruta, tamano).isEmpty())
+        return errores::ninguno;
+    return ficheroregistros::escribe(ruta, tamano, 1, QByteArray(tamano, '\0'));
+}
+
+Calibracion lee(const QString& ruta)
+{
+    const QByteArray bytes = ficheroregistros::leeEnteros(ruta, tamano);
+    if (bytes.isEmpty())
+        return {};
+    return {binario::leeSimple(bytes.constData() + offX), binario::leeSimple(bytes.constData() + offY)};
+}
+
+int escribe(const QString& ruta, Calibracion calibracion)
+{
+    QByteArray bytes = ficheroregistros::leeEnteros(ruta, tamano).left(tamano);
+    if (bytes.isEmpty())
+        bytes = QByteArray(tamano, '\0');
+    binario::escribeSimple(bytes.data() + offX, calibracion.x);
+    binario::escribeSimple(bytes.data() + offY, calibracion.y);
+    return ficheroregistros::escribe(ruta, tamano, 1, bytes);
+}
+
+} // namespace numsini

@@ -1,0 +1,20 @@
+#include "store/reescritura.h"
+
+#include "store/errores.h"
+
+#include <QSaveFile>
+
+int reescribe(const QString& ruta, const QByteArray& contenido)
+{
+    QSaveFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly))
+        return errores::de(f, true);
+    if (f.write(contenido) != contenido.size()) {
+        const int error = errores::de(f, true);
+        f.cancelWriting();
+        return error;
+    }
+    if (!f.commit())
+        return errores::de(f, true);
+    return errores::ninguno;
+}

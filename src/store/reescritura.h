@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Replaces the whole content of a file: the new content is written completely
+// to a temporary file beside it, flushed to disk, then renamed over the old
+// one. A crash at any moment leaves either the old or the new file.
+// Returns an error number (errores.h), 0 on success.
+int reescribe(const QString& ruta, const QByteArray& contenido);

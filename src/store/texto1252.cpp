@@ -1,0 +1,47 @@
+#include "store/texto1252.h"
+
+#include <array>
+
+namespace texto1252 {
+namespace {
+
+// 0x80–0x9F; the undefined bytes keep their own code point.
+constexpr std::array<char16_t, 32> tabla80 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char byteDe(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return static_cast<char>(u);
+    for (std::size_t i = 0; i < tabla80.size(); ++i)
+        if (tabla80[i] == u)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+} // namespace
+
+QString decodifica(QByteArrayView bytes)
+{
+    QString texto(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        texto[i] = (b >= 0x80 && b < 0xA0) ? QChar(tabla80[b - 0x80]) : QChar(b);
+    }
+    return texto;
+}
+
+QByteArray codifica(const QString& texto, qsizetype ancho)
+{
+    QByteArray bytes(ancho, ' ');
+    const qsizetype n = std::min(ancho, texto.size());
+    for (qsizetype i = 0; i < n; ++i)
+        bytes[i] = byteDe(texto[i]);
+    return bytes;
+}
+
+} // namespace texto1252

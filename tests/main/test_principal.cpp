@@ -1,0 +1,274 @@
+#include "main/principal.h"
+#include "platform/plataforma.h"
+#include "store/estado.h"
+#include "store/ficheros.h"
+#include "store/penas.h"
+#include "support/datos.h"
+#include "support/falsos.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString bienvenida = QStringLiteral(
+    "Bienvenido a Bolvera. Vaya a la pestaña 'Gestor de Peñas' y cree una. La peña creada "
+    "empezará a almacenar resultados a partir de hoy. Si quieres ver los resultados de la peña "
+    "en sorteos anteriores, marque la casilla 'Histórico' de la pestaña 'General'.");
+
+class VentanaPrincipal : public ::testing::Test
+{
+protected:
+    VentanaPrincipal() { m_estado.ruta = ficheros::calculaRuta(m_dir.path()); }
+
+    QString ruta(const QString& nombre) const { return m_dir.filePath(nombre); }
+
+    Principal& abre()
+    {
+        m_ventana = std::make_unique<Principal>(m_estado, m_plataforma);
+        return *m_ventana;
+    }
+
+    template <typename T>
+    T* control(const QString& nombre)
+    {
+        T* c = m_ventana->findChild<T*>(nombre);
+        EXPECT_NE(c, nullptr) << qPrintable(nombre);
+        return c;
+    }
+    QString texto(const QString& etiqueta) { return control<QLabel>(etiqueta)->text(); }
+
+    QTemporaryDir m_dir;
+    Estado m_estado;
+    RelojFijo m_reloj{QDate(2026, 12, 8)};
+    DialogosGrabados m_dialogos;
+    EscritorioGrabado m_escritorio;
+    Plataforma m_plataforma{m_reloj, m_dialogos, m_escritorio};
+    std::unique_ptr<Principal> m_ventana;
+};
+
+TEST_F(VentanaPrincipal, firstStartCreatesTheFilesAndShowsAnEmptyHistory)
+{
+    abre();
+    for (const char* nombre : {"apuestas.dat", "numeros.dat", "www.txt", "www2.txt"}) {
+        EXPECT_TRUE(QFileInfo::exists(ruta(nombre))) << nombre;
+        EXPECT_EQ(QFileInfo(ruta(nombre)).size(), 0) << nombre;
+    }
+    EXPECT_EQ(datos::leeBytes(ruta("nums.ini")), QByteArray(14, '\0'));
+
+    EXPECT_EQ(texto("Label9_2"), QStringLiteral("0"));
+    EXPECT_EQ(texto("Label9_3"), QStringLiteral("Fichero de datos vacío."));
+    EXPECT_EQ(texto("Label9_5"), QStringLiteral("Martes, 8 de diciembre del 2026"));
+    EXPECT_EQ(texto("Label9_6"), QStringLiteral("No se ha actualizado nunca"));
+    EXPECT_TRUE(control<QTimer>("Timer2")->isActive());
+    EXPECT_FALSE(control<QScrollBar>("HScroll1")->isEnabled());
+    EXPECT_FALSE(control<QCheckBox>("Check1")->isEnabled());
+    EXPECT_FALSE(control<QCheckBox>("Check2")->isEnabled());
+    EXPECT_EQ(m_estado.proxsorteo, 1);
+    EXPECT_EQ(m_estado.proxpena, 0);
+}
+
+TEST_F(VentanaPrincipal, startUpWithHistoryAndPenasFillsTheStatusBlock)
+{
+    const auto sorteos = datos::sorteosSeguidos(12, QDate(2026, 12, 4));
+    datos::escribeSorteos(ruta("numeros.dat"), sorteos);
+    datos::escribePenas(ruta("apuestas.dat"),
+                        {datos::pena("UNO", "Todos", {2020, 1, 1}), datos::pena("DOS", "Martes", {2026, 1, 1})});
+    datos::escribeBytes(ruta("apuestas.tmp"), QByteArray(100, 'x'));
+
+    Principal& v = abre();
+    EXPECT_FALSE(QFileInfo::exists(ruta("apuestas.tmp")));
+    EXPECT_EQ(texto("Label9_2"), QStringLiteral("2"));
+    EXPECT_EQ(texto("Label9_3"), QStringLiteral("Viernes, 4 de diciembre del 2026"));
+    EXPECT_EQ(texto("Label9_5"), QStringLiteral("Martes, 8 de diciembre del 2026"));
+    EXPECT_TRUE(control<QLabel>("Label9_6")->isHidden());
+    EXPECT_FALSE(control<QTimer>("Timer2")->isActive());
+    auto* scroll = control<QScrollBar>("HScroll1");
+    EXPECT_TRUE(scroll->isEnabled());
+    EXPECT_EQ(scroll->minimum(), 1);
+    EXPECT_EQ(scroll->maximum(), 12);
+    EXPECT_TRUE(control<QCheckBox>("Check1")->isEnabled());
+    EXPECT_EQ(v.sorteo(), sorteos.back());
+    EXPECT_EQ(v.sorteosjugados(), 12);
+    EXPECT_EQ(m_estado.proxsorteo, 13);
+    EXPECT_EQ(m_estado.proxpena, 3);
+}
+
+TEST_F(VentanaPrincipal, anOldHistoryBlinksItsWarning)
+{
+    datos::escribeSorteos(ruta("numeros.dat"), datos::sorteosSeguidos(3, QDate(2026, 11, 20)));
+    abre();
+    EXPECT_EQ(texto("Label9_6"), QStringLiteral("Falta 1 semana por actualizar"));
+    auto* timer = control<QTimer>("Timer2");
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 500);
+    auto* aviso = control<QLabel>("Label9_6");
+    const bool antes = aviso->isHidden();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return aviso->isHidden() != antes; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return aviso->isHidden() == antes; }, 2000));
+}
+
+TEST_F(VentanaPrincipal, startUpSurvivesFilesItCannotOpen)
+{
+    // Directories in place of the files: nothing can open them, even as root.
+    for (const char* nombre : {"apuestas.dat", "numeros.dat", "nums.ini", "www.txt"})
+        ASSERT_TRUE(QDir(m_dir.path()).mkdir(QString::fromLatin1(nombre)));
+    abre();
+    EXPECT_EQ(texto("Label9_3"), QStringLiteral("Fichero de datos vacío."));
+    EXPECT_EQ(texto("Label9_2"), QStringLiteral("0"));
+    EXPECT_TRUE(QFileInfo::exists(ruta("www2.txt")));
+}
+
+TEST_F(VentanaPrincipal, aDataDirectoryThatIsGoneStillOpens)
+{
+    m_estado.ruta = ficheros::calculaRuta(m_dir.filePath("borrado"));
+    abre();
+    EXPECT_EQ(texto("Label9_3"), QStringLiteral("Fichero de datos vacío."));
+}
+
+TEST_F(VentanaPrincipal, welcomeBoxShowsOnceOnAnEmptyPenaFile)
+{
+    Principal& v = abre();
+    v.Form_Activate();
+    v.Form_Activate();
+    ASSERT_EQ(m_dialogos.cajas.size(), 1);
+    EXPECT_EQ(m_dialogos.cajas[0].icono, Dialogos::Icono::Informacion);
+    EXPECT_EQ(m_dialogos.cajas[0].titulo, QStringLiteral("Fichero de peñas vacío"));
+    EXPECT_EQ(m_dialogos.cajas[0].texto, bienvenida);
+    EXPECT_EQ(v.focos(), 2);
+}
+
+TEST_F(VentanaPrincipal, noWelcomeWhenPenasExist)
+{
+    datos::escribePenas(ruta("apuestas.dat"), {datos::pena("UNO", "Todos", {2020, 1, 1})});
+    abre().Form_Activate();
+    EXPECT_TRUE(m_dialogos.cajas.isEmpty());
+}
+
+TEST_F(VentanaPrincipal, activationAfterANewPenaReloadsTheStatus)
+{
+    datos::escribeSorteos(ruta("numeros.dat"), datos::sorteosSeguidos(6, QDate(2026, 12, 4)));
+    Principal& v = abre();
+    v.Form_Activate();
+    auto* scroll = control<QScrollBar>("HScroll1");
+    scroll->setValue(4);
+    EXPECT_EQ(control<QLineEdit>("Text3")->text(), QStringLiteral("4"));
+
+    ASSERT_EQ(anadePena(m_estado, datos::pena("NUEVA", "Todos", {}), m_reloj.hoy()), 0);
+    ASSERT_EQ(m_estado.penanueva, 1);
+    v.Form_Activate();
+    EXPECT_EQ(m_estado.penanueva, 0);
+    EXPECT_EQ(texto("Label9_2"), QStringLiteral("1"));
+    EXPECT_EQ(scroll->value(), 1);
+    EXPECT_EQ(control<QLineEdit>("Text3")->text(), QStringLiteral("1"));
+}
+
+TEST_F(VentanaPrincipal, menusHoldEveryItem)
+{
+    abre();
+    const std::pair<const char*, const char*> items[] = {
+        {"Baja", "Bajar Sorteos nuevos"},
+        {"crear", "Crear peña nueva"},
+        {"borrar", "Borrar sorteos almacenados/Reset aciertos peñas"},
+        {"sencillas", "Todos los resultados"},
+        {"verpremio", "Sólo si hay premio"},
+        {"verhisto", "Histórico (resultados sorteos anteriores a la fecha de creación de las peñas)"},
+        {"verprehi", "Sólo si hay premios + histórico"},
+        {"Multiples", "Todos los resultados"},
+        {"verpremiom", "Sólo si hay premio"},
+        {"verhistom", "Histórico (resultados sorteos anteriores a la fecha de creacón de las peñas)"},
+        {"verpreim", "Sólo si hay premios + histórico"},
+        {"salir", "Salir"},
+        {"general", "Pestaña General"},
+        {"ultimo", "Pestaña Último sorteo"},
+        {"gestor", "Pestaña Gestor de peñas"},
+        {"estadisticas", "Pestaña Estadísticas"},
+        {"Leer", "Leer mensaje del Jefe"},
+        {"web", "Web del programa"},
+        {"acerca", "Acerca de..."},
+    };
+    for (const auto& [nombre, texto] : items) {
+        auto* a = control<QAction>(QString::fromLatin1(nombre));
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(), QString::fromUtf8(texto)) << nombre;
+    }
+}
+
+TEST_F(VentanaPrincipal, tabsAndTheirMenuItems)
+{
+    abre();
+    auto* tabs = control<QTabWidget>("SSTab1");
+    const char* titulos[] = {"General", "Sorteos", "Gestor de peñas", "Estadísticas"};
+    const char* items[] = {"general", "ultimo", "gestor", "estadisticas"};
+    ASSERT_EQ(tabs->count(), 4);
+    for (int i : {3, 1, 2, 0}) {
+        EXPECT_EQ(tabs->tabText(i), QString::fromUtf8(titulos[i]));
+        control<QAction>(QString::fromLatin1(items[i]))->trigger();
+        EXPECT_EQ(tabs->currentIndex(), i);
+    }
+}
+
+TEST_F(VentanaPrincipal, viewsForLaterFeaturesArePresentByName)
+{
+    abre();
+    for (const char* nombre :
+         {"ListView1", "ListView2", "Listview4", "ListView3", "List1", "List2", "MSChart1", "MSChart2",
+          "MSChart3", "Label7", "Label8", "Label13", "Text4", "Text5", "Label16", "Label17", "Frame1",
+          "Frame2", "Frame4", "WebBrowser1", "Text1", "Command1_0", "Command1_1", "Command2",
+          "Command3", "Command4", "Command5", "Command6", "Command8", "Picture2", "Label6",
+          "ProgressBar1", "Label58", "Label19", "Option1_0", "Option1_1", "HScroll2", "Shape2",
+          "Timer1", "Timer3", "Image1_0", "Image1_4", "Label10_12", "Label11_0", "Label1_12",
+          "Label3_0"})
+        EXPECT_NE(m_ventana->findChild<QObject*>(QString::fromLatin1(nombre)), nullptr) << nombre;
+    EXPECT_EQ(texto("Label11_12"), QStringLiteral("- 13ª Categoría (2 aciertos + 0 estrella): "));
+    EXPECT_EQ(texto("Label1_0"), QStringLiteral("-Aciertos de 2+0: "));
+    EXPECT_EQ(texto("Label1_12"), QStringLiteral("-Aciertos de 5+2: "));
+    EXPECT_EQ(control<QTimer>("Timer1")->interval(), 1000);
+    EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
+    EXPECT_EQ(control<QTimer>("Timer3")->interval(), 800);
+}
+
+TEST_F(VentanaPrincipal, webItemOpensTheMakersSite)
+{
+    abre();
+    control<QAction>("web")->trigger();
+    ASSERT_EQ(m_escritorio.abiertas.size(), 1);
+    EXPECT_EQ(m_escritorio.abiertas[0].scheme(), QStringLiteral("https"));
+}
+
+TEST_F(VentanaPrincipal, activationUnloadsTheAboutWindow)
+{
+    Principal& v = abre();
+    control<QAction>("acerca")->trigger();
+    QPointer<QWidget> acerca;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == u"Acercade" && w->isVisible())
+            acerca = w;
+    ASSERT_TRUE(acerca);
+    v.Form_Activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(acerca.isNull());
+}
+
+TEST_F(VentanaPrincipal, salirClosesTheWindow)
+{
+    Principal& v = abre();
+    v.show();
+    control<QAction>("salir")->trigger();
+    EXPECT_FALSE(v.isVisible());
+}
+
+} // namespace

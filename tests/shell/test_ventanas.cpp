@@ -1,0 +1,68 @@
+#include "shell/acercade.h"
+#include "shell/presentacion.h"
+#include "support/falsos.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Presentacion, opensTheMainWindowAfter38Ticks)
+{
+    Presentacion splash;
+    EXPECT_EQ(splash.windowTitle(), QStringLiteral("Presentación"));
+    auto* timer = splash.findChild<QTimer*>(QStringLiteral("Timer1"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->interval(), 250);
+    EXPECT_TRUE(timer->isActive());
+
+    QSignalSpy entrar(&splash, &Presentacion::entrar);
+    for (int i = 0; i < 37; ++i)
+        splash.Timer1_Timer();
+    EXPECT_EQ(entrar.count(), 0);
+    splash.Timer1_Timer(); // the 38th tick: 9.5 s
+    EXPECT_EQ(entrar.count(), 1);
+    EXPECT_FALSE(timer->isActive());
+    splash.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    EXPECT_EQ(entrar.count(), 1);
+}
+
+TEST(Presentacion, entrarOpensOnceAndStopsTheTimer)
+{
+    Presentacion splash;
+    QSignalSpy entrar(&splash, &Presentacion::entrar);
+    auto* boton = splash.findChild<QPushButton*>(QStringLiteral("Command1"));
+    ASSERT_NE(boton, nullptr);
+    EXPECT_EQ(boton->text(), QStringLiteral("Entrar"));
+    QTest::mouseClick(boton, Qt::LeftButton);
+    QTest::mouseClick(boton, Qt::LeftButton);
+    EXPECT_EQ(entrar.count(), 1);
+    EXPECT_FALSE(splash.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+    for (int i = 0; i < 40; ++i)
+        splash.Timer1_Timer();
+    EXPECT_EQ(entrar.count(), 1);
+}
+
+TEST(Acercade, namesTheSystemAndOpensTheMakersAddresses)
+{
+    EscritorioGrabado escritorio;
+    escritorio.nombre = QStringLiteral("Debian GNU/Linux 12 (bookworm)");
+    Acercade acerca(escritorio);
+    EXPECT_EQ(acerca.windowTitle(), QStringLiteral("Acerca de Bolvera v.1.2.85"));
+    EXPECT_EQ(acerca.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+              QStringLiteral("S.O: Debian GNU/Linux 12 (bookworm)"));
+
+    acerca.Label2_Click();
+    acerca.Label3_Click();
+    ASSERT_EQ(escritorio.abiertas.size(), 2);
+    EXPECT_EQ(escritorio.abiertas[0].scheme(), QStringLiteral("https"));
+    EXPECT_EQ(escritorio.abiertas[1].scheme(), QStringLiteral("mailto"));
+    EXPECT_TRUE(escritorio.abiertas[1].query().startsWith(QStringLiteral("Subject=")));
+}
+
+} // namespace

@@ -1,0 +1,152 @@
+#include "store/errores.h"
+#include "store/estado.h"
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "store/numsini.h"
+#include "store/penas.h"
+#include "store/reescritura.h"
+#include "support/datos.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Ficheros : public ::testing::Test
+{
+protected:
+    QString ruta(const QString& nombre) const { return m_dir.filePath(nombre); }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(Ficheros, countsOnlyWholeRecords)
+{
+    struct Caso
+    {
+        int registros;
+        int sobrantes;
+    };
+    for (const Caso c : {Caso{0, 0}, Caso{0, 10}, Caso{5, 0}, Caso{5, 10}, Caso{5, 21}}) {
+        const auto sorteos = datos::sorteosSeguidos(c.registros, QDate(2026, 12, 4));
+        QByteArray bytes;
+        for (const RegSorteo& s : sorteos)
+            bytes += s.aBytes();
+        bytes += QByteArray(c.sobrantes, '\x7f');
+        datos::escribeBytes(ruta("numeros.dat"), bytes);
+        const auto leidos = ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.dat"));
+        EXPECT_EQ(leidos, sorteos) << c.registros << " records + " << c.sobrantes << " bytes";
+    }
+    EXPECT_TRUE(ficheroregistros::leeTodos<RegPena>(ruta("missing.dat")).empty());
+}
+
+TEST_F(Ficheros, appendingThreeDrawsWritesThemAfterTheLast)
+{
+    const auto sorteos = datos::sorteosSeguidos(8, QDate(2026, 12, 4));
+    datos::escribeSorteos(ruta("numeros.dat"), {sorteos.begin(), sorteos.begin() + 5});
+    for (int k = 6; k <= 8; ++k)
+        ASSERT_EQ(ficheroregistros::escribe(ruta("numeros.dat"), RegSorteo::tamano, k,
+                                            sorteos[k - 1].aBytes()),
+                  0);
+    EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.dat")), sorteos);
+}
+
+TEST_F(Ficheros, appendingAPenaNumbersItAndResetsItsCounters)
+{
+    Estado estado;
+    estado.ruta = ficheros::calculaRuta(m_dir.path());
+    RegPena nueva = datos::pena(QStringLiteral("PRIMERA"), QStringLiteral("Todos"), QDate(2020, 1, 1));
+    nueva.aciertos.fill(7);
+    nueva.contado = 12345;
+
+    // Empty file: proxpena is 0 and the peña goes to record 1.
+    datos::escribeBytes(ruta("apuestas.dat"), {});
+    ASSERT_EQ(anadePena(estado, nueva, QDate(2026, 12, 8)), 0);
+    EXPECT_EQ(estado.proxpena, 2);
+    EXPECT_EQ(estado.penanueva, 1);
+
+    nueva.nombre = QStringLiteral("SEGUNDA");
+    ASSERT_EQ(anadePena(estado, nueva, QDate(2026, 12, 9)), 0);
+    EXPECT_EQ(estado.proxpena, 3);
+
+    const auto penas = ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"));
+    ASSERT_EQ(penas.size(), 2u);
+    EXPECT_EQ(penas[0].nombreRecortado(), QStringLiteral("PRIMERA"));
+    EXPECT_EQ(penas[1].nombreRecortado(), QStringLiteral("SEGUNDA"));
+    EXPECT_EQ(penas[0].creacion, fechas::diaNumero(QDate(2026, 12, 8)));
+    EXPECT_EQ(penas[1].creacion, fechas::diaNumero(QDate(2026, 12, 9)));
+    for (const RegPena& p : penas) {
+        EXPECT_EQ(p.contado, 0.0);
+        for (auto a : p.aciertos)
+            EXPECT_EQ(a, 0);
+    }
+}
+
+TEST_F(Ficheros, aFailedAppendChangesNoState)
+{
+    // A directory where the file should be: the write cannot happen, even as root.
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("apuestas.dat")));
+    Estado estado;
+    estado.ruta = ficheros::calculaRuta(m_dir.path());
+    estado.proxpena = 4;
+    const int error = anadePena(estado, datos::pena(QStringLiteral("X"), QStringLiteral("Todos"), {}),
+                                QDate(2026, 12, 8));
+    EXPECT_NE(error, 0);
+    EXPECT_EQ(estado.proxpena, 4);
+    EXPECT_EQ(estado.penanueva, 0);
+}
+
+TEST_F(Ficheros, rewriteReplacesTheWholeFile)
+{
+    datos::escribeBytes(ruta("numeros.dat"), QByteArray(44, 'a'));
+    ASSERT_EQ(reescribe(ruta("numeros.dat"), QByteArray(22, 'b')), 0);
+    EXPECT_EQ(datos::leeBytes(ruta("numeros.dat")), QByteArray(22, 'b'));
+    ASSERT_EQ(reescribe(ruta("numeros.dat"), {}), 0);
+    EXPECT_TRUE(datos::leeBytes(ruta("numeros.dat")).isEmpty());
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"numeros.dat"});
+}
+
+TEST_F(Ficheros, aFailedRewriteLeavesTheOldFileAndReportsIt)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("apuestas.dat")));
+    EXPECT_NE(reescribe(ruta("apuestas.dat"), QByteArray(799, 'x')), 0);
+    EXPECT_TRUE(QFileInfo(ruta("apuestas.dat")).isDir());
+    EXPECT_EQ(reescribe(ruta("no/existe/apuestas.dat"), QByteArray(799, 'x')),
+              errores::rutaNoEncontrada);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{});
+}
+
+TEST_F(Ficheros, numsIniGetsItsRecordOnceAndKeepsReservedBytes)
+{
+    const QString ini = ruta("nums.ini");
+    datos::escribeBytes(ini, {});
+    ASSERT_EQ(numsini::prepara(ini), 0);
+    EXPECT_EQ(datos::leeBytes(ini), QByteArray(14, '\0'));
+
+    QByteArray conReservados = QByteArray::fromHex("aabbccdd") + QByteArray(8, '\0') +
+                               QByteArray::fromHex("eeff");
+    datos::escribeBytes(ini, conReservados);
+    ASSERT_EQ(numsini::prepara(ini), 0);
+    EXPECT_EQ(datos::leeBytes(ini), conReservados); // a file with its record is left alone
+
+    ASSERT_EQ(numsini::escribe(ini, {1.5f, -2.25f}), 0);
+    const QByteArray escrito = datos::leeBytes(ini);
+    EXPECT_EQ(escrito.left(4), conReservados.left(4));
+    EXPECT_EQ(escrito.mid(12), conReservados.mid(12));
+    EXPECT_EQ(escrito.mid(4, 4), QByteArray::fromHex("0000c03f")); // 1.5f, little-endian
+    EXPECT_EQ(numsini::lee(ini).x, 1.5f);
+    EXPECT_EQ(numsini::lee(ini).y, -2.25f);
+}
+
+TEST(Ruta, endsInOneSeparator)
+{
+    EXPECT_EQ(ficheros::calculaRuta(QStringLiteral("/")), QStringLiteral("/"));
+    EXPECT_EQ(ficheros::calculaRuta(QStringLiteral("C:/")), QStringLiteral("C:/"));
+    EXPECT_EQ(ficheros::calculaRuta(QStringLiteral("/opt/bolvera")), QStringLiteral("/opt/bolvera/"));
+    EXPECT_EQ(ficheros::calculaRuta(QStringLiteral("/opt/bolvera/")), QStringLiteral("/opt/bolvera/"));
+    EXPECT_EQ(ficheros::calculaRuta(QStringLiteral("/ab")), QStringLiteral("/ab/"));
+}
+
+} // namespace

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "store/regpena.h"
+#include "store/regsorteo.h"
+
+#include <QDate>
+#include <QString>
+
+#include <initializer_list>
+#include <optional>
+#include <vector>
+
+// Builds the records and files that tests need.
+namespace datos {
+
+RegSorteo sorteo(QDate fecha, std::array<std::int16_t, 7> num = {1, 2, 3, 4, 5, 1, 2});
+
+// A peña of simple bets; each bet is five numbers then two stars.
+RegPena pena(const QString& nombre, const QString& dia, QDate creacion,
+             std::initializer_list<std::array<std::int16_t, 7>> apuestas = {{1, 2, 3, 4, 5, 1, 2}});
+
+void escribeSorteos(const QString& ruta, const std::vector<RegSorteo>& sorteos);
+void escribePenas(const QString& ruta, const std::vector<RegPena>& penas);
+void escribeBytes(const QString& ruta, const QByteArray& bytes);
+QByteArray leeBytes(const QString& ruta);
+
+// Every draw of the real history, oldest first; nothing when the shared data
+// folder is absent.
+std::optional<std::vector<RegSorteo>> historiaReal();
+
+// `n` draws on consecutive Tuesdays and Fridays, the newest on or before `ultima`.
+std::vector<RegSorteo> sorteosSeguidos(int n, QDate ultima);
+
+} // namespace datos
