@@ -109,7 +109,7 @@ TEST_F(VentanaPrincipal, startUpWithHistoryAndPenasFillsTheStatusBlock)
 
 TEST_F(VentanaPrincipal, anOldHistoryBlinksItsWarning)
 {
-    datos::escribeSorteos(ruta("numeros.dat"), datos::sorteosSeguidos(3, QDate(2026, 11, 20)));
+    datos::escribeSorteos(ruta("numeros.dat"), datos::sorteosSeguidos(3, QDate(2026, 11, 27)));
     abre();
     EXPECT_EQ(texto("Label9_6"), QStringLiteral("Falta 1 semana por actualizar"));
     auto* timer = control<QTimer>("Timer2");

@@ -1,3 +1,4 @@
+#include "support/imprime.h"
 #include "shell/acercade.h"
 #include "shell/presentacion.h"
 #include "support/falsos.h"

@@ -1,3 +1,4 @@
+#include "support/imprime.h"
 #include "shell/versiones.h"
 
 #include <gtest/gtest.h>

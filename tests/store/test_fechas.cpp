@@ -1,3 +1,4 @@
+#include "support/imprime.h"
 #include "store/fechas.h"
 
 #include <limits>

@@ -1,3 +1,4 @@
+#include "support/imprime.h"
 #include "store/binario.h"
 #include "store/regpena.h"
 #include "store/regsorteo.h"

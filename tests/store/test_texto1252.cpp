@@ -1,3 +1,4 @@
+#include "support/imprime.h"
 #include "store/texto1252.h"
 
 #include <gtest/gtest.h>

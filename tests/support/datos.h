@@ -2,6 +2,7 @@
 
 #include "store/regpena.h"
 #include "store/regsorteo.h"
+#include "support/imprime.h"
 
 #include <QDate>
 #include <QString>
