@@ -370,9 +370,9 @@ QWidget* construyeEstadisticas(Controles& c)
     c.ListView3 = listaInforme(QStringLiteral("ListView3"),
                                {QStringLiteral("Números ganadores"), QStringLiteral("Estrellas"),
                                 QStringLiteral("Fecha")},
-                               {2600, 1000, 2500},
+                               {2600, 1300, 2500},
                                letra(QStringLiteral("Courier"), 10, QFont::Monospace));
-    c.ListView3->setFixedWidth(px(6400));
+    c.ListView3->setFixedWidth(px(6900));
     izquierda->addWidget(c.ListView3, 1);
     auto* total = etiqueta(QStringLiteral("Label7"), QStringLiteral("TOTAL: 0 sorteos."));
     total->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));

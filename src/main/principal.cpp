@@ -235,15 +235,14 @@ void Principal::Form_Activate()
     descargaSecundarias();
 }
 
+// The secondary windows delete themselves on close.
 void Principal::descargaSecundarias()
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const QString nombre = w->objectName();
         if (nombre == u"Crea" || nombre == u"Creamenu" || nombre == u"Imprimir" ||
-            nombre == u"Acercade") {
+            nombre == u"Acercade")
             w->close();
-            w->deleteLater();
-        }
     }
 }
 

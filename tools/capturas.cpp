@@ -1,0 +1,52 @@
+// Saves a picture of every window and tab, for looking at the GUI without a
+// screen: capturas --dir DATA --salida OUT (run with QT_QPA_PLATFORM=offscreen).
+#include "main/principal.h"
+#include "platform/plataforma.h"
+#include "platform/qt/dialogosqt.h"
+#include "platform/qt/escritorioqt.h"
+#include "platform/reloj.h"
+#include "shell/acercade.h"
+#include "shell/presentacion.h"
+#include "store/estado.h"
+#include "store/ficheros.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTabWidget>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QCommandLineParser opciones;
+    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("data"), QStringLiteral("DIR"));
+    const QCommandLineOption salida(QStringLiteral("salida"), QStringLiteral("out"), QStringLiteral("DIR"));
+    opciones.addOptions({dir, salida});
+    opciones.process(app);
+    const QDir destino(opciones.value(salida));
+
+    Estado estado;
+    estado.ruta = ficheros::calculaRuta(opciones.value(dir));
+    RelojSistema reloj;
+    DialogosQt dialogos;
+    EscritorioQt escritorio;
+    Plataforma plataforma{reloj, dialogos, escritorio};
+
+    Presentacion splash;
+    splash.show();
+    splash.grab().save(destino.filePath(QStringLiteral("presentacion.png")));
+    Acercade acerca(escritorio);
+    acerca.show();
+    acerca.grab().save(destino.filePath(QStringLiteral("acercade.png")));
+    acerca.hide();
+
+    Principal principal(estado, plataforma);
+    principal.show();
+    auto* tabs = principal.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        QApplication::processEvents();
+        principal.grab().save(destino.filePath(QStringLiteral("principal-%1.png").arg(i)));
+    }
+    return 0;
+}
