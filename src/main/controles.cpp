@@ -1,6 +1,7 @@
 #include "main/controles.h"
 
 #include "main/iconos.h"
+#include "main/modeloresultados.h"
 #include "main/twips.h"
 
 #include <QChartView>
@@ -44,14 +45,12 @@ QFont letra(const QString& familia, int puntos, QFont::StyleHint pista, bool neg
     return f;
 }
 
-// A report-style list: headers and column widths now; the rows come from the
-// model that the routine filling it sets.
-QTableView* listaInforme(const QString& nombre, const QStringList& cabeceras,
+// A report-style list over `modelo`, with its column widths.
+QTableView* listaInforme(const QString& nombre, QAbstractItemModel* modelo,
                          const QList<int>& anchosTwips, const QFont& fuente)
 {
     auto* vista = nombra(new QTableView, nombre);
-    auto* modelo = new QStandardItemModel(0, static_cast<int>(cabeceras.size()), vista);
-    modelo->setHorizontalHeaderLabels(cabeceras);
+    modelo->setParent(vista);
     vista->setModel(modelo);
     vista->setFont(fuente);
     vista->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -63,6 +62,13 @@ QTableView* listaInforme(const QString& nombre, const QStringList& cabeceras,
     for (int c = 0; c < anchosTwips.size(); ++c)
         vista->setColumnWidth(c, px(anchosTwips[c]));
     return vista;
+}
+
+QStandardItemModel* modeloCabeceras(const QStringList& cabeceras)
+{
+    auto* modelo = new QStandardItemModel(0, static_cast<int>(cabeceras.size()));
+    modelo->setHorizontalHeaderLabels(cabeceras);
+    return modelo;
 }
 
 QChartView* grafico(const QString& nombre)
@@ -200,14 +206,15 @@ QWidget* construyeGeneral(Controles& c)
 
     auto* marco = nombra(new QFrame, QStringLiteral("Shape2"));
     marco->setFrameShape(QFrame::Box);
-    marco->setFixedWidth(px(7550) + 2 * 8);
+    c.Shape2 = marco;
     auto* dentro = new QVBoxLayout(marco);
     const QFont arial = letra(QStringLiteral("Arial"), 9, QFont::SansSerif);
     QStringList cab2;
     for (int i = 1; i <= 8; ++i)
         cab2 << QString::number(i);
     cab2 << QStringLiteral("Comentario");
-    c.ListView2 = listaInforme(QStringLiteral("ListView2"), cab2,
+    c.modeloSencillas = new ModeloResultados(Lista::Sencillas, cab2);
+    c.ListView2 = listaInforme(QStringLiteral("ListView2"), c.modeloSencillas,
                                {441, 882, 882, 882, 882, 1147, 688, 688, 6174}, arial);
     QStringList cab4;
     for (int i = 1; i <= 13; ++i)
@@ -217,11 +224,14 @@ QWidget* construyeGeneral(Controles& c)
     for (int i = 0; i < 10; ++i)
         anchos4 << 635;
     anchos4 << 529 << 635 << 635 << 635 << 635 << 5432;
-    c.Listview4 = listaInforme(QStringLiteral("Listview4"), cab4, anchos4, arial);
+    c.modeloMultiples = new ModeloResultados(Lista::Multiples, cab4);
+    c.Listview4 = listaInforme(QStringLiteral("Listview4"), c.modeloMultiples, anchos4, arial);
     c.Listview4->hide();
     dentro->addWidget(c.ListView2);
     dentro->addWidget(c.Listview4);
-    col->addWidget(marco, 1, Qt::AlignLeft);
+    for (QTableView* lista : {c.ListView2, c.Listview4})
+        lista->horizontalHeader()->setStretchLastSection(true);
+    col->addWidget(marco, 1);
     return pestana;
 }
 
@@ -280,28 +290,34 @@ QWidget* construyePenas(Controles& c)
     auto* col = new QVBoxLayout(pestana);
 
     const QFont sans = letra(QStringLiteral("MS Sans Serif"), 9, QFont::SansSerif);
-    c.ListView1 = listaInforme(QStringLiteral("ListView1"),
-                               {QStringLiteral("Nombre"), QStringLiteral("Apuestas"),
-                                QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")},
-                               {5998, 1764, 2823, 2999}, sans);
+    c.modeloPenas = modeloCabeceras({QStringLiteral("Nombre"), QStringLiteral("Apuestas"),
+                                     QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")});
+    c.ListView1 = listaInforme(QStringLiteral("ListView1"), c.modeloPenas, {5998, 1764, 2823, 2999}, sans);
     c.ListView1->setMinimumHeight(120);
     col->addWidget(c.ListView1, 2);
 
     auto* abajo = new QHBoxLayout;
     const QFont courier = letra(QStringLiteral("Courier"), 10, QFont::Monospace, true);
-    auto* numeros = nombra(new QListWidget, QStringLiteral("List1"));
-    numeros->setFont(courier);
-    numeros->setFixedWidth(220);
-    auto* estrellas = nombra(new QListWidget, QStringLiteral("List2"));
-    estrellas->setFont(courier);
-    estrellas->setFixedWidth(90);
-    abajo->addWidget(numeros, 0, Qt::AlignTop);
-    abajo->addWidget(estrellas, 0, Qt::AlignTop);
+    c.List1 = nombra(new QListWidget, QStringLiteral("List1"));
+    c.List1->setFont(courier);
+    c.List1->setFixedWidth(260);
+    c.List2 = nombra(new QListWidget, QStringLiteral("List2"));
+    c.List2->setFont(courier);
+    c.List2->setFixedWidth(110);
+    for (QListWidget* lista : {c.List1, c.List2}) {
+        lista->setSelectionMode(QAbstractItemView::NoSelection);
+        lista->setUniformItemSizes(true);
+        lista->setFocusPolicy(Qt::NoFocus);
+    }
+    abajo->addWidget(c.List1, 0, Qt::AlignTop);
+    abajo->addWidget(c.List2, 0, Qt::AlignTop);
 
     auto* centro = new QVBoxLayout;
     auto* participacion = nombra(new QGroupBox, QStringLiteral("Frame4"));
     auto* rp = new QGridLayout(participacion);
-    rp->addWidget(grafico(QStringLiteral("MSChart3")), 0, 0, 4, 1);
+    c.MSChart3 = grafico(QStringLiteral("MSChart3"));
+    c.MSChart3->setMinimumSize(170, 130);
+    rp->addWidget(c.MSChart3, 0, 0, 4, 1);
     auto* muestraAciertos = new QLabel;
     muestraAciertos->setFixedSize(14, 14);
     muestraAciertos->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0);"));
@@ -313,8 +329,11 @@ QWidget* construyePenas(Controles& c)
     rp->addWidget(muestraSorteos, 1, 1);
     rp->addWidget(new QLabel(QStringLiteral("Sorteos")), 1, 2);
     rp->addWidget(new QLabel(QStringLiteral("participados:")), 2, 1, 1, 2);
-    rp->addWidget(etiqueta(QStringLiteral("Label17"), QStringLiteral("-")), 2, 3);
-    rp->addWidget(etiqueta(QStringLiteral("Label16"), QStringLiteral("-")), 3, 1, 1, 3);
+    c.Label17 = etiqueta(QStringLiteral("Label17"), QStringLiteral("-"));
+    c.Label16 = etiqueta(QStringLiteral("Label16"), QStringLiteral("-"));
+    c.Label16->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
+    rp->addWidget(c.Label17, 2, 3);
+    rp->addWidget(c.Label16, 3, 1, 1, 3);
     participacion->setMinimumHeight(150);
     centro->addWidget(participacion);
 
@@ -329,7 +348,8 @@ QWidget* construyePenas(Controles& c)
         rc->addWidget(etiqueta(QStringLiteral("Label1_%1").arg(k),
                                QStringLiteral("-Aciertos de %1: ").arg(categorias[k])),
                       f, col0);
-        rc->addWidget(etiqueta(QStringLiteral("Label3_%1").arg(k), QStringLiteral("0")), f, col0 + 1);
+        c.Label3.append(etiqueta(QStringLiteral("Label3_%1").arg(k), QStringLiteral("0")));
+        rc->addWidget(c.Label3.back(), f, col0 + 1);
     }
     centro->addWidget(contadores);
     abajo->addLayout(centro, 1);
@@ -337,18 +357,22 @@ QWidget* construyePenas(Controles& c)
     auto* totales = new QVBoxLayout;
     auto* premios = new QHBoxLayout;
     premios->addWidget(new QLabel(QStringLiteral("Premios totales:")));
-    auto* total = etiqueta(QStringLiteral("Label13"), QStringLiteral("0"));
-    total->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
-    premios->addWidget(total);
+    c.Label13 = etiqueta(QStringLiteral("Label13"), QStringLiteral("0"));
+    c.Label13->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
+    premios->addWidget(c.Label13);
     premios->addStretch(1);
     totales->addLayout(premios);
-    auto* efectividad = nombra(new QLineEdit, QStringLiteral("Text4"));
-    efectividad->setReadOnly(true);
-    auto* jugados = nombra(new QLineEdit, QStringLiteral("Text5"));
-    jugados->setReadOnly(true);
-    totales->addWidget(efectividad);
-    totales->addWidget(jugados);
-    totales->addWidget(grafico(QStringLiteral("MSChart2")), 1);
+    c.Text4 = nombra(new QLineEdit, QStringLiteral("Text4"));
+    c.Text5 = nombra(new QLineEdit, QStringLiteral("Text5"));
+    for (QLineEdit* caja : {c.Text4, c.Text5}) {
+        caja->setReadOnly(true);
+        caja->setFrame(false);
+        caja->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
+    }
+    totales->addWidget(c.Text4);
+    totales->addWidget(c.Text5);
+    c.MSChart2 = grafico(QStringLiteral("MSChart2"));
+    totales->addWidget(c.MSChart2, 1);
 
     c.Command3 = boton(QStringLiteral("Command3"), QStringLiteral("Eliminar peña"));
     c.Command4 = boton(QStringLiteral("Command4"), QStringLiteral("Crear peña nueva"));
@@ -368,8 +392,8 @@ QWidget* construyeEstadisticas(Controles& c)
 
     auto* izquierda = new QVBoxLayout;
     c.ListView3 = listaInforme(QStringLiteral("ListView3"),
-                               {QStringLiteral("Números ganadores"), QStringLiteral("Estrellas"),
-                                QStringLiteral("Fecha")},
+                               modeloCabeceras({QStringLiteral("Números ganadores"),
+                                                QStringLiteral("Estrellas"), QStringLiteral("Fecha")}),
                                {2600, 1300, 2500},
                                letra(QStringLiteral("Courier"), 10, QFont::Monospace));
     c.ListView3->setFixedWidth(px(6900));

@@ -3,8 +3,12 @@
 #include <QList>
 #include <QString>
 
-class QAbstractButton;
+class ModeloResultados;
+class QChartView;
 class QCheckBox;
+class QFrame;
+class QListWidget;
+class QStandardItemModel;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -36,11 +40,25 @@ struct Controles
     QLineEdit* Text3 = nullptr;
     QCheckBox* Check1 = nullptr;
     QCheckBox* Check2 = nullptr;
+    QFrame* Shape2 = nullptr;
     QTableView* ListView2 = nullptr;
     QTableView* Listview4 = nullptr;
+    ModeloResultados* modeloSencillas = nullptr;
+    ModeloResultados* modeloMultiples = nullptr;
 
     // "Gestor de peñas"
     QTableView* ListView1 = nullptr;
+    QStandardItemModel* modeloPenas = nullptr;
+    QListWidget* List1 = nullptr; // the bets' numbers
+    QListWidget* List2 = nullptr; // the bets' stars
+    QList<QLabel*> Label3;         // 0–12, the selected peña's counters, 2+0 first
+    QLabel* Label16 = nullptr;     // its effectiveness
+    QLabel* Label17 = nullptr;     // the draws it played
+    QChartView* MSChart3 = nullptr;
+    QLabel* Label13 = nullptr;     // prizes of all peñas
+    QLineEdit* Text4 = nullptr;    // effectiveness of all peñas
+    QLineEdit* Text5 = nullptr;    // draws played
+    QChartView* MSChart2 = nullptr;
     QPushButton* Command2 = nullptr; // Imprimir
     QPushButton* Command3 = nullptr; // Eliminar peña
     QPushButton* Command4 = nullptr; // Crear peña nueva

@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
@@ -119,24 +120,27 @@ void Principal::construyeMenus()
     connect(accion(ayuda, QStringLiteral("acerca"), QStringLiteral("Acerca de...")),
             &QAction::triggered, this, &Principal::muestraAcercade);
 
-    // The update, peña creation, maintenance, result filters and news are
+    // The update, peña creation, draw maintenance and news are
     // enabled as each of them is built; until then they offer nothing.
-    for (const char* nombre : {"Baja", "crear", "borrar", "sencillas", "verpremio", "verhisto",
-                               "verprehi", "Multiples", "verpremiom", "verhistom", "verpreim",
-                               "Leer"})
+    for (const char* nombre : {"Baja", "crear", "borrar", "Leer"})
         findChild<QAction*>(QString::fromLatin1(nombre))->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             m_c.Picture2, m_c.Command6, m_c.Command2, m_c.Command3, m_c.Command4, m_c.Command5,
-             m_c.Command8})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_c.Picture2, m_c.Command6, m_c.Command4,
+                                                      m_c.Command5, m_c.Command8, m_c.Image1[1],
+                                                      m_c.Image1[2], m_c.Image1[4]})
         w->setEnabled(false);
-    for (QToolButton* icono : m_c.Image1)
-        icono->setEnabled(false);
 }
 
 void Principal::conecta()
 {
     connect(m_c.HScroll1, &QScrollBar::valueChanged, this, &Principal::HScroll1_Change);
     connect(m_timer2, &QTimer::timeout, this, &Principal::Timer2_Timer);
+    connect(m_c.ListView1, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& i) { ListView1_Click(i.row()); });
+    connect(m_c.Command3, &QPushButton::clicked, this, &Principal::Command3_Click);
+    connect(m_c.Image1[0], &QToolButton::clicked, this, &Principal::Command3_Click);
+    connect(m_c.Command2, &QPushButton::clicked, this, &Principal::Command2_Click);
+    connect(m_c.Image1[3], &QToolButton::clicked, this, &Principal::Command2_Click);
+    conectaResultados();
 }
 
 void Principal::Form_Load()
@@ -153,6 +157,7 @@ void Principal::Form_Load()
 
     cargasorteos();
     refresca();
+    Command1_Click(0);
 }
 
 void Principal::cargasorteos()
@@ -184,13 +189,12 @@ void Principal::cargasorteos()
         m_timer2->start();
     }
 
-    m_estado.proxpena = e.proxpena;
-    m_c.Label9[2]->setText(QString::number(e.penas));
+    cargapenas();
 }
 
 void Principal::refresca()
 {
-    // The check of the newest draws and the draw list hang here.
+    compsencillas(m_c.HScroll1->value());
 }
 
 void Principal::HScroll1_Change(int valor)
@@ -225,10 +229,7 @@ void Principal::Form_Activate()
                                       QStringLiteral("Fichero de peñas vacío"), bienvenida);
 
     if (m_estado.penanueva == 1) {
-        if (m_c.HScroll1->value() != 1) {
-            m_c.HScroll1->setValue(1);
-            m_c.HScroll2->setValue(1);
-        }
+        recompruebaUltimo();
         m_estado.penanueva = 0;
         cargasorteos();
     }

@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 struct Estado;
 struct Plataforma;
 class QTimer;
@@ -19,16 +21,33 @@ public:
     // Builds the window and runs the start-up (`Form_Load`).
     Principal(Estado& estado, Plataforma& plataforma, QWidget* padre = nullptr);
 
-    // Recounts the draw file, refreshes the status block and the peña count.
+    // Recounts the draw file, refreshes the status block and the peña list.
     void cargasorteos();
     // Rechecks the newest draws and refills the draw list.
     void refresca();
     // Runs every time the window becomes the active window again.
     void Form_Activate();
 
+    // Checks the n newest draws against every peña, simple then multiple,
+    // fills both results lists and keeps the counters.
+    void compsencillas(int n);
+    // The results list to show: 0 simple bets, 1 multiple bets.
+    void Command1_Click(int indice);
+    void paraparpadeo();
+
+    // The peña tab: every peña and the totals, then one peña.
+    void cargapenas();
+    void verpena(int r);
+    void ListView1_Click(int fila);
+    void Command3_Click(); // "Eliminar peña"
+    void Command2_Click(); // "Imprimir"
+
     const RegSorteo& sorteo() const { return m_sorteo; }
     int sorteosjugados() const { return m_sorteosjugados; }
     int focos() const { return m_focos; }
+    int penasel() const { return m_penasel; }
+    int parpadeo() const { return m_parpadeo; }
+    int pasadas() const { return m_pasadas; }
     const Controles& controles() const { return m_c; }
 
 protected:
@@ -39,10 +58,19 @@ private:
     void Form_Load();
     void construyeMenus();
     void conecta();
+    void conectaResultados();
     void HScroll1_Change(int valor);
     void Timer2_Timer();
+    void Timer3_Timer();
+    void Check1_Click();
+    void Check2_Click();
+    // The results menu items: a list, then "Ver sólo si hay premio" and
+    // "Histórico" as given (unchanged when empty).
+    void filtro(int lista, std::optional<bool> soloPremio, std::optional<bool> historico);
+    void recompruebaUltimo();
     void descargaSecundarias();
     void muestraAcercade();
+    void pintaBoton(int indice, bool premio);
 
     Estado& m_estado;
     Plataforma& m_plataforma;
@@ -54,6 +82,8 @@ private:
     RegSorteo m_sorteo;
     int m_sorteosjugados = 0;
     int m_penasel = 0;
+    int m_parpadeo = 0;
     int m_focos = 0;
+    int m_pasadas = 0; // checks run, for the tests of the filters
     bool m_activacionPendiente = false;
 };

@@ -1,19 +1,28 @@
 #include "store/ficheroregistros.h"
 
 #include "store/errores.h"
+#include "store/reescritura.h"
 
 #include <QFile>
 
 namespace ficheroregistros {
 
-QByteArray leeEnteros(const QString& ruta, qsizetype tamano)
+int leeEnteros(const QString& ruta, qsizetype tamano, QByteArray& bytes)
 {
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray bytes = f.readAll();
+        return errores::de(f, false);
+    bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return errores::de(f, false);
     bytes.truncate(bytes.size() - bytes.size() % tamano);
-    return bytes;
+    return errores::ninguno;
+}
+
+QByteArray leeEnteros(const QString& ruta, qsizetype tamano)
+{
+    QByteArray bytes;
+    return leeEnteros(ruta, tamano, bytes) == errores::ninguno ? bytes : QByteArray();
 }
 
 int escribe(const QString& ruta, qsizetype tamano, int k, const QByteArray& bytes)
@@ -25,6 +34,28 @@ int escribe(const QString& ruta, qsizetype tamano, int k, const QByteArray& byte
     if (!f.seek(tamano * (k - 1)) || f.write(bytes) != tamano || !f.flush())
         return errores::de(f, true);
     return errores::ninguno;
+}
+
+int actualiza(const QString& ruta, qsizetype tamano, const std::vector<std::pair<int, QByteArray>>& cambios)
+{
+    if (cambios.empty())
+        return errores::ninguno;
+    QByteArray contenido;
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly))
+        return errores::de(f, false);
+    contenido = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return errores::de(f, false);
+    f.close();
+    for (const auto& [k, bytes] : cambios) {
+        Q_ASSERT(k >= 1 && bytes.size() == tamano);
+        const qsizetype offset = tamano * (k - 1);
+        if (contenido.size() < offset + tamano)
+            contenido.resize(offset + tamano, '\0');
+        std::copy(bytes.begin(), bytes.end(), contenido.begin() + offset);
+    }
+    return reescribe(ruta, contenido);
 }
 
 int asegura(const QString& ruta)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 // A file of fixed-size records numbered from 1, with no header. Only whole
@@ -16,10 +17,16 @@ std::vector<Registro> leeTodos(const QString& ruta);
 // The raw bytes of the whole records (a trailing partial record cut off);
 // empty for a missing or unreadable file.
 QByteArray leeEnteros(const QString& ruta, qsizetype tamano);
+// The same, telling a failed read (an error number, errores.h) from an empty file.
+int leeEnteros(const QString& ruta, qsizetype tamano, QByteArray& bytes);
 
 // Writes `bytes` as record k (from 1), creating the file when missing.
 // Returns an error number (errores.h), 0 on success.
 int escribe(const QString& ruta, qsizetype tamano, int k, const QByteArray& bytes);
+
+// Replaces records (number from 1, bytes) in one atomic rewrite of the whole
+// file, so that a crash leaves either every change or none.
+int actualiza(const QString& ruta, qsizetype tamano, const std::vector<std::pair<int, QByteArray>>& cambios);
 
 // Creates an empty file when it is missing; an existing file is left alone.
 int asegura(const QString& ruta);

@@ -5,6 +5,7 @@
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
+#include "store/reescritura.h"
 
 int anadePena(Estado& estado, RegPena nueva, QDate hoy)
 {
@@ -20,4 +21,15 @@ int anadePena(Estado& estado, RegPena nueva, QDate hoy)
     estado.proxpena = k + 1;
     estado.penanueva = 1;
     return errores::ninguno;
+}
+
+int borraPena(const QString& apuestas, int k)
+{
+    QByteArray contenido;
+    if (const int error = ficheroregistros::leeEnteros(apuestas, RegPena::tamano, contenido))
+        return error;
+    const qsizetype offset = RegPena::tamano * (k - 1);
+    if (k >= 1 && offset < contenido.size())
+        contenido.remove(offset, RegPena::tamano);
+    return reescribe(apuestas, contenido);
 }

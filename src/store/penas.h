@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QString>
 
 struct Estado;
 struct RegPena;
@@ -9,3 +10,8 @@ struct RegPena;
 // On success `proxpena` and `penanueva` move on. Returns an error number
 // (errores.h), 0 on success.
 int anadePena(Estado& estado, RegPena nueva, QDate hoy);
+
+// Deletes peña record k (from 1): the peñas after it move down one number.
+// The file is replaced atomically; on failure it is left as it was. Returns
+// an error number (errores.h), 0 on success.
+int borraPena(const QString& apuestas, int k);

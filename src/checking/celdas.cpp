@@ -1,0 +1,74 @@
+#include "checking/celdas.h"
+
+#include "checking/categorias.h"
+#include "checking/formas.h"
+#include "store/fechas.h"
+
+#include <algorithm>
+
+namespace {
+
+Celda coloreada(QString texto, std::uint32_t color) { return {std::move(texto), color, true, false}; }
+
+Celda comentario(const Fila& fila, Lista lista, const Instantanea& datos)
+{
+    const RegSorteo& s = datos.sorteos[fila.sorteo];
+    const RegPena& p = datos.penas[fila.pena];
+    switch (fila.clase) {
+    case ClaseFila::Separador:
+        return {};
+    case ClaseFila::Nombre:
+        return coloreada(QStringLiteral("PEÑA ") + p.nombre, categorias::granate);
+    case ClaseFila::Fecha:
+        return coloreada(fechas::fechacorta(s.fecha) + u' ' + fechas::diasemana(s.fecha),
+                         categorias::verdeOscuro);
+    case ClaseFila::Apuesta:
+    case ClaseFila::Linea:
+        break;
+    }
+    if (fila.categoria == 0)
+        return {};
+    const std::uint32_t color = categorias::de(fila.categoria).color;
+    return coloreada(lista == Lista::Sencillas
+                         ? categorias::comentario(fila.categoria)
+                         : categorias::comentarioMultiple(fila.categoria, fila.cuenta),
+                     color);
+}
+
+Celda numero(std::int16_t n, const RegSorteo& s)
+{
+    const bool acierto = std::find(s.num.begin(), s.num.begin() + 5, n) != s.num.begin() + 5;
+    return acierto ? coloreada(QString::number(n), categorias::rojo) : Celda{QString::number(n)};
+}
+
+Celda estrella(std::int16_t e, const RegSorteo& s)
+{
+    const bool acierto = e == s.num[5] || e == s.num[6];
+    return coloreada(QString::number(e), acierto ? categorias::rojo : categorias::gris);
+}
+
+} // namespace
+
+int columnas(Lista lista) { return lista == Lista::Sencillas ? 9 : 17; }
+
+Celda celda(Lista lista, const Fila& fila, int columna, const Instantanea& datos)
+{
+    const int ultima = columnas(lista) - 1;
+    if (columna == ultima)
+        return comentario(fila, lista, datos);
+    if (columna == 0 || fila.clase != ClaseFila::Apuesta)
+        return {};
+
+    const RegSorteo& s = datos.sorteos[fila.sorteo];
+    const RegPena& p = datos.penas[fila.pena];
+    const auto f = forma(p.tipo);
+    if (!f)
+        return {};
+    const int huecosNumero = lista == Lista::Sencillas ? 5 : 10;
+    if (columna <= huecosNumero) {
+        const int i = columna - 1;
+        return i < f->numeros ? numero(p.numeros[fila.apuesta][i], s) : Celda{};
+    }
+    const int j = columna - 1 - huecosNumero;
+    return j < f->estrellas ? estrella(p.estrellas[fila.apuesta][j], s) : Celda{};
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "checking/filas.h"
+#include "store/regpena.h"
+#include "store/regsorteo.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// What a results list shows in each cell of a row.
+enum class Lista
+{
+    Sencillas, // item column, 5 numbers, 2 stars, comment
+    Multiples, // item column, 10 numbers, 5 stars, comment
+};
+
+struct Celda
+{
+    QString texto;
+    std::uint32_t color = 0; // 0xRRGGBB when `conColor`
+    bool conColor = false;   // false: the list's default text colour
+    bool negrita = false;
+};
+
+// Columns including the item column: 9 for simple bets, 17 for multiple ones.
+int columnas(Lista lista);
+
+// The draws and peñas the rows point into.
+struct Instantanea
+{
+    std::vector<RegSorteo> sorteos;
+    std::vector<RegPena> penas;
+};
+
+Celda celda(Lista lista, const Fila& fila, int columna, const Instantanea& datos);

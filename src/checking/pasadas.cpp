@@ -1,0 +1,215 @@
+#include "checking/pasadas.h"
+
+#include "checking/categorias.h"
+#include "checking/desglose.h"
+#include "checking/formas.h"
+#include "store/fechas.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Counters are 16-bit on disk: they stop at the top instead of wrapping.
+void suma(std::int16_t& contador, int cuanto)
+{
+    constexpr int tope = std::numeric_limits<std::int16_t>::max();
+    contador = static_cast<std::int16_t>(std::min(tope, contador + cuanto));
+}
+
+bool cuenta(const RegPena& pena, double fecha)
+{
+    return pena.contado < fecha && fecha >= pena.creacion;
+}
+
+int aciertosNumeros(const std::int16_t* numeros, int n, const RegSorteo& s)
+{
+    int h = 0;
+    for (int i = 0; i < n; ++i)
+        h += static_cast<int>(std::count(s.num.begin(), s.num.begin() + 5, numeros[i]) > 0);
+    return h;
+}
+
+int aciertosEstrellas(const std::int16_t* estrellas, int n, const RegSorteo& s)
+{
+    int k = 0;
+    for (int j = 0; j < n; ++j)
+        k += static_cast<int>(estrellas[j] == s.num[5] || estrellas[j] == s.num[6]);
+    return k;
+}
+
+// The walk shared by both passes: newest draw first, every peña per draw.
+class Recorrido
+{
+public:
+    Recorrido(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n)
+        : m_sorteos(sorteos), m_penas(penas), m_cambiadas(penas.size(), false),
+          m_n(std::clamp(n, 0, static_cast<int>(sorteos.size())))
+    {
+    }
+
+    template <typename PorPena>
+    void recorre(PorPena porPena)
+    {
+        if (m_n == 0)
+            return;
+        const int ultimo = static_cast<int>(m_sorteos.size()) - 1;
+        const double masReciente = m_sorteos.back().fecha;
+        for (int d = ultimo; d > ultimo - m_n; --d) {
+            const bool finPasada = d == ultimo - m_n + 1;
+            for (std::size_t p = 0; p < m_penas.size(); ++p) {
+                if (!porPena(d, static_cast<int>(p)))
+                    continue;
+                RegPena& pena = m_penas[p];
+                if (finPasada && pena.contado != masReciente) {
+                    pena.contado = masReciente;
+                    m_cambiadas[p] = true;
+                }
+            }
+        }
+    }
+
+    void cambia(int p) { m_cambiadas[static_cast<std::size_t>(p)] = true; }
+
+    void fila(ClaseFila clase, int d, int p, int apuesta = 0, int categoria = 0, int cuenta = 0)
+    {
+        m_pasada.filas.push_back({static_cast<std::uint16_t>(d), static_cast<std::uint16_t>(p),
+                                  static_cast<std::uint16_t>(std::min(cuenta, 65535)), clase,
+                                  static_cast<std::uint8_t>(apuesta),
+                                  static_cast<std::uint8_t>(categoria)});
+    }
+    void quita(int filas) { m_pasada.filas.resize(m_pasada.filas.size() - filas); }
+    void cabecera(int d, int p)
+    {
+        fila(ClaseFila::Separador, d, p);
+        fila(ClaseFila::Nombre, d, p);
+        fila(ClaseFila::Fecha, d, p);
+    }
+    Fila& ultima() { return m_pasada.filas.back(); }
+
+    Pasada termina()
+    {
+        for (std::size_t p = 0; p < m_cambiadas.size(); ++p)
+            if (m_cambiadas[p])
+                m_pasada.cambiadas.push_back(static_cast<int>(p));
+        return std::move(m_pasada);
+    }
+
+private:
+    const std::vector<RegSorteo>& m_sorteos;
+    std::vector<RegPena>& m_penas;
+    std::vector<bool> m_cambiadas;
+    int m_n;
+    Pasada m_pasada;
+};
+
+bool muestra(const RegPena& pena, const RegSorteo& s, bool historico)
+{
+    return (pena.creacion <= s.fecha || historico) && juega(pena, s.fecha);
+}
+
+} // namespace
+
+bool juega(const RegPena& pena, double fecha)
+{
+    const QString dia = pena.diaRecortado();
+    return dia == u"Todos" || dia == fechas::diasemana(fecha);
+}
+
+Pasada compsencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
+                     const OpcionesPasada& opciones, Parpadeo& parpadeo)
+{
+    Recorrido r(sorteos, penas, n);
+    int sorteoActual = -1;
+    bool premioSorteo = false;
+    r.recorre([&](int d, int p) {
+        if (d != sorteoActual) {
+            sorteoActual = d;
+            premioSorteo = false;
+        }
+        RegPena& pena = penas[static_cast<std::size_t>(p)];
+        if (pena.tipo >= 101)
+            return false; // multiple bets are the other pass's
+        const RegSorteo& s = sorteos[static_cast<std::size_t>(d)];
+        const auto f = formaValida(pena);
+        if (!f || !muestra(pena, s, opciones.historico))
+            return true;
+
+        r.cabecera(d, p);
+        bool premioPena = false;
+        for (int b = 0; b < f->apuestas; ++b) {
+            const int h = aciertosNumeros(pena.numeros[b].data(), 5, s);
+            const int k = aciertosEstrellas(pena.estrellas[b].data(), 2, s);
+            const int categoria = categorias::clasifica(h, k);
+            r.fila(ClaseFila::Apuesta, d, p, b, categoria);
+            if (categoria == 0) {
+                if (opciones.soloPremio)
+                    r.quita(1);
+                continue;
+            }
+            premioSorteo = premioPena = true;
+            if (cuenta(pena, s.fecha)) {
+                suma(pena.aciertos[categoria - 1], 1);
+                r.cambia(p);
+            }
+        }
+        if (opciones.soloPremio && !premioPena)
+            r.quita(3);
+        if (premioSorteo && !parpadeo.activo && opciones.hayNuevos) {
+            parpadeo.modo = 1;
+            parpadeo.activo = true;
+        }
+        return true;
+    });
+    return r.termina();
+}
+
+Pasada compmultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
+                     const OpcionesPasada& opciones, Parpadeo& parpadeo)
+{
+    Recorrido r(sorteos, penas, n);
+    r.recorre([&](int d, int p) {
+        RegPena& pena = penas[static_cast<std::size_t>(p)];
+        const RegSorteo& s = sorteos[static_cast<std::size_t>(d)];
+        const auto f = formaValida(pena);
+        if (!f || !f->multiple || !muestra(pena, s, opciones.historico))
+            return true;
+
+        r.cabecera(d, p);
+        const int h = aciertosNumeros(pena.numeros[0].data(), f->numeros, s);
+        const int k = aciertosEstrellas(pena.estrellas[0].data(), f->estrellas, s);
+        r.fila(ClaseFila::Apuesta, d, p);
+        if (categorias::clasifica(h, k) == 0) {
+            if (opciones.soloPremio)
+                r.quita(4);
+            return true;
+        }
+        if (opciones.hayNuevos) {
+            if (parpadeo.modo == 0) {
+                parpadeo.activo = true;
+                parpadeo.modo = 2;
+            } else {
+                parpadeo.modo = parpadeo.modo == 1 || parpadeo.modo == 3 ? 3 : 2;
+            }
+        }
+        const Desglose desg = desglose(f->numeros, f->estrellas, h, k);
+        bool primera = true;
+        for (int i = 1; i <= categorias::total; ++i) {
+            if (desg[i] == 0)
+                continue;
+            if (primera) {
+                r.ultima().categoria = static_cast<std::uint8_t>(i);
+                r.ultima().cuenta = static_cast<std::uint16_t>(desg[i]);
+                primera = false;
+            } else {
+                r.fila(ClaseFila::Linea, d, p, 0, i, desg[i]);
+            }
+            if (cuenta(pena, s.fecha)) {
+                suma(pena.aciertos[i - 1], desg[i]);
+                r.cambia(p);
+            }
+        }
+        return true;
+    });
+    return r.termina();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "checking/filas.h"
+#include "store/regpena.h"
+#include "store/regsorteo.h"
+
+#include <vector>
+
+// How the results tab asks for the check.
+struct OpcionesPasada
+{
+    bool historico = false;  // "Histórico": also draws before a peña's creation
+    bool soloPremio = false; // "Ver sólo si hay premio": drop rows without prize
+    bool hayNuevos = false;  // the update just added draws: a prize starts the blink
+};
+
+// The blink of the view buttons: 0 none, 1 simple, 2 multiple, 3 both.
+struct Parpadeo
+{
+    int modo = 0;
+    bool activo = false; // Timer3 running
+};
+
+struct Pasada
+{
+    std::vector<Fila> filas;
+    std::vector<int> cambiadas; // indexes of the peñas whose record changed, ascending
+};
+
+// Checks the n newest draws against every simple-bet peña: the rows of the
+// simple list, and the counters and `contado` of the peñas, updated in `penas`.
+// A prize counts once: only draws newer than `contado` and not older than the
+// creation date; `contado` then moves to the newest draw.
+Pasada compsencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
+                     const OpcionesPasada& opciones, Parpadeo& parpadeo);
+
+// The same for the multiple-bet peñas, whose counters grow by the breakdown.
+Pasada compmultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
+                     const OpcionesPasada& opciones, Parpadeo& parpadeo);
+
+// Whether the peña plays the draw of `fecha` by its day filter.
+bool juega(const RegPena& pena, double fecha);

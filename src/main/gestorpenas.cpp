@@ -1,0 +1,142 @@
+// The main window's peña tab: the list and totals, one peña's view, deleting
+// and the print button's check.
+#include "checking/totales.h"
+#include "checking/vistapena.h"
+#include "main/errorpermiso.h"
+#include "main/graficos.h"
+#include "main/principal.h"
+#include "main/twips.h"
+#include "platform/dialogos.h"
+#include "platform/plataforma.h"
+#include "store/errores.h"
+#include "store/estado.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "store/penas.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+
+namespace {
+
+const QString nooo = QStringLiteral("¡Nooooo!");
+const QString seleccione = QStringLiteral("Seleccione una peña primero...");
+
+void ponFuente(QListWidget* lista, bool multiple)
+{
+    QFont f(multiple ? QStringLiteral("Courier New") : QStringLiteral("Courier"), multiple ? 9 : 10,
+            multiple ? QFont::Normal : QFont::Bold);
+    f.setStyleHint(QFont::Monospace);
+    lista->setFont(f);
+}
+
+} // namespace
+
+void Principal::cargapenas()
+{
+    const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+    const Totales t = ::cargapenas(penas, m_sorteosjugados);
+    m_estado.proxpena = t.proxpena;
+
+    m_c.modeloPenas->removeRows(0, m_c.modeloPenas->rowCount());
+    for (const QStringList& fila : t.filas) {
+        QList<QStandardItem*> celdas;
+        for (qsizetype c = 0; c < fila.size(); ++c) {
+            auto* item = new QStandardItem(fila[c]);
+            if (c == 1 || c == 2)
+                item->setTextAlignment(Qt::AlignCenter);
+            celdas.append(item);
+        }
+        m_c.modeloPenas->appendRow(celdas);
+    }
+    m_c.Command2->setEnabled(!t.vacio);
+    m_c.Command3->setEnabled(!t.vacio);
+    m_c.Label9[2]->setText(QString::number(t.penas));
+    if (t.vacio) {
+        m_c.List1->clear();
+        m_c.List2->clear();
+        for (QLabel* contador : m_c.Label3)
+            contador->setText(QStringLiteral("0"));
+    } else {
+        m_c.ListView1->selectRow(0);
+    }
+    m_c.Label13->setText(QString::number(t.premios));
+    m_c.Text4->setText(t.efectividad);
+    m_c.Text5->setText(t.sorteos);
+    muestraTarta(m_c.MSChart2, t.sinPremio, t.conPremio, QStringLiteral("Sin premio"),
+                 QStringLiteral("Premios"));
+    verpena(1);
+}
+
+void Principal::verpena(int r)
+{
+    const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
+    if (r >= 1 && r <= static_cast<int>(penas.size()))
+        m_estado.pena = penas[static_cast<std::size_t>(r - 1)];
+
+    const auto v = ::verpena(penas, sorteos, r);
+    if (!v) {
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"),
+                                      QStringLiteral("Error crítico: fichero apuestas.dat corrupto."));
+        return;
+    }
+    if (v->hayPena) {
+        for (QListWidget* lista : {m_c.List1, m_c.List2}) {
+            ponFuente(lista, v->multiple);
+            lista->clear();
+            lista->setFixedHeight(px(v->altoListasTwips) + 2 * lista->frameWidth());
+        }
+        m_c.List1->addItems(v->numeros);
+        m_c.List2->addItems(v->estrellas);
+        // One line every 225 twips, as the list heights assume.
+        for (QListWidget* lista : {m_c.List1, m_c.List2})
+            for (int i = 0; i < lista->count(); ++i)
+                lista->item(i)->setSizeHint(QSize(0, px(225)));
+        for (int k = 0; k < 13; ++k)
+            m_c.Label3[k]->setText(v->aciertos[static_cast<std::size_t>(k)]);
+    }
+    m_c.Label17->setText(v->jugados);
+    m_c.Label16->setText(v->efectividad);
+    muestraTarta(m_c.MSChart3, v->sinPremio, v->conPremio, QStringLiteral("Sorteos"),
+                 QStringLiteral("Aciertos"));
+}
+
+void Principal::ListView1_Click(int fila)
+{
+    verpena(fila + 1);
+    m_penasel = fila + 1;
+}
+
+void Principal::Command3_Click()
+{
+    if (m_penasel == 0) {
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, nooo, seleccione);
+        return;
+    }
+    if (!m_plataforma.dialogos.pregunta(
+            QStringLiteral("Borrar..."),
+            QStringLiteral("¿Seguro que quieres eliminar la Peña ") +
+                m_estado.pena.nombreRecortado() + u'?'))
+        return;
+    const int error = borraPena(m_estado.fichero(ficheros::apuestas), m_penasel);
+    if (error == errores::accesoRuta)
+        errorpermiso(m_plataforma.dialogos);
+    if (error != errores::ninguno)
+        return;
+    // The numbers behind the deleted peña move down: the old selection no
+    // longer names the peña the user chose.
+    m_penasel = 0;
+    cargasorteos();
+    recompruebaUltimo();
+}
+
+void Principal::Command2_Click()
+{
+    if (m_penasel == 0)
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, nooo, seleccione);
+}
