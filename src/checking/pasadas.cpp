@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -46,6 +47,26 @@ public:
         : m_sorteos(sorteos), m_penas(penas), m_cambiadas(penas.size(), false),
           m_n(std::clamp(n, 0, static_cast<int>(sorteos.size())))
     {
+        // Shapes and day filters do not change during a pass: worked out once.
+        for (const RegPena& p : penas) {
+            m_formas.push_back(formaValida(p));
+            m_dias.push_back(p.diaRecortado());
+        }
+    }
+
+    const std::optional<Forma>& forma(int p) const { return m_formas[static_cast<std::size_t>(p)]; }
+
+    // Whether peña p is shown for draw d.
+    bool muestra(int d, int p, bool historico)
+    {
+        const RegSorteo& s = m_sorteos[static_cast<std::size_t>(d)];
+        const RegPena& pena = m_penas[static_cast<std::size_t>(p)];
+        if (d != m_sorteoDia) {
+            m_sorteoDia = d;
+            m_diaSorteo = fechas::diasemana(s.fecha);
+        }
+        const QString& dia = m_dias[static_cast<std::size_t>(p)];
+        return (pena.creacion <= s.fecha || historico) && (dia == u"Todos" || dia == m_diaSorteo);
     }
 
     template <typename PorPena>
@@ -99,14 +120,13 @@ private:
     const std::vector<RegSorteo>& m_sorteos;
     std::vector<RegPena>& m_penas;
     std::vector<bool> m_cambiadas;
+    std::vector<std::optional<Forma>> m_formas;
+    std::vector<QString> m_dias;
+    int m_sorteoDia = -1;
+    QString m_diaSorteo;
     int m_n;
     Pasada m_pasada;
 };
-
-bool muestra(const RegPena& pena, const RegSorteo& s, bool historico)
-{
-    return (pena.creacion <= s.fecha || historico) && juega(pena, s.fecha);
-}
 
 } // namespace
 
@@ -131,8 +151,8 @@ Pasada compsencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>
         if (pena.tipo >= 101)
             return false; // multiple bets are the other pass's
         const RegSorteo& s = sorteos[static_cast<std::size_t>(d)];
-        const auto f = formaValida(pena);
-        if (!f || !muestra(pena, s, opciones.historico))
+        const auto& f = r.forma(p);
+        if (!f || !r.muestra(d, p, opciones.historico))
             return true;
 
         r.cabecera(d, p);
@@ -171,8 +191,8 @@ Pasada compmultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>
     r.recorre([&](int d, int p) {
         RegPena& pena = penas[static_cast<std::size_t>(p)];
         const RegSorteo& s = sorteos[static_cast<std::size_t>(d)];
-        const auto f = formaValida(pena);
-        if (!f || !f->multiple || !muestra(pena, s, opciones.historico))
+        const auto& f = r.forma(p);
+        if (!f || !f->multiple || !r.muestra(d, p, opciones.historico))
             return true;
 
         r.cabecera(d, p);

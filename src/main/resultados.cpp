@@ -1,14 +1,12 @@
 // The main window's results tab: the checking passes, the two lists, their
 // filters and the prize blink.
-#include "checking/pasadas.h"
+#include "checking/comprobacion.h"
 #include "main/errorpermiso.h"
 #include "main/modeloresultados.h"
 #include "main/principal.h"
 #include "platform/plataforma.h"
 #include "store/errores.h"
 #include "store/estado.h"
-#include "store/ficheroregistros.h"
-#include "store/ficheros.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -19,7 +17,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -30,34 +27,21 @@ const QString captions[] = {QStringLiteral("S E N C I L L A"), QStringLiteral("M
 void Principal::compsencillas(int n)
 {
     ++m_pasadas;
-    auto datos = std::make_shared<Instantanea>();
-    datos->sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
-    datos->penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
-
     const OpcionesPasada opciones{m_c.Check1->isChecked(), m_c.Check2->isChecked(),
                                   !m_c.Label19->text().isEmpty()};
     Parpadeo parpadeo{m_parpadeo, m_timer3->isActive()};
-    Pasada sencillas = ::compsencillas(datos->sorteos, datos->penas, n, opciones, parpadeo);
-    Pasada multiples = ::compmultiples(datos->sorteos, datos->penas, n, opciones, parpadeo);
-
-    std::vector<int> cambiadas = sencillas.cambiadas;
-    cambiadas.insert(cambiadas.end(), multiples.cambiadas.begin(), multiples.cambiadas.end());
-    std::sort(cambiadas.begin(), cambiadas.end());
-    cambiadas.erase(std::unique(cambiadas.begin(), cambiadas.end()), cambiadas.end());
-    std::vector<std::pair<int, QByteArray>> registros;
-    for (int p : cambiadas)
-        registros.emplace_back(p + 1, datos->penas[static_cast<std::size_t>(p)].aBytes());
-    if (ficheroregistros::actualiza(m_estado.fichero(ficheros::apuestas), RegPena::tamano,
-                                    registros) == errores::accesoRuta)
+    Comprobacion c = comprueba(m_estado.ruta, n, opciones, parpadeo);
+    if (c.error == errores::accesoRuta)
         errorpermiso(m_plataforma.dialogos);
 
     // The working draw is left at the oldest draw of the pass.
-    const int revisados = std::clamp(n, 0, static_cast<int>(datos->sorteos.size()));
+    const auto& sorteos = c.datos->sorteos;
+    const int revisados = std::clamp(n, 0, static_cast<int>(sorteos.size()));
     if (revisados > 0)
-        m_sorteo = datos->sorteos[datos->sorteos.size() - static_cast<std::size_t>(revisados)];
+        m_sorteo = sorteos[sorteos.size() - static_cast<std::size_t>(revisados)];
 
-    m_c.modeloSencillas->pon(datos, std::move(sencillas.filas));
-    m_c.modeloMultiples->pon(datos, std::move(multiples.filas));
+    m_c.modeloSencillas->pon(c.datos, std::move(c.sencillas.filas));
+    m_c.modeloMultiples->pon(c.datos, std::move(c.multiples.filas));
 
     m_parpadeo = parpadeo.modo;
     if (parpadeo.activo && !m_timer3->isActive())

@@ -6,22 +6,31 @@
 namespace fechas {
 namespace {
 
-const QDate origen(1899, 12, 30);
+// 30 December 1899; constant-initialised, so usable from other static initialisers.
+constexpr QDate origen = QDate::fromJulianDay(2415019);
 
 // The range the stored dates may take: years 100 to 9999.
 constexpr double primerDia = -657434.0;
 constexpr double ultimoDia = 2958465.0;
 
-const std::array<QString, 7> nombresDia = {
+const std::array<QString, 7>& nombresDia()
+{
+    static const std::array<QString, 7> nombres = {
     QStringLiteral("Domingo"), QStringLiteral("Lunes"),   QStringLiteral("Martes"),
     QStringLiteral("Miércoles"), QStringLiteral("Jueves"), QStringLiteral("Viernes"),
     QStringLiteral("Sábado")};
+    return nombres;
+}
 
-const std::array<QString, 12> nombresMes = {
+const std::array<QString, 12>& nombresMes()
+{
+    static const std::array<QString, 12> nombres = {
     QStringLiteral("enero"),      QStringLiteral("febrero"), QStringLiteral("marzo"),
     QStringLiteral("abril"),      QStringLiteral("mayo"),    QStringLiteral("junio"),
     QStringLiteral("julio"),      QStringLiteral("agosto"),  QStringLiteral("septiembre"),
     QStringLiteral("octubre"),    QStringLiteral("noviembre"), QStringLiteral("diciembre")};
+    return nombres;
+}
 
 } // namespace
 
@@ -41,7 +50,7 @@ QDate fechaDeDia(double dia)
 QString diasemana(QDate fecha)
 {
     // QDate counts Monday = 1 … Sunday = 7.
-    return fecha.isValid() ? nombresDia[fecha.dayOfWeek() % 7] : QString();
+    return fecha.isValid() ? nombresDia()[fecha.dayOfWeek() % 7] : QString();
 }
 
 QString diasemana(double dia) { return diasemana(fechaDeDia(dia)); }
@@ -53,7 +62,7 @@ QString fechalarga(QDate fecha)
     return QStringLiteral("%1, %2 de %3 del %4")
         .arg(diasemana(fecha))
         .arg(fecha.day())
-        .arg(nombresMes[fecha.month() - 1])
+        .arg(nombresMes()[fecha.month() - 1])
         .arg(fecha.year());
 }
 

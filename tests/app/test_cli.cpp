@@ -1,5 +1,6 @@
 #include "support/datos.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -68,6 +69,91 @@ TEST(CliEstado, errorsGoToStderrWithStatus1)
         EXPECT_FALSE(s.err.isEmpty());
         EXPECT_TRUE(s.out.isEmpty());
     }
+}
+
+} // namespace
+
+namespace {
+
+class CliComprobar : public ::testing::Test
+{
+protected:
+    CliComprobar()
+    {
+        datos::escribeSorteos(m_dir.filePath("numeros.dat"),
+                              {datos::sorteo({2026, 12, 1}, {1, 2, 3, 4, 5, 1, 2}),
+                               datos::sorteo({2026, 12, 4}, {3, 14, 25, 36, 47, 2, 9})});
+        RegPena m = datos::pena("MULTI", "Todos", {2020, 1, 1});
+        m.tipo = 162;
+        m.numeros[0] = {3, 14, 25, 40, 41, 42};
+        m.estrellas[0] = {5, 6};
+        datos::escribePenas(m_dir.filePath("apuestas.dat"),
+                            {datos::pena("SIMPLE", "Todos", {2020, 1, 1}, {{3, 14, 40, 41, 42, 5, 9}}), m});
+    }
+    QStringList con(QStringList argumentos) const { return argumentos << "--dir" << m_dir.path(); }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(CliComprobar, comprobarPrintsBothListsAndKeepsTheCounters)
+{
+    const Salida s = ejecuta(con({"comprobar", "1", "--json"}));
+    ASSERT_EQ(s.estado, 0) << s.err.constData();
+    const QJsonObject o = QJsonDocument::fromJson(s.out).object();
+    const QJsonArray sencillas = o["sencillas"].toArray();
+    const QJsonArray multiples = o["multiples"].toArray();
+    ASSERT_EQ(sencillas.size(), 4);
+    ASSERT_EQ(multiples.size(), 5);
+    EXPECT_EQ(sencillas[0].toArray().size(), 8);
+    EXPECT_EQ(multiples[0].toArray().size(), 16);
+    EXPECT_EQ(sencillas[0].toArray()[0].toObject(), QJsonObject({{"t", ""}}));
+    const QJsonArray apuesta = sencillas[3].toArray();
+    EXPECT_EQ(apuesta[0].toObject(), QJsonObject({{"t", "3"}, {"c", "#ff0000"}}));
+    EXPECT_EQ(apuesta[2].toObject(), QJsonObject({{"t", "40"}}));
+    EXPECT_EQ(apuesta[5].toObject(), QJsonObject({{"t", "5"}, {"c", "#808080"}}));
+    EXPECT_EQ(apuesta[7].toObject(), QJsonObject({{"t", "¡¡ Premio !! Hay 2 + 1 estrella."}, {"c", "#00c000"}}));
+    EXPECT_EQ(multiples[4].toArray()[15].toObject()["t"].toString(),
+              QStringLiteral("¡¡ Premio !! Hay 3 apuestas de 2+0"));
+
+    const Salida penas = ejecuta(con({"penas", "--json"}));
+    const QJsonObject t = QJsonDocument::fromJson(penas.out).object();
+    EXPECT_EQ(t["premios"].toInt(), 7);
+    EXPECT_EQ(t["penas"].toArray()[1].toArray()[1].toString(), QStringLiteral("6"));
+    EXPECT_EQ(t["sorteos"].toString(), QStringLiteral("en 2 sorteos"));
+
+    // Checking the same draw again leaves the counters as they were.
+    ejecuta(con({"comprobar", "2", "--historico", "--solo-premio"}));
+    EXPECT_EQ(QJsonDocument::fromJson(ejecuta(con({"penas", "--json"})).out).object()["premios"].toInt(), 7);
+}
+
+TEST_F(CliComprobar, penaShowsOneView)
+{
+    const Salida s = ejecuta(con({"pena", "2", "--json"}));
+    ASSERT_EQ(s.estado, 0);
+    const QJsonObject o = QJsonDocument::fromJson(s.out).object();
+    EXPECT_EQ(o["numeros"].toArray(), QJsonArray({" 3-14-25-40-41-42"}));
+    EXPECT_EQ(o["estrellas"].toArray(), QJsonArray({"5-6"}));
+    EXPECT_EQ(o["jugados"].toString(), QStringLiteral("2"));
+    EXPECT_EQ(o["aciertos"].toArray().size(), 13);
+    EXPECT_EQ(o["grafico"].toArray().size(), 2);
+}
+
+TEST_F(CliComprobar, errorsEndWithStatus1)
+{
+    for (const QStringList& argumentos : {QStringList{"comprobar", "3"}, QStringList{"comprobar", "-1"},
+                                          QStringList{"comprobar"}, QStringList{"pena", "9"},
+                                          QStringList{"desglose", "205", "6", "0"}}) {
+        const Salida s = ejecuta(con(argumentos));
+        EXPECT_EQ(s.estado, 1) << qPrintable(argumentos.join(' '));
+        EXPECT_FALSE(s.err.isEmpty());
+    }
+}
+
+TEST(CliDesglose, linesInIndexOrder)
+{
+    const Salida s = ejecuta({"desglose", "183", "5", "2"});
+    ASSERT_EQ(s.estado, 0);
+    EXPECT_EQ(s.out, QByteArray("5+2: 1\n5+1: 2\n4+2: 15\n4+1: 30\n3+2: 30\n2+2: 10\n3+1: 60\n2+1: 20\n"));
+    EXPECT_TRUE(ejecuta({"desglose", "152", "5", "2"}).out.isEmpty());
 }
 
 } // namespace

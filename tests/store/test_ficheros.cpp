@@ -140,6 +140,43 @@ TEST_F(Ficheros, numsIniGetsItsRecordOnceAndKeepsReservedBytes)
     EXPECT_EQ(numsini::lee(ini).y, -2.25f);
 }
 
+TEST_F(Ficheros, deletingAPenaMovesTheLaterOnesDown)
+{
+    const std::vector<RegPena> tres = {datos::pena("UNO", "Todos", {2020, 1, 1}),
+                                       datos::pena("DOS", "Martes", {2021, 1, 1}),
+                                       datos::pena("TRES", "Viernes", {2022, 1, 1})};
+    datos::escribePenas(ruta("apuestas.dat"), tres);
+    ASSERT_EQ(borraPena(ruta("apuestas.dat"), 2), 0);
+    EXPECT_EQ(ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat")),
+              (std::vector<RegPena>{tres[0], tres[2]}));
+
+    datos::escribePenas(ruta("apuestas.dat"), {tres[1]});
+    ASSERT_EQ(borraPena(ruta("apuestas.dat"), 1), 0);
+    EXPECT_EQ(QFileInfo(ruta("apuestas.dat")).size(), 0);
+}
+
+TEST_F(Ficheros, aFailedDeletionKeepsEveryPena)
+{
+    // Unreadable (a directory) or missing: never replaced by an empty file.
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("apuestas.dat")));
+    EXPECT_NE(borraPena(ruta("apuestas.dat"), 1), 0);
+    EXPECT_TRUE(QFileInfo(ruta("apuestas.dat")).isDir());
+    EXPECT_EQ(borraPena(ruta("otra.dat"), 1), errores::ficheroNoEncontrado);
+    EXPECT_FALSE(QFileInfo::exists(ruta("otra.dat")));
+}
+
+TEST_F(Ficheros, updatingRecordsKeepsTheOthersAndStrayBytes)
+{
+    QByteArray original = QByteArray(3 * 22, 'a') + QByteArray("xyz");
+    datos::escribeBytes(ruta("numeros.dat"), original);
+    ASSERT_EQ(ficheroregistros::actualiza(ruta("numeros.dat"), 22, {{2, QByteArray(22, 'b')}}), 0);
+    QByteArray esperado = original;
+    esperado.replace(22, 22, QByteArray(22, 'b'));
+    EXPECT_EQ(datos::leeBytes(ruta("numeros.dat")), esperado);
+    EXPECT_EQ(ficheroregistros::actualiza(ruta("nada.dat"), 22, {{1, QByteArray(22, 'b')}}),
+              errores::ficheroNoEncontrado);
+}
+
 TEST(Ruta, endsInOneSeparator)
 {
     EXPECT_EQ(ficheros::calculaRuta(QStringLiteral("/")), QStringLiteral("/"));

@@ -1,0 +1,127 @@
+// The check of a whole history: 2,000 draws with "Histórico" against 50 peñas
+// of 24 simple bets and 10 multiple peñas of 10 numbers and 5 stars — the
+// passes alone, the passes with the list model and its first paint, and the
+// breakdown of a multiple bet.
+#include "checking/desglose.h"
+#include "checking/pasadas.h"
+#include "main/modeloresultados.h"
+#include "store/fechas.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QTableView>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+constexpr int numSorteos = 2000;
+
+Instantanea datos()
+{
+    std::mt19937 azar(7);
+    auto distintos = [&](int cuantos, int tope) {
+        std::vector<std::int16_t> v(static_cast<std::size_t>(tope));
+        std::iota(v.begin(), v.end(), std::int16_t(1));
+        std::shuffle(v.begin(), v.end(), azar);
+        v.resize(static_cast<std::size_t>(cuantos));
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    Instantanea d;
+    QDate fecha(2007, 1, 2);
+    while (static_cast<int>(d.sorteos.size()) < numSorteos) {
+        if (fecha.dayOfWeek() == Qt::Tuesday || fecha.dayOfWeek() == Qt::Friday) {
+            RegSorteo s;
+            const auto n = distintos(5, 50);
+            const auto e = distintos(2, 12);
+            std::copy(n.begin(), n.end(), s.num.begin());
+            std::copy(e.begin(), e.end(), s.num.begin() + 5);
+            s.fecha = fechas::diaNumero(fecha);
+            d.sorteos.push_back(s);
+        }
+        fecha = fecha.addDays(1);
+    }
+    const double creacion = fechas::diaNumero(QDate(2020, 1, 1));
+    for (int p = 0; p < 60; ++p) {
+        RegPena pena;
+        pena.nombre = QStringLiteral("PEÑA %1").arg(p).leftJustified(20);
+        pena.dia = QStringLiteral("Todos").leftJustified(15);
+        pena.creacion = creacion;
+        const bool multiple = p >= 50;
+        pena.tipo = multiple ? 205 : 24;
+        for (int b = 0; b < (multiple ? 1 : 24); ++b) {
+            const auto n = distintos(multiple ? 10 : 5, 50);
+            const auto e = distintos(multiple ? 5 : 2, 12);
+            std::copy(n.begin(), n.end(), pena.numeros[b].begin());
+            std::copy(e.begin(), e.end(), pena.estrellas[b].begin());
+        }
+        d.penas.push_back(pena);
+    }
+    return d;
+}
+
+const OpcionesPasada historico{.historico = true};
+
+void BM_pasadas(benchmark::State& state)
+{
+    const Instantanea original = datos();
+    std::size_t filas = 0;
+    for (auto _ : state) {
+        Instantanea d = original;
+        Parpadeo p;
+        const Pasada s = compsencillas(d.sorteos, d.penas, numSorteos, historico, p);
+        const Pasada m = compmultiples(d.sorteos, d.penas, numSorteos, historico, p);
+        filas = s.filas.size() + m.filas.size();
+        benchmark::DoNotOptimize(filas);
+    }
+    state.counters["filas"] = static_cast<double>(filas);
+    state.counters["bytes_por_fila"] = sizeof(Fila);
+}
+BENCHMARK(BM_pasadas)->Unit(benchmark::kMillisecond);
+
+void BM_pasadasModeloYPintado(benchmark::State& state)
+{
+    const Instantanea original = datos();
+    QTableView vista;
+    auto* modelo = new ModeloResultados(Lista::Sencillas, {}, &vista);
+    vista.setModel(modelo);
+    vista.resize(900, 500);
+    vista.show();
+    for (auto _ : state) {
+        auto d = std::make_shared<Instantanea>(original);
+        Parpadeo p;
+        Pasada s = compsencillas(d->sorteos, d->penas, numSorteos, historico, p);
+        compmultiples(d->sorteos, d->penas, numSorteos, historico, p);
+        modelo->pon(d, std::move(s.filas));
+        benchmark::DoNotOptimize(vista.grab());
+    }
+    state.counters["filas"] = modelo->rowCount();
+}
+BENCHMARK(BM_pasadasModeloYPintado)->Unit(benchmark::kMillisecond);
+
+void BM_desglose(benchmark::State& state)
+{
+    int suma = 0;
+    for (auto _ : state)
+        for (int h = 0; h <= 5; ++h)
+            for (int k = 0; k <= 2; ++k)
+                suma += desglose(10, 5, h, k)[9];
+    benchmark::DoNotOptimize(suma);
+}
+BENCHMARK(BM_desglose);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,29 @@
+#include "checking/comprobacion.h"
+
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+
+#include <algorithm>
+
+Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opciones,
+                       Parpadeo& parpadeo)
+{
+    auto datos = std::make_shared<Instantanea>();
+    datos->sorteos = ficheroregistros::leeTodos<RegSorteo>(ruta + ficheros::numeros);
+    datos->penas = ficheroregistros::leeTodos<RegPena>(ruta + ficheros::apuestas);
+
+    Comprobacion c;
+    c.sencillas = compsencillas(datos->sorteos, datos->penas, n, opciones, parpadeo);
+    c.multiples = compmultiples(datos->sorteos, datos->penas, n, opciones, parpadeo);
+
+    std::vector<int> cambiadas = c.sencillas.cambiadas;
+    cambiadas.insert(cambiadas.end(), c.multiples.cambiadas.begin(), c.multiples.cambiadas.end());
+    std::sort(cambiadas.begin(), cambiadas.end());
+    cambiadas.erase(std::unique(cambiadas.begin(), cambiadas.end()), cambiadas.end());
+    std::vector<std::pair<int, QByteArray>> registros;
+    for (int p : cambiadas)
+        registros.emplace_back(p + 1, datos->penas[static_cast<std::size_t>(p)].aBytes());
+    c.error = ficheroregistros::actualiza(ruta + ficheros::apuestas, RegPena::tamano, registros);
+    c.datos = std::move(datos);
+    return c;
+}

@@ -1,0 +1,301 @@
+#include "checking/celdas.h"
+#include "checking/pasadas.h"
+#include "store/fechas.h"
+#include "support/datos.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <numeric>
+
+namespace {
+
+using datos::pena;
+using datos::sorteo;
+
+// Friday 4 December 2026: 3 14 25 36 47, stars 2 9.
+const RegSorteo viernes = sorteo({2026, 12, 4}, {3, 14, 25, 36, 47, 2, 9});
+// Tuesday 1 December 2026.
+const RegSorteo martes = sorteo({2026, 12, 1}, {1, 2, 3, 4, 5, 1, 2});
+
+RegPena multiple(const QString& nombre, int n, int s, std::array<std::int16_t, 10> numeros,
+                 std::array<std::int16_t, 5> estrellas, QDate creacion = {2020, 1, 1})
+{
+    RegPena p = pena(nombre, "Todos", creacion, {});
+    p.tipo = static_cast<std::int16_t>(100 + 10 * n + s);
+    p.numeros[0] = numeros;
+    p.estrellas[0] = estrellas;
+    return p;
+}
+
+struct Resultado
+{
+    Pasada pasada;
+    Instantanea datos;
+
+    std::vector<ClaseFila> clases() const
+    {
+        std::vector<ClaseFila> r;
+        for (const Fila& f : pasada.filas)
+            r.push_back(f.clase);
+        return r;
+    }
+    Celda celda(Lista lista, int fila, int columna) const
+    {
+        return ::celda(lista, pasada.filas.at(static_cast<std::size_t>(fila)), columna, datos);
+    }
+};
+
+Resultado sencillas(std::vector<RegSorteo> sorteos, std::vector<RegPena> penas, int n,
+                    OpcionesPasada opciones = {})
+{
+    Parpadeo p;
+    Resultado r;
+    r.datos.sorteos = std::move(sorteos);
+    r.datos.penas = std::move(penas);
+    r.pasada = compsencillas(r.datos.sorteos, r.datos.penas, n, opciones, p);
+    return r;
+}
+
+Resultado multiples(std::vector<RegSorteo> sorteos, std::vector<RegPena> penas, int n,
+                    OpcionesPasada opciones = {})
+{
+    Parpadeo p;
+    Resultado r;
+    r.datos.sorteos = std::move(sorteos);
+    r.datos.penas = std::move(penas);
+    r.pasada = compmultiples(r.datos.sorteos, r.datos.penas, n, opciones, p);
+    return r;
+}
+
+TEST(Compsencillas, betsAgainstADraw)
+{
+    const Resultado r = sencillas({viernes}, {pena("LA PEÑA", "Todos", {2020, 1, 1},
+                                                   {{3, 14, 40, 41, 42, 5, 9},
+                                                    {3, 40, 41, 42, 43, 2, 9},
+                                                    {3, 40, 41, 42, 43, 2, 5},
+                                                    {40, 41, 42, 43, 44, 2, 9}})},
+                                  1);
+    using C = ClaseFila;
+    EXPECT_EQ(r.clases(), (std::vector<C>{C::Separador, C::Nombre, C::Fecha, C::Apuesta, C::Apuesta,
+                                          C::Apuesta, C::Apuesta}));
+    const Lista l = Lista::Sencillas;
+    EXPECT_EQ(r.celda(l, 1, 8).texto, QStringLiteral("PEÑA ") + QStringLiteral("LA PEÑA").leftJustified(20));
+    EXPECT_EQ(r.celda(l, 1, 8).color, 0x800000u);
+    EXPECT_EQ(r.celda(l, 2, 8).texto, QStringLiteral("04/12/2026 Viernes"));
+    EXPECT_EQ(r.celda(l, 2, 8).color, 0x008000u);
+
+    // Bet 1: 2 + 1, hits in red, the missed star grey, the unmatched numbers plain.
+    EXPECT_EQ(r.celda(l, 3, 1).texto, QStringLiteral("3"));
+    EXPECT_EQ(r.celda(l, 3, 1).color, 0xFF0000u);
+    EXPECT_FALSE(r.celda(l, 3, 3).conColor);
+    EXPECT_EQ(r.celda(l, 3, 6).color, 0x808080u);
+    EXPECT_EQ(r.celda(l, 3, 7).color, 0xFF0000u);
+    EXPECT_EQ(r.celda(l, 3, 8).texto, QStringLiteral("¡¡ Premio !! Hay 2 + 1 estrella."));
+    EXPECT_EQ(r.celda(l, 3, 8).color, 0x00C000u);
+    EXPECT_EQ(r.celda(l, 4, 8).texto, QStringLiteral("¡¡ Premio !! Hay 1 + 2 estrellas."));
+    EXPECT_TRUE(r.celda(l, 5, 8).texto.isEmpty());
+    EXPECT_TRUE(r.celda(l, 6, 8).texto.isEmpty());
+    EXPECT_TRUE(r.celda(l, 3, 0).texto.isEmpty());
+
+    const RegPena& p = r.datos.penas[0];
+    EXPECT_EQ(p.aciertos[11], 1); // 2+1
+    EXPECT_EQ(p.aciertos[10], 1); // 1+2
+    EXPECT_EQ(std::accumulate(p.aciertos.begin(), p.aciertos.end(), 0), 2);
+    EXPECT_EQ(p.contado, viernes.fecha);
+    EXPECT_EQ(r.pasada.cambiadas, std::vector<int>{0});
+}
+
+TEST(Compsencillas, countsOnceOnly)
+{
+    std::vector<RegPena> penas = {pena("A", "Todos", {2020, 1, 1}, {{3, 14, 25, 1, 2, 2, 9}})};
+    Parpadeo p;
+    const std::vector<RegSorteo> sorteos = {martes, viernes};
+    const Pasada primera = compsencillas(sorteos, penas, 2, {}, p);
+    EXPECT_EQ(penas[0].aciertos[6], 1); // 3+2 on Friday
+    EXPECT_EQ(penas[0].aciertos[8], 1); // 3+1 on Tuesday: 3, 1, 2 and the star 2
+    const Pasada segunda = compsencillas(sorteos, penas, 2, {}, p);
+    EXPECT_EQ(penas[0].aciertos[6], 1);
+    EXPECT_EQ(penas[0].aciertos[8], 1);
+    EXPECT_TRUE(segunda.cambiadas.empty());
+    EXPECT_EQ(primera.filas.size(), segunda.filas.size());
+}
+
+TEST(Compsencillas, historicoShowsButNeverCounts)
+{
+    const std::vector<RegPena> penas = {pena("NUEVA", "Todos", {2026, 12, 5}, {{3, 14, 25, 36, 47, 2, 9}})};
+    EXPECT_TRUE(sencillas({viernes}, penas, 1).pasada.filas.empty());
+    const Resultado r = sencillas({viernes}, penas, 1, {.historico = true});
+    EXPECT_EQ(r.pasada.filas.size(), 4u);
+    EXPECT_EQ(r.celda(Lista::Sencillas, 3, 8).texto, QStringLiteral("¡¡ Premio !! Hay 5 + 2 estrellas."));
+    for (auto a : r.datos.penas[0].aciertos)
+        EXPECT_EQ(a, 0);
+    EXPECT_EQ(r.datos.penas[0].contado, viernes.fecha);
+}
+
+TEST(Compsencillas, dayFilter)
+{
+    const std::vector<RegPena> penas = {pena("M", "Martes", {2020, 1, 1}), pena("T", "Todos", {2020, 1, 1}),
+                                        pena("X", "Domingos", {2020, 1, 1})};
+    const Resultado r = sencillas({martes, viernes}, penas, 2);
+    // Friday: only T. Tuesday: M and T.
+    std::vector<int> nombres;
+    for (const Fila& f : r.pasada.filas)
+        if (f.clase == ClaseFila::Nombre)
+            nombres.push_back(f.pena);
+    EXPECT_EQ(nombres, (std::vector<int>{1, 0, 1}));
+    // A peña that is never shown still has its contado moved on.
+    EXPECT_EQ(r.datos.penas[2].contado, viernes.fecha);
+}
+
+TEST(Compsencillas, soloPremioDropsRowsWithoutPrize)
+{
+    const std::vector<RegPena> penas = {
+        pena("NADA", "Todos", {2020, 1, 1}, {{40, 41, 42, 43, 44, 5, 6}}),
+        pena("TERCERA", "Todos", {2020, 1, 1},
+             {{40, 41, 42, 43, 44, 5, 6}, {40, 41, 42, 43, 44, 5, 6}, {3, 14, 1, 2, 4, 5, 6},
+              {40, 41, 42, 43, 44, 5, 6}, {40, 41, 42, 43, 44, 5, 6}})};
+    const Resultado r = sencillas({viernes}, penas, 1, {.soloPremio = true});
+    using C = ClaseFila;
+    ASSERT_EQ(r.clases(), (std::vector<C>{C::Separador, C::Nombre, C::Fecha, C::Apuesta}));
+    EXPECT_EQ(r.pasada.filas[3].pena, 1);
+    EXPECT_EQ(r.pasada.filas[3].apuesta, 2);
+    EXPECT_EQ(r.pasada.filas[3].categoria, 13);
+}
+
+TEST(Compsencillas, onlyTheDrawsOfThePassCount)
+{
+    // Three draws newer than contado, but only the newest is checked: the
+    // other two are skipped for good because contado moves to the newest.
+    const auto sorteos = datos::sorteosSeguidos(3, QDate(2026, 12, 4));
+    std::vector<RegPena> penas = {pena("A", "Todos", {2020, 1, 1}, {{47, 48, 49, 50, 1, 12, 11}})};
+    Parpadeo p;
+    compsencillas(sorteos, penas, 1, {}, p);
+    const int primero = std::accumulate(penas[0].aciertos.begin(), penas[0].aciertos.end(), 0);
+    compsencillas(sorteos, penas, 3, {}, p);
+    EXPECT_EQ(std::accumulate(penas[0].aciertos.begin(), penas[0].aciertos.end(), 0), primero);
+    EXPECT_EQ(penas[0].contado, sorteos.back().fecha);
+}
+
+TEST(Compsencillas, noDrawsNoRowsNoWrites)
+{
+    std::vector<RegPena> penas = {pena("A", "Todos", {2020, 1, 1})};
+    Parpadeo p;
+    EXPECT_TRUE(compsencillas({}, penas, 1, {}, p).filas.empty());
+    EXPECT_TRUE(compsencillas({viernes}, penas, 0, {}, p).cambiadas.empty());
+    EXPECT_EQ(penas[0].contado, 0.0);
+}
+
+TEST(Compsencillas, countersStopAtTheTop)
+{
+    std::vector<RegPena> penas = {pena("A", "Todos", {2020, 1, 1}, {{3, 14, 40, 41, 42, 5, 9}})};
+    penas[0].aciertos[11] = std::numeric_limits<std::int16_t>::max();
+    Parpadeo p;
+    compsencillas({viernes}, penas, 1, {}, p);
+    EXPECT_EQ(penas[0].aciertos[11], std::numeric_limits<std::int16_t>::max());
+}
+
+TEST(Compsencillas, damagedRecordsAreSkipped)
+{
+    RegPena tipoRaro = pena("RARO", "Todos", {2020, 1, 1}, {{3, 14, 25, 36, 47, 2, 9}});
+    tipoRaro.tipo = 60; // names bets the record does not have
+    RegPena numeroRaro = pena("CERO", "Todos", {2020, 1, 1}, {{0, 14, 25, 36, 47, 2, 9}});
+    RegPena estrellaRara = pena("TRECE", "Todos", {2020, 1, 1}, {{3, 14, 25, 36, 47, 13, 9}});
+    RegPena sinApuestas = pena("VACIA", "Todos", {2020, 1, 1}, {});
+    const Resultado r = sencillas({viernes}, {tipoRaro, numeroRaro, estrellaRara, sinApuestas}, 1);
+    EXPECT_TRUE(r.pasada.filas.empty());
+    for (const RegPena& p : r.datos.penas) {
+        for (auto a : p.aciertos)
+            EXPECT_EQ(a, 0);
+        EXPECT_EQ(p.contado, viernes.fecha);
+    }
+}
+
+TEST(Parpadeo, startsOnlyAfterAnUpdateAddedDraws)
+{
+    struct Caso
+    {
+        bool hayNuevos;
+        bool sencilla;
+        bool multiple;
+        int modo;
+    };
+    const Caso casos[] = {
+        {false, true, true, 0}, {true, true, false, 1}, {true, false, true, 2}, {true, true, true, 3},
+        {true, false, false, 0}};
+    for (const Caso& c : casos) {
+        std::vector<RegPena> penas;
+        penas.push_back(pena("S", "Todos", {2020, 1, 1},
+                             {c.sencilla ? std::array<std::int16_t, 7>{3, 14, 1, 2, 4, 5, 6}
+                                         : std::array<std::int16_t, 7>{40, 41, 42, 43, 44, 5, 6}}));
+        penas.push_back(multiple("M", 6, 2, {c.multiple ? std::int16_t(3) : std::int16_t(40), 14, 41, 42, 43, 44},
+                                 {5, 6}));
+        Parpadeo p;
+        const OpcionesPasada o{.hayNuevos = c.hayNuevos};
+        compsencillas({viernes}, penas, 1, o, p);
+        compmultiples({viernes}, penas, 1, o, p);
+        EXPECT_EQ(p.modo, c.modo) << c.hayNuevos << c.sencilla << c.multiple;
+        EXPECT_EQ(p.activo, c.modo != 0);
+    }
+}
+
+TEST(Compmultiples, breakdownLinesAndCounters)
+{
+    // 6 numbers, 2 stars; 3 numbers hit, no star: 3+0 three times, 2+0 three times.
+    const Resultado r = multiples({viernes}, {multiple("SEIS", 6, 2, {3, 14, 25, 40, 41, 42}, {5, 6})}, 1);
+    using C = ClaseFila;
+    ASSERT_EQ(r.clases(), (std::vector<C>{C::Separador, C::Nombre, C::Fecha, C::Apuesta, C::Linea}));
+    const Lista l = Lista::Multiples;
+    EXPECT_EQ(r.celda(l, 3, 16).texto, QStringLiteral("¡¡ Premio !! Hay 3 apuestas de 3+0"));
+    EXPECT_EQ(r.celda(l, 3, 16).color, 0x00C000u);
+    EXPECT_EQ(r.celda(l, 4, 16).texto, QStringLiteral("¡¡ Premio !! Hay 3 apuestas de 2+0"));
+    EXPECT_TRUE(r.celda(l, 4, 1).texto.isEmpty());
+    EXPECT_EQ(r.datos.penas[0].aciertos[9], 3);
+    EXPECT_EQ(r.datos.penas[0].aciertos[12], 3);
+}
+
+TEST(Compmultiples, cellsOfAFiveNumberFourStarBet)
+{
+    const Resultado r = multiples({viernes}, {multiple("CINCO", 5, 4, {3, 14, 25, 36, 40}, {1, 2, 3, 9})}, 1);
+    const Lista l = Lista::Multiples;
+    for (int col = 1; col <= 5; ++col)
+        EXPECT_FALSE(r.celda(l, 3, col).texto.isEmpty()) << col;
+    for (int col = 6; col <= 10; ++col)
+        EXPECT_TRUE(r.celda(l, 3, col).texto.isEmpty()) << col;
+    for (int col = 11; col <= 14; ++col)
+        EXPECT_FALSE(r.celda(l, 3, col).texto.isEmpty()) << col;
+    EXPECT_TRUE(r.celda(l, 3, 15).texto.isEmpty());
+    EXPECT_EQ(r.celda(l, 3, 12).color, 0xFF0000u); // star 2 hit
+    EXPECT_EQ(r.celda(l, 3, 11).color, 0x808080u);
+}
+
+TEST(Compmultiples, noPrizeAndSoloPremioLeavesNoRows)
+{
+    const std::vector<RegPena> penas = {multiple("UNO", 6, 2, {3, 40, 41, 42, 43, 44}, {2, 5})};
+    EXPECT_EQ(multiples({viernes}, penas, 1).pasada.filas.size(), 4u);
+    EXPECT_TRUE(multiples({viernes}, penas, 1, {.soloPremio = true}).pasada.filas.empty());
+}
+
+TEST(Compmultiples, countsOnceAndSaturates)
+{
+    std::vector<RegPena> penas = {multiple("DIEZ", 10, 5, {3, 14, 25, 36, 47, 1, 4, 5, 6, 7}, {2, 9, 1, 3, 4})};
+    penas[0].aciertos[8] = 32500; // 3+1 gets 600 more
+    Parpadeo p;
+    compmultiples({viernes}, penas, 1, {}, p);
+    EXPECT_EQ(penas[0].aciertos[8], 32767);
+    EXPECT_EQ(penas[0].aciertos[0], 1);
+    compmultiples({viernes}, penas, 1, {}, p);
+    EXPECT_EQ(penas[0].aciertos[0], 1);
+}
+
+TEST(Compmultiples, simplePassLeavesMultiplePenasAlone)
+{
+    std::vector<RegPena> penas = {multiple("M", 6, 2, {3, 14, 25, 40, 41, 42}, {5, 6})};
+    Parpadeo p;
+    const Pasada s = compsencillas({viernes}, penas, 1, {}, p);
+    EXPECT_TRUE(s.filas.empty());
+    EXPECT_TRUE(s.cambiadas.empty());
+    EXPECT_EQ(penas[0].contado, 0.0);
+}
+
+} // namespace

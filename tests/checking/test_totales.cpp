@@ -1,0 +1,169 @@
+#include "checking/efectividad.h"
+#include "checking/totales.h"
+#include "checking/vistapena.h"
+#include "store/fechas.h"
+#include "support/datos.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using datos::pena;
+
+RegPena conAciertos(const QString& nombre, std::initializer_list<int> valores)
+{
+    RegPena p = pena(nombre, "Todos", {2020, 1, 1});
+    int i = 0;
+    for (int v : valores)
+        p.aciertos[static_cast<std::size_t>(i++)] = static_cast<std::int16_t>(v);
+    return p;
+}
+
+TEST(UnDecimal, roundsHalvesToEvenWithAComma)
+{
+    const std::pair<double, const char*> casos[] = {
+        {7.5, "7,5"}, {100.0 / 3, "33,3"}, {100, "100"}, {0, "0"}, {0.25, "0,2"},
+        {0.75, "0,8"}, {12.04, "12"}, {99.96, "100"}, {213.67, "213,7"}};
+    for (const auto& [valor, texto] : casos)
+        EXPECT_EQ(unDecimal(valor), QString::fromLatin1(texto)) << valor;
+}
+
+TEST(Cargapenas, noPenas)
+{
+    const Totales t = cargapenas({}, 10);
+    EXPECT_TRUE(t.vacio);
+    ASSERT_EQ(t.filas.size(), 1u);
+    EXPECT_EQ(t.filas[0], QStringList{QStringLiteral("VACÍO")});
+    EXPECT_EQ(t.proxpena, 0);
+    EXPECT_EQ(t.premios, 0);
+    EXPECT_EQ(t.efectividad, QStringLiteral("¡Nunca has acertado nada!"));
+    EXPECT_TRUE(t.sorteos.isEmpty());
+    EXPECT_EQ(t.sinPremio, 1);
+    EXPECT_EQ(t.conPremio, 0);
+}
+
+TEST(Cargapenas, totalsAndEffectiveness)
+{
+    struct Caso
+    {
+        std::vector<RegPena> penas;
+        int jugados;
+        int premios;
+        const char* efectividad;
+        double sinPremio;
+    };
+    const Caso casos[] = {
+        {{conAciertos("A", {1, 2, 2}), conAciertos("B", {0, 0, 0, 3})}, 16, 8, "50% de efectividad en premios", 8},
+        {{conAciertos("A", {10, 10})}, 16, 20, "100% de efectividad en premios", 0},
+        {{conAciertos("A", {1})}, 3, 1, "33,3% de efectividad en premios", 2},
+        {{conAciertos("A", {3})}, 2, 3, "100% de efectividad en premios", 0},
+        {{conAciertos("A", {})}, 40, 0, "0% de efectividad en premios", 40},
+        {{conAciertos("A", {})}, 0, 0, "0% de efectividad en premios", 1},
+    };
+    for (const Caso& c : casos) {
+        const Totales t = cargapenas(c.penas, c.jugados);
+        EXPECT_EQ(t.premios, c.premios);
+        EXPECT_EQ(t.efectividad, QString::fromUtf8(c.efectividad));
+        EXPECT_EQ(t.sinPremio, c.sinPremio) << c.efectividad;
+        EXPECT_EQ(t.conPremio, c.premios);
+        EXPECT_EQ(t.sorteos, QStringLiteral("en %1 sorteos").arg(c.jugados));
+    }
+}
+
+TEST(Cargapenas, rowsShowTheStoredFields)
+{
+    RegPena m = pena("OCHO MAS TRES", "Viernes", {2026, 3, 5});
+    m.tipo = 183;
+    const Totales t = cargapenas({pena("LA PEÑA", "Martes", {2026, 1, 2}, {{1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2}}), m}, 0);
+    ASSERT_EQ(t.filas.size(), 2u);
+    EXPECT_EQ(t.filas[0], (QStringList{"LA PEÑA             ", "2", "02/01/2026", "Martes         "}));
+    EXPECT_EQ(t.filas[1][1], QStringLiteral("168"));
+    EXPECT_EQ(t.proxpena, 3);
+    EXPECT_EQ(t.penas, 2);
+}
+
+TEST(Verpena, listsAndHeights)
+{
+    RegPena veinticuatro = pena("24", "Todos", {2020, 1, 1}, {});
+    veinticuatro.tipo = 24;
+    for (auto& b : veinticuatro.numeros)
+        b = {3, 14, 25, 40, 47};
+    for (auto& e : veinticuatro.estrellas)
+        e = {2, 11};
+    RegPena nueve = veinticuatro;
+    nueve.tipo = 9;
+    RegPena diez = pena("DIEZ", "Todos", {2020, 1, 1}, {});
+    diez.tipo = 205;
+    diez.numeros[0] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    diez.estrellas[0] = {1, 2, 3, 4, 5};
+
+    const auto v24 = verpena({veinticuatro}, {}, 1);
+    ASSERT_TRUE(v24);
+    EXPECT_EQ(v24->numeros.size(), 24);
+    EXPECT_EQ(v24->numeros[0], QStringLiteral(" 3-14-25-40-47"));
+    EXPECT_EQ(v24->estrellas[0], QStringLiteral("2-11"));
+    EXPECT_EQ(v24->altoListasTwips, 5000);
+    EXPECT_FALSE(v24->multiple);
+    EXPECT_EQ(verpena({nueve}, {}, 1)->altoListasTwips, 1825);
+
+    const auto v10 = verpena({diez}, {}, 1);
+    ASSERT_TRUE(v10);
+    EXPECT_TRUE(v10->multiple);
+    EXPECT_EQ(v10->numeros, QStringList{QStringLiteral(" 1- 2- 3- 4- 5- 6- 7- 8- 9-10")});
+    EXPECT_EQ(v10->estrellas, QStringList{QStringLiteral("1-2-3-4-5")});
+}
+
+TEST(Verpena, participationAndEffectiveness)
+{
+    const auto sorteos = datos::sorteosSeguidos(80, QDate(2026, 12, 4)); // 40 Tuesdays, 40 Fridays
+    RegPena p = conAciertos("A", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2});
+    p.creacion = sorteos.front().fecha;
+
+    auto v = verpena({p}, sorteos, 1);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->jugados, QStringLiteral("80"));
+    EXPECT_EQ(v->efectividad, QStringLiteral("3,8 %"));
+    EXPECT_EQ(v->aciertos[0], QStringLiteral("2")); // Label3_0 is 2+0
+    EXPECT_EQ(v->aciertos[1], QStringLiteral("1"));
+    EXPECT_EQ(v->aciertos[12], QStringLiteral("0"));
+
+    p.dia = QStringLiteral("Martes");
+    v = verpena({p}, sorteos, 1);
+    EXPECT_EQ(v->jugados, QStringLiteral("40"));
+    EXPECT_EQ(v->efectividad, QStringLiteral("7,5 %"));
+    EXPECT_EQ(v->sinPremio, 37);
+    EXPECT_EQ(v->conPremio, 3);
+
+    // Created after the newest draw: nothing played yet.
+    p.creacion = sorteos.back().fecha + 1;
+    v = verpena({p}, sorteos, 1);
+    EXPECT_EQ(v->jugados, QStringLiteral("0"));
+    EXPECT_EQ(v->efectividad, QStringLiteral("0 %"));
+    EXPECT_EQ(v->sinPremio, 0);
+}
+
+TEST(Verpena, emptyHistoryAndNoPenas)
+{
+    EXPECT_EQ(verpena({conAciertos("A", {1})}, {}, 1)->efectividad, QStringLiteral("100 %"));
+    EXPECT_EQ(verpena({conAciertos("A", {})}, {}, 1)->efectividad, QStringLiteral("-"));
+    EXPECT_EQ(verpena({conAciertos("A", {})}, {}, 1)->jugados, QStringLiteral("0"));
+    const auto vacia = verpena({}, {}, 1);
+    ASSERT_TRUE(vacia);
+    EXPECT_FALSE(vacia->hayPena);
+    EXPECT_EQ(vacia->jugados, QStringLiteral("-"));
+    EXPECT_EQ(vacia->efectividad, QStringLiteral("-"));
+}
+
+TEST(Verpena, damagedOrMissingRecords)
+{
+    RegPena rara = pena("RARA", "Todos", {2020, 1, 1});
+    for (int tipo : {0, 25, 99, 152, 206})
+    {
+        rara.tipo = static_cast<std::int16_t>(tipo);
+        EXPECT_FALSE(verpena({rara}, {}, 1)) << tipo;
+    }
+    EXPECT_FALSE(verpena({pena("A", "Todos", {})}, {}, 2));
+    EXPECT_FALSE(verpena({pena("A", "Todos", {})}, {}, 0));
+}
+
+} // namespace

@@ -1,0 +1,252 @@
+#include "main/modeloresultados.h"
+#include "main/principal.h"
+#include "platform/plataforma.h"
+#include "store/estado.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "support/datos.h"
+#include "support/falsos.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using datos::pena;
+
+class Comprobar : public ::testing::Test
+{
+protected:
+    Comprobar()
+    {
+        m_estado.ruta = ficheros::calculaRuta(m_dir.path());
+        // Friday 4 December 2026: 3 14 25 36 47, stars 2 9, and the Tuesday before.
+        datos::escribeSorteos(ruta("numeros.dat"),
+                              {datos::sorteo({2026, 12, 1}, {1, 2, 3, 4, 5, 1, 2}),
+                               datos::sorteo({2026, 12, 4}, {3, 14, 25, 36, 47, 2, 9})});
+    }
+    QString ruta(const QString& nombre) const { return m_dir.filePath(nombre); }
+
+    Principal& abre()
+    {
+        m_ventana = std::make_unique<Principal>(m_estado, m_plataforma);
+        return *m_ventana;
+    }
+    template <typename T>
+    T* control(const QString& nombre)
+    {
+        T* c = m_ventana->findChild<T*>(nombre);
+        EXPECT_NE(c, nullptr) << qPrintable(nombre);
+        return c;
+    }
+    std::vector<RegPena> penas() const
+    {
+        return ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"));
+    }
+
+    QTemporaryDir m_dir;
+    Estado m_estado;
+    RelojFijo m_reloj{QDate(2026, 12, 8)};
+    DialogosGrabados m_dialogos;
+    EscritorioGrabado m_escritorio;
+    Plataforma m_plataforma{m_reloj, m_dialogos, m_escritorio};
+    std::unique_ptr<Principal> m_ventana;
+};
+
+TEST_F(Comprobar, startUpChecksTheNewestDrawAndKeepsTheCounters)
+{
+    RegPena m = pena("MULTI", "Todos", {2020, 1, 1});
+    m.tipo = 162;
+    m.numeros[0] = {3, 14, 25, 40, 41, 42};
+    m.estrellas[0] = {5, 6};
+    datos::escribePenas(ruta("apuestas.dat"),
+                        {pena("SIMPLE", "Todos", {2020, 1, 1}, {{3, 14, 40, 41, 42, 5, 9}}), m});
+    abre();
+    EXPECT_EQ(control<QTableView>("ListView2")->model()->rowCount(), 4);
+    EXPECT_EQ(control<QTableView>("Listview4")->model()->rowCount(), 5);
+    EXPECT_FALSE(control<QTableView>("ListView2")->isHidden());
+    EXPECT_TRUE(control<QTableView>("Listview4")->isHidden());
+    const auto guardadas = penas();
+    EXPECT_EQ(guardadas[0].aciertos[11], 1);
+    EXPECT_EQ(guardadas[1].aciertos[9], 3);
+    EXPECT_EQ(guardadas[1].aciertos[12], 3);
+    EXPECT_EQ(m_ventana->sorteo().fecha, datos::sorteo({2026, 12, 4}).fecha);
+
+    // A second start checks the same draw again: the counters do not grow.
+    abre();
+    EXPECT_EQ(penas(), guardadas);
+    EXPECT_EQ(control<QLabel>("Label13")->text(), QStringLiteral("7"));
+}
+
+TEST_F(Comprobar, viewButtonsMenusAndBoxesRerunTheCheckOncePerChange)
+{
+    datos::escribePenas(ruta("apuestas.dat"), {pena("A", "Todos", {2020, 1, 1})});
+    Principal& v = abre();
+    auto* historico = control<QCheckBox>("Check1");
+    auto* soloPremio = control<QCheckBox>("Check2");
+
+    const int inicio = v.pasadas();
+    control<QPushButton>("Command1_1")->click();
+    EXPECT_FALSE(control<QTableView>("Listview4")->isHidden());
+    EXPECT_TRUE(control<QTableView>("ListView2")->isHidden());
+    control<QPushButton>("Command1_0")->click();
+    EXPECT_FALSE(control<QTableView>("ListView2")->isHidden());
+    EXPECT_EQ(v.pasadas(), inicio);
+
+    struct Paso
+    {
+        const char* item;
+        int reruns;
+        bool soloPremio;
+        bool historico;
+        bool multiple;
+    };
+    const Paso pasos[] = {
+        {"verprehi", 2, true, true, false},   {"verprehi", 0, true, true, false},
+        {"verpremiom", 1, true, false, true}, {"Multiples", 0, true, false, true},
+        {"verhisto", 2, false, true, false},  {"sencillas", 0, false, true, false},
+    };
+    control<QTabWidget>("SSTab1")->setCurrentIndex(3);
+    for (const Paso& p : pasos) {
+        const int antes = v.pasadas();
+        control<QAction>(QString::fromLatin1(p.item))->trigger();
+        EXPECT_EQ(v.pasadas() - antes, p.reruns) << p.item;
+        EXPECT_EQ(soloPremio->isChecked(), p.soloPremio) << p.item;
+        EXPECT_EQ(historico->isChecked(), p.historico) << p.item;
+        EXPECT_EQ(control<QTableView>("Listview4")->isHidden(), !p.multiple) << p.item;
+        EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 0);
+    }
+    const int antes = v.pasadas();
+    historico->click();
+    soloPremio->click();
+    EXPECT_EQ(v.pasadas() - antes, 2);
+}
+
+TEST_F(Comprobar, prizeAfterAnUpdateBlinksUntilAViewButtonIsClicked)
+{
+    datos::escribePenas(ruta("apuestas.dat"), {pena("A", "Todos", {2020, 1, 1}, {{3, 14, 1, 2, 4, 5, 6}})});
+    Principal& v = abre();
+    auto* timer = control<QTimer>("Timer3");
+    EXPECT_FALSE(timer->isActive()); // no update yet: no blink
+
+    control<QLabel>("Label19")->setText(QStringLiteral("1"));
+    v.compsencillas(1);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(v.parpadeo(), 1);
+    auto* sencilla = control<QPushButton>("Command1_0");
+    auto* multiple = control<QPushButton>("Command1_1");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sencilla->text() == u"P R E M I O"; }, 2000));
+    EXPECT_EQ(multiple->text(), QStringLiteral("M Ú L T I P L E"));
+
+    multiple->click(); // any view button stops it
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(sencilla->text(), QStringLiteral("S E N C I L L A"));
+    EXPECT_TRUE(control<QLabel>("Label19")->text().isEmpty());
+}
+
+TEST_F(Comprobar, penaTabShowsTheListTotalsAndTheClickedPena)
+{
+    RegPena a = pena("PRIMERA", "Todos", {2020, 1, 1}, {{1, 2, 3, 4, 5, 1, 2}, {6, 7, 8, 9, 10, 3, 4}});
+    RegPena b = pena("SEGUNDA", "Martes", {2020, 1, 1}, {{11, 12, 13, 14, 15, 5, 6}});
+    b.aciertos[12] = 4;
+    datos::escribePenas(ruta("apuestas.dat"), {a, b});
+    Principal& v = abre();
+    auto* lista = control<QTableView>("ListView1");
+    ASSERT_EQ(lista->model()->rowCount(), 2);
+    EXPECT_EQ(lista->model()->index(1, 0).data().toString(), QStringLiteral("SEGUNDA").leftJustified(20));
+    EXPECT_EQ(lista->model()->index(0, 1).data().toString(), QStringLiteral("2"));
+    EXPECT_EQ(control<QLabel>("Label9_2")->text(), QStringLiteral("2"));
+    EXPECT_EQ(control<QListWidget>("List1")->count(), 2);
+    EXPECT_EQ(control<QListWidget>("List1")->item(0)->text(), QStringLiteral(" 1- 2- 3- 4- 5"));
+
+    v.ListView1_Click(1);
+    EXPECT_EQ(v.penasel(), 2);
+    EXPECT_EQ(control<QListWidget>("List1")->count(), 1);
+    EXPECT_EQ(control<QListWidget>("List2")->item(0)->text(), QStringLiteral("5-6"));
+    EXPECT_EQ(control<QLabel>("Label3_0")->text(), QStringLiteral("4"));
+    EXPECT_EQ(control<QLabel>("Label17")->text(), QStringLiteral("1"));
+    EXPECT_EQ(control<QLabel>("Label16")->text(), QStringLiteral("400 %"));
+}
+
+TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
+{
+    datos::escribePenas(ruta("apuestas.dat"), {pena("UNO", "Todos", {2020, 1, 1}),
+                                               pena("DOS", "Todos", {2020, 1, 1}),
+                                               pena("TRES", "Todos", {2020, 1, 1})});
+    Principal& v = abre();
+    control<QPushButton>("Command3")->click();
+    ASSERT_EQ(m_dialogos.cajas.size(), 1);
+    EXPECT_EQ(m_dialogos.cajas[0].titulo, QStringLiteral("¡Nooooo!"));
+    EXPECT_EQ(m_dialogos.cajas[0].texto, QStringLiteral("Seleccione una peña primero..."));
+
+    v.ListView1_Click(1);
+    m_dialogos.respuestas = {false};
+    control<QPushButton>("Command3")->click();
+    EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("Borrar..."));
+    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("¿Seguro que quieres eliminar la Peña DOS?"));
+    EXPECT_EQ(penas().size(), 3u);
+
+    m_dialogos.respuestas = {true};
+    control<QToolButton>("Image1_0")->click();
+    ASSERT_EQ(penas().size(), 2u);
+    EXPECT_EQ(penas()[1].nombreRecortado(), QStringLiteral("TRES"));
+    EXPECT_EQ(control<QLabel>("Label9_2")->text(), QStringLiteral("2"));
+
+    // A second press without a new click must not delete "TRES".
+    m_dialogos.respuestas = {true};
+    control<QPushButton>("Command3")->click();
+    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Seleccione una peña primero..."));
+    EXPECT_EQ(penas().size(), 2u);
+}
+
+TEST_F(Comprobar, printNeedsASelectedPena)
+{
+    datos::escribePenas(ruta("apuestas.dat"), {pena("UNO", "Todos", {2020, 1, 1})});
+    abre();
+    control<QPushButton>("Command2")->click();
+    ASSERT_EQ(m_dialogos.cajas.size(), 1);
+    EXPECT_EQ(m_dialogos.cajas[0].texto, QStringLiteral("Seleccione una peña primero..."));
+}
+
+TEST_F(Comprobar, noPenasShowsVacioAndDisablesDeleteAndPrint)
+{
+    abre();
+    auto* lista = control<QTableView>("ListView1");
+    ASSERT_EQ(lista->model()->rowCount(), 1);
+    EXPECT_EQ(lista->model()->index(0, 0).data().toString(), QStringLiteral("VACÍO"));
+    EXPECT_FALSE(control<QPushButton>("Command2")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("Command3")->isEnabled());
+    EXPECT_EQ(control<QLineEdit>("Text4")->text(), QStringLiteral("¡Nunca has acertado nada!"));
+    EXPECT_TRUE(control<QLineEdit>("Text5")->text().isEmpty());
+    EXPECT_EQ(control<QLabel>("Label3_12")->text(), QStringLiteral("0"));
+    EXPECT_EQ(control<QLabel>("Label16")->text(), QStringLiteral("-"));
+}
+
+TEST_F(Comprobar, aDamagedPenaIsReportedWhenShown)
+{
+    RegPena rara = pena("RARA", "Todos", {2020, 1, 1});
+    rara.tipo = 50;
+    datos::escribePenas(ruta("apuestas.dat"), {rara});
+    abre();
+    ASSERT_FALSE(m_dialogos.cajas.isEmpty());
+    EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("¡Vaya hombre!"));
+    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Error crítico: fichero apuestas.dat corrupto."));
+    EXPECT_EQ(datos::leeBytes(ruta("apuestas.dat")).mid(0, 781), rara.aBytes().mid(0, 781));
+}
+
+} // namespace
