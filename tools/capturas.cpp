@@ -48,5 +48,10 @@ int main(int argc, char* argv[])
         QApplication::processEvents();
         principal.grab().save(destino.filePath(QStringLiteral("principal-%1.png").arg(i)));
     }
+    // The multiple-bet list, and every draw with "Histórico".
+    principal.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+    principal.Command1_Click(1);
+    QApplication::processEvents();
+    principal.grab().save(destino.filePath(QStringLiteral("principal-multiples.png")));
     return 0;
 }

@@ -10,6 +10,8 @@
 #include "store/cargasorteos.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
+#include "store/historia.h"
+#include "store/listasorteos.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -28,7 +30,15 @@ const QString uso = QStringLiteral(
     "  comprobar N [--historico] [--solo-premio]  comprueba los N últimos sorteos\n"
     "  penas                                 la lista de peñas y sus totales\n"
     "  pena R                                la peña número R\n"
-    "  desglose TIPO H K                     premios de una apuesta múltiple");
+    "  desglose TIPO H K                     premios de una apuesta múltiple\n"
+    "  sorteos                               la lista de sorteos\n"
+    "  frecuencias                           veces que ha salido cada número y estrella\n"
+    "  importar FICHERO                      sustituye los sorteos por los de FICHERO");
+
+const QString noValido = QStringLiteral(
+    "Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT sea para Bolvera.");
+const QString danado = QStringLiteral(
+    "Archivo de números ganadores no válido. ¡Se perderán los sorteos grabados!.");
 
 struct Contexto
 {
@@ -221,6 +231,70 @@ int unDesglose(const Contexto& c)
     return 0;
 }
 
+int listaSorteos(const Contexto& c)
+{
+    const auto todos = sorteos(c);
+    const listasorteos::Resultado r = listasorteos::calcula(todos);
+    if (!r.valido)
+        return falla(danado);
+    QJsonArray filas;
+    QTextStream salida(stdout);
+    for (auto s = todos.rbegin(); s != todos.rend(); ++s) {
+        const QStringList fila = {listasorteos::textoNumeros(*s), listasorteos::textoEstrellas(*s),
+                                  listasorteos::textoFecha(*s)};
+        if (c.json)
+            filas.append(QJsonArray::fromStringList(fila));
+        else
+            salida << fila.join(QStringLiteral("   ")) << '\n';
+    }
+    if (c.json)
+        imprime({{QStringLiteral("sorteos"), filas}, {QStringLiteral("total"), r.totalTexto}});
+    else
+        salida << r.totalTexto << '\n';
+    return 0;
+}
+
+int frecuencias(const Contexto& c)
+{
+    const listasorteos::Resultado r = listasorteos::calcula(sorteos(c));
+    if (!r.valido)
+        return falla(danado);
+    QJsonArray numeros;
+    QJsonArray estrellas;
+    for (const auto* t : {&r.tablanum1, &r.tablanum2})
+        for (const auto& cuenta : t->cuentas)
+            numeros.append(cuenta.value_or(0));
+    for (const auto& cuenta : r.tablaest.cuentas)
+        estrellas.append(cuenta.value_or(0));
+    if (c.json) {
+        imprime({{QStringLiteral("numeros"), numeros}, {QStringLiteral("estrellas"), estrellas}});
+        return 0;
+    }
+    QTextStream salida(stdout);
+    for (int i = 0; i < 50; ++i)
+        salida << "Número " << i + 1 << ": " << numeros[i].toInt() << '\n';
+    for (int i = 0; i < 12; ++i)
+        salida << "Estrella " << i + 1 << ": " << estrellas[i].toInt() << '\n';
+    return 0;
+}
+
+int importar(const Contexto& c)
+{
+    if (c.argumentos.size() != 1)
+        return falla(QStringLiteral("Uso: importar FICHERO"));
+    const historia::Importacion r = historia::importa(c.ruta, c.argumentos.front());
+    switch (r.veredicto) {
+    case historia::Veredicto::Importado:
+        QTextStream(stdout) << "Archivo de sorteos importado con éxito\n";
+        return 0;
+    case historia::Veredicto::Rechazado:
+        return falla(noValido);
+    case historia::Veredicto::Error:
+        break;
+    }
+    return falla(noValido + QStringLiteral(" Error %1").arg(r.error));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -273,5 +347,11 @@ int main(int argc, char* argv[])
         return unaPena(c);
     if (orden == u"desglose")
         return unDesglose(c);
+    if (orden == u"sorteos")
+        return listaSorteos(c);
+    if (orden == u"frecuencias")
+        return frecuencias(c);
+    if (orden == u"importar")
+        return importar(c);
     return falla(uso);
 }

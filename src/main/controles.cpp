@@ -2,6 +2,7 @@
 
 #include "main/iconos.h"
 #include "main/modeloresultados.h"
+#include "main/modelosorteos.h"
 #include "main/twips.h"
 
 #include <QChartView>
@@ -391,25 +392,26 @@ QWidget* construyeEstadisticas(Controles& c)
     auto* fila = new QHBoxLayout(pestana);
 
     auto* izquierda = new QVBoxLayout;
-    c.ListView3 = listaInforme(QStringLiteral("ListView3"),
-                               modeloCabeceras({QStringLiteral("Números ganadores"),
-                                                QStringLiteral("Estrellas"), QStringLiteral("Fecha")}),
+    c.modeloSorteos = new ModeloSorteos;
+    c.ListView3 = listaInforme(QStringLiteral("ListView3"), c.modeloSorteos,
                                {2600, 1300, 2500},
                                letra(QStringLiteral("Courier"), 10, QFont::Monospace));
     c.ListView3->setFixedWidth(px(6900));
     izquierda->addWidget(c.ListView3, 1);
-    auto* total = etiqueta(QStringLiteral("Label7"), QStringLiteral("TOTAL: 0 sorteos."));
-    total->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
-    izquierda->addWidget(total);
+    c.Label7 = etiqueta(QStringLiteral("Label7"), QStringLiteral("TOTAL: 0 sorteos."));
+    c.Label7->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
+    izquierda->addWidget(c.Label7);
     fila->addLayout(izquierda);
 
     auto* derecha = new QVBoxLayout;
-    derecha->addWidget(grafico(QStringLiteral("MSChart1")), 1);
+    c.MSChart1 = grafico(QStringLiteral("MSChart1"));
+    derecha->addWidget(c.MSChart1, 1);
     auto* opciones = new QHBoxLayout;
-    auto* numeros = nombra(new QRadioButton(QStringLiteral("Números")), QStringLiteral("Option1_0"));
-    numeros->setChecked(true);
-    opciones->addWidget(numeros);
-    opciones->addWidget(nombra(new QRadioButton(QStringLiteral("Estrellas")), QStringLiteral("Option1_1")));
+    c.Option1 = {nombra(new QRadioButton(QStringLiteral("Números")), QStringLiteral("Option1_0")),
+                 nombra(new QRadioButton(QStringLiteral("Estrellas")), QStringLiteral("Option1_1"))};
+    c.Option1[0]->setChecked(true);
+    opciones->addWidget(c.Option1[0]);
+    opciones->addWidget(c.Option1[1]);
     c.HScroll2 = nombra(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll2"));
     c.HScroll2->setRange(1, 2);
     c.HScroll2->setPageStep(1);

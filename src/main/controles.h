@@ -4,6 +4,8 @@
 #include <QString>
 
 class ModeloResultados;
+class ModeloSorteos;
+class QRadioButton;
 class QChartView;
 class QCheckBox;
 class QFrame;
@@ -65,6 +67,10 @@ struct Controles
 
     // "Estadísticas"
     QTableView* ListView3 = nullptr;
+    ModeloSorteos* modeloSorteos = nullptr;
+    QLabel* Label7 = nullptr;        // "TOTAL: N sorteos."
+    QChartView* MSChart1 = nullptr;  // frequency of numbers or stars
+    QList<QRadioButton*> Option1;    // 0 "Números", 1 "Estrellas"
     QScrollBar* HScroll2 = nullptr;
     QPushButton* Command5 = nullptr; // Borrar todos los sorteos
     QPushButton* Command8 = nullptr; // Añadir todos los sorteos

@@ -1,6 +1,10 @@
 #include "main/graficos.h"
 
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChartView>
+#include <QValueAxis>
 #include <QPieSeries>
 #include <QPieSlice>
 
@@ -15,4 +19,40 @@ void muestraTarta(QChartView* grafico, double sinPremio, double conPremio,
     QPieSlice* con = serie->append(etiquetaCon, conPremio);
     con->setColor(QColor(255, 0, 0));
     chart->addSeries(serie);
+}
+
+void muestraBarras(QChartView* grafico, const std::vector<QString>& etiquetas,
+                   const std::vector<std::optional<int>>& cuentas, const QColor& color)
+{
+    QChart* chart = grafico->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* eje : chart->axes())
+        chart->removeAxis(eje);
+
+    auto* barras = new QBarSet(QString());
+    barras->setColor(color);
+    int maximo = 0;
+    for (const auto& cuenta : cuentas) {
+        barras->append(cuenta.value_or(0));
+        maximo = std::max(maximo, cuenta.value_or(0));
+    }
+    auto* serie = new QBarSeries;
+    serie->append(barras);
+    serie->setBarWidth(0.8);
+    chart->addSeries(serie);
+
+    auto* ejeX = new QBarCategoryAxis;
+    ejeX->append(QStringList(etiquetas.begin(), etiquetas.end()));
+    QFont pequena = ejeX->labelsFont();
+    pequena.setPointSize(7);
+    ejeX->setLabelsFont(pequena);
+    ejeX->setTruncateLabels(false);
+    chart->addAxis(ejeX, Qt::AlignBottom);
+    serie->attachAxis(ejeX);
+    auto* ejeY = new QValueAxis;
+    ejeY->setRange(0, std::max(1, maximo));
+    ejeY->applyNiceNumbers();
+    ejeY->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(ejeY, Qt::AlignLeft);
+    serie->attachAxis(ejeY);
 }

@@ -120,13 +120,12 @@ void Principal::construyeMenus()
     connect(accion(ayuda, QStringLiteral("acerca"), QStringLiteral("Acerca de...")),
             &QAction::triggered, this, &Principal::muestraAcercade);
 
-    // The update, peña creation, draw maintenance and news are
+    // The update, peña creation and news are
     // enabled as each of them is built; until then they offer nothing.
-    for (const char* nombre : {"Baja", "crear", "borrar", "Leer"})
+    for (const char* nombre : {"Baja", "crear", "Leer"})
         findChild<QAction*>(QString::fromLatin1(nombre))->setEnabled(false);
     for (QWidget* w : std::initializer_list<QWidget*>{m_c.Picture2, m_c.Command6, m_c.Command4,
-                                                      m_c.Command5, m_c.Command8, m_c.Image1[1],
-                                                      m_c.Image1[2], m_c.Image1[4]})
+                                                      m_c.Image1[1]})
         w->setEnabled(false);
 }
 
@@ -141,6 +140,18 @@ void Principal::conecta()
     connect(m_c.Command2, &QPushButton::clicked, this, &Principal::Command2_Click);
     connect(m_c.Image1[3], &QToolButton::clicked, this, &Principal::Command2_Click);
     conectaResultados();
+    conectaEstadisticas();
+    connect(m_c.Command5, &QPushButton::clicked, this, &Principal::Command5_Click);
+    connect(findChild<QAction*>(QStringLiteral("borrar")), &QAction::triggered, this,
+            &Principal::Command5_Click);
+    connect(m_c.Image1[2], &QToolButton::clicked, this, [this] {
+        if (m_c.Command5->isEnabled())
+            Command5_Click();
+    });
+    connect(m_c.Command8, &QPushButton::clicked, this, &Principal::Command8_Click);
+    connect(m_c.Image1[4], &QToolButton::clicked, this, &Principal::Command8_Click);
+    connect(m_c.ListView3, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& i) { ListView3_Click(i.row()); });
 }
 
 void Principal::Form_Load()
@@ -195,6 +206,7 @@ void Principal::cargasorteos()
 void Principal::refresca()
 {
     compsencillas(m_c.HScroll1->value());
+    listasorteos();
 }
 
 void Principal::HScroll1_Change(int valor)

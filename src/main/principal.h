@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/controles.h"
+#include "store/listasorteos.h"
 #include "store/regsorteo.h"
 
 #include <QMainWindow>
@@ -42,6 +43,18 @@ public:
     void Command3_Click(); // "Eliminar peña"
     void Command2_Click(); // "Imprimir"
 
+    // The statistics tab: the draw list and the frequency chart.
+    void listasorteos();
+    void Option1_Click(int indice);
+    // The table the chart shows: 1 numbers 1–25, 2 numbers 26–50, 3 stars.
+    int tablaMostrada() const { return m_tablaMostrada; }
+
+    // The draw history's maintenance.
+    void Command8_Click();          // import a numeros.dat
+    void Command5_Click();          // delete every draw, then offer the peña reset
+    void ListView3_Click(int fila); // delete one draw, once armed
+    bool borradoarmado() const { return m_borradoarmado; }
+
     const RegSorteo& sorteo() const { return m_sorteo; }
     int sorteosjugados() const { return m_sorteosjugados; }
     int focos() const { return m_focos; }
@@ -62,6 +75,9 @@ private:
     void HScroll1_Change(int valor);
     void Timer2_Timer();
     void Timer3_Timer();
+    void HScroll2_Change(int valor);
+    void muestraTabla(int tabla);
+    void conectaEstadisticas();
     void Check1_Click();
     void Check2_Click();
     // The results menu items: a list, then "Ver sólo si hay premio" and
@@ -85,5 +101,8 @@ private:
     int m_parpadeo = 0;
     int m_focos = 0;
     int m_pasadas = 0; // checks run, for the tests of the filters
+    listasorteos::Resultado m_tablas;
+    int m_tablaMostrada = 1;
+    bool m_borradoarmado = false;
     bool m_activacionPendiente = false;
 };

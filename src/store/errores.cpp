@@ -27,4 +27,10 @@ int de(const QFileDevice& fichero, bool escribiendo)
     }
 }
 
+int deFallo(const QFileDevice& fichero, bool escribiendo)
+{
+    const int error = de(fichero, escribiendo);
+    return error != ninguno ? error : entradaSalida;
+}
+
 } // namespace errores

@@ -15,5 +15,8 @@ constexpr int rutaNoEncontrada = 76;
 // The error number for a failed operation on `fichero`; `escribiendo` tells
 // whether the file was being opened or used for writing.
 int de(const QFileDevice& fichero, bool escribiendo);
+// The same for an operation known to have failed: never 0 (a short write
+// leaves no error on the device).
+int deFallo(const QFileDevice& fichero, bool escribiendo);
 
 } // namespace errores

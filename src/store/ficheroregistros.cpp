@@ -7,14 +7,19 @@
 
 namespace ficheroregistros {
 
-int leeEnteros(const QString& ruta, qsizetype tamano, QByteArray& bytes)
+int leeTodo(const QString& ruta, QByteArray& bytes)
 {
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly))
-        return errores::de(f, false);
+        return errores::deFallo(f, false);
     bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return errores::de(f, false);
+    return errores::de(f, false);
+}
+
+int leeEnteros(const QString& ruta, qsizetype tamano, QByteArray& bytes)
+{
+    if (const int error = leeTodo(ruta, bytes))
+        return error;
     bytes.truncate(bytes.size() - bytes.size() % tamano);
     return errores::ninguno;
 }
@@ -30,9 +35,9 @@ int escribe(const QString& ruta, qsizetype tamano, int k, const QByteArray& byte
     Q_ASSERT(k >= 1 && bytes.size() == tamano);
     QFile f(ruta);
     if (!f.open(QIODevice::ReadWrite))
-        return errores::de(f, true);
+        return errores::deFallo(f, true);
     if (!f.seek(tamano * (k - 1)) || f.write(bytes) != tamano || !f.flush())
-        return errores::de(f, true);
+        return errores::deFallo(f, true);
     return errores::ninguno;
 }
 
@@ -41,13 +46,8 @@ int actualiza(const QString& ruta, qsizetype tamano, const std::vector<std::pair
     if (cambios.empty())
         return errores::ninguno;
     QByteArray contenido;
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
-        return errores::de(f, false);
-    contenido = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return errores::de(f, false);
-    f.close();
+    if (const int error = leeTodo(ruta, contenido))
+        return error;
     for (const auto& [k, bytes] : cambios) {
         Q_ASSERT(k >= 1 && bytes.size() == tamano);
         const qsizetype offset = tamano * (k - 1);
@@ -64,7 +64,7 @@ int asegura(const QString& ruta)
     if (f.exists())
         return errores::ninguno;
     if (!f.open(QIODevice::WriteOnly))
-        return errores::de(f, true);
+        return errores::deFallo(f, true);
     return errores::ninguno;
 }
 

@@ -14,6 +14,10 @@ namespace ficheroregistros {
 template <typename Registro>
 std::vector<Registro> leeTodos(const QString& ruta);
 
+// The whole file as it is on disk, stray bytes included. Returns an error
+// number (errores.h), 0 on success.
+int leeTodo(const QString& ruta, QByteArray& bytes);
+
 // The raw bytes of the whole records (a trailing partial record cut off);
 // empty for a missing or unreadable file.
 QByteArray leeEnteros(const QString& ruta, qsizetype tamano);

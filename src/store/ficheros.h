@@ -6,6 +6,8 @@
 namespace ficheros {
 
 inline const QString numeros = QStringLiteral("numeros.dat");
+inline const QString numerosBak = QStringLiteral("numeros.bak"); // the history before an import
+inline const QString numerosErr = QStringLiteral("numeros.err"); // a damaged history, kept
 inline const QString apuestas = QStringLiteral("apuestas.dat");
 inline const QString apuestasTmp = QStringLiteral("apuestas.tmp");
 inline const QString numsIni = QStringLiteral("nums.ini");

@@ -8,13 +8,13 @@ int reescribe(const QString& ruta, const QByteArray& contenido)
 {
     QSaveFile f(ruta);
     if (!f.open(QIODevice::WriteOnly))
-        return errores::de(f, true);
+        return errores::deFallo(f, true);
     if (f.write(contenido) != contenido.size()) {
-        const int error = errores::de(f, true);
+        const int error = errores::deFallo(f, true);
         f.cancelWriting();
         return error;
     }
     if (!f.commit())
-        return errores::de(f, true);
+        return errores::deFallo(f, true);
     return errores::ninguno;
 }

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -154,6 +155,49 @@ TEST(CliDesglose, linesInIndexOrder)
     ASSERT_EQ(s.estado, 0);
     EXPECT_EQ(s.out, QByteArray("5+2: 1\n5+1: 2\n4+2: 15\n4+1: 30\n3+2: 30\n2+2: 10\n3+1: 60\n2+1: 20\n"));
     EXPECT_TRUE(ejecuta({"desglose", "152", "5", "2"}).out.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(CliSorteos, listFrequenciesAndImport)
+{
+    QTemporaryDir dir;
+    const auto sorteos = datos::sorteosSeguidos(3, QDate(2026, 12, 4));
+    datos::escribeSorteos(dir.filePath("numeros.dat"), sorteos);
+    const QStringList conDir = {"--dir", dir.path(), "--json"};
+
+    const QJsonObject lista = QJsonDocument::fromJson(ejecuta(QStringList{"sorteos"} + conDir).out).object();
+    EXPECT_EQ(lista["total"].toString(), QStringLiteral("TOTAL: 3 sorteos."));
+    ASSERT_EQ(lista["sorteos"].toArray().size(), 3);
+    EXPECT_EQ(lista["sorteos"].toArray()[0].toArray()[2].toString(), QStringLiteral("04/12/2026  Viernes"));
+
+    const QJsonObject f = QJsonDocument::fromJson(ejecuta(QStringList{"frecuencias"} + conDir).out).object();
+    ASSERT_EQ(f["numeros"].toArray().size(), 50);
+    ASSERT_EQ(f["estrellas"].toArray().size(), 12);
+    EXPECT_EQ(f["numeros"].toArray()[46].toInt(), 3); // 47 is in every draw
+    EXPECT_EQ(f["estrellas"].toArray()[11].toInt(), 3);
+    EXPECT_EQ(f["numeros"].toArray()[45].toInt(), 0);
+
+    QTemporaryDir otra;
+    datos::escribeSorteos(otra.filePath("numeros.dat"), datos::sorteosSeguidos(9, QDate(2026, 12, 8)));
+    Salida s = ejecuta({"importar", otra.filePath("numeros.dat"), "--dir", dir.path()});
+    EXPECT_EQ(s.estado, 0);
+    EXPECT_EQ(s.out, QByteArray("Archivo de sorteos importado con éxito\n"));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath("numeros.bak")));
+
+    datos::escribeBytes(otra.filePath("numeros.dat"), {});
+    s = ejecuta({"importar", otra.filePath("numeros.dat"), "--dir", dir.path()});
+    EXPECT_EQ(s.estado, 1);
+    EXPECT_TRUE(s.err.startsWith("Fichero de sorteos no válido."));
+
+    // A damaged history: the message, status 1, and no file changed.
+    const QByteArray danado = datos::sorteo({2026, 12, 4}, {0, 1, 2, 3, 4, 1, 2}).aBytes();
+    datos::escribeBytes(dir.filePath("numeros.dat"), danado);
+    s = ejecuta({"sorteos", "--dir", dir.path()});
+    EXPECT_EQ(s.estado, 1);
+    EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), danado);
 }
 
 } // namespace

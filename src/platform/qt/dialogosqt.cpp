@@ -20,10 +20,36 @@ bool DialogosQt::pregunta(const QString& titulo, const QString& texto)
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+namespace {
+
+// "Texto (numeros.dat)" matching any case, as on Windows: each letter of the
+// patterns becomes a class such as [nN].
+QString sinMayusculas(const QString& filtro)
+{
+    const qsizetype abre = filtro.lastIndexOf(u'(');
+    if (abre < 0)
+        return filtro;
+    QString resultado = filtro.left(abre + 1);
+    for (qsizetype i = abre + 1; i < filtro.size(); ++i) {
+        const QChar c = filtro[i];
+        resultado += c.isLetter() && c.toLower() != c.toUpper()
+                         ? QStringLiteral("[%1%2]").arg(c.toLower(), c.toUpper())
+                         : QString(c);
+    }
+    return resultado;
+}
+
+} // namespace
+
 QString DialogosQt::abreFichero(const QString& carpeta, const QString& titulo,
                                 const QString& filtro)
 {
-    return QFileDialog::getOpenFileName(m_padre, titulo, carpeta, filtro);
+    QFileDialog dialogo(m_padre, titulo, carpeta, sinMayusculas(filtro));
+    dialogo.setFileMode(QFileDialog::ExistingFile);
+    dialogo.setOption(QFileDialog::HideNameFilterDetails);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return {};
+    return dialogo.selectedFiles().front();
 }
 
 bool DialogosQt::eligeImpresora(QPrinter& impresora)

@@ -1,0 +1,216 @@
+#include "main/principal.h"
+#include "platform/plataforma.h"
+#include "store/estado.h"
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "support/datos.h"
+#include "support/falsos.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QToolButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using datos::sorteo;
+
+class Estadisticas : public ::testing::Test
+{
+protected:
+    Estadisticas() { m_estado.ruta = ficheros::calculaRuta(m_dir.path()); }
+    QString ruta(const QString& nombre) const { return m_dir.filePath(nombre); }
+    Principal& abre()
+    {
+        m_ventana = std::make_unique<Principal>(m_estado, m_plataforma);
+        return *m_ventana;
+    }
+    template <typename T>
+    T* control(const QString& nombre)
+    {
+        T* c = m_ventana->findChild<T*>(nombre);
+        EXPECT_NE(c, nullptr) << qPrintable(nombre);
+        return c;
+    }
+    QString texto(const QString& etiqueta) { return control<QLabel>(etiqueta)->text(); }
+    QString celda(int fila, int columna)
+    {
+        return control<QTableView>("ListView3")->model()->index(fila, columna).data().toString();
+    }
+    std::vector<RegSorteo> guardados() const
+    {
+        return ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.dat"));
+    }
+
+    QTemporaryDir m_dir;
+    Estado m_estado;
+    RelojFijo m_reloj{QDate(2026, 12, 8)};
+    DialogosGrabados m_dialogos;
+    EscritorioGrabado m_escritorio;
+    Plataforma m_plataforma{m_reloj, m_dialogos, m_escritorio};
+    std::unique_ptr<Principal> m_ventana;
+};
+
+TEST_F(Estadisticas, listsEveryDrawNewestFirst)
+{
+    datos::escribeSorteos(ruta("numeros.dat"), {sorteo({2026, 12, 1}, {1, 2, 3, 4, 5, 1, 2}),
+                                                sorteo({2026, 12, 4}, {3, 14, 25, 40, 47, 2, 11})});
+    abre();
+    EXPECT_EQ(control<QTableView>("ListView3")->model()->rowCount(), 2);
+    EXPECT_EQ(celda(0, 0), QStringLiteral(" 3-14-25-40-47"));
+    EXPECT_EQ(celda(0, 1), QStringLiteral("2 11"));
+    EXPECT_EQ(celda(0, 2), QStringLiteral("04/12/2026  Viernes"));
+    EXPECT_EQ(celda(1, 2), QStringLiteral("01/12/2026  Martes"));
+    EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 2 sorteos."));
+    const auto modelo = control<QTableView>("ListView3")->model();
+    EXPECT_TRUE(modelo->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
+    EXPECT_EQ(modelo->index(0, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 192, 0));
+}
+
+TEST_F(Estadisticas, chartFollowsTheOptionsAndThePager)
+{
+    datos::escribeSorteos(ruta("numeros.dat"), datos::sorteosSeguidos(5, QDate(2026, 12, 4)));
+    Principal& v = abre();
+    auto* pager = control<QScrollBar>("HScroll2");
+    EXPECT_EQ(v.tablaMostrada(), 1);
+
+    control<QRadioButton>("Option1_1")->click();
+    EXPECT_EQ(v.tablaMostrada(), 3);
+    EXPECT_FALSE(pager->isEnabled());
+    // A refresh shows the numbers again, whatever option is marked.
+    v.refresca();
+    EXPECT_EQ(v.tablaMostrada(), 1);
+    EXPECT_TRUE(control<QRadioButton>("Option1_1")->isChecked());
+
+    control<QRadioButton>("Option1_0")->click();
+    pager->setValue(2);
+    EXPECT_EQ(v.tablaMostrada(), 2);
+    control<QRadioButton>("Option1_0")->click();
+    EXPECT_EQ(v.tablaMostrada(), 1);
+    EXPECT_EQ(pager->value(), 2);
+}
+
+TEST_F(Estadisticas, aDamagedHistoryIsReportedKeptAndReset)
+{
+    const QByteArray danado =
+        (sorteo({2026, 12, 1}).aBytes() + sorteo({2026, 12, 4}, {1, 2, 3, 4, 51, 1, 2}).aBytes());
+    datos::escribeBytes(ruta("numeros.dat"), danado);
+    abre();
+    ASSERT_FALSE(m_dialogos.cajas.isEmpty());
+    EXPECT_EQ(m_dialogos.cajas[0].titulo, QStringLiteral("Error de lectura"));
+    EXPECT_EQ(m_dialogos.cajas[0].texto,
+              QStringLiteral("Archivo de números ganadores no válido. ¡Se perderán los sorteos grabados!."));
+    EXPECT_EQ(datos::leeBytes(ruta("numeros.err")), danado);
+    EXPECT_EQ(QFileInfo(ruta("numeros.dat")).size(), 0);
+    EXPECT_EQ(texto("Label9_3"), QStringLiteral("Fichero de datos vacío."));
+    EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 0 sorteos."));
+}
+
+TEST_F(Estadisticas, deletingOneDrawNeedsArmingFirst)
+{
+    const auto sorteos = datos::sorteosSeguidos(4, QDate(2026, 12, 4));
+    datos::escribeSorteos(ruta("numeros.dat"), sorteos);
+    Principal& v = abre();
+
+    m_dialogos.respuestas = {true};
+    v.ListView3_Click(0);
+    EXPECT_TRUE(m_dialogos.cajas.isEmpty());
+    EXPECT_EQ(guardados(), sorteos);
+
+    // "Borrar todos los sorteos" answered No twice: nothing changes, but armed.
+    m_dialogos.respuestas = {false, false};
+    control<QPushButton>("Command5")->click();
+    EXPECT_EQ(m_dialogos.cajas.size(), 2);
+    EXPECT_TRUE(v.borradoarmado());
+    EXPECT_EQ(guardados(), sorteos);
+
+    m_dialogos.respuestas = {true};
+    v.ListView3_Click(0); // the newest
+    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
+    EXPECT_EQ(guardados(), (std::vector<RegSorteo>{sorteos[0], sorteos[1], sorteos[2]}));
+    EXPECT_EQ(texto("Label9_3"), fechas::fechalarga(sorteos[2].fecha));
+    EXPECT_EQ(control<QTableView>("ListView3")->model()->rowCount(), 3);
+
+    m_dialogos.respuestas = {true};
+    v.ListView3_Click(1); // the middle one of three
+    EXPECT_EQ(guardados(), (std::vector<RegSorteo>{sorteos[0], sorteos[2]}));
+    EXPECT_EQ(m_estado.proxsorteo, 3);
+}
+
+TEST_F(Estadisticas, deletingEverythingAndResettingThePenas)
+{
+    datos::escribeSorteos(ruta("numeros.dat"), datos::sorteosSeguidos(4, QDate(2026, 12, 4)));
+    RegPena p = datos::pena("A", "Todos", {2020, 1, 1});
+    p.aciertos[12] = 9;
+    datos::escribePenas(ruta("apuestas.dat"), {p});
+    abre();
+    m_dialogos.respuestas = {true, true};
+    control<QAction>("borrar")->trigger();
+    EXPECT_EQ(QFileInfo(ruta("numeros.dat")).size(), 0);
+    EXPECT_EQ(texto("Label9_3"), QStringLiteral("Fichero de datos vacío."));
+    const auto penas = ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"));
+    ASSERT_EQ(penas.size(), 1u);
+    EXPECT_EQ(penas[0].aciertos[12], 0);
+    EXPECT_EQ(penas[0].creacion, fechas::diaNumero(m_reloj.hoy()));
+}
+
+TEST_F(Estadisticas, importingADrawFile)
+{
+    const auto antiguos = datos::sorteosSeguidos(2, QDate(2026, 11, 6));
+    const auto nuevos = datos::sorteosSeguidos(7, QDate(2026, 12, 4));
+    datos::escribeSorteos(ruta("numeros.dat"), antiguos);
+    QTemporaryDir otra;
+    datos::escribeSorteos(otra.filePath("NUMEROS.DAT"), nuevos);
+    Principal& v = abre();
+
+    // Cancelled: the offer of the shop, which opens on Yes.
+    m_dialogos.ficheroElegido.clear();
+    m_dialogos.respuestas = {true};
+    v.Command8_Click();
+    EXPECT_TRUE(m_dialogos.cajas.back().pregunta);
+    ASSERT_EQ(m_escritorio.abiertas.size(), 1);
+    EXPECT_TRUE(m_escritorio.abiertas[0].toString().endsWith(QStringLiteral("/tienda.html#Sorteos")));
+
+    m_dialogos.ficheroElegido = otra.filePath("NUMEROS.DAT");
+    control<QToolButton>("Image1_4")->click();
+    EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("Todos los sorteos"));
+    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Archivo de sorteos importado con éxito"));
+    EXPECT_EQ(guardados(), nuevos);
+    EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.bak")), antiguos);
+    EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 7 sorteos."));
+
+    datos::escribeSorteos(otra.filePath("NUMEROS.DAT"), {sorteo({2026, 12, 2})}); // a Wednesday
+    v.Command8_Click();
+    EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("¡Vaya hombre!"));
+    EXPECT_EQ(m_dialogos.cajas.back().texto,
+              QStringLiteral("Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT sea para Bolvera."));
+    EXPECT_EQ(guardados(), nuevos);
+}
+
+TEST_F(Estadisticas, aDirectoryThatRefusesWritesShowsThePermissionMessage)
+{
+    // /proc takes no new files, whoever asks.
+    m_estado.ruta = QStringLiteral("/proc/");
+    abre();
+    m_dialogos.cajas.clear();
+    m_dialogos.respuestas = {true};
+    control<QPushButton>("Command5")->click();
+    ASSERT_FALSE(m_dialogos.cajas.isEmpty());
+    const auto& caja = m_dialogos.cajas.back();
+    EXPECT_EQ(caja.titulo, QStringLiteral("Error de permiso"));
+    EXPECT_EQ(caja.texto,
+              QStringLiteral("Para modificar el archivo necesita permiso de Administrador.\r\n"
+                             "Cierre el programa y ejecútelo en modo Administrador y repita la operación.\r\n"
+                             "(Encima del icono, botón derecho y elija \"Ejecutar como administrador\")"));
+}
+
+} // namespace

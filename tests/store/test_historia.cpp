@@ -1,0 +1,194 @@
+#include "store/errores.h"
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "store/historia.h"
+#include "store/listasorteos.h"
+#include "store/reescritura.h"
+#include "support/datos.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+using datos::sorteo;
+
+TEST(Listasorteos, rowTexts)
+{
+    struct Caso
+    {
+        std::array<std::int16_t, 7> num;
+        const char* numeros;
+        const char* estrellas;
+    };
+    const Caso casos[] = {
+        {{3, 14, 25, 40, 47, 2, 11}, " 3-14-25-40-47", "2 11"},
+        {{3, 14, 25, 40, 47, 2, 9}, " 3-14-25-40-47", "2  9"},
+        {{1, 2, 3, 4, 5, 10, 12}, " 1- 2- 3- 4-5", "10 12"},
+        {{10, 20, 30, 40, 50, 1, 2}, "10-20-30-40-50", "1  2"},
+    };
+    for (const Caso& c : casos) {
+        const RegSorteo s = sorteo({2026, 12, 4}, c.num);
+        EXPECT_EQ(listasorteos::textoNumeros(s), QString::fromLatin1(c.numeros));
+        EXPECT_EQ(listasorteos::textoEstrellas(s), QString::fromLatin1(c.estrellas));
+    }
+    EXPECT_EQ(listasorteos::textoFecha(sorteo({2026, 12, 4})), QStringLiteral("04/12/2026  Viernes"));
+}
+
+TEST(Listasorteos, frequencyTables)
+{
+    const std::vector<RegSorteo> sorteos = {sorteo({2026, 12, 1}, {7, 14, 26, 40, 50, 3, 12}),
+                                            sorteo({2026, 12, 4}, {7, 15, 27, 41, 49, 12, 3}),
+                                            sorteo({2026, 12, 8}, {7, 16, 28, 42, 48, 1, 3})};
+    const auto r = listasorteos::calcula(sorteos);
+    ASSERT_TRUE(r.valido);
+    EXPECT_EQ(r.totalTexto, QStringLiteral("TOTAL: 3 sorteos."));
+    EXPECT_EQ(r.tablanum1.cuentas[6], 3); // drawn every time
+    EXPECT_EQ(r.tablanum1.cuentas[13], 1);
+    EXPECT_FALSE(r.tablanum1.cuentas[0].has_value()); // never drawn: empty
+    EXPECT_EQ(r.tablanum2.cuentas[0], 1);              // 26
+    EXPECT_EQ(r.tablanum2.cuentas[24], 1);             // 50
+    EXPECT_EQ(r.tablaest.cuentas[2], 3);               // first or second star alike
+    EXPECT_EQ(r.tablaest.cuentas[11], 2);
+    EXPECT_EQ(r.tablanum1.etiquetas.front(), QStringLiteral("1"));
+    EXPECT_EQ(r.tablanum2.etiquetas.front(), QStringLiteral("26"));
+    EXPECT_EQ(r.tablanum2.etiquetas.back(), QStringLiteral("50"));
+    EXPECT_EQ(r.tablaest.etiquetas.back(), QStringLiteral("12"));
+
+    const auto vacia = listasorteos::calcula({});
+    EXPECT_EQ(vacia.totalTexto, QStringLiteral("TOTAL: 0 sorteos."));
+    for (const auto& c : vacia.tablaest.cuentas)
+        EXPECT_FALSE(c.has_value());
+}
+
+TEST(Listasorteos, outOfRangeValuesMakeTheHistoryInvalid)
+{
+    for (const auto& num : std::vector<std::array<std::int16_t, 7>>{
+             {0, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 51, 1, 2}, {1, 2, 3, 4, 5, 13, 2}, {1, 2, 3, 4, 5, 1, 0},
+             {-300, 2, 3, 4, 5, 1, 2}}) {
+        const auto r = listasorteos::calcula({sorteo({2026, 12, 1}), sorteo({2026, 12, 4}, num)});
+        EXPECT_FALSE(r.valido) << num[0] << " " << num[4] << " " << num[5] << " " << num[6];
+    }
+}
+
+class Historia : public ::testing::Test
+{
+protected:
+    Historia() : m_ruta(ficheros::calculaRuta(m_dir.path())) {}
+    QString ruta(const QString& nombre) const { return m_dir.filePath(nombre); }
+    std::vector<RegSorteo> guardados() const
+    {
+        return ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.dat"));
+    }
+    QTemporaryDir m_dir;
+    QString m_ruta;
+};
+
+TEST_F(Historia, aDamagedHistoryIsKeptBeforeEmptying)
+{
+    datos::escribeBytes(ruta("numeros.err"), "older");
+    const QByteArray danado = sorteo({2026, 12, 4}, {0, 2, 3, 4, 5, 1, 2}).aBytes() + "xy";
+    datos::escribeBytes(ruta("numeros.dat"), danado);
+    ASSERT_EQ(historia::guardaDanadoYVacia(m_ruta), 0);
+    EXPECT_EQ(datos::leeBytes(ruta("numeros.err")), danado);
+    EXPECT_TRUE(QFileInfo::exists(ruta("numeros.dat")));
+    EXPECT_EQ(QFileInfo(ruta("numeros.dat")).size(), 0);
+}
+
+TEST_F(Historia, importAcceptsOnlyDrawFiles)
+{
+    const auto actuales = datos::sorteosSeguidos(3, QDate(2026, 12, 4));
+    const auto nuevos = datos::sorteosSeguidos(6, QDate(2026, 12, 8));
+    struct Caso
+    {
+        const char* que;
+        QByteArray contenido;
+        historia::Veredicto veredicto;
+    };
+    QByteArray bien;
+    for (const RegSorteo& s : nuevos)
+        bien += s.aBytes();
+    QByteArray miercoles = sorteo({2026, 12, 2}).aBytes() + bien;
+    QByteArray danadoLuego = bien + sorteo({2026, 12, 11}, {1, 2, 3, 4, 5, 1, 13}).aBytes();
+    const Caso casos[] = {
+        {"good", bien, historia::Veredicto::Importado},
+        {"good with stray bytes", bien + "abc", historia::Veredicto::Importado},
+        {"first draw on a Wednesday", miercoles, historia::Veredicto::Rechazado},
+        {"empty", {}, historia::Veredicto::Rechazado},
+        {"a later record out of range", danadoLuego, historia::Veredicto::Rechazado},
+        {"dated 31/12/1899", sorteo({1899, 12, 31}).aBytes(), historia::Veredicto::Rechazado},
+    };
+    for (const Caso& c : casos) {
+        datos::escribeSorteos(ruta("numeros.dat"), actuales);
+        QFile::remove(ruta("numeros.bak"));
+        datos::escribeBytes(ruta("elegido.dat"), c.contenido);
+        const auto r = historia::importa(m_ruta, ruta("elegido.dat"));
+        EXPECT_EQ(r.veredicto, c.veredicto) << c.que;
+        if (c.veredicto == historia::Veredicto::Importado) {
+            EXPECT_EQ(datos::leeBytes(ruta("numeros.dat")), c.contenido) << c.que;
+            EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.bak")), actuales) << c.que;
+        } else {
+            EXPECT_EQ(guardados(), actuales) << c.que;
+            EXPECT_FALSE(QFileInfo::exists(ruta("numeros.bak"))) << c.que;
+        }
+    }
+    const auto r = historia::importa(m_ruta, ruta("no-existe.dat"));
+    EXPECT_EQ(r.veredicto, historia::Veredicto::Error);
+    EXPECT_EQ(r.error, errores::ficheroNoEncontrado);
+    EXPECT_EQ(guardados(), actuales);
+}
+
+TEST_F(Historia, deletingOneDrawOrAll)
+{
+    const auto sorteos = datos::sorteosSeguidos(4, QDate(2026, 12, 4));
+    datos::escribeSorteos(ruta("numeros.dat"), sorteos);
+    ASSERT_EQ(historia::borraSorteo(m_ruta, 4), 0); // the newest
+    EXPECT_EQ(guardados(), (std::vector<RegSorteo>{sorteos[0], sorteos[1], sorteos[2]}));
+    ASSERT_EQ(historia::borraSorteo(m_ruta, 2), 0);
+    EXPECT_EQ(guardados(), (std::vector<RegSorteo>{sorteos[0], sorteos[2]}));
+    ASSERT_EQ(historia::vacia(m_ruta), 0);
+    EXPECT_EQ(QFileInfo(ruta("numeros.dat")).size(), 0);
+}
+
+TEST_F(Historia, resetMakesEveryPenaStartToday)
+{
+    RegPena a = datos::pena("A", "Todos", {2020, 1, 1}, {{1, 2, 3, 4, 5, 6, 7}});
+    a.aciertos = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+    a.contado = 46000;
+    datos::escribePenas(ruta("apuestas.dat"), {a, a});
+    ASSERT_EQ(historia::reseteaPenas(m_ruta, QDate(2026, 12, 8)), 0);
+    for (const RegPena& p : ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"))) {
+        EXPECT_EQ(p.aciertos, (std::array<std::int16_t, 13>{}));
+        EXPECT_EQ(p.contado, 0.0);
+        EXPECT_EQ(p.creacion, fechas::diaNumero(QDate(2026, 12, 8)));
+        EXPECT_EQ(p.numeros, a.numeros);
+        EXPECT_EQ(p.nombre, a.nombre);
+    }
+}
+
+TEST_F(Historia, aWriteThatFailsHalfwayLeavesTheOldFile)
+{
+    // The file size limit makes the write fail part-way, as a full disk would.
+    const QByteArray antiguo(220, 'a');
+    datos::escribeBytes(ruta("numeros.dat"), antiguo);
+    const auto anterior = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite{};
+    getrlimit(RLIMIT_FSIZE, &limite);
+    const rlimit pequeno{4096, limite.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &pequeno);
+    const int error = reescribe(ruta("numeros.dat"), QByteArray(100000, 'b'));
+    setrlimit(RLIMIT_FSIZE, &limite);
+    std::signal(SIGXFSZ, anterior);
+
+    EXPECT_NE(error, 0);
+    EXPECT_EQ(datos::leeBytes(ruta("numeros.dat")), antiguo);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"numeros.dat"});
+}
+
+} // namespace
