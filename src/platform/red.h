@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+// One request for a whole document. It reports once, with `terminada`.
+class Descarga : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Fallo
+    {
+        Ninguno,
+        Conexion,   // refused, unknown host, TLS, a redirect not allowed
+        Tiempo,     // no answer in time
+        Http,       // the server answered with an error status
+        Demasiado,  // the body passed the size cap
+        Cancelada,
+    };
+
+    using QObject::QObject;
+    virtual void cancela() = 0;
+    bool enCurso() const { return m_enCurso; }
+
+signals:
+    // `cuerpo` is the whole document; on a failure it is what the server sent, if anything.
+    void terminada(Descarga::Fallo fallo, int estadoHttp, const QByteArray& cuerpo);
+
+protected:
+    void termina(Fallo fallo, int estadoHttp, const QByteArray& cuerpo)
+    {
+        m_enCurso = false;
+        emit terminada(fallo, estadoHttp, cuerpo);
+    }
+
+private:
+    bool m_enCurso = true;
+};
+
+// The web, as the program reaches it: always the network, never a cache.
+class Red
+{
+public:
+    virtual ~Red() = default;
+    // Starts fetching `url`; the caller owns the returned request.
+    virtual Descarga* trae(const QUrl& url) = 0;
+};

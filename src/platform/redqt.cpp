@@ -1,0 +1,96 @@
+#include "platform/redqt.h"
+
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+
+namespace {
+
+class DescargaQt final : public Descarga
+{
+public:
+    DescargaQt(QNetworkReply* respuesta, qint64 tope) : m_respuesta(respuesta), m_tope(tope)
+    {
+        m_respuesta->setParent(this);
+        connect(m_respuesta, &QNetworkReply::readyRead, this, &DescargaQt::lee);
+        connect(m_respuesta, &QNetworkReply::redirected, this, &DescargaQt::redirige);
+        connect(m_respuesta, &QNetworkReply::finished, this, &DescargaQt::acaba);
+    }
+
+    void cancela() override
+    {
+        if (!enCurso())
+            return;
+        m_fallo = Fallo::Cancelada;
+        m_respuesta->abort();
+    }
+
+private:
+    void lee()
+    {
+        m_cuerpo += m_respuesta->readAll();
+        if (m_cuerpo.size() > m_tope) {
+            // Over the cap is an error, never a cut-short success.
+            m_fallo = Fallo::Demasiado;
+            m_respuesta->abort();
+        }
+    }
+
+    void redirige(const QUrl& destino)
+    {
+        const QUrl origen = m_respuesta->url();
+        if (destino.scheme() == u"https" && destino.host() == origen.host()) {
+            emit m_respuesta->redirectAllowed();
+            return;
+        }
+        m_fallo = Fallo::Conexion;
+        m_respuesta->abort();
+    }
+
+    void acaba()
+    {
+        if (!enCurso())
+            return;
+        if (m_fallo == Fallo::Ninguno)
+            lee();
+        const int estado = m_respuesta->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        Fallo fallo = m_fallo;
+        if (fallo == Fallo::Ninguno) {
+            switch (m_respuesta->error()) {
+            case QNetworkReply::NoError:
+                break;
+            case QNetworkReply::OperationCanceledError:
+            case QNetworkReply::TimeoutError:
+                fallo = Fallo::Tiempo;
+                break;
+            default:
+                fallo = estado >= 400 ? Fallo::Http : Fallo::Conexion;
+                break;
+            }
+        }
+        if (fallo == Fallo::Ninguno && estado >= 300)
+            fallo = Fallo::Http; // a redirect that was not followed, or another odd answer
+        termina(fallo, estado, fallo == Fallo::Demasiado ? QByteArray() : m_cuerpo);
+    }
+
+    QNetworkReply* m_respuesta;
+    qint64 m_tope;
+    QByteArray m_cuerpo;
+    Fallo m_fallo = Fallo::Ninguno;
+};
+
+} // namespace
+
+RedQt::RedQt(int tiempoMs, qint64 tope) : m_tiempoMs(tiempoMs), m_tope(tope) {}
+
+Descarga* RedQt::trae(const QUrl& url)
+{
+    QNetworkRequest peticion(url);
+    peticion.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    peticion.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    peticion.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                          QNetworkRequest::UserVerifiedRedirectPolicy);
+    peticion.setTransferTimeout(m_tiempoMs);
+    peticion.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Bolvera/1.2.85"));
+    return new DescargaQt(m_red.get(peticion), m_tope);
+}

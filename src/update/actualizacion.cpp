@@ -1,0 +1,250 @@
+#include "update/actualizacion.h"
+
+#include "platform/sitios.h"
+#include "store/errores.h"
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "store/reescritura.h"
+#include "store/texto1252.h"
+#include "update/analiza.h"
+#include "update/direcciones.h"
+#include "update/paginas.h"
+
+#include <QTimer>
+
+const QString Actualizacion::conectando = QStringLiteral("CONECTANDO AL SERVIDOR");
+
+namespace {
+
+const QString errorConexion = QStringLiteral("Error de conexión");
+const QString noConectado = QStringLiteral(
+    "No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más tarde ya que no es "
+    "posible conectar con el servidor de ONLAE.");
+
+} // namespace
+
+Actualizacion::Actualizacion(Red& red, PantallaActualizacion& pantalla, QString ruta,
+                             QTimer* timer1, QObject* padre)
+    : QObject(padre), m_red(red), m_pantalla(pantalla), m_ruta(std::move(ruta)), m_timer1(timer1)
+{
+    connect(m_timer1, &QTimer::timeout, this, &Actualizacion::Timer1_Timer);
+}
+
+bool Actualizacion::enCurso() const
+{
+    return m_timer1->isActive() || (m_inet1 && m_inet1->enCurso());
+}
+
+void Actualizacion::progreso(int valor)
+{
+    m_progreso = valor;
+    m_pantalla.ProgressBar1(valor);
+}
+
+void Actualizacion::estado(const QString& texto)
+{
+    m_label6 = texto;
+    m_pantalla.Label6(texto);
+}
+
+void Actualizacion::para()
+{
+    m_timer1->stop();
+    for (Descarga* d : {m_inet1.data(), m_inet2.data()})
+        if (d)
+            d->cancela();
+}
+
+void Actualizacion::empieza(QDate hoy, double ultima)
+{
+    m_hoy = hoy;
+    m_pantalla.Label19(QString());
+    m_errordatos = false;
+    if (fechas::diaNumero(hoy) < ultima) {
+        m_pantalla.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Error de fechas"),
+                           QStringLiteral("La fecha de tu ordenador parece incorrecta. Existen sorteos "
+                                          "en la base de datos con fechas porsteriores a la actual. "
+                                          "Comprueba la fecha de tu ordenador."));
+        m_pantalla.terminada();
+        return;
+    }
+    para();
+    m_tics = 0;
+    m_fase = 2;
+    m_errorInet1 = false;
+    m_www2Fallida = false;
+    m_texto.clear();
+    progreso(1);
+    m_pantalla.muestraGeneral();
+    estado(conectando);
+
+    // The first download runs while the timer counts: a server that never
+    // answers is reported at the fifth tick.
+    delete m_inet1;
+    m_inet1 = m_red.trae(direcciones::buscador(hoy));
+    m_inet1->setParent(this);
+    connect(m_inet1, &Descarga::terminada, this,
+            [this](Descarga::Fallo fallo, int, const QByteArray& cuerpo) { alTraerResultados(fallo, cuerpo); });
+    m_timer1->start();
+}
+
+void Actualizacion::alTraerResultados(Descarga::Fallo fallo, const QByteArray& cuerpo)
+{
+    if (fallo == Descarga::Fallo::Cancelada)
+        return;
+    if (fallo != Descarga::Fallo::Ninguno) {
+        m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion,
+                           QStringLiteral("No conectado: Compruebe la conexión a internet..."));
+        para();
+        progreso(0);
+        estado(QString());
+        m_pantalla.terminada();
+        return;
+    }
+    m_texto = cuerpo;
+    m_bytes = cuerpo.size();
+    m_pantalla.Label58(QString::number(m_bytes));
+    if (cuerpo.size() > 100)
+        estado(QStringLiteral("BUSCANDO SORTEOS"));
+    else
+        m_errorInet1 = true; // no results page: the connection is taken as failed
+    m_fase = 3;
+}
+
+void Actualizacion::falloConexion(const QString& texto)
+{
+    if (m_inet1)
+        m_inet1->cancela();
+    m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion, texto);
+    m_timer1->stop();
+    progreso(0);
+    estado(QString());
+}
+
+void Actualizacion::Timer1_Timer()
+{
+    ++m_tics;
+    if (m_tics == 5 && m_label6 == conectando) {
+        falloConexion(noConectado);
+        m_pantalla.terminada();
+        return;
+    }
+    if (m_tics == 30 && m_progreso == 1) {
+        falloConexion(QStringLiteral("Problemas con el servidor. Tarda en responder. Pruebe más tarde..."));
+        m_pantalla.terminada();
+        return;
+    }
+    // The results page is handled once: the draw page is fetched while the
+    // timer goes on ticking.
+    if (m_fase == 3 && !m_errorInet1 && m_inet1 && !m_inet1->enCurso())
+        analizaPagina();
+    if (m_fase == 5 && !m_errorInet1) {
+        m_fase = 6;
+        if (!m_rutasorteo.isEmpty()) {
+            m_tics = 0;
+            delete m_inet2;
+            m_inet2 = m_red.trae(direcciones::sorteo(m_rutasorteo));
+            m_inet2->setParent(this);
+            connect(m_inet2, &Descarga::terminada, this,
+                    [this](Descarga::Fallo fallo, int, const QByteArray& cuerpo) { alTraerSorteo(fallo, cuerpo); });
+        }
+    }
+    bloquesFinales();
+}
+
+void Actualizacion::analizaPagina()
+{
+    m_tics = 0;
+    progreso(2);
+    m_fase = 5;
+    const QString www = m_ruta + ficheros::www;
+    const QByteArray guardada = paginas::guardada(m_texto);
+    reescribe(www, guardada);
+
+    estado(QStringLiteral("ANALIZANDO DATOS"));
+    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_ruta + ficheros::numeros);
+    const double ultima = sorteos.empty() ? 0 : sorteos.back().fecha;
+    Analisis a = analiza(texto1252::decodifica(guardada), ultima, m_rutasorteo, m_errorInet1);
+
+    // The new draws go after the newest stored one, oldest first, all or none.
+    if (a.resultado == Analisis::Resultado::Nuevos) {
+        std::vector<std::pair<int, QByteArray>> registros;
+        int k = static_cast<int>(sorteos.size()) + 1;
+        for (const RegSorteo& s : a.anadir)
+            registros.emplace_back(k++, s.aBytes());
+        if (ficheroregistros::actualiza(m_ruta + ficheros::numeros, RegSorteo::tamano, registros) !=
+            errores::ninguno) {
+            a.resultado = m_errorInet1 ? Analisis::Resultado::Conexion : Analisis::Resultado::SinDatos;
+            a.anadir.clear();
+        }
+    }
+    m_rutasorteo = a.rutasorteo;
+    m_finfichero = a.finfichero;
+    m_nuevos = a.nuevos;
+    if (!a.label19.isEmpty())
+        m_pantalla.Label19(a.label19);
+
+    const Aviso av = aviso(a.resultado, m_hoy.year());
+    switch (a.resultado) {
+    case Analisis::Resultado::Nuevos:
+        m_pantalla.cargasorteos();
+        break;
+    case Analisis::Resultado::NingunoNuevo:
+        m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
+        m_pantalla.cargasorteos();
+        break;
+    case Analisis::Resultado::DatosCorruptos:
+        m_pantalla.mensaje(Dialogos::Icono::Critico, av.titulo, av.texto);
+        m_pantalla.avisoSorteos(avisoInterpretacion(sitios::correo()));
+        m_errordatos = true;
+        m_timer1->stop();
+        break;
+    case Analisis::Resultado::Conexion:
+        falloConexion(av.texto);
+        m_pantalla.terminada();
+        break;
+    case Analisis::Resultado::SinDatos:
+        m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
+        break;
+    }
+}
+
+void Actualizacion::alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerpo)
+{
+    if (fallo == Descarga::Fallo::Cancelada)
+        return;
+    if (fallo == Descarga::Fallo::Ninguno) {
+        m_texto = cuerpo;
+        m_bytes += cuerpo.size();
+        m_pantalla.Label58(QString::number(m_bytes) + QStringLiteral(" Bytes"));
+    } else {
+        // A failed draw page never replaces the one already saved.
+        m_www2Fallida = true;
+    }
+    bloquesFinales();
+}
+
+void Actualizacion::bloquesFinales()
+{
+    if (m_fase == 6 && !(m_inet2 && m_inet2->enCurso()))
+        m_fase = 7;
+    if (m_fase != 7)
+        return;
+    m_fase = 0;
+    progreso(2);
+    m_timer1->stop();
+    if (!m_www2Fallida)
+        reescribe(m_ruta + ficheros::www2, paginas::guardada(m_texto));
+    m_texto.clear();
+    if (!m_errordatos && !m_finfichero) {
+        progreso(3);
+        m_pantalla.compruebaNuevos(m_nuevos);
+        progreso(4);
+        m_pantalla.refrescaTodo();
+    }
+    estado(QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    progreso(5);
+    m_pantalla.muestraGeneral();
+    m_pantalla.terminada();
+}

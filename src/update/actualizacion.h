@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/dialogos.h"
+#include "platform/red.h"
+
+#include <QDate>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QTimer;
+
+// What an update shows and asks for as it goes: the main window (or the
+// terminal) implements it.
+class PantallaActualizacion
+{
+public:
+    virtual ~PantallaActualizacion() = default;
+    virtual void Label6(const QString& texto) = 0;     // the transfer's status
+    virtual void ProgressBar1(int valor) = 0;          // 0–5
+    virtual void Label58(const QString& texto) = 0;    // bytes received
+    virtual void Label19(const QString& texto) = 0;    // draws added
+    virtual void mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto) = 0;
+    virtual void avisoSorteos(const QString& texto) = 0; // the "Sorteos" tab's notice
+    virtual void muestraGeneral() = 0;                   // the "General" tab
+    virtual void cargasorteos() = 0;                     // the history grew
+    // The finish: check the peñas against the `nuevos` newest draws…
+    virtual void compruebaNuevos(int nuevos) = 0;
+    // …then refresh the status, the draw list and the prize report (downloading the PDF).
+    virtual void refrescaTodo() = 0;
+    // The update has ended, one way or another.
+    virtual void terminada() {}
+};
+
+// The online update: the results search page, the new draws cut out of it and
+// appended, the page of the newest draw, and the check of the peñas. It keeps
+// the classic phases, driven by a one-second timer after the first download.
+class Actualizacion final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `timer1` paces the steps (1 s in the program).
+    Actualizacion(Red& red, PantallaActualizacion& pantalla, QString ruta, QTimer* timer1,
+                  QObject* padre = nullptr);
+
+    // Starts an update on `hoy`; `ultima` is the date of the working draw.
+    void empieza(QDate hoy, double ultima);
+    void Timer1_Timer();
+
+    bool enCurso() const;
+    int fase() const { return m_fase; }
+    int nuevos() const { return m_nuevos; }
+    bool errordatos() const { return m_errordatos; }
+    const QString& rutasorteo() const { return m_rutasorteo; }
+
+    static const QString conectando;
+
+private:
+    void alTraerResultados(Descarga::Fallo fallo, const QByteArray& cuerpo);
+    void alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerpo);
+    void analizaPagina();
+    void bloquesFinales();
+    void falloConexion(const QString& texto);
+    void para();
+    void progreso(int valor);
+    void estado(const QString& texto);
+
+    Red& m_red;
+    PantallaActualizacion& m_pantalla;
+    QString m_ruta;
+    QTimer* m_timer1;
+    QPointer<Descarga> m_inet1;
+    QPointer<Descarga> m_inet2;
+
+    QDate m_hoy;
+    int m_tics = 0;
+    int m_fase = 0;
+    bool m_errorInet1 = false; // the results page came back unusable: the control's error state
+    bool m_errordatos = false;
+    bool m_finfichero = false;
+    bool m_www2Fallida = false;
+    QString m_rutasorteo;
+    int m_nuevos = 0;
+    QByteArray m_texto; // the last document fetched (RichTextBox1)
+    QString m_label6;
+    int m_progreso = 0;
+    qint64 m_bytes = 0;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "store/regsorteo.h"
+
+#include <QDate>
+#include <QString>
+
+#include <vector>
+
+// What the results page yields: the draws newer than the newest stored one,
+// and the path of one draw's page.
+struct Analisis
+{
+    enum class Resultado
+    {
+        Nuevos,        // `anadir` holds the new draws
+        NingunoNuevo,  // "Todavía no hay sorteos nuevos."
+        DatosCorruptos, // "Error crítico": the page could not be read
+        Conexion,      // the transfer was in error: "Error de conexión"
+        SinDatos,      // "Aun no hay datos de sorteos del <year>."
+    };
+
+    Resultado resultado = Resultado::NingunoNuevo;
+    std::vector<RegSorteo> anadir; // oldest first, to append after the newest stored draw
+    int nuevos = 0;                // draws read; 1 when none (the newest is checked again)
+    QString label19;               // "2 sorteos"; empty when none
+    QString rutasorteo;            // the draw page path, once found it is kept
+    bool finfichero = false;       // the last search ran off the end of the page
+};
+
+// Reads the saved results page `pagina` (one character per byte). `ultima`
+// is the date of the newest stored draw (0 for none); `rutasorteo` the path
+// kept from an earlier update; `errorConexion` the transfer's error state.
+Analisis analiza(const QString& pagina, double ultima, const QString& rutasorteo,
+                 bool errorConexion);
+
+// The five numbers in ascending order; false for a number outside 1–50.
+// Repeated values are written once, the slots after them keep their value.
+bool ordena(RegSorteo& sorteo);
+
+// The month number of a Spanish or English month name (any case); 0 if none.
+int mes(const QString& nombre);
+
+// The message boxes of each outcome: title and text (empty for none).
+struct Aviso
+{
+    QString titulo;
+    QString texto;
+};
+Aviso aviso(Analisis::Resultado resultado, int anio);
+
+// The notice of the "Sorteos" tab after an unreadable page.
+QString avisoInterpretacion(const QString& correo);

@@ -1,0 +1,59 @@
+#include "update/informe.h"
+
+#include "update/direcciones.h"
+#include "update/escaner.h"
+
+namespace {
+
+// A link that arrived UTF-8 encoded and was read one byte per character.
+QString reparaEnlace(QString enlace)
+{
+    enlace.remove(u'"');
+    enlace.replace(QChar(195), QChar(u'Á'));
+    enlace.replace(QStringLiteral("LOTERÁ") + QChar(141) + u'A', QStringLiteral("LOTERÍA"));
+    enlace.remove(QChar(129));
+    return enlace;
+}
+
+} // namespace
+
+Informe leeInforme(const QString& pagina)
+{
+    Informe informe;
+    Escaner e(pagina);
+    e.busca2(QStringLiteral(">Acertantes"), QStringLiteral("/"));
+    for (QString& premio : informe.premios) {
+        e.busca2(QStringLiteral("<td>"), QStringLiteral("<"));
+        premio = raros(e.busca2(QStringLiteral("<td>"), QStringLiteral("&")));
+    }
+    e.busca2(QStringLiteral("DOCUMENT"), QStringLiteral("S"));
+    e.busca2(QStringLiteral("href"), QStringLiteral("="));
+    const QString enlace = e.busca2(QStringLiteral("\""), QStringLiteral(".pdf"));
+    if (enlace.isEmpty())
+        return informe;
+    informe.enlace = reparaEnlace(enlace);
+    informe.urlpdf = direcciones::pdf(informe.enlace);
+    return informe;
+}
+
+namespace avisos {
+
+QString noDisponible()
+{
+    return QStringLiteral("\nATENCIÓN:\nLos datos del sorteo aún no están disponibles. Intente más tarde.");
+}
+
+QString sinLector()
+{
+    return QStringLiteral("\nOPCIÓN NO DISPONIBLE\n\nSu ordenador no tiene instalado Adobe Reader para la "
+                          "lectura de archivos PDF.\nSi quiere instalarlo y disfrutar de esta opción, "
+                          "vaya a la web ") +
+           direcciones::lectorPdf().toString() +
+           QStringLiteral("\n(O haga click AQUÍ para instalarlo)\n\nEs totalmente gratuito. Una vez "
+                          "instalado, ejecútelo y acepte el contrato de licencia. Después ya podrá "
+                          "utilizar Bolvera con esta opción activada.");
+}
+
+QString sinConexion() { return QStringLiteral("No se encuentra conexión a internet.... :("); }
+
+} // namespace avisos

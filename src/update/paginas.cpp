@@ -1,0 +1,21 @@
+#include "update/paginas.h"
+
+#include "store/ficheroregistros.h"
+#include "store/texto1252.h"
+
+namespace paginas {
+
+QByteArray guardada(const QByteArray& documento)
+{
+    return '"' + documento + QByteArrayLiteral("\"\r\n");
+}
+
+QString lee(const QString& fichero)
+{
+    QByteArray bytes;
+    if (ficheroregistros::leeTodo(fichero, bytes) != 0)
+        return {};
+    return texto1252::decodifica(bytes);
+}
+
+} // namespace paginas

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The saved pages www.txt and www2.txt: the document between double quotes,
+// then CR LF, one character per byte.
+namespace paginas {
+
+QByteArray guardada(const QByteArray& documento);
+// The saved page as the scanners read it; empty when it cannot be read.
+QString lee(const QString& fichero);
+
+} // namespace paginas
