@@ -4,6 +4,7 @@
 #include "platform/plataforma.h"
 #include "platform/qt/dialogosqt.h"
 #include "platform/qt/escritorioqt.h"
+#include "platform/redqt.h"
 #include "platform/reloj.h"
 #include "shell/acercade.h"
 #include "shell/presentacion.h"
@@ -30,7 +31,8 @@ int main(int argc, char* argv[])
     RelojSistema reloj;
     DialogosQt dialogos;
     EscritorioQt escritorio;
-    Plataforma plataforma{reloj, dialogos, escritorio};
+    RedQt red;
+    Plataforma plataforma{reloj, dialogos, escritorio, red};
 
     Presentacion splash;
     splash.show();

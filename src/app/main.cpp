@@ -3,6 +3,7 @@
 #include "platform/plataforma.h"
 #include "platform/qt/dialogosqt.h"
 #include "platform/qt/escritorioqt.h"
+#include "platform/redqt.h"
 #include "platform/reloj.h"
 #include "shell/presentacion.h"
 #include "store/estado.h"
@@ -47,7 +48,8 @@ int main(int argc, char* argv[])
     RelojSistema reloj;
     DialogosQt dialogos;
     EscritorioQt escritorio;
-    Plataforma plataforma{reloj, dialogos, escritorio};
+    RedQt red;
+    Plataforma plataforma{reloj, dialogos, escritorio, red};
 
     std::unique_ptr<Principal> principal;
     auto* presentacion = new Presentacion;

@@ -1,5 +1,6 @@
 #include "main/controles.h"
 
+#include "main/botonactualizar.h"
 #include "main/iconos.h"
 #include "main/modeloresultados.h"
 #include "main/modelosorteos.h"
@@ -91,11 +92,7 @@ QWidget* construyeTransferencia(Controles& c)
     auto* fila = new QHBoxLayout(zona);
     fila->setContentsMargins(0, 0, 0, 0);
 
-    c.Picture2 = nombra(new QToolButton, QStringLiteral("Picture2"));
-    c.Picture2->setIcon(QIcon(iconos::actualizar(2)));
-    c.Picture2->setIconSize(QSize(120, 80));
-    c.Picture2->setAutoRaise(true);
-    c.Picture2->setToolTip(QStringLiteral("Bajar Sorteos nuevos"));
+    c.Picture2 = new BotonActualizar;
     fila->addWidget(c.Picture2);
 
     auto* estado = new QGridLayout;
@@ -236,17 +233,16 @@ QWidget* construyeGeneral(Controles& c)
     return pestana;
 }
 
-QWidget* construyeSorteos()
+QWidget* construyeSorteos(Controles& c)
 {
     auto* pestana = new QWidget;
     auto* fila = new QHBoxLayout(pestana);
     auto* izquierda = new QVBoxLayout;
 
-    auto* cabecera = etiqueta(QStringLiteral("Label8"), QStringLiteral("Informe"));
-    cabecera->setFont(letra(QStringLiteral("Arial"), 11, QFont::SansSerif, true));
-    cabecera->setAutoFillBackground(true);
-    cabecera->setStyleSheet(QStringLiteral("background-color: rgb(224, 224, 224); padding: 4px;"));
-    izquierda->addWidget(cabecera);
+    c.Label8 = etiqueta(QStringLiteral("Label8"), QStringLiteral("Informe"));
+    c.Label8->setFont(letra(QStringLiteral("Arial"), 11, QFont::SansSerif, true));
+    c.Label8->setStyleSheet(QStringLiteral("background-color: rgb(224, 224, 224); padding: 4px;"));
+    izquierda->addWidget(c.Label8);
 
     auto* premios = nombra(new QGroupBox(QStringLiteral("Premios en Euros ")), QStringLiteral("Frame2"));
     auto* rejilla = new QGridLayout(premios);
@@ -270,18 +266,21 @@ QWidget* construyeSorteos()
         valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         valor->setFont(letra(QStringLiteral("Arial"), 9, QFont::SansSerif, true));
         rejilla->addWidget(valor, i, 1);
+        c.Label10.append(valor);
     }
     izquierda->addWidget(premios);
     izquierda->addStretch(1);
     fila->addLayout(izquierda);
 
-    auto* visor = nombra(new QPdfView, QStringLiteral("WebBrowser1"));
-    visor->hide();
-    auto* aviso = nombra(new QTextEdit, QStringLiteral("Text1"));
-    aviso->setReadOnly(true);
-    aviso->setFont(letra(QStringLiteral("Arial"), 11, QFont::SansSerif, true));
-    fila->addWidget(visor, 1);
-    fila->addWidget(aviso, 1);
+    c.WebBrowser1 = nombra(new QPdfView, QStringLiteral("WebBrowser1"));
+    c.WebBrowser1->setPageMode(QPdfView::PageMode::MultiPage);
+    c.WebBrowser1->setZoomMode(QPdfView::ZoomMode::FitToWidth);
+    c.WebBrowser1->hide();
+    c.Text1 = nombra(new QTextEdit, QStringLiteral("Text1"));
+    c.Text1->setReadOnly(true);
+    c.Text1->setFont(letra(QStringLiteral("Arial"), 11, QFont::SansSerif, true));
+    fila->addWidget(c.WebBrowser1, 1);
+    fila->addWidget(c.Text1, 1);
     return pestana;
 }
 
@@ -428,9 +427,10 @@ QWidget* construyeEstadisticas(Controles& c)
     mantenimiento->addStretch(1);
     derecha->addLayout(mantenimiento);
 
-    // Working text boxes of the update and the news check; never shown.
-    for (const char* nombre : {"RichTextBox1", "Text6", "Text2"}) {
-        auto* caja = nombra(new QTextEdit, QString::fromLatin1(nombre));
+    // The texts of the news check; never shown.
+    c.Text6 = nombra(new QTextEdit, QStringLiteral("Text6"));
+    c.Text2 = nombra(new QTextEdit, QStringLiteral("Text2"));
+    for (QTextEdit* caja : {c.Text6, c.Text2}) {
         caja->hide();
         derecha->addWidget(caja);
     }
@@ -448,7 +448,7 @@ Controles construyeControles(QWidget* cuerpo)
 
     c.SSTab1 = nombra(new QTabWidget, QStringLiteral("SSTab1"));
     c.SSTab1->addTab(construyeGeneral(c), QStringLiteral("General"));
-    c.SSTab1->addTab(construyeSorteos(), QStringLiteral("Sorteos"));
+    c.SSTab1->addTab(construyeSorteos(c), QStringLiteral("Sorteos"));
     c.SSTab1->addTab(construyePenas(c), QStringLiteral("Gestor de peñas"));
     c.SSTab1->addTab(construyeEstadisticas(c), QStringLiteral("Estadísticas"));
     col->addWidget(c.SSTab1, 1);

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+class BotonActualizar;
 class ModeloResultados;
 class ModeloSorteos;
 class QRadioButton;
@@ -18,6 +19,8 @@ class QPushButton;
 class QScrollBar;
 class QTabWidget;
 class QTableView;
+class QTextEdit;
+class QPdfView;
 class QToolButton;
 class QWidget;
 
@@ -27,7 +30,7 @@ struct Controles
     QTabWidget* SSTab1 = nullptr;
 
     // Outside the tabs: the update, its status, the news and the icon row.
-    QToolButton* Picture2 = nullptr;
+    BotonActualizar* Picture2 = nullptr;
     QLabel* Label6 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
     QLabel* Label58 = nullptr;
@@ -47,6 +50,12 @@ struct Controles
     QTableView* Listview4 = nullptr;
     ModeloResultados* modeloSencillas = nullptr;
     ModeloResultados* modeloMultiples = nullptr;
+
+    // "Sorteos"
+    QLabel* Label8 = nullptr;          // the report's heading
+    QList<QLabel*> Label10;            // 0–12, the prizes
+    QPdfView* WebBrowser1 = nullptr;   // the report PDF
+    QTextEdit* Text1 = nullptr;        // the notice shown instead
 
     // "Gestor de peñas"
     QTableView* ListView1 = nullptr;
@@ -72,6 +81,8 @@ struct Controles
     QChartView* MSChart1 = nullptr;  // frequency of numbers or stars
     QList<QRadioButton*> Option1;    // 0 "Números", 1 "Estrellas"
     QScrollBar* HScroll2 = nullptr;
+    QTextEdit* Text6 = nullptr; // the news before the fetch
+    QTextEdit* Text2 = nullptr; // the news after it
     QPushButton* Command5 = nullptr; // Borrar todos los sorteos
     QPushButton* Command8 = nullptr; // Añadir todos los sorteos
 };

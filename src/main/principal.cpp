@@ -28,6 +28,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
@@ -120,12 +121,9 @@ void Principal::construyeMenus()
     connect(accion(ayuda, QStringLiteral("acerca"), QStringLiteral("Acerca de...")),
             &QAction::triggered, this, &Principal::muestraAcercade);
 
-    // The update, peña creation and news are
-    // enabled as each of them is built; until then they offer nothing.
-    for (const char* nombre : {"Baja", "crear", "Leer"})
-        findChild<QAction*>(QString::fromLatin1(nombre))->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_c.Picture2, m_c.Command6, m_c.Command4,
-                                                      m_c.Image1[1]})
+    // Peña creation is enabled once it is built; until then it offers nothing.
+    findChild<QAction*>(QStringLiteral("crear"))->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_c.Command4, m_c.Image1[1]})
         w->setEnabled(false);
 }
 
@@ -141,6 +139,9 @@ void Principal::conecta()
     connect(m_c.Image1[3], &QToolButton::clicked, this, &Principal::Command2_Click);
     conectaResultados();
     conectaEstadisticas();
+    conectaActualizacion();
+    connect(m_c.SSTab1, &QTabWidget::currentChanged, this, &Principal::SSTab1_Click);
+    m_c.Text1->viewport()->installEventFilter(this);
     connect(m_c.Command5, &QPushButton::clicked, this, &Principal::Command5_Click);
     connect(findChild<QAction*>(QStringLiteral("borrar")), &QAction::triggered, this,
             &Principal::Command5_Click);
@@ -168,7 +169,9 @@ void Principal::Form_Load()
 
     cargasorteos();
     refresca();
+    cargainforme(1);
     Command1_Click(0);
+    noticias();
 }
 
 void Principal::cargasorteos()
@@ -265,6 +268,13 @@ void Principal::muestraAcercade()
     ventana->setAttribute(Qt::WA_DeleteOnClose);
     ventana->show();
     ventana->activateWindow();
+}
+
+bool Principal::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == m_c.Text1->viewport() && evento->type() == QEvent::MouseButtonRelease)
+        Text1_Click();
+    return QMainWindow::eventFilter(objeto, evento);
 }
 
 void Principal::closeEvent(QCloseEvent* evento)

@@ -3,18 +3,23 @@
 #include "main/controles.h"
 #include "store/listasorteos.h"
 #include "store/regsorteo.h"
+#include "update/actualizacion.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <optional>
 
 struct Estado;
 struct Plataforma;
+class Descarga;
+class Infor;
+class QPdfDocument;
 class QTimer;
 
 // The main window: opens the data files, shows the status block and hosts
 // every view in its four tabs.
-class Principal final : public QMainWindow
+class Principal final : public QMainWindow, private PantallaActualizacion
 {
     Q_OBJECT
 
@@ -23,7 +28,7 @@ public:
     Principal(Estado& estado, Plataforma& plataforma, QWidget* padre = nullptr);
 
     // Recounts the draw file, refreshes the status block and the peña list.
-    void cargasorteos();
+    void cargasorteos() override;
     // Rechecks the newest draws and refills the draw list.
     void refresca();
     // Runs every time the window becomes the active window again.
@@ -55,6 +60,19 @@ public:
     void ListView3_Click(int fila); // delete one draw, once armed
     bool borradoarmado() const { return m_borradoarmado; }
 
+    // The online update ("Bajar Sorteos nuevos").
+    void Picture2_Click();
+    const Actualizacion& actualizacion() const { return *m_actualizacion; }
+
+    // The "Sorteos" tab: the prize report of the working draw; local = 0
+    // downloads the PDF first.
+    void cargainforme(int local);
+    void Text1_Click();
+
+    // The maker's news: fetched at start-up when due, shown on request.
+    void noticias();
+    void muestraInfor();
+
     const RegSorteo& sorteo() const { return m_sorteo; }
     int sorteosjugados() const { return m_sorteosjugados; }
     int focos() const { return m_focos; }
@@ -66,6 +84,7 @@ public:
 protected:
     void changeEvent(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void Form_Load();
@@ -78,6 +97,22 @@ private:
     void HScroll2_Change(int valor);
     void muestraTabla(int tabla);
     void conectaEstadisticas();
+    void conectaActualizacion();
+    void SSTab1_Click(int nueva);
+    void bajapdf(const QString& url);
+    void muestrapdf();
+    void bajanoticias();
+
+    // What the update shows.
+    void Label6(const QString& texto) override;
+    void ProgressBar1(int valor) override;
+    void Label58(const QString& texto) override;
+    void Label19(const QString& texto) override;
+    void mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto) override;
+    void avisoSorteos(const QString& texto) override;
+    void muestraGeneral() override;
+    void compruebaNuevos(int nuevos) override;
+    void refrescaTodo() override;
     void Check1_Click();
     void Check2_Click();
     // The results menu items: a list, then "Ver sólo si hay premio" and
@@ -102,6 +137,15 @@ private:
     int m_focos = 0;
     int m_pasadas = 0; // checks run, for the tests of the filters
     listasorteos::Resultado m_tablas;
+    Actualizacion* m_actualizacion = nullptr;
+    QPointer<Infor> m_infor;
+    QPointer<Descarga> m_descargaPdf;
+    QPointer<Descarga> m_descargaNoticias;
+    QPdfDocument* m_pdf = nullptr;
+    QString m_urlpdf;
+    bool m_pdfbajado = false;
+    int m_sinlector = 0;
+    int m_pestana = 0; // the tab shown before the last change
     int m_tablaMostrada = 1;
     bool m_borradoarmado = false;
     bool m_activacionPendiente = false;

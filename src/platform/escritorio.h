@@ -12,4 +12,6 @@ public:
     virtual bool abre(const QUrl& direccion) = 0;
     // The running system's name, as the About window shows it.
     virtual QString nombreSistema() const = 0;
+    // Whether PDF files can be shown.
+    virtual bool hayLectorPdf() const = 0;
 };

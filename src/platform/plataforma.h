@@ -2,6 +2,7 @@
 
 class Dialogos;
 class Escritorio;
+class Red;
 class Reloj;
 
 // Everything the windows ask of the world outside the process.
@@ -10,4 +11,5 @@ struct Plataforma
     Reloj& reloj;
     Dialogos& dialogos;
     Escritorio& escritorio;
+    Red& red;
 };

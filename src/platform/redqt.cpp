@@ -28,6 +28,8 @@ public:
 private:
     void lee()
     {
+        if (!m_respuesta->isOpen())
+            return;
         m_cuerpo += m_respuesta->readAll();
         if (m_cuerpo.size() > m_tope) {
             // Over the cap is an error, never a cut-short success.

@@ -1,4 +1,4 @@
-#include "main/principal.h"
+#include "support/ventana.h"
 #include "platform/plataforma.h"
 #include "store/estado.h"
 #include "store/ficheros.h"
@@ -29,35 +29,8 @@ const QString bienvenida = QStringLiteral(
     "empezará a almacenar resultados a partir de hoy. Si quieres ver los resultados de la peña "
     "en sorteos anteriores, marque la casilla 'Histórico' de la pestaña 'General'.");
 
-class VentanaPrincipal : public ::testing::Test
+class VentanaPrincipal : public PruebaVentana
 {
-protected:
-    VentanaPrincipal() { m_estado.ruta = ficheros::calculaRuta(m_dir.path()); }
-
-    QString ruta(const QString& nombre) const { return m_dir.filePath(nombre); }
-
-    Principal& abre()
-    {
-        m_ventana = std::make_unique<Principal>(m_estado, m_plataforma);
-        return *m_ventana;
-    }
-
-    template <typename T>
-    T* control(const QString& nombre)
-    {
-        T* c = m_ventana->findChild<T*>(nombre);
-        EXPECT_NE(c, nullptr) << qPrintable(nombre);
-        return c;
-    }
-    QString texto(const QString& etiqueta) { return control<QLabel>(etiqueta)->text(); }
-
-    QTemporaryDir m_dir;
-    Estado m_estado;
-    RelojFijo m_reloj{QDate(2026, 12, 8)};
-    DialogosGrabados m_dialogos;
-    EscritorioGrabado m_escritorio;
-    Plataforma m_plataforma{m_reloj, m_dialogos, m_escritorio};
-    std::unique_ptr<Principal> m_ventana;
 };
 
 TEST_F(VentanaPrincipal, firstStartCreatesTheFilesAndShowsAnEmptyHistory)

@@ -1,5 +1,5 @@
 #include "main/modeloresultados.h"
-#include "main/principal.h"
+#include "support/ventana.h"
 #include "platform/plataforma.h"
 #include "store/estado.h"
 #include "store/ficheroregistros.h"
@@ -29,43 +29,20 @@ namespace {
 
 using datos::pena;
 
-class Comprobar : public ::testing::Test
+class Comprobar : public PruebaVentana
 {
 protected:
     Comprobar()
     {
-        m_estado.ruta = ficheros::calculaRuta(m_dir.path());
         // Friday 4 December 2026: 3 14 25 36 47, stars 2 9, and the Tuesday before.
         datos::escribeSorteos(ruta("numeros.dat"),
                               {datos::sorteo({2026, 12, 1}, {1, 2, 3, 4, 5, 1, 2}),
                                datos::sorteo({2026, 12, 4}, {3, 14, 25, 36, 47, 2, 9})});
     }
-    QString ruta(const QString& nombre) const { return m_dir.filePath(nombre); }
-
-    Principal& abre()
-    {
-        m_ventana = std::make_unique<Principal>(m_estado, m_plataforma);
-        return *m_ventana;
-    }
-    template <typename T>
-    T* control(const QString& nombre)
-    {
-        T* c = m_ventana->findChild<T*>(nombre);
-        EXPECT_NE(c, nullptr) << qPrintable(nombre);
-        return c;
-    }
     std::vector<RegPena> penas() const
     {
         return ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"));
     }
-
-    QTemporaryDir m_dir;
-    Estado m_estado;
-    RelojFijo m_reloj{QDate(2026, 12, 8)};
-    DialogosGrabados m_dialogos;
-    EscritorioGrabado m_escritorio;
-    Plataforma m_plataforma{m_reloj, m_dialogos, m_escritorio};
-    std::unique_ptr<Principal> m_ventana;
 };
 
 TEST_F(Comprobar, startUpChecksTheNewestDrawAndKeepsTheCounters)

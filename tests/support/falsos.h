@@ -2,12 +2,16 @@
 
 #include "platform/dialogos.h"
 #include "platform/escritorio.h"
+#include "platform/red.h"
 #include "platform/reloj.h"
 
 #include <QList>
 #include <QUrl>
 
+#include <QTimer>
+
 #include <deque>
+#include <map>
 
 // A clock fixed at one day.
 class RelojFijo final : public Reloj
@@ -68,7 +72,54 @@ public:
         return true;
     }
     QString nombreSistema() const override { return nombre; }
+    bool hayLectorPdf() const override { return lectorPdf; }
 
     QList<QUrl> abiertas;
     QString nombre = QStringLiteral("Sistema de pruebas 1.0");
+    bool lectorPdf = true;
+};
+
+// Answers requests from a table keyed by the URL's path, right after the event
+// loop turns; an unknown path gets a 404.
+class RedFalsa final : public Red
+{
+public:
+    struct Respuesta
+    {
+        QByteArray cuerpo;
+        Descarga::Fallo fallo = Descarga::Fallo::Ninguno;
+        bool nunca = false; // never answers
+    };
+
+    Descarga* trae(const QUrl& url) override
+    {
+        pedidas.append(url);
+        const auto it = respuestas.find(url.path());
+        const Respuesta r = it != respuestas.end()
+                                ? it->second
+                                : Respuesta{QByteArray("no encontrado"), Descarga::Fallo::Http, false};
+        return new Falsa(r);
+    }
+
+    std::map<QString, Respuesta> respuestas;
+    QList<QUrl> pedidas;
+
+private:
+    class Falsa final : public Descarga
+    {
+    public:
+        explicit Falsa(const Respuesta& r) : m_r(r)
+        {
+            if (!m_r.nunca)
+                QTimer::singleShot(0, this, [this] { termina(m_r.fallo, m_r.fallo == Fallo::Http ? 404 : 200, m_r.cuerpo); });
+        }
+        void cancela() override
+        {
+            if (enCurso())
+                termina(Fallo::Cancelada, 0, {});
+        }
+
+    private:
+        Respuesta m_r;
+    };
 };

@@ -8,4 +8,5 @@ class EscritorioQt final : public Escritorio
 public:
     bool abre(const QUrl& direccion) override;
     QString nombreSistema() const override;
+    bool hayLectorPdf() const override { return true; } // Qt PDF is built in
 };

@@ -1,0 +1,130 @@
+// The main window's online update and the maker's news.
+#include "main/botonactualizar.h"
+#include "main/principal.h"
+#include "platform/dialogos.h"
+#include "platform/plataforma.h"
+#include "platform/red.h"
+#include "platform/reloj.h"
+#include "shell/infor.h"
+#include "store/estado.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "store/reescritura.h"
+#include "store/texto1252.h"
+#include "update/direcciones.h"
+#include "update/noticias.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+const QString informeDat = QStringLiteral("informe.dat");
+
+} // namespace
+
+void Principal::conectaActualizacion()
+{
+    m_actualizacion = new Actualizacion(m_plataforma.red, *this, m_estado.ruta, m_timer1, this);
+    connect(m_c.Picture2, &BotonActualizar::pulsado, this, &Principal::Picture2_Click);
+    connect(findChild<QAction*>(QStringLiteral("Baja")), &QAction::triggered, this,
+            &Principal::Picture2_Click);
+    connect(m_c.Command6, &QPushButton::clicked, this, &Principal::muestraInfor);
+    connect(findChild<QAction*>(QStringLiteral("Leer")), &QAction::triggered, this,
+            &Principal::muestraInfor);
+}
+
+void Principal::Picture2_Click()
+{
+    // The news window holds the update back; an update closes it.
+    if (m_infor && m_infor->isVisible())
+        return;
+    paraparpadeo();
+    m_parpadeo = 0;
+    if (m_infor)
+        m_infor->close();
+    m_pdfbajado = false;
+    m_actualizacion->empieza(m_plataforma.reloj.hoy(), m_sorteo.fecha);
+}
+
+void Principal::Label6(const QString& texto) { m_c.Label6->setText(texto); }
+void Principal::ProgressBar1(int valor) { m_c.ProgressBar1->setValue(valor); }
+void Principal::Label58(const QString& texto) { m_c.Label58->setText(texto); }
+
+void Principal::Label19(const QString& texto)
+{
+    m_c.Label19->setText(texto);
+    m_c.Label19->repaint();
+}
+
+void Principal::mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto)
+{
+    m_plataforma.dialogos.mensaje(icono, titulo, texto);
+}
+
+void Principal::avisoSorteos(const QString& texto) { m_c.Text1->setPlainText(texto); }
+void Principal::muestraGeneral() { m_c.SSTab1->setCurrentIndex(0); }
+
+void Principal::compruebaNuevos(int nuevos)
+{
+    compsencillas(nuevos);
+    // The progress bar stands at 3: moving the scroll bar does not check again.
+    if (nuevos != 0)
+        m_c.HScroll1->setValue(std::min(nuevos, 8));
+}
+
+void Principal::refrescaTodo()
+{
+    cargasorteos();
+    listasorteos();
+    cargainforme(0);
+    m_c.Picture2->ponImagen(2);
+}
+
+void Principal::noticias()
+{
+    if (!noticias::toca(m_sorteo.fecha, m_plataforma.reloj.hoy()))
+        return;
+    ficheroregistros::asegura(m_estado.fichero(informeDat));
+    bajanoticias();
+}
+
+void Principal::bajanoticias()
+{
+    if (ficheroregistros::leeEnteros(m_estado.fichero(ficheros::apuestas), RegPena::tamano).isEmpty())
+        return;
+    auto lee = [this] {
+        QByteArray bytes;
+        ficheroregistros::leeTodo(m_estado.fichero(informeDat), bytes);
+        return texto1252::decodifica(bytes);
+    };
+    m_c.Text6->setPlainText(lee());
+    delete m_descargaNoticias;
+    m_descargaNoticias = m_plataforma.red.trae(direcciones::noticias());
+    m_descargaNoticias->setParent(this);
+    connect(m_descargaNoticias, &Descarga::terminada, this,
+            [this, lee](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
+                // Only a whole document replaces the old news.
+                if (fallo == Descarga::Fallo::Ninguno)
+                    reescribe(m_estado.fichero(informeDat), cuerpo);
+                m_c.Text2->setPlainText(lee());
+                if (noticias::avisar(m_c.Text6->toPlainText().size(), m_c.Text2->toPlainText().size()))
+                    muestraInfor();
+            });
+}
+
+void Principal::muestraInfor()
+{
+    if (!m_infor) {
+        m_infor = new Infor(m_plataforma.escritorio, m_estado.fichero(informeDat));
+        m_infor->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_infor->show();
+    m_infor->raise();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTcpServer>
+
+#include <map>
+
+// A small HTTP server on 127.0.0.1 for the tests: each path answers as told.
+class ServidorPrueba final : public QObject
+{
+public:
+    struct Respuesta
+    {
+        int estado = 200;
+        QByteArray cuerpo;
+        QByteArray ubicacion;  // Location header, for redirects
+        bool nunca = false;    // reads the request and never answers
+        bool cortada = false;  // announces more than it sends, then closes
+    };
+
+    ServidorPrueba();
+    void pon(const QString& ruta, const Respuesta& respuesta) { m_rutas[ruta] = respuesta; }
+    // "http://127.0.0.1:PORT"
+    QString url() const;
+    // Every request line's target, in order.
+    QStringList pedidas;
+
+private:
+    void atiende(QTcpSocket* socket);
+
+    QTcpServer m_servidor;
+    std::map<QString, Respuesta> m_rutas;
+};

@@ -1,0 +1,207 @@
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "support/datos.h"
+#include "support/falsos.h"
+#include "support/paginas.h"
+#include "update/actualizacion.h"
+#include "update/paginas.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using paginas_prueba::Entrada;
+
+// Records what the update shows.
+class PantallaGrabada final : public PantallaActualizacion
+{
+public:
+    void Label6(const QString& t) override { label6.append(t); }
+    void ProgressBar1(int v) override { progreso.append(v); }
+    void Label58(const QString& t) override { label58 = t; }
+    void Label19(const QString& t) override { label19 = t; }
+    void mensaje(Dialogos::Icono, const QString& titulo, const QString& texto) override
+    {
+        mensajes.append(titulo + QStringLiteral(" | ") + texto);
+    }
+    void avisoSorteos(const QString& t) override { aviso = t; }
+    void muestraGeneral() override {}
+    void cargasorteos() override { ++recuentos; }
+    void compruebaNuevos(int n) override { comprobados.append(n); }
+    void refrescaTodo() override { ++refrescos; }
+    void terminada() override { ++terminadas; }
+
+    QStringList label6;
+    QList<int> progreso;
+    QString label58;
+    QString label19;
+    QStringList mensajes;
+    QString aviso;
+    int recuentos = 0;
+    QList<int> comprobados;
+    int refrescos = 0;
+    int terminadas = 0;
+};
+
+class Actualizar : public ::testing::Test
+{
+protected:
+    Actualizar() : m_ruta(ficheros::calculaRuta(m_dir.path()))
+    {
+        qputenv("BOLVERA_OPERADOR_URL", "https://operador.example");
+        m_timer.setInterval(5); // the program's second, made short
+        datos::escribeSorteos(ruta("numeros.dat"), {datos::sorteo({2026, 11, 24}), datos::sorteo({2026, 11, 27})});
+    }
+    ~Actualizar() override { qunsetenv("BOLVERA_OPERADOR_URL"); }
+
+    QString ruta(const QString& nombre) const { return m_dir.filePath(nombre); }
+
+    void pagina(const std::vector<Entrada>& entradas)
+    {
+        m_red.respuestas["/es/buscador"] = {paginas_prueba::resultados(entradas)};
+    }
+    static Entrada entrada(QDate fecha, std::array<std::int16_t, 7> num = {40, 7, 23, 1, 50, 9, 3})
+    {
+        return {fecha, num, QStringLiteral("ID%1").arg(fecha.day()), {}, {}};
+    }
+    // Runs an update on Tuesday 8 December 2026 until it ends.
+    void actualiza(double ultima = -1)
+    {
+        const int antes = m_pantalla.terminadas;
+        m_actualizacion.empieza(QDate(2026, 12, 8), ultima < 0 ? fechas::diaNumero(QDate(2026, 11, 27)) : ultima);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m_pantalla.terminadas > antes; }, 5000));
+    }
+    std::vector<RegSorteo> guardados() const
+    {
+        return ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.dat"));
+    }
+
+    QTemporaryDir m_dir;
+    QString m_ruta;
+    QTimer m_timer;
+    RedFalsa m_red;
+    PantallaGrabada m_pantalla;
+    Actualizacion m_actualizacion{m_red, m_pantalla, m_ruta, &m_timer};
+};
+
+TEST_F(Actualizar, appendsTheNewDrawsAndFetchesTheNewestDrawPage)
+{
+    pagina({entrada({2026, 12, 4}), entrada({2026, 12, 1}), entrada({2026, 11, 27})});
+    const QByteArray pagSorteo = paginas_prueba::sorteo({}, "/es/x/informe");
+    m_red.respuestas["/es/euromillones/sorteos/2026/ID4"] = {pagSorteo};
+    actualiza();
+
+    ASSERT_EQ(m_red.pedidas.size(), 2);
+    EXPECT_EQ(m_red.pedidas[0].toString(),
+              QStringLiteral("https://operador.example/es/buscador?startDate=19/10/2026&gameId=02&type=search&endDate=08/12/2026"));
+    const auto s = guardados();
+    ASSERT_EQ(s.size(), 4u);
+    EXPECT_EQ(s[2].fecha, fechas::diaNumero(QDate(2026, 12, 1)));
+    EXPECT_EQ(s[3].fecha, fechas::diaNumero(QDate(2026, 12, 4)));
+    EXPECT_EQ(s[3].num, (std::array<std::int16_t, 7>{1, 7, 23, 40, 50, 3, 9}));
+    EXPECT_TRUE(m_pantalla.mensajes.isEmpty()) << qPrintable(m_pantalla.mensajes.join('\n'));
+    EXPECT_EQ(m_pantalla.label19, QStringLiteral("2 sorteos"));
+    EXPECT_EQ(m_pantalla.comprobados, QList<int>{2});
+    EXPECT_EQ(m_pantalla.refrescos, 1);
+    EXPECT_EQ(m_pantalla.label6.back(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(m_pantalla.progreso, (QList<int>{1, 2, 2, 3, 4, 5}));
+    const qint64 bytes = paginas_prueba::resultados({entrada({2026, 12, 4}), entrada({2026, 12, 1}),
+                                                     entrada({2026, 11, 27})}).size() + pagSorteo.size();
+    EXPECT_EQ(m_pantalla.label58, QStringLiteral("%1 Bytes").arg(bytes));
+    EXPECT_EQ(datos::leeBytes(ruta("www2.txt")), paginas::guardada(pagSorteo));
+    EXPECT_TRUE(datos::leeBytes(ruta("www.txt")).startsWith("\"<html>"));
+    EXPECT_TRUE(datos::leeBytes(ruta("www.txt")).endsWith("\"\r\n"));
+
+    // A second update of the run fetches the same draw page.
+    m_red.pedidas.clear();
+    pagina({entrada({2026, 12, 8}), entrada({2026, 12, 4})});
+    actualiza(fechas::diaNumero(QDate(2026, 12, 4)));
+    ASSERT_EQ(m_red.pedidas.size(), 2);
+    EXPECT_TRUE(m_red.pedidas[1].path().endsWith(QStringLiteral("/2026/ID4")));
+}
+
+TEST_F(Actualizar, aComputerDateBeforeTheNewestDrawStopsAtOnce)
+{
+    m_actualizacion.empieza(QDate(2026, 11, 20), fechas::diaNumero(QDate(2026, 11, 27)));
+    EXPECT_TRUE(m_red.pedidas.isEmpty());
+    ASSERT_EQ(m_pantalla.mensajes.size(), 1);
+    EXPECT_TRUE(m_pantalla.mensajes[0].startsWith(QStringLiteral("Error de fechas | La fecha de tu ordenador parece incorrecta.")));
+}
+
+TEST_F(Actualizar, connectionFailures)
+{
+    struct Caso
+    {
+        const char* que;
+        RedFalsa::Respuesta respuesta;
+        const char* mensaje;
+    };
+    const Caso casos[] = {
+        {"refused", {{}, Descarga::Fallo::Conexion, false},
+         "Error de conexión | No conectado: Compruebe la conexión a internet..."},
+        {"server error", {"<html>500</html>", Descarga::Fallo::Http, false},
+         "Error de conexión | No conectado: Compruebe la conexión a internet..."},
+        {"never answers", {{}, Descarga::Fallo::Ninguno, true},
+         "Error de conexión | No conectado: Compruebe la conexión a internet. Si es correcta, pruebe "
+         "más tarde ya que no es posible conectar con el servidor de ONLAE."},
+        {"a page of 100 characters", {QByteArray(100, 'x'), Descarga::Fallo::Ninguno, false},
+         "Error de conexión | No conectado: Compruebe la conexión a internet. Si es correcta, pruebe "
+         "más tarde ya que no es posible conectar con el servidor de ONLAE."},
+    };
+    for (const Caso& c : casos) {
+        m_pantalla.mensajes.clear();
+        m_red.respuestas["/es/buscador"] = c.respuesta;
+        actualiza();
+        ASSERT_EQ(m_pantalla.mensajes.size(), 1) << c.que;
+        EXPECT_EQ(m_pantalla.mensajes[0], QString::fromUtf8(c.mensaje)) << c.que;
+        EXPECT_EQ(m_pantalla.progreso.back(), 0) << c.que;
+        EXPECT_TRUE(m_pantalla.label6.back().isEmpty()) << c.que;
+        EXPECT_EQ(guardados().size(), 2u);
+        EXPECT_FALSE(m_timer.isActive());
+    }
+}
+
+TEST_F(Actualizar, nothingNewRechecksTheNewestDraw)
+{
+    pagina({entrada({2026, 11, 27}), entrada({2026, 11, 24})});
+    actualiza();
+    EXPECT_EQ(m_pantalla.mensajes, QStringList{QStringLiteral("Pruebe más tarde | Todavía no hay sorteos nuevos.")});
+    EXPECT_EQ(m_pantalla.comprobados, QList<int>{1});
+    EXPECT_EQ(guardados().size(), 2u);
+    // The stored newest draw names the draw page.
+    EXPECT_TRUE(m_red.pedidas.back().path().endsWith(QStringLiteral("/2026/ID27")));
+}
+
+TEST_F(Actualizar, anUnreadablePageEndsWithoutACheck)
+{
+    std::vector<Entrada> muchas;
+    for (QDate d(2026, 12, 8); muchas.size() < 51; d = d.addDays(-1))
+        muchas.push_back(entrada(d));
+    pagina(muchas);
+    datos::escribeBytes(ruta("numeros.dat"), {}); // every listed date is new
+    actualiza(0);
+    ASSERT_FALSE(m_pantalla.mensajes.isEmpty());
+    EXPECT_TRUE(m_pantalla.mensajes[0].startsWith(QStringLiteral("Error crítico | ¡¡Datos corruptos o inválidos!!")));
+    EXPECT_TRUE(m_pantalla.aviso.contains(QStringLiteral("ERROR DE INTERPRETACIÓN DE DATOS:")));
+    EXPECT_TRUE(m_pantalla.comprobados.isEmpty());
+    EXPECT_EQ(m_pantalla.label6.back(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_TRUE(guardados().empty());
+}
+
+TEST_F(Actualizar, aFailedDrawPageKeepsTheSavedOne)
+{
+    pagina({entrada({2026, 12, 4}), entrada({2026, 11, 27})});
+    datos::escribeBytes(ruta("www2.txt"), "\"la anterior\"\r\n");
+    actualiza(); // the draw page is not served: 404
+    EXPECT_EQ(datos::leeBytes(ruta("www2.txt")), QByteArray("\"la anterior\"\r\n"));
+    EXPECT_EQ(m_pantalla.comprobados, QList<int>{1});
+    EXPECT_EQ(m_pantalla.label6.back(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(guardados().size(), 3u);
+}
+
+} // namespace
