@@ -1,13 +1,12 @@
 #include "update/actualizacion.h"
 
 #include "platform/sitios.h"
-#include "store/errores.h"
 #include "store/fechas.h"
-#include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 #include "store/reescritura.h"
 #include "store/texto1252.h"
 #include "update/analiza.h"
+#include "update/nuevos.h"
 #include "update/direcciones.h"
 #include "update/paginas.h"
 
@@ -163,22 +162,7 @@ void Actualizacion::analizaPagina()
     reescribe(www, guardada);
 
     estado(QStringLiteral("ANALIZANDO DATOS"));
-    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_ruta + ficheros::numeros);
-    const double ultima = sorteos.empty() ? 0 : sorteos.back().fecha;
-    Analisis a = analiza(texto1252::decodifica(guardada), ultima, m_rutasorteo, m_errorInet1);
-
-    // The new draws go after the newest stored one, oldest first, all or none.
-    if (a.resultado == Analisis::Resultado::Nuevos) {
-        std::vector<std::pair<int, QByteArray>> registros;
-        int k = static_cast<int>(sorteos.size()) + 1;
-        for (const RegSorteo& s : a.anadir)
-            registros.emplace_back(k++, s.aBytes());
-        if (ficheroregistros::actualiza(m_ruta + ficheros::numeros, RegSorteo::tamano, registros) !=
-            errores::ninguno) {
-            a.resultado = m_errorInet1 ? Analisis::Resultado::Conexion : Analisis::Resultado::SinDatos;
-            a.anadir.clear();
-        }
-    }
+    const Analisis a = anadeNuevos(m_ruta, texto1252::decodifica(guardada), m_rutasorteo, m_errorInet1);
     m_rutasorteo = a.rutasorteo;
     m_finfichero = a.finfichero;
     m_nuevos = a.nuevos;

@@ -1,10 +1,15 @@
+#include "store/ficheroregistros.h"
 #include "support/datos.h"
+#include "support/paginas.h"
+#include "support/servidor.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QFileInfo>
+#include <QEventLoop>
 #include <QProcess>
+#include <QTimer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -198,6 +203,98 @@ TEST(CliSorteos, listFrequenciesAndImport)
     s = ejecuta({"sorteos", "--dir", dir.path()});
     EXPECT_EQ(s.estado, 1);
     EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), danado);
+}
+
+} // namespace
+
+namespace {
+
+// Runs the CLI while this process keeps serving pages.
+Salida ejecutaSirviendo(const QStringList& argumentos, const QString& operador)
+{
+    QProcess p;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert("BOLVERA_OPERADOR_URL", operador);
+    p.setProcessEnvironment(entorno);
+    QEventLoop bucle;
+    QObject::connect(&p, &QProcess::finished, &bucle, &QEventLoop::quit);
+    QTimer::singleShot(30000, &bucle, &QEventLoop::quit);
+    p.start(QStringLiteral(BOLVERA_CLI), argumentos);
+    bucle.exec();
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+class CliActualizar : public ::testing::Test
+{
+protected:
+    CliActualizar()
+    {
+        datos::escribeSorteos(m_dir.filePath("numeros.dat"),
+                              {datos::sorteo({2026, 11, 24}), datos::sorteo({2026, 11, 27})});
+        m_servidor.pon("/es/buscador", {200, paginas_prueba::resultados(m_entradas), {}, false, false});
+        std::array<QByteArray, 13> premios;
+        premios.fill("7,50&nbsp;");
+        m_servidor.pon("/es/euromillones/sorteos/2026/ID4",
+                       {200, paginas_prueba::sorteo(premios, "/es/x/informe"), {}, false, false});
+        m_servidor.pon("/es/x/informe.pdf", {200, "%PDF-1.4 informe", {}, false, false});
+    }
+    QStringList con(QStringList argumentos) const
+    {
+        return argumentos << "--dir" << m_dir.path() << "--hoy" << "2026-12-08";
+    }
+
+    const std::vector<paginas_prueba::Entrada> m_entradas = {
+        {{2026, 12, 4}, {40, 7, 23, 1, 50, 9, 3}, "ID4", {}, {}},
+        {{2026, 12, 1}, {2, 4, 6, 8, 10, 1, 2}, "ID1", {}, {}},
+        {{2026, 11, 27}, {1, 2, 3, 4, 5, 1, 2}, "ID27", {}, {}}};
+    QTemporaryDir m_dir;
+    ServidorPrueba m_servidor;
+};
+
+TEST_F(CliActualizar, bringsTheNewDrawsFromALocalServer)
+{
+    const Salida s = ejecutaSirviendo(con({"actualizar"}), m_servidor.url());
+    ASSERT_EQ(s.estado, 0) << s.err.constData();
+    EXPECT_EQ(QString::fromUtf8(s.out), QStringLiteral(" 1- 7-23-40-50   3  9   04/12/2026  Viernes\n"
+                                                       " 2- 4- 6- 8-10   1  2   01/12/2026  Martes\n"));
+    ASSERT_FALSE(m_servidor.pedidas.isEmpty());
+    EXPECT_EQ(m_servidor.pedidas[0],
+              QStringLiteral("/es/buscador?startDate=19/10/2026&gameId=02&type=search&endDate=08/12/2026"));
+    EXPECT_EQ(datos::leeBytes(m_dir.filePath("ovk.pdf")), QByteArray("%PDF-1.4 informe"));
+    EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(m_dir.filePath("numeros.dat")).size(), 4u);
+
+    // Nothing new the second time.
+    const Salida otra = ejecutaSirviendo(con({"actualizar"}), m_servidor.url());
+    EXPECT_EQ(otra.estado, 0);
+    EXPECT_TRUE(otra.out.contains("Todavía no hay sorteos nuevos."));
+}
+
+TEST_F(CliActualizar, aServerErrorIsAFailure)
+{
+    m_servidor.pon("/es/buscador", {500, "<html>error</html>", {}, false, false});
+    const Salida s = ejecutaSirviendo(con({"actualizar"}), m_servidor.url());
+    EXPECT_EQ(s.estado, 1);
+    EXPECT_EQ(QString::fromUtf8(s.err), QStringLiteral("Error de conexión: No conectado: Compruebe la conexión a internet...\n"));
+    EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(m_dir.filePath("numeros.dat")).size(), 2u);
+}
+
+TEST_F(CliActualizar, savedPages)
+{
+    datos::escribeBytes(m_dir.filePath("pagina.html"), paginas_prueba::resultados(m_entradas));
+    Salida s = ejecuta(con({"analizar", m_dir.filePath("pagina.html")}));
+    ASSERT_EQ(s.estado, 0) << s.err.constData();
+    EXPECT_TRUE(s.out.contains("rutasorteo: 2026/ID4\n"));
+    EXPECT_TRUE(s.out.contains("Label19: 2 sorteos\n"));
+
+    std::array<QByteArray, 13> premios;
+    premios.fill("1.234,56&nbsp;");
+    datos::escribeBytes(m_dir.filePath("sorteo.html"), paginas_prueba::sorteo(premios, "/es/x/informe"));
+    s = ejecuta(con({"informe", m_dir.filePath("sorteo.html"), "--json"}));
+    ASSERT_EQ(s.estado, 0);
+    const QJsonObject o = QJsonDocument::fromJson(s.out).object();
+    EXPECT_EQ(o["premios"].toArray().size(), 13);
+    EXPECT_EQ(o["premios"].toArray()[0].toString(), QStringLiteral("1.234,56"));
+    EXPECT_EQ(o["pdf"].toString(), QStringLiteral("https://www.loteriasyapuestas.es/es/x/informe.pdf"));
 }
 
 } // namespace

@@ -1,0 +1,35 @@
+#include "app/ordenes.h"
+
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+
+#include <QJsonDocument>
+#include <QTextStream>
+
+int falla(const QString& mensaje)
+{
+    QTextStream(stderr) << mensaje << '\n';
+    return 1;
+}
+
+void imprime(const QJsonObject& objeto)
+{
+    QTextStream(stdout) << QJsonDocument(objeto).toJson(QJsonDocument::Compact) << '\n';
+}
+
+std::optional<int> entero(const QString& texto)
+{
+    bool ok = false;
+    const int valor = texto.toInt(&ok);
+    return ok ? std::optional<int>(valor) : std::nullopt;
+}
+
+std::vector<RegSorteo> sorteos(const Contexto& c)
+{
+    return ficheroregistros::leeTodos<RegSorteo>(c.ruta + ficheros::numeros);
+}
+
+std::vector<RegPena> penas(const Contexto& c)
+{
+    return ficheroregistros::leeTodos<RegPena>(c.ruta + ficheros::apuestas);
+}

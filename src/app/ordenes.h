@@ -1,0 +1,43 @@
+#pragma once
+
+#include "store/regpena.h"
+#include "store/regsorteo.h"
+
+#include <QDate>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// What every subcommand of bolvera-cli gets.
+struct Contexto
+{
+    QString ruta; // the data directory, with its separator
+    QDate hoy;
+    bool json = false;
+    bool historico = false;
+    bool soloPremio = false;
+    QStringList argumentos; // after the subcommand
+};
+
+// A message on stderr; the status 1 to return.
+int falla(const QString& mensaje);
+void imprime(const QJsonObject& objeto);
+std::optional<int> entero(const QString& texto);
+std::vector<RegSorteo> sorteos(const Contexto& c);
+std::vector<RegPena> penas(const Contexto& c);
+
+// The subcommands, each returning the exit status.
+int estado(const Contexto& c);
+int listaSorteos(const Contexto& c);
+int frecuencias(const Contexto& c);
+int importar(const Contexto& c);
+int comprobar(const Contexto& c);
+int listaPenas(const Contexto& c);
+int unaPena(const Contexto& c);
+int unDesglose(const Contexto& c);
+int actualizar(const Contexto& c);
+int analizar(const Contexto& c);
+int informe(const Contexto& c);

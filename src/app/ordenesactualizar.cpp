@@ -1,0 +1,159 @@
+// bolvera-cli: the online update and the saved pages it reads.
+#include "app/ordenes.h"
+#include "checking/comprobacion.h"
+#include "platform/redqt.h"
+#include "store/listasorteos.h"
+#include "store/reescritura.h"
+#include "store/ficheros.h"
+#include "store/texto1252.h"
+#include "store/ficheroregistros.h"
+#include "update/actualizacion.h"
+#include "update/informe.h"
+#include "update/nuevos.h"
+#include "update/paginas.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+const QString todaviaNo = QStringLiteral("Todavía no hay sorteos nuevos.");
+
+void imprimeSorteos(const std::vector<RegSorteo>& nuevos)
+{
+    QTextStream salida(stdout);
+    for (auto s = nuevos.rbegin(); s != nuevos.rend(); ++s)
+        salida << listasorteos::textoNumeros(*s) << "   " << listasorteos::textoEstrellas(*s) << "   "
+               << listasorteos::textoFecha(*s) << '\n';
+}
+
+// The update as the terminal sees it: the messages, and a result.
+class PantallaTexto final : public PantallaActualizacion
+{
+public:
+    PantallaTexto(const Contexto& c, Red& red, QEventLoop& bucle) : m_c(c), m_red(red), m_bucle(bucle) {}
+
+    bool exito() const { return m_finalizada && !m_fallo; }
+
+    void Label6(const QString& texto) override
+    {
+        if (texto == u"TRANSFERENCIA FINALIZADA")
+            m_finalizada = true;
+    }
+    void ProgressBar1(int) override {}
+    void Label58(const QString&) override {}
+    void Label19(const QString&) override {}
+    void mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto) override
+    {
+        const bool aviso = icono == Dialogos::Icono::Informacion;
+        QTextStream(aviso ? stdout : stderr) << titulo << ": " << texto << '\n';
+        if (texto != todaviaNo)
+            m_fallo = true;
+    }
+    void avisoSorteos(const QString&) override {}
+    void muestraGeneral() override {}
+    void cargasorteos() override {}
+    void compruebaNuevos(int nuevos) override
+    {
+        Parpadeo parpadeo;
+        comprueba(m_c.ruta, nuevos, {}, parpadeo);
+    }
+    // The report's PDF, as the window downloads it.
+    void refrescaTodo() override
+    {
+        const Informe i = leeInforme(paginas::lee(m_c.ruta + ficheros::www2));
+        QFile::remove(m_c.ruta + QStringLiteral("ovk.pdf"));
+        if (i.urlpdf.isEmpty())
+            return;
+        m_pdf = m_red.trae(QUrl(i.urlpdf));
+        QObject::connect(m_pdf, &Descarga::terminada, m_pdf,
+                         [this](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
+                             if (fallo == Descarga::Fallo::Ninguno)
+                                 reescribe(m_c.ruta + QStringLiteral("ovk.pdf"), cuerpo);
+                             m_pdf->deleteLater();
+                             m_pdf = nullptr;
+                             if (m_terminada)
+                                 m_bucle.quit();
+                         });
+    }
+    void terminada() override
+    {
+        m_terminada = true;
+        if (!m_pdf)
+            m_bucle.quit();
+    }
+
+private:
+    const Contexto& m_c;
+    Red& m_red;
+    QEventLoop& m_bucle;
+    Descarga* m_pdf = nullptr;
+    bool m_finalizada = false;
+    bool m_fallo = false;
+    bool m_terminada = false;
+};
+
+} // namespace
+
+int actualizar(const Contexto& c)
+{
+    const auto antes = sorteos(c);
+    RedQt red;
+    QEventLoop bucle;
+    QTimer timer1;
+    timer1.setInterval(1000);
+    PantallaTexto pantalla(c, red, bucle);
+    Actualizacion actualizacion(red, pantalla, c.ruta, &timer1);
+    QTimer::singleShot(0, &actualizacion, [&] {
+        actualizacion.empieza(c.hoy, antes.empty() ? 0 : antes.back().fecha);
+    });
+    bucle.exec();
+    const auto despues = sorteos(c);
+    imprimeSorteos({despues.begin() + static_cast<qsizetype>(std::min(antes.size(), despues.size())), despues.end()});
+    return pantalla.exito() ? 0 : 1;
+}
+
+int analizar(const Contexto& c)
+{
+    if (c.argumentos.size() != 1)
+        return falla(QStringLiteral("Uso: analizar FICHERO"));
+    QByteArray pagina;
+    if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), pagina))
+        return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
+    const Analisis a = anadeNuevos(c.ruta, texto1252::decodifica(pagina), {}, false);
+    imprimeSorteos(a.anadir);
+    QTextStream salida(stdout);
+    salida << "rutasorteo: " << a.rutasorteo << '\n' << "Label19: " << a.label19 << '\n';
+    const Aviso av = aviso(a.resultado, c.hoy.year());
+    if (av.texto.isEmpty())
+        return 0;
+    const bool bien = a.resultado == Analisis::Resultado::NingunoNuevo;
+    QTextStream(bien ? stdout : stderr) << av.titulo << ": " << av.texto << '\n';
+    return bien ? 0 : 1;
+}
+
+int informe(const Contexto& c)
+{
+    if (c.argumentos.size() != 1)
+        return falla(QStringLiteral("Uso: informe FICHERO"));
+    QByteArray pagina;
+    if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), pagina))
+        return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
+    const Informe i = leeInforme(texto1252::decodifica(pagina));
+    if (c.json) {
+        QJsonArray premios;
+        for (const QString& p : i.premios)
+            premios.append(p);
+        imprime({{QStringLiteral("premios"), premios}, {QStringLiteral("pdf"), i.urlpdf}});
+        return 0;
+    }
+    QTextStream salida(stdout);
+    for (int k = 0; k < 13; ++k)
+        salida << k + 1 << "ª: " << i.premios[static_cast<std::size_t>(k)] << '\n';
+    salida << "PDF: " << i.urlpdf << '\n';
+    return 0;
+}

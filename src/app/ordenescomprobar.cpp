@@ -1,0 +1,146 @@
+// bolvera-cli: the prize check, the peñas and the multiple-bet breakdown.
+#include "app/ordenes.h"
+#include "checking/categorias.h"
+#include "checking/comprobacion.h"
+#include "checking/desglose.h"
+#include "checking/formas.h"
+#include "checking/totales.h"
+#include "checking/vistapena.h"
+#include "store/cargasorteos.h"
+
+#include <QJsonArray>
+#include <QTextStream>
+
+namespace {
+
+QJsonArray filasJson(Lista lista, const std::vector<Fila>& filas, const Instantanea& datos)
+{
+    QJsonArray resultado;
+    for (const Fila& f : filas) {
+        QJsonArray fila;
+        for (int col = 1; col < columnas(lista); ++col) {
+            const Celda celdaFila = celda(lista, f, col, datos);
+            QJsonObject o{{QStringLiteral("t"), celdaFila.texto}};
+            if (celdaFila.conColor)
+                o[QStringLiteral("c")] = QStringLiteral("#%1").arg(celdaFila.color, 6, 16, QChar(u'0'));
+            if (celdaFila.negrita)
+                o[QStringLiteral("b")] = true;
+            fila.append(o);
+        }
+        resultado.append(fila);
+    }
+    return resultado;
+}
+
+void imprimeLista(QTextStream& salida, const QString& titulo, Lista lista,
+                  const std::vector<Fila>& filas, const Instantanea& datos)
+{
+    salida << titulo << '\n';
+    for (const Fila& f : filas) {
+        QStringList celdas;
+        for (int col = 1; col < columnas(lista); ++col)
+            celdas << celda(lista, f, col, datos).texto;
+        while (!celdas.isEmpty() && celdas.back().isEmpty())
+            celdas.removeLast();
+        salida << celdas.join(u'\t') << '\n';
+    }
+}
+
+} // namespace
+
+int comprobar(const Contexto& c)
+{
+    const auto n = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
+    if (!n || *n < 0)
+        return falla(QStringLiteral("Indique cuántos sorteos comprobar: comprobar N"));
+    const int total = static_cast<int>(sorteos(c).size());
+    if (*n > total)
+        return falla(QStringLiteral("Sólo hay %1 sorteos guardados.").arg(total));
+
+    Parpadeo parpadeo;
+    const Comprobacion r = comprueba(c.ruta, *n, {c.historico, c.soloPremio, false}, parpadeo);
+    if (r.error != 0)
+        return falla(QStringLiteral("No se pudieron guardar los aciertos de las peñas. Error %1").arg(r.error));
+    if (c.json) {
+        imprime({{QStringLiteral("sencillas"), filasJson(Lista::Sencillas, r.sencillas.filas, *r.datos)},
+                 {QStringLiteral("multiples"), filasJson(Lista::Multiples, r.multiples.filas, *r.datos)}});
+        return 0;
+    }
+    QTextStream salida(stdout);
+    imprimeLista(salida, QStringLiteral("S E N C I L L A"), Lista::Sencillas, r.sencillas.filas, *r.datos);
+    imprimeLista(salida, QStringLiteral("M Ú L T I P L E"), Lista::Multiples, r.multiples.filas, *r.datos);
+    return 0;
+}
+
+int listaPenas(const Contexto& c)
+{
+    const auto todas = penas(c);
+    const int jugados = cuentaSorteosJugados(sorteos(c), todas);
+    const Totales t = cargapenas(todas, jugados);
+    if (c.json) {
+        QJsonArray filas;
+        for (const QStringList& fila : t.filas)
+            filas.append(QJsonArray::fromStringList(fila));
+        imprime({{QStringLiteral("penas"), filas},
+                 {QStringLiteral("premios"), t.premios},
+                 {QStringLiteral("efectividad"), t.efectividad},
+                 {QStringLiteral("sorteos"), t.sorteos}});
+        return 0;
+    }
+    QTextStream salida(stdout);
+    for (const QStringList& fila : t.filas)
+        salida << fila.join(QStringLiteral(" | ")) << '\n';
+    salida << "Premios: " << t.premios << '\n' << t.efectividad << '\n' << t.sorteos << '\n';
+    return 0;
+}
+
+int unaPena(const Contexto& c)
+{
+    const auto r = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
+    if (!r)
+        return falla(QStringLiteral("Indique el número de la peña: pena R"));
+    const auto v = verpena(penas(c), sorteos(c), *r);
+    if (!v)
+        return falla(QStringLiteral("Error crítico: fichero apuestas.dat corrupto."));
+    QJsonArray aciertos;
+    for (const QString& a : v->aciertos)
+        aciertos.append(a);
+    if (c.json) {
+        imprime({{QStringLiteral("numeros"), QJsonArray::fromStringList(v->numeros)},
+                 {QStringLiteral("estrellas"), QJsonArray::fromStringList(v->estrellas)},
+                 {QStringLiteral("aciertos"), aciertos},
+                 {QStringLiteral("jugados"), v->jugados},
+                 {QStringLiteral("efectividad"), v->efectividad},
+                 {QStringLiteral("grafico"), QJsonArray{v->sinPremio, v->conPremio}}});
+        return 0;
+    }
+    QTextStream salida(stdout);
+    for (qsizetype i = 0; i < v->numeros.size(); ++i)
+        salida << v->numeros[i] << "   " << v->estrellas[i] << '\n';
+    const QStringList etiquetas = {"2+0", "2+1", "1+2", "3+0", "3+1", "2+2", "3+2",
+                                   "4+0", "4+1", "4+2", "5+0", "5+1", "5+2"};
+    for (int k = 0; k < 13; ++k)
+        salida << "-Aciertos de " << etiquetas[k] << ": " << v->aciertos[static_cast<std::size_t>(k)] << '\n';
+    salida << "Sorteos participados: " << v->jugados << '\n' << "Efectividad: " << v->efectividad << '\n';
+    return 0;
+}
+
+int unDesglose(const Contexto& c)
+{
+    if (c.argumentos.size() != 3)
+        return falla(QStringLiteral("Uso: desglose TIPO H K"));
+    const auto tipo = entero(c.argumentos[0]);
+    const auto h = entero(c.argumentos[1]);
+    const auto k = entero(c.argumentos[2]);
+    if (!tipo || !h || !k || *h < 0 || *h > 5 || *k < 0 || *k > 2)
+        return falla(QStringLiteral("TIPO, H (0-5) y K (0-2) son números."));
+    const auto f = forma(*tipo);
+    if (!f || !f->multiple)
+        return 0; // not a multiple bet: no breakdown
+    const Desglose desg = desglose(f->numeros, f->estrellas, *h, *k);
+    QTextStream salida(stdout);
+    for (int i = 1; i <= categorias::total; ++i)
+        if (desg[i] != 0)
+            salida << categorias::de(i).h << '+' << categorias::de(i).k << ": " << desg[i] << '\n';
+    return 0;
+}

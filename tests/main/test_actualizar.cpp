@@ -1,0 +1,220 @@
+#include "main/botonactualizar.h"
+#include "shell/infor.h"
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "support/datos.h"
+#include "support/paginas.h"
+#include "support/ventana.h"
+#include "update/paginas.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfView>
+#include <QPdfWriter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+using paginas_prueba::Entrada;
+
+QByteArray pdfPequeno()
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter escritor(&buffer);
+        QPainter p(&escritor);
+        p.drawText(100, 100, QStringLiteral("Informe"));
+    }
+    return buffer.data();
+}
+
+std::array<QByteArray, 13> premios()
+{
+    std::array<QByteArray, 13> p;
+    for (int i = 0; i < 13; ++i)
+        p[static_cast<std::size_t>(i)] = QByteArray::number(13 - i) + ".000,50&nbsp;";
+    return p;
+}
+
+bool pidio(const QList<QUrl>& pedidas, const QString& trozo)
+{
+    return std::any_of(pedidas.begin(), pedidas.end(), [&](const QUrl& u) { return u.toString().contains(trozo); });
+}
+
+Infor* ventanaNoticias()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == u"Infor" && w->isVisible())
+            return qobject_cast<Infor*>(w);
+    return nullptr;
+}
+
+class Actualizar : public PruebaVentana
+{
+protected:
+    Actualizar()
+    {
+        qputenv("BOLVERA_OPERADOR_URL", "https://operador.example");
+        datos::escribeSorteos(ruta("numeros.dat"), {datos::sorteo({2026, 11, 24}), datos::sorteo({2026, 11, 27})});
+        // Wins 2 + 0 on Friday 4 December.
+        datos::escribePenas(ruta("apuestas.dat"), {datos::pena("A", "Todos", {2020, 1, 1}, {{1, 7, 44, 45, 46, 11, 12}})});
+    }
+    ~Actualizar() override
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"Infor")
+                delete w;
+        qunsetenv("BOLVERA_OPERADOR_URL");
+    }
+    void sirve()
+    {
+        m_red.respuestas["/es/buscador"] = {paginas_prueba::resultados(
+            {Entrada{{2026, 12, 4}, {40, 7, 23, 1, 50, 9, 3}, "ID4", {}, {}},
+             Entrada{{2026, 12, 1}, {2, 4, 6, 8, 10, 1, 2}, "ID1", {}, {}},
+             Entrada{{2026, 11, 27}, {1, 2, 3, 4, 5, 1, 2}, "ID27", {}, {}}})};
+        m_red.respuestas["/es/euromillones/sorteos/2026/ID4"] = {paginas_prueba::sorteo(premios(), "/es/x/informe")};
+        m_red.respuestas["/es/x/informe.pdf"] = {pdfPequeno()};
+    }
+};
+
+TEST_F(Actualizar, theUpdateButtonBringsTheNewDrawsAndTheReport)
+{
+    sirve();
+    Principal& v = abre();
+    auto* label6 = control<QLabel>("Label6");
+    v.Picture2_Click();
+    EXPECT_EQ(label6->text(), QStringLiteral("CONECTANDO AL SERVIDOR"));
+    EXPECT_EQ(control<QProgressBar>("ProgressBar1")->value(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return label6->text() == u"TRANSFERENCIA FINALIZADA"; }, 5000));
+
+    EXPECT_EQ(control<QProgressBar>("ProgressBar1")->value(), 5);
+    EXPECT_EQ(texto("Label19"), QStringLiteral("2 sorteos"));
+    EXPECT_TRUE(texto("Label58").endsWith(QStringLiteral(" Bytes")));
+    EXPECT_EQ(texto("Label9_3"), QStringLiteral("Viernes, 4 de diciembre del 2026"));
+    EXPECT_EQ(control<QScrollBar>("HScroll1")->value(), 2);
+    EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 4 sorteos."));
+    // A prize after an update: the simple-bet button blinks.
+    EXPECT_TRUE(control<QTimer>("Timer3")->isActive());
+    EXPECT_EQ(v.parpadeo(), 1);
+    EXPECT_EQ(ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"))[0].aciertos[12], 1);
+    // The report of the new draw.
+    EXPECT_EQ(texto("Label8"), QStringLiteral("-Informe del Viernes, 4 de diciembre del 2026"));
+    EXPECT_EQ(texto("Label10_0"), QStringLiteral("13.000,50"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !control<QPdfView>("WebBrowser1")->isHidden(); }, 3000));
+    EXPECT_TRUE(control<QTextEdit>("Text1")->isHidden());
+    EXPECT_TRUE(datos::leeBytes(ruta("ovk.pdf")).startsWith("%PDF"));
+    EXPECT_TRUE(m_dialogos.cajas.isEmpty());
+}
+
+TEST_F(Actualizar, theReportTabWaitsForTheUpdate)
+{
+    m_red.respuestas["/es/buscador"] = {{}, Descarga::Fallo::Ninguno, true}; // never answers
+    Principal& v = abre();
+    auto* pestanas = control<QTabWidget>("SSTab1");
+    pestanas->setCurrentIndex(2);
+    v.Picture2_Click();
+    EXPECT_EQ(pestanas->currentIndex(), 0);
+    pestanas->setCurrentIndex(1);
+    EXPECT_EQ(pestanas->currentIndex(), 0);
+}
+
+TEST_F(Actualizar, theReportAtStartUpUsesTheSavedPages)
+{
+    datos::escribeBytes(ruta("www2.txt"), paginas::guardada(paginas_prueba::sorteo(premios(), "/es/x/informe")));
+    struct Caso
+    {
+        const char* que;
+        QByteArray pdf;
+        bool lector;
+        bool visor;
+        const char* aviso;
+    };
+    const Caso casos[] = {
+        {"a saved PDF", pdfPequeno(), true, true, ""},
+        {"no PDF", {}, true, false, "ATENCIÓN:"},
+        {"not a PDF", "<html>error</html>", true, false, "ATENCIÓN:"},
+        {"no reader", pdfPequeno(), false, false, "OPCIÓN NO DISPONIBLE"},
+    };
+    for (const Caso& c : casos) {
+        QFile::remove(ruta("ovk.pdf"));
+        if (!c.pdf.isEmpty())
+            datos::escribeBytes(ruta("ovk.pdf"), c.pdf);
+        m_escritorio.lectorPdf = c.lector;
+        abre();
+        EXPECT_EQ(!control<QPdfView>("WebBrowser1")->isHidden(), c.visor) << c.que;
+        EXPECT_TRUE(control<QTextEdit>("Text1")->toPlainText().contains(QString::fromUtf8(c.aviso))) << c.que;
+        EXPECT_EQ(texto("Label10_12"), QStringLiteral("1.000,50")) << c.que;
+        EXPECT_FALSE(pidio(m_red.pedidas, QStringLiteral(".pdf"))) << c.que; // nothing downloaded
+    }
+    // The reader notice opens the reader's page when clicked.
+    m_ventana->Text1_Click();
+    ASSERT_FALSE(m_escritorio.abiertas.isEmpty());
+    EXPECT_TRUE(m_escritorio.abiertas.back().toString().contains(QStringLiteral("reader")));
+}
+
+TEST_F(Actualizar, newsThatChangedOpensItsWindowAtStartUp)
+{
+    for (int largo : {300, 301}) {
+        datos::escribeBytes(ruta("informe.dat"), "corto");
+        m_red.respuestas["/einforme.dat"] = {QByteArray(largo, 'n')};
+        abre();
+        QTest::qWait(50);
+        EXPECT_EQ(ventanaNoticias() != nullptr, largo == 301) << largo;
+        EXPECT_EQ(datos::leeBytes(ruta("informe.dat")).size(), largo);
+    }
+    Infor* infor = ventanaNoticias();
+    ASSERT_NE(infor, nullptr);
+    EXPECT_EQ(infor->pos(), QPoint(0, 0));
+    EXPECT_TRUE(infor->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(infor->windowTitle(), QStringLiteral("Noticias del jefe..."));
+
+    // While it is open the update button does nothing.
+    m_red.pedidas.clear();
+    m_ventana->Picture2_Click();
+    EXPECT_TRUE(m_red.pedidas.isEmpty());
+}
+
+TEST_F(Actualizar, noNewsIsFetchedTooSoonOrWithoutPenas)
+{
+    m_red.respuestas["/einforme.dat"] = {QByteArray(500, 'n')};
+    m_reloj.fija(QDate(2026, 11, 29)); // the newest draw is 2 days old
+    abre();
+    EXPECT_FALSE(pidio(m_red.pedidas, QStringLiteral("einforme")));
+    datos::escribePenas(ruta("apuestas.dat"), {});
+    m_reloj.fija(QDate(2026, 11, 30));
+    abre();
+    EXPECT_FALSE(pidio(m_red.pedidas, QStringLiteral("einforme")));
+}
+
+TEST(Infor, theAddressSlidesToAndFroAndMailsOnClick)
+{
+    QTemporaryDir dir;
+    datos::escribeBytes(dir.filePath("informe.dat"), "hola");
+    EscritorioGrabado escritorio;
+    Infor infor(escritorio, dir.filePath("informe.dat"));
+    EXPECT_TRUE(infor.findChild<QTextBrowser*>(QStringLiteral("WebBrowser1"))->isHidden());
+    int pasos = 0;
+    while (infor.paso() > 0 && pasos < 100) {
+        infor.Timer1_Timer();
+        ++pasos;
+    }
+    EXPECT_EQ(infor.izquierdaTwips(), 3760); // turned as soon as it passed 3700
+    while (infor.paso() < 0)
+        infor.Timer1_Timer();
+    EXPECT_EQ(infor.izquierdaTwips(), 260);
+    infor.Label1_Click();
+    ASSERT_EQ(escritorio.abiertas.size(), 1);
+    EXPECT_EQ(escritorio.abiertas[0].scheme(), QStringLiteral("mailto"));
+}
+
+} // namespace
