@@ -7,6 +7,7 @@
 #include "platform/redqt.h"
 #include "platform/reloj.h"
 #include "shell/acercade.h"
+#include "shell/infor.h"
 #include "shell/presentacion.h"
 #include "store/estado.h"
 #include "store/ficheros.h"
@@ -14,7 +15,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QEventLoop>
 #include <QTabWidget>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -47,7 +50,10 @@ int main(int argc, char* argv[])
     auto* tabs = principal.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
-        QApplication::processEvents();
+        // Charts and PDF pages are drawn a moment later.
+        QEventLoop espera;
+        QTimer::singleShot(400, &espera, &QEventLoop::quit);
+        espera.exec();
         principal.grab().save(destino.filePath(QStringLiteral("principal-%1.png").arg(i)));
     }
     // The multiple-bet list, and every draw with "Histórico".
@@ -55,5 +61,8 @@ int main(int argc, char* argv[])
     principal.Command1_Click(1);
     QApplication::processEvents();
     principal.grab().save(destino.filePath(QStringLiteral("principal-multiples.png")));
+    Infor infor(escritorio, estado.fichero(QStringLiteral("informe.dat")));
+    infor.show();
+    infor.grab().save(destino.filePath(QStringLiteral("infor.png")));
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QStringDecoder>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
@@ -22,6 +23,18 @@ public:
     using QTextBrowser::QTextBrowser;
     QVariant loadResource(int, const QUrl&) override { return {}; }
 };
+
+// HTML names its own encoding; otherwise UTF-8 when it is valid, else Windows-1252.
+QString textoNoticias(const QByteArray& bytes)
+{
+    if (const auto declarada = QStringConverter::encodingForHtml(bytes)) {
+        QStringDecoder decodificador(*declarada);
+        return decodificador(bytes);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString texto = utf8(bytes);
+    return utf8.hasError() ? texto1252::decodifica(bytes) : texto;
+}
 
 QPixmap sobre()
 {
@@ -63,7 +76,7 @@ Infor::Infor(Escritorio& escritorio, const QString& informe, QWidget* padre)
     QByteArray contenido;
     ficheroregistros::leeTodo(informe, contenido);
     if (contenido.size() > 10)
-        m_navegador->setHtml(texto1252::decodifica(contenido));
+        m_navegador->setHtml(textoNoticias(contenido));
     else
         m_navegador->hide();
 
