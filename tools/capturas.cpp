@@ -7,6 +7,8 @@
 #include "platform/redqt.h"
 #include "platform/reloj.h"
 #include "shell/acercade.h"
+#include "create/crea.h"
+#include "create/creamenu.h"
 #include "shell/infor.h"
 #include "shell/presentacion.h"
 #include "store/estado.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QCheckBox>
 #include <QEventLoop>
 #include <QTabWidget>
 #include <QTimer>
@@ -61,6 +64,27 @@ int main(int argc, char* argv[])
     principal.Command1_Click(1);
     QApplication::processEvents();
     principal.grab().save(destino.filePath(QStringLiteral("principal-multiples.png")));
+    Creamenu menu(estado, plataforma);
+    menu.show();
+    for (int i = 0; i < 14; ++i)
+        menu.Timer1_Timer();
+    menu.grab().save(destino.filePath(QStringLiteral("creamenu.png")));
+    menu.findChild<QCheckBox*>(QStringLiteral("Check1_0"))->setChecked(true);
+    menu.Check1_Click(0);
+    menu.Option1_Click(5);
+    menu.grab().save(destino.filePath(QStringLiteral("creamenu-estrellas.png")));
+    menu.hide();
+
+    // An editor with two bets and a third one half marked.
+    estado.modoApuesta = 0;
+    Crea crea(estado, plataforma);
+    crea.show();
+    for (int celda : {2, 14, 21, 39, 40, 52, 60, 0, 9, 18, 27, 36, 50, 61, 4, 7, 33})
+        crea.Image1_Click(celda), crea.Timer1_Timer(), crea.Timer1_Timer(), crea.Timer1_Timer(),
+            crea.Timer1_Timer(), crea.Timer1_Timer(), crea.Timer1_Timer();
+    crea.grab().save(destino.filePath(QStringLiteral("crea.png")));
+    crea.hide();
+
     Infor infor(escritorio, estado.fichero(QStringLiteral("informe.dat")));
     infor.show();
     infor.grab().save(destino.filePath(QStringLiteral("infor.png")));

@@ -6,6 +6,7 @@
 #include "platform/plataforma.h"
 #include "platform/reloj.h"
 #include "platform/sitios.h"
+#include "create/creamenu.h"
 #include "shell/acercade.h"
 #include "shell/version.h"
 #include "store/cargasorteos.h"
@@ -121,10 +122,7 @@ void Principal::construyeMenus()
     connect(accion(ayuda, QStringLiteral("acerca"), QStringLiteral("Acerca de...")),
             &QAction::triggered, this, &Principal::muestraAcercade);
 
-    // Peña creation is enabled once it is built; until then it offers nothing.
-    findChild<QAction*>(QStringLiteral("crear"))->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_c.Command4, m_c.Image1[1]})
-        w->setEnabled(false);
+
 }
 
 void Principal::conecta()
@@ -136,6 +134,10 @@ void Principal::conecta()
     connect(m_c.Command3, &QPushButton::clicked, this, &Principal::Command3_Click);
     connect(m_c.Image1[0], &QToolButton::clicked, this, &Principal::Command3_Click);
     connect(m_c.Command2, &QPushButton::clicked, this, &Principal::Command2_Click);
+    connect(m_c.Command4, &QPushButton::clicked, this, &Principal::Command4_Click);
+    connect(m_c.Image1[1], &QToolButton::clicked, this, &Principal::Command4_Click);
+    connect(findChild<QAction*>(QStringLiteral("crear")), &QAction::triggered, this,
+            &Principal::Command4_Click);
     connect(m_c.Image1[3], &QToolButton::clicked, this, &Principal::Command2_Click);
     conectaResultados();
     conectaEstadisticas();
@@ -260,6 +262,14 @@ void Principal::descargaSecundarias()
             nombre == u"Acercade")
             w->close();
     }
+}
+
+void Principal::Command4_Click()
+{
+    auto* menu = new Creamenu(m_estado, m_plataforma);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->show();
+    menu->activateWindow();
 }
 
 void Principal::muestraAcercade()

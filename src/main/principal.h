@@ -47,6 +47,7 @@ public:
     void ListView1_Click(int fila);
     void Command3_Click(); // "Eliminar peña"
     void Command2_Click(); // "Imprimir"
+    void Command4_Click(); // "Crear peña nueva"
 
     // The statistics tab: the draw list and the frequency chart.
     void listasorteos();

@@ -13,9 +13,11 @@ int anadePena(Estado& estado, RegPena nueva, QDate hoy)
     nueva.aciertos.fill(0);
     nueva.creacion = fechas::diaNumero(hoy);
     nueva.contado = 0;
-    const int error = ficheroregistros::escribe(estado.fichero(ficheros::apuestas),
-                                                RegPena::tamano, k, nueva.aBytes());
-    if (error != errores::ninguno)
+    // Written in one atomic rewrite: a failure leaves the file as it was.
+    const QString apuestas = estado.fichero(ficheros::apuestas);
+    if (const int error = ficheroregistros::asegura(apuestas))
+        return error;
+    if (const int error = ficheroregistros::actualiza(apuestas, RegPena::tamano, {{k, nueva.aBytes()}}))
         return error;
     estado.pena = nueva;
     estado.proxpena = k + 1;

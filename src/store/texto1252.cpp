@@ -12,18 +12,21 @@ constexpr std::array<char16_t, 32> tabla80 = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char byteDe(QChar c)
+// The byte of `c`, or -1 when Windows-1252 has none.
+int byteDe(QChar c)
 {
     const char16_t u = c.unicode();
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return static_cast<char>(u);
+        return u;
     for (std::size_t i = 0; i < tabla80.size(); ++i)
         if (tabla80[i] == u)
-            return static_cast<char>(0x80 + i);
-    return '?';
+            return static_cast<int>(0x80 + i);
+    return -1;
 }
 
 } // namespace
+
+bool representable(QChar c) { return byteDe(c) >= 0; }
 
 QString decodifica(QByteArrayView bytes)
 {
@@ -39,8 +42,10 @@ QByteArray codifica(const QString& texto, qsizetype ancho)
 {
     QByteArray bytes(ancho, ' ');
     const qsizetype n = std::min(ancho, texto.size());
-    for (qsizetype i = 0; i < n; ++i)
-        bytes[i] = byteDe(texto[i]);
+    for (qsizetype i = 0; i < n; ++i) {
+        const int b = byteDe(texto[i]);
+        bytes[i] = static_cast<char>(b >= 0 ? b : '?');
+    }
     return bytes;
 }
 

@@ -17,4 +17,7 @@ QString decodifica(QByteArrayView bytes);
 // with blanks. A character with no Windows-1252 byte becomes '?'.
 QByteArray codifica(const QString& texto, qsizetype ancho);
 
+// Whether Windows-1252 has a byte for `c`.
+bool representable(QChar c);
+
 } // namespace texto1252

@@ -1,0 +1,160 @@
+#include "create/boleto.h"
+
+#include "create/editorpena.h"
+
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// Slip positions are given in twips; the slip is drawn a little larger than
+// the paper one so that the cells are easy to hit.
+constexpr double escala = 1.4 / 15.0;
+constexpr int cabecera = 56; // the band with the title and the phase bar
+
+int pxs(int twips) { return static_cast<int>(twips * escala + 0.5); }
+
+QRect rectCelda(int celda)
+{
+    if (celda < 50) {
+        const int columna = celda / 9;
+        const int fila = celda % 9;
+        return {pxs(225 + 315 * columna), cabecera + pxs(180 + 430 * fila), pxs(195), pxs(270)};
+    }
+    const int estrella = celda - 50;
+    const int xs[] = {210, 840, 1485};
+    const int ys[] = {4530, 4950, 5370, 5805};
+    return {pxs(xs[estrella / 4]), cabecera + pxs(ys[estrella % 4]), pxs(240), pxs(240)};
+}
+
+class Casilla final : public QLabel
+{
+public:
+    Casilla(int celda, QWidget* padre) : QLabel(padre), m_celda(celda)
+    {
+        setObjectName(QStringLiteral("Image1_%1").arg(celda));
+        setGeometry(rectCelda(celda));
+        setCursor(Qt::PointingHandCursor);
+    }
+    void ponMarca(bool marcada)
+    {
+        if (marcada != m_marcada) {
+            m_marcada = marcada;
+            update();
+        }
+    }
+    std::function<void(int)> alPulsar;
+
+protected:
+    void mousePressEvent(QMouseEvent* evento) override
+    {
+        if (evento->button() == Qt::LeftButton && alPulsar)
+            alPulsar(m_celda);
+    }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const bool estrella = m_celda >= 50;
+        const QColor tinta = estrella ? QColor(200, 150, 0) : QColor(210, 40, 60);
+        const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+        p.setPen(QPen(tinta, 1));
+        p.setBrush(Qt::white);
+        if (estrella) {
+            QPolygonF puntas;
+            for (int i = 0; i < 10; ++i) {
+                const double radio = (i % 2 == 0 ? 0.5 : 0.24) * r.width();
+                const double a = -M_PI / 2 + i * M_PI / 5;
+                puntas << r.center() + QPointF(radio * std::cos(a), radio * std::sin(a));
+            }
+            p.drawPolygon(puntas);
+        } else {
+            p.drawRect(r);
+        }
+        QFont f(QStringLiteral("Arial"), 7);
+        f.setStyleHint(QFont::SansSerif);
+        p.setFont(f);
+        p.setPen(tinta);
+        p.drawText(r, Qt::AlignCenter, QString::number(estrella ? m_celda - 49 : m_celda + 1));
+        if (m_marcada) {
+            // The mark, as a pen would make it.
+            p.setPen(QPen(QColor(20, 20, 140), 2.5, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(r.topLeft() + QPointF(2, 2), r.bottomRight() - QPointF(2, 2));
+            p.drawLine(r.topRight() + QPointF(-2, 2), r.bottomLeft() + QPointF(2, -2));
+        }
+    }
+
+private:
+    int m_celda;
+    bool m_marcada = false;
+};
+
+} // namespace
+
+Boleto::Boleto(QWidget* padre) : QWidget(padre)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setFixedSize(pxs(2250), cabecera + pxs(6250));
+
+    m_barra = new QFrame(this);
+    m_barra->setObjectName(QStringLiteral("Shape3"));
+    m_barra->setStyleSheet(QStringLiteral("background-color: rgb(210, 40, 60);"));
+
+    for (int c = 0; c < EditorPena::celdas; ++c) {
+        auto* casilla = new Casilla(c, this);
+        casilla->alPulsar = [this](int celda) { emit pulsada(celda); };
+        m_casillas.append(casilla);
+    }
+
+    const QRect estrellas = rectCelda(50).united(rectCelda(61)).adjusted(-6, -6, 6, 6);
+    m_tapa = new QFrame(this);
+    m_tapa->setObjectName(QStringLiteral("Shape4"));
+    m_tapa->setGeometry(estrellas);
+    m_tapa->setStyleSheet(QStringLiteral("background-color: rgba(230, 230, 230, 235); border: 1px solid gray;"));
+    m_tapaTexto = new QLabel(QStringLiteral("Marque primero\nlos números"), m_tapa);
+    m_tapaTexto->setObjectName(QStringLiteral("Label6"));
+    m_tapaTexto->setAlignment(Qt::AlignCenter);
+    m_tapaTexto->setGeometry(m_tapa->rect());
+    m_tapaTexto->setStyleSheet(QStringLiteral("background: transparent; border: none; color: rgb(90, 90, 90);"));
+
+    m_aviso = new QLabel(this);
+    m_aviso->setObjectName(QStringLiteral("Label5"));
+    m_aviso->setStyleSheet(QStringLiteral("color: rgb(200, 150, 0); font-weight: bold;"));
+    m_aviso->setGeometry(estrellas.left(), estrellas.top() - 22, estrellas.width() + 40, 18);
+    m_aviso->hide();
+}
+
+void Boleto::muestra(const EditorPena& editor)
+{
+    for (int c = 0; c < EditorPena::celdas; ++c)
+        static_cast<Casilla*>(m_casillas[c])->ponMarca(editor.marcada(c));
+    // The bar grows with the phase: 6 after a bet, 263 with the stars open.
+    m_barra->setGeometry(8, 8, 10, 4 + editor.altoBarra() * (cabecera - 16) / 263);
+    m_tapa->setVisible(editor.tapaVisible());
+    m_tapa->raise();
+    m_aviso->setText(editor.textoAvisoEstrellas());
+    m_aviso->setVisible(editor.avisoEstrellas());
+}
+
+void Boleto::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), QColor(255, 246, 240));
+    p.setPen(QPen(QColor(210, 40, 60), 2));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+    QFont titulo(QStringLiteral("Arial"), 10, QFont::Bold);
+    titulo.setStyleHint(QFont::SansSerif);
+    p.setFont(titulo);
+    p.drawText(QRect(24, 6, width() - 30, 22), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("EUROMILLONES"));
+    QFont pie(QStringLiteral("Arial"), 7);
+    pie.setStyleHint(QFont::SansSerif);
+    p.setFont(pie);
+    p.drawText(QRect(24, 28, width() - 30, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Bloque de apuesta"));
+    p.setPen(QPen(QColor(200, 150, 0), 1, Qt::DashLine));
+    const QRect estrellas = rectCelda(50).united(rectCelda(61)).adjusted(-6, -6, 6, 6);
+    p.drawRect(estrellas);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLabel>
+#include <QList>
+#include <QWidget>
+
+class EditorPena;
+class QFrame;
+
+// The betting slip drawn by the program: 50 number cells in six columns of
+// nine, 12 star cells in three columns of four, the phase bar and the cover
+// of the star area. It shows an editor's state and reports clicks.
+class Boleto final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Boleto(QWidget* padre = nullptr);
+    void muestra(const EditorPena& editor);
+
+signals:
+    void pulsada(int celda);
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    QList<QLabel*> m_casillas; // Image1_0 … Image1_61
+    QFrame* m_barra = nullptr; // Shape3
+    QFrame* m_tapa = nullptr;  // Shape4
+    QLabel* m_tapaTexto = nullptr; // Label6
+    QLabel* m_aviso = nullptr;     // Label5
+};

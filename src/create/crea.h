@@ -1,0 +1,57 @@
+#pragma once
+
+#include "create/editorpena.h"
+
+#include <QWidget>
+
+struct Estado;
+struct Plataforma;
+class Boleto;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTextEdit;
+class QTimer;
+
+// "Crear peña nueva...": the name, the draw days, the list of bets marked on
+// the slip, and the buttons to delete the last bet, fill one at random and
+// save the peña.
+class Crea final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Crea(Estado& estado, Plataforma& plataforma, QWidget* padre = nullptr);
+
+    void Image1_Click(int celda);
+    void Command1_Click(); // "Grabar"
+    void Command2_Click(); // "Borrar"
+    void Command3_Click(); // "Aleatorio"
+    void Timer1_Timer();
+    const EditorPena& editor() const { return m_editor; }
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    void Text1_Change(const QString& texto);
+    void aviso(const std::optional<MensajeEditor>& mensaje);
+    void pinta();
+
+    Estado& m_estado;
+    Plataforma& m_plataforma;
+    EditorPena m_editor;
+    Boleto* m_boleto = nullptr;
+    QLineEdit* m_nombre = nullptr;
+    QLabel* m_numeroApuesta = nullptr;
+    QLabel* m_instrucciones = nullptr;
+    QRadioButton* m_martes = nullptr;
+    QRadioButton* m_viernes = nullptr;
+    QTextEdit* m_lista = nullptr;
+    QPushButton* m_grabar = nullptr;
+    QPushButton* m_borrar = nullptr;
+    QPushButton* m_aleatorio = nullptr;
+    QTimer* m_timer1 = nullptr;
+    bool m_activada = false;
+};
