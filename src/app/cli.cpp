@@ -23,7 +23,8 @@ const QString uso = QStringLiteral(
     "  importar FICHERO                      sustituye los sorteos por los de FICHERO\n"
     "  actualizar                            baja los sorteos nuevos de internet\n"
     "  analizar FICHERO                      añade los sorteos de una página guardada\n"
-    "  informe FICHERO                       los premios de una página de sorteo guardada");
+    "  informe FICHERO                       los premios de una página de sorteo guardada\n"
+    "  nueva-pena --nombre N [--dia D] \"1 2 3 4 5 + 1 2\"...   añade una peña");
 
 } // namespace
 
@@ -42,7 +43,11 @@ int main(int argc, char* argv[])
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Salida en JSON."));
     const QCommandLineOption historico(QStringLiteral("historico"), QStringLiteral("Con sorteos anteriores a la creación."));
     const QCommandLineOption soloPremio(QStringLiteral("solo-premio"), QStringLiteral("Sólo filas con premio."));
-    opciones.addOptions({dir, hoy, json, historico, soloPremio});
+    const QCommandLineOption nombre(QStringLiteral("nombre"), QStringLiteral("Nombre de la peña."),
+                                    QStringLiteral("NOMBRE"));
+    const QCommandLineOption dia(QStringLiteral("dia"), QStringLiteral("Martes, Viernes o Todos."),
+                                 QStringLiteral("DIA"), QStringLiteral("Todos"));
+    opciones.addOptions({dir, hoy, json, historico, soloPremio, nombre, dia});
     opciones.process(app);
 
     QStringList argumentos = opciones.positionalArguments();
@@ -66,6 +71,8 @@ int main(int argc, char* argv[])
     c.historico = opciones.isSet(historico);
     c.soloPremio = opciones.isSet(soloPremio);
     c.argumentos = argumentos;
+    c.nombre = opciones.value(nombre);
+    c.dia = opciones.value(dia);
 
     const std::map<QString, std::function<int(const Contexto&)>> ordenes = {
         {QStringLiteral("estado"), estado},         {QStringLiteral("sorteos"), listaSorteos},
@@ -73,7 +80,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("comprobar"), comprobar},   {QStringLiteral("penas"), listaPenas},
         {QStringLiteral("pena"), unaPena},          {QStringLiteral("desglose"), unDesglose},
         {QStringLiteral("actualizar"), actualizar}, {QStringLiteral("analizar"), analizar},
-        {QStringLiteral("informe"), informe},
+        {QStringLiteral("informe"), informe},       {QStringLiteral("nueva-pena"), nuevaPena},
     };
     const auto it = ordenes.find(orden);
     return it == ordenes.end() ? falla(uso) : it->second(c);

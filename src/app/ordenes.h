@@ -19,6 +19,8 @@ struct Contexto
     bool json = false;
     bool historico = false;
     bool soloPremio = false;
+    QString nombre;         // nueva-pena --nombre
+    QString dia = QStringLiteral("Todos"); // nueva-pena --dia
     QStringList argumentos; // after the subcommand
 };
 
@@ -41,3 +43,4 @@ int unDesglose(const Contexto& c);
 int actualizar(const Contexto& c);
 int analizar(const Contexto& c);
 int informe(const Contexto& c);
+int nuevaPena(const Contexto& c);

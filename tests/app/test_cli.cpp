@@ -298,3 +298,54 @@ TEST_F(CliActualizar, savedPages)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CliNuevaPena, acceptedAndRejected)
+{
+    QTemporaryDir dir;
+    auto en = [&](QStringList argumentos) { return ejecuta(argumentos << "--dir" << dir.path() << "--hoy" << "2026-12-08"); };
+    Salida s = en({"nueva-pena", "--nombre", "peña ñoño", "--dia", "Martes", "3 15 22 40 41 + 11 3", "1 2 3 4 5 + 1 2"});
+    ASSERT_EQ(s.estado, 0) << s.err.constData();
+    s = en({"nueva-pena", "--nombre", "MULTI", "1 2 3 4 5 6 7 8 + 1 2 3"});
+    ASSERT_EQ(s.estado, 0) << s.err.constData();
+    auto penas = ficheroregistros::leeTodos<RegPena>(dir.filePath("apuestas.dat"));
+    ASSERT_EQ(penas.size(), 2u);
+    EXPECT_EQ(penas[0].nombreRecortado(), QStringLiteral("PEÑA ÑOÑO"));
+    EXPECT_EQ(penas[0].diaRecortado(), QStringLiteral("Martes"));
+    EXPECT_EQ(penas[0].tipo, 2);
+    EXPECT_EQ(penas[0].estrellas[0][0], 3); // stored in ascending order
+    EXPECT_EQ(penas[1].tipo, 183);
+    const QByteArray antes = datos::leeBytes(dir.filePath("apuestas.dat"));
+
+    const QStringList malas[] = {
+        {"nueva-pena", "--nombre", "X", "1 2 3 4 + 1 2"},                     // four numbers
+        {"nueva-pena", "--nombre", "X", "1 2 3 4 51 + 1 2"},                  // out of range
+        {"nueva-pena", "--nombre", "X", "1 2 3 4 5 + 1 13"},
+        {"nueva-pena", "--nombre", "X", "1 2 3 4 4 + 1 2"},                   // repeated
+        {"nueva-pena", "--nombre", "X", "1 2 3 4 5 6 + 1 2", "1 2 3 4 5 + 1 2"}, // a multiple bet goes alone
+        {"nueva-pena", "--nombre", "X", "1 2 3 4 5 6 7 8 9 10 11 + 1 2"},
+        {"nueva-pena", "--nombre", "ABCDEFGHIJKLMNOPQRSTU", "1 2 3 4 5 + 1 2"},
+        {"nueva-pena", "--nombre", "漢字", "1 2 3 4 5 + 1 2"},
+        {"nueva-pena", "--nombre", "", "1 2 3 4 5 + 1 2"},
+        {"nueva-pena", "--nombre", "X", "--dia", "Lunes", "1 2 3 4 5 + 1 2"},
+        {"nueva-pena", "--nombre", "X"},
+    };
+    for (const QStringList& argumentos : malas) {
+        const Salida m = en(argumentos);
+        EXPECT_EQ(m.estado, 1) << qPrintable(argumentos.join(' '));
+        EXPECT_FALSE(m.err.isEmpty()) << qPrintable(argumentos.join(' '));
+    }
+    QStringList veinticinco = {"nueva-pena", "--nombre", "MUCHAS"};
+    for (int i = 0; i < 25; ++i)
+        veinticinco << "1 2 3 4 5 + 1 2";
+    EXPECT_EQ(en(veinticinco).estado, 1);
+    EXPECT_EQ(QString::fromUtf8(en({"nueva-pena", "--nombre", "", "1 2 3 4 5 + 1 2"}).err),
+              QStringLiteral("¡¡¡No ha escrito el nombre de la peña!!!\n"));
+    // A draw dated after today blocks the peña, as in the editor.
+    datos::escribeSorteos(dir.filePath("numeros.dat"), {datos::sorteo({2026, 12, 11})});
+    EXPECT_TRUE(en({"nueva-pena", "--nombre", "X", "1 2 3 4 5 + 1 2"}).err.startsWith("Hay sorteos con fecha posterior"));
+    EXPECT_EQ(datos::leeBytes(dir.filePath("apuestas.dat")), antes);
+}
+
+} // namespace

@@ -1,0 +1,82 @@
+// bolvera-cli: a new peña, through the editor's checks and the same append.
+#include "app/ordenes.h"
+#include "create/editorpena.h"
+#include "store/errores.h"
+#include "store/estado.h"
+#include "store/fechas.h"
+#include "store/penas.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+
+// "n1 n2 n3 n4 n5 + e1 e2"; nothing when it does not read as numbers.
+std::optional<std::pair<std::vector<int>, std::vector<int>>> leeApuesta(const QString& texto)
+{
+    const QStringList partes = texto.split(u'+');
+    if (partes.size() != 2)
+        return std::nullopt;
+    std::pair<std::vector<int>, std::vector<int>> apuesta;
+    for (int i = 0; i < 2; ++i) {
+        for (const QString& trozo : partes[i].split(u' ', Qt::SkipEmptyParts)) {
+            const auto n = entero(trozo);
+            if (!n)
+                return std::nullopt;
+            (i == 0 ? apuesta.first : apuesta.second).push_back(*n);
+        }
+    }
+    return apuesta;
+}
+
+} // namespace
+
+int nuevaPena(const Contexto& c)
+{
+    if (c.dia != u"Martes" && c.dia != u"Viernes" && c.dia != u"Todos")
+        return falla(QStringLiteral("El día ha de ser Martes, Viernes o Todos."));
+    if (EditorPena::filtraNombre(c.nombre) != c.nombre.toUpper())
+        return falla(QStringLiteral("El nombre lleva caracteres que no se pueden guardar."));
+    if (c.nombre.toUpper().size() > RegPena::largoNombre)
+        return falla(QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"));
+
+    std::vector<std::pair<std::vector<int>, std::vector<int>>> apuestas;
+    for (const QString& texto : c.argumentos) {
+        const auto apuesta = leeApuesta(texto);
+        if (!apuesta)
+            return falla(QStringLiteral("Apuesta no válida: \"%1\" (escriba \"1 2 3 4 5 + 1 2\").").arg(texto));
+        apuestas.push_back(*apuesta);
+    }
+    int tipo = 0;
+    if (const auto error = compruebaApuestas(apuestas, tipo))
+        return falla(*error);
+
+    // The editor's own checks, then its record.
+    EditorPena editor(tipo > 100 ? tipo : 0);
+    editor.ponNombre(c.nombre);
+    for (auto& [numeros, estrellas] : apuestas) {
+        for (int n : numeros)
+            editor.pulsa(n - 1);
+        while (editor.transicion())
+            editor.tic();
+        for (int e : estrellas)
+            editor.pulsa(49 + e);
+    }
+    const auto todas = penas(c);
+    const auto historia = sorteos(c);
+    const EditorPena::Grabacion g =
+        editor.grabar(todas.empty() ? 0 : todas.front().creacion,
+                      historia.empty() ? 0 : historia.back().fecha, fechas::diaNumero(c.hoy), c.dia);
+    if (g.mensaje)
+        return falla(g.mensaje->texto);
+
+    Estado estado;
+    estado.ruta = c.ruta;
+    estado.proxpena = todas.empty() ? 0 : static_cast<int>(todas.size()) + 1;
+    if (const int error = anadePena(estado, g.registro, c.hoy))
+        return falla(QStringLiteral("No se pudo grabar la peña. Error %1").arg(error));
+    QTextStream(stdout) << "Peña " << editor.nombre() << " grabada con el número " << estado.proxpena - 1 << ".\n";
+    return 0;
+}

@@ -1,0 +1,135 @@
+#include "create/crea.h"
+#include "create/creamenu.h"
+#include "support/datos.h"
+#include "support/ventana.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+template <typename T>
+T* ventana(const QString& nombre)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == nombre && w->isVisible())
+            return qobject_cast<T*>(w);
+    return nullptr;
+}
+
+void pulsa(QWidget* editor, int celda)
+{
+    QWidget* casilla = editor->findChild<QWidget*>(QStringLiteral("Image1_%1").arg(celda));
+    ASSERT_NE(casilla, nullptr) << celda;
+    QTest::mouseClick(casilla, Qt::LeftButton);
+}
+
+// Marks a bet on the slip, waiting for the stars to open.
+void marca(Crea* editor, std::vector<int> numeros, std::vector<int> estrellas)
+{
+    for (int n : numeros)
+        pulsa(editor, n - 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !editor->editor().transicion(); }, 3000));
+    for (int s : estrellas)
+        pulsa(editor, 49 + s);
+}
+
+class CrearPena : public PruebaVentana
+{
+protected:
+    ~CrearPena() override
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"Crea" || w->objectName() == u"Creamenu")
+                delete w;
+    }
+};
+
+TEST_F(CrearPena, simpleAndMultiplePenasByClickingTheSlip)
+{
+    Principal& v = abre();
+    control<QAction>("crear")->trigger();
+    auto* menu = ventana<Creamenu>("Creamenu");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->windowTitle(), QStringLiteral("Menú creación"));
+    menu->findChild<QCheckBox*>(QStringLiteral("Check1_1"))->click(); // "Sencilla"
+    QApplication::processEvents();
+    auto* crea = ventana<Crea>("Crea");
+    ASSERT_NE(crea, nullptr);
+    EXPECT_EQ(crea->windowTitle(), QStringLiteral("Crear peña nueva..."));
+
+    QTest::keyClicks(crea->findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("tres apuestas"));
+    marca(crea, {3, 15, 22, 40, 41}, {3, 11});
+    marca(crea, {1, 2, 3, 4, 5}, {1, 2});
+    marca(crea, {46, 47, 48, 49, 50}, {11, 12});
+    EXPECT_EQ(crea->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText().count(u'\n'), 2);
+    crea->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    EXPECT_EQ(m_estado.penanueva, 1);
+    EXPECT_TRUE(crea->findChild<QLineEdit*>(QStringLiteral("Text1"))->text().isEmpty());
+
+    // Back in the main window: the editor closes and the list shows the peña.
+    v.Form_Activate();
+    QApplication::processEvents();
+    EXPECT_EQ(ventana<Crea>("Crea"), nullptr);
+    EXPECT_EQ(m_estado.penanueva, 0);
+
+    v.Command4_Click();
+    menu = ventana<Creamenu>("Creamenu");
+    ASSERT_NE(menu, nullptr);
+    menu->findChild<QCheckBox*>(QStringLiteral("Check1_0"))->click(); // "Múltiple"
+    menu->findChild<QRadioButton*>(QStringLiteral("Option1_8"))->click();
+    EXPECT_FALSE(menu->findChild<QRadioButton*>(QStringLiteral("Option1_8"))->isVisible());
+    menu->findChild<QRadioButton*>(QStringLiteral("Option2_3"))->click();
+    QApplication::processEvents();
+    EXPECT_EQ(m_estado.modoApuesta, 183);
+    crea = ventana<Crea>("Crea");
+    ASSERT_NE(crea, nullptr);
+    QTest::keyClicks(crea->findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("ocho"));
+    marca(crea, {1, 7, 15, 20, 32, 41, 44, 50}, {1, 6, 9});
+    crea->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    v.Form_Activate();
+
+    auto* lista = control<QTableView>("ListView1");
+    ASSERT_EQ(lista->model()->rowCount(), 2);
+    EXPECT_EQ(lista->model()->index(0, 0).data().toString().trimmed(), QStringLiteral("TRES APUESTAS"));
+    EXPECT_EQ(lista->model()->index(0, 1).data().toString(), QStringLiteral("3"));
+    EXPECT_EQ(lista->model()->index(1, 1).data().toString(), QStringLiteral("168"));
+}
+
+TEST_F(CrearPena, fiveNumbersCannotTakeTwoStars)
+{
+    abre().Command4_Click();
+    auto* menu = ventana<Creamenu>("Creamenu");
+    ASSERT_NE(menu, nullptr);
+    menu->findChild<QCheckBox*>(QStringLiteral("Check1_0"))->click();
+    menu->findChild<QRadioButton*>(QStringLiteral("Option1_5"))->click();
+    EXPECT_FALSE(menu->findChild<QRadioButton*>(QStringLiteral("Option2_2"))->isEnabled());
+    EXPECT_TRUE(menu->findChild<QRadioButton*>(QStringLiteral("Option2_3"))->isEnabled());
+    // Unchecking "Múltiple" after all 14 marks leaves the animation stopped.
+    for (int i = 0; i < 14; ++i)
+        menu->Timer1_Timer();
+    EXPECT_EQ(menu->marcas(), 14);
+}
+
+TEST_F(CrearPena, aNameOverTwentyLettersBecomesAyyy)
+{
+    abre();
+    m_estado.modoApuesta = 0;
+    Crea crea(m_estado, m_plataforma);
+    crea.show();
+    auto* nombre = crea.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    QTest::keyClicks(nombre, QStringLiteral("abcdefghijklmnopqrstu"));
+    EXPECT_EQ(nombre->text(), QStringLiteral("AYYYYYY!!"));
+    ASSERT_FALSE(m_dialogos.cajas.isEmpty());
+    EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("Error"));
+    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"));
+}
+
+} // namespace
