@@ -7,7 +7,6 @@
 #include "main/modeloresultados.h"
 #include "store/fechas.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QTableView>
 
@@ -114,14 +113,3 @@ void BM_desglose(benchmark::State& state)
 BENCHMARK(BM_desglose);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 #include "store/fechas.h"
 #include "store/listasorteos.h"
 
-#include <QApplication>
 #include <QTableView>
 
 #include <benchmark/benchmark.h>
@@ -56,14 +55,3 @@ void BM_listasorteosConLista(benchmark::State& state)
 BENCHMARK(BM_listasorteosConLista)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

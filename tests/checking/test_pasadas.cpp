@@ -46,26 +46,30 @@ struct Resultado
     }
 };
 
-Resultado sencillas(std::vector<RegSorteo> sorteos, std::vector<RegPena> penas, int n,
-                    OpcionesPasada opciones = {})
+using Pase = Pasada (*)(const std::vector<RegSorteo>&, std::vector<RegPena>&, int,
+                       const OpcionesPasada&, Parpadeo&);
+
+Resultado pasa(Pase pase, std::vector<RegSorteo> sorteos, std::vector<RegPena> penas, int n,
+               OpcionesPasada opciones)
 {
     Parpadeo p;
     Resultado r;
     r.datos.sorteos = std::move(sorteos);
     r.datos.penas = std::move(penas);
-    r.pasada = compsencillas(r.datos.sorteos, r.datos.penas, n, opciones, p);
+    r.pasada = pase(r.datos.sorteos, r.datos.penas, n, opciones, p);
     return r;
+}
+
+Resultado sencillas(std::vector<RegSorteo> sorteos, std::vector<RegPena> penas, int n,
+                    OpcionesPasada opciones = {})
+{
+    return pasa(compsencillas, std::move(sorteos), std::move(penas), n, opciones);
 }
 
 Resultado multiples(std::vector<RegSorteo> sorteos, std::vector<RegPena> penas, int n,
                     OpcionesPasada opciones = {})
 {
-    Parpadeo p;
-    Resultado r;
-    r.datos.sorteos = std::move(sorteos);
-    r.datos.penas = std::move(penas);
-    r.pasada = compmultiples(r.datos.sorteos, r.datos.penas, n, opciones, p);
-    return r;
+    return pasa(compmultiples, std::move(sorteos), std::move(penas), n, opciones);
 }
 
 TEST(Compsencillas, betsAgainstADraw)
