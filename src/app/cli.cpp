@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <functional>
 #include <map>
@@ -24,13 +25,17 @@ const QString uso = QStringLiteral(
     "  actualizar                            baja los sorteos nuevos de internet\n"
     "  analizar FICHERO                      añade los sorteos de una página guardada\n"
     "  informe FICHERO                       los premios de una página de sorteo guardada\n"
-    "  nueva-pena --nombre N [--dia D] \"1 2 3 4 5 + 1 2\"...   añade una peña");
+    "  nueva-pena --nombre N [--dia D] \"1 2 3 4 5 + 1 2\"...   añade una peña\n"
+    "  imprimir R --papel oficial|normal --pdf FICHERO [--dos-semanas si|no]");
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Printing draws text: a GUI application, on no screen at all.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("bolvera-cli"));
 
     QCommandLineParser opciones;
@@ -47,7 +52,12 @@ int main(int argc, char* argv[])
                                     QStringLiteral("NOMBRE"));
     const QCommandLineOption dia(QStringLiteral("dia"), QStringLiteral("Martes, Viernes o Todos."),
                                  QStringLiteral("DIA"), QStringLiteral("Todos"));
-    opciones.addOptions({dir, hoy, json, historico, soloPremio, nombre, dia});
+    const QCommandLineOption papel(QStringLiteral("papel"), QStringLiteral("oficial o normal."),
+                                   QStringLiteral("PAPEL"), QStringLiteral("oficial"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("Fichero PDF."), QStringLiteral("FICHERO"));
+    const QCommandLineOption dosSemanas(QStringLiteral("dos-semanas"), QStringLiteral("si o no."),
+                                        QStringLiteral("SI_NO"), QStringLiteral("no"));
+    opciones.addOptions({dir, hoy, json, historico, soloPremio, nombre, dia, papel, pdf, dosSemanas});
     opciones.process(app);
 
     QStringList argumentos = opciones.positionalArguments();
@@ -73,6 +83,9 @@ int main(int argc, char* argv[])
     c.argumentos = argumentos;
     c.nombre = opciones.value(nombre);
     c.dia = opciones.value(dia);
+    c.papel = opciones.value(papel);
+    c.pdf = opciones.value(pdf);
+    c.dosSemanas = opciones.value(dosSemanas);
 
     const std::map<QString, std::function<int(const Contexto&)>> ordenes = {
         {QStringLiteral("estado"), estado},         {QStringLiteral("sorteos"), listaSorteos},
@@ -81,6 +94,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("pena"), unaPena},          {QStringLiteral("desglose"), unDesglose},
         {QStringLiteral("actualizar"), actualizar}, {QStringLiteral("analizar"), analizar},
         {QStringLiteral("informe"), informe},       {QStringLiteral("nueva-pena"), nuevaPena},
+        {QStringLiteral("imprimir"), imprimir},
     };
     const auto it = ordenes.find(orden);
     return it == ordenes.end() ? falla(uso) : it->second(c);

@@ -21,6 +21,9 @@ struct Contexto
     bool soloPremio = false;
     QString nombre;         // nueva-pena --nombre
     QString dia = QStringLiteral("Todos"); // nueva-pena --dia
+    QString papel = QStringLiteral("oficial"); // imprimir --papel
+    QString pdf;                                // imprimir --pdf
+    QString dosSemanas = QStringLiteral("no");  // imprimir --dos-semanas
     QStringList argumentos; // after the subcommand
 };
 
@@ -44,3 +47,4 @@ int actualizar(const Contexto& c);
 int analizar(const Contexto& c);
 int informe(const Contexto& c);
 int nuevaPena(const Contexto& c);
+int imprimir(const Contexto& c);

@@ -8,6 +8,7 @@
 #include "main/twips.h"
 #include "platform/dialogos.h"
 #include "platform/plataforma.h"
+#include "print/imprimir.h"
 #include "store/errores.h"
 #include "store/estado.h"
 #include "store/ficheroregistros.h"
@@ -137,6 +138,12 @@ void Principal::Command3_Click()
 
 void Principal::Command2_Click()
 {
-    if (m_penasel == 0)
+    if (m_penasel == 0) {
         m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, nooo, seleccione);
+        return;
+    }
+    auto* ventana = new Imprimir(m_estado, m_plataforma);
+    ventana->setAttribute(Qt::WA_DeleteOnClose);
+    ventana->show();
+    ventana->activateWindow();
 }

@@ -349,3 +349,45 @@ TEST(CliNuevaPena, acceptedAndRejected)
 }
 
 } // namespace
+
+namespace {
+
+int paginas(const QByteArray& pdf)
+{
+    int n = 0;
+    for (qsizetype i = pdf.indexOf("/Type /Page"); i >= 0; i = pdf.indexOf("/Type /Page", i + 1))
+        if (pdf.mid(i + 11, 1) != "s")
+            ++n;
+    return n;
+}
+
+TEST(CliImprimir, aPdfWithOnePageASlipOrTwoFormsASheet)
+{
+    QTemporaryDir dir;
+    std::initializer_list<std::array<std::int16_t, 7>> doce = {
+        {1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2},
+        {1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2},
+        {1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2}};
+    RegPena rara = datos::pena("RARA", "Todos", {2020, 1, 1});
+    rara.tipo = 70;
+    datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("DOCE", "Martes", {2020, 1, 1}, doce), rara});
+    auto imprime = [&](QStringList argumentos) { return ejecuta(QStringList{"imprimir"} + argumentos + QStringList{"--dir", dir.path()}); };
+
+    Salida s = imprime({"1", "--papel", "oficial", "--pdf", dir.filePath("oficial.pdf")});
+    ASSERT_EQ(s.estado, 0) << s.err.constData();
+    EXPECT_EQ(paginas(datos::leeBytes(dir.filePath("oficial.pdf"))), 3);
+    s = imprime({"1", "--papel", "normal", "--pdf", dir.filePath("normal.pdf"), "--dos-semanas", "si"});
+    ASSERT_EQ(s.estado, 0) << s.err.constData();
+    EXPECT_EQ(paginas(datos::leeBytes(dir.filePath("normal.pdf"))), 2);
+
+    for (const QStringList& malos : {QStringList{"3", "--pdf", dir.filePath("x.pdf")},
+                                     QStringList{"2", "--pdf", dir.filePath("x.pdf")},
+                                     QStringList{"1", "--pdf", dir.filePath("no/existe/x.pdf")},
+                                     QStringList{"1", "--papel", "carton", "--pdf", dir.filePath("x.pdf")}}) {
+        const Salida m = imprime(malos);
+        EXPECT_EQ(m.estado, 1) << qPrintable(malos.join(' '));
+        EXPECT_FALSE(m.err.isEmpty());
+    }
+}
+
+} // namespace

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <map>
 
 // A clock fixed at one day.
@@ -55,11 +56,13 @@ public:
     {
         return ficheroElegido;
     }
-    bool eligeImpresora(QPrinter&) override { return false; }
+    // Cancelled unless the test says how to set the printer up.
+    bool eligeImpresora(QPrinter& impresora) override { return alElegirImpresora && alElegirImpresora(impresora); }
 
     QList<Caja> cajas;
     std::deque<bool> respuestas;
     QString ficheroElegido;
+    std::function<bool(QPrinter&)> alElegirImpresora;
 };
 
 // Records every address opened.

@@ -55,5 +55,7 @@ QString DialogosQt::abreFichero(const QString& carpeta, const QString& titulo,
 bool DialogosQt::eligeImpresora(QPrinter& impresora)
 {
     QPrintDialog dialogo(&impresora, m_padre);
+    dialogo.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialogo.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialogo.exec() == QDialog::Accepted;
 }

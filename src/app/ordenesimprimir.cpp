@@ -1,0 +1,39 @@
+// bolvera-cli: a peña's tickets into a PDF, as the print window prints them.
+#include "app/ordenes.h"
+#include "checking/formas.h"
+#include "print/pintor.h"
+#include "print/trabajo.h"
+#include "store/ficheros.h"
+#include "store/numsini.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QTextStream>
+
+int imprimir(const Contexto& c)
+{
+    const auto r = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
+    if (!r || c.pdf.isEmpty())
+        return falla(QStringLiteral("Uso: imprimir R --papel oficial|normal --pdf FICHERO [--dos-semanas si|no]"));
+    if (c.papel != u"oficial" && c.papel != u"normal")
+        return falla(QStringLiteral("El papel ha de ser oficial o normal."));
+    if (c.dosSemanas != u"si" && c.dosSemanas != u"no")
+        return falla(QStringLiteral("--dos-semanas es si o no."));
+    const auto todas = penas(c);
+    if (*r < 1 || *r > static_cast<int>(todas.size()))
+        return falla(QStringLiteral("No existe la peña número %1.").arg(*r));
+    const RegPena& pena = todas[static_cast<std::size_t>(*r - 1)];
+    if (!formaValida(pena))
+        return falla(QStringLiteral("Error crítico: fichero apuestas.dat corrupto."));
+
+    const numsini::Calibracion cal = numsini::lee(c.ruta + ficheros::numsIni);
+    const auto trabajo = trabajoImpresion(pena, c.papel == u"oficial" ? Papel::Oficial : Papel::Normal,
+                                          cal.x, cal.y, [&] { return c.dosSemanas == u"si"; });
+    QPrinter impresora(QPrinter::HighResolution);
+    preparaPdf(impresora, c.pdf);
+    if (!pinta(trabajo, impresora) || !QFileInfo(c.pdf).isFile())
+        return falla(QStringLiteral("No se pudo escribir %1.").arg(c.pdf));
+    QTextStream(stdout) << boletosNecesarios(pena) << " boletos en " << c.pdf << '\n';
+    return 0;
+}

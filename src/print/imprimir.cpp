@@ -1,0 +1,199 @@
+#include "print/imprimir.h"
+
+#include "checking/formas.h"
+#include "platform/dialogos.h"
+#include "platform/plataforma.h"
+#include "print/pintor.h"
+#include "print/trabajo.h"
+#include "store/estado.h"
+#include "store/ficheros.h"
+#include "store/numsini.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* etiqueta(const QString& nombre, const QString& texto)
+{
+    auto* l = new QLabel(texto);
+    l->setObjectName(nombre);
+    return l;
+}
+
+const QLocale espanol(QLocale::Spanish, QLocale::Spain);
+
+// How the slip goes into the printer: drawn by the program.
+QPixmap entradaImpresora()
+{
+    QPixmap lienzo(180, 130);
+    lienzo.fill(Qt::white);
+    QPainter p(&lienzo);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(QColor(200, 200, 205));
+    p.drawRoundedRect(QRectF(20, 60, 140, 50), 6, 6); // the printer
+    p.setBrush(QColor(255, 246, 240));
+    p.setPen(QPen(QColor(210, 40, 60), 1.5));
+    p.drawRect(QRectF(55, 10, 70, 60)); // the slip, going in
+    for (int c = 0; c < 5; ++c)
+        p.drawLine(QPointF(62 + c * 12, 18), QPointF(62 + c * 12, 50));
+    p.setPen(QPen(QColor(20, 20, 140), 2));
+    p.drawLine(QPointF(150, 20), QPointF(150, 55));
+    p.drawLine(QPointF(150, 55), QPointF(144, 47));
+    p.drawLine(QPointF(150, 55), QPointF(156, 47));
+    return lienzo;
+}
+
+} // namespace
+
+Imprimir::Imprimir(Estado& estado, Plataforma& plataforma, QWidget* padre)
+    : QWidget(padre, Qt::Window), m_estado(estado), m_plataforma(plataforma), m_pena(estado.pena)
+{
+    setObjectName(QStringLiteral("Imprimir"));
+    setWindowTitle(QStringLiteral("Imprimir Boletos"));
+
+    const auto forma = formaValida(m_pena);
+    const int apuestas = !forma ? 0 : forma->multiple ? 1 : forma->apuestas;
+
+    auto* col = new QVBoxLayout(this);
+    auto* titulo = etiqueta(QStringLiteral("Label9"), QStringLiteral("IMPRESIÓN DE LOS NÚMEROS DE LA PEÑA:"));
+    titulo->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    col->addWidget(titulo);
+    auto* nombre = etiqueta(QStringLiteral("Label10"), m_pena.nombreRecortado());
+    nombre->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14pt; color: rgb(128, 0, 0);"));
+    col->addWidget(nombre);
+
+    auto* datos = new QGridLayout;
+    const QStringList rotulos = {QStringLiteral("-Total apuestas:"),
+                                 QStringLiteral("-Nº de boletos oficiales que necesita:"),
+                                 QStringLiteral("-Asegúrese que el papel sea para jugar los:")};
+    const QStringList valores = {QString::number(apuestas), QString::number(boletosNecesarios(m_pena)),
+                                 m_pena.diaRecortado()};
+    for (int i = 0; i < 3; ++i) {
+        datos->addWidget(etiqueta(QStringLiteral("Label1_%1").arg(i), rotulos[i]), i, 0);
+        auto* valor = etiqueta(QStringLiteral("Label2_%1").arg(i), valores[i]);
+        valor->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        datos->addWidget(valor, i, 1);
+    }
+    col->addLayout(datos);
+
+    auto* calibracion = new QGridLayout;
+    auto* margen = etiqueta(QStringLiteral("Label8"), QStringLiteral("Corrección margen impresora:"));
+    margen->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    calibracion->addWidget(margen, 0, 0, 1, 4);
+    for (int i = 0; i < 2; ++i) {
+        calibracion->addWidget(new QLabel(i == 0 ? QStringLiteral("X") : QStringLiteral("Y")), 1, i * 3);
+        m_texto[i] = new QLineEdit;
+        m_texto[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        m_texto[i]->setFixedWidth(70);
+        m_texto[i]->installEventFilter(this);
+        calibracion->addWidget(m_texto[i], 1, i * 3 + 1);
+        calibracion->addWidget(new QLabel(QStringLiteral("mm.")), 1, i * 3 + 2);
+        connect(m_texto[i], &QLineEdit::textEdited, this, [this, i] { Text1_Change(i); });
+    }
+    calibracion->addWidget(new QLabel(QStringLiteral("Sólo en papel oficial")), 1, 6);
+    calibracion->setColumnStretch(7, 1);
+    col->addLayout(calibracion);
+
+    auto* instrucciones = new QHBoxLayout;
+    auto* textos = new QVBoxLayout;
+    auto* cabecera = etiqueta(QStringLiteral("Label3"), QStringLiteral("Instrucciones para papel oficial:"));
+    cabecera->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    textos->addWidget(cabecera);
+    auto* detalle = etiqueta(
+        QStringLiteral("Label4"),
+        QStringLiteral("Inserte el papel oficial en la impresora de la forma indicada en la imagen. Tenga "
+                       "en cuenta que tendrá que modificar los valores X e Y, según modelo de impresora. "
+                       "X=Distancia horizontal al centro de la casilla Nº 1 - margen X por defecto de la "
+                       "impresora. Y= Distancia vertical al centro de la casilla Nº1 - margen Y por defecto "
+                       "de tu impresora."));
+    detalle->setWordWrap(true);
+    textos->addWidget(detalle);
+    instrucciones->addLayout(textos, 1);
+    auto* dibujo = new QVBoxLayout;
+    auto* imagen = new QLabel;
+    imagen->setPixmap(entradaImpresora());
+    dibujo->addWidget(imagen);
+    dibujo->addWidget(new QLabel(QStringLiteral("Entrada impresora")), 0, Qt::AlignHCenter);
+    instrucciones->addLayout(dibujo);
+    col->addLayout(instrucciones);
+
+    auto* botones = new QHBoxLayout;
+    m_oficial = new QPushButton(QStringLiteral("Imprimir en papel oficial"));
+    m_oficial->setObjectName(QStringLiteral("Command1"));
+    m_normal = new QPushButton(QStringLiteral("Imprimir en papel normal"));
+    m_normal->setObjectName(QStringLiteral("Command2"));
+    botones->addWidget(m_oficial);
+    botones->addWidget(m_normal);
+    col->addLayout(botones);
+    connect(m_oficial, &QPushButton::clicked, this, &Imprimir::Command1_Click);
+    connect(m_normal, &QPushButton::clicked, this, &Imprimir::Command2_Click);
+    // A damaged record has nothing sound to print.
+    m_oficial->setEnabled(forma.has_value());
+    m_normal->setEnabled(forma.has_value());
+
+    const numsini::Calibracion c = numsini::lee(m_estado.fichero(ficheros::numsIni));
+    m_x = c.x;
+    m_y = c.y;
+    muestraCalibracion();
+    setFixedWidth(560);
+}
+
+void Imprimir::muestraCalibracion()
+{
+    m_texto[0]->setText(espanol.toString(m_x));
+    m_texto[1]->setText(espanol.toString(m_y));
+}
+
+void Imprimir::Text1_Change(int indice)
+{
+    const QString texto = m_texto[indice]->text().trimmed();
+    bool ok = false;
+    const float valor = espanol.toFloat(texto, &ok);
+    if (ok)
+        (indice == 0 ? m_x : m_y) = valor;
+    else if (!texto.isEmpty())
+        muestraCalibracion();
+    numsini::escribe(m_estado.fichero(ficheros::numsIni), {m_x, m_y});
+}
+
+void Imprimir::Text1_LostFocus(int indice)
+{
+    if (m_texto[indice]->text().trimmed().isEmpty())
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Critico, QStringLiteral("EHEHEHH"),
+                                      QStringLiteral("Te has dejado una coordenada en blanco. Introduce un número válido."));
+}
+
+bool Imprimir::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (evento->type() == QEvent::FocusOut)
+        for (int i = 0; i < 2; ++i)
+            if (objeto == m_texto[i])
+                Text1_LostFocus(i);
+    return QWidget::eventFilter(objeto, evento);
+}
+
+void Imprimir::Command1_Click() { imprime(0); }
+void Imprimir::Command2_Click() { imprime(1); }
+
+void Imprimir::imprime(int papel)
+{
+    QPrinter impresora;
+    if (!m_plataforma.dialogos.eligeImpresora(impresora))
+        return;
+    const auto trabajo = trabajoImpresion(m_pena, papel == 0 ? Papel::Oficial : Papel::Normal, m_x, m_y, [this] {
+        return m_plataforma.dialogos.pregunta(
+            QStringLiteral("Opción Dos semanas"),
+            QStringLiteral("¿Quiere marcar el boleto para jugar DOS SEMANAS. En caso contrario, se marcará "
+                           "para jugar la SEMANA EN CURSO."));
+    });
+    pinta(trabajo, impresora);
+}

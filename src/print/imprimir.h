@@ -1,0 +1,41 @@
+#pragma once
+
+#include "store/regpena.h"
+
+#include <QWidget>
+
+struct Estado;
+struct Plataforma;
+class QLineEdit;
+class QPushButton;
+
+// "Imprimir Boletos": the selected peña's bets onto official slips or plain
+// paper, with the printer calibration kept in nums.ini.
+class Imprimir final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Imprimir(Estado& estado, Plataforma& plataforma, QWidget* padre = nullptr);
+
+    void Command1_Click(); // official slips
+    void Command2_Click(); // plain paper
+    void Text1_Change(int indice);
+    void Text1_LostFocus(int indice);
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void imprime(int papel);
+    void muestraCalibracion();
+
+    Estado& m_estado;
+    Plataforma& m_plataforma;
+    RegPena m_pena;
+    float m_x = 0;
+    float m_y = 0;
+    QLineEdit* m_texto[2] = {nullptr, nullptr};
+    QPushButton* m_oficial = nullptr;
+    QPushButton* m_normal = nullptr;
+};

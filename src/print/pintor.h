@@ -1,0 +1,15 @@
+#pragma once
+
+#include "print/trabajo.h"
+
+#include <vector>
+
+class QPrinter;
+
+// Plays a print job on `impresora`: millimetres from the top-left corner of
+// its printable area (of the page, for a full-page printer such as a PDF).
+// False when the printer could not start.
+bool pinta(const std::vector<Operacion>& trabajo, QPrinter& impresora);
+
+// Prepares `impresora` to write an A4 PDF with no margins into `fichero`.
+void preparaPdf(QPrinter& impresora, const QString& fichero);

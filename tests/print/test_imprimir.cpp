@@ -1,0 +1,104 @@
+#include "print/imprimir.h"
+#include "print/pintor.h"
+#include "store/numsini.h"
+#include "support/datos.h"
+#include "support/ventana.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPdfDocument>
+#include <QPushButton>
+
+namespace {
+
+class Imprimir_ : public PruebaVentana
+{
+protected:
+    Imprimir_()
+    {
+        datos::escribePenas(ruta("apuestas.dat"),
+                            {datos::pena("SIETE", "Todos", {2020, 1, 1},
+                                         {{1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2},
+                                          {1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2},
+                                          {1, 2, 3, 4, 5, 1, 2}})});
+    }
+    ::Imprimir* ventana()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"Imprimir" && w->isVisible())
+                return qobject_cast<::Imprimir*>(w);
+        return nullptr;
+    }
+    ~Imprimir_() override
+    {
+        if (auto* v = ventana())
+            delete v;
+    }
+};
+
+TEST_F(Imprimir_, opensForTheSelectedPenaAndPrintsItsSlips)
+{
+    Principal& v = abre();
+    v.ListView1_Click(0);
+    v.Command2_Click();
+    ::Imprimir* imp = ventana();
+    ASSERT_NE(imp, nullptr);
+    EXPECT_EQ(imp->windowTitle(), QStringLiteral("Imprimir Boletos"));
+    EXPECT_EQ(imp->findChild<QLabel*>(QStringLiteral("Label10"))->text(), QStringLiteral("SIETE"));
+    EXPECT_EQ(imp->findChild<QLabel*>(QStringLiteral("Label2_0"))->text(), QStringLiteral("7"));
+    EXPECT_EQ(imp->findChild<QLabel*>(QStringLiteral("Label2_1"))->text(), QStringLiteral("2"));
+    EXPECT_EQ(imp->findChild<QLabel*>(QStringLiteral("Label2_2"))->text(), QStringLiteral("Todos"));
+
+    // Cancelling the printer dialog prints nothing.
+    imp->Command1_Click();
+    const QString pdf = ruta("boletos.pdf");
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+
+    m_dialogos.alElegirImpresora = [&](QPrinter& impresora) {
+        preparaPdf(impresora, pdf);
+        return true;
+    };
+    m_dialogos.respuestas = {true};
+    imp->Command2_Click();
+    QPdfDocument documento;
+    ASSERT_EQ(documento.load(pdf), QPdfDocument::Error::None);
+    EXPECT_EQ(documento.pageCount(), 1); // two plain forms on one sheet
+    ASSERT_EQ(m_dialogos.cajas.size(), 1);
+    EXPECT_EQ(m_dialogos.cajas[0].titulo, QStringLiteral("Opción Dos semanas"));
+}
+
+TEST_F(Imprimir_, calibrationBoxes)
+{
+    numsini::prepara(ruta("nums.ini"));
+    datos::escribeBytes(ruta("nums.ini"), QByteArray::fromHex("aabbccdd") + QByteArray(8, '\0') + QByteArray::fromHex("eeff"));
+    numsini::escribe(ruta("nums.ini"), {2.5f, 12});
+    Principal& v = abre();
+    v.ListView1_Click(0);
+    v.Command2_Click();
+    ::Imprimir* imp = ventana();
+    ASSERT_NE(imp, nullptr);
+    auto* x = imp->findChild<QLineEdit*>(QStringLiteral("Text1_0"));
+    auto* y = imp->findChild<QLineEdit*>(QStringLiteral("Text1_1"));
+    EXPECT_EQ(x->text(), QStringLiteral("2,5"));
+    EXPECT_EQ(y->text(), QStringLiteral("12"));
+
+    x->setText(QStringLiteral("7,25"));
+    imp->Text1_Change(0);
+    EXPECT_EQ(numsini::lee(ruta("nums.ini")).x, 7.25f);
+    EXPECT_EQ(datos::leeBytes(ruta("nums.ini")).left(4), QByteArray::fromHex("aabbccdd"));
+
+    y->setText(QStringLiteral("doce"));
+    imp->Text1_Change(1);
+    EXPECT_EQ(x->text(), QStringLiteral("7,25")); // both boxes back to the stored values
+    EXPECT_EQ(y->text(), QStringLiteral("12"));
+
+    y->clear();
+    imp->Text1_Change(1);
+    imp->Text1_LostFocus(1);
+    ASSERT_FALSE(m_dialogos.cajas.isEmpty());
+    EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("EHEHEHH"));
+    EXPECT_EQ(m_dialogos.cajas.back().icono, Dialogos::Icono::Critico);
+    EXPECT_EQ(numsini::lee(ruta("nums.ini")).y, 12.0f);
+}
+
+} // namespace
