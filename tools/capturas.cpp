@@ -9,6 +9,7 @@
 #include "shell/acercade.h"
 #include "create/crea.h"
 #include "create/creamenu.h"
+#include "print/imprimir.h"
 #include "shell/infor.h"
 #include "shell/presentacion.h"
 #include "store/estado.h"
@@ -84,6 +85,12 @@ int main(int argc, char* argv[])
             crea.Timer1_Timer(), crea.Timer1_Timer(), crea.Timer1_Timer();
     crea.grab().save(destino.filePath(QStringLiteral("crea.png")));
     crea.hide();
+
+    principal.ListView1_Click(0);
+    Imprimir imprimir(estado, plataforma);
+    imprimir.show();
+    imprimir.grab().save(destino.filePath(QStringLiteral("imprimir.png")));
+    imprimir.hide();
 
     Infor infor(escritorio, estado.fichero(QStringLiteral("informe.dat")));
     infor.show();

@@ -7,7 +7,10 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
+#include <memory>
 #include <map>
 
 namespace {
@@ -32,10 +35,14 @@ const QString uso = QStringLiteral(
 
 int main(int argc, char* argv[])
 {
-    // Printing draws text: a GUI application, on no screen at all.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // Printing draws text: it needs a GUI application, on no screen at all.
+    // Everything else stays a plain one, quiet on stderr.
+    const bool imprime = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "imprimir") == 0; });
+    if (imprime && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> aplicacion(imprime ? new QGuiApplication(argc, argv)
+                                                         : new QCoreApplication(argc, argv));
+    QCoreApplication& app = *aplicacion;
     QCoreApplication::setApplicationName(QStringLiteral("bolvera-cli"));
 
     QCommandLineParser opciones;
