@@ -4,7 +4,8 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= 2
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test bench fuzz test-asan format clean
+FUZZ_SECONDS ?= 60
 
 all: build
 
@@ -27,6 +28,21 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; "$$b" --benchmark_min_time=0.5; done
+
+# Each fuzz harness for FUZZ_SECONDS (clang, ASan, UBSan); fails on any finding.
+fuzz: deps
+	@bash scripts/install-fuzz-deps.sh
+	@[ -f build-fuzz/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBOLVERA_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_registros fuzz_paginas fuzz_apuestas semillas
+	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh build-fuzz
+
+# The whole suite built with ASan and UBSan.
+test-asan: deps
+	@[ -f build-asan/build.ninja ] || cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBOLVERA_ASAN=ON
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS) --timeout 600
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -11,27 +11,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// "n1 n2 n3 n4 n5 + e1 e2"; nothing when it does not read as numbers.
-std::optional<std::pair<std::vector<int>, std::vector<int>>> leeApuesta(const QString& texto)
-{
-    const QStringList partes = texto.split(u'+');
-    if (partes.size() != 2)
-        return std::nullopt;
-    std::pair<std::vector<int>, std::vector<int>> apuesta;
-    for (int i = 0; i < 2; ++i) {
-        for (const QString& trozo : partes[i].split(u' ', Qt::SkipEmptyParts)) {
-            const auto n = entero(trozo);
-            if (!n)
-                return std::nullopt;
-            (i == 0 ? apuesta.first : apuesta.second).push_back(*n);
-        }
-    }
-    return apuesta;
-}
-
-} // namespace
 
 int nuevaPena(const Contexto& c)
 {

@@ -3,6 +3,8 @@
 #include "checking/formas.h"
 #include "store/texto1252.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <set>
 
@@ -310,4 +312,22 @@ std::optional<QString> compruebaApuestas(
             return QStringLiteral("Cada apuesta sencilla lleva 5 números y 2 estrellas.");
     tipo = static_cast<int>(apuestas.size());
     return std::nullopt;
+}
+
+std::optional<std::pair<std::vector<int>, std::vector<int>>> leeApuesta(const QString& texto)
+{
+    const QStringList partes = texto.split(u'+');
+    if (partes.size() != 2)
+        return std::nullopt;
+    std::pair<std::vector<int>, std::vector<int>> apuesta;
+    for (int i = 0; i < 2; ++i) {
+        for (const QString& trozo : partes[i].split(u' ', Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const int n = trozo.toInt(&ok);
+            if (!ok)
+                return std::nullopt;
+            (i == 0 ? apuesta.first : apuesta.second).push_back(n);
+        }
+    }
+    return apuesta;
 }

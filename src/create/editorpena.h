@@ -116,6 +116,10 @@ private:
     bool m_aleatorio = true;
 };
 
+// A bet written "n1 n2 n3 n4 n5 + e1 e2": its numbers and its stars; nothing
+// when it does not read as whole numbers around one "+".
+std::optional<std::pair<std::vector<int>, std::vector<int>>> leeApuesta(const QString& texto);
+
 // Checks a peña given outside the editor (bolvera-cli): the bets as numbers
 // then stars. A message, or nothing when it can be saved.
 std::optional<QString> compruebaApuestas(const std::vector<std::pair<std::vector<int>, std::vector<int>>>& apuestas,

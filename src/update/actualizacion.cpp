@@ -72,7 +72,7 @@ void Actualizacion::empieza(QDate hoy, double ultima)
     m_tics = 0;
     m_fase = 2;
     m_errorInet1 = false;
-    m_www2Fallida = false;
+    m_www2Nueva = false;
     m_texto.clear();
     progreso(1);
     m_pantalla.muestraGeneral();
@@ -157,12 +157,12 @@ void Actualizacion::analizaPagina()
     m_tics = 0;
     progreso(2);
     m_fase = 5;
-    const QString www = m_ruta + ficheros::www;
     const QByteArray guardada = paginas::guardada(m_texto);
-    reescribe(www, guardada);
-
     estado(QStringLiteral("ANALIZANDO DATOS"));
     const Analisis a = anadeNuevos(m_ruta, texto1252::decodifica(guardada), m_rutasorteo, m_errorInet1);
+    // A page that could not be read does not replace the last good one.
+    if (a.resultado != Analisis::Resultado::DatosCorruptos && a.resultado != Analisis::Resultado::Conexion)
+        reescribe(m_ruta + ficheros::www, guardada);
     m_rutasorteo = a.rutasorteo;
     m_finfichero = a.finfichero;
     m_nuevos = a.nuevos;
@@ -202,9 +202,7 @@ void Actualizacion::alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerp
         m_texto = cuerpo;
         m_bytes += cuerpo.size();
         m_pantalla.Label58(QString::number(m_bytes) + QStringLiteral(" Bytes"));
-    } else {
-        // A failed draw page never replaces the one already saved.
-        m_www2Fallida = true;
+        m_www2Nueva = true;
     }
     bloquesFinales();
 }
@@ -218,7 +216,8 @@ void Actualizacion::bloquesFinales()
     m_fase = 0;
     progreso(2);
     m_timer1->stop();
-    if (!m_www2Fallida)
+    // Only a draw page replaces the saved one: the report is read from it.
+    if (m_www2Nueva)
         reescribe(m_ruta + ficheros::www2, paginas::guardada(m_texto));
     m_texto.clear();
     if (!m_errordatos && !m_finfichero) {

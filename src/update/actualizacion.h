@@ -79,7 +79,7 @@ private:
     bool m_errorInet1 = false; // the results page came back unusable: the control's error state
     bool m_errordatos = false;
     bool m_finfichero = false;
-    bool m_www2Fallida = false;
+    bool m_www2Nueva = false; // a draw page came in this update
     QString m_rutasorteo;
     int m_nuevos = 0;
     QByteArray m_texto; // the last document fetched (RichTextBox1)

@@ -4,6 +4,7 @@
 #include "support/datos.h"
 #include "support/falsos.h"
 #include "support/paginas.h"
+#include "support/pantalla.h"
 #include "update/actualizacion.h"
 #include "update/paginas.h"
 
@@ -16,37 +17,6 @@
 namespace {
 
 using paginas_prueba::Entrada;
-
-// Records what the update shows.
-class PantallaGrabada final : public PantallaActualizacion
-{
-public:
-    void Label6(const QString& t) override { label6.append(t); }
-    void ProgressBar1(int v) override { progreso.append(v); }
-    void Label58(const QString& t) override { label58 = t; }
-    void Label19(const QString& t) override { label19 = t; }
-    void mensaje(Dialogos::Icono, const QString& titulo, const QString& texto) override
-    {
-        mensajes.append(titulo + QStringLiteral(" | ") + texto);
-    }
-    void avisoSorteos(const QString& t) override { aviso = t; }
-    void muestraGeneral() override {}
-    void cargasorteos() override { ++recuentos; }
-    void compruebaNuevos(int n) override { comprobados.append(n); }
-    void refrescaTodo() override { ++refrescos; }
-    void terminada() override { ++terminadas; }
-
-    QStringList label6;
-    QList<int> progreso;
-    QString label58;
-    QString label19;
-    QStringList mensajes;
-    QString aviso;
-    int recuentos = 0;
-    QList<int> comprobados;
-    int refrescos = 0;
-    int terminadas = 0;
-};
 
 class Actualizar : public ::testing::Test
 {

@@ -1,0 +1,33 @@
+// The bets typed for bolvera-cli nueva-pena, and the editor they feed.
+#include "create/editorpena.h"
+
+#include <QString>
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo)
+{
+    const QString texto = QString::fromUtf8(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(largo));
+    std::vector<std::pair<std::vector<int>, std::vector<int>>> apuestas;
+    for (const QString& linea : texto.split(u'\n')) {
+        if (const auto a = leeApuesta(linea))
+            apuestas.push_back(*a);
+    }
+    int tipo = 0;
+    if (compruebaApuestas(apuestas, tipo))
+        return 0;
+    EditorPena editor(tipo > 100 ? tipo : 0);
+    editor.ponNombre(texto.left(30));
+    for (const auto& [numeros, estrellas] : apuestas) {
+        for (int n : numeros)
+            editor.pulsa(n - 1);
+        while (editor.transicion())
+            editor.tic();
+        for (int e : estrellas)
+            editor.pulsa(49 + e);
+    }
+    editor.colorea();
+    editor.grabar(0, 0, 1, QStringLiteral("Todos"));
+    editor.borra();
+    return 0;
+}

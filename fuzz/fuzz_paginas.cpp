@@ -1,0 +1,26 @@
+// Downloaded pages as any bytes: the results parser against a history, the
+// scanners themselves, and the prize report.
+#include "store/binario.h"
+#include "store/texto1252.h"
+#include "update/analiza.h"
+#include "update/escaner.h"
+#include "update/informe.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo)
+{
+    if (largo < 8)
+        return 0;
+    // The first eight bytes: the newest stored draw's date.
+    const double ultima = binario::leeDoble(reinterpret_cast<const char*>(datos));
+    const QString pagina = texto1252::decodifica(
+        QByteArrayView(reinterpret_cast<const char*>(datos) + 8, static_cast<qsizetype>(largo - 8)));
+    analiza(pagina, ultima, {}, false);
+    analiza(pagina, 0, QStringLiteral("2026/X"), true);
+    leeInforme(pagina);
+    Escaner e(pagina);
+    e.busca(QStringLiteral("<li> "), QStringLiteral("<"));
+    e.busca2(QStringLiteral("\""), QStringLiteral(".pdf"));
+    return 0;
+}

@@ -1,0 +1,58 @@
+// The record files as any bytes at all: numeros.dat, apuestas.dat and
+// nums.ini, and everything that reads them — the status block, the draw
+// list, both checking passes, the peña totals and views, the print job.
+#include "checking/pasadas.h"
+#include "checking/totales.h"
+#include "checking/vistapena.h"
+#include "print/trabajo.h"
+#include "store/cargasorteos.h"
+#include "store/listasorteos.h"
+#include "store/numsini.h"
+#include "store/binario.h"
+
+#include <QByteArray>
+#include <QDate>
+
+#include <cstdint>
+#include <vector>
+
+template <typename Registro>
+std::vector<Registro> registros(QByteArrayView bytes)
+{
+    std::vector<Registro> r;
+    for (qsizetype off = 0; off + Registro::tamano <= bytes.size(); off += Registro::tamano)
+        r.push_back(Registro::desdeBytes(bytes.sliced(off, Registro::tamano)));
+    return r;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo)
+{
+    if (largo < 4)
+        return 0;
+    // Two bytes say how the rest splits between the draws and the peñas.
+    const QByteArrayView todo(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(largo));
+    const qsizetype corte = std::min<qsizetype>((datos[0] | datos[1] << 8) * 22, todo.size() - 2);
+    const auto sorteos = registros<RegSorteo>(todo.sliced(2, corte));
+    auto penas = registros<RegPena>(todo.sliced(2 + corte));
+
+    const QDate hoy(2026, 12, 8);
+    const EstadoSorteos e = cargasorteos(sorteos, penas, hoy);
+    listasorteos::calcula(sorteos);
+    const int n = static_cast<int>(sorteos.size());
+    for (const bool historico : {false, true}) {
+        Parpadeo p{0, false};
+        const OpcionesPasada o{historico, !historico, true};
+        compsencillas(sorteos, penas, n, o, p);
+        compmultiples(sorteos, penas, n, o, p);
+    }
+    cargapenas(penas, e.sorteosjugados);
+    for (int r = 0; r <= static_cast<int>(penas.size()) + 1; ++r)
+        verpena(penas, sorteos, r);
+    for (const RegPena& pena : penas) {
+        trabajoImpresion(pena, Papel::Oficial, 10, 20, [] { return true; });
+        trabajoImpresion(pena, Papel::Normal, 0, 0, [] { return false; });
+    }
+    if (todo.size() >= 14)
+        (void)binario::leeSimple(todo.data() + 4);
+    return 0;
+}
