@@ -2,6 +2,7 @@
 #include "create/editorpena.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 

@@ -1,10 +1,10 @@
 #include "update/escaner.h"
 
-QString Escaner::ventana(qsizetype desde, qsizetype largo) const
+QStringView Escaner::ventana(qsizetype desde, qsizetype largo) const
 {
     if (desde < 1 || desde > m_pagina.size())
         return {};
-    return m_pagina.mid(desde - 1, largo);
+    return QStringView(m_pagina).mid(desde - 1, largo);
 }
 
 bool Escaner::buscaInicio(const QString& empieza)
@@ -13,13 +13,13 @@ bool Escaner::buscaInicio(const QString& empieza)
     const qsizetype le = marca.size();
     for (;;) {
         const qsizetype p = m_cursor;
-        const QString trozo = ventana(p, le).toUpper();
+        const QStringView trozo = ventana(p, le);
         m_cursor = p + 1;
         // The next window would pass the end: a marker ending on the page's
         // last character is never found.
         if (m_cursor + le - 1 > m_pagina.size())
             return false;
-        if (trozo == marca) {
+        if (trozo.compare(marca, Qt::CaseInsensitive) == 0) {
             m_cursor = p + le;
             return true;
         }
@@ -37,10 +37,10 @@ QString Escaner::busca(const QString& empieza, const QString& acaba)
     QString texto;
     for (;;) {
         const qsizetype q = m_cursor;
-        const QString trozo = ventana(q, fin.size());
+        const QStringView trozo = ventana(q, fin.size());
         m_cursor = q + 1;
         // At (or past) the end of the page the collected text is returned.
-        if (m_cursor >= m_pagina.size() || trozo.toUpper() == fin)
+        if (m_cursor >= m_pagina.size() || trozo.compare(fin, Qt::CaseInsensitive) == 0)
             return texto;
         texto += trozo.front();
     }
@@ -54,7 +54,7 @@ QString Escaner::busca2(const QString& empieza, const QString& acaba)
     QString texto;
     for (;;) {
         const qsizetype q = m_cursor;
-        const QString trozo = ventana(q, acaba.size());
+        const QStringView trozo = ventana(q, acaba.size());
         m_cursor = q + 1;
         if (trozo == acaba || trozo == fin)
             return texto;

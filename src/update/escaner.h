@@ -28,7 +28,8 @@ public:
 private:
     // Moves past the next `empieza`; false when it is not on the page.
     bool buscaInicio(const QString& empieza);
-    QString ventana(qsizetype desde, qsizetype largo) const;
+    // The characters from 1-based position `desde`, at most `largo` of them.
+    QStringView ventana(qsizetype desde, qsizetype largo) const;
 
     QString m_pagina;
     qsizetype m_cursor = 1;
