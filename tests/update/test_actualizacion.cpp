@@ -8,6 +8,7 @@
 #include "update/actualizacion.h"
 #include "update/paginas.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -172,6 +173,33 @@ TEST_F(Actualizar, aFailedDrawPageKeepsTheSavedOne)
     EXPECT_EQ(m_pantalla.comprobados, QList<int>{1});
     EXPECT_EQ(m_pantalla.label6.back(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
     EXPECT_EQ(guardados().size(), 3u);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Actualizar_, writesOnlyItsOwnFilesInsideTheDataDirectory)
+{
+    QTemporaryDir base;
+    const QString ruta = base.filePath("datos") + u'/';
+    QDir().mkpath(ruta);
+    datos::escribeSorteos(ruta + "numeros.dat", {datos::sorteo({2026, 11, 27})});
+    // A page whose draw link tries to climb out of the directory.
+    RedFalsa red;
+    red.respuestas["/es/buscador"] = {paginas_prueba::resultados(
+        {{{2026, 12, 4}, {1, 2, 3, 4, 5, 1, 2}, "../../../../../tmp/bolvera-fuera", {}, {}},
+         {{2026, 11, 27}, {1, 2, 3, 4, 5, 1, 2}, "X", {}, {}}})};
+    QTimer timer;
+    timer.setInterval(5);
+    PantallaGrabada pantalla;
+    Actualizacion a(red, pantalla, ruta, &timer);
+    a.empieza(QDate(2026, 12, 8), datos::sorteo({2026, 11, 27}).fecha);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 5000));
+    EXPECT_EQ(QDir(base.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"datos"});
+    for (const QString& f : QDir(ruta).entryList(QDir::Files))
+        EXPECT_TRUE(f == u"numeros.dat" || f == u"www.txt" || f == u"www2.txt") << qPrintable(f);
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/tmp/bolvera-fuera")));
 }
 
 } // namespace

@@ -1,0 +1,39 @@
+// A child process for the crash tests: performs one whole-file rewrite of the
+// data directory and exits. The test kills it at random moments.
+#include "checking/comprobacion.h"
+#include "store/historia.h"
+#include "store/penas.h"
+#include "store/reescritura.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 3)
+        return 2;
+    const QByteArray op = argv[1];
+    const QString ruta = QString::fromLocal8Bit(argv[2]) + u'/';
+    if (op == "borra-pena")
+        return borraPena(ruta + QStringLiteral("apuestas.dat"), 2);
+    if (op == "borra-sorteo")
+        return historia::borraSorteo(ruta, 3);
+    if (op == "borra-todo")
+        return historia::vacia(ruta);
+    if (op == "importa")
+        return static_cast<int>(historia::importa(ruta, ruta + QStringLiteral("elegido.dat")).veredicto);
+    if (op == "resetea")
+        return historia::reseteaPenas(ruta, QDate(2026, 12, 8));
+    if (op == "contadores") {
+        Parpadeo p;
+        return comprueba(ruta, 200, {}, p).error;
+    }
+    if (op == "descarga") {
+        QFile nuevo(ruta + QStringLiteral("nuevo.pdf"));
+        nuevo.open(QIODevice::ReadOnly);
+        return reescribe(ruta + QStringLiteral("ovk.pdf"), nuevo.readAll());
+    }
+    return 2;
+}
