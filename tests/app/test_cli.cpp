@@ -269,6 +269,19 @@ TEST_F(CliActualizar, bringsTheNewDrawsFromALocalServer)
     EXPECT_TRUE(otra.out.contains("Todavía no hay sorteos nuevos."));
 }
 
+TEST_F(CliActualizar, aPdfLinkToAnotherHostIsNeverFetched)
+{
+    std::array<QByteArray, 13> premios;
+    premios.fill("7,50&nbsp;");
+    m_servidor.pon("/es/euromillones/sorteos/2026/ID4",
+                   {200, paginas_prueba::sorteo(premios, "https://otro.example/es/x/informe"), {}, false, false});
+    datos::escribeBytes(m_dir.filePath("ovk.pdf"), "%PDF anterior");
+    const Salida s = ejecutaSirviendo(con({"actualizar"}), m_servidor.url());
+    EXPECT_EQ(s.estado, 0) << s.err.constData();
+    EXPECT_EQ(m_servidor.pedidas.filter(QStringLiteral(".pdf")), QStringList{});
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("ovk.pdf"))); // the old report is not shown for the new draw
+}
+
 TEST_F(CliActualizar, aServerErrorIsAFailure)
 {
     m_servidor.pon("/es/buscador", {500, "<html>error</html>", {}, false, false});
