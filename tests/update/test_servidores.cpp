@@ -76,9 +76,9 @@ TEST(ServidoresHostiles, eachEndsInItsMessageAndTouchesNoFile)
         ServidorPrueba servidor;
         servidor.pon("/es/buscador", c.respuesta);
         qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
-        RedQt red(3000);
+        RedQt red(10000);
         QTimer timer;
-        timer.setInterval(20);
+        timer.setInterval(400); // the fifth tick, 2 s: long after any answer that comes
         PantallaGrabada pantalla;
         Actualizacion a(red, pantalla, ruta, &timer);
         a.empieza(QDate(2026, 12, 8), datos::sorteo({2026, 11, 27}).fecha);
