@@ -19,14 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t lar
         return 0;
     EditorPena editor(tipo > 100 ? tipo : 0);
     editor.ponNombre(texto.left(30));
-    for (const auto& [numeros, estrellas] : apuestas) {
-        for (int n : numeros)
-            editor.pulsa(n - 1);
-        while (editor.transicion())
-            editor.tic();
-        for (int e : estrellas)
-            editor.pulsa(49 + e);
-    }
+    for (const auto& [numeros, estrellas] : apuestas)
+        editor.marcaApuesta(numeros, estrellas);
     editor.colorea();
     editor.grabar(0, 0, 1, QStringLiteral("Todos"));
     editor.borra();

@@ -35,14 +35,8 @@ int nuevaPena(const Contexto& c)
     // The editor's own checks, then its record.
     EditorPena editor(tipo > 100 ? tipo : 0);
     editor.ponNombre(c.nombre);
-    for (auto& [numeros, estrellas] : apuestas) {
-        for (int n : numeros)
-            editor.pulsa(n - 1);
-        while (editor.transicion())
-            editor.tic();
-        for (int e : estrellas)
-            editor.pulsa(49 + e);
-    }
+    for (const auto& [numeros, estrellas] : apuestas)
+        editor.marcaApuesta(numeros, estrellas);
     const auto todas = penas(c);
     const auto historia = sorteos(c);
     const EditorPena::Grabacion g =

@@ -124,6 +124,16 @@ void EditorPena::tic()
     }
 }
 
+void EditorPena::marcaApuesta(const std::vector<int>& numeros, const std::vector<int>& estrellas)
+{
+    for (int n : numeros)
+        pulsa(n - 1);
+    while (m_transicion)
+        tic();
+    for (int e : estrellas)
+        pulsa(49 + e);
+}
+
 std::optional<MensajeEditor> EditorPena::aleatorio(const std::function<int(int)>& azar)
 {
     m_aleatorio = false;

@@ -57,6 +57,8 @@ public:
 
     std::optional<MensajeEditor> pulsa(int celda); // Image1_Click
     void tic();                                    // Timer1_Timer
+    // Marks a whole bet as a user would: its numbers, the transition, its stars.
+    void marcaApuesta(const std::vector<int>& numeros, const std::vector<int>& estrellas);
     // "Aleatorio"; `azar(k)` gives a uniform integer in [0, k).
     std::optional<MensajeEditor> aleatorio(const std::function<int(int)>& azar);
 

@@ -8,15 +8,9 @@
 
 namespace {
 
-// Marks a whole bet by hand: the numbers, the transition, the stars.
 void apuesta(EditorPena& e, std::vector<int> numeros, std::vector<int> estrellas)
 {
-    for (int n : numeros)
-        e.pulsa(n - 1);
-    while (e.transicion())
-        e.tic();
-    for (int s : estrellas)
-        e.pulsa(49 + s);
+    e.marcaApuesta(numeros, estrellas);
 }
 
 TEST(EditorPena, modesAndInstructions)
