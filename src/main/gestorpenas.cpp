@@ -142,8 +142,5 @@ void Principal::Command2_Click()
         m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, nooo, seleccione);
         return;
     }
-    auto* ventana = new Imprimir(m_estado, m_plataforma);
-    ventana->setAttribute(Qt::WA_DeleteOnClose);
-    ventana->show();
-    ventana->activateWindow();
+    abreSecundaria(new Imprimir(m_estado, m_plataforma));
 }

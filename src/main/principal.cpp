@@ -226,24 +226,28 @@ void Principal::Timer2_Timer() { m_c.Label9[6]->setHidden(!m_c.Label9[6]->isHidd
 void Principal::changeEvent(QEvent* evento)
 {
     QMainWindow::changeEvent(evento);
-    // Queued, so that a message box shown by it does not open inside the
-    // activation itself.
-    if (evento->type() == QEvent::ActivationChange && isActiveWindow() && !m_activacionPendiente) {
-        m_activacionPendiente = true;
-        QMetaObject::invokeMethod(this, [this] {
-            m_activacionPendiente = false;
-            Form_Activate();
-        }, Qt::QueuedConnection);
-    }
+    // Run at once, as the activation happens: a click that activated the
+    // window is handled after it, so a window it opens is not unloaded.
+    if (evento->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate(true);
 }
 
-void Principal::Form_Activate()
+void Principal::Form_Activate(bool avisoDiferido)
 {
     ++m_focos;
     if (m_focos == 1 &&
-        ficheroregistros::leeEnteros(m_estado.fichero(ficheros::apuestas), RegPena::tamano).isEmpty())
-        m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion,
-                                      QStringLiteral("Fichero de peñas vacío"), bienvenida);
+        ficheroregistros::leeEnteros(m_estado.fichero(ficheros::apuestas), RegPena::tamano).isEmpty()) {
+        auto aviso = [this] {
+            m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion,
+                                          QStringLiteral("Fichero de peñas vacío"), bienvenida);
+        };
+        // From an activation the box waits for the event to end: a modal box
+        // does not open inside the activation itself.
+        if (avisoDiferido)
+            QMetaObject::invokeMethod(this, aviso, Qt::QueuedConnection);
+        else
+            aviso();
+    }
 
     if (m_estado.penanueva == 1) {
         recompruebaUltimo();
@@ -258,27 +262,31 @@ void Principal::descargaSecundarias()
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const QString nombre = w->objectName();
-        if (nombre == u"Crea" || nombre == u"Creamenu" || nombre == u"Imprimir" ||
-            nombre == u"Acercade")
-            w->close();
+        if (nombre != u"Crea" && nombre != u"Creamenu" && nombre != u"Imprimir" && nombre != u"Acercade")
+            continue;
+        // Opened by the very click that is activating this window.
+        if (w->property("reciente").toBool()) {
+            w->setProperty("reciente", false);
+            continue;
+        }
+        w->close();
     }
 }
 
-void Principal::Command4_Click()
+void Principal::abreSecundaria(QWidget* ventana)
 {
-    auto* menu = new Creamenu(m_estado, m_plataforma);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->show();
-    menu->activateWindow();
-}
-
-void Principal::muestraAcercade()
-{
-    auto* ventana = new Acercade(m_plataforma.escritorio);
     ventana->setAttribute(Qt::WA_DeleteOnClose);
+    // A click on an inactive main window activates it after the click has
+    // opened the window: that activation must not unload it.
+    if (!isActiveWindow())
+        ventana->setProperty("reciente", true);
     ventana->show();
     ventana->activateWindow();
 }
+
+void Principal::Command4_Click() { abreSecundaria(new Creamenu(m_estado, m_plataforma)); }
+
+void Principal::muestraAcercade() { abreSecundaria(new Acercade(m_plataforma.escritorio)); }
 
 bool Principal::eventFilter(QObject* objeto, QEvent* evento)
 {

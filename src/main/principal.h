@@ -31,8 +31,9 @@ public:
     void cargasorteos() override;
     // Rechecks the newest draws and refills the draw list.
     void refresca();
-    // Runs every time the window becomes the active window again.
-    void Form_Activate();
+    // Runs every time the window becomes the active window again; from an
+    // activation event the welcome box is shown once the event is over.
+    void Form_Activate(bool avisoDiferido = false);
 
     // Checks the n newest draws against every peña, simple then multiple,
     // fills both results lists and keeps the counters.
@@ -121,6 +122,8 @@ private:
     void filtro(int lista, std::optional<bool> soloPremio, std::optional<bool> historico);
     void recompruebaUltimo();
     void descargaSecundarias();
+    // Shows a secondary window, modeless; it closes itself.
+    void abreSecundaria(QWidget* ventana);
     void muestraAcercade();
     void pintaBoton(int indice, bool premio);
 
@@ -149,5 +152,4 @@ private:
     int m_pestana = 0; // the tab shown before the last change
     int m_tablaMostrada = 1;
     bool m_borradoarmado = false;
-    bool m_activacionPendiente = false;
 };
