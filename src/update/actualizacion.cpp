@@ -10,6 +10,7 @@
 #include "update/direcciones.h"
 #include "update/paginas.h"
 
+#include <QScopeGuard>
 #include <QTimer>
 
 const QString Actualizacion::conectando = QStringLiteral("CONECTANDO AL SERVIDOR");
@@ -93,9 +94,10 @@ void Actualizacion::alTraerResultados(Descarga::Fallo fallo, const QByteArray& c
     if (fallo == Descarga::Fallo::Cancelada)
         return;
     if (fallo != Descarga::Fallo::Ninguno) {
+        // Stopped before the box: its wait must not let the timer report again.
+        para();
         m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion,
                            QStringLiteral("No conectado: Compruebe la conexión a internet..."));
-        para();
         progreso(0);
         estado(QString());
         m_pantalla.terminada();
@@ -115,14 +117,20 @@ void Actualizacion::falloConexion(const QString& texto)
 {
     if (m_inet1)
         m_inet1->cancela();
-    m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion, texto);
     m_timer1->stop();
+    m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion, texto);
     progreso(0);
     estado(QString());
 }
 
 void Actualizacion::Timer1_Timer()
 {
+    // A message box shown by a tick lets the timer fire again while it waits:
+    // that tick is skipped, the steps run once and in order.
+    if (m_enTic)
+        return;
+    m_enTic = true;
+    const auto fin = qScopeGuard([this] { m_enTic = false; });
     ++m_tics;
     if (m_tics == 5 && m_label6 == conectando) {
         falloConexion(noConectado);
@@ -179,10 +187,10 @@ void Actualizacion::analizaPagina()
         m_pantalla.cargasorteos();
         break;
     case Analisis::Resultado::DatosCorruptos:
+        m_timer1->stop();
+        m_errordatos = true;
         m_pantalla.mensaje(Dialogos::Icono::Critico, av.titulo, av.texto);
         m_pantalla.avisoSorteos(avisoInterpretacion(sitios::correo()));
-        m_errordatos = true;
-        m_timer1->stop();
         break;
     case Analisis::Resultado::Conexion:
         falloConexion(av.texto);

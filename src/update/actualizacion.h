@@ -75,6 +75,7 @@ private:
 
     QDate m_hoy;
     int m_tics = 0;
+    bool m_enTic = false; // inside Timer1_Timer
     int m_fase = 0;
     bool m_errorInet1 = false; // the results page came back unusable: the control's error state
     bool m_errordatos = false;

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <QTest>
 
 // Records what the update shows.
 class PantallaGrabada final : public PantallaActualizacion
@@ -16,6 +17,9 @@ public:
     void mensaje(Dialogos::Icono, const QString& titulo, const QString& texto) override
     {
         mensajes.append(titulo + QStringLiteral(" | ") + texto);
+        // A modal box keeps the events flowing while the user reads it.
+        if (esperaEnMensaje > 0)
+            QTest::qWait(esperaEnMensaje);
     }
     void avisoSorteos(const QString& t) override { aviso = t; }
     void muestraGeneral() override {}
@@ -29,6 +33,7 @@ public:
     QString label58;
     QString label19;
     QStringList mensajes;
+    int esperaEnMensaje = 0; // ms
     QString aviso;
     int recuentos = 0;
     QList<int> comprobados;

@@ -137,6 +137,24 @@ TEST_F(Actualizar, connectionFailures)
     }
 }
 
+TEST_F(Actualizar, aMessageBoxLeftOpenReportsTheFailureOnce)
+{
+    for (const auto fallo : {Descarga::Fallo::Conexion, Descarga::Fallo::Ninguno}) {
+        m_pantalla.mensajes.clear();
+        m_pantalla.esperaEnMensaje = 200; // forty ticks while the box is open
+        m_red.respuestas["/es/buscador"] = {fallo == Descarga::Fallo::Ninguno ? QByteArray(10, 'x') : QByteArray(), fallo, false};
+        actualiza();
+        QTest::qWait(100);
+        EXPECT_EQ(m_pantalla.mensajes.size(), 1) << qPrintable(m_pantalla.mensajes.join('\n'));
+    }
+    // Nothing new: the box is shown while the steps go on, each once.
+    m_pantalla.mensajes.clear();
+    pagina({entrada({2026, 11, 27}), entrada({2026, 11, 24})});
+    actualiza();
+    EXPECT_EQ(m_pantalla.mensajes, QStringList{QStringLiteral("Pruebe más tarde | Todavía no hay sorteos nuevos.")});
+    EXPECT_EQ(m_pantalla.comprobados, QList<int>{1});
+}
+
 TEST_F(Actualizar, nothingNewRechecksTheNewestDraw)
 {
     pagina({entrada({2026, 11, 27}), entrada({2026, 11, 24})});
