@@ -162,8 +162,10 @@ void Principal::Form_Load()
     if (const QScreen* pantalla = screen())
         move(pantalla->availableGeometry().topLeft() + QPoint(px(25), px(50)));
 
-    // A leftover of an interrupted peña deletion.
+    // Leftovers of rewrites cut short: the classic temporary name, and the
+    // temporary copies the atomic rewrites make beside each file.
     QFile::remove(m_estado.fichero(ficheros::apuestasTmp));
+    ficheros::borraTemporales(m_estado.ruta);
     // The data files exist from the first start on; failures leave views empty.
     for (const QString& nombre : {ficheros::apuestas, ficheros::numeros, ficheros::www, ficheros::www2})
         ficheroregistros::asegura(m_estado.fichero(nombre));

@@ -10,4 +10,15 @@ QString calculaRuta(const QString& directorio)
     return limpio.endsWith(u'/') ? limpio : limpio + u'/';
 }
 
+void borraTemporales(const QString& ruta)
+{
+    QDir dir(ruta);
+    QStringList filtros;
+    for (const char* nombre : {"numeros.dat", "numeros.bak", "numeros.err", "apuestas.dat", "nums.ini",
+                               "www.txt", "www2.txt", "ovk.pdf", "informe.dat"})
+        filtros << QString::fromLatin1(nombre) + QStringLiteral(".??????");
+    for (const QString& f : dir.entryList(filtros, QDir::Files | QDir::Hidden))
+        dir.remove(f);
+}
+
 } // namespace ficheros

@@ -17,4 +17,8 @@ inline const QString www2 = QStringLiteral("www2.txt");
 // The data directory with one trailing separator (a root keeps its own).
 QString calculaRuta(const QString& directorio);
 
+// Deletes the temporary copies ("numeros.dat.Ab12Cd") that a rewrite killed
+// half-way leaves beside the program's files.
+void borraTemporales(const QString& ruta);
+
 } // namespace ficheros
