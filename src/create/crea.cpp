@@ -2,6 +2,7 @@
 
 #include "create/boleto.h"
 #include "main/errorpermiso.h"
+#include "main/nombra.h"
 #include "platform/dialogos.h"
 #include "platform/plataforma.h"
 #include "platform/reloj.h"
@@ -23,17 +24,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-template <typename W>
-W* nombra(W* w, const QString& nombre)
-{
-    w->setObjectName(nombre);
-    return w;
-}
-
-} // namespace
 
 Crea::Crea(Estado& estado, Plataforma& plataforma, QWidget* padre)
     : QWidget(padre, Qt::Window), m_estado(estado), m_plataforma(plataforma),

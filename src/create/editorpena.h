@@ -88,7 +88,6 @@ public:
         RegPena registro;
     };
     Grabacion grabar(double primeraCreacion, double ultimoSorteo, double hoy, const QString& dia);
-    bool nombreFalta() const { return m_nombreFalta; }
 
 private:
     void anota();

@@ -4,6 +4,7 @@
 #include "main/iconos.h"
 #include "main/modeloresultados.h"
 #include "main/modelosorteos.h"
+#include "main/nombra.h"
 #include "main/twips.h"
 
 #include <QChartView>
@@ -27,13 +28,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename W>
-W* nombra(W* w, const QString& nombre)
-{
-    w->setObjectName(nombre);
-    return w;
-}
 
 QLabel* etiqueta(const QString& nombre, const QString& texto, QWidget* padre = nullptr)
 {

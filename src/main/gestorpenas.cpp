@@ -37,9 +37,8 @@ void ponFuente(QListWidget* lista, bool multiple)
 
 } // namespace
 
-void Principal::cargapenas()
+void Principal::cargapenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas)
 {
-    const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
     const Totales t = ::cargapenas(penas, m_sorteosjugados);
     m_estado.proxpena = t.proxpena;
 
@@ -70,13 +69,17 @@ void Principal::cargapenas()
     m_c.Text5->setText(t.sorteos);
     muestraTarta(m_c.MSChart2, t.sinPremio, t.conPremio, QStringLiteral("Sin premio"),
                  QStringLiteral("Premios"));
-    verpena(1);
+    verpena(1, sorteos, penas);
 }
 
 void Principal::verpena(int r)
 {
-    const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
-    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
+    verpena(r, ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros)),
+            ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas)));
+}
+
+void Principal::verpena(int r, const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas)
+{
     if (r >= 1 && r <= static_cast<int>(penas.size()))
         m_estado.pena = penas[static_cast<std::size_t>(r - 1)];
 

@@ -207,7 +207,7 @@ void Principal::cargasorteos()
         m_timer2->start();
     }
 
-    cargapenas();
+    cargapenas(sorteos, penas);
 }
 
 void Principal::refresca()

@@ -2,6 +2,7 @@
 
 #include "main/controles.h"
 #include "store/listasorteos.h"
+#include "store/regpena.h"
 #include "store/regsorteo.h"
 #include "update/actualizacion.h"
 
@@ -43,7 +44,9 @@ public:
     void paraparpadeo();
 
     // The peña tab: every peña and the totals, then one peña.
-    void cargapenas();
+    // Both take the files as just read, so that a reload reads each file once.
+    void cargapenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas);
+    void verpena(int r, const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas);
     void verpena(int r);
     void ListView1_Click(int fila);
     void Command3_Click(); // "Eliminar peña"
@@ -64,7 +67,6 @@ public:
 
     // The online update ("Bajar Sorteos nuevos").
     void Picture2_Click();
-    const Actualizacion& actualizacion() const { return *m_actualizacion; }
 
     // The "Sorteos" tab: the prize report of the working draw; local = 0
     // downloads the PDF first.
@@ -81,7 +83,6 @@ public:
     int penasel() const { return m_penasel; }
     int parpadeo() const { return m_parpadeo; }
     int pasadas() const { return m_pasadas; }
-    const Controles& controles() const { return m_c; }
 
 protected:
     void changeEvent(QEvent* evento) override;

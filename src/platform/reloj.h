@@ -18,7 +18,6 @@ class RelojSistema final : public Reloj
 {
 public:
     RelojSistema();
-    explicit RelojSistema(QDate hoyFijo) : m_hoyFijo(hoyFijo) {}
     QDate hoy() const override;
     QDateTime ahora() const override;
 

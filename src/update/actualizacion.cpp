@@ -31,11 +31,6 @@ Actualizacion::Actualizacion(Red& red, PantallaActualizacion& pantalla, QString 
     connect(m_timer1, &QTimer::timeout, this, &Actualizacion::Timer1_Timer);
 }
 
-bool Actualizacion::enCurso() const
-{
-    return m_timer1->isActive() || (m_inet1 && m_inet1->enCurso());
-}
-
 void Actualizacion::progreso(int valor)
 {
     m_progreso = valor;

@@ -48,12 +48,6 @@ public:
     void empieza(QDate hoy, double ultima);
     void Timer1_Timer();
 
-    bool enCurso() const;
-    int fase() const { return m_fase; }
-    int nuevos() const { return m_nuevos; }
-    bool errordatos() const { return m_errordatos; }
-    const QString& rutasorteo() const { return m_rutasorteo; }
-
     static const QString conectando;
 
 private:

@@ -23,7 +23,6 @@ public:
     qsizetype cursor() const { return m_cursor; }
     void ponCursor(qsizetype cursor) { m_cursor = cursor; }
     bool finfichero() const { return m_finfichero; }
-    qsizetype largo() const { return m_pagina.size(); }
 
 private:
     // Moves past the next `empieza`; false when it is not on the page.
