@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
     principal.Command1_Click(1);
     QApplication::processEvents();
     principal.grab().save(destino.filePath(QStringLiteral("principal-multiples.png")));
-    Creamenu menu(estado, plataforma);
+    Creamenu menu(estado, plataforma, [](QWidget* editor) { editor->show(); });
     menu.show();
     for (int i = 0; i < 14; ++i)
         menu.Timer1_Timer();

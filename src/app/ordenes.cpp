@@ -1,5 +1,6 @@
 #include "app/ordenes.h"
 
+#include "store/errores.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 
@@ -10,6 +11,18 @@ int falla(const QString& mensaje)
 {
     QTextStream(stderr) << mensaje << '\n';
     return 1;
+}
+
+int fallaHistoriaDanada()
+{
+    return falla(QStringLiteral("Archivo de números ganadores no válido. ¡Se perderán los sorteos grabados!."));
+}
+
+int fallaEscritura(const QString& mensaje, int error)
+{
+    if (error == errores::accesoRuta)
+        return falla(QString(errores::textoPermiso).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    return falla(mensaje + QStringLiteral(" Error %1").arg(error));
 }
 
 void imprime(const QJsonObject& objeto)

@@ -29,6 +29,11 @@ struct Contexto
 
 // A message on stderr; the status 1 to return.
 int falla(const QString& mensaje);
+// A history the draw list rejects: the listing's message, status 1.
+int fallaHistoriaDanada();
+// A write that failed: the permission message for error 75, else `mensaje`
+// with the error number.
+int fallaEscritura(const QString& mensaje, int error);
 void imprime(const QJsonObject& objeto);
 std::optional<int> entero(const QString& texto);
 std::vector<RegSorteo> sorteos(const Contexto& c);

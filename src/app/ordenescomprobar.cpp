@@ -7,6 +7,7 @@
 #include "checking/totales.h"
 #include "checking/vistapena.h"
 #include "store/cargasorteos.h"
+#include "store/listasorteos.h"
 
 #include <QJsonArray>
 #include <QTextStream>
@@ -53,14 +54,18 @@ int comprobar(const Contexto& c)
     const auto n = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
     if (!n || *n < 0)
         return falla(QStringLiteral("Indique cuántos sorteos comprobar: comprobar N"));
-    const int total = static_cast<int>(sorteos(c).size());
+    const auto guardados = sorteos(c);
+    // A history the listing rejects is never counted into the peñas.
+    if (!listasorteos::calcula(guardados).valido)
+        return fallaHistoriaDanada();
+    const int total = static_cast<int>(guardados.size());
     if (*n > total)
         return falla(QStringLiteral("Sólo hay %1 sorteos guardados.").arg(total));
 
     Parpadeo parpadeo;
     const Comprobacion r = comprueba(c.ruta, *n, {c.historico, c.soloPremio, false}, parpadeo);
     if (r.error != 0)
-        return falla(QStringLiteral("No se pudieron guardar los aciertos de las peñas. Error %1").arg(r.error));
+        return fallaEscritura(QStringLiteral("No se pudieron guardar los aciertos de las peñas."), r.error);
     if (c.json) {
         imprime({{QStringLiteral("sencillas"), filasJson(Lista::Sencillas, r.sencillas.filas, *r.datos)},
                  {QStringLiteral("multiples"), filasJson(Lista::Multiples, r.multiples.filas, *r.datos)}});

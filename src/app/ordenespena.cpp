@@ -49,7 +49,7 @@ int nuevaPena(const Contexto& c)
     estado.ruta = c.ruta;
     estado.proxpena = todas.empty() ? 0 : static_cast<int>(todas.size()) + 1;
     if (const int error = anadePena(estado, g.registro, c.hoy))
-        return falla(QStringLiteral("No se pudo grabar la peña. Error %1").arg(error));
+        return fallaEscritura(QStringLiteral("No se pudo grabar la peña."), error);
     QTextStream(stdout) << "Peña " << editor.nombre() << " grabada con el número " << estado.proxpena - 1 << ".\n";
     return 0;
 }

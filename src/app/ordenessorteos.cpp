@@ -11,8 +11,6 @@ namespace {
 
 const QString noValido = QStringLiteral(
     "Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT sea para Bolvera.");
-const QString danado = QStringLiteral(
-    "Archivo de números ganadores no válido. ¡Se perderán los sorteos grabados!.");
 
 } // namespace
 
@@ -44,7 +42,7 @@ int listaSorteos(const Contexto& c)
     const auto todos = sorteos(c);
     const listasorteos::Resultado r = listasorteos::calcula(todos);
     if (!r.valido)
-        return falla(danado);
+        return fallaHistoriaDanada();
     QJsonArray filas;
     QTextStream salida(stdout);
     for (auto s = todos.rbegin(); s != todos.rend(); ++s) {
@@ -66,7 +64,7 @@ int frecuencias(const Contexto& c)
 {
     const listasorteos::Resultado r = listasorteos::calcula(sorteos(c));
     if (!r.valido)
-        return falla(danado);
+        return fallaHistoriaDanada();
     QJsonArray numeros;
     QJsonArray estrellas;
     for (const auto* t : {&r.tablanum1, &r.tablanum2})
@@ -100,5 +98,5 @@ int importar(const Contexto& c)
     case historia::Veredicto::Error:
         break;
     }
-    return falla(noValido + QStringLiteral(" Error %1").arg(r.error));
+    return fallaEscritura(noValido, r.error);
 }

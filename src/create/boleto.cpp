@@ -60,7 +60,9 @@ protected:
         const QColor tinta = estrella ? QColor(200, 150, 0) : QColor(210, 40, 60);
         const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
         p.setPen(QPen(tinta, 1));
-        p.setBrush(Qt::white);
+        // A star is filled pale and numbered in dark bold: its outline crosses
+        // the digits, which must still read at a glance.
+        p.setBrush(estrella ? QColor(255, 238, 180) : QColor(Qt::white));
         if (estrella) {
             QPolygonF puntas;
             for (int i = 0; i < 10; ++i) {
@@ -74,8 +76,12 @@ protected:
         }
         QFont f(QStringLiteral("Arial"), 7);
         f.setStyleHint(QFont::SansSerif);
+        if (estrella) {
+            f.setPixelSize(11);
+            f.setBold(true);
+        }
         p.setFont(f);
-        p.setPen(tinta);
+        p.setPen(estrella ? QColor(100, 60, 0) : tinta);
         p.drawText(r, Qt::AlignCenter, QString::number(estrella ? m_celda - 49 : m_celda + 1));
         if (m_marcada) {
             // The mark, as a pen would make it.

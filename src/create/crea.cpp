@@ -138,8 +138,12 @@ void Crea::Command2_Click()
 void Crea::Text1_Change(const QString& texto)
 {
     const auto mensaje = m_editor.ponNombre(texto);
-    if (m_nombre->text() != m_editor.nombre())
+    if (m_nombre->text() != m_editor.nombre()) {
+        // Upper-casing keeps the cursor where the user is typing.
+        const int cursor = m_nombre->cursorPosition();
         m_nombre->setText(m_editor.nombre());
+        m_nombre->setCursorPosition(std::min<int>(cursor, static_cast<int>(m_editor.nombre().size())));
+    }
     aviso(mensaje);
 }
 

@@ -21,8 +21,10 @@ QPoint sitioMarca(int i) { return {28 + (i % 7) * 26, 120 + (i / 7) * 60 + (i % 
 
 } // namespace
 
-Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, QWidget* padre)
-    : QWidget(padre, Qt::Window), m_estado(estado), m_plataforma(plataforma)
+Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QWidget*)> abreEditor,
+                   QWidget* padre)
+    : QWidget(padre, Qt::Window), m_estado(estado), m_plataforma(plataforma),
+      m_abreEditor(std::move(abreEditor))
 {
     setObjectName(QStringLiteral("Creamenu"));
     setWindowTitle(QStringLiteral("Menú creación"));
@@ -159,10 +161,7 @@ void Creamenu::Option2_Click(int indice) { abreEditor(100 + 10 * m_n + indice); 
 void Creamenu::abreEditor(int modo)
 {
     m_estado.modoApuesta = modo;
-    auto* editor = new Crea(m_estado, m_plataforma);
-    editor->setAttribute(Qt::WA_DeleteOnClose);
-    editor->show();
-    editor->activateWindow();
+    m_abreEditor(new Crea(m_estado, m_plataforma));
     close();
 }
 

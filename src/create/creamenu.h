@@ -3,6 +3,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
+
 struct Estado;
 struct Plataforma;
 class QCheckBox;
@@ -18,7 +20,9 @@ class Creamenu final : public QWidget
     Q_OBJECT
 
 public:
-    Creamenu(Estado& estado, Plataforma& plataforma, QWidget* padre = nullptr);
+    // `abreEditor` shows the editor window made for the choice.
+    Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QWidget*)> abreEditor,
+             QWidget* padre = nullptr);
 
     void Timer1_Timer();
     void Check1_Click(int indice);  // 1 "Sencilla", 0 "Múltiple"
@@ -34,6 +38,7 @@ private:
 
     Estado& m_estado;
     Plataforma& m_plataforma;
+    std::function<void(QWidget*)> m_abreEditor;
     QList<QCheckBox*> m_check1;       // 0 Múltiple, 1 Sencilla
     QList<QRadioButton*> m_option1;   // indexes 5–10 at 0–5
     QList<QRadioButton*> m_option2;   // indexes 2–5 at 0–3

@@ -178,6 +178,8 @@ QWidget* construyeGeneral(Controles& c)
     c.HScroll1 = nombra(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll1"));
     c.HScroll1->setRange(1, 1);
     c.HScroll1->setFixedWidth(140);
+    // A drag checks once, where it settles; keys and arrows check each step.
+    c.HScroll1->setTracking(false);
     mandos->addWidget(c.HScroll1);
     c.Text3 = nombra(new QLineEdit(QStringLiteral("1")), QStringLiteral("Text3"));
     c.Text3->setReadOnly(true);
@@ -221,8 +223,10 @@ QWidget* construyeGeneral(Controles& c)
     c.Listview4->hide();
     dentro->addWidget(c.ListView2);
     dentro->addWidget(c.Listview4);
-    for (QTableView* lista : {c.ListView2, c.Listview4})
+    for (QTableView* lista : {c.ListView2, c.Listview4}) {
         lista->horizontalHeader()->setStretchLastSection(true);
+        lista->setItemDelegate(new DelegadoResultados(lista));
+    }
     col->addWidget(marco, 1);
     return pestana;
 }

@@ -15,7 +15,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-void Principal::listasorteos()
+bool Principal::listasorteos()
 {
     auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
     m_tablas = listasorteos::calcula(sorteos);
@@ -30,17 +30,20 @@ void Principal::listasorteos()
         if (error != errores::ninguno) {
             if (error == errores::accesoRuta)
                 errorpermiso(m_plataforma.dialogos);
-            return;
+            return false;
         }
         m_sorteo = {};
         cargasorteos();
         refresca();
-        return;
+        return false;
     }
     m_c.modeloSorteos->pon(std::move(sorteos));
     m_c.Label7->setText(m_tablas.totalTexto);
-    // The numbers chart, whatever option is marked.
-    muestraTabla(1);
+    // Back to the numbers chart, as a click on "Números" does: the option
+    // marked and the 26–50 scroll bar usable again.
+    m_c.Option1[0]->setChecked(true);
+    Option1_Click(0);
+    return true;
 }
 
 void Principal::muestraTabla(int tabla)

@@ -53,6 +53,8 @@ void Principal::cargapenas(const std::vector<RegSorteo>& sorteos, const std::vec
         }
         m_c.modeloPenas->appendRow(celdas);
     }
+    // The list is new: no peña has been clicked in it yet, as at start-up.
+    m_penasel = 0;
     m_c.Command2->setEnabled(!t.vacio);
     m_c.Command3->setEnabled(!t.vacio);
     m_c.Label9[2]->setText(QString::number(t.penas));
@@ -97,10 +99,18 @@ void Principal::verpena(int r, const std::vector<RegSorteo>& sorteos, const std:
         }
         m_c.List1->addItems(v->numeros);
         m_c.List2->addItems(v->estrellas);
-        // One line every 225 twips, as the list heights assume.
-        for (QListWidget* lista : {m_c.List1, m_c.List2})
+        // Every bet shows: the lines share the list's height evenly, and the
+        // font never grows past a line.
+        const int linea = std::max(1, px(v->altoListasTwips) / std::max<int>(1, static_cast<int>(v->numeros.size())));
+        for (QListWidget* lista : {m_c.List1, m_c.List2}) {
+            QFont f = lista->font();
+            if (QFontMetrics(f).height() > linea) {
+                f.setPixelSize(std::max(6, linea - 2));
+                lista->setFont(f);
+            }
             for (int i = 0; i < lista->count(); ++i)
-                lista->item(i)->setSizeHint(QSize(0, px(225)));
+                lista->item(i)->setSizeHint(QSize(0, linea));
+        }
         for (int k = 0; k < 13; ++k)
             m_c.Label3[k]->setText(v->aciertos[static_cast<std::size_t>(k)]);
     }
@@ -116,12 +126,23 @@ void Principal::ListView1_Click(int fila)
     m_penasel = fila + 1;
 }
 
+bool Principal::cargaSeleccionada()
+{
+    const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+    if (m_penasel < 1 || m_penasel > static_cast<int>(penas.size())) {
+        m_penasel = 0;
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, nooo, seleccione);
+        return false;
+    }
+    m_estado.pena = penas[static_cast<std::size_t>(m_penasel - 1)];
+    return true;
+}
+
 void Principal::Command3_Click()
 {
-    if (m_penasel == 0) {
-        m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, nooo, seleccione);
+    // The question names the very record the deletion removes.
+    if (!cargaSeleccionada())
         return;
-    }
     if (!m_plataforma.dialogos.pregunta(
             QStringLiteral("Borrar..."),
             QStringLiteral("¿Seguro que quieres eliminar la Peña ") +
@@ -130,20 +151,19 @@ void Principal::Command3_Click()
     const int error = borraPena(m_estado.fichero(ficheros::apuestas), m_penasel);
     if (error == errores::accesoRuta)
         errorpermiso(m_plataforma.dialogos);
+    else if (error != errores::ninguno)
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"),
+                                      QStringLiteral("No se pudo borrar la peña. Error %1").arg(error));
     if (error != errores::ninguno)
         return;
-    // The numbers behind the deleted peña move down: the old selection no
-    // longer names the peña the user chose.
-    m_penasel = 0;
     cargasorteos();
     recompruebaUltimo();
 }
 
 void Principal::Command2_Click()
 {
-    if (m_penasel == 0) {
-        m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, nooo, seleccione);
+    // The print window works on `pena`: the peña selected, never another.
+    if (!cargaSeleccionada())
         return;
-    }
     abreSecundaria(new Imprimir(m_estado, m_plataforma));
 }

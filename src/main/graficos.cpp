@@ -21,6 +21,19 @@ void muestraTarta(QChartView* grafico, double sinPremio, double conPremio,
     chart->addSeries(serie);
 }
 
+EjeEntero ejeEntero(int maximo)
+{
+    const int alto = std::max(1, maximo);
+    // Steps of 1, 2, 5, 10, 20, 50 … : the first that needs at most five.
+    for (int base = 1;; base *= 10)
+        for (int m : {1, 2, 5}) {
+            const int paso = base * m;
+            const int pasos = (alto + paso - 1) / paso;
+            if (pasos <= 5)
+                return {pasos * paso, pasos + 1};
+        }
+}
+
 void muestraBarras(QChartView* grafico, const std::vector<QString>& etiquetas,
                    const std::vector<std::optional<int>>& cuentas, const QColor& color)
 {
@@ -50,8 +63,9 @@ void muestraBarras(QChartView* grafico, const std::vector<QString>& etiquetas,
     chart->addAxis(ejeX, Qt::AlignBottom);
     serie->attachAxis(ejeX);
     auto* ejeY = new QValueAxis;
-    ejeY->setRange(0, std::max(1, maximo));
-    ejeY->applyNiceNumbers();
+    const EjeEntero eje = ejeEntero(maximo);
+    ejeY->setRange(0, eje.tope);
+    ejeY->setTickCount(eje.marcas);
     ejeY->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(ejeY, Qt::AlignLeft);
     serie->attachAxis(ejeY);

@@ -50,8 +50,11 @@ void Principal::Command8_Click()
         d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, noValido);
         break;
     case historia::Veredicto::Error:
-        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
-                  noValido + QStringLiteral(" Error %1").arg(r.error));
+        if (r.error == errores::accesoRuta)
+            errorpermiso(d);
+        else
+            d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
+                      noValido + QStringLiteral(" Error %1").arg(r.error));
         break;
     }
 }

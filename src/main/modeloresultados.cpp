@@ -54,3 +54,14 @@ QVariant ModeloResultados::headerData(int seccion, Qt::Orientation orientacion, 
         return m_cabeceras[seccion];
     return {};
 }
+
+void DelegadoResultados::initStyleOption(QStyleOptionViewItem* opcion, const QModelIndex& indice) const
+{
+    QStyledItemDelegate::initStyleOption(opcion, indice);
+    if (!(opcion->state & QStyle::State_Selected))
+        return;
+    const QVariant color = indice.data(Qt::ForegroundRole);
+    opcion->palette.setColor(QPalette::Highlight, QColor(255, 244, 196));
+    opcion->palette.setColor(QPalette::HighlightedText,
+                             color.isValid() ? color.value<QColor>() : opcion->palette.color(QPalette::Text));
+}

@@ -3,6 +3,7 @@
 #include "checking/celdas.h"
 
 #include <QAbstractTableModel>
+#include <QStyledItemDelegate>
 #include <QStringList>
 
 #include <memory>
@@ -29,4 +30,13 @@ private:
     QStringList m_cabeceras;
     std::shared_ptr<const Instantanea> m_datos;
     std::vector<Fila> m_filas;
+};
+
+// Paints a selected row on a pale background in the cells' own colours, so
+// that the hits stay readable while the row is selected.
+class DelegadoResultados final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void initStyleOption(QStyleOptionViewItem* opcion, const QModelIndex& indice) const override;
 };

@@ -1,5 +1,6 @@
 #include "main/principal.h"
 
+#include "main/secundarias.h"
 #include "main/twips.h"
 #include "platform/dialogos.h"
 #include "platform/escritorio.h"
@@ -61,6 +62,7 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
     setCentralWidget(cuerpo);
     resize(980, 720);
 
+    m_secundarias = new Secundarias(this);
     m_timer1 = temporizador(this, QStringLiteral("Timer1"), 1000);
     m_timer2 = temporizador(this, QStringLiteral("Timer2"), 500);
     m_timer3 = temporizador(this, QStringLiteral("Timer3"), 800);
@@ -128,6 +130,8 @@ void Principal::construyeMenus()
 void Principal::conecta()
 {
     connect(m_c.HScroll1, &QScrollBar::valueChanged, this, &Principal::HScroll1_Change);
+    connect(m_c.HScroll1, &QScrollBar::sliderMoved, this,
+            [this](int valor) { m_c.Text3->setText(QString::number(valor)); });
     connect(m_timer2, &QTimer::timeout, this, &Principal::Timer2_Timer);
     connect(m_c.ListView1, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& i) { ListView1_Click(i.row()); });
@@ -212,8 +216,10 @@ void Principal::cargasorteos()
 
 void Principal::refresca()
 {
-    compsencillas(m_c.HScroll1->value());
-    listasorteos();
+    // The listing judges the history first: a history it rejects is never
+    // counted into the peñas. Its recovery refreshes everything itself.
+    if (listasorteos())
+        compsencillas(m_c.HScroll1->value());
 }
 
 void Principal::HScroll1_Change(int valor)
@@ -259,34 +265,16 @@ void Principal::Form_Activate(bool avisoDiferido)
     descargaSecundarias();
 }
 
-// The secondary windows delete themselves on close.
-void Principal::descargaSecundarias()
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        const QString nombre = w->objectName();
-        if (nombre != u"Crea" && nombre != u"Creamenu" && nombre != u"Imprimir" && nombre != u"Acercade")
-            continue;
-        // Opened by the very click that is activating this window.
-        if (w->property("reciente").toBool()) {
-            w->setProperty("reciente", false);
-            continue;
-        }
-        w->close();
-    }
-}
+void Principal::descargaSecundarias() { m_secundarias->alActivarPrincipal(); }
 
-void Principal::abreSecundaria(QWidget* ventana)
-{
-    ventana->setAttribute(Qt::WA_DeleteOnClose);
-    // A click on an inactive main window activates it after the click has
-    // opened the window: that activation must not unload it.
-    if (!isActiveWindow())
-        ventana->setProperty("reciente", true);
-    ventana->show();
-    ventana->activateWindow();
-}
+void Principal::abreSecundaria(QWidget* ventana) { m_secundarias->abre(ventana, !isActiveWindow()); }
 
-void Principal::Command4_Click() { abreSecundaria(new Creamenu(m_estado, m_plataforma)); }
+void Principal::Command4_Click()
+{
+    // The editor the menu opens is a secondary window like the menu itself.
+    abreSecundaria(new Creamenu(m_estado, m_plataforma,
+                                [this](QWidget* editor) { m_secundarias->abre(editor, false); }));
+}
 
 void Principal::muestraAcercade() { abreSecundaria(new Acercade(m_plataforma.escritorio)); }
 

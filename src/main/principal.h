@@ -16,6 +16,7 @@ struct Plataforma;
 class Descarga;
 class Infor;
 class QPdfDocument;
+class Secundarias;
 class QTimer;
 
 // The main window: opens the data files, shows the status block and hosts
@@ -54,7 +55,8 @@ public:
     void Command4_Click(); // "Crear peña nueva"
 
     // The statistics tab: the draw list and the frequency chart.
-    void listasorteos();
+    // False when the history was damaged (it is then kept aside and emptied).
+    bool listasorteos();
     void Option1_Click(int indice);
     // The table the chart shows: 1 numbers 1–25, 2 numbers 26–50, 3 stars.
     int tablaMostrada() const { return m_tablaMostrada; }
@@ -123,7 +125,9 @@ private:
     void filtro(int lista, std::optional<bool> soloPremio, std::optional<bool> historico);
     void recompruebaUltimo();
     void descargaSecundarias();
-    // Shows a secondary window, modeless; it closes itself.
+    // `pena` = the record `penasel` names; false (and the box) when none.
+    bool cargaSeleccionada();
+    // Shows a secondary window, modeless, until the main window unloads it.
     void abreSecundaria(QWidget* ventana);
     void muestraAcercade();
     void pintaBoton(int indice, bool premio);
@@ -131,6 +135,7 @@ private:
     Estado& m_estado;
     Plataforma& m_plataforma;
     Controles m_c;
+    Secundarias* m_secundarias = nullptr;
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
     QTimer* m_timer3 = nullptr;

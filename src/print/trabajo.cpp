@@ -87,7 +87,10 @@ std::vector<Operacion> trabajoImpresion(const RegPena& pena, Papel papel, float 
     const int boletos = boletosNecesarios(pena);
     const QString nombre = pena.nombreRecortado();
     const QString dia = pena.diaRecortado();
-    const QString cabecera = QStringLiteral("PEÑA %1 (%2/%3)").arg(nombre);
+    // Built in one go: a name holding "%1" must print as typed.
+    const auto cabecera = [&](int i) {
+        return QStringLiteral("PEÑA %1 (%2/%3)").arg(nombre, QString::number(i), QString::number(boletos));
+    };
     const bool oficial = papel == Papel::Oficial;
     std::optional<bool> dosSemanasRespuesta;
     int apuesta = 0;
@@ -109,11 +112,11 @@ std::vector<Operacion> trabajoImpresion(const RegPena& pena, Papel papel, float 
         if (oficial && x > 5 && y > 11) {
             const double xPena = nombre.size() <= 9 ? 102 : nombre.size() <= 15 ? 94 : 81;
             t.texto(x + 32, y - 16, webImpresa(), 8);
-            t.texto(x + xPena, y - 16, cabecera.arg(i).arg(boletos), 8);
+            t.texto(x + xPena, y - 16, cabecera(i), 8);
         }
         if (!oficial) {
             const int f = t.f();
-            t.texto(28, f + 32, cabecera.arg(i).arg(boletos));
+            t.texto(28, f + 32, cabecera(i));
             t.texto(135, f + 32, QStringLiteral("Participación para:"));
             if (dia == u"Todos")
                 t.texto(133, f + 36, QStringLiteral("MARTES Y VIERNES"));

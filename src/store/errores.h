@@ -12,6 +12,13 @@ constexpr int entradaSalida = 57; // device I/O error
 constexpr int accesoRuta = 75;    // path/file access error: typically no right to write
 constexpr int rutaNoEncontrada = 76;
 
+// The shared message for a file that may not be written (error 75).
+inline const QString tituloPermiso = QStringLiteral("Error de permiso");
+inline const QString textoPermiso = QStringLiteral(
+    "Para modificar el archivo necesita permiso de Administrador.\r\n"
+    "Cierre el programa y ejecútelo en modo Administrador y repita la operación.\r\n"
+    "(Encima del icono, botón derecho y elija \"Ejecutar como administrador\")");
+
 // The error number for a failed operation on `fichero`; `escribiendo` tells
 // whether the file was being opened or used for writing.
 int de(const QFileDevice& fichero, bool escribiendo);

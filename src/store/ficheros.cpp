@@ -1,5 +1,7 @@
 #include "store/ficheros.h"
 
+#include "store/reescritura.h"
+
 #include <QDir>
 
 namespace ficheros {
@@ -16,7 +18,7 @@ void borraTemporales(const QString& ruta)
     QStringList filtros;
     for (const char* nombre : {"numeros.dat", "numeros.bak", "numeros.err", "apuestas.dat", "nums.ini",
                                "www.txt", "www2.txt", "ovk.pdf", "informe.dat"})
-        filtros << QString::fromLatin1(nombre) + QStringLiteral(".??????");
+        filtros << plantillaTemporal(QString::fromLatin1(nombre)).replace(QStringLiteral("XXXXXX"), QStringLiteral("??????"));
     for (const QString& f : dir.entryList(filtros, QDir::Files | QDir::Hidden))
         dir.remove(f);
 }

@@ -17,8 +17,8 @@ inline const QString www2 = QStringLiteral("www2.txt");
 // The data directory with one trailing separator (a root keeps its own).
 QString calculaRuta(const QString& directorio);
 
-// Deletes the temporary copies ("numeros.dat.Ab12Cd") that a rewrite killed
-// half-way leaves beside the program's files.
+// Deletes the temporary copies ("numeros.dat.bolvera-Ab12Cd") that a rewrite
+// killed half-way leaves beside the program's files; nothing else.
 void borraTemporales(const QString& ruta);
 
 } // namespace ficheros

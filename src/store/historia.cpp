@@ -18,7 +18,7 @@ namespace {
 
 bool esFicheroDeSorteos(const QByteArray& bytes)
 {
-    if (bytes.size() < RegSorteo::tamano)
+    if (bytes.size() < RegSorteo::tamano || bytes.size() / RegSorteo::tamano > RegSorteo::maximo)
         return false;
     const RegSorteo primero = RegSorteo::desdeBytes(bytes);
     const QString dia = fechas::diasemana(primero.fecha);

@@ -32,6 +32,10 @@ Resultado calcula(const std::vector<RegSorteo>& sorteos)
     r.tablanum1 = tabla(1, 25);
     r.tablanum2 = tabla(26, 25);
     r.tablaest = tabla(1, 12);
+    if (sorteos.size() > static_cast<std::size_t>(RegSorteo::maximo)) {
+        r.valido = false;
+        return r;
+    }
     for (const RegSorteo& s : sorteos) {
         if (!enRango(s)) {
             r.valido = false;

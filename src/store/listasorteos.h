@@ -21,7 +21,8 @@ struct Tabla
 
 struct Resultado
 {
-    bool valido = true; // false: a number outside 1–50 or a star outside 1–12
+    bool valido = true; // false: a number outside 1–50, a star outside 1–12, or
+                        // more draws than a history holds
     int total = 0;
     QString totalTexto; // "TOTAL: N sorteos."
     Tabla tablanum1;    // numbers 1–25

@@ -2,19 +2,60 @@
 
 #include "store/errores.h"
 
-#include <QSaveFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Pushes the written bytes to the disk before the rename makes them the file.
+bool sincroniza(QFile& f)
+{
+    if (!f.flush())
+        return false;
+#ifdef Q_OS_UNIX
+    return ::fsync(f.handle()) == 0;
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+QString plantillaTemporal(const QString& ruta) { return ruta + QStringLiteral(".bolvera-XXXXXX"); }
 
 int reescribe(const QString& ruta, const QByteArray& contenido)
 {
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly))
+    const QFileInfo destino(ruta);
+    if (!destino.dir().exists())
+        return errores::rutaNoEncontrada;
+    // A file the user made read-only stays as it is, as any editor would.
+    if (destino.exists() && !destino.isWritable())
+        return errores::accesoRuta;
+
+    QTemporaryFile f(plantillaTemporal(ruta));
+    if (!f.open())
         return errores::deFallo(f, true);
-    if (f.write(contenido) != contenido.size()) {
-        const int error = errores::deFallo(f, true);
-        f.cancelWriting();
-        return error;
-    }
-    if (!f.commit())
+    if (f.write(contenido) != contenido.size() || !sincroniza(f))
         return errores::deFallo(f, true);
+    f.setPermissions(destino.exists() ? destino.permissions()
+                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    f.close();
+
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(f.fileName().toStdU16String()),
+                            std::filesystem::path(ruta.toStdU16String()), error);
+    if (error)
+        return error == std::errc::permission_denied || error == std::errc::operation_not_permitted
+                   ? errores::accesoRuta
+                   : errores::entradaSalida;
+    f.setAutoRemove(false);
     return errores::ninguno;
 }

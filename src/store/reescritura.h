@@ -6,5 +6,10 @@
 // Replaces the whole content of a file: the new content is written completely
 // to a temporary file beside it, flushed to disk, then renamed over the old
 // one. A crash at any moment leaves either the old or the new file.
-// Returns an error number (errores.h), 0 on success.
+// Returns an error number (errores.h), 0 on success; a file or folder that
+// cannot be written is error 75.
 int reescribe(const QString& ruta, const QByteArray& contenido);
+
+// The name of the temporary copies: "numeros.dat.bolvera-Ab12Cd". Nobody else
+// uses it, so a copy left by a killed rewrite can be deleted safely.
+QString plantillaTemporal(const QString& ruta);

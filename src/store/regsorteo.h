@@ -10,6 +10,9 @@
 struct RegSorteo
 {
     static constexpr qsizetype tamano = 22;
+    // The most draws a history holds: record numbers and the result rows are
+    // 16-bit, so more would point at other draws.
+    static constexpr int maximo = 32766;
 
     std::array<std::int16_t, 7> num{}; // num[0..4] numbers, num[5..6] stars
     double fecha = 0;                  // day number; 0 = no draw

@@ -2,6 +2,7 @@
 #include "support/datos.h"
 #include "support/paginas.h"
 #include "support/servidor.h"
+#include "support/sinprivilegios.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -196,6 +197,22 @@ TEST(CliSorteos, listFrequenciesAndImport)
     s = ejecuta({"importar", otra.filePath("numeros.dat"), "--dir", dir.path()});
     EXPECT_EQ(s.estado, 1);
     EXPECT_TRUE(s.err.startsWith("Fichero de sorteos no válido."));
+
+    // A read-only history: the permission message, status 1, nothing replaced.
+    datos::escribeSorteos(otra.filePath("numeros.dat"), datos::sorteosSeguidos(4, QDate(2026, 12, 8)));
+    sinprivilegios::cede(dir.path());
+    sinprivilegios::cede(otra.path());
+    QFile::setPermissions(dir.filePath("numeros.dat"), QFile::ReadOwner | QFile::ReadOther);
+    const QByteArray antes = datos::leeBytes(dir.filePath("numeros.dat"));
+    QProcess p;
+    sinprivilegios::prepara(p);
+    p.start(QStringLiteral(BOLVERA_CLI), {"importar", otra.filePath("numeros.dat"), "--dir", dir.path()});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    const QByteArray error = p.readAllStandardError();
+    EXPECT_TRUE(error.startsWith("Para modificar el archivo necesita permiso de Administrador.\n")) << error.constData();
+    EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), antes);
+    QFile::setPermissions(dir.filePath("numeros.dat"), QFile::ReadOwner | QFile::WriteOwner);
 
     // A damaged history: the message, status 1, and no file changed.
     const QByteArray danado = datos::sorteo({2026, 12, 4}, {0, 1, 2, 3, 4, 1, 2}).aBytes();

@@ -1,4 +1,5 @@
 #include "support/ventana.h"
+#include "main/graficos.h"
 #include "platform/plataforma.h"
 #include "store/estado.h"
 #include "store/fechas.h"
@@ -63,10 +64,11 @@ TEST_F(Estadisticas, chartFollowsTheOptionsAndThePager)
     control<QRadioButton>("Option1_1")->click();
     EXPECT_EQ(v.tablaMostrada(), 3);
     EXPECT_FALSE(pager->isEnabled());
-    // A refresh shows the numbers again, whatever option is marked.
+    // A refresh shows the numbers again, as a click on "Números" would.
     v.refresca();
     EXPECT_EQ(v.tablaMostrada(), 1);
-    EXPECT_TRUE(control<QRadioButton>("Option1_1")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>("Option1_0")->isChecked());
+    EXPECT_TRUE(pager->isEnabled());
 
     control<QRadioButton>("Option1_0")->click();
     pager->setValue(2);
@@ -74,6 +76,21 @@ TEST_F(Estadisticas, chartFollowsTheOptionsAndThePager)
     control<QRadioButton>("Option1_0")->click();
     EXPECT_EQ(v.tablaMostrada(), 1);
     EXPECT_EQ(pager->value(), 2);
+}
+
+TEST(EjeEntero, distinctWholeLabelsFromZero)
+{
+    struct Caso
+    {
+        int maximo, tope, marcas;
+    };
+    for (const Caso c : {Caso{0, 1, 2}, Caso{1, 1, 2}, Caso{3, 3, 4}, Caso{5, 5, 6}, Caso{7, 8, 5},
+                         Caso{10, 10, 6}, Caso{11, 15, 4}, Caso{99, 100, 6}, Caso{1980, 2000, 5}}) {
+        const EjeEntero e = ejeEntero(c.maximo);
+        EXPECT_EQ(e.tope, c.tope) << c.maximo;
+        EXPECT_EQ(e.marcas, c.marcas) << c.maximo;
+        EXPECT_EQ(e.tope % (e.marcas - 1), 0) << c.maximo; // every label a whole number
+    }
 }
 
 TEST_F(Estadisticas, aDamagedHistoryIsReportedKeptAndReset)

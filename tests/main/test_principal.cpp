@@ -61,15 +61,19 @@ TEST_F(VentanaPrincipal, startUpWithHistoryAndPenasFillsTheStatusBlock)
     datos::escribePenas(ruta("apuestas.dat"),
                         {datos::pena("UNO", "Todos", {2020, 1, 1}), datos::pena("DOS", "Martes", {2026, 1, 1})});
     datos::escribeBytes(ruta("apuestas.tmp"), QByteArray(100, 'x'));
-    datos::escribeBytes(ruta("numeros.dat.Ab12Cd"), QByteArray(10, 'x')); // a rewrite killed half-way
-    datos::escribeBytes(ruta("apuestas.dat.xY9zW1"), QByteArray(10, 'x'));
-    datos::escribeBytes(ruta("mis-notas.dat.txt"), "del usuario");
+    datos::escribeBytes(ruta("numeros.dat.bolvera-Ab12Cd"), QByteArray(10, 'x')); // a rewrite killed half-way
+    datos::escribeBytes(ruta("apuestas.dat.bolvera-xY9zW1"), QByteArray(10, 'x'));
+    // The user's own copies, however they are named, are never touched.
+    const QStringList delUsuario = {"mis-notas.dat.txt", "numeros.dat.backup", "apuestas.dat.copia1"};
+    for (const QString& nombre : delUsuario)
+        datos::escribeBytes(ruta(nombre), "del usuario");
 
     Principal& v = abre();
     EXPECT_FALSE(QFileInfo::exists(ruta("apuestas.tmp")));
-    EXPECT_FALSE(QFileInfo::exists(ruta("numeros.dat.Ab12Cd")));
-    EXPECT_FALSE(QFileInfo::exists(ruta("apuestas.dat.xY9zW1")));
-    EXPECT_TRUE(QFileInfo::exists(ruta("mis-notas.dat.txt")));
+    EXPECT_FALSE(QFileInfo::exists(ruta("numeros.dat.bolvera-Ab12Cd")));
+    EXPECT_FALSE(QFileInfo::exists(ruta("apuestas.dat.bolvera-xY9zW1")));
+    for (const QString& nombre : delUsuario)
+        EXPECT_TRUE(QFileInfo::exists(ruta(nombre))) << qPrintable(nombre);
     EXPECT_EQ(texto("Label9_2"), QStringLiteral("2"));
     EXPECT_EQ(texto("Label9_3"), QStringLiteral("Viernes, 4 de diciembre del 2026"));
     EXPECT_EQ(texto("Label9_5"), QStringLiteral("Martes, 8 de diciembre del 2026"));

@@ -130,6 +130,12 @@ TEST(Trabajo, footersAndTheTwoWeeksQuestion)
             textos.push_back(o.texto);
     EXPECT_EQ(textos, (std::vector<QString>{QStringLiteral("PEÑA LA PEÑA (1/1)"), QStringLiteral("Participación para:"),
                                             QStringLiteral("MARTES"), QStringLiteral("BOLVERA V.1.2.")}));
+
+    // A name holding place markers prints as typed.
+    RegPena marcadores = sencillas(6);
+    marcadores.nombre = QStringLiteral("50%1 A%2");
+    ops = trabajoImpresion(marcadores, Papel::Normal, 0, 0, si);
+    EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const Operacion& o) { return o.texto == u"PEÑA 50%1 A%2 (2/2)"; }));
 }
 
 TEST(Trabajo, aDamagedRecordPrintsNothing)

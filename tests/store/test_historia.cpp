@@ -1,11 +1,14 @@
 #include "store/errores.h"
+#include "store/estado.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 #include "store/historia.h"
 #include "store/listasorteos.h"
+#include "store/penas.h"
 #include "store/reescritura.h"
 #include "support/datos.h"
+#include "support/sinprivilegios.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -123,6 +126,9 @@ TEST_F(Historia, importAcceptsOnlyDrawFiles)
         {"empty", {}, historia::Veredicto::Rechazado},
         {"a later record out of range", danadoLuego, historia::Veredicto::Rechazado},
         {"dated 31/12/1899", sorteo({1899, 12, 31}).aBytes(), historia::Veredicto::Rechazado},
+        {"a Friday before 1900", sorteo({1899, 12, 29}).aBytes() + bien, historia::Veredicto::Rechazado},
+        {"32,766 draws, the cap", bien.repeated(5461), historia::Veredicto::Importado},
+        {"32,767 draws", bien.repeated(5461) + bien.left(22), historia::Veredicto::Rechazado},
     };
     for (const Caso& c : casos) {
         datos::escribeSorteos(ruta("numeros.dat"), actuales);
@@ -189,6 +195,38 @@ TEST_F(Historia, aWriteThatFailsHalfwayLeavesTheOldFile)
     EXPECT_NE(error, 0);
     EXPECT_EQ(datos::leeBytes(ruta("numeros.dat")), antiguo);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"numeros.dat"});
+}
+
+TEST_F(Historia, aReadOnlyDataFileIsAPermissionError)
+{
+    // A folder the user owns with read-only files: every write is error 75,
+    // the message that tells the user what to do, and nothing changes.
+    datos::escribeSorteos(ruta("numeros.dat"), datos::sorteosSeguidos(2, QDate(2026, 12, 4)));
+    datos::escribePenas(ruta("apuestas.dat"), {datos::pena("UNO", "Todos", {2020, 1, 1})});
+    datos::escribeSorteos(ruta("otro.dat"), datos::sorteosSeguidos(3, QDate(2026, 12, 8)));
+    sinprivilegios::cede(m_dir.path());
+    for (const char* nombre : {"numeros.dat", "apuestas.dat"})
+        QFile::setPermissions(ruta(nombre), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QByteArray numeros = datos::leeBytes(ruta("numeros.dat"));
+    const QByteArray apuestas = datos::leeBytes(ruta("apuestas.dat"));
+    const QString dir = ficheros::calculaRuta(m_dir.path());
+    const RegPena pena = datos::pena("DOS", "Todos", {2020, 1, 1});
+
+    const std::pair<const char*, std::function<int()>> casos[] = {
+        {"delete a peña", [&] { return borraPena(ruta("apuestas.dat"), 1); }},
+        {"add a peña", [&] { Estado e; e.ruta = dir; e.proxpena = 2; return anadePena(e, pena, {2026, 12, 8}); }},
+        {"write counters", [&] { return ficheroregistros::actualiza(ruta("apuestas.dat"), RegPena::tamano, {{1, pena.aBytes()}}); }},
+        {"write one record", [&] { return ficheroregistros::escribe(ruta("apuestas.dat"), RegPena::tamano, 1, pena.aBytes()); }},
+        {"reset the peñas", [&] { return historia::reseteaPenas(dir, {2026, 12, 8}); }},
+        {"import", [&] { return historia::importa(dir, ruta("otro.dat")).error; }},
+        {"delete a draw", [&] { return historia::borraSorteo(dir, 1); }},
+        {"delete every draw", [&] { return historia::vacia(dir); }},
+    };
+    for (const auto& [que, operacion] : casos) {
+        EXPECT_EQ(sinprivilegios::ejecuta(operacion), errores::accesoRuta) << que;
+        EXPECT_EQ(datos::leeBytes(ruta("numeros.dat")), numeros) << que;
+        EXPECT_EQ(datos::leeBytes(ruta("apuestas.dat")), apuestas) << que;
+    }
 }
 
 } // namespace

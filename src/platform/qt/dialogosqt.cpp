@@ -1,22 +1,29 @@
 #include "platform/qt/dialogosqt.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+
+QWidget* DialogosQt::padre() const
+{
+    QWidget* activa = QApplication::activeWindow();
+    return activa && activa->isVisible() ? activa : m_padre.data();
+}
 
 void DialogosQt::mensaje(Icono icono, const QString& titulo, const QString& texto)
 {
     const QMessageBox::Icon icon = icono == Icono::Informacion ? QMessageBox::Information
                                    : icono == Icono::Exclamacion ? QMessageBox::Warning
                                                                  : QMessageBox::Critical;
-    QMessageBox caja(icon, titulo, texto, QMessageBox::Ok, m_padre);
+    QMessageBox caja(icon, titulo, texto, QMessageBox::Ok, padre());
     caja.exec();
 }
 
 bool DialogosQt::pregunta(const QString& titulo, const QString& texto)
 {
-    return QMessageBox::question(m_padre, titulo, texto, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(padre(), titulo, texto, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
@@ -44,7 +51,7 @@ QString sinMayusculas(const QString& filtro)
 QString DialogosQt::abreFichero(const QString& carpeta, const QString& titulo,
                                 const QString& filtro)
 {
-    QFileDialog dialogo(m_padre, titulo, carpeta, sinMayusculas(filtro));
+    QFileDialog dialogo(padre(), titulo, carpeta, sinMayusculas(filtro));
     dialogo.setFileMode(QFileDialog::ExistingFile);
     dialogo.setOption(QFileDialog::HideNameFilterDetails);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
@@ -54,7 +61,7 @@ QString DialogosQt::abreFichero(const QString& carpeta, const QString& titulo,
 
 bool DialogosQt::eligeImpresora(QPrinter& impresora)
 {
-    QPrintDialog dialogo(&impresora, m_padre);
+    QPrintDialog dialogo(&impresora, padre());
     dialogo.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialogo.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialogo.exec() == QDialog::Accepted;

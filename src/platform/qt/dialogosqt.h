@@ -4,7 +4,9 @@
 
 #include <QPointer>
 
-// Message boxes and common dialogs shown with Qt, over `padre`.
+// Message boxes and common dialogs shown with Qt over the window the user is
+// working in (the one that raises them), else over `padre`: closing a box
+// gives the focus back to the window that raised it.
 class DialogosQt final : public Dialogos
 {
 public:
@@ -17,5 +19,7 @@ public:
     bool eligeImpresora(QPrinter& impresora) override;
 
 private:
+    QWidget* padre() const;
+
     QPointer<QWidget> m_padre;
 };

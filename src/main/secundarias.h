@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+// The secondary windows (bet type menu, peña editor, print window, About) and
+// the rule that unloads them when the main window becomes active again: the
+// user's going back to the main window closes them all, but not
+//  - the main window's activation that follows the closing of a message box
+//    or dialog (a window's own box must never cost the user its work), nor
+//  - the activation caused by the very click that opened a window.
+class Secundarias final : public QObject
+{
+public:
+    explicit Secundarias(QObject* padre = nullptr);
+
+    // Shows `ventana` modeless, deleted on close. `reciente`: opened by a
+    // click on the inactive main window, whose activation is still to come.
+    void abre(QWidget* ventana, bool reciente);
+
+    // The main window has just become active: closes what the rule says.
+    void alActivarPrincipal();
+
+    // Whether the window that had the focus last was a box or dialog.
+    bool vieneDeDialogo() const { return m_vieneDeDialogo; }
+
+private:
+    struct Abierta
+    {
+        QPointer<QWidget> ventana;
+        bool reciente; // opened by the click that activates the main window
+    };
+    std::vector<Abierta> m_abiertas;
+    bool m_vieneDeDialogo = false;
+};
