@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-pdf-dev libqt6opengl6-dev
   qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core fonts-liberation
+  xvfb xauth openbox xdotool fonts-dejavu-core fonts-liberation
 )
 
 missing=()

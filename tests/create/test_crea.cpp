@@ -1,3 +1,4 @@
+#include "create/boleto.h"
 #include "create/crea.h"
 #include "create/creamenu.h"
 #include "support/datos.h"
@@ -12,6 +13,10 @@
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace {
 
@@ -130,6 +135,54 @@ TEST_F(CrearPena, aNameOverTwentyLettersBecomesAyyy)
     ASSERT_FALSE(m_dialogos.cajas.isEmpty());
     EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("Error"));
     EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"));
+
+    // Typing in the middle of the name keeps the cursor there.
+    nombre->clear();
+    QTest::keyClicks(nombre, QStringLiteral("abcd"));
+    nombre->setCursorPosition(2);
+    QTest::keyClicks(nombre, QStringLiteral("xy"));
+    EXPECT_EQ(nombre->text(), QStringLiteral("ABXYCD"));
+    EXPECT_EQ(nombre->cursorPosition(), 4);
+}
+
+// The contrast of two colours as the accessibility guidelines measure it.
+double contraste(const QColor& a, const QColor& b)
+{
+    const auto luz = [](const QColor& c) {
+        const auto lineal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lineal(c.redF()) + 0.7152 * lineal(c.greenF()) + 0.0722 * lineal(c.blueF());
+    };
+    const double la = luz(a), lb = luz(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(Boleto_, starNumbersReadAtNormalSize)
+{
+    Boleto boleto;
+    for (int estrella = 1; estrella <= 12; ++estrella) {
+        const QImage imagen = boleto.findChild<QWidget*>(QStringLiteral("Image1_%1").arg(49 + estrella))->grab().toImage();
+        // The star's fill is its commonest colour; the digits must stand out from it.
+        std::map<QRgb, int> cuentas;
+        for (int y = 0; y < imagen.height(); ++y)
+            for (int x = 0; x < imagen.width(); ++x)
+                ++cuentas[imagen.pixel(x, y)];
+        cuentas.erase(QColor(Qt::white).rgb());
+        ASSERT_FALSE(cuentas.empty());
+        const QColor fondo = std::max_element(cuentas.begin(), cuentas.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+        double mejor = 0;
+        int arriba = imagen.height(), abajo = -1;
+        for (int y = 0; y < imagen.height(); ++y)
+            for (int x = 0; x < imagen.width(); ++x) {
+                const double c = contraste(imagen.pixelColor(x, y), fondo);
+                mejor = std::max(mejor, c);
+                if (c >= 4.5) {
+                    arriba = std::min(arriba, y);
+                    abajo = std::max(abajo, y);
+                }
+            }
+        EXPECT_GE(mejor, 4.5) << estrella;
+        EXPECT_GE(abajo - arriba + 1, 7) << estrella; // digits tall enough to read
+    }
 }
 
 } // namespace

@@ -98,7 +98,11 @@ TEST_F(Estadisticas, aDamagedHistoryIsReportedKeptAndReset)
     const QByteArray danado =
         (sorteo({2026, 12, 1}).aBytes() + sorteo({2026, 12, 4}, {1, 2, 3, 4, 51, 1, 2}).aBytes());
     datos::escribeBytes(ruta("numeros.dat"), danado);
+    // A peña that the damaged draw would pay: it is never counted.
+    datos::escribePenas(ruta("apuestas.dat"), {datos::pena("A", "Todos", {2020, 1, 1}, {{1, 2, 3, 4, 5, 1, 2}})});
+    const QByteArray apuestas = datos::leeBytes(ruta("apuestas.dat"));
     abre();
+    EXPECT_EQ(datos::leeBytes(ruta("apuestas.dat")), apuestas);
     ASSERT_FALSE(m_dialogos.cajas.isEmpty());
     EXPECT_EQ(m_dialogos.cajas[0].titulo, QStringLiteral("Error de lectura"));
     EXPECT_EQ(m_dialogos.cajas[0].texto,

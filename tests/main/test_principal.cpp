@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -250,6 +251,45 @@ TEST_F(VentanaPrincipal, activationUnloadsTheAboutWindow)
     v.Form_Activate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(acerca.isNull());
+}
+
+TEST_F(VentanaPrincipal, closingABoxNeverUnloadsTheWindowThatRaisedIt)
+{
+    Principal& v = abre();
+    v.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    v.Command4_Click();
+    QPointer<QWidget> menu;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == u"Creamenu" && w->isVisible())
+            menu = w;
+    ASSERT_TRUE(menu);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+
+    // A box over the menu, answered; then the main window gets the focus, as
+    // a window manager may give it when the box closes.
+    auto* caja = new QMessageBox(QMessageBox::Warning, QStringLiteral("Error"), QStringLiteral("x"), QMessageBox::Ok, menu);
+    QTimer contesta;
+    QObject::connect(&contesta, &QTimer::timeout, [&] {
+        if (QApplication::activeWindow() == caja)
+            caja->accept();
+    });
+    contesta.start(10);
+    caja->exec();
+    delete caja;
+    v.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(menu.isNull());
+    EXPECT_TRUE(menu->isVisible());
+
+    // The user's own going back from the menu unloads it.
+    menu->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    v.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(menu.isNull());
 }
 
 TEST_F(VentanaPrincipal, salirClosesTheWindow)

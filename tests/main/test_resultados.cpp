@@ -108,10 +108,48 @@ TEST_F(Comprobar, viewButtonsMenusAndBoxesRerunTheCheckOncePerChange)
         EXPECT_EQ(control<QTableView>("Listview4")->isHidden(), !p.multiple) << p.item;
         EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 0);
     }
-    const int antes = v.pasadas();
+    int antes = v.pasadas();
     historico->click();
     soloPremio->click();
     EXPECT_EQ(v.pasadas() - antes, 2);
+
+    // Dragging the draw count checks once, where the drag settles; an arrow
+    // step checks at once.
+    auto* sorteos = control<QScrollBar>("HScroll1");
+    antes = v.pasadas();
+    sorteos->setSliderDown(true);
+    for (int valor : {2, 1, 2})
+        sorteos->setSliderPosition(valor);
+    EXPECT_EQ(control<QLineEdit>("Text3")->text(), QStringLiteral("2"));
+    sorteos->setSliderDown(false);
+    EXPECT_EQ(v.pasadas() - antes, 1);
+    sorteos->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(v.pasadas() - antes, 2);
+}
+
+TEST_F(Comprobar, aSelectedRowKeepsItsHitColours)
+{
+    datos::escribePenas(ruta("apuestas.dat"), {pena("A", "Todos", {2020, 1, 1}, {{3, 14, 40, 41, 42, 5, 9}})});
+    Principal& v = abre();
+    v.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
+    auto* lista = control<QTableView>("ListView2");
+    int apuesta = -1;
+    for (int fila = 0; fila < lista->model()->rowCount(); ++fila)
+        if (lista->model()->index(fila, 1).data().toString() == u"3")
+            apuesta = fila;
+    ASSERT_GE(apuesta, 0);
+    lista->selectRow(apuesta);
+    // The hit number 3 is still drawn red on the selected row.
+    const QRect celda = lista->visualRect(lista->model()->index(apuesta, 1));
+    const QImage imagen = lista->viewport()->grab(celda).toImage();
+    bool rojo = false;
+    for (int y = 0; y < imagen.height(); ++y)
+        for (int x = 0; x < imagen.width(); ++x) {
+            const QColor c = imagen.pixelColor(x, y);
+            rojo = rojo || (c.red() > 200 && c.green() < 90 && c.blue() < 90);
+        }
+    EXPECT_TRUE(rojo);
 }
 
 TEST_F(Comprobar, prizeAfterAnUpdateBlinksUntilAViewButtonIsClicked)
@@ -158,6 +196,28 @@ TEST_F(Comprobar, penaTabShowsTheListTotalsAndTheClickedPena)
     EXPECT_EQ(control<QLabel>("Label3_0")->text(), QStringLiteral("4"));
     EXPECT_EQ(control<QLabel>("Label17")->text(), QStringLiteral("1"));
     EXPECT_EQ(control<QLabel>("Label16")->text(), QStringLiteral("400 %"));
+
+    // Every bet shows, without a scroll bar: 24 simple bets, then 9.
+    for (int apuestas : {24, 9}) {
+        RegPena grande = pena("GRANDE", "Todos", {2020, 1, 1});
+        grande.tipo = static_cast<std::int16_t>(apuestas);
+        for (int b = 0; b < apuestas; ++b) {
+            grande.numeros[static_cast<std::size_t>(b)] = {1, 2, 3, 4, static_cast<std::int16_t>(5 + b)};
+            grande.estrellas[static_cast<std::size_t>(b)] = {1, 2};
+        }
+        datos::escribePenas(ruta("apuestas.dat"), {grande});
+        Principal& w = abre();
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        w.ListView1_Click(0);
+        for (const char* nombre : {"List1", "List2"}) {
+            auto* lista = control<QListWidget>(nombre);
+            ASSERT_EQ(lista->count(), apuestas);
+            EXPECT_EQ(lista->verticalScrollBar()->maximum(), 0) << nombre << " " << apuestas;
+            EXPECT_LE(lista->visualItemRect(lista->item(apuestas - 1)).bottom(), lista->viewport()->height())
+                << nombre << " " << apuestas;
+        }
+    }
 }
 
 TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
@@ -189,6 +249,17 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
     control<QPushButton>("Command3")->click();
     EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Seleccione una peña primero..."));
     EXPECT_EQ(penas().size(), 2u);
+
+    // Nor after any reload, which shows record 1 again: neither deleting nor
+    // printing acts on a peña the user did not choose.
+    v.ListView1_Click(1);
+    v.cargasorteos();
+    for (const char* boton : {"Command3", "Command2"}) {
+        m_dialogos.respuestas = {true};
+        control<QPushButton>(boton)->click();
+        EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Seleccione una peña primero...")) << boton;
+        EXPECT_EQ(penas().size(), 2u) << boton;
+    }
 }
 
 TEST_F(Comprobar, printNeedsASelectedPena)

@@ -1,0 +1,165 @@
+// The windows on a real X server with a window manager, driven by real keys
+// and clicks (xdotool): what the user does, with the focus and activation
+// changes that only a window manager makes.
+#include "create/crea.h"
+#include "main/principal.h"
+#include "platform/plataforma.h"
+#include "platform/qt/dialogosqt.h"
+#include "store/estado.h"
+#include "store/ficheros.h"
+#include "support/datos.h"
+#include "support/falsos.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+void xdotool(const QStringList& argumentos) { QProcess::startDetached(QStringLiteral("xdotool"), argumentos); }
+
+// A real click at a point of a widget, by default its middle.
+void pulsaEn(QWidget* w, std::optional<QPoint> punto = {})
+{
+    const QPoint p = w->mapToGlobal(punto.value_or(w->rect().center()));
+    xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+}
+
+template <typename T>
+QPointer<T> visible(const QString& nombre)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == nombre && w->isVisible())
+            return qobject_cast<T*>(w);
+    return {};
+}
+
+class Escritorio : public ::testing::Test
+{
+protected:
+    Escritorio()
+    {
+        m_estado.ruta = ficheros::calculaRuta(m_dir.path());
+        datos::escribeSorteos(m_dir.filePath("numeros.dat"), datos::sorteosSeguidos(4, QDate(2026, 12, 4)));
+        datos::escribePenas(m_dir.filePath("apuestas.dat"),
+                            {datos::pena("UNA", "Todos", {2020, 1, 1}, {{1, 2, 3, 4, 5, 1, 2}})});
+        m_ventana = std::make_unique<Principal>(m_estado, m_plataforma);
+        m_dialogos.setPadre(m_ventana.get());
+        m_ventana->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_ventana.get(), 5000));
+        // The user answers each box with Enter, as soon as it has the focus.
+        m_respuesta.setInterval(100);
+        QObject::connect(&m_respuesta, &QTimer::timeout, [this] {
+            QWidget* caja = QApplication::activeModalWidget();
+            if (caja && caja == QApplication::activeWindow() && caja != m_contestada) {
+                m_contestada = caja;
+                ++m_cajas;
+                xdotool({"key", "Return"});
+            }
+        });
+        m_respuesta.start();
+    }
+    ~Escritorio() override
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != m_ventana.get() && w->isWindow() && !w->parent())
+                delete w;
+    }
+    // Waits for the boxes answered so far to be `n`, and for the focus to settle.
+    bool esperaCajas(int n)
+    {
+        const bool ok = QTest::qWaitFor([&] { return m_cajas >= n && !QApplication::activeModalWidget(); }, 8000);
+        QTest::qWait(700);
+        if (!ok && !qEnvironmentVariableIsEmpty("BOLVERA_CAPTURA"))
+            QProcess::execute("import", {"-window", "root", qEnvironmentVariable("BOLVERA_CAPTURA")});
+        return ok;
+    }
+
+    QTemporaryDir m_dir;
+    Estado m_estado;
+    RelojFijo m_reloj{QDate(2026, 12, 8)};
+    DialogosQt m_dialogos;
+    EscritorioGrabado m_escritorio;
+    RedFalsa m_red;
+    Plataforma m_plataforma{m_reloj, m_dialogos, m_escritorio, m_red};
+    std::unique_ptr<Principal> m_ventana;
+    QTimer m_respuesta;
+    QPointer<QWidget> m_contestada;
+    int m_cajas = 0;
+};
+
+TEST_F(Escritorio, theEditorsOwnBoxesNeverCloseItButGoingBackToTheMainWindowDoes)
+{
+    m_ventana->Command4_Click();
+    QPointer<QWidget> menu = visible<QWidget>(QStringLiteral("Creamenu"));
+    ASSERT_TRUE(menu);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu, 5000));
+    pulsaEn(menu->findChild<QCheckBox*>(QStringLiteral("Check1_1"))); // "Sencilla"
+    ASSERT_TRUE(QTest::qWaitFor([] { return visible<Crea>(QStringLiteral("Crea")); }, 5000));
+    QPointer<Crea> crea = visible<Crea>(QStringLiteral("Crea"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(crea, 5000));
+
+    // One bet marked, then a 21st letter in the name: the box, Enter.
+    for (int celda : {2, 14, 21, 39, 40})
+        QTest::mouseClick(crea->findChild<QWidget*>(QStringLiteral("Image1_%1").arg(celda)), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !crea->editor().transicion(); }, 3000));
+    for (int celda : {52, 60})
+        QTest::mouseClick(crea->findChild<QWidget*>(QStringLiteral("Image1_%1").arg(celda)), Qt::LeftButton);
+    auto* lista = crea->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"));
+    const QString apuestas = lista->toPlainText();
+    ASSERT_FALSE(apuestas.trimmed().isEmpty());
+    pulsaEn(crea->findChild<QLineEdit*>(QStringLiteral("Text1")));
+    xdotool({"type", "--delay", "30", "abcdefghijklmnopqrstu"});
+    ASSERT_TRUE(esperaCajas(1));
+    ASSERT_FALSE(crea.isNull());
+    EXPECT_TRUE(crea->isVisible());
+    EXPECT_EQ(lista->toPlainText(), apuestas);
+
+    // "Grabar" without a name: the box, Enter; the bets stay.
+    pulsaEn(crea->findChild<QLineEdit*>(QStringLiteral("Text1")));
+    xdotool({"key", "--delay", "50", "ctrl+a", "BackSpace"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return crea->findChild<QLineEdit*>(QStringLiteral("Text1"))->text().isEmpty(); }, 3000));
+    pulsaEn(crea->findChild<QPushButton*>(QStringLiteral("Command1")));
+    ASSERT_TRUE(esperaCajas(2));
+    ASSERT_FALSE(crea.isNull());
+    EXPECT_TRUE(crea->isVisible());
+    EXPECT_EQ(lista->toPlainText(), apuestas);
+
+    // The user goes back to the main window: the editor is unloaded.
+    pulsaEn(m_ventana.get(), QPoint(30, 200)); // the status block, left of the editor
+    EXPECT_TRUE(QTest::qWaitFor([&] { return crea.isNull() || !crea->isVisible(); }, 5000));
+}
+
+TEST_F(Escritorio, thePrintWindowsOwnBoxDoesNotCloseIt)
+{
+    m_ventana->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
+    m_ventana->ListView1_Click(0);
+    pulsaEn(m_ventana->findChild<QPushButton*>(QStringLiteral("Command2")));
+    ASSERT_TRUE(QTest::qWaitFor([] { return visible<QWidget>(QStringLiteral("Imprimir")); }, 5000));
+    QPointer<QWidget> imprimir = visible<QWidget>(QStringLiteral("Imprimir"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(imprimir, 5000));
+
+    // A coordinate left blank: the "EHEHEHH" box when the field loses the focus.
+    auto* x = imprimir->findChild<QLineEdit*>(QStringLiteral("Text1_0"));
+    pulsaEn(x);
+    QTest::qWait(300);
+    xdotool({"key", "--delay", "50", "ctrl+a", "BackSpace", "Tab"});
+    ASSERT_TRUE(esperaCajas(1));
+    ASSERT_FALSE(imprimir.isNull());
+    EXPECT_TRUE(imprimir->isVisible());
+}
+
+} // namespace
