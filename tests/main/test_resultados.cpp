@@ -207,12 +207,15 @@ TEST_F(Comprobar, penaTabShowsTheListTotalsAndTheClickedPena)
         }
         datos::escribePenas(ruta("apuestas.dat"), {grande});
         Principal& w = abre();
+        control<QTabWidget>("SSTab1")->setCurrentIndex(2);
         w.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
         w.ListView1_Click(0);
+        QApplication::processEvents();
         for (const char* nombre : {"List1", "List2"}) {
             auto* lista = control<QListWidget>(nombre);
             ASSERT_EQ(lista->count(), apuestas);
+            ASSERT_TRUE(lista->isVisible());
             EXPECT_EQ(lista->verticalScrollBar()->maximum(), 0) << nombre << " " << apuestas;
             EXPECT_LE(lista->visualItemRect(lista->item(apuestas - 1)).bottom(), lista->viewport()->height())
                 << nombre << " " << apuestas;
