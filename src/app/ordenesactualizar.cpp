@@ -65,20 +65,16 @@ public:
     // The report's PDF, as the window downloads it.
     void refrescaTodo() override
     {
+        // Without a usable link the saved report stays, as in the window.
         const Informe i = leeInforme(paginas::lee(m_c.ruta + ficheros::www2));
-        QFile::remove(m_c.ruta + QStringLiteral("ovk.pdf"));
         if (i.urlpdf.isEmpty())
             return;
-        m_pdf = m_red.trae(QUrl(i.urlpdf));
-        QObject::connect(m_pdf, &Descarga::terminada, m_pdf,
-                         [this](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
-                             if (fallo == Descarga::Fallo::Ninguno)
-                                 reescribe(m_c.ruta + QStringLiteral("ovk.pdf"), cuerpo);
-                             m_pdf->deleteLater();
-                             m_pdf = nullptr;
-                             if (m_terminada)
-                                 m_bucle.quit();
-                         });
+        m_pdf = bajaPdf(m_red, m_c.ruta, i.urlpdf, [this] {
+            m_pdf->deleteLater();
+            m_pdf = nullptr;
+            if (m_terminada)
+                m_bucle.quit();
+        });
     }
     void terminada() override
     {
@@ -124,7 +120,7 @@ int analizar(const Contexto& c)
     QByteArray pagina;
     if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), pagina))
         return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
-    const Analisis a = anadeNuevos(c.ruta, texto1252::decodifica(pagina), {}, false);
+    const Analisis a = anadeNuevos(c.ruta, texto1252::decodifica(pagina), {}, false, c.hoy);
     imprimeSorteos(a.anadir);
     QTextStream salida(stdout);
     salida << "rutasorteo: " << a.rutasorteo << '\n' << "Label19: " << a.label19 << '\n';

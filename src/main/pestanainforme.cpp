@@ -69,26 +69,19 @@ void Principal::cargainforme(int local)
 
 void Principal::bajapdf(const QString& url)
 {
-    // The old report goes first: a failed download leaves none behind.
-    QFile::remove(m_estado.fichero(ovkPdf));
     m_pdfbajado = true;
     delete m_descargaPdf;
-    m_descargaPdf = m_plataforma.red.trae(QUrl(url));
+    m_descargaPdf = bajaPdf(m_plataforma.red, m_estado.ruta, url, [this] { muestrapdf(); });
     m_descargaPdf->setParent(this);
-    connect(m_descargaPdf, &Descarga::terminada, this,
-            [this](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
-                if (fallo == Descarga::Fallo::Ninguno)
-                    reescribe(m_estado.fichero(ovkPdf), cuerpo);
-                muestrapdf();
-            });
 }
 
 void Principal::muestrapdf()
 {
+    // Shown from memory: the file stays free for the next update to replace.
     QFile fichero(m_estado.fichero(ovkPdf));
-    const QByteArray cabecera = fichero.open(QIODevice::ReadOnly) ? fichero.read(4) : QByteArray();
+    const QByteArray contenido = fichero.open(QIODevice::ReadOnly) ? fichero.readAll() : QByteArray();
     fichero.close();
-    if (cabecera.toUpper() != "%PDF" || m_urlpdf.isEmpty()) {
+    if (!esPdf(contenido) || m_urlpdf.isEmpty()) {
         m_c.Text1->setPlainText(avisos::noDisponible());
         return;
     }
@@ -101,7 +94,12 @@ void Principal::muestrapdf()
         m_pdf = new QPdfDocument(this);
         m_c.WebBrowser1->setDocument(m_pdf);
     }
-    if (m_pdf->load(fichero.fileName()) != QPdfDocument::Error::None) {
+    m_pdf->close();
+    m_pdfBytes.close();
+    m_pdfBytes.setData(contenido);
+    m_pdfBytes.open(QIODevice::ReadOnly);
+    m_pdf->load(&m_pdfBytes);
+    if (m_pdf->status() == QPdfDocument::Status::Error) {
         m_c.WebBrowser1->hide();
         m_c.Text1->show();
         m_c.Text1->setPlainText(avisos::sinConexion());

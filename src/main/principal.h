@@ -6,6 +6,7 @@
 #include "store/regsorteo.h"
 #include "update/actualizacion.h"
 
+#include <QBuffer>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -152,6 +153,7 @@ private:
     QPointer<Descarga> m_descargaPdf;
     QPointer<Descarga> m_descargaNoticias;
     QPdfDocument* m_pdf = nullptr;
+    QBuffer m_pdfBytes; // the report the PDF view reads
     QString m_urlpdf;
     bool m_pdfbajado = false;
     int m_sinlector = 0;

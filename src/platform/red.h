@@ -24,12 +24,15 @@ public:
     using QObject::QObject;
     virtual void cancela() = 0;
     bool enCurso() const { return m_enCurso; }
+    // The server has answered (its status line came): slow, not unreachable.
+    bool respondio() const { return m_respondio; }
 
 signals:
     // `cuerpo` is the whole document; on a failure it is what the server sent, if anything.
     void terminada(Descarga::Fallo fallo, int estadoHttp, const QByteArray& cuerpo);
 
 protected:
+    void marcaRespuesta() { m_respondio = true; }
     void termina(Fallo fallo, int estadoHttp, const QByteArray& cuerpo)
     {
         m_enCurso = false;
@@ -38,6 +41,7 @@ protected:
 
 private:
     bool m_enCurso = true;
+    bool m_respondio = false;
 };
 
 // The web, as the program reaches it: always the network, never a cache.

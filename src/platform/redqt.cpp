@@ -3,18 +3,26 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 
 class DescargaQt final : public Descarga
 {
 public:
-    DescargaQt(QNetworkReply* respuesta, qint64 tope) : m_respuesta(respuesta), m_tope(tope)
+    DescargaQt(QNetworkReply* respuesta, qint64 tope, int plazoMs) : m_respuesta(respuesta), m_tope(tope)
     {
         m_respuesta->setParent(this);
+        connect(m_respuesta, &QNetworkReply::metaDataChanged, this, [this] { marcaRespuesta(); });
         connect(m_respuesta, &QNetworkReply::readyRead, this, &DescargaQt::lee);
         connect(m_respuesta, &QNetworkReply::redirected, this, &DescargaQt::redirige);
         connect(m_respuesta, &QNetworkReply::finished, this, &DescargaQt::acaba);
+        QTimer::singleShot(plazoMs, this, [this] {
+            if (!enCurso())
+                return;
+            m_fallo = Fallo::Tiempo;
+            m_respuesta->abort();
+        });
     }
 
     void cancela() override
@@ -83,7 +91,10 @@ private:
 
 } // namespace
 
-RedQt::RedQt(int tiempoMs, qint64 tope) : m_tiempoMs(tiempoMs), m_tope(tope) {}
+RedQt::RedQt(int silencioMs, qint64 tope, int plazoMs)
+    : m_silencioMs(silencioMs), m_tope(tope), m_plazoMs(plazoMs)
+{
+}
 
 Descarga* RedQt::trae(const QUrl& url)
 {
@@ -92,7 +103,7 @@ Descarga* RedQt::trae(const QUrl& url)
     peticion.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     peticion.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                           QNetworkRequest::UserVerifiedRedirectPolicy);
-    peticion.setTransferTimeout(m_tiempoMs);
+    peticion.setTransferTimeout(m_silencioMs);
     peticion.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Bolvera/1.2.85"));
-    return new DescargaQt(m_red.get(peticion), m_tope);
+    return new DescargaQt(m_red.get(peticion), m_tope, m_plazoMs);
 }

@@ -4,18 +4,21 @@
 
 #include <QNetworkAccessManager>
 
-// The web through QNetworkAccessManager: a time-out for requests that get no
-// answer, redirects only to https on the same host, bodies capped.
+// The web through QNetworkAccessManager: a time-out for a server that falls
+// silent, a deadline for the whole document (a server that trickles a byte now
+// and then must not hold an update for ever), redirects only to https on the
+// same host, bodies capped.
 class RedQt final : public Red
 {
 public:
     static constexpr qint64 topePorDefecto = 16 * 1024 * 1024;
 
-    explicit RedQt(int tiempoMs = 60000, qint64 tope = topePorDefecto);
+    explicit RedQt(int silencioMs = 30000, qint64 tope = topePorDefecto, int plazoMs = 60000);
     Descarga* trae(const QUrl& url) override;
 
 private:
     QNetworkAccessManager m_red;
-    int m_tiempoMs;
+    int m_silencioMs;
     qint64 m_tope;
+    int m_plazoMs;
 };

@@ -21,6 +21,8 @@ const QString errorConexion = QStringLiteral("Error de conexión");
 const QString noConectado = QStringLiteral(
     "No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más tarde ya que no es "
     "posible conectar con el servidor de ONLAE.");
+const QString tardaEnResponder =
+    QStringLiteral("Problemas con el servidor. Tarda en responder. Pruebe más tarde...");
 
 } // namespace
 
@@ -69,6 +71,7 @@ void Actualizacion::empieza(QDate hoy, double ultima)
     m_fase = 2;
     m_errorInet1 = false;
     m_www2Nueva = false;
+    m_comprobados = false;
     m_texto.clear();
     progreso(1);
     m_pantalla.muestraGeneral();
@@ -90,9 +93,12 @@ void Actualizacion::alTraerResultados(Descarga::Fallo fallo, const QByteArray& c
         return;
     if (fallo != Descarga::Fallo::Ninguno) {
         // Stopped before the box: its wait must not let the timer report again.
+        // A server that answered but did not finish within the deadline is slow.
+        const bool lento = fallo == Descarga::Fallo::Tiempo && m_inet1 && m_inet1->respondio();
         para();
         m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion,
-                           QStringLiteral("No conectado: Compruebe la conexión a internet..."));
+                           lento ? tardaEnResponder
+                                 : QStringLiteral("No conectado: Compruebe la conexión a internet..."));
         progreso(0);
         estado(QString());
         m_pantalla.terminada();
@@ -127,13 +133,12 @@ void Actualizacion::Timer1_Timer()
     m_enTic = true;
     const auto fin = qScopeGuard([this] { m_enTic = false; });
     ++m_tics;
-    if (m_tics == 5 && m_label6 == conectando) {
+    // Not connected: no answer by the fifth tick, or an answer too short to
+    // be the page. A server that is still sending is slow, not absent: its
+    // download's deadline ends the step ("Tarda en responder").
+    const bool recibiendo = m_inet1 && m_inet1->enCurso() && m_inet1->respondio();
+    if (m_tics == 5 && m_label6 == conectando && !recibiendo) {
         falloConexion(noConectado);
-        m_pantalla.terminada();
-        return;
-    }
-    if (m_tics == 30 && m_progreso == 1) {
-        falloConexion(QStringLiteral("Problemas con el servidor. Tarda en responder. Pruebe más tarde..."));
         m_pantalla.terminada();
         return;
     }
@@ -143,7 +148,8 @@ void Actualizacion::Timer1_Timer()
         analizaPagina();
     if (m_fase == 5 && !m_errorInet1) {
         m_fase = 6;
-        if (!m_rutasorteo.isEmpty()) {
+        // A refused page fetches nothing more: the saved pages stay as they were.
+        if (!m_rutasorteo.isEmpty() && !m_errordatos) {
             m_tics = 0;
             delete m_inet2;
             m_inet2 = m_red.trae(direcciones::sorteo(m_rutasorteo));
@@ -162,11 +168,13 @@ void Actualizacion::analizaPagina()
     m_fase = 5;
     const QByteArray guardada = paginas::guardada(m_texto);
     estado(QStringLiteral("ANALIZANDO DATOS"));
-    const Analisis a = anadeNuevos(m_ruta, texto1252::decodifica(guardada), m_rutasorteo, m_errorInet1);
+    const Analisis a = anadeNuevos(m_ruta, texto1252::decodifica(guardada), m_rutasorteo, m_errorInet1, m_hoy);
+    const bool leida = a.resultado != Analisis::Resultado::DatosCorruptos && a.resultado != Analisis::Resultado::Conexion;
     // A page that could not be read does not replace the last good one.
-    if (a.resultado != Analisis::Resultado::DatosCorruptos && a.resultado != Analisis::Resultado::Conexion)
+    if (leida) {
         reescribe(m_ruta + ficheros::www, guardada);
-    m_rutasorteo = a.rutasorteo;
+        m_rutasorteo = a.rutasorteo;
+    }
     m_finfichero = a.finfichero;
     m_nuevos = a.nuevos;
     if (!a.label19.isEmpty())
@@ -176,6 +184,12 @@ void Actualizacion::analizaPagina()
     switch (a.resultado) {
     case Analisis::Resultado::Nuevos:
         m_pantalla.cargasorteos();
+        // Counted at once: whatever happens to the draw page and the PDF,
+        // the prizes of the appended draws are never lost.
+        progreso(3);
+        m_pantalla.compruebaNuevos(m_nuevos);
+        m_comprobados = true;
+        progreso(2);
         break;
     case Analisis::Resultado::NingunoNuevo:
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
@@ -220,12 +234,18 @@ void Actualizacion::bloquesFinales()
     progreso(2);
     m_timer1->stop();
     // Only a draw page replaces the saved one: the report is read from it.
+    // New draws without their page make the saved report an older draw's,
+    // which must not stand under the newest date: it is dropped, as when
+    // the results page names no draw page.
     if (m_www2Nueva)
         reescribe(m_ruta + ficheros::www2, paginas::guardada(m_texto));
+    else if (m_comprobados)
+        reescribe(m_ruta + ficheros::www2, paginas::guardada({}));
     m_texto.clear();
     if (!m_errordatos && !m_finfichero) {
         progreso(3);
-        m_pantalla.compruebaNuevos(m_nuevos);
+        if (!m_comprobados)
+            m_pantalla.compruebaNuevos(m_nuevos);
         progreso(4);
         m_pantalla.refrescaTodo();
     }

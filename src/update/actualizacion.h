@@ -75,6 +75,7 @@ private:
     bool m_errordatos = false;
     bool m_finfichero = false;
     bool m_www2Nueva = false; // a draw page came in this update
+    bool m_comprobados = false; // the appended draws have been checked
     QString m_rutasorteo;
     int m_nuevos = 0;
     QByteArray m_texto; // the last document fetched (RichTextBox1)

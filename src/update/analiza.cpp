@@ -3,6 +3,7 @@
 #include "store/fechas.h"
 #include "update/escaner.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <optional>
@@ -54,19 +55,11 @@ QDate fecha(const QString& dia, int numeroMes, const QString& anio)
     return f;
 }
 
-bool sorteoSano(const RegSorteo& s)
+// A zero ends the pass without a word: the page lists a draw whose results
+// are not out yet. Anything else wrong is judged with the whole batch.
+bool sinCeros(const RegSorteo& s)
 {
-    for (int i = 0; i < 7; ++i)
-        if (s.num[i] == 0)
-            return false;
-    // Stars out of range or repeated numbers would damage the history.
-    if (s.num[5] < 1 || s.num[5] > 12 || s.num[6] < 1 || s.num[6] > 12)
-        return false;
-    for (int i = 0; i < 5; ++i)
-        for (int j = i + 1; j < 5; ++j)
-            if (s.num[i] == s.num[j])
-                return false;
-    return true;
+    return std::none_of(s.num.begin(), s.num.end(), [](std::int16_t n) { return n == 0; });
 }
 
 } // namespace
@@ -114,6 +107,7 @@ Analisis analiza(const QString& pagina, double ultima, const QString& rutasorteo
         e.ponCursor(1);
 
         std::vector<QDate> fechasNuevas;
+        QString rutaPagina; // the page of the newest draw this page lists
         qsizetype posicion = 0;
         int numeroMes = 0;
         while (posicion < inicio - colaPagina) {
@@ -125,8 +119,8 @@ Analisis analiza(const QString& pagina, double ultima, const QString& rutasorteo
             const QDate f = fecha(dia, numeroMes, anio);
             const double dianum = fechas::diaNumero(f);
             if (dianum >= ultima) {
-                if (a.rutasorteo.isEmpty())
-                    a.rutasorteo = anio + u'/' + e.busca(anio + u'/', QStringLiteral("\""));
+                if (rutaPagina.isEmpty())
+                    rutaPagina = anio + u'/' + e.busca(anio + u'/', QStringLiteral("\""));
                 if (dianum != ultima) {
                     if (static_cast<int>(fechasNuevas.size()) == maxFechas)
                         throw PaginaInvalida{};
@@ -135,6 +129,10 @@ Analisis analiza(const QString& pagina, double ultima, const QString& rutasorteo
             }
             posicion = e.cursor();
         }
+        // The report must be the newest draw's: a path kept from an earlier
+        // update only stands in when this page names none.
+        if (!rutaPagina.isEmpty())
+            a.rutasorteo = rutaPagina;
 
         e.ponCursor(1);
         std::vector<RegSorteo> lote;
@@ -145,7 +143,7 @@ Analisis analiza(const QString& pagina, double ultima, const QString& rutasorteo
                 s.num[j] = valor(e.busca(QStringLiteral("<li> "), QStringLiteral("<")));
             if (s.num[6] < s.num[5])
                 std::swap(s.num[5], s.num[6]);
-            if (!sorteoSano(s))
+            if (!sinCeros(s))
                 break;
             s.fecha = fechas::diaNumero(fechasNuevas[i]);
             if (!ordena(s) || static_cast<int>(lote.size()) == maxLote)

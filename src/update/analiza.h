@@ -24,13 +24,14 @@ struct Analisis
     std::vector<RegSorteo> anadir; // oldest first, to append after the newest stored draw
     int nuevos = 0;                // draws read; 1 when none (the newest is checked again)
     QString label19;               // "2 sorteos"; empty when none
-    QString rutasorteo;            // the draw page path, once found it is kept
+    QString rutasorteo;            // the newest draw's page path; the kept one when none
     bool finfichero = false;       // the last search ran off the end of the page
 };
 
 // Reads the saved results page `pagina` (one character per byte). `ultima`
 // is the date of the newest stored draw (0 for none); `rutasorteo` the path
-// kept from an earlier update; `errorConexion` the transfer's error state.
+// kept from an earlier update, used when the page names none; `errorConexion`
+// the transfer's error state.
 Analisis analiza(const QString& pagina, double ultima, const QString& rutasorteo,
                  bool errorConexion);
 

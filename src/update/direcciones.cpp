@@ -23,15 +23,18 @@ QUrl noticias() { return QUrl(sitios::web() + QStringLiteral("/einforme.dat")); 
 
 QString pdf(const QString& enlace)
 {
-    const bool rutaSimple = enlace.startsWith(u'/') && !enlace.startsWith(QStringLiteral("//")) &&
-                            !enlace.contains(u'@') && !enlace.contains(u':') &&
-                            !enlace.contains(u'\\');
+    // An absolute address on the operator's own site stands for its path.
+    const QString base = sitios::operador();
+    const QString ruta = enlace.startsWith(base + u'/', Qt::CaseInsensitive) ? enlace.mid(base.size()) : enlace;
+    const bool rutaSimple = ruta.startsWith(u'/') && !ruta.startsWith(QStringLiteral("//")) &&
+                            !ruta.contains(u'@') && !ruta.contains(u':') && !ruta.contains(u'\\') &&
+                            !ruta.contains(u'?') && !ruta.contains(u'#');
     if (!rutaSimple)
         return {};
-    for (const QChar c : enlace)
+    for (const QChar c : ruta)
         if (c.unicode() <= 32 || c.unicode() == 127)
             return {};
-    return sitios::operador() + enlace + QStringLiteral(".pdf");
+    return base + ruta + QStringLiteral(".pdf");
 }
 
 QUrl lectorPdf() { return QUrl(QStringLiteral("https://get.adobe.com/reader/")); }

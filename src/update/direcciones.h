@@ -14,7 +14,8 @@ QUrl sorteo(const QString& rutasorteo);
 // The maker's news document.
 QUrl noticias();
 // The report PDF: the operator's host and `enlace`, when `enlace` is a plain
-// absolute path; empty for anything else (another host, "//", "@", a scheme).
+// absolute path or an address on the operator's own site; empty for anything
+// else (another host, "//", "@", another scheme, blanks).
 QString pdf(const QString& enlace);
 // The PDF reader's download page.
 QUrl lectorPdf();

@@ -1,7 +1,10 @@
 #include "update/informe.h"
 
+#include "store/reescritura.h"
 #include "update/direcciones.h"
 #include "update/escaner.h"
+
+#include <QFile>
 
 namespace {
 
@@ -34,6 +37,22 @@ Informe leeInforme(const QString& pagina)
     informe.enlace = reparaEnlace(enlace);
     informe.urlpdf = direcciones::pdf(informe.enlace);
     return informe;
+}
+
+bool esPdf(const QByteArray& cuerpo) { return cuerpo.startsWith("%PDF"); }
+
+Descarga* bajaPdf(Red& red, const QString& ruta, const QString& urlpdf, std::function<void()> fin)
+{
+    const QString ovk = ruta + QStringLiteral("ovk.pdf");
+    QFile::remove(ovk);
+    Descarga* descarga = red.trae(QUrl(urlpdf));
+    QObject::connect(descarga, &Descarga::terminada, descarga,
+                     [ovk, fin = std::move(fin)](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
+                         if (fallo == Descarga::Fallo::Ninguno && esPdf(cuerpo))
+                             reescribe(ovk, cuerpo);
+                         fin();
+                     });
+    return descarga;
 }
 
 namespace avisos {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/red.h"
+
 #include <QString>
 
 #include <array>
+#include <functional>
 
 // The prize report cut out of a saved draw page.
 struct Informe
@@ -13,6 +16,16 @@ struct Informe
 };
 
 Informe leeInforme(const QString& pagina);
+
+// Whether a downloaded body is a PDF at all (an error page answered with
+// status 200 is not), so that only a PDF is ever stored as the report.
+bool esPdf(const QByteArray& cuerpo);
+
+// Downloads the report at `urlpdf` into ovk.pdf in the data directory `ruta`:
+// the old report goes first (a failed download leaves none to be mistaken for
+// the new one), the new one is written only when it is a PDF. `fin` runs once,
+// however the download ends; the caller owns the returned request.
+Descarga* bajaPdf(Red& red, const QString& ruta, const QString& urlpdf, std::function<void()> fin);
 
 // The notices of the "Sorteos" tab.
 namespace avisos {

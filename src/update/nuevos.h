@@ -2,10 +2,12 @@
 
 #include "update/analiza.h"
 
+#include <QDate>
 #include <QString>
 
 // Reads the saved results page against the history in `ruta` and appends
 // the new draws after the newest stored one, oldest first, all or none. A
-// failed write makes the run fail as an unreadable page would.
+// batch that breaks the rule for new draws (validacion.h) on `hoy` appends
+// nothing and fails as an unreadable page does; so does a failed write.
 Analisis anadeNuevos(const QString& ruta, const QString& pagina, const QString& rutasorteo,
-                     bool errorConexion);
+                     bool errorConexion, QDate hoy);

@@ -116,6 +116,29 @@ TEST_F(Actualizar, theUpdateButtonBringsTheNewDrawsAndTheReport)
     EXPECT_TRUE(m_dialogos.cajas.isEmpty());
 }
 
+TEST_F(Actualizar, aDrawPageThatFailsNeverShowsTheOldReportUnderTheNewDate)
+{
+    // The report of 27 November is saved; the update brings 4 December but
+    // its draw page fails.
+    datos::escribeBytes(ruta("www2.txt"), paginas::guardada(paginas_prueba::sorteo(premios(), "/es/x/informe")));
+    datos::escribeBytes(ruta("ovk.pdf"), pdfPequeno());
+    sirve();
+    m_red.respuestas.erase("/es/euromillones/sorteos/2026/ID4");
+    Principal& v = abre();
+    v.Picture2_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return texto("Label6") == u"TRANSFERENCIA FINALIZADA"; }, 5000));
+    QTest::qWait(50);
+    EXPECT_EQ(texto("Label8"), QStringLiteral("-Informe del Viernes, 4 de diciembre del 2026"));
+    EXPECT_TRUE(texto("Label10_0").isEmpty());
+    EXPECT_TRUE(control<QPdfView>("WebBrowser1")->isHidden());
+    EXPECT_TRUE(control<QTextEdit>("Text1")->toPlainText().contains(QStringLiteral("aún no están disponibles")));
+    // The same after a restart.
+    Principal& w = abre();
+    EXPECT_TRUE(texto("Label10_0").isEmpty());
+    EXPECT_TRUE(control<QPdfView>("WebBrowser1")->isHidden());
+    (void)w;
+}
+
 TEST_F(Actualizar, theReportTabWaitsForTheUpdate)
 {
     m_red.respuestas["/es/buscador"] = {{}, Descarga::Fallo::Ninguno, true}; // never answers

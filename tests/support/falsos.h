@@ -114,7 +114,11 @@ private:
         explicit Falsa(const Respuesta& r) : m_r(r)
         {
             if (!m_r.nunca)
-                QTimer::singleShot(0, this, [this] { termina(m_r.fallo, m_r.fallo == Fallo::Http ? 404 : 200, m_r.cuerpo); });
+                QTimer::singleShot(0, this, [this] {
+                    if (m_r.fallo == Fallo::Ninguno || m_r.fallo == Fallo::Http)
+                        marcaRespuesta();
+                    termina(m_r.fallo, m_r.fallo == Fallo::Http ? 404 : 200, m_r.cuerpo);
+                });
         }
         void cancela() override
         {

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include <functional>
+
 // Records what the update shows.
 class PantallaGrabada final : public PantallaActualizacion
 {
@@ -24,7 +26,12 @@ public:
     void avisoSorteos(const QString& t) override { aviso = t; }
     void muestraGeneral() override {}
     void cargasorteos() override { ++recuentos; }
-    void compruebaNuevos(int n) override { comprobados.append(n); }
+    void compruebaNuevos(int n) override
+    {
+        comprobados.append(n);
+        if (alComprobar)
+            alComprobar(n);
+    }
     void refrescaTodo() override { ++refrescos; }
     void terminada() override { ++terminadas; }
 
@@ -37,6 +44,7 @@ public:
     QString aviso;
     int recuentos = 0;
     QList<int> comprobados;
+    std::function<void(int)> alComprobar; // the real check, when a test wants it
     int refrescos = 0;
     int terminadas = 0;
 };

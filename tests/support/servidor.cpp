@@ -1,6 +1,9 @@
 #include "support/servidor.h"
 
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <memory>
 #include <QUrl>
 
 ServidorPrueba::ServidorPrueba()
@@ -40,6 +43,20 @@ void ServidorPrueba::atiende(QTcpSocket* socket)
         cabecera += "Location: " + r.ubicacion + "\r\n";
     cabecera += "Content-Length: " + QByteArray::number(r.cuerpo.size() + (r.cortada ? 1000 : 0)) + "\r\n\r\n";
     socket->write(cabecera);
+    if (r.goteoMs > 0) {
+        auto* goteo = new QTimer(socket);
+        auto enviados = std::make_shared<qsizetype>(0);
+        connect(goteo, &QTimer::timeout, socket, [socket, goteo, enviados, cuerpo = r.cuerpo] {
+            if (*enviados >= cuerpo.size() || socket->state() != QAbstractSocket::ConnectedState) {
+                goteo->stop();
+                socket->disconnectFromHost();
+                return;
+            }
+            socket->write(cuerpo.mid((*enviados)++, 1));
+        });
+        goteo->start(r.goteoMs);
+        return;
+    }
     socket->write(r.cuerpo);
     socket->disconnectFromHost();
 }

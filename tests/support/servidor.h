@@ -19,6 +19,7 @@ public:
         QByteArray ubicacion;  // Location header, for redirects
         bool nunca = false;    // reads the request and never answers
         bool cortada = false;  // announces more than it sends, then closes
+        int goteoMs = 0;       // sends the body a byte at a time, this often
     };
 
     ServidorPrueba();

@@ -6,6 +6,7 @@
 #include "support/paginas.h"
 #include "support/pantalla.h"
 #include "update/actualizacion.h"
+#include "update/informe.h"
 #include "update/paginas.h"
 
 #include <QDir>
@@ -80,7 +81,7 @@ TEST_F(Actualizar, appendsTheNewDrawsAndFetchesTheNewestDrawPage)
     EXPECT_EQ(m_pantalla.comprobados, QList<int>{2});
     EXPECT_EQ(m_pantalla.refrescos, 1);
     EXPECT_EQ(m_pantalla.label6.back(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
-    EXPECT_EQ(m_pantalla.progreso, (QList<int>{1, 2, 2, 3, 4, 5}));
+    EXPECT_EQ(m_pantalla.progreso, (QList<int>{1, 2, 3, 2, 2, 3, 4, 5})); // checked as soon as appended
     const qint64 bytes = paginas_prueba::resultados({entrada({2026, 12, 4}), entrada({2026, 12, 1}),
                                                      entrada({2026, 11, 27})}).size() + pagSorteo.size();
     EXPECT_EQ(m_pantalla.label58, QStringLiteral("%1 Bytes").arg(bytes));
@@ -88,12 +89,13 @@ TEST_F(Actualizar, appendsTheNewDrawsAndFetchesTheNewestDrawPage)
     EXPECT_TRUE(datos::leeBytes(ruta("www.txt")).startsWith("\"<html>"));
     EXPECT_TRUE(datos::leeBytes(ruta("www.txt")).endsWith("\"\r\n"));
 
-    // A second update of the run fetches the same draw page.
+    // A second update of the run fetches the page of its own newest draw,
+    // never the report of the draw before.
     m_red.pedidas.clear();
     pagina({entrada({2026, 12, 8}), entrada({2026, 12, 4})});
     actualiza(fechas::diaNumero(QDate(2026, 12, 4)));
     ASSERT_EQ(m_red.pedidas.size(), 2);
-    EXPECT_TRUE(m_red.pedidas[1].path().endsWith(QStringLiteral("/2026/ID4")));
+    EXPECT_TRUE(m_red.pedidas[1].path().endsWith(QStringLiteral("/2026/ID8")));
 }
 
 TEST_F(Actualizar, aComputerDateBeforeTheNewestDrawStopsAtOnce)
@@ -182,15 +184,24 @@ TEST_F(Actualizar, anUnreadablePageEndsWithoutACheck)
     EXPECT_TRUE(guardados().empty());
 }
 
-TEST_F(Actualizar, aFailedDrawPageKeepsTheSavedOne)
+TEST_F(Actualizar, aFailedDrawPageNeverLeavesAnOlderReportUnderTheNewDraw)
 {
-    pagina({entrada({2026, 12, 4}), entrada({2026, 11, 27})});
-    datos::escribeBytes(ruta("www2.txt"), "\"la anterior\"\r\n");
+    // No new draw: the saved report is still the newest draw's, and stays.
+    pagina({entrada({2026, 11, 27})});
+    datos::escribeBytes(ruta("www2.txt"), paginas::guardada(paginas_prueba::sorteo({}, "/es/x/informe")));
+    const QByteArray anterior = datos::leeBytes(ruta("www2.txt"));
     actualiza(); // the draw page is not served: 404
-    EXPECT_EQ(datos::leeBytes(ruta("www2.txt")), QByteArray("\"la anterior\"\r\n"));
-    EXPECT_EQ(m_pantalla.comprobados, QList<int>{1});
-    EXPECT_EQ(m_pantalla.label6.back(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(datos::leeBytes(ruta("www2.txt")), anterior);
+
+    // A new draw whose page fails: the old report would stand under the new
+    // date, so it goes; the tab then says the data is not out yet.
+    pagina({entrada({2026, 12, 4}), entrada({2026, 11, 27})});
+    actualiza();
     EXPECT_EQ(guardados().size(), 3u);
+    EXPECT_EQ(m_pantalla.comprobados, (QList<int>{1, 1}));
+    EXPECT_EQ(m_pantalla.label6.back(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_TRUE(leeInforme(paginas::lee(ruta("www2.txt"))).urlpdf.isEmpty());
+    EXPECT_TRUE(leeInforme(paginas::lee(ruta("www2.txt"))).premios[0].isEmpty());
 }
 
 } // namespace

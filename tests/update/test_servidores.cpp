@@ -5,8 +5,13 @@
 #include "support/paginas.h"
 #include "support/pantalla.h"
 #include "support/servidor.h"
+#include "checking/comprobacion.h"
+#include "store/validacion.h"
 #include "update/actualizacion.h"
+#include "update/informe.h"
 
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -91,6 +96,156 @@ TEST(ServidoresHostiles, eachEndsInItsMessageAndTouchesNoFile)
         for (auto it = antes.begin(); it != antes.end(); ++it) {
             EXPECT_EQ(datos::leeBytes(dir.filePath(it.key())), it.value()) << c.que << " " << qPrintable(it.key());
         }
+    }
+}
+
+// A data directory with two stored draws, one peña and saved pages, and what
+// each file held before the update.
+struct Carpeta
+{
+    Carpeta()
+    {
+        datos::escribeSorteos(dir.filePath("numeros.dat"), {datos::sorteo({2026, 11, 24}), datos::sorteo({2026, 11, 27})});
+        datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("A", "Todos", {2020, 1, 1}, {{1, 7, 23, 40, 50, 3, 9}})});
+        datos::escribeBytes(dir.filePath("www.txt"), "\"anterior\"\r\n");
+        datos::escribeBytes(dir.filePath("www2.txt"), "\"anterior\"\r\n");
+        for (const char* f : {"numeros.dat", "apuestas.dat", "www.txt", "www2.txt"})
+            antes[QString::fromLatin1(f)] = datos::leeBytes(dir.filePath(f));
+    }
+    QString ruta() const { return dir.path() + u'/'; }
+    QTemporaryDir dir;
+    QMap<QString, QByteArray> antes;
+};
+
+paginas_prueba::Entrada entrada(QDate fecha, std::array<std::int16_t, 7> num = {40, 7, 23, 1, 50, 9, 3})
+{
+    return {fecha, num, QStringLiteral("ID%1").arg(fecha.day()), {}, {}};
+}
+
+TEST(ServidoresHostiles, aWrongDrawInTheBatchAppendsNothing)
+{
+    using E = std::vector<paginas_prueba::Entrada>;
+    struct Caso
+    {
+        const char* que;
+        E entradas;
+    };
+    const Caso casos[] = {
+        {"oldest first", {entrada({2026, 12, 1}), entrada({2026, 12, 4}), entrada({2026, 11, 27})}},
+        {"a repeated date", {entrada({2026, 12, 4}), entrada({2026, 12, 4}), entrada({2026, 11, 27})}},
+        {"two draws on one date", {entrada({2026, 12, 4}), entrada({2026, 12, 4}, {1, 2, 3, 4, 5, 1, 2}), entrada({2026, 11, 27})}},
+        {"a future date", {entrada({2026, 12, 11}), entrada({2026, 12, 4}), entrada({2026, 11, 27})}},
+        {"a Wednesday", {entrada({2026, 12, 4}), entrada({2026, 12, 2}), entrada({2026, 11, 27})}},
+        {"repeated stars", {entrada({2026, 12, 4}, {1, 2, 3, 4, 5, 5, 5}), entrada({2026, 11, 27})}},
+        {"repeated numbers", {entrada({2026, 12, 4}, {7, 7, 20, 30, 40, 1, 2}), entrada({2026, 11, 27})}},
+        {"star 13", {entrada({2026, 12, 4}, {1, 2, 3, 4, 5, 1, 13}), entrada({2026, 11, 27})}},
+    };
+    for (const Caso& c : casos) {
+        Carpeta carpeta;
+        ServidorPrueba servidor;
+        servidor.pon("/es/buscador", {200, paginas_prueba::resultados(c.entradas), {}, false, false});
+        qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
+        RedQt red(5000);
+        QTimer timer;
+        timer.setInterval(20);
+        PantallaGrabada pantalla;
+        Actualizacion a(red, pantalla, carpeta.ruta(), &timer);
+        a.empieza(QDate(2026, 12, 8), datos::sorteo({2026, 11, 27}).fecha);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 10000)) << c.que;
+        qunsetenv("BOLVERA_OPERADOR_URL");
+        EXPECT_EQ(pantalla.mensajes, QStringList{corruptos}) << c.que;
+        EXPECT_TRUE(pantalla.comprobados.isEmpty()) << c.que;
+        EXPECT_EQ(servidor.pedidas.size(), 1) << c.que; // no draw page either
+        for (auto it = carpeta.antes.begin(); it != carpeta.antes.end(); ++it)
+            EXPECT_EQ(datos::leeBytes(carpeta.dir.filePath(it.key())), it.value()) << c.que << " " << qPrintable(it.key());
+    }
+
+    // Star 12 is no star before 27 September 2016.
+    EXPECT_TRUE(validacion::sorteo(datos::sorteo({2015, 11, 6}, {1, 2, 3, 4, 5, 1, 12})).has_value());
+    EXPECT_TRUE(validacion::sorteo(datos::sorteo({2010, 11, 5}, {1, 2, 3, 4, 5, 1, 10})).has_value());
+    EXPECT_TRUE(validacion::sorteo(datos::sorteo({2011, 5, 6}, {1, 2, 3, 4, 5, 1, 9})) == std::nullopt);
+    EXPECT_TRUE(validacion::sorteo(datos::sorteo({2011, 5, 3}, {1, 2, 3, 4, 5, 1, 9})).has_value()); // a Tuesday too soon
+    EXPECT_TRUE(validacion::sorteo(datos::sorteo({2016, 9, 27}, {1, 2, 3, 4, 5, 1, 12})) == std::nullopt);
+}
+
+// A server that sends a byte now and then: each download ends by its
+// deadline, and the draws already appended are counted all the same.
+TEST(ServidoresLentos, eachDownloadEndsWithinItsDeadline)
+{
+    const QByteArray resultados =
+        paginas_prueba::resultados({entrada({2026, 12, 4}), entrada({2026, 12, 1}), entrada({2026, 11, 27})});
+    std::array<QByteArray, 13> premios;
+    premios.fill("7,50&nbsp;");
+    const QByteArray sorteo = paginas_prueba::sorteo(premios, "/es/x/informe");
+    constexpr int plazo = 1500;
+    struct Caso
+    {
+        const char* que;
+        bool resultadosLentos;
+        bool sorteoLento;
+        QString mensaje;
+        std::size_t guardados;
+    };
+    const Caso casos[] = {
+        {"results page", true, false, QStringLiteral("Error de conexión | Problemas con el servidor. Tarda en responder. Pruebe más tarde..."), 2},
+        {"draw page", false, true, {}, 4},
+    };
+    for (const Caso& c : casos) {
+        Carpeta carpeta;
+        ServidorPrueba servidor;
+        servidor.pon("/es/buscador", {200, resultados, {}, false, false, c.resultadosLentos ? 100 : 0});
+        servidor.pon("/es/euromillones/sorteos/2026/ID4", {200, sorteo, {}, false, false, c.sorteoLento ? 100 : 0});
+        qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
+        RedQt red(5000, RedQt::topePorDefecto, plazo);
+        QTimer timer;
+        timer.setInterval(20); // the fifth tick comes long before the deadline
+        PantallaGrabada pantalla;
+        pantalla.alComprobar = [&](int n) {
+            Parpadeo parpadeo;
+            comprueba(carpeta.ruta(), n, {}, parpadeo);
+        };
+        Actualizacion a(red, pantalla, carpeta.ruta(), &timer);
+        QElapsedTimer reloj;
+        reloj.start();
+        a.empieza(QDate(2026, 12, 8), datos::sorteo({2026, 11, 27}).fecha);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 4 * plazo)) << c.que;
+        EXPECT_LT(reloj.elapsed(), 3 * plazo) << c.que;
+        qunsetenv("BOLVERA_OPERADOR_URL");
+        EXPECT_EQ(pantalla.mensajes.join(u'\n'), c.mensaje) << c.que;
+        const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(carpeta.dir.filePath("numeros.dat"));
+        EXPECT_EQ(sorteos.size(), c.guardados) << c.que;
+        const auto penas = ficheroregistros::leeTodos<RegPena>(carpeta.dir.filePath("apuestas.dat"));
+        EXPECT_EQ(penas[0].contado, sorteos.size() == 4 ? sorteos.back().fecha : 0) << c.que;
+        if (sorteos.size() == 4)
+            EXPECT_EQ(penas[0].aciertos[0], 2) << c.que; // 5+2 on both new draws
+    }
+
+    // The report's PDF.
+    Carpeta carpeta;
+    datos::escribeBytes(carpeta.dir.filePath("ovk.pdf"), "%PDF anterior");
+    ServidorPrueba servidor;
+    servidor.pon("/informe.pdf", {200, "%PDF-1.4 " + QByteArray(200, 'x'), {}, false, false, 100});
+    RedQt red(5000, RedQt::topePorDefecto, plazo);
+    bool acabada = false;
+    QElapsedTimer reloj;
+    reloj.start();
+    std::unique_ptr<Descarga> d(bajaPdf(red, carpeta.ruta(), servidor.url() + "/informe.pdf", [&] { acabada = true; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return acabada; }, 4 * plazo));
+    EXPECT_LT(reloj.elapsed(), 3 * plazo);
+    EXPECT_FALSE(QFileInfo::exists(carpeta.dir.filePath("ovk.pdf")));
+}
+
+TEST(ServidoresHostiles, onlyAPdfIsStoredAsTheReport)
+{
+    for (const QByteArray& cuerpo : {QByteArray("<html>error</html>"), QByteArray("%PDF-1.4 informe")}) {
+        Carpeta carpeta;
+        ServidorPrueba servidor;
+        servidor.pon("/informe.pdf", {200, cuerpo, {}, false, false});
+        RedQt red(5000);
+        bool acabada = false;
+        std::unique_ptr<Descarga> d(bajaPdf(red, carpeta.ruta(), servidor.url() + "/informe.pdf", [&] { acabada = true; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return acabada; }, 5000));
+        EXPECT_EQ(QFileInfo::exists(carpeta.dir.filePath("ovk.pdf")), esPdf(cuerpo)) << cuerpo.constData();
     }
 }
 
