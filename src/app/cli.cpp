@@ -2,6 +2,7 @@
 #include "app/opciones.h"
 #include "app/ordenes.h"
 #include "platform/reloj.h"
+#include "store/historia.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -78,6 +79,8 @@ int main(int argc, char* argv[])
 
     Contexto c;
     c.ruta = datos.ruta;
+    // A new data directory starts with the history the program ships.
+    historia::preparaInicial(c.ruta);
     c.hoy = RelojSistema().hoy();
     if (opciones.isSet(hoy)) {
         c.hoy = QDate::fromString(opciones.value(hoy), Qt::ISODate);

@@ -14,6 +14,7 @@
 #include "store/estado.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
+#include "store/historia.h"
 #include "store/numsini.h"
 
 #include <QAction>
@@ -170,6 +171,8 @@ void Principal::Form_Load()
     // temporary copies the atomic rewrites make beside each file.
     QFile::remove(m_estado.fichero(ficheros::apuestasTmp));
     ficheros::borraTemporales(m_estado.ruta);
+    // A new data directory starts with the history the program ships.
+    historia::preparaInicial(m_estado.ruta);
     // The data files exist from the first start on; failures leave views empty.
     for (const QString& nombre : {ficheros::apuestas, ficheros::numeros, ficheros::www, ficheros::www2})
         ficheroregistros::asegura(m_estado.fichero(nombre));

@@ -1,5 +1,6 @@
 #include "store/historia.h"
 
+#include "store/csvsorteos.h"
 #include "store/errores.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
@@ -8,10 +9,13 @@
 #include "store/regpena.h"
 #include "store/regsorteo.h"
 #include "store/reescritura.h"
+#include "store/validacion.h"
 
 #include <QFile>
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 namespace historia {
 namespace {
@@ -90,6 +94,98 @@ Importacion importa(const QString& ruta, const QString& elegido)
     if (const int error = reescribe(ruta + ficheros::numeros, nuevo))
         return {Veredicto::Error, error};
     return {Veredicto::Importado, errores::ninguno};
+}
+
+Fusion fusiona(const QString& ruta, const std::vector<RegSorteo>& lote, QDate hoy, bool copia,
+               const std::vector<int>& lineas)
+{
+    Fusion f;
+    QByteArray actual;
+    if (QFile::exists(ruta + ficheros::numeros))
+        if ((f.error = ficheroregistros::leeEnteros(ruta + ficheros::numeros, RegSorteo::tamano, actual)))
+            return f;
+    std::vector<RegSorteo> sorteos;
+    for (qsizetype off = 0; off < actual.size(); off += RegSorteo::tamano)
+        sorteos.push_back(RegSorteo::desdeBytes(QByteArrayView(actual).sliced(off)));
+    if (!listasorteos::calcula(sorteos).valido) {
+        f.rechazo = QStringLiteral("El histórico guardado está dañado: no se añade nada.");
+        return f;
+    }
+
+    std::map<double, RegSorteo> porFecha;
+    for (const RegSorteo& s : sorteos)
+        porFecha.emplace(s.fecha, s);
+    std::vector<RegSorteo> nuevos;
+    for (std::size_t i = 0; i < lote.size(); ++i) {
+        const RegSorteo& s = lote[i];
+        const QString linea = i < lineas.size() ? QStringLiteral("Línea %1: ").arg(lineas[i]) : QString();
+        auto error = validacion::sorteo(s);
+        if (!error && s.fecha > fechas::diaNumero(hoy))
+            error = QStringLiteral("el sorteo del %1 es posterior a hoy").arg(fechas::fechacorta(s.fecha));
+        const auto guardado = porFecha.find(s.fecha);
+        if (!error && guardado != porFecha.end() && guardado->second != s)
+            error = QStringLiteral("el sorteo del %1 no coincide con el guardado").arg(fechas::fechacorta(s.fecha));
+        if (error) {
+            f.rechazo = linea + *error;
+            return f;
+        }
+        if (guardado != porFecha.end()) {
+            ++f.iguales;
+            continue;
+        }
+        porFecha.emplace(s.fecha, s);
+        nuevos.push_back(s);
+    }
+    f.insertados = static_cast<int>(nuevos.size());
+    f.total = static_cast<int>(sorteos.size() + nuevos.size());
+    if (f.total > RegSorteo::maximo) {
+        f.rechazo = QStringLiteral("El histórico no puede pasar de %1 sorteos.").arg(RegSorteo::maximo);
+        return f;
+    }
+    if (nuevos.empty())
+        return f;
+
+    sorteos.insert(sorteos.end(), nuevos.begin(), nuevos.end());
+    std::stable_sort(sorteos.begin(), sorteos.end(), [](const RegSorteo& a, const RegSorteo& b) { return a.fecha < b.fecha; });
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(sorteos.size()) * RegSorteo::tamano);
+    for (const RegSorteo& s : sorteos)
+        bytes += s.aBytes();
+    if (copia && (f.error = reescribe(ruta + ficheros::numerosBak, actual)))
+        return f;
+    f.error = reescribe(ruta + ficheros::numeros, bytes);
+    return f;
+}
+
+std::vector<QDate> huecos(const std::vector<RegSorteo>& sorteos)
+{
+    std::set<QDate> guardadas;
+    for (const RegSorteo& s : sorteos)
+        if (const QDate d = fechas::fechaDeDia(s.fecha); d.isValid())
+            guardadas.insert(d);
+    std::vector<QDate> faltan;
+    if (guardadas.empty())
+        return faltan;
+    for (QDate d = *guardadas.begin(); d < *guardadas.rbegin(); d = d.addDays(1))
+        if (validacion::esDiaDeSorteo(d) && !guardadas.contains(d))
+            faltan.push_back(d);
+    return faltan;
+}
+
+int preparaInicial(const QString& ruta)
+{
+    if (QFile::exists(ruta + ficheros::numeros))
+        return errores::ninguno;
+    QFile recurso(QStringLiteral(":/datos/euromillones.csv"));
+    if (!recurso.open(QIODevice::ReadOnly))
+        return errores::ficheroNoEncontrado;
+    const csvsorteos::Lectura lectura = csvsorteos::lee(recurso.readAll());
+    if (lectura.error)
+        return errores::entradaSalida;
+    QByteArray bytes;
+    for (const RegSorteo& s : lectura.sorteos)
+        bytes += s.aBytes();
+    return reescribe(ruta + ficheros::numeros, bytes);
 }
 
 } // namespace historia

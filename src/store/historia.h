@@ -1,7 +1,12 @@
 #pragma once
 
+#include "store/regsorteo.h"
+
 #include <QDate>
 #include <QString>
+
+#include <optional>
+#include <vector>
 
 // The maintenance of the draw history and the peña counters. Every rewrite is
 // atomic: a failure leaves the file as it was. Each returns an error number
@@ -38,5 +43,31 @@ struct Importacion
 // Tuesday or Friday after 31 December 1899, and every whole record holds
 // numbers 1–50 and stars 1–12), after keeping the current one as numeros.bak.
 Importacion importa(const QString& ruta, const QString& elegido);
+
+// Merging draws into the history.
+struct Fusion
+{
+    int error = 0;                   // of the rewrite (errores.h)
+    std::optional<QString> rechazo;  // why the batch was refused: nothing changed
+    int insertados = 0;
+    int iguales = 0;                 // already stored, skipped
+    int total = 0;                   // draws in the history afterwards
+};
+
+// Merges `lote` into numeros.dat in date order, in one atomic rewrite: a draw
+// whose date is not stored is inserted, one equal to the stored draw of that
+// date is skipped, one that differs from it refuses the whole batch, as does
+// a draw that breaks the rule for draws (validacion.h) or comes after `hoy`.
+// `lineas` (the source's line of each draw) prefix the reason when given.
+// With `copia`, the history as it was is kept as numeros.bak first.
+Fusion fusiona(const QString& ruta, const std::vector<RegSorteo>& lote, QDate hoy, bool copia,
+               const std::vector<int>& lineas = {});
+
+// The draw dates missing between the oldest and the newest stored draw.
+std::vector<QDate> huecos(const std::vector<RegSorteo>& sorteos);
+
+// Writes numeros.dat from the history the program ships when the data
+// directory has none; an existing file, even an empty one, is left alone.
+int preparaInicial(const QString& ruta);
 
 } // namespace historia

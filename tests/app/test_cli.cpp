@@ -57,7 +57,11 @@ TEST(CliEstado, jsonHoldsExactlyTheStatusKeys)
 TEST(CliEstado, readableLinesAndAnEmptyDirectory)
 {
     QTemporaryDir dir;
-    const Salida s = ejecuta({"estado", "--dir", dir.path(), "--hoy", "2026-12-09"});
+    // A new directory gets the shipped history, as in the window.
+    Salida s = ejecuta({"estado", "--dir", dir.path(), "--hoy", "2026-12-09"});
+    EXPECT_TRUE(QString::fromUtf8(s.out).contains(QStringLiteral("Viernes, 11 de septiembre del 2026")));
+    datos::escribeBytes(dir.filePath("numeros.dat"), {});
+    s = ejecuta({"estado", "--dir", dir.path(), "--hoy", "2026-12-09"});
     ASSERT_EQ(s.estado, 0);
     const QString texto = QString::fromUtf8(s.out);
     EXPECT_TRUE(texto.contains(QStringLiteral("Fichero de datos vacío.")));

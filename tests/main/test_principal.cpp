@@ -36,6 +36,7 @@ class VentanaPrincipal : public PruebaVentana
 
 TEST_F(VentanaPrincipal, firstStartCreatesTheFilesAndShowsAnEmptyHistory)
 {
+    datos::escribeBytes(ruta("numeros.dat"), {}); // emptied by the user: stays empty
     abre();
     for (const char* nombre : {"apuestas.dat", "numeros.dat", "www.txt", "www2.txt"}) {
         EXPECT_TRUE(QFileInfo::exists(ruta(nombre))) << nombre;
@@ -53,6 +54,15 @@ TEST_F(VentanaPrincipal, firstStartCreatesTheFilesAndShowsAnEmptyHistory)
     EXPECT_FALSE(control<QCheckBox>("Check2")->isEnabled());
     EXPECT_EQ(m_estado.proxsorteo, 1);
     EXPECT_EQ(m_estado.proxpena, 0);
+}
+
+TEST_F(VentanaPrincipal, aNewDataDirectoryStartsWithTheShippedHistory)
+{
+    abre();
+    EXPECT_GE(m_estado.proxsorteo - 1, 1980);
+    EXPECT_EQ(texto("Label9_3"), QStringLiteral("Viernes, 11 de septiembre del 2026"));
+    // Its age shows as usual.
+    EXPECT_EQ(texto("Label9_6"), QStringLiteral("Faltan 12 semanas por actualizar"));
 }
 
 TEST_F(VentanaPrincipal, startUpWithHistoryAndPenasFillsTheStatusBlock)

@@ -1,3 +1,4 @@
+#include "store/csvsorteos.h"
 #include "store/errores.h"
 #include "store/estado.h"
 #include "store/fechas.h"
@@ -11,6 +12,7 @@
 #include "support/sinprivilegios.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -227,6 +229,92 @@ TEST_F(Historia, aReadOnlyDataFileIsAPermissionError)
         EXPECT_EQ(datos::leeBytes(ruta("numeros.dat")), numeros) << que;
         EXPECT_EQ(datos::leeBytes(ruta("apuestas.dat")), apuestas) << que;
     }
+}
+
+TEST_F(Historia, aNewDataDirectoryGetsTheShippedHistory)
+{
+    ASSERT_EQ(historia::preparaInicial(m_ruta), 0);
+    const auto escritos = guardados();
+    EXPECT_EQ(escritos.size(), 1980u);
+    if (const auto real = datos::historiaReal())
+        EXPECT_EQ(escritos, *real);
+    // An existing file, even an empty one, is never touched.
+    datos::escribeBytes(ruta("numeros.dat"), {});
+    ASSERT_EQ(historia::preparaInicial(m_ruta), 0);
+    EXPECT_EQ(QFileInfo(ruta("numeros.dat")).size(), 0);
+}
+
+TEST_F(Historia, csvMergeInsertsSkipsEqualRowsAndRefusesContradictions)
+{
+    // Stored: 27 Nov and 4 Dec; 1 Dec is missing.
+    const auto actuales = std::vector<RegSorteo>{sorteo({2026, 11, 27}, {1, 2, 3, 4, 5, 1, 2}),
+                                                 sorteo({2026, 12, 4}, {3, 14, 25, 36, 47, 2, 9})};
+    struct Caso
+    {
+        const char* que;
+        QByteArray csv;
+        std::optional<QString> rechazo; // nothing changes when set
+        int insertados, iguales;
+    };
+    const Caso casos[] = {
+        {"header, commas, ISO", "date,n1,n2,n3,n4,n5,s1,s2\n2026-12-01,10,20,30,40,50,3,4\n", {}, 1, 0},
+        {"semicolons, Spanish dates, any order", "01/12/2026;50;40;30;20;10;4;3\r\n04/12/2026;47;36;25;14;3;9;2\r\n", {}, 1, 1},
+        {"tabs, no header, only equal rows", "2026-11-27\t1\t2\t3\t4\t5\t1\t2\n", {}, 0, 1},
+        {"a row that contradicts a stored draw", "2026-12-01,10,20,30,40,50,3,4\n2026-12-04,1,2,3,4,5,1,2\n",
+         QStringLiteral("Línea 2: el sorteo del 04/12/2026 no coincide con el guardado"), 0, 0},
+        {"a Wednesday", "2026-12-01,10,20,30,40,50,3,4\n2026-12-02,10,20,30,40,50,3,4\n",
+         QStringLiteral("Línea 2: el 02/12/2026 (miércoles) no hubo sorteo"), 0, 0},
+        {"a star 12 in 2015", "2015-11-06,1,2,3,4,5,1,12\n",
+         QStringLiteral("Línea 1: el sorteo del 06/11/2015 no tiene dos estrellas distintas del 1 al 11"), 0, 0},
+        {"a future draw", "2026-12-11,1,2,3,4,5,1,2\n", QStringLiteral("el sorteo del 11/12/2026 es posterior a hoy"), 0, 0},
+        {"a short row", "2026-12-01,10,20,30,40,50,3\n",
+         QStringLiteral("Línea 1: se esperaban la fecha, cinco números y dos estrellas"), 0, 0},
+    };
+    for (const Caso& c : casos) {
+        datos::escribeSorteos(ruta("numeros.dat"), actuales);
+        QFile::remove(ruta("numeros.bak"));
+        const csvsorteos::Lectura l = csvsorteos::lee(c.csv);
+        historia::Fusion f;
+        if (l.error)
+            f.rechazo = l.error;
+        else
+            f = historia::fusiona(m_ruta, l.sorteos, QDate(2026, 12, 8), true, l.lineas);
+        EXPECT_EQ(f.error, 0) << c.que;
+        if (c.rechazo) {
+            ASSERT_TRUE(f.rechazo.has_value()) << c.que;
+            EXPECT_TRUE(f.rechazo->endsWith(*c.rechazo)) << c.que << ": " << qPrintable(*f.rechazo);
+            EXPECT_EQ(guardados(), actuales) << c.que;
+            continue;
+        }
+        EXPECT_FALSE(f.rechazo.has_value()) << c.que;
+        EXPECT_EQ(f.insertados, c.insertados) << c.que;
+        EXPECT_EQ(f.iguales, c.iguales) << c.que;
+        const auto despues = guardados();
+        EXPECT_EQ(static_cast<int>(despues.size()), 2 + c.insertados) << c.que;
+        EXPECT_TRUE(std::is_sorted(despues.begin(), despues.end(), [](auto& a, auto& b) { return a.fecha < b.fecha; })) << c.que;
+        if (c.insertados > 0) {
+            EXPECT_EQ(despues[1], sorteo({2026, 12, 1}, {10, 20, 30, 40, 50, 3, 4})) << c.que;
+            EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.bak")), actuales) << c.que;
+        }
+    }
+
+    // Export: the same layout, oldest first, read back the same.
+    datos::escribeSorteos(ruta("numeros.dat"), actuales);
+    const QByteArray csv = csvsorteos::escribe(guardados());
+    EXPECT_TRUE(csv.startsWith("date,n1,n2,n3,n4,n5,s1,s2\n2026-11-27,1,2,3,4,5,1,2\n"));
+    EXPECT_EQ(csvsorteos::lee(csv).sorteos, actuales);
+}
+
+TEST(Huecos, everyMissingDrawDayBetweenTheOldestAndTheNewest)
+{
+    // Fridays only before 10 May 2011, then Tuesdays and Fridays.
+    const std::vector<RegSorteo> conHuecos = {sorteo({2011, 4, 29}), sorteo({2011, 5, 13}), sorteo({2011, 5, 17}),
+                                              sorteo({2011, 5, 24})};
+    EXPECT_EQ(historia::huecos(conHuecos), (std::vector<QDate>{{2011, 5, 6}, {2011, 5, 10}, {2011, 5, 20}}));
+    EXPECT_TRUE(historia::huecos({}).empty());
+    EXPECT_TRUE(historia::huecos(datos::sorteosSeguidos(50, QDate(2026, 12, 4))).empty());
+    if (const auto real = datos::historiaReal())
+        EXPECT_TRUE(historia::huecos(*real).empty());
 }
 
 } // namespace

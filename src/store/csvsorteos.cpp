@@ -1,0 +1,86 @@
+#include "store/csvsorteos.h"
+
+#include "store/fechas.h"
+#include "store/validacion.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace csvsorteos {
+namespace {
+
+QDate fechaDe(const QString& texto)
+{
+    const QString t = texto.trimmed();
+    QDate f = QDate::fromString(t, QStringLiteral("yyyy-MM-dd"));
+    if (!f.isValid())
+        f = QDate::fromString(t, QStringLiteral("dd/MM/yyyy"));
+    if (!f.isValid())
+        f = QDate::fromString(t, QStringLiteral("d/M/yyyy"));
+    return f;
+}
+
+} // namespace
+
+Lectura lee(const QByteArray& texto)
+{
+    Lectura r;
+    const QStringList lineas = QString::fromUtf8(texto).split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
+    static const QRegularExpression separador(QStringLiteral("[,;\t]"));
+    for (qsizetype i = 0; i < lineas.size(); ++i) {
+        const QString linea = lineas[i].trimmed();
+        const int numero = static_cast<int>(i) + 1;
+        if (linea.isEmpty())
+            continue;
+        const QStringList campos = linea.split(separador);
+        const QDate fecha = fechaDe(campos.front());
+        // A first line that names its columns is the header.
+        const QString primero = campos.front().trimmed();
+        if (r.sorteos.empty() && !r.cabecera && !fecha.isValid() && !primero.isEmpty() && primero.front().isLetter()) {
+            r.cabecera = true;
+            continue;
+        }
+        const auto falla = [&](const QString& motivo) {
+            r.error = QStringLiteral("Línea %1: %2").arg(numero).arg(motivo);
+            r.sorteos.clear();
+            r.lineas.clear();
+            return r;
+        };
+        if (!fecha.isValid())
+            return falla(QStringLiteral("fecha no válida \"%1\"").arg(campos.front().trimmed()));
+        if (campos.size() != 8)
+            return falla(QStringLiteral("se esperaban la fecha, cinco números y dos estrellas"));
+        RegSorteo s;
+        s.fecha = fechas::diaNumero(fecha);
+        for (int k = 0; k < 7; ++k) {
+            bool ok = false;
+            const int n = campos[k + 1].trimmed().toInt(&ok);
+            if (!ok || n < -32768 || n > 32767)
+                return falla(QStringLiteral("\"%1\" no es un número").arg(campos[k + 1].trimmed()));
+            s.num[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(n);
+        }
+        std::sort(s.num.begin(), s.num.begin() + 5);
+        std::sort(s.num.begin() + 5, s.num.end());
+        if (const auto error = validacion::sorteo(s))
+            return falla(*error);
+        r.sorteos.push_back(s);
+        r.lineas.push_back(numero);
+    }
+    return r;
+}
+
+QByteArray escribe(const std::vector<RegSorteo>& sorteos)
+{
+    QByteArray texto = "date,n1,n2,n3,n4,n5,s1,s2\n";
+    texto.reserve(texto.size() + static_cast<qsizetype>(sorteos.size()) * 32);
+    for (const RegSorteo& s : sorteos) {
+        texto += fechas::fechaDeDia(s.fecha).toString(Qt::ISODate).toLatin1();
+        for (std::int16_t n : s.num)
+            texto += ',' + QByteArray::number(n);
+        texto += '\n';
+    }
+    return texto;
+}
+
+} // namespace csvsorteos

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "store/regsorteo.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// Draws as comma-separated text: "date,n1,n2,n3,n4,n5,s1,s2".
+namespace csvsorteos {
+
+struct Lectura
+{
+    std::vector<RegSorteo> sorteos; // in the file's order, numbers and stars sorted
+    std::vector<int> lineas;        // the line of each draw, from 1
+    std::optional<QString> error;   // "Línea 12: …": the first line that is not a draw
+    bool cabecera = false;          // the first line named the columns
+};
+
+// Reads a CSV of draws: header optional; separators ",", ";" or tab; dates
+// AAAA-MM-DD or DD/MM/AAAA; numbers and stars in any order. Every row must be
+// a valid draw (validacion.h); blank lines are skipped.
+Lectura lee(const QByteArray& texto);
+
+// The header and one row per draw, ISO dates, in the order given.
+QByteArray escribe(const std::vector<RegSorteo>& sorteos);
+
+} // namespace csvsorteos
