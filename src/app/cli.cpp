@@ -26,6 +26,10 @@ const QString uso = QStringLiteral(
     "  sorteos                               la lista de sorteos\n"
     "  frecuencias                           veces que ha salido cada número y estrella\n"
     "  importar FICHERO                      sustituye los sorteos por los de FICHERO\n"
+    "  importar-csv FICHERO                  añade los sorteos de un CSV (fecha,n1..n5,e1,e2)\n"
+    "  exportar-csv FICHERO                  guarda los sorteos en un CSV\n"
+    "  anadir-sorteo AAAA-MM-DD \"1 2 3 4 5 + 1 2\"   añade un sorteo\n"
+    "  huecos                                sorteos que faltan en el histórico\n"
     "  actualizar                            baja los sorteos nuevos de internet\n"
     "  analizar FICHERO                      añade los sorteos de una página guardada\n"
     "  informe FICHERO                       los premios de una página de sorteo guardada\n"
@@ -104,7 +108,9 @@ int main(int argc, char* argv[])
         {QStringLiteral("pena"), unaPena},          {QStringLiteral("desglose"), unDesglose},
         {QStringLiteral("actualizar"), actualizar}, {QStringLiteral("analizar"), analizar},
         {QStringLiteral("informe"), informe},       {QStringLiteral("nueva-pena"), nuevaPena},
-        {QStringLiteral("imprimir"), imprimir},
+        {QStringLiteral("imprimir"), imprimir},     {QStringLiteral("exportar-csv"), exportarCsv},
+        {QStringLiteral("importar-csv"), importarCsv}, {QStringLiteral("anadir-sorteo"), anadirSorteo},
+        {QStringLiteral("huecos"), listaHuecos},
     };
     const auto it = ordenes.find(orden);
     return it == ordenes.end() ? falla(uso) : it->second(c);

@@ -53,3 +53,7 @@ int analizar(const Contexto& c);
 int informe(const Contexto& c);
 int nuevaPena(const Contexto& c);
 int imprimir(const Contexto& c);
+int exportarCsv(const Contexto& c);
+int importarCsv(const Contexto& c);
+int anadirSorteo(const Contexto& c);
+int listaHuecos(const Contexto& c);

@@ -1,11 +1,18 @@
 // bolvera-cli: the status block and the draw history.
 #include "app/ordenes.h"
 #include "store/cargasorteos.h"
+#include "store/csvsorteos.h"
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
 #include "store/historia.h"
 #include "store/listasorteos.h"
+#include "store/reescritura.h"
+#include "store/validacion.h"
 
 #include <QJsonArray>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace {
 
@@ -99,4 +106,79 @@ int importar(const Contexto& c)
         break;
     }
     return fallaEscritura(noValido, r.error);
+}
+
+int exportarCsv(const Contexto& c)
+{
+    if (c.argumentos.size() != 1)
+        return falla(QStringLiteral("Uso: exportar-csv FICHERO"));
+    const auto todos = sorteos(c);
+    if (!listasorteos::calcula(todos).valido)
+        return fallaHistoriaDanada();
+    if (const int error = reescribe(c.argumentos.front(), csvsorteos::escribe(todos)))
+        return falla(QStringLiteral("No se pudo escribir %1. Error %2").arg(c.argumentos.front()).arg(error));
+    QTextStream(stdout) << todos.size() << " sorteos exportados.\n";
+    return 0;
+}
+
+namespace {
+
+// Merges draws into the history and says what happened.
+int fusionaYCuenta(const Contexto& c, const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia)
+{
+    const historia::Fusion f = historia::fusiona(c.ruta, lote, c.hoy, copia, lineas);
+    if (f.rechazo)
+        return falla(*f.rechazo);
+    if (f.error)
+        return fallaEscritura(QStringLiteral("No se pudo guardar el histórico."), f.error);
+    if (c.json)
+        imprime({{QStringLiteral("insertados"), f.insertados},
+                 {QStringLiteral("iguales"), f.iguales},
+                 {QStringLiteral("total"), f.total}});
+    else
+        QTextStream(stdout) << "Insertados: " << f.insertados << '\n'
+                            << "Iguales a los guardados: " << f.iguales << '\n'
+                            << "Sorteos en el histórico: " << f.total << '\n';
+    return 0;
+}
+
+} // namespace
+
+int importarCsv(const Contexto& c)
+{
+    if (c.argumentos.size() != 1)
+        return falla(QStringLiteral("Uso: importar-csv FICHERO [--json]"));
+    QByteArray texto;
+    if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), texto))
+        return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
+    const csvsorteos::Lectura l = csvsorteos::lee(texto);
+    if (l.error)
+        return falla(*l.error);
+    return fusionaYCuenta(c, l.sorteos, l.lineas, true);
+}
+
+int anadirSorteo(const Contexto& c)
+{
+    const auto sorteo = c.argumentos.size() == 2 ? csvsorteos::escrito(c.argumentos[0], c.argumentos[1]) : std::nullopt;
+    if (!sorteo)
+        return falla(QStringLiteral("Uso: anadir-sorteo AAAA-MM-DD \"n1 n2 n3 n4 n5 + e1 e2\""));
+    const auto guardados = sorteos(c);
+    if (std::any_of(guardados.begin(), guardados.end(), [&](const RegSorteo& s) { return s.fecha == sorteo->fecha; }))
+        return falla(QStringLiteral("Ya hay un sorteo guardado el %1.").arg(fechas::fechacorta(sorteo->fecha)));
+    return fusionaYCuenta(c, {*sorteo}, {}, false);
+}
+
+int listaHuecos(const Contexto& c)
+{
+    const std::vector<QDate> faltan = historia::huecos(sorteos(c));
+    QStringList fechasIso;
+    for (const QDate& d : faltan)
+        fechasIso << d.toString(Qt::ISODate);
+    if (c.json)
+        imprime({{QStringLiteral("huecos"), QJsonArray::fromStringList(fechasIso)}});
+    else if (fechasIso.isEmpty())
+        QTextStream(stdout) << "No falta ningún sorteo.\n";
+    else
+        QTextStream(stdout) << fechasIso.join(u'\n') << '\n';
+    return 0;
 }

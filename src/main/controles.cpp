@@ -397,7 +397,14 @@ QWidget* construyeEstadisticas(Controles& c)
     izquierda->addWidget(c.ListView3, 1);
     c.Label7 = etiqueta(QStringLiteral("Label7"), QStringLiteral("TOTAL: 0 sorteos."));
     c.Label7->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
-    izquierda->addWidget(c.Label7);
+    c.LabelHuecos = etiqueta(QStringLiteral("LabelHuecos"), QString());
+    c.LabelHuecos->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold;"));
+    c.LabelHuecos->hide();
+    auto* totales = new QHBoxLayout;
+    totales->addWidget(c.Label7);
+    totales->addStretch(1);
+    totales->addWidget(c.LabelHuecos);
+    izquierda->addLayout(totales);
     fila->addLayout(izquierda);
 
     auto* derecha = new QVBoxLayout;

@@ -78,6 +78,7 @@ struct Controles
     QTableView* ListView3 = nullptr;
     ModeloSorteos* modeloSorteos = nullptr;
     QLabel* Label7 = nullptr;        // "TOTAL: N sorteos."
+    QLabel* LabelHuecos = nullptr;   // "Faltan N sorteos en el histórico"
     QChartView* MSChart1 = nullptr;  // frequency of numbers or stars
     QList<QRadioButton*> Option1;    // 0 "Números", 1 "Estrellas"
     QScrollBar* HScroll2 = nullptr;

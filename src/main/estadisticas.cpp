@@ -37,6 +37,10 @@ bool Principal::listasorteos()
         refresca();
         return false;
     }
+    const auto faltan = historia::huecos(sorteos).size();
+    m_c.LabelHuecos->setText(faltan == 1 ? QStringLiteral("Falta 1 sorteo en el histórico")
+                                         : QStringLiteral("Faltan %1 sorteos en el histórico").arg(faltan));
+    m_c.LabelHuecos->setVisible(faltan > 0);
     m_c.modeloSorteos->pon(std::move(sorteos));
     m_c.Label7->setText(m_tablas.totalTexto);
     // Back to the numbers chart, as a click on "Números" does: the option

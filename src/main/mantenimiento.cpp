@@ -10,9 +10,16 @@
 #include "platform/sitios.h"
 #include "store/errores.h"
 #include "store/estado.h"
+#include "store/csvsorteos.h"
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
 #include "store/historia.h"
+#include "store/reescritura.h"
 
 #include <QDir>
+
+#include <algorithm>
 #include <QUrl>
 
 namespace {
@@ -101,4 +108,95 @@ void Principal::ListView3_Click(int fila)
     // The chart and the results keep what they showed until the next refresh.
     m_c.modeloSorteos->quita(fila);
     cargasorteos();
+}
+
+void Principal::fusionaSorteos(const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia)
+{
+    Dialogos& d = m_plataforma.dialogos;
+    const historia::Fusion f = historia::fusiona(m_estado.ruta, lote, m_plataforma.reloj.hoy(), copia, lineas);
+    if (f.rechazo) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, *f.rechazo + QStringLiteral("\nNo se ha añadido nada."));
+        return;
+    }
+    if (f.error == errores::accesoRuta) {
+        errorpermiso(d);
+        return;
+    }
+    if (f.error != errores::ninguno) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
+                  QStringLiteral("No se pudo guardar el histórico. Error %1").arg(f.error));
+        return;
+    }
+    d.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Sorteos añadidos"),
+              QStringLiteral("Añadidos: %1. Ya estaban guardados: %2. Sorteos en el histórico: %3.")
+                  .arg(f.insertados)
+                  .arg(f.iguales)
+                  .arg(f.total));
+    if (f.insertados > 0) {
+        cargasorteos();
+        refresca();
+    }
+}
+
+void Principal::importaCsv()
+{
+    Dialogos& d = m_plataforma.dialogos;
+    const QString elegido = d.abreFichero(QDir::homePath(), QStringLiteral("Importar sorteos de un CSV"),
+                                          QStringLiteral("Archivos CSV (*.csv *.txt)"));
+    if (elegido.isEmpty())
+        return;
+    QByteArray texto;
+    if (const int error = ficheroregistros::leeTodo(elegido, texto)) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
+                  QStringLiteral("No se puede leer %1. Error %2").arg(elegido).arg(error));
+        return;
+    }
+    const csvsorteos::Lectura l = csvsorteos::lee(texto);
+    if (l.error) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, *l.error + QStringLiteral("\nNo se ha añadido nada."));
+        return;
+    }
+    fusionaSorteos(l.sorteos, l.lineas, true);
+}
+
+void Principal::exportaCsv()
+{
+    Dialogos& d = m_plataforma.dialogos;
+    const QString destino = d.guardaFichero(QDir::homePath() + QStringLiteral("/euromillones.csv"),
+                                            QStringLiteral("Exportar sorteos a un CSV"),
+                                            QStringLiteral("Archivos CSV (*.csv)"));
+    if (destino.isEmpty())
+        return;
+    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
+    if (const int error = reescribe(destino, csvsorteos::escribe(sorteos))) {
+        if (error == errores::accesoRuta)
+            errorpermiso(d);
+        else
+            d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
+                      QStringLiteral("No se pudo escribir %1. Error %2").arg(destino).arg(error));
+        return;
+    }
+    d.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Sorteos exportados"),
+              QStringLiteral("%1 sorteos guardados en %2").arg(sorteos.size()).arg(destino));
+}
+
+void Principal::anadeSorteo()
+{
+    Dialogos& d = m_plataforma.dialogos;
+    const auto escrito = d.pideSorteo(m_plataforma.reloj.hoy());
+    if (!escrito)
+        return;
+    const auto sorteo = csvsorteos::escrito(escrito->fecha.toString(Qt::ISODate), escrito->combinacion);
+    if (!sorteo) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
+                  QStringLiteral("Escriba cinco números y dos estrellas así: 1 2 3 4 5 + 1 2"));
+        return;
+    }
+    const auto guardados = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
+    if (std::any_of(guardados.begin(), guardados.end(), [&](const RegSorteo& s) { return s.fecha == sorteo->fecha; })) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
+                  QStringLiteral("Ya hay un sorteo guardado el %1.").arg(fechas::fechacorta(sorteo->fecha)));
+        return;
+    }
+    fusionaSorteos({*sorteo}, {}, false);
 }

@@ -87,6 +87,12 @@ void Principal::construyeMenus()
     accion(general, QStringLiteral("crear"), QStringLiteral("Crear peña nueva"));
     accion(general, QStringLiteral("borrar"),
            QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"));
+    connect(accion(general, QStringLiteral("importarcsv"), QStringLiteral("Importar sorteos de un CSV...")),
+            &QAction::triggered, this, &Principal::importaCsv);
+    connect(accion(general, QStringLiteral("exportarcsv"), QStringLiteral("Exportar sorteos a un CSV...")),
+            &QAction::triggered, this, &Principal::exportaCsv);
+    connect(accion(general, QStringLiteral("anadirsorteo"), QStringLiteral("Añadir sorteo...")),
+            &QAction::triggered, this, &Principal::anadeSorteo);
     general->addSeparator();
     QMenu* sencillas = general->addMenu(QStringLiteral("Sencillas"));
     accion(sencillas, QStringLiteral("sencillas"), QStringLiteral("Todos los resultados"));

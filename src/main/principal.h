@@ -66,6 +66,9 @@ public:
     void Command8_Click();          // import a numeros.dat
     void Command5_Click();          // delete every draw, then offer the peña reset
     void ListView3_Click(int fila); // delete one draw, once armed
+    void importaCsv();              // merge the draws of a CSV file
+    void exportaCsv();              // write the history as a CSV file
+    void anadeSorteo();             // one draw typed by the user
     bool borradoarmado() const { return m_borradoarmado; }
 
     // The online update ("Bajar Sorteos nuevos").
@@ -128,6 +131,8 @@ private:
     void descargaSecundarias();
     // `pena` = the record `penasel` names; false (and the box) when none.
     bool cargaSeleccionada();
+    // Merges draws into the history, says what happened and reloads.
+    void fusionaSorteos(const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia);
     // Shows a secondary window, modeless, until the main window unloads it.
     void abreSecundaria(QWidget* ventana);
     void muestraAcercade();

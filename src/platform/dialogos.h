@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -18,6 +21,18 @@ public:
     // The chosen file, or an empty text when the user cancels.
     virtual QString abreFichero(const QString& carpeta, const QString& titulo,
                                 const QString& filtro) = 0;
+    // The file to write, or an empty text when the user cancels.
+    virtual QString guardaFichero(const QString& carpeta, const QString& titulo,
+                                  const QString& filtro) = 0;
     // Lets the user choose and set up `impresora`; false when cancelled.
     virtual bool eligeImpresora(QPrinter& impresora) = 0;
+
+    // A draw typed by the user: its date and "n1 n2 n3 n4 n5 + e1 e2".
+    struct SorteoEscrito
+    {
+        QDate fecha;
+        QString combinacion;
+    };
+    // Asks for one draw, proposing `fecha`; empty when cancelled.
+    virtual std::optional<SorteoEscrito> pideSorteo(QDate fecha) = 0;
 };

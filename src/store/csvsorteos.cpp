@@ -70,6 +70,31 @@ Lectura lee(const QByteArray& texto)
     return r;
 }
 
+std::optional<RegSorteo> escrito(const QString& fecha, const QString& combinacion)
+{
+    const QDate f = fechaDe(fecha);
+    const QStringList partes = combinacion.split(u'+');
+    if (!f.isValid() || partes.size() != 2)
+        return std::nullopt;
+    const QStringList numeros = partes[0].split(u' ', Qt::SkipEmptyParts);
+    const QStringList estrellas = partes[1].split(u' ', Qt::SkipEmptyParts);
+    if (numeros.size() != 5 || estrellas.size() != 2)
+        return std::nullopt;
+    RegSorteo s;
+    s.fecha = fechas::diaNumero(f);
+    const QStringList todos = numeros + estrellas;
+    for (int k = 0; k < 7; ++k) {
+        bool ok = false;
+        const int n = todos[k].toInt(&ok);
+        if (!ok || n < 0 || n > 99)
+            return std::nullopt;
+        s.num[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(n);
+    }
+    std::sort(s.num.begin(), s.num.begin() + 5);
+    std::sort(s.num.begin() + 5, s.num.end());
+    return s;
+}
+
 QByteArray escribe(const std::vector<RegSorteo>& sorteos)
 {
     QByteArray texto = "date,n1,n2,n3,n4,n5,s1,s2\n";

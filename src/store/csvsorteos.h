@@ -24,6 +24,11 @@ struct Lectura
 // a valid draw (validacion.h); blank lines are skipped.
 Lectura lee(const QByteArray& texto);
 
+// A draw as the user types it: a date (AAAA-MM-DD or DD/MM/AAAA) and
+// "n1 n2 n3 n4 n5 + e1 e2", numbers and stars sorted; empty when the text is
+// not of that shape (whether it is a valid draw is judged by validacion.h).
+std::optional<RegSorteo> escrito(const QString& fecha, const QString& combinacion);
+
 // The header and one row per draw, ISO dates, in the order given.
 QByteArray escribe(const std::vector<RegSorteo>& sorteos);
 

@@ -226,6 +226,41 @@ TEST(CliSorteos, listFrequenciesAndImport)
     EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), danado);
 }
 
+TEST(CliSorteos, csvManualEntryAndGaps)
+{
+    QTemporaryDir dir;
+    // 27 Nov, 1 Dec (missing) and 4 Dec 2026.
+    datos::escribeSorteos(dir.filePath("numeros.dat"), {datos::sorteo({2026, 11, 27}), datos::sorteo({2026, 12, 4})});
+    const QStringList conDir = {"--dir", dir.path(), "--hoy", "2026-12-08"};
+
+    Salida s = ejecuta(QStringList{"huecos", "--json"} + conDir);
+    EXPECT_EQ(s.out, QByteArray("{\"huecos\":[\"2026-12-01\"]}\n"));
+
+    datos::escribeBytes(dir.filePath("nuevos.csv"), "fecha;n1;n2;n3;n4;n5;e1;e2\n01/12/2026;5;4;3;2;1;2;1\n");
+    s = ejecuta(QStringList{"importar-csv", dir.filePath("nuevos.csv"), "--json"} + conDir);
+    EXPECT_EQ(s.estado, 0) << s.err.constData();
+    EXPECT_EQ(s.out, QByteArray("{\"iguales\":0,\"insertados\":1,\"total\":3}\n"));
+    EXPECT_EQ(ejecuta(QStringList{"huecos", "--json"} + conDir).out, QByteArray("{\"huecos\":[]}\n"));
+
+    // Manual entry: a date already stored, a Wednesday, a future day are refused.
+    for (const QStringList& malo : {QStringList{"2026-12-04", "1 2 3 4 5 + 1 2"}, QStringList{"2026-12-02", "1 2 3 4 5 + 1 2"},
+                                    QStringList{"2026-12-11", "1 2 3 4 5 + 1 2"}, QStringList{"2026-12-08", "1 2 3 4 + 1 2"}}) {
+        s = ejecuta(QStringList{"anadir-sorteo"} + malo + conDir);
+        EXPECT_EQ(s.estado, 1) << qPrintable(malo.join(' '));
+        EXPECT_FALSE(s.err.isEmpty()) << qPrintable(malo.join(' '));
+    }
+    s = ejecuta(QStringList{"anadir-sorteo", "2026-12-08", "50 1 2 3 4 + 12 3"} + conDir);
+    EXPECT_EQ(s.estado, 0) << s.err.constData();
+
+    // Export: oldest first, in the shipped history's layout.
+    s = ejecuta(QStringList{"exportar-csv", dir.filePath("todos.csv")} + conDir);
+    EXPECT_EQ(s.estado, 0) << s.err.constData();
+    const QByteArray csv = datos::leeBytes(dir.filePath("todos.csv"));
+    EXPECT_TRUE(csv.startsWith("date,n1,n2,n3,n4,n5,s1,s2\n2026-11-27,"));
+    EXPECT_TRUE(csv.endsWith("2026-12-08,1,2,3,4,50,3,12\n"));
+    EXPECT_EQ(csv.count('\n'), 5);
+}
+
 } // namespace
 
 namespace {

@@ -194,6 +194,37 @@ TEST_F(Estadisticas, importingADrawFile)
     EXPECT_EQ(guardados(), nuevos);
 }
 
+TEST_F(Estadisticas, csvFilesAndTypedDrawsFromTheGeneralMenu)
+{
+    datos::escribeSorteos(ruta("numeros.dat"), {sorteo({2026, 11, 27}), sorteo({2026, 12, 4})});
+    abre();
+    EXPECT_EQ(texto("LabelHuecos"), QStringLiteral("Falta 1 sorteo en el histórico"));
+    EXPECT_FALSE(control<QLabel>("LabelHuecos")->isHidden());
+
+    datos::escribeBytes(ruta("nuevos.csv"), "2026-12-01,5,4,3,2,1,2,1\n");
+    m_dialogos.ficheroElegido = ruta("nuevos.csv");
+    control<QAction>("importarcsv")->trigger();
+    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Añadidos: 1. Ya estaban guardados: 0. Sorteos en el histórico: 3."));
+    EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 3 sorteos."));
+    EXPECT_TRUE(control<QLabel>("LabelHuecos")->isHidden());
+
+    // A typed draw: refused on a stored date, then added.
+    m_dialogos.sorteoEscrito = Dialogos::SorteoEscrito{QDate(2026, 12, 4), QStringLiteral("1 2 3 4 5 + 1 2")};
+    control<QAction>("anadirsorteo")->trigger();
+    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Ya hay un sorteo guardado el 04/12/2026."));
+    m_dialogos.sorteoEscrito = Dialogos::SorteoEscrito{QDate(2026, 12, 8), QStringLiteral("1 2 3 4 5 + 1 13")};
+    control<QAction>("anadirsorteo")->trigger();
+    EXPECT_TRUE(m_dialogos.cajas.back().texto.startsWith(QStringLiteral("el sorteo del 08/12/2026 no tiene dos estrellas")));
+    m_dialogos.sorteoEscrito = Dialogos::SorteoEscrito{QDate(2026, 12, 8), QStringLiteral("1 2 3 4 5 + 1 12")};
+    control<QAction>("anadirsorteo")->trigger();
+    EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 4 sorteos."));
+    EXPECT_EQ(texto("Label9_3"), QStringLiteral("Martes, 8 de diciembre del 2026"));
+
+    m_dialogos.ficheroGuardado = ruta("todos.csv");
+    control<QAction>("exportarcsv")->trigger();
+    EXPECT_EQ(datos::leeBytes(ruta("todos.csv")).count('\n'), 5);
+}
+
 TEST_F(Estadisticas, aDirectoryThatRefusesWritesShowsThePermissionMessage)
 {
     // /proc takes no new files, whoever asks.

@@ -56,12 +56,16 @@ public:
     {
         return ficheroElegido;
     }
+    QString guardaFichero(const QString&, const QString&, const QString&) override { return ficheroGuardado; }
+    std::optional<SorteoEscrito> pideSorteo(QDate) override { return sorteoEscrito; }
     // Cancelled unless the test says how to set the printer up.
     bool eligeImpresora(QPrinter& impresora) override { return alElegirImpresora && alElegirImpresora(impresora); }
 
     QList<Caja> cajas;
     std::deque<bool> respuestas;
     QString ficheroElegido;
+    QString ficheroGuardado;
+    std::optional<SorteoEscrito> sorteoEscrito;
     std::function<bool(QPrinter&)> alElegirImpresora;
 };
 

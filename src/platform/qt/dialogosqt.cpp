@@ -1,6 +1,10 @@
 #include "platform/qt/dialogosqt.h"
 
 #include <QApplication>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -65,4 +69,38 @@ bool DialogosQt::eligeImpresora(QPrinter& impresora)
     dialogo.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialogo.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialogo.exec() == QDialog::Accepted;
+}
+
+QString DialogosQt::guardaFichero(const QString& carpeta, const QString& titulo, const QString& filtro)
+{
+    QFileDialog dialogo(padre(), titulo, carpeta, filtro);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return {};
+    return dialogo.selectedFiles().front();
+}
+
+std::optional<Dialogos::SorteoEscrito> DialogosQt::pideSorteo(QDate fecha)
+{
+    QDialog dialogo(padre());
+    dialogo.setObjectName(QStringLiteral("AnadirSorteo"));
+    dialogo.setWindowTitle(QStringLiteral("Añadir sorteo"));
+    auto* formulario = new QFormLayout(&dialogo);
+    auto* dia = new QDateEdit(fecha);
+    dia->setObjectName(QStringLiteral("Fecha"));
+    dia->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    dia->setCalendarPopup(true);
+    auto* combinacion = new QLineEdit;
+    combinacion->setObjectName(QStringLiteral("Combinacion"));
+    combinacion->setPlaceholderText(QStringLiteral("1 2 3 4 5 + 1 2"));
+    formulario->addRow(QStringLiteral("Fecha del sorteo:"), dia);
+    formulario->addRow(QStringLiteral("Números + estrellas:"), combinacion);
+    auto* botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(botones, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    QObject::connect(botones, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    formulario->addRow(botones);
+    if (dialogo.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return SorteoEscrito{dia->date(), combinacion->text()};
 }

@@ -16,7 +16,10 @@ public:
     bool pregunta(const QString& titulo, const QString& texto) override;
     QString abreFichero(const QString& carpeta, const QString& titulo,
                         const QString& filtro) override;
+    QString guardaFichero(const QString& carpeta, const QString& titulo,
+                          const QString& filtro) override;
     bool eligeImpresora(QPrinter& impresora) override;
+    std::optional<SorteoEscrito> pideSorteo(QDate fecha) override;
 
 private:
     QWidget* padre() const;
