@@ -41,7 +41,7 @@ public:
 
     void Label6(const QString& texto) override
     {
-        if (texto == u"TRANSFERENCIA FINALIZADA")
+        if (texto.startsWith(QStringLiteral("TRANSFERENCIA FINALIZADA")))
             m_finalizada = true;
     }
     void ProgressBar1(int) override {}

@@ -31,7 +31,7 @@ void Principal::SSTab1_Click(int nueva)
 {
     paraparpadeo();
     // The report cannot be opened while an update runs.
-    if (nueva == 1 && m_timer1->isActive()) {
+    if (nueva == 1 && m_actualizacion && m_actualizacion->enCurso()) {
         const QSignalBlocker sinAviso(m_c.SSTab1);
         m_c.SSTab1->setCurrentIndex(m_pestana);
         return;

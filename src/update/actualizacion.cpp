@@ -2,6 +2,9 @@
 
 #include "platform/sitios.h"
 #include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "store/historia.h"
+#include "store/validacion.h"
 #include "store/ficheros.h"
 #include "store/reescritura.h"
 #include "store/texto1252.h"
@@ -9,9 +12,12 @@
 #include "update/nuevos.h"
 #include "update/direcciones.h"
 #include "update/paginas.h"
+#include "update/servicio.h"
 
 #include <QScopeGuard>
 #include <QTimer>
+
+#include <algorithm>
 
 const QString Actualizacion::conectando = QStringLiteral("CONECTANDO AL SERVIDOR");
 
@@ -48,9 +54,20 @@ void Actualizacion::estado(const QString& texto)
 void Actualizacion::para()
 {
     m_timer1->stop();
+    // A service query of an earlier run must not report into this one.
+    if (m_consulta) {
+        m_consulta->disconnect(this);
+        m_consulta->cancela();
+    }
     for (Descarga* d : {m_inet1.data(), m_inet2.data()})
         if (d)
             d->cancela();
+}
+
+void Actualizacion::termina()
+{
+    m_enCurso = false;
+    m_pantalla.terminada();
 }
 
 void Actualizacion::empieza(QDate hoy, double ultima)
@@ -63,10 +80,13 @@ void Actualizacion::empieza(QDate hoy, double ultima)
                            QStringLiteral("La fecha de tu ordenador parece incorrecta. Existen sorteos "
                                           "en la base de datos con fechas porsteriores a la actual. "
                                           "Comprueba la fecha de tu ordenador."));
-        m_pantalla.terminada();
+        termina();
         return;
     }
     para();
+    m_enCurso = true;
+    m_ultima = ultima;
+    m_fuente.clear();
     m_tics = 0;
     m_fase = 2;
     m_errorInet1 = false;
@@ -77,10 +97,96 @@ void Actualizacion::empieza(QDate hoy, double ultima)
     m_pantalla.muestraGeneral();
     estado(conectando);
 
+    // The operator's results service first: the draws after the newest stored
+    // one, and those missing inside the history. Its pages only when the
+    // service cannot be used.
+    const auto guardados = ficheroregistros::leeTodos<RegSorteo>(m_ruta + ficheros::numeros);
+    const QDate primera = ultima > 0 ? fechas::fechaDeDia(ultima).addDays(1) : QDate(2004, 2, 13);
+    auto ventanas = servicio::ventanas(primera, hoy);
+    const std::vector<QDate> faltan = historia::huecos(guardados);
+    for (std::size_t i = 0; i < faltan.size();) {
+        std::size_t j = i;
+        while (j + 1 < faltan.size() && faltan[j + 1] < faltan[i].addYears(1))
+            ++j;
+        ventanas.emplace_back(faltan[i], faltan[j]);
+        i = j + 1;
+    }
+    delete m_consulta;
+    m_consulta = new ConsultaServicio(m_red, std::move(ventanas), 5000, this);
+    connect(m_consulta, &ConsultaServicio::terminada, this, &Actualizacion::alResponderServicio);
+    m_consulta->empieza();
+}
+
+void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
+{
+    using Estado = servicio::Respuesta::Estado;
+    if (respuesta.estado == Estado::NoDisponible) {
+        traeResultados();
+        return;
+    }
+    if (respuesta.estado == Estado::Invalida) {
+        falloDatos();
+        return;
+    }
+    // The same rule as for the pages: the new draws as one batch after the
+    // newest stored draw, the missing ones each against the history.
+    std::vector<RegSorteo> lote;
+    std::vector<RegSorteo> nuevos;
+    for (const servicio::SorteoServicio& s : respuesta.sorteos) {
+        lote.push_back(s.sorteo);
+        if (s.sorteo.fecha > m_ultima)
+            nuevos.push_back(s.sorteo);
+    }
+    const auto porFecha = [](const RegSorteo& a, const RegSorteo& b) { return a.fecha < b.fecha; };
+    std::sort(lote.begin(), lote.end(), porFecha);
+    std::sort(nuevos.begin(), nuevos.end(), porFecha);
+    if (validacion::lote(nuevos, m_ultima, m_hoy)) {
+        falloDatos();
+        return;
+    }
+    const historia::Fusion f = historia::fusiona(m_ruta, lote, m_hoy, false);
+    if (f.rechazo || f.error) {
+        falloDatos();
+        return;
+    }
+    m_fuente = QStringLiteral("servicio de resultados");
+    m_pantalla.Label6(QStringLiteral("SORTEOS DEL SERVICIO DE RESULTADOS"));
+    progreso(2);
+    if (f.insertados > 0)
+        m_pantalla.Label19(QString::number(f.insertados) +
+                           (f.insertados == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")));
+    m_pantalla.cargasorteos();
+    m_nuevos = std::max<int>(1, static_cast<int>(nuevos.size()));
+    if (nuevos.empty()) {
+        const Aviso av = aviso(Analisis::Resultado::NingunoNuevo, m_hoy.year());
+        m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
+    } else {
+        progreso(3);
+        m_pantalla.compruebaNuevos(m_nuevos);
+        m_comprobados = true;
+        progreso(2);
+    }
+    m_fase = 7;
+    bloquesFinales();
+}
+
+// A batch that breaks the rule: nothing was appended, "Error crítico".
+void Actualizacion::falloDatos()
+{
+    m_errordatos = true;
+    const Aviso av = aviso(Analisis::Resultado::DatosCorruptos, m_hoy.year());
+    m_pantalla.mensaje(Dialogos::Icono::Critico, av.titulo, av.texto);
+    m_pantalla.avisoSorteos(avisoInterpretacion(sitios::correo()));
+    m_fase = 7;
+    bloquesFinales();
+}
+
+void Actualizacion::traeResultados()
+{
     // The first download runs while the timer counts: a server that never
     // answers is reported at the fifth tick.
     delete m_inet1;
-    m_inet1 = m_red.trae(direcciones::buscador(hoy));
+    m_inet1 = m_red.trae(direcciones::buscador(m_hoy));
     m_inet1->setParent(this);
     connect(m_inet1, &Descarga::terminada, this,
             [this](Descarga::Fallo fallo, int, const QByteArray& cuerpo) { alTraerResultados(fallo, cuerpo); });
@@ -101,7 +207,7 @@ void Actualizacion::alTraerResultados(Descarga::Fallo fallo, const QByteArray& c
                                  : QStringLiteral("No conectado: Compruebe la conexión a internet..."));
         progreso(0);
         estado(QString());
-        m_pantalla.terminada();
+        termina();
         return;
     }
     m_texto = cuerpo;
@@ -139,7 +245,7 @@ void Actualizacion::Timer1_Timer()
     const bool recibiendo = m_inet1 && m_inet1->enCurso() && m_inet1->respondio();
     if (m_tics == 5 && m_label6 == conectando && !recibiendo) {
         falloConexion(noConectado);
-        m_pantalla.terminada();
+        termina();
         return;
     }
     // The results page is handled once: the draw page is fetched while the
@@ -203,7 +309,7 @@ void Actualizacion::analizaPagina()
         break;
     case Analisis::Resultado::Conexion:
         falloConexion(av.texto);
-        m_pantalla.terminada();
+        termina();
         break;
     case Analisis::Resultado::SinDatos:
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
@@ -249,8 +355,9 @@ void Actualizacion::bloquesFinales()
         progreso(4);
         m_pantalla.refrescaTodo();
     }
-    estado(QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    estado(m_fuente.isEmpty() ? QStringLiteral("TRANSFERENCIA FINALIZADA")
+                              : QStringLiteral("TRANSFERENCIA FINALIZADA (%1)").arg(m_fuente));
     progreso(5);
     m_pantalla.muestraGeneral();
-    m_pantalla.terminada();
+    termina();
 }

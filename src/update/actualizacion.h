@@ -8,7 +8,12 @@
 #include <QPointer>
 #include <QString>
 
+class ConsultaServicio;
 class QTimer;
+
+namespace servicio {
+struct Respuesta;
+}
 
 // What an update shows and asks for as it goes: the main window (or the
 // terminal) implements it.
@@ -47,10 +52,16 @@ public:
     // Starts an update on `hoy`; `ultima` is the date of the working draw.
     void empieza(QDate hoy, double ultima);
     void Timer1_Timer();
+    // From the start of an update to its end, however it ends.
+    bool enCurso() const { return m_enCurso; }
 
     static const QString conectando;
 
 private:
+    void termina();
+    void traeResultados();
+    void alResponderServicio(const servicio::Respuesta& respuesta);
+    void falloDatos();
     void alTraerResultados(Descarga::Fallo fallo, const QByteArray& cuerpo);
     void alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerpo);
     void analizaPagina();
@@ -66,6 +77,10 @@ private:
     QTimer* m_timer1;
     QPointer<Descarga> m_inet1;
     QPointer<Descarga> m_inet2;
+    QPointer<ConsultaServicio> m_consulta;
+    double m_ultima = 0;
+    bool m_enCurso = false;
+    QString m_fuente; // which source gave the draws, when not the pages
 
     QDate m_hoy;
     int m_tics = 0;

@@ -19,6 +19,14 @@ QUrl sorteo(const QString& rutasorteo)
                 QUrl::TolerantMode);
 }
 
+QUrl servicio(QDate desde, QDate hasta)
+{
+    const QString formato = QStringLiteral("yyyyMMdd");
+    return QUrl(sitios::operador() +
+                QStringLiteral("/servicios/buscadorSorteos?game_id=EMIL&celebrados=true&fechaInicioInclusiva=") +
+                desde.toString(formato) + QStringLiteral("&fechaFinInclusiva=") + hasta.toString(formato));
+}
+
 QUrl noticias() { return QUrl(sitios::web() + QStringLiteral("/einforme.dat")); }
 
 QString pdf(const QString& enlace)

@@ -11,6 +11,8 @@ namespace direcciones {
 QUrl buscador(QDate hoy);
 // The page of one draw, from the path the results page gave.
 QUrl sorteo(const QString& rutasorteo);
+// The results service's draws from `desde` to `hasta`, both included.
+QUrl servicio(QDate desde, QDate hasta);
 // The maker's news document.
 QUrl noticias();
 // The report PDF: the operator's host and `enlace`, when `enlace` is a plain

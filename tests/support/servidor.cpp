@@ -33,7 +33,9 @@ void ServidorPrueba::atiende(QTcpSocket* socket)
     pedidas.append(QString::fromLatin1(objetivo));
     const QString ruta = QUrl(QString::fromLatin1(objetivo)).path();
 
-    const auto it = m_rutas.find(ruta);
+    auto it = m_rutas.find(QString::fromLatin1(objetivo)); // a path with its query first
+    if (it == m_rutas.end())
+        it = m_rutas.find(ruta);
     const Respuesta r = it != m_rutas.end() ? it->second : Respuesta{404, "no encontrado", {}, false, false};
     if (r.nunca)
         return;

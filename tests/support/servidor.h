@@ -23,6 +23,7 @@ public:
     };
 
     ServidorPrueba();
+    // `ruta` is a path, or a path and its query for that request alone.
     void pon(const QString& ruta, const Respuesta& respuesta) { m_rutas[ruta] = respuesta; }
     // "http://127.0.0.1:PORT"
     QString url() const;

@@ -6,9 +6,11 @@
 #include "support/pantalla.h"
 #include "support/servidor.h"
 #include "checking/comprobacion.h"
+#include "store/fechas.h"
 #include "store/validacion.h"
 #include "update/actualizacion.h"
 #include "update/informe.h"
+#include "update/servicio.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -155,7 +157,7 @@ TEST(ServidoresHostiles, aWrongDrawInTheBatchAppendsNothing)
         qunsetenv("BOLVERA_OPERADOR_URL");
         EXPECT_EQ(pantalla.mensajes, QStringList{corruptos}) << c.que;
         EXPECT_TRUE(pantalla.comprobados.isEmpty()) << c.que;
-        EXPECT_EQ(servidor.pedidas.size(), 1) << c.que; // no draw page either
+        EXPECT_EQ(servidor.pedidas.size(), 2) << c.que; // the service, the results page: no draw page
         for (auto it = carpeta.antes.begin(); it != carpeta.antes.end(); ++it)
             EXPECT_EQ(datos::leeBytes(carpeta.dir.filePath(it.key())), it.value()) << c.que << " " << qPrintable(it.key());
     }
@@ -247,6 +249,125 @@ TEST(ServidoresHostiles, onlyAPdfIsStoredAsTheReport)
         ASSERT_TRUE(QTest::qWaitFor([&] { return acabada; }, 5000));
         EXPECT_EQ(QFileInfo::exists(carpeta.dir.filePath("ovk.pdf")), esPdf(cuerpo)) << cuerpo.constData();
     }
+}
+
+// One draw as the results service lists it: fields as strings, or as numbers
+// where a number fits.
+QByteArray sorteoJson(QDate fecha, const char* combinacion, bool numeros = false)
+{
+    const QByteArray id = numeros ? "1322202073" : "\"1322202073\"";
+    const QByteArray premio = numeros ? "181127.33" : "\"181127.33\"";
+    return "{\"id_sorteo\": " + id + ", \"fecha_sorteo\": \"" + fecha.toString(Qt::ISODate).toLatin1() +
+           " 00:00:00\", \"dia_semana\": \"viernes\", \"combinacion\": \"" + combinacion +
+           "\", \"escrutinio\": [{\"categoria\": 2, \"tipo\": \"2\u00aa       5      +      1\", \"premio\": " + premio +
+           ", \"ganadores\": \"1\", \"ganadores_eu\": \"4\"}]}";
+}
+
+QString consulta(QDate desde, QDate hasta)
+{
+    return QStringLiteral("/servicios/buscadorSorteos?game_id=EMIL&celebrados=true&fechaInicioInclusiva=%1&fechaFinInclusiva=%2")
+        .arg(desde.toString(QStringLiteral("yyyyMMdd")), hasta.toString(QStringLiteral("yyyyMMdd")));
+}
+
+TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
+{
+    const QByteArray dosNuevos = "[" + sorteoJson({2026, 12, 4}, "01 - 07 - 23 - 40 - 50 - 03 - 09") + ", " +
+                                 sorteoJson({2026, 12, 1}, "02 - 04 - 06 - 08 - 10 - 01 - 02") + "]";
+    const QString ventana = consulta({2026, 11, 28}, {2026, 12, 8});
+    const QString fin = QStringLiteral("TRANSFERENCIA FINALIZADA (servicio de resultados)");
+    struct Caso
+    {
+        const char* que;
+        std::map<QString, ServidorPrueba::Respuesta> respuestas;
+        QString mensaje;
+        std::size_t guardados;
+        QString label6;
+    };
+    const Caso casos[] = {
+        {"new draws in one answer", {{ventana, {200, dosNuevos, {}, false, false}}}, {}, 4, fin},
+        {"fields as numbers, in a data object",
+         {{ventana, {200, "{\"data\": [" + sorteoJson({2026, 12, 4}, "1 7 23 40 50 3 9", true) + "]}", {}, false, false}}}, {}, 3, fin},
+        {"no new draws: []", {{ventana, {200, "[]", {}, false, false}}}, nadaNuevo, 2, fin},
+        {"no new draws: a string", {{ventana, {200, "\"No hay resultados\"", {}, false, false}}}, nadaNuevo, 2, fin},
+        {"a malformed draw", {{ventana, {200, "[" + sorteoJson({2026, 12, 4}, "01 - 07 - 23 - 40 - 03 - 09") + "]", {}, false, false}}},
+         corruptos, 2, QStringLiteral("TRANSFERENCIA FINALIZADA")},
+        {"a draw dated after today", {{ventana, {200, "[" + sorteoJson({2026, 12, 11}, "01 - 07 - 23 - 40 - 50 - 03 - 09") + "]", {}, false, false}}},
+         corruptos, 2, QStringLiteral("TRANSFERENCIA FINALIZADA")},
+        {"a bot block: the pages", {{ventana, {403, "<html>Access denied</html>", {}, false, false}},
+                                    {"/es/buscador", {200, paginas_prueba::resultados({entrada({2026, 12, 4}), entrada({2026, 11, 27})}), {}, false, false}}},
+         {}, 3, QStringLiteral("TRANSFERENCIA FINALIZADA")},
+    };
+    for (const Caso& c : casos) {
+        Carpeta carpeta;
+        ServidorPrueba servidor;
+        for (const auto& [ruta, respuesta] : c.respuestas)
+            servidor.pon(ruta, respuesta);
+        qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
+        RedQt red(5000);
+        QTimer timer;
+        timer.setInterval(20);
+        PantallaGrabada pantalla;
+        Actualizacion a(red, pantalla, carpeta.ruta(), &timer);
+        a.empieza(QDate(2026, 12, 8), datos::sorteo({2026, 11, 27}).fecha);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 10000)) << c.que;
+        qunsetenv("BOLVERA_OPERADOR_URL");
+        EXPECT_EQ(pantalla.mensajes.join(u'\n'), c.mensaje) << c.que;
+        EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(carpeta.dir.filePath("numeros.dat")).size(), c.guardados) << c.que;
+        ASSERT_FALSE(pantalla.label6.isEmpty()) << c.que;
+        EXPECT_EQ(pantalla.label6.back(), c.label6) << c.que;
+        if (c.mensaje == corruptos)
+            EXPECT_EQ(datos::leeBytes(carpeta.dir.filePath("apuestas.dat")), carpeta.antes["apuestas.dat"]) << c.que;
+    }
+}
+
+TEST(Servicio, thePrizeBreakdownIsKeptByHitsNotByPosition)
+{
+    // The operator's category 6 is 3+2, the program's 7; "tipo" wins over "categoria".
+    const servicio::Respuesta r = servicio::lee(
+        "[{\"id_sorteo\": 1322202073, \"fecha_sorteo\": \"2026-12-04 00:00:00\", \"combinacion\": \"1 7 23 40 50 9 3\","
+        " \"escrutinio\": [{\"categoria\": 6, \"premio\": \"1.234,56\", \"ganadores\": 3},"
+        " {\"categoria\": 1, \"tipo\": \"2\u00aa 5 + 1\", \"premio\": 181127.33, \"ganadores\": \"1\"},"
+        " {\"categoria\": 1, \"tipo\": \"1\u00aa 5 + 2\", \"premio\": \"0.00\", \"ganadores\": \"0\"}]}]");
+    ASSERT_EQ(r.estado, servicio::Respuesta::Estado::Sorteos);
+    ASSERT_EQ(r.sorteos.size(), 1u);
+    const servicio::SorteoServicio& s = r.sorteos[0];
+    EXPECT_EQ(s.id, QStringLiteral("1322202073"));
+    EXPECT_EQ(s.sorteo.num, (std::array<std::int16_t, 7>{1, 7, 23, 40, 50, 3, 9}));
+    EXPECT_EQ(s.premios[6].centimos, 123456);
+    EXPECT_EQ(s.premios[6].ganadores, 3);
+    EXPECT_EQ(s.premios[1].centimos, 18112733);
+    EXPECT_EQ(s.premios[0].centimos, 0); // nobody won: known, not unknown
+    EXPECT_EQ(s.premios[12].centimos, -1);
+    EXPECT_EQ(servicio::lee("<html>403</html>").estado, servicio::Respuesta::Estado::NoDisponible);
+    EXPECT_EQ(servicio::lee("{\"error\": 1}").estado, servicio::Respuesta::Estado::NoDisponible);
+}
+
+TEST(Servicio, yearlyWindowsFromTheNewestDrawAndTheMissingOnes)
+{
+    // Stored: 29 Nov 2024 and 6 Dec 2024 with 3 Dec 2024 missing; today 8 Dec 2026.
+    Carpeta carpeta;
+    datos::escribeSorteos(carpeta.dir.filePath("numeros.dat"), {datos::sorteo({2024, 11, 29}), datos::sorteo({2024, 12, 6})});
+    ServidorPrueba servidor;
+    const auto lista = [](QDate d, const char* c) { return ServidorPrueba::Respuesta{200, "[" + sorteoJson(d, c) + "]", {}, false, false}; };
+    servidor.pon(consulta({2024, 12, 7}, {2025, 12, 6}), lista({2025, 6, 6}, "1 2 3 4 5 1 2"));
+    servidor.pon(consulta({2025, 12, 7}, {2026, 12, 6}), lista({2026, 6, 5}, "1 2 3 4 5 1 2"));
+    servidor.pon(consulta({2026, 12, 7}, {2026, 12, 8}), lista({2026, 12, 8}, "1 2 3 4 5 1 2"));
+    servidor.pon(consulta({2024, 12, 3}, {2024, 12, 3}), lista({2024, 12, 3}, "6 7 8 9 10 1 2"));
+    qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
+    RedQt red(5000);
+    QTimer timer;
+    PantallaGrabada pantalla;
+    Actualizacion a(red, pantalla, carpeta.ruta(), &timer);
+    a.empieza(QDate(2026, 12, 8), datos::sorteo({2024, 12, 6}).fecha);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 10000));
+    qunsetenv("BOLVERA_OPERADOR_URL");
+    EXPECT_EQ(servidor.pedidas.size(), 4);
+    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(carpeta.dir.filePath("numeros.dat"));
+    std::vector<QDate> fechas;
+    for (const RegSorteo& s : sorteos)
+        fechas.push_back(fechas::fechaDeDia(s.fecha));
+    EXPECT_EQ(fechas, (std::vector<QDate>{{2024, 11, 29}, {2024, 12, 3}, {2024, 12, 6}, {2025, 6, 6}, {2026, 6, 5}, {2026, 12, 8}}));
+    EXPECT_EQ(pantalla.comprobados, QList<int>{3}); // the three after the newest stored draw
 }
 
 } // namespace
