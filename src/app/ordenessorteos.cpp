@@ -128,7 +128,7 @@ int fusionaYCuenta(const Contexto& c, const std::vector<RegSorteo>& lote, const 
 {
     const historia::Fusion f = historia::fusiona(c.ruta, lote, c.hoy, copia, lineas);
     if (f.rechazo)
-        return falla(*f.rechazo);
+        return falla(validacion::comoFrase(*f.rechazo));
     if (f.error)
         return fallaEscritura(QStringLiteral("No se pudo guardar el histórico."), f.error);
     if (c.json)

@@ -16,6 +16,7 @@
 #include "store/ficheros.h"
 #include "store/historia.h"
 #include "store/reescritura.h"
+#include "store/validacion.h"
 
 #include <QDir>
 
@@ -115,7 +116,8 @@ void Principal::fusionaSorteos(const std::vector<RegSorteo>& lote, const std::ve
     Dialogos& d = m_plataforma.dialogos;
     const historia::Fusion f = historia::fusiona(m_estado.ruta, lote, m_plataforma.reloj.hoy(), copia, lineas);
     if (f.rechazo) {
-        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, *f.rechazo + QStringLiteral("\nNo se ha añadido nada."));
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
+                  validacion::comoFrase(*f.rechazo) + QStringLiteral("\nNo se ha añadido nada."));
         return;
     }
     if (f.error == errores::accesoRuta) {
@@ -182,21 +184,27 @@ void Principal::exportaCsv()
 
 void Principal::anadeSorteo()
 {
+    // A refused entry is asked for again with what the user typed.
     Dialogos& d = m_plataforma.dialogos;
-    const auto escrito = d.pideSorteo(m_plataforma.reloj.hoy());
-    if (!escrito)
-        return;
-    const auto sorteo = csvsorteos::escrito(escrito->fecha.toString(Qt::ISODate), escrito->combinacion);
-    if (!sorteo) {
-        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
-                  QStringLiteral("Escriba cinco números y dos estrellas así: 1 2 3 4 5 + 1 2"));
-        return;
+    const QDate hoy = m_plataforma.reloj.hoy();
+    Dialogos::SorteoEscrito propuesta{hoy, {}};
+    while (const auto escrito = d.pideSorteo(propuesta)) {
+        propuesta = *escrito;
+        const auto sorteo = csvsorteos::escrito(escrito->fecha.toString(Qt::ISODate), escrito->combinacion);
+        const auto guardados = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
+        std::optional<QString> motivo;
+        if (!sorteo)
+            motivo = QStringLiteral("Escriba cinco números y dos estrellas así: 1 2 3 4 5 + 1 2");
+        else if (std::any_of(guardados.begin(), guardados.end(), [&](const RegSorteo& s) { return s.fecha == sorteo->fecha; }))
+            motivo = QStringLiteral("Ya hay un sorteo guardado el %1.").arg(fechas::fechacorta(sorteo->fecha));
+        else if (sorteo->fecha > fechas::diaNumero(hoy))
+            motivo = QStringLiteral("El %1 es posterior a hoy.").arg(fechas::fechacorta(sorteo->fecha));
+        else
+            motivo = validacion::sorteo(*sorteo);
+        if (!motivo) {
+            fusionaSorteos({*sorteo}, {}, false);
+            return;
+        }
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, validacion::comoFrase(*motivo));
     }
-    const auto guardados = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
-    if (std::any_of(guardados.begin(), guardados.end(), [&](const RegSorteo& s) { return s.fecha == sorteo->fecha; })) {
-        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
-                  QStringLiteral("Ya hay un sorteo guardado el %1.").arg(fechas::fechacorta(sorteo->fecha)));
-        return;
-    }
-    fusionaSorteos({*sorteo}, {}, false);
 }

@@ -33,6 +33,6 @@ public:
         QDate fecha;
         QString combinacion;
     };
-    // Asks for one draw, proposing `fecha`; empty when cancelled.
-    virtual std::optional<SorteoEscrito> pideSorteo(QDate fecha) = 0;
+    // Asks for one draw, starting from `propuesta`; empty when cancelled.
+    virtual std::optional<SorteoEscrito> pideSorteo(const SorteoEscrito& propuesta) = 0;
 };

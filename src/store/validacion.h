@@ -30,4 +30,12 @@ std::optional<QString> sorteo(const RegSorteo& s);
 // first after `ultima` and the last not after `hoy`. Empty when valid.
 std::optional<QString> lote(const std::vector<RegSorteo>& lote, double ultima, QDate hoy);
 
+// A reason shown on its own: its first letter upper-case.
+inline QString comoFrase(QString motivo)
+{
+    if (!motivo.isEmpty())
+        motivo[0] = motivo[0].toUpper();
+    return motivo;
+}
+
 } // namespace validacion

@@ -214,7 +214,7 @@ TEST_F(Estadisticas, csvFilesAndTypedDrawsFromTheGeneralMenu)
     EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Ya hay un sorteo guardado el 04/12/2026."));
     m_dialogos.sorteoEscrito = Dialogos::SorteoEscrito{QDate(2026, 12, 8), QStringLiteral("1 2 3 4 5 + 1 13")};
     control<QAction>("anadirsorteo")->trigger();
-    EXPECT_TRUE(m_dialogos.cajas.back().texto.startsWith(QStringLiteral("el sorteo del 08/12/2026 no tiene dos estrellas")));
+    EXPECT_TRUE(m_dialogos.cajas.back().texto.startsWith(QStringLiteral("El sorteo del 08/12/2026 no tiene dos estrellas")));
     m_dialogos.sorteoEscrito = Dialogos::SorteoEscrito{QDate(2026, 12, 8), QStringLiteral("1 2 3 4 5 + 1 12")};
     control<QAction>("anadirsorteo")->trigger();
     EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 4 sorteos."));

@@ -13,6 +13,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <utility>
 
 // A clock fixed at one day.
 class RelojFijo final : public Reloj
@@ -57,7 +58,8 @@ public:
         return ficheroElegido;
     }
     QString guardaFichero(const QString&, const QString&, const QString&) override { return ficheroGuardado; }
-    std::optional<SorteoEscrito> pideSorteo(QDate) override { return sorteoEscrito; }
+    // Answers once with `sorteoEscrito`, then cancels.
+    std::optional<SorteoEscrito> pideSorteo(const SorteoEscrito&) override { return std::exchange(sorteoEscrito, std::nullopt); }
     // Cancelled unless the test says how to set the printer up.
     bool eligeImpresora(QPrinter& impresora) override { return alElegirImpresora && alElegirImpresora(impresora); }
 

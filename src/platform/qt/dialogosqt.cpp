@@ -81,18 +81,19 @@ QString DialogosQt::guardaFichero(const QString& carpeta, const QString& titulo,
     return dialogo.selectedFiles().front();
 }
 
-std::optional<Dialogos::SorteoEscrito> DialogosQt::pideSorteo(QDate fecha)
+std::optional<Dialogos::SorteoEscrito> DialogosQt::pideSorteo(const SorteoEscrito& propuesta)
 {
     QDialog dialogo(padre());
     dialogo.setObjectName(QStringLiteral("AnadirSorteo"));
     dialogo.setWindowTitle(QStringLiteral("Añadir sorteo"));
     auto* formulario = new QFormLayout(&dialogo);
-    auto* dia = new QDateEdit(fecha);
+    auto* dia = new QDateEdit(propuesta.fecha);
     dia->setObjectName(QStringLiteral("Fecha"));
     dia->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     dia->setCalendarPopup(true);
-    auto* combinacion = new QLineEdit;
+    auto* combinacion = new QLineEdit(propuesta.combinacion);
     combinacion->setObjectName(QStringLiteral("Combinacion"));
+    combinacion->setMinimumWidth(220);
     combinacion->setPlaceholderText(QStringLiteral("1 2 3 4 5 + 1 2"));
     formulario->addRow(QStringLiteral("Fecha del sorteo:"), dia);
     formulario->addRow(QStringLiteral("Números + estrellas:"), combinacion);
@@ -100,6 +101,7 @@ std::optional<Dialogos::SorteoEscrito> DialogosQt::pideSorteo(QDate fecha)
     QObject::connect(botones, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
     QObject::connect(botones, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
     formulario->addRow(botones);
+    (propuesta.fecha.isValid() && propuesta.combinacion.isEmpty() ? static_cast<QWidget*>(combinacion) : dia)->setFocus();
     if (dialogo.exec() != QDialog::Accepted)
         return std::nullopt;
     return SorteoEscrito{dia->date(), combinacion->text()};

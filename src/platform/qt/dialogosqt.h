@@ -19,7 +19,7 @@ public:
     QString guardaFichero(const QString& carpeta, const QString& titulo,
                           const QString& filtro) override;
     bool eligeImpresora(QPrinter& impresora) override;
-    std::optional<SorteoEscrito> pideSorteo(QDate fecha) override;
+    std::optional<SorteoEscrito> pideSorteo(const SorteoEscrito& propuesta) override;
 
 private:
     QWidget* padre() const;
