@@ -395,6 +395,7 @@ TEST(CliNuevaPena, acceptedAndRejected)
         {"nueva-pena", "--nombre", "X", "1 2 3 4 51 + 1 2"},                  // out of range
         {"nueva-pena", "--nombre", "X", "1 2 3 4 5 + 1 13"},
         {"nueva-pena", "--nombre", "X", "1 2 3 4 4 + 1 2"},                   // repeated
+        {"nueva-pena", "--nombre", "X", "1 2 3 4 5 + 1 1"},                   // repeated stars
         {"nueva-pena", "--nombre", "X", "1 2 3 4 5 6 + 1 2", "1 2 3 4 5 + 1 2"}, // a multiple bet goes alone
         {"nueva-pena", "--nombre", "X", "1 2 3 4 5 6 7 8 9 10 11 + 1 2"},
         {"nueva-pena", "--nombre", "ABCDEFGHIJKLMNOPQRSTU", "1 2 3 4 5 + 1 2"},
@@ -412,6 +413,12 @@ TEST(CliNuevaPena, acceptedAndRejected)
     for (int i = 0; i < 25; ++i)
         veinticinco << "1 2 3 4 5 + 1 2";
     EXPECT_EQ(en(veinticinco).estado, 1);
+    {
+        QTemporaryDir otra;
+        veinticinco.removeLast(); // exactly 24 is a peña
+        EXPECT_EQ(ejecuta(veinticinco << "--dir" << otra.path() << "--hoy" << "2026-12-08").estado, 0);
+        EXPECT_EQ(ficheroregistros::leeTodos<RegPena>(otra.filePath("apuestas.dat")).at(0).tipo, 24);
+    }
     EXPECT_EQ(QString::fromUtf8(en({"nueva-pena", "--nombre", "", "1 2 3 4 5 + 1 2"}).err),
               QStringLiteral("¡¡¡No ha escrito el nombre de la peña!!!\n"));
     // A draw dated after today blocks the peña, as in the editor.

@@ -33,9 +33,13 @@ TEST(Categorias, commentsAndColours)
     };
     const Caso casos[] = {
         {1, "¡¡ Premio !! Hay 5 + 2 estrellas.", 0xFF0000},
+        {2, "¡¡ Premio !! Hay 5 + 1 estrellas.", 0xFF0000},
         {3, "¡¡ Premio !! Hay 5 + 0 estrellas.", 0xFF0000},
+        {4, "¡¡ Premio !! Hay 4 + 2 estrellas.", 0x0000FF},
+        {5, "¡¡ Premio !! Hay 4 + 1 estrellas.", 0x0000FF},
         {6, "¡¡ Premio !! Hay 4 + 0 estrellas.", 0x0000FF},
         {7, "¡¡ Premio !! Hay 3 + 2 estrellas.", 0xFF80FF},
+        {8, "¡¡ Premio !! Hay 2 + 2 estrellas.", 0xFF80FF},
         {9, "¡¡ Premio !! Hay 3 + 1 estrellas.", 0xFF80FF},
         {10, "¡¡ Premio !! Hay 3 + 0 estrellas.", 0x00C000},
         {11, "¡¡ Premio !! Hay 1 + 2 estrellas.", 0x00C000},

@@ -135,6 +135,10 @@ TEST(Compsencillas, historicoShowsButNeverCounts)
     for (auto a : r.datos.penas[0].aciertos)
         EXPECT_EQ(a, 0);
     EXPECT_EQ(r.datos.penas[0].contado, viernes.fecha);
+
+    // Created on the draw's own day: that draw counts ("on or after creation").
+    const Resultado mismoDia = sencillas({viernes}, {pena("HOY", "Todos", {2026, 12, 4}, {{3, 14, 25, 36, 47, 2, 9}})}, 1);
+    EXPECT_EQ(mismoDia.datos.penas[0].aciertos[0], 1);
 }
 
 TEST(Compsencillas, dayFilter)
@@ -223,10 +227,11 @@ TEST(Parpadeo, startsOnlyAfterAnUpdateAddedDraws)
         bool sencilla;
         bool multiple;
         int modo;
+        bool dosMultiples = false;
     };
     const Caso casos[] = {
         {false, true, true, 0}, {true, true, false, 1}, {true, false, true, 2}, {true, true, true, 3},
-        {true, false, false, 0}};
+        {true, false, false, 0}, {true, true, true, 3, true}, {true, false, true, 2, true}};
     for (const Caso& c : casos) {
         std::vector<RegPena> penas;
         penas.push_back(pena("S", "Todos", {2020, 1, 1},
@@ -234,11 +239,13 @@ TEST(Parpadeo, startsOnlyAfterAnUpdateAddedDraws)
                                          : std::array<std::int16_t, 7>{40, 41, 42, 43, 44, 5, 6}}));
         penas.push_back(multiple("M", 6, 2, {c.multiple ? std::int16_t(3) : std::int16_t(40), 14, 41, 42, 43, 44},
                                  {5, 6}));
+        if (c.dosMultiples)
+            penas.push_back(multiple("M2", 7, 2, {3, 14, 25, 41, 42, 43, 44}, {5, 6}));
         Parpadeo p;
         const OpcionesPasada o{.hayNuevos = c.hayNuevos};
         compsencillas({viernes}, penas, 1, o, p);
         compmultiples({viernes}, penas, 1, o, p);
-        EXPECT_EQ(p.modo, c.modo) << c.hayNuevos << c.sencilla << c.multiple;
+        EXPECT_EQ(p.modo, c.modo) << c.hayNuevos << c.sencilla << c.multiple << c.dosMultiples;
         EXPECT_EQ(p.activo, c.modo != 0);
     }
 }

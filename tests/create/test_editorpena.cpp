@@ -123,6 +123,7 @@ TEST(EditorPena, twentyFourSimpleBetsAtMost)
     EditorPena e(0);
     for (int b = 0; b < 24; ++b)
         apuesta(e, {1, 2, 3, 4, 5}, {1, 2});
+    ASSERT_EQ(e.lista().count(u'\n'), 23); // all 24 taken
     const auto m = e.pulsa(10);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->texto, QStringLiteral("Máximo de apuestas sencillas por peña : 24."));
@@ -130,6 +131,16 @@ TEST(EditorPena, twentyFourSimpleBetsAtMost)
     const auto a = e.aleatorio([](int) { return 0; });
     ASSERT_TRUE(a);
     EXPECT_FALSE(e.aleatorioActivo());
+    // Exactly 24 is a peña.
+    e.ponNombre(QStringLiteral("x"));
+    const auto g = e.grabar(0, 0, fechas::diaNumero(QDate(2026, 12, 8)), QStringLiteral("Todos"));
+    ASSERT_TRUE(g.grabar);
+    EXPECT_EQ(g.registro.tipo, 24);
+
+    // A star clicked twice is not two stars: no bet comes of it.
+    EditorPena repetida(0);
+    apuesta(repetida, {1, 2, 3, 4, 5}, {1, 1});
+    EXPECT_TRUE(repetida.lista().isEmpty());
 }
 
 TEST(EditorPena, randomBetsAreDistinctAndComplete)

@@ -52,9 +52,10 @@ TEST_F(Comprobar, startUpChecksTheNewestDrawAndKeepsTheCounters)
     m.numeros[0] = {3, 14, 25, 40, 41, 42};
     m.estrellas[0] = {5, 6};
     datos::escribePenas(ruta("apuestas.dat"),
-                        {pena("SIMPLE", "Todos", {2020, 1, 1}, {{3, 14, 40, 41, 42, 5, 9}}), m});
+                        {pena("SIMPLE", "Todos", {2020, 1, 1}, {{3, 14, 40, 41, 42, 5, 9}}), m,
+                         pena("NADA", "Todos", {2020, 1, 1}, {{40, 41, 42, 43, 44, 5, 6}})});
     abre();
-    EXPECT_EQ(control<QTableView>("ListView2")->model()->rowCount(), 4);
+    EXPECT_EQ(control<QTableView>("ListView2")->model()->rowCount(), 8);
     EXPECT_EQ(control<QTableView>("Listview4")->model()->rowCount(), 5);
     EXPECT_FALSE(control<QTableView>("ListView2")->isHidden());
     EXPECT_TRUE(control<QTableView>("Listview4")->isHidden());
@@ -63,6 +64,9 @@ TEST_F(Comprobar, startUpChecksTheNewestDrawAndKeepsTheCounters)
     EXPECT_EQ(guardadas[1].aciertos[9], 3);
     EXPECT_EQ(guardadas[1].aciertos[12], 3);
     EXPECT_EQ(m_ventana->sorteo().fecha, datos::sorteo({2026, 12, 4}).fecha);
+    // A peña without a prize has still counted the draw: on disk, or a
+    // restart would count it again.
+    EXPECT_EQ(guardadas[2].contado, datos::sorteo({2026, 12, 4}).fecha);
 
     // A second start checks the same draw again: the counters do not grow.
     abre();

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -81,12 +83,48 @@ TEST(Trabajo, boxPositions)
     EXPECT_TRUE(hay(segunda, x + 26.2 + 3.75, y));
     EXPECT_FALSE(hay(segunda, x + 2 * 26.2 + 3.75, y));
 
-    // Plain paper: block 1's number 1 at (33, 45), the lower form 104 mm down.
-    const auto normal = trabajoImpresion(sencillas(10), Papel::Normal, x, y, no);
+    // Plain paper: block 1's number 1 at (33, 45), the lower form 104 mm
+    // down; slip 1 (number 10) on the upper form, slip 2 (number 1) below.
+    RegPena diez = sencillas(10);
+    diez.numeros[5] = {1, 20, 30, 40, 50};
+    const auto normal = trabajoImpresion(diez, Papel::Normal, x, y, no);
     EXPECT_TRUE(hay(normal, 33 + 3.75, 45));
-    EXPECT_TRUE(hay(normal, 33 + 3.75, 45 + 104));
+    EXPECT_TRUE(hay(normal, 33, 45 + 104));
+    EXPECT_FALSE(hay(normal, 33, 45));
+    EXPECT_FALSE(hay(normal, 33 + 3.75, 45 + 104));
     EXPECT_EQ(cuenta(normal, T::Rectangulo), 2);
     EXPECT_EQ(cuenta(normal, T::Relleno), 2 * 7);
+}
+
+TEST(Trabajo, everyRowColumnAndStarHasItsBox)
+{
+    // Offsets from the block's corner, in mm: a number of every row and
+    // column (the bottom of each column included) and every star.
+    const std::map<int, std::pair<double, double>> numeros = {
+        {1, {0, 0}},      {11, {3.75, 5}},  {21, {7.5, 10}}, {31, {11.25, 15}}, {41, {15, 20}},
+        {6, {0, 25}},     {16, {3.75, 30}}, {26, {7.5, 35}}, {46, {18.75, 0}},  {50, {18.75, 20}},
+        {9, {0, 40}},     {18, {3.75, 40}}, {27, {7.5, 40}}, {36, {11.25, 40}}, {45, {15, 40}}};
+    const std::map<int, std::pair<double, double>> estrellas = {
+        {1, {0, 50}},   {2, {0, 55}},   {3, {0, 60}},   {4, {0, 65}},    {5, {7.5, 50}},  {6, {7.5, 55}},
+        {7, {7.5, 60}}, {8, {7.5, 65}}, {9, {15, 50}},  {10, {15, 55}},  {11, {15, 60}},  {12, {15, 65}}};
+    const std::vector<std::array<int, 7>> apuestas = {{1, 11, 21, 31, 41, 1, 5},  {6, 16, 26, 46, 50, 2, 6},
+                                                      {9, 18, 27, 36, 45, 3, 7},  {1, 11, 21, 31, 41, 4, 8},
+                                                      {6, 16, 26, 46, 50, 9, 12}, {9, 18, 27, 36, 45, 10, 11}};
+    const float x = 10, y = 20;
+    for (const auto& a : apuestas) {
+        RegPena p = sencillas(1);
+        std::copy_n(a.begin(), 5, p.numeros[0].begin());
+        std::copy_n(a.begin() + 5, 2, p.estrellas[0].begin());
+        std::set<std::pair<double, double>> esperadas = {{x + 97.5, y + 70}}; // the day: both, this week
+        for (int k = 0; k < 7; ++k) {
+            const auto& [dx, dy] = (k < 5 ? numeros : estrellas).at(a[static_cast<std::size_t>(k)]);
+            esperadas.insert({x + dx, y + dy});
+        }
+        std::set<std::pair<double, double>> puestas;
+        for (const Operacion& o : marcas(trabajoImpresion(p, Papel::Oficial, x, y, no)))
+            puestas.insert({std::round(o.x * 100) / 100, std::round(o.y * 100) / 100});
+        EXPECT_EQ(puestas, esperadas) << a[0] << " " << a[5];
+    }
 }
 
 TEST(Trabajo, multipleBetBoxes)
