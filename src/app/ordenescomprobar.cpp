@@ -1,5 +1,6 @@
 // bolvera-cli: the prize check, the peñas and the multiple-bet breakdown.
 #include "app/ordenes.h"
+#include "app/salidajson.h"
 #include "checking/categorias.h"
 #include "checking/comprobacion.h"
 #include "checking/desglose.h"
@@ -12,39 +13,52 @@
 #include <QJsonArray>
 #include <QTextStream>
 
+#include <cstdio>
+
 namespace {
 
-QJsonArray filasJson(Lista lista, const std::vector<Fila>& filas, const Instantanea& datos)
+// The rows as they are made, each cell {"b", "c", "t"} in that (sorted) order.
+void filasJson(SalidaJson& salida, Lista lista, const std::vector<Fila>& filas, const Instantanea& datos)
 {
-    QJsonArray resultado;
+    salida.abreLista();
     for (const Fila& f : filas) {
-        QJsonArray fila;
+        salida.abreLista();
         for (int col = 1; col < columnas(lista); ++col) {
-            const Celda celdaFila = celda(lista, f, col, datos);
-            QJsonObject o{{QStringLiteral("t"), celdaFila.texto}};
-            if (celdaFila.conColor)
-                o[QStringLiteral("c")] = QStringLiteral("#%1").arg(celdaFila.color, 6, 16, QChar(u'0'));
-            if (celdaFila.negrita)
-                o[QStringLiteral("b")] = true;
-            fila.append(o);
+            const Celda c = celda(lista, f, col, datos);
+            salida.abreObjeto();
+            if (c.negrita)
+                salida.clave("b").valor(true);
+            if (c.conColor)
+                salida.clave("c").color(c.color);
+            salida.clave("t").valor(c.texto).cierraObjeto();
         }
-        resultado.append(fila);
+        salida.cierraLista();
     }
-    return resultado;
+    salida.cierraLista();
 }
 
-void imprimeLista(QTextStream& salida, const QString& titulo, Lista lista,
-                  const std::vector<Fila>& filas, const Instantanea& datos)
+// One line a row, cells between tabs, written in large pieces.
+void imprimeLista(const QString& titulo, Lista lista, const std::vector<Fila>& filas, const Instantanea& datos)
 {
-    salida << titulo << '\n';
+    std::string tanda = titulo.toStdString() + '\n';
     for (const Fila& f : filas) {
-        QStringList celdas;
-        for (int col = 1; col < columnas(lista); ++col)
-            celdas << celda(lista, f, col, datos).texto;
-        while (!celdas.isEmpty() && celdas.back().isEmpty())
-            celdas.removeLast();
-        salida << celdas.join(u'\t') << '\n';
+        std::size_t usada = tanda.size();
+        for (int col = 1; col < columnas(lista); ++col) {
+            if (col > 1)
+                tanda += '\t';
+            const Celda c = celda(lista, f, col, datos);
+            SalidaJson::anadeUtf8(tanda, c.texto);
+            if (!c.texto.isEmpty())
+                usada = tanda.size();
+        }
+        tanda.resize(usada); // no empty cells at the end
+        tanda += '\n';
+        if (tanda.size() > (1 << 16)) {
+            std::fwrite(tanda.data(), 1, tanda.size(), stdout);
+            tanda.clear();
+        }
     }
+    std::fwrite(tanda.data(), 1, tanda.size(), stdout);
 }
 
 } // namespace
@@ -67,13 +81,17 @@ int comprobar(const Contexto& c)
     if (r.error != 0)
         return fallaEscritura(QStringLiteral("No se pudieron guardar los aciertos de las peñas."), r.error);
     if (c.json) {
-        imprime({{QStringLiteral("sencillas"), filasJson(Lista::Sencillas, r.sencillas.filas, *r.datos)},
-                 {QStringLiteral("multiples"), filasJson(Lista::Multiples, r.multiples.filas, *r.datos)}});
+        SalidaJson salida;
+        salida.abreObjeto().clave("multiples");
+        filasJson(salida, Lista::Multiples, r.multiples.filas, *r.datos);
+        salida.clave("sencillas");
+        filasJson(salida, Lista::Sencillas, r.sencillas.filas, *r.datos);
+        salida.cierraObjeto().termina();
         return 0;
     }
-    QTextStream salida(stdout);
-    imprimeLista(salida, QStringLiteral("S E N C I L L A"), Lista::Sencillas, r.sencillas.filas, *r.datos);
-    imprimeLista(salida, QStringLiteral("M Ú L T I P L E"), Lista::Multiples, r.multiples.filas, *r.datos);
+    imprimeLista(QStringLiteral("S E N C I L L A"), Lista::Sencillas, r.sencillas.filas, *r.datos);
+    imprimeLista(QStringLiteral("M Ú L T I P L E"), Lista::Multiples, r.multiples.filas, *r.datos);
+    std::fflush(stdout);
     return 0;
 }
 

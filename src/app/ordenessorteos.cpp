@@ -1,5 +1,6 @@
 // bolvera-cli: the status block and the draw history.
 #include "app/ordenes.h"
+#include "app/salidajson.h"
 #include "store/cargasorteos.h"
 #include "store/csvsorteos.h"
 #include "store/fechas.h"
@@ -50,20 +51,24 @@ int listaSorteos(const Contexto& c)
     const listasorteos::Resultado r = listasorteos::calcula(todos);
     if (!r.valido)
         return fallaHistoriaDanada();
-    QJsonArray filas;
-    QTextStream salida(stdout);
-    for (auto s = todos.rbegin(); s != todos.rend(); ++s) {
-        const QStringList fila = {listasorteos::textoNumeros(*s), listasorteos::textoEstrellas(*s),
-                                  listasorteos::textoFecha(*s)};
-        if (c.json)
-            filas.append(QJsonArray::fromStringList(fila));
-        else
-            salida << fila.join(QStringLiteral("   ")) << '\n';
+    // Written as the rows come, newest first.
+    if (c.json) {
+        SalidaJson salida;
+        salida.abreObjeto().clave("sorteos").abreLista();
+        for (auto s = todos.rbegin(); s != todos.rend(); ++s)
+            salida.abreLista()
+                .valor(listasorteos::textoNumeros(*s))
+                .valor(listasorteos::textoEstrellas(*s))
+                .valor(listasorteos::textoFecha(*s))
+                .cierraLista();
+        salida.cierraLista().clave("total").valor(r.totalTexto).cierraObjeto().termina();
+        return 0;
     }
-    if (c.json)
-        imprime({{QStringLiteral("sorteos"), filas}, {QStringLiteral("total"), r.totalTexto}});
-    else
-        salida << r.totalTexto << '\n';
+    QTextStream salida(stdout);
+    for (auto s = todos.rbegin(); s != todos.rend(); ++s)
+        salida << listasorteos::textoNumeros(*s) << "   " << listasorteos::textoEstrellas(*s) << "   "
+               << listasorteos::textoFecha(*s) << '\n';
+    salida << r.totalTexto << '\n';
     return 0;
 }
 

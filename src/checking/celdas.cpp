@@ -5,6 +5,7 @@
 #include "store/fechas.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -28,23 +29,42 @@ Celda comentario(const Fila& fila, Lista lista, const Instantanea& datos)
     }
     if (fila.categoria == 0)
         return {};
+    static const auto comentarios = [] {
+        std::array<QString, categorias::total + 1> t;
+        for (int i = 1; i <= categorias::total; ++i)
+            t[static_cast<std::size_t>(i)] = categorias::comentario(i);
+        return t;
+    }();
     const std::uint32_t color = categorias::de(fila.categoria).color;
     return coloreada(lista == Lista::Sencillas
-                         ? categorias::comentario(fila.categoria)
+                         ? comentarios.at(static_cast<std::size_t>(fila.categoria))
                          : categorias::comentarioMultiple(fila.categoria, fila.cuenta),
                      color);
+}
+
+// The texts of the usual values made once: a full-history check shows
+// millions of cells, and shared strings cost no allocation.
+QString texto(std::int16_t n)
+{
+    static const auto tabla = [] {
+        std::array<QString, 100> t;
+        for (int i = 0; i < 100; ++i)
+            t[static_cast<std::size_t>(i)] = QString::number(i);
+        return t;
+    }();
+    return n >= 0 && n < 100 ? tabla[static_cast<std::size_t>(n)] : QString::number(n);
 }
 
 Celda numero(std::int16_t n, const RegSorteo& s)
 {
     const bool acierto = std::find(s.num.begin(), s.num.begin() + 5, n) != s.num.begin() + 5;
-    return acierto ? coloreada(QString::number(n), categorias::rojo) : Celda{QString::number(n)};
+    return acierto ? coloreada(texto(n), categorias::rojo) : Celda{texto(n)};
 }
 
 Celda estrella(std::int16_t e, const RegSorteo& s)
 {
     const bool acierto = e == s.num[5] || e == s.num[6];
-    return coloreada(QString::number(e), acierto ? categorias::rojo : categorias::gris);
+    return coloreada(texto(e), acierto ? categorias::rojo : categorias::gris);
 }
 
 } // namespace

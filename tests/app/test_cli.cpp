@@ -125,6 +125,18 @@ TEST_F(CliComprobar, comprobarPrintsBothListsAndKeepsTheCounters)
     EXPECT_EQ(multiples[4].toArray()[15].toObject()["t"].toString(),
               QStringLiteral("¡¡ Premio !! Hay 3 apuestas de 2+0"));
 
+    // Streamed, yet the very bytes of a compact QJsonDocument: escapes, UTF-8
+    // and key order included (a name with quotes, a backslash, a tab, a
+    // control byte and accents).
+    auto raras = ficheroregistros::leeTodos<RegPena>(m_dir.filePath("apuestas.dat"));
+    raras[0].nombre = QStringLiteral("A\"B\\C\tD\x01ÉÑ€").leftJustified(RegPena::largoNombre);
+    datos::escribePenas(m_dir.filePath("apuestas.dat"), raras);
+    for (const QStringList& orden : {QStringList{"comprobar", "2", "--json", "--historico"}, QStringList{"sorteos", "--json"}}) {
+        const QByteArray salida = ejecuta(con(orden)).out;
+        EXPECT_EQ(salida, QJsonDocument::fromJson(salida).toJson(QJsonDocument::Compact) + '\n') << qPrintable(orden.join(' '));
+        EXPECT_TRUE(orden[0] != u"comprobar" || salida.contains("A\\\"B\\\\C\\tD\\u0001\xc3\x89"));
+    }
+
     const Salida penas = ejecuta(con({"penas", "--json"}));
     const QJsonObject t = QJsonDocument::fromJson(penas.out).object();
     EXPECT_EQ(t["premios"].toInt(), 7);
