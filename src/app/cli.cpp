@@ -30,6 +30,8 @@ const QString uso = QStringLiteral(
     "  exportar-csv FICHERO                  guarda los sorteos en un CSV\n"
     "  anadir-sorteo AAAA-MM-DD \"1 2 3 4 5 + 1 2\"   añade un sorteo\n"
     "  huecos                                sorteos que faltan en el histórico\n"
+    "  importar-premios FICHERO              guarda los premios de un CSV en premios.dat\n"
+    "  precio [EUROS]                        el precio de una apuesta (2,50 por defecto)\n"
     "  actualizar                            baja los sorteos nuevos de internet\n"
     "  analizar FICHERO                      añade los sorteos de una página guardada\n"
     "  informe FICHERO                       los premios de una página de sorteo guardada\n"
@@ -110,7 +112,8 @@ int main(int argc, char* argv[])
         {QStringLiteral("informe"), informe},       {QStringLiteral("nueva-pena"), nuevaPena},
         {QStringLiteral("imprimir"), imprimir},     {QStringLiteral("exportar-csv"), exportarCsv},
         {QStringLiteral("importar-csv"), importarCsv}, {QStringLiteral("anadir-sorteo"), anadirSorteo},
-        {QStringLiteral("huecos"), listaHuecos},
+        {QStringLiteral("huecos"), listaHuecos},    {QStringLiteral("importar-premios"), importarPremios},
+        {QStringLiteral("precio"), precio},
     };
     const auto it = ordenes.find(orden);
     return it == ordenes.end() ? falla(uso) : it->second(c);

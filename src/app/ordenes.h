@@ -57,3 +57,5 @@ int exportarCsv(const Contexto& c);
 int importarCsv(const Contexto& c);
 int anadirSorteo(const Contexto& c);
 int listaHuecos(const Contexto& c);
+int importarPremios(const Contexto& c);
+int precio(const Contexto& c);

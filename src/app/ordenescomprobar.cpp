@@ -4,6 +4,7 @@
 #include "checking/categorias.h"
 #include "checking/comprobacion.h"
 #include "checking/desglose.h"
+#include "checking/euros.h"
 #include "checking/formas.h"
 #include "checking/totales.h"
 #include "checking/vistapena.h"
@@ -30,6 +31,8 @@ void filasJson(SalidaJson& salida, Lista lista, const std::vector<Fila>& filas, 
                 salida.clave("b").valor(true);
             if (c.conColor)
                 salida.clave("c").color(c.color);
+            if (c.centimos >= 0)
+                salida.clave("euros").valor(euros::decimal(c.centimos));
             salida.clave("t").valor(c.texto).cierraObjeto();
         }
         salida.cierraLista();
@@ -122,9 +125,15 @@ int unaPena(const Contexto& c)
     const auto r = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
     if (!r)
         return falla(QStringLiteral("Indique el número de la peña: pena R"));
-    const auto v = verpena(penas(c), sorteos(c), *r);
+    const auto todas = penas(c);
+    const auto historia = sorteos(c);
+    const auto v = verpena(todas, historia, *r);
     if (!v)
         return falla(QStringLiteral("Error crítico: fichero apuestas.dat corrupto."));
+    const premios::Lectura conocidos = premios::lee(c.ruta);
+    const euros::Balance b = v->hayPena ? euros::balance(todas[static_cast<std::size_t>(*r - 1)], historia,
+                                                         conocidos.porFecha, euros::precioApuesta(c.ruta))
+                                        : euros::Balance{};
     QJsonArray aciertos;
     for (const QString& a : v->aciertos)
         aciertos.append(a);
@@ -134,7 +143,11 @@ int unaPena(const Contexto& c)
                  {QStringLiteral("aciertos"), aciertos},
                  {QStringLiteral("jugados"), v->jugados},
                  {QStringLiteral("efectividad"), v->efectividad},
-                 {QStringLiteral("grafico"), QJsonArray{v->sinPremio, v->conPremio}}});
+                 {QStringLiteral("grafico"), QJsonArray{v->sinPremio, v->conPremio}},
+                 {QStringLiteral("euros"), QJsonObject{{QStringLiteral("ganado"), euros::decimal(b.ganado)},
+                                                       {QStringLiteral("sin_importe"), b.sinImporte},
+                                                       {QStringLiteral("jugado"), euros::decimal(b.jugado)},
+                                                       {QStringLiteral("balance"), euros::decimal(b.balance())}}}});
         return 0;
     }
     QTextStream salida(stdout);
@@ -144,7 +157,13 @@ int unaPena(const Contexto& c)
                                    "4+0", "4+1", "4+2", "5+0", "5+1", "5+2"};
     for (int k = 0; k < 13; ++k)
         salida << "-Aciertos de " << etiquetas[k] << ": " << v->aciertos[static_cast<std::size_t>(k)] << '\n';
-    salida << "Sorteos participados: " << v->jugados << '\n' << "Efectividad: " << v->efectividad << '\n';
+    salida << "Sorteos participados: " << v->jugados << '\n' << "Efectividad: " << v->efectividad << '\n'
+           << "Ganado: " << euros::texto(b.ganado) << '\n';
+    if (b.sinImporte > 0)
+        salida << b.sinImporte << " premios sin importe conocido\n";
+    salida << "Jugado: " << euros::texto(b.jugado) << '\n' << "Balance: " << euros::texto(b.balance()) << '\n';
+    if (conocidos.danados > 0)
+        QTextStream(stderr) << conocidos.danados << " registros dañados en premios.dat no se han tenido en cuenta.\n";
     return 0;
 }
 

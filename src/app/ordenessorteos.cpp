@@ -2,11 +2,13 @@
 #include "app/ordenes.h"
 #include "app/salidajson.h"
 #include "store/cargasorteos.h"
+#include "checking/euros.h"
 #include "store/csvsorteos.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "store/historia.h"
 #include "store/listasorteos.h"
+#include "store/premios.h"
 #include "store/reescritura.h"
 #include "store/validacion.h"
 
@@ -185,5 +187,36 @@ int listaHuecos(const Contexto& c)
         QTextStream(stdout) << "No falta ningún sorteo.\n";
     else
         QTextStream(stdout) << fechasIso.join(u'\n') << '\n';
+    return 0;
+}
+
+int importarPremios(const Contexto& c)
+{
+    if (c.argumentos.size() != 1)
+        return falla(QStringLiteral("Uso: importar-premios FICHERO"));
+    QByteArray texto;
+    if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), texto))
+        return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
+    const premios::LecturaCsv l = premios::leeCsv(texto);
+    if (l.error)
+        return falla(*l.error);
+    if (const int error = premios::guarda(c.ruta, l.registros))
+        return fallaEscritura(QStringLiteral("No se pudo guardar premios.dat."), error);
+    QTextStream(stdout) << "Premios de " << l.registros.size() << " sorteos guardados.\n";
+    return 0;
+}
+
+int precio(const Contexto& c)
+{
+    if (c.argumentos.size() > 1)
+        return falla(QStringLiteral("Uso: precio [EUROS]"));
+    if (c.argumentos.size() == 1) {
+        const auto centimos = premios::centimosDe(c.argumentos.front());
+        if (!centimos)
+            return falla(QStringLiteral("Precio no válido: %1").arg(c.argumentos.front()));
+        if (const int error = euros::ponPrecioApuesta(c.ruta, *centimos))
+            return fallaEscritura(QStringLiteral("No se pudo guardar el precio."), error);
+    }
+    QTextStream(stdout) << "Precio por apuesta: " << euros::texto(euros::precioApuesta(c.ruta)) << '\n';
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "checking/celdas.h"
 
 #include "checking/categorias.h"
+#include "checking/euros.h"
 #include "checking/formas.h"
 #include "store/fechas.h"
 
@@ -36,10 +37,19 @@ Celda comentario(const Fila& fila, Lista lista, const Instantanea& datos)
         return t;
     }();
     const std::uint32_t color = categorias::de(fila.categoria).color;
-    return coloreada(lista == Lista::Sencillas
-                         ? comentarios.at(static_cast<std::size_t>(fila.categoria))
-                         : categorias::comentarioMultiple(fila.categoria, fila.cuenta),
-                     color);
+    Celda c = coloreada(lista == Lista::Sencillas
+                            ? comentarios.at(static_cast<std::size_t>(fila.categoria))
+                            : categorias::comentarioMultiple(fila.categoria, fila.cuenta),
+                        color);
+    // The amount when it is known; an unknown one is never shown as 0 €.
+    if (const auto premio = datos.premios.find(s.fecha); premio != datos.premios.end()) {
+        const std::int64_t unidad = premio->second.centimos[static_cast<std::size_t>(fila.categoria - 1)];
+        if (unidad >= 0) {
+            c.centimos = unidad * (lista == Lista::Sencillas ? 1 : fila.cuenta);
+            c.texto += u' ' + euros::texto(c.centimos);
+        }
+    }
+    return c;
 }
 
 // The texts of the usual values made once: a full-history check shows

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "checking/filas.h"
+#include "store/premios.h"
 #include "store/regpena.h"
 #include "store/regsorteo.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <map>
 #include <vector>
 
 // What a results list shows in each cell of a row.
@@ -22,6 +24,7 @@ struct Celda
     std::uint32_t color = 0; // 0xRRGGBB when `conColor`
     bool conColor = false;   // false: the list's default text colour
     bool negrita = false;
+    std::int64_t centimos = -1; // a prize row's amount when known
 };
 
 // Columns including the item column: 9 for simple bets, 17 for multiple ones.
@@ -32,6 +35,7 @@ struct Instantanea
 {
     std::vector<RegSorteo> sorteos;
     std::vector<RegPena> penas;
+    std::map<double, RegPremios> premios; // by draw date
 };
 
 Celda celda(Lista lista, const Fila& fila, int columna, const Instantanea& datos);

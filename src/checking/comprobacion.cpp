@@ -11,6 +11,7 @@ Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opcione
     auto datos = std::make_shared<Instantanea>();
     datos->sorteos = ficheroregistros::leeTodos<RegSorteo>(ruta + ficheros::numeros);
     datos->penas = ficheroregistros::leeTodos<RegPena>(ruta + ficheros::apuestas);
+    datos->premios = premios::lee(ruta).porFecha;
 
     Comprobacion c;
     c.sencillas = compsencillas(datos->sorteos, datos->penas, n, opciones, parpadeo);

@@ -349,6 +349,9 @@ QWidget* construyePenas(Controles& c)
         c.Label3.append(etiqueta(QStringLiteral("Label3_%1").arg(k), QStringLiteral("0")));
         rc->addWidget(c.Label3.back(), f, col0 + 1);
     }
+    c.LabelEuros = etiqueta(QStringLiteral("LabelEuros"), QString());
+    c.LabelEuros->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    rc->addWidget(c.LabelEuros, 7, 0, 1, 4);
     centro->addWidget(contadores);
     abajo->addLayout(centro, 1);
 

@@ -64,6 +64,7 @@ struct Controles
     QListWidget* List2 = nullptr; // the bets' stars
     QList<QLabel*> Label3;         // 0–12, the selected peña's counters, 2+0 first
     QLabel* Label16 = nullptr;     // its effectiveness
+    QLabel* LabelEuros = nullptr;  // won, played and the balance, in euros
     QLabel* Label17 = nullptr;     // the draws it played
     QChartView* MSChart3 = nullptr;
     QLabel* Label13 = nullptr;     // prizes of all peñas

@@ -1,5 +1,6 @@
 // The main window's peña tab: the list and totals, one peña's view, deleting
 // and the print button's check.
+#include "checking/euros.h"
 #include "checking/totales.h"
 #include "checking/vistapena.h"
 #include "main/errorpermiso.h"
@@ -113,6 +114,16 @@ void Principal::verpena(int r, const std::vector<RegSorteo>& sorteos, const std:
         }
         for (int k = 0; k < 13; ++k)
             m_c.Label3[k]->setText(v->aciertos[static_cast<std::size_t>(k)]);
+        const euros::Balance b = euros::balance(penas[static_cast<std::size_t>(r - 1)], sorteos,
+                                                premios::lee(m_estado.ruta).porFecha,
+                                                euros::precioApuesta(m_estado.ruta));
+        QString dinero = QStringLiteral("Ganado: %1    Jugado: %2    Balance: %3")
+                             .arg(euros::texto(b.ganado), euros::texto(b.jugado), euros::texto(b.balance()));
+        if (b.sinImporte > 0)
+            dinero += QStringLiteral("\n%1 premios sin importe conocido").arg(b.sinImporte);
+        m_c.LabelEuros->setText(dinero);
+    } else {
+        m_c.LabelEuros->clear();
     }
     m_c.Label17->setText(v->jugados);
     m_c.Label16->setText(v->efectividad);

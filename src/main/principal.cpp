@@ -15,6 +15,7 @@
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 #include "store/historia.h"
+#include "store/premios.h"
 #include "store/numsini.h"
 
 #include <QAction>
@@ -184,6 +185,10 @@ void Principal::Form_Load()
         ficheroregistros::asegura(m_estado.fichero(nombre));
     numsini::prepara(m_estado.fichero(ficheros::numsIni));
 
+    if (const int danados = premios::lee(m_estado.ruta).danados; danados > 0)
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("premios.dat"),
+                                      QStringLiteral("%1 registros dañados en premios.dat no se tienen en cuenta: "
+                                                     "sus premios se muestran sin importe.").arg(danados));
     cargasorteos();
     refresca();
     cargainforme(1);

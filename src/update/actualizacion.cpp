@@ -1,9 +1,11 @@
 #include "update/actualizacion.h"
 
 #include "platform/sitios.h"
+#include "checking/categorias.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "store/historia.h"
+#include "store/premios.h"
 #include "store/validacion.h"
 #include "store/ficheros.h"
 #include "store/reescritura.h"
@@ -11,6 +13,7 @@
 #include "update/analiza.h"
 #include "update/nuevos.h"
 #include "update/direcciones.h"
+#include "update/informe.h"
 #include "update/paginas.h"
 #include "update/servicio.h"
 
@@ -149,6 +152,21 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
         falloDatos();
         return;
     }
+    // The prizes each draw brought, kept for the euros won.
+    std::vector<RegPremios> conocidos;
+    for (const servicio::SorteoServicio& s : respuesta.sorteos) {
+        RegPremios r;
+        r.fecha = s.sorteo.fecha;
+        r.fuente = RegPremios::Fuente::Servicio;
+        for (std::size_t c = 0; c < 13; ++c) {
+            r.centimos[c] = s.premios[c].centimos;
+            r.ganadores[c] = s.premios[c].ganadores;
+        }
+        if (std::any_of(r.centimos.begin(), r.centimos.end(), [](std::int64_t c) { return c >= 0; }))
+            conocidos.push_back(r);
+    }
+    if (!conocidos.empty())
+        premios::guarda(m_ruta, conocidos);
     m_fuente = QStringLiteral("servicio de resultados");
     m_pantalla.Label6(QStringLiteral("SORTEOS DEL SERVICIO DE RESULTADOS"));
     progreso(2);
@@ -330,6 +348,32 @@ void Actualizacion::alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerp
     bloquesFinales();
 }
 
+// The prizes of the draw page belong to the newest stored draw; the report
+// lists them in the order of its captions.
+void Actualizacion::guardaPremiosPagina()
+{
+    static constexpr std::array<std::pair<int, int>, 13> aciertos = {
+        {{5, 2}, {5, 1}, {5, 0}, {4, 2}, {4, 1}, {4, 0}, {3, 2}, {3, 1}, {2, 2}, {3, 0}, {1, 2}, {2, 1}, {2, 0}}};
+    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_ruta + ficheros::numeros);
+    const Informe informe = leeInforme(paginas::lee(m_ruta + ficheros::www2));
+    if (sorteos.empty())
+        return;
+    RegPremios r;
+    r.fecha = sorteos.back().fecha;
+    r.fuente = RegPremios::Fuente::PaginaSorteo;
+    bool alguno = false;
+    for (std::size_t i = 0; i < 13; ++i) {
+        const auto centimos = premios::centimosDe(informe.premios[i]);
+        const int categoria = categorias::clasifica(aciertos[i].first, aciertos[i].second);
+        if (centimos) {
+            r.centimos[static_cast<std::size_t>(categoria - 1)] = *centimos;
+            alguno = true;
+        }
+    }
+    if (alguno)
+        premios::guarda(m_ruta, {r});
+}
+
 void Actualizacion::bloquesFinales()
 {
     if (m_fase == 6 && !(m_inet2 && m_inet2->enCurso()))
@@ -343,8 +387,10 @@ void Actualizacion::bloquesFinales()
     // New draws without their page make the saved report an older draw's,
     // which must not stand under the newest date: it is dropped, as when
     // the results page names no draw page.
-    if (m_www2Nueva)
+    if (m_www2Nueva) {
         reescribe(m_ruta + ficheros::www2, paginas::guardada(m_texto));
+        guardaPremiosPagina();
+    }
     else if (m_comprobados)
         reescribe(m_ruta + ficheros::www2, paginas::guardada({}));
     m_texto.clear();

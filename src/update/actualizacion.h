@@ -62,6 +62,7 @@ private:
     void traeResultados();
     void alResponderServicio(const servicio::Respuesta& respuesta);
     void falloDatos();
+    void guardaPremiosPagina();
     void alTraerResultados(Descarga::Fallo fallo, const QByteArray& cuerpo);
     void alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerpo);
     void analizaPagina();

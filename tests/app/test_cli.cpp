@@ -1,3 +1,4 @@
+#include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "support/datos.h"
 #include "support/paginas.h"
@@ -7,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFile>
 #include <QFileInfo>
 #include <QEventLoop>
 #include <QProcess>
@@ -14,6 +16,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
 
 namespace {
 
@@ -271,6 +276,108 @@ TEST(CliSorteos, csvManualEntryAndGaps)
     EXPECT_TRUE(csv.startsWith("date,n1,n2,n3,n4,n5,s1,s2\n2026-11-27,"));
     EXPECT_TRUE(csv.endsWith("2026-12-08,1,2,3,4,50,3,12\n"));
     EXPECT_EQ(csv.count('\n'), 5);
+}
+
+TEST(CliPremios, euroWonFromTheImportedSpanishPrizes)
+{
+    QFile csv(QStringLiteral(BOLVERA_DATOS_COMPARTIDOS "/premios-es.csv"));
+    const auto historia = datos::historiaReal();
+    if (!csv.open(QIODevice::ReadOnly) || !historia)
+        GTEST_SKIP() << "sin ../shared/data";
+    // The amounts, read here on their own: date -> "h+k" -> cents.
+    std::map<QDate, std::map<QString, qint64>> importes;
+    for (const QByteArray& linea : csv.readAll().split('\n').mid(1)) {
+        const QList<QByteArray> c = linea.trimmed().split(',');
+        if (c.size() >= 6)
+            importes[QDate::fromString(QString::fromLatin1(c[0]), Qt::ISODate)][QString::fromLatin1(c[3])] =
+                qRound64(c[4].toDouble() * 100);
+    }
+    ASSERT_EQ(importes.size(), 12u);
+
+    // One peña whose bets hit the draws of the CSV in several ways, counted
+    // from 1 January to 11 September 2026.
+    const QDate desde(2026, 1, 1), hasta(2026, 9, 11);
+    std::vector<RegSorteo> delCsv;
+    for (const RegSorteo& s : *historia)
+        if (importes.contains(fechas::fechaDeDia(s.fecha)))
+            delCsv.push_back(s);
+    RegPena pena = datos::pena("PREMIADA", "Todos", desde);
+    pena.tipo = 12;
+    for (std::size_t b = 0; b < 12; ++b) {
+        const RegSorteo& s = delCsv.at(b);
+        const int numeros = 2 + static_cast<int>(b % 4), estrellas = static_cast<int>(b % 3);
+        std::vector<std::int16_t> ns(s.num.begin(), s.num.begin() + numeros);
+        for (std::int16_t n = 1; ns.size() < 5; ++n)
+            if (std::find(s.num.begin(), s.num.begin() + 5, n) == s.num.begin() + 5 && std::find(ns.begin(), ns.end(), n) == ns.end())
+                ns.push_back(n);
+        std::sort(ns.begin(), ns.end());
+        std::copy(ns.begin(), ns.end(), pena.numeros[b].begin());
+        std::vector<std::int16_t> es(s.num.begin() + 5, s.num.begin() + 5 + estrellas);
+        for (std::int16_t e = 1; es.size() < 2; ++e)
+            if (e != s.num[5] && e != s.num[6] && std::find(es.begin(), es.end(), e) == es.end())
+                es.push_back(e);
+        std::sort(es.begin(), es.end());
+        std::copy(es.begin(), es.end(), pena.estrellas[b].begin());
+    }
+    pena.contado = fechas::diaNumero(hasta);
+
+    // What it must have won: every hit of two numbers, or of three and more,
+    // priced from the CSV; a hit on a draw the CSV does not cover has no amount.
+    qint64 ganado = 0;
+    int sinImporte = 0, jugados = 0;
+    for (const RegSorteo& s : *historia) {
+        const QDate d = fechas::fechaDeDia(s.fecha);
+        if (d < desde || d > hasta)
+            continue;
+        ++jugados;
+        for (std::size_t b = 0; b < 12; ++b) {
+            int h = 0, k = 0;
+            for (int i = 0; i < 5; ++i)
+                h += std::count(s.num.begin(), s.num.begin() + 5, pena.numeros[b][static_cast<std::size_t>(i)]) > 0;
+            for (int j = 0; j < 2; ++j)
+                k += pena.estrellas[b][static_cast<std::size_t>(j)] == s.num[5] || pena.estrellas[b][static_cast<std::size_t>(j)] == s.num[6];
+            const QString categoria = QStringLiteral("%1+%2").arg(h).arg(k);
+            const bool premio = (h >= 2) || (h == 1 && k == 2);
+            if (!premio)
+                continue;
+            if (importes.contains(d))
+                ganado += importes[d].at(categoria);
+            else
+                ++sinImporte;
+        }
+    }
+    ASSERT_GT(ganado, 0);
+
+    QTemporaryDir dir;
+    datos::escribePenas(dir.filePath("apuestas.dat"), {pena});
+    const QStringList conDir = {"--dir", dir.path(), "--hoy", "2026-12-08"};
+    Salida s = ejecuta(QStringList{"importar-premios", csv.fileName()} + conDir);
+    ASSERT_EQ(s.estado, 0) << s.err.constData();
+    const QJsonObject e = QJsonDocument::fromJson(ejecuta(QStringList{"pena", "1", "--json"} + conDir).out).object()["euros"].toObject();
+    const auto decimal = [](qint64 c) { return QStringLiteral("%1.%2").arg(c / 100).arg(c % 100, 2, 10, QChar(u'0')); };
+    EXPECT_EQ(e["ganado"].toString(), decimal(ganado));
+    EXPECT_EQ(e["sin_importe"].toInt(), sinImporte);
+    EXPECT_EQ(e["jugado"].toString(), decimal(12LL * jugados * 250));
+    EXPECT_EQ(e["balance"].toString(), (ganado < 12LL * jugados * 250 ? QStringLiteral("-") : QString()) +
+                                           decimal(std::abs(ganado - 12LL * jugados * 250)));
+
+    // A prize row shows its amount only when it is known: never "0,00 €" for an unknown one.
+    const QJsonObject filas = QJsonDocument::fromJson(ejecuta(QStringList{"comprobar", "80", "--json", "--historico"} + conDir).out).object();
+    int conImporte = 0, sinEl = 0;
+    for (const QJsonValue& fila : filas["sencillas"].toArray()) {
+        const QJsonObject comentario = fila.toArray().last().toObject();
+        if (!comentario["t"].toString().startsWith(QStringLiteral("¡¡ Premio")))
+            continue;
+        if (comentario.contains("euros")) {
+            ++conImporte;
+            EXPECT_TRUE(comentario["t"].toString().endsWith(QStringLiteral(" €")));
+        } else {
+            ++sinEl;
+            EXPECT_FALSE(comentario["t"].toString().contains(u'€'));
+        }
+    }
+    EXPECT_GT(conImporte, 0);
+    EXPECT_GT(sinEl, 0);
 }
 
 } // namespace

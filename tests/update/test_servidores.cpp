@@ -7,6 +7,7 @@
 #include "support/servidor.h"
 #include "checking/comprobacion.h"
 #include "store/fechas.h"
+#include "store/premios.h"
 #include "store/validacion.h"
 #include "update/actualizacion.h"
 #include "update/informe.h"
@@ -317,6 +318,16 @@ TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
         EXPECT_EQ(pantalla.label6.back(), c.label6) << c.que;
         if (c.mensaje == corruptos)
             EXPECT_EQ(datos::leeBytes(carpeta.dir.filePath("apuestas.dat")), carpeta.antes["apuestas.dat"]) << c.que;
+        // The breakdown of each new draw is kept in premios.dat: 5+1 known, the rest unknown.
+        if (c.guardados > 2 && c.label6 == fin) {
+            const auto kept = premios::lee(carpeta.ruta()).porFecha;
+            ASSERT_TRUE(kept.contains(datos::sorteo({2026, 12, 4}).fecha)) << c.que;
+            const RegPremios& r = kept.at(datos::sorteo({2026, 12, 4}).fecha);
+            EXPECT_EQ(r.centimos[1], 18112733) << c.que;
+            EXPECT_EQ(r.ganadores[1], 1) << c.que;
+            EXPECT_EQ(r.centimos[0], -1) << c.que;
+            EXPECT_EQ(r.fuente, RegPremios::Fuente::Servicio) << c.que;
+        }
     }
 }
 

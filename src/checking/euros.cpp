@@ -1,0 +1,93 @@
+#include "checking/euros.h"
+
+#include "checking/categorias.h"
+#include "checking/desglose.h"
+#include "checking/formas.h"
+#include "checking/pasadas.h"
+#include "store/errores.h"
+
+#include <QSettings>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace euros {
+
+QString texto(std::int64_t centimos)
+{
+    const bool negativo = centimos < 0;
+    const std::int64_t total = std::llabs(centimos);
+    QString enteros = QString::number(total / 100);
+    for (qsizetype i = enteros.size() - 3; i > 0; i -= 3)
+        enteros.insert(i, u'.');
+    return (negativo ? QStringLiteral("-") : QString()) + enteros + u',' +
+           QStringLiteral("%1").arg(total % 100, 2, 10, QChar(u'0')) + QStringLiteral(" €");
+}
+
+QString decimal(std::int64_t centimos)
+{
+    const std::int64_t total = std::llabs(centimos);
+    return (centimos < 0 ? QStringLiteral("-") : QString()) + QString::number(total / 100) + u'.' +
+           QStringLiteral("%1").arg(total % 100, 2, 10, QChar(u'0'));
+}
+
+Balance balance(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
+                const std::map<double, RegPremios>& premios, std::int64_t precioApuesta)
+{
+    Balance b;
+    const auto f = formaValida(pena);
+    if (!f)
+        return b;
+    const std::int64_t apuestas = f->multiple ? cuantos(pena.tipo) : f->apuestas;
+    for (const RegSorteo& s : sorteos) {
+        if (s.fecha < pena.creacion || s.fecha > pena.contado || !juega(pena, s.fecha))
+            continue;
+        b.jugado += apuestas * precioApuesta;
+        const auto conocidos = premios.find(s.fecha);
+        const auto suma = [&](int categoria, int veces) {
+            if (categoria == 0 || veces == 0)
+                return;
+            const std::int64_t c = conocidos == premios.end() ? -1 : conocidos->second.centimos[static_cast<std::size_t>(categoria - 1)];
+            if (c < 0)
+                b.sinImporte += veces;
+            else
+                b.ganado += c * veces;
+        };
+        for (int a = 0; a < f->apuestas; ++a) {
+            const auto& numeros = pena.numeros[static_cast<std::size_t>(a)];
+            const auto& estrellas = pena.estrellas[static_cast<std::size_t>(a)];
+            const int h = static_cast<int>(std::count_if(numeros.begin(), numeros.begin() + f->numeros, [&](std::int16_t n) {
+                return std::find(s.num.begin(), s.num.begin() + 5, n) != s.num.begin() + 5;
+            }));
+            const int k = static_cast<int>(std::count_if(estrellas.begin(), estrellas.begin() + f->estrellas, [&](std::int16_t e) {
+                return e == s.num[5] || e == s.num[6];
+            }));
+            if (!f->multiple) {
+                suma(categorias::clasifica(h, k), 1);
+                continue;
+            }
+            const Desglose d = desglose(f->numeros, f->estrellas, h, k);
+            for (int c = 1; c <= categorias::total; ++c)
+                suma(c, d[static_cast<std::size_t>(c)]);
+        }
+    }
+    return b;
+}
+
+std::int64_t precioApuesta(const QString& ruta)
+{
+    const QSettings ajustes(ruta + QStringLiteral("ajustes.ini"), QSettings::IniFormat);
+    bool ok = false;
+    const qint64 precio = ajustes.value(QStringLiteral("precioApuesta")).toLongLong(&ok);
+    return ok && precio >= 0 ? precio : 250;
+}
+
+int ponPrecioApuesta(const QString& ruta, std::int64_t centimos)
+{
+    QSettings ajustes(ruta + QStringLiteral("ajustes.ini"), QSettings::IniFormat);
+    ajustes.setValue(QStringLiteral("precioApuesta"), static_cast<qint64>(centimos));
+    ajustes.sync();
+    return ajustes.status() == QSettings::NoError ? errores::ninguno : errores::accesoRuta;
+}
+
+} // namespace euros

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "store/premios.h"
+#include "store/regpena.h"
+#include "store/regsorteo.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+// Money, always in whole euro cents.
+namespace euros {
+
+// "1.234,56 €": Spanish style, thousands dot and decimal comma.
+QString texto(std::int64_t centimos);
+// "1234.56": for the terminal's JSON.
+QString decimal(std::int64_t centimos);
+
+// What a peña has won and played over the draws it has counted: from its
+// creation to `contado`, on its days.
+struct Balance
+{
+    std::int64_t ganado = 0;  // the prizes of known amount
+    int sinImporte = 0;       // prizes whose amount is not known
+    std::int64_t jugado = 0;  // bets × draws × price per bet
+    std::int64_t balance() const { return ganado - jugado; }
+};
+Balance balance(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
+                const std::map<double, RegPremios>& premios, std::int64_t precioApuesta);
+
+// The price of one bet: ajustes.ini in the data directory ("precioApuesta",
+// in cents), 2,50 € when not set.
+std::int64_t precioApuesta(const QString& ruta);
+int ponPrecioApuesta(const QString& ruta, std::int64_t centimos);
+
+} // namespace euros

@@ -1,0 +1,130 @@
+#include "store/premios.h"
+
+#include "checking/categorias.h"
+#include "store/binario.h"
+#include "store/errores.h"
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "store/reescritura.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QtEndian>
+
+#include <cmath>
+
+RegPremios RegPremios::desdeBytes(QByteArrayView bytes)
+{
+    RegPremios r;
+    const char* p = bytes.data();
+    r.fecha = binario::leeDoble(p);
+    for (std::size_t i = 0; i < 13; ++i) {
+        const char* c = p + 8 + 12 * i;
+        r.centimos[i] = qFromLittleEndian<qint64>(c);
+        r.ganadores[i] = qFromLittleEndian<qint32>(c + 8);
+    }
+    r.fuente = static_cast<Fuente>(static_cast<std::uint8_t>(p[tamano - 1]));
+    return r;
+}
+
+QByteArray RegPremios::aBytes() const
+{
+    QByteArray b(tamano, '\0');
+    char* p = b.data();
+    binario::escribeDoble(p, fecha);
+    for (std::size_t i = 0; i < 13; ++i) {
+        char* c = p + 8 + 12 * i;
+        qToLittleEndian<qint64>(centimos[i], c);
+        qToLittleEndian<qint32>(ganadores[i], c + 8);
+    }
+    p[tamano - 1] = static_cast<char>(fuente);
+    return b;
+}
+
+bool RegPremios::sano() const
+{
+    const auto f = static_cast<std::uint8_t>(fuente);
+    if (!fechas::fechaDeDia(fecha).isValid() || f < 1 || f > 3)
+        return false;
+    for (std::size_t i = 0; i < 13; ++i)
+        if (centimos[i] < -1 || ganadores[i] < -1)
+            return false;
+    return true;
+}
+
+namespace premios {
+
+Lectura lee(const QString& ruta)
+{
+    Lectura l;
+    const QByteArray bytes = ficheroregistros::leeEnteros(ruta + fichero, RegPremios::tamano);
+    for (qsizetype off = 0; off < bytes.size(); off += RegPremios::tamano) {
+        const RegPremios r = RegPremios::desdeBytes(QByteArrayView(bytes).sliced(off, RegPremios::tamano));
+        if (r.sano())
+            l.porFecha[r.fecha] = r;
+        else
+            ++l.danados;
+    }
+    return l;
+}
+
+int guarda(const QString& ruta, const std::vector<RegPremios>& nuevos)
+{
+    std::map<double, RegPremios> todos = lee(ruta).porFecha;
+    for (const RegPremios& r : nuevos) {
+        const auto it = todos.find(r.fecha);
+        if (it != todos.end() && it->second.fuente == RegPremios::Fuente::Servicio &&
+            r.fuente != RegPremios::Fuente::Servicio)
+            continue;
+        todos[r.fecha] = r;
+    }
+    QByteArray bytes;
+    for (const auto& [fecha, r] : todos)
+        bytes += r.aBytes();
+    return reescribe(ruta + fichero, bytes);
+}
+
+std::optional<std::int64_t> centimosDe(QString texto)
+{
+    texto.remove(QStringLiteral("€")).remove(u' ').remove(QChar(0xA0));
+    if (texto.contains(u','))
+        texto = texto.remove(u'.').replace(u',', u'.');
+    static const QRegularExpression importe(QStringLiteral("^\\d+(\\.\\d{1,2})?$"));
+    if (!importe.match(texto).hasMatch())
+        return std::nullopt;
+    return std::llround(texto.toDouble() * 100);
+}
+
+LecturaCsv leeCsv(const QByteArray& texto)
+{
+    LecturaCsv l;
+    std::map<double, RegPremios> porFecha;
+    const QList<QByteArray> lineas = texto.split('\n');
+    for (qsizetype i = 0; i < lineas.size(); ++i) {
+        const QString linea = QString::fromUtf8(lineas[i]).trimmed();
+        if (linea.isEmpty() || (i == 0 && linea.startsWith(QStringLiteral("date"))))
+            continue;
+        const QStringList c = linea.split(u',');
+        const QDate fecha = QDate::fromString(c.value(0), Qt::ISODate);
+        const QStringList aciertos = c.value(3).split(u'+');
+        const int indice = aciertos.size() == 2 ? categorias::clasifica(aciertos[0].toInt(), aciertos[1].toInt()) : 0;
+        const auto centimos = centimosDe(c.value(4));
+        bool ok = false;
+        const int ganadores = c.value(5).toInt(&ok);
+        if (c.size() < 6 || !fecha.isValid() || indice == 0 || !centimos || !ok) {
+            l.error = QStringLiteral("Línea %1: no es una fila de premios").arg(i + 1);
+            l.registros.clear();
+            return l;
+        }
+        RegPremios& r = porFecha[fechas::diaNumero(fecha)];
+        r.fecha = fechas::diaNumero(fecha);
+        r.fuente = RegPremios::Fuente::Csv;
+        r.centimos[static_cast<std::size_t>(indice - 1)] = *centimos;
+        r.ganadores[static_cast<std::size_t>(indice - 1)] = ganadores;
+    }
+    for (const auto& [fecha, r] : porFecha)
+        l.registros.push_back(r);
+    return l;
+}
+
+} // namespace premios
