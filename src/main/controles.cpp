@@ -351,6 +351,7 @@ QWidget* construyePenas(Controles& c)
     }
     c.LabelEuros = etiqueta(QStringLiteral("LabelEuros"), QString());
     c.LabelEuros->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    c.LabelEuros->setWordWrap(true);
     rc->addWidget(c.LabelEuros, 7, 0, 1, 4);
     centro->addWidget(contadores);
     abajo->addLayout(centro, 1);

@@ -117,7 +117,7 @@ void Principal::verpena(int r, const std::vector<RegSorteo>& sorteos, const std:
         const euros::Balance b = euros::balance(penas[static_cast<std::size_t>(r - 1)], sorteos,
                                                 premios::lee(m_estado.ruta).porFecha,
                                                 euros::precioApuesta(m_estado.ruta));
-        QString dinero = QStringLiteral("Ganado: %1    Jugado: %2    Balance: %3")
+        QString dinero = QStringLiteral("Ganado: %1 · Jugado: %2 · Balance: %3")
                              .arg(euros::texto(b.ganado), euros::texto(b.jugado), euros::texto(b.balance()));
         if (b.sinImporte > 0)
             dinero += QStringLiteral("\n%1 premios sin importe conocido").arg(b.sinImporte);
