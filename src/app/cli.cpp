@@ -1,7 +1,9 @@
 // bolvera-cli: the program's core from a terminal, one subcommand per view.
 #include "app/opciones.h"
 #include "app/ordenes.h"
+#include "platform/cerrojo.h"
 #include "platform/reloj.h"
+#include "shell/version.h"
 #include "store/historia.h"
 
 #include <QCommandLineParser>
@@ -9,6 +11,7 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -38,6 +41,10 @@ const QString uso = QStringLiteral(
     "  nueva-pena --nombre N [--dia D] \"1 2 3 4 5 + 1 2\"...   añade una peña\n"
     "  imprimir R --papel oficial|normal --pdf FICHERO [--dos-semanas si|no]");
 
+const QString codigosSalida = QStringLiteral(
+    "Opciones: --dir DIR (o BOLVERA_DIR) la carpeta de datos; --hoy AAAA-MM-DD; --json; --version; --help.\n"
+    "Salida: 0 hecho, 1 operación rechazada, 2 argumentos no válidos.");
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -53,9 +60,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("bolvera-cli"));
 
     QCommandLineParser opciones;
-    opciones.setApplicationDescription(uso);
-    opciones.addHelpOption();
-    opciones.addPositionalArgument(QStringLiteral("orden"), QStringLiteral("estado, comprobar, penas, pena, desglose"));
+    const QCommandLineOption ayuda({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Muestra esta ayuda."));
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Muestra la versión."));
     const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Directorio de datos."), QStringLiteral("DIR"));
     const QCommandLineOption hoy(QStringLiteral("hoy"), QStringLiteral("Fecha de hoy (AAAA-MM-DD)."),
                                  QStringLiteral("AAAA-MM-DD"));
@@ -71,12 +77,21 @@ int main(int argc, char* argv[])
     const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("Fichero PDF."), QStringLiteral("FICHERO"));
     const QCommandLineOption dosSemanas(QStringLiteral("dos-semanas"), QStringLiteral("si o no."),
                                         QStringLiteral("SI_NO"), QStringLiteral("no"));
-    opciones.addOptions({dir, hoy, json, historico, soloPremio, nombre, dia, papel, pdf, dosSemanas});
-    opciones.process(app);
+    opciones.addOptions({ayuda, version, dir, hoy, json, historico, soloPremio, nombre, dia, papel, pdf, dosSemanas});
+    if (!opciones.parse(QCoreApplication::arguments()))
+        return fallaUso(opciones.errorText() + u'\n' + uso);
+    if (opciones.isSet(version)) {
+        std::printf("Bolvera %s\n", qPrintable(versionPaquete));
+        return 0;
+    }
+    if (opciones.isSet(ayuda)) {
+        std::printf("%s\n%s\n", qPrintable(uso), qPrintable(codigosSalida));
+        return 0;
+    }
 
     QStringList argumentos = opciones.positionalArguments();
     if (argumentos.isEmpty())
-        return falla(uso);
+        return fallaUso(uso);
     const QString orden = argumentos.takeFirst();
 
     const DirectorioDatos datos = directorioDatos(opciones.value(dir), QCoreApplication::applicationDirPath());
@@ -91,7 +106,7 @@ int main(int argc, char* argv[])
     if (opciones.isSet(hoy)) {
         c.hoy = QDate::fromString(opciones.value(hoy), Qt::ISODate);
         if (!c.hoy.isValid())
-            return falla(QStringLiteral("Fecha no válida: %1").arg(opciones.value(hoy)));
+            return fallaUso(QStringLiteral("Fecha no válida: %1").arg(opciones.value(hoy)));
     }
     c.json = opciones.isSet(json);
     c.historico = opciones.isSet(historico);
@@ -116,5 +131,13 @@ int main(int argc, char* argv[])
         {QStringLiteral("precio"), precio},
     };
     const auto it = ordenes.find(orden);
-    return it == ordenes.end() ? falla(uso) : it->second(c);
+    if (it == ordenes.end())
+        return fallaUso(uso);
+    // One writer at a time: a command that changes the data waits for no one.
+    static const QStringList escriben = {"importar", "importar-csv", "anadir-sorteo", "nueva-pena", "comprobar",
+                                         "actualizar", "analizar", "importar-premios", "precio"};
+    Cerrojo cerrojo(c.ruta);
+    if (escriben.contains(orden) && !(orden == u"precio" && argumentos.isEmpty()) && !cerrojo.toma())
+        return falla(Cerrojo::ocupado(c.ruta));
+    return it->second(c);
 }

@@ -1,6 +1,8 @@
 #include "app/opciones.h"
 #include "main/principal.h"
+#include "platform/cerrojo.h"
 #include "platform/plataforma.h"
+#include "shell/version.h"
 #include "platform/qt/dialogosqt.h"
 #include "platform/qt/escritorioqt.h"
 #include "platform/redqt.h"
@@ -10,6 +12,11 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMessageBox>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -29,12 +36,27 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&qtEspanol);
 
     QCommandLineParser opciones;
-    opciones.addHelpOption();
-    const QCommandLineOption dir(QStringLiteral("dir"),
-                                 QStringLiteral("Directorio de datos (por defecto, el del programa)."),
-                                 QStringLiteral("DIR"));
-    opciones.addOption(dir);
-    opciones.process(app);
+    const QCommandLineOption ayuda({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Muestra esta ayuda."));
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Muestra la versión."));
+    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Carpeta de datos."), QStringLiteral("DIR"));
+    opciones.addOptions({ayuda, version, dir});
+    if (!opciones.parse(QApplication::arguments())) {
+        std::fprintf(stderr, "%s\n", qPrintable(opciones.errorText()));
+        return 2;
+    }
+    if (opciones.isSet(version)) {
+        std::printf("Bolvera %s\n", qPrintable(versionPaquete));
+        return 0;
+    }
+    if (opciones.isSet(ayuda)) {
+        std::printf("Uso: bolvera [--dir DIR]\n"
+                    "Comprueba las peñas de Euromillones contra los sorteos.\n"
+                    "  --dir DIR   la carpeta de datos (también BOLVERA_DIR); sin ella, la del programa si\n"
+                    "              tiene los datos, si no ~/.local/share/Bolvera\n"
+                    "  --version   la versión\n"
+                    "  --help      esta ayuda\n");
+        return 0;
+    }
 
     const DirectorioDatos datos =
         directorioDatos(opciones.value(dir), QApplication::applicationDirPath());
@@ -42,6 +64,30 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", qPrintable(datos.error));
         return 1;
     }
+
+    // One window a data folder: a second start brings the first one up.
+    const QString canal = QStringLiteral("bolvera-") +
+        QString::fromLatin1(QCryptographicHash::hash(datos.ruta.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+    Cerrojo cerrojo(datos.ruta);
+    if (!cerrojo.toma()) {
+        const auto respuesta = QMessageBox::question(
+            nullptr, QStringLiteral("Bolvera"),
+            QStringLiteral("Bolvera ya está abierto con esta carpeta de datos:\n%1\n\n¿Quiere ir a esa ventana?")
+                .arg(QDir::toNativeSeparators(datos.ruta)),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (respuesta == QMessageBox::Yes) {
+            QLocalSocket aviso;
+            aviso.connectToServer(canal);
+            if (aviso.waitForConnected(2000)) {
+                aviso.write("muestra");
+                aviso.waitForBytesWritten(2000);
+            }
+        }
+        return 0;
+    }
+    QLocalServer::removeServer(canal);
+    QLocalServer servidor;
+    servidor.listen(canal);
 
     Estado estado;
     estado.ruta = datos.ruta;
@@ -52,6 +98,14 @@ int main(int argc, char* argv[])
     Plataforma plataforma{reloj, dialogos, escritorio, red};
 
     std::unique_ptr<Principal> principal;
+    QObject::connect(&servidor, &QLocalServer::newConnection, [&] {
+        delete servidor.nextPendingConnection();
+        if (!principal)
+            return;
+        principal->showNormal();
+        principal->raise();
+        principal->activateWindow();
+    });
     auto* presentacion = new Presentacion;
     presentacion->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(presentacion, &Presentacion::entrar, [&] {

@@ -5,8 +5,9 @@
 
 #include <optional>
 
-// The data directory: `--dir DIR` when given, else the executable's directory.
-// Empty with `error` set when the directory does not exist.
+// The data directory: `--dir DIR`, else `BOLVERA_DIR`, else the executable's
+// directory when it holds the data files, else $XDG_DATA_HOME/Bolvera (made
+// when missing). Empty with `error` set when the chosen one does not exist.
 struct DirectorioDatos
 {
     QString ruta;

@@ -25,6 +25,12 @@ int fallaEscritura(const QString& mensaje, int error)
     return falla(mensaje + QStringLiteral(" Error %1").arg(error));
 }
 
+int fallaUso(const QString& mensaje)
+{
+    falla(mensaje);
+    return 2;
+}
+
 void imprime(const QJsonObject& objeto)
 {
     QTextStream(stdout) << QJsonDocument(objeto).toJson(QJsonDocument::Compact) << '\n';

@@ -27,8 +27,10 @@ struct Contexto
     QStringList argumentos; // after the subcommand
 };
 
-// A message on stderr; the status 1 to return.
+// A message on stderr; the status to return: 1 for a refused operation,
+// 2 for arguments that make no sense.
 int falla(const QString& mensaje);
+int fallaUso(const QString& mensaje);
 // A history the draw list rejects: the listing's message, status 1.
 int fallaHistoriaDanada();
 // A write that failed: the permission message for error 75, else `mensaje`

@@ -116,7 +116,7 @@ int actualizar(const Contexto& c)
 int analizar(const Contexto& c)
 {
     if (c.argumentos.size() != 1)
-        return falla(QStringLiteral("Uso: analizar FICHERO"));
+        return fallaUso(QStringLiteral("Uso: analizar FICHERO"));
     QByteArray pagina;
     if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), pagina))
         return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
@@ -135,7 +135,7 @@ int analizar(const Contexto& c)
 int informe(const Contexto& c)
 {
     if (c.argumentos.size() != 1)
-        return falla(QStringLiteral("Uso: informe FICHERO"));
+        return fallaUso(QStringLiteral("Uso: informe FICHERO"));
     QByteArray pagina;
     if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), pagina))
         return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));

@@ -170,7 +170,7 @@ int unaPena(const Contexto& c)
 int unDesglose(const Contexto& c)
 {
     if (c.argumentos.size() != 3)
-        return falla(QStringLiteral("Uso: desglose TIPO H K"));
+        return fallaUso(QStringLiteral("Uso: desglose TIPO H K"));
     const auto tipo = entero(c.argumentos[0]);
     const auto h = entero(c.argumentos[1]);
     const auto k = entero(c.argumentos[2]);

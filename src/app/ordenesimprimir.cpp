@@ -15,7 +15,7 @@ int imprimir(const Contexto& c)
 {
     const auto r = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
     if (!r || c.pdf.isEmpty())
-        return falla(QStringLiteral("Uso: imprimir R --papel oficial|normal --pdf FICHERO [--dos-semanas si|no]"));
+        return fallaUso(QStringLiteral("Uso: imprimir R --papel oficial|normal --pdf FICHERO [--dos-semanas si|no]"));
     if (c.papel != u"oficial" && c.papel != u"normal")
         return falla(QStringLiteral("El papel ha de ser oficial o normal."));
     if (c.dosSemanas != u"si" && c.dosSemanas != u"no")

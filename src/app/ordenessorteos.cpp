@@ -12,6 +12,7 @@
 #include "store/reescritura.h"
 #include "store/validacion.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QTextStream>
 
@@ -34,7 +35,8 @@ int estado(const Contexto& c)
                  {QStringLiteral("aviso"), e.aviso},
                  {QStringLiteral("sorteosjugados"), e.sorteosjugados},
                  {QStringLiteral("proxsorteo"), e.proxsorteo},
-                 {QStringLiteral("proxpena"), e.proxpena}});
+                 {QStringLiteral("proxpena"), e.proxpena},
+                 {QStringLiteral("carpeta"), QDir::toNativeSeparators(c.ruta)}});
         return 0;
     }
     QTextStream(stdout) << "Peñas: " << e.penas << '\n'
@@ -43,7 +45,8 @@ int estado(const Contexto& c)
                         << "Aviso: " << e.aviso << '\n'
                         << "Sorteos jugados: " << e.sorteosjugados << '\n'
                         << "proxsorteo: " << e.proxsorteo << '\n'
-                        << "proxpena: " << e.proxpena << '\n';
+                        << "proxpena: " << e.proxpena << '\n'
+                        << "Carpeta de datos: " << QDir::toNativeSeparators(c.ruta) << '\n';
     return 0;
 }
 
@@ -101,7 +104,7 @@ int frecuencias(const Contexto& c)
 int importar(const Contexto& c)
 {
     if (c.argumentos.size() != 1)
-        return falla(QStringLiteral("Uso: importar FICHERO"));
+        return fallaUso(QStringLiteral("Uso: importar FICHERO"));
     const historia::Importacion r = historia::importa(c.ruta, c.argumentos.front());
     switch (r.veredicto) {
     case historia::Veredicto::Importado:
@@ -118,7 +121,7 @@ int importar(const Contexto& c)
 int exportarCsv(const Contexto& c)
 {
     if (c.argumentos.size() != 1)
-        return falla(QStringLiteral("Uso: exportar-csv FICHERO"));
+        return fallaUso(QStringLiteral("Uso: exportar-csv FICHERO"));
     const auto todos = sorteos(c);
     if (!listasorteos::calcula(todos).valido)
         return fallaHistoriaDanada();
@@ -154,7 +157,7 @@ int fusionaYCuenta(const Contexto& c, const std::vector<RegSorteo>& lote, const 
 int importarCsv(const Contexto& c)
 {
     if (c.argumentos.size() != 1)
-        return falla(QStringLiteral("Uso: importar-csv FICHERO [--json]"));
+        return fallaUso(QStringLiteral("Uso: importar-csv FICHERO [--json]"));
     QByteArray texto;
     if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), texto))
         return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
@@ -168,7 +171,7 @@ int anadirSorteo(const Contexto& c)
 {
     const auto sorteo = c.argumentos.size() == 2 ? csvsorteos::escrito(c.argumentos[0], c.argumentos[1]) : std::nullopt;
     if (!sorteo)
-        return falla(QStringLiteral("Uso: anadir-sorteo AAAA-MM-DD \"n1 n2 n3 n4 n5 + e1 e2\""));
+        return fallaUso(QStringLiteral("Uso: anadir-sorteo AAAA-MM-DD \"n1 n2 n3 n4 n5 + e1 e2\""));
     const auto guardados = sorteos(c);
     if (std::any_of(guardados.begin(), guardados.end(), [&](const RegSorteo& s) { return s.fecha == sorteo->fecha; }))
         return falla(QStringLiteral("Ya hay un sorteo guardado el %1.").arg(fechas::fechacorta(sorteo->fecha)));
@@ -193,7 +196,7 @@ int listaHuecos(const Contexto& c)
 int importarPremios(const Contexto& c)
 {
     if (c.argumentos.size() != 1)
-        return falla(QStringLiteral("Uso: importar-premios FICHERO"));
+        return fallaUso(QStringLiteral("Uso: importar-premios FICHERO"));
     QByteArray texto;
     if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), texto))
         return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
@@ -209,7 +212,7 @@ int importarPremios(const Contexto& c)
 int precio(const Contexto& c)
 {
     if (c.argumentos.size() > 1)
-        return falla(QStringLiteral("Uso: precio [EUROS]"));
+        return fallaUso(QStringLiteral("Uso: precio [EUROS]"));
     if (c.argumentos.size() == 1) {
         const auto centimos = premios::centimosDe(c.argumentos.front());
         if (!centimos)

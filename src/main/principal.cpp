@@ -290,7 +290,7 @@ void Principal::Command4_Click()
                                 [this](QWidget* editor) { m_secundarias->abre(editor, false); }));
 }
 
-void Principal::muestraAcercade() { abreSecundaria(new Acercade(m_plataforma.escritorio)); }
+void Principal::muestraAcercade() { abreSecundaria(new Acercade(m_plataforma.escritorio, m_estado.ruta)); }
 
 bool Principal::eventFilter(QObject* objeto, QEvent* evento)
 {

@@ -6,6 +6,7 @@
 #include "shell/version.h"
 
 #include <QLabel>
+#include <QDir>
 #include <QPainter>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -25,7 +26,7 @@ QLabel* enlace(QWidget* padre, const QString& nombre, const QString& texto)
 
 } // namespace
 
-Acercade::Acercade(Escritorio& escritorio, QWidget* padre)
+Acercade::Acercade(Escritorio& escritorio, const QString& carpeta, QWidget* padre)
     : QWidget(padre, Qt::Window), m_escritorio(escritorio)
 {
     setObjectName(QStringLiteral("Acercade"));
@@ -38,6 +39,13 @@ Acercade::Acercade(Escritorio& escritorio, QWidget* padre)
     sistema->setObjectName(QStringLiteral("Label4"));
     sistema->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
     col->addWidget(sistema);
+    if (!carpeta.isEmpty()) {
+        auto* datos = new QLabel(QStringLiteral("Datos: ") + QDir::toNativeSeparators(carpeta), this);
+        datos->setObjectName(QStringLiteral("LabelCarpeta"));
+        datos->setStyleSheet(QStringLiteral("color: white;"));
+        datos->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        col->addWidget(datos);
+    }
 
     auto* web = enlace(this, QStringLiteral("Label2"), sitios::web());
     connect(web, &QLabel::linkActivated, this, &Acercade::Label2_Click);

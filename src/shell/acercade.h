@@ -11,7 +11,8 @@ class Acercade final : public QWidget
     Q_OBJECT
 
 public:
-    explicit Acercade(Escritorio& escritorio, QWidget* padre = nullptr);
+    // `carpeta`: the data folder in use, shown to the user.
+    explicit Acercade(Escritorio& escritorio, const QString& carpeta = {}, QWidget* padre = nullptr);
 
     void Label2_Click();
     void Label3_Click();

@@ -1,3 +1,4 @@
+#include "platform/cerrojo.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "support/datos.h"
@@ -8,10 +9,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QEventLoop>
 #include <QProcess>
+#include <QTest>
 #include <QTimer>
 #include <QTemporaryDir>
 
@@ -46,8 +49,9 @@ TEST(CliEstado, jsonHoldsExactlyTheStatusKeys)
     const Salida s = ejecuta({"estado", "--dir", dir.path(), "--hoy", "2026-12-08", "--json"});
     ASSERT_EQ(s.estado, 0) << s.err.constData();
     const QJsonObject o = QJsonDocument::fromJson(s.out).object();
-    EXPECT_EQ(o.keys(), (QStringList{"aviso", "penas", "proximo", "proxpena", "proxsorteo",
+    EXPECT_EQ(o.keys(), (QStringList{"aviso", "carpeta", "penas", "proximo", "proxpena", "proxsorteo",
                                      "sorteosjugados", "ultima"}));
+    EXPECT_EQ(o["carpeta"].toString(), QDir::toNativeSeparators(QDir(dir.path()).absolutePath() + u'/'));
     EXPECT_EQ(o["penas"].toInt(), 2);
     EXPECT_EQ(o["ultima"].toString(), QStringLiteral("Viernes, 13 de noviembre del 2026"));
     EXPECT_EQ(o["proximo"].toString(), QStringLiteral("Martes, 8 de diciembre del 2026"));
@@ -74,17 +78,29 @@ TEST(CliEstado, readableLinesAndAnEmptyDirectory)
     EXPECT_TRUE(texto.contains(QStringLiteral("No se ha actualizado nunca")));
 }
 
-TEST(CliEstado, errorsGoToStderrWithStatus1)
+TEST(CliEstado, errorsGoToStderrWithTheirStatus)
 {
+    // 1 a refused operation, 2 arguments that make no sense.
     QTemporaryDir dir;
-    for (const QStringList& argumentos :
-         {QStringList{"estado", "--dir", dir.filePath("no-existe")},
-          QStringList{"estado", "--dir", dir.path(), "--hoy", "ayer"}, QStringList{"otra"}}) {
+    const std::pair<QStringList, int> casos[] = {
+        {{"estado", "--dir", dir.filePath("no-existe")}, 1},
+        {{"estado", "--dir", dir.path(), "--hoy", "ayer"}, 2},
+        {{"otra"}, 2},
+        {{"estado", "--no-existe"}, 2},
+        {{}, 2},
+    };
+    for (const auto& [argumentos, estado] : casos) {
         const Salida s = ejecuta(argumentos);
-        EXPECT_EQ(s.estado, 1) << qPrintable(argumentos.join(' '));
+        EXPECT_EQ(s.estado, estado) << qPrintable(argumentos.join(' '));
         EXPECT_FALSE(s.err.isEmpty());
         EXPECT_TRUE(s.out.isEmpty());
     }
+    const Salida v = ejecuta({"--version"});
+    EXPECT_EQ(v.estado, 0);
+    EXPECT_EQ(v.out, QByteArray("Bolvera 1.2.0\n"));
+    const Salida a = ejecuta({"--help"});
+    EXPECT_EQ(a.estado, 0);
+    EXPECT_TRUE(a.out.startsWith("Uso: bolvera-cli ORDEN"));
 }
 
 } // namespace
@@ -167,11 +183,11 @@ TEST_F(CliComprobar, penaShowsOneView)
 
 TEST_F(CliComprobar, errorsEndWithStatus1)
 {
-    for (const QStringList& argumentos : {QStringList{"comprobar", "3"}, QStringList{"comprobar", "-1"},
-                                          QStringList{"comprobar"}, QStringList{"pena", "9"},
-                                          QStringList{"desglose", "205", "6", "0"}}) {
+    for (const auto& [argumentos, estado] : {std::pair{QStringList{"comprobar", "3"}, 1}, std::pair{QStringList{"comprobar", "-1"}, 2},
+                                             std::pair{QStringList{"comprobar"}, 1}, std::pair{QStringList{"pena", "9"}, 1},
+                                             std::pair{QStringList{"desglose", "205", "6", "0"}, 1}}) {
         const Salida s = ejecuta(con(argumentos));
-        EXPECT_EQ(s.estado, 1) << qPrintable(argumentos.join(' '));
+        EXPECT_EQ(s.estado, estado) << qPrintable(argumentos.join(' '));
         EXPECT_FALSE(s.err.isEmpty());
     }
 }
@@ -263,7 +279,7 @@ TEST(CliSorteos, csvManualEntryAndGaps)
     for (const QStringList& malo : {QStringList{"2026-12-04", "1 2 3 4 5 + 1 2"}, QStringList{"2026-12-02", "1 2 3 4 5 + 1 2"},
                                     QStringList{"2026-12-11", "1 2 3 4 5 + 1 2"}, QStringList{"2026-12-08", "1 2 3 4 + 1 2"}}) {
         s = ejecuta(QStringList{"anadir-sorteo"} + malo + conDir);
-        EXPECT_EQ(s.estado, 1) << qPrintable(malo.join(' '));
+        EXPECT_EQ(s.estado, malo[1] == u"1 2 3 4 + 1 2" ? 2 : 1) << qPrintable(malo.join(' ')); // a malformed draw is a bad argument
         EXPECT_FALSE(s.err.isEmpty()) << qPrintable(malo.join(' '));
     }
     s = ejecuta(QStringList{"anadir-sorteo", "2026-12-08", "50 1 2 3 4 + 12 3"} + conDir);
@@ -276,6 +292,41 @@ TEST(CliSorteos, csvManualEntryAndGaps)
     EXPECT_TRUE(csv.startsWith("date,n1,n2,n3,n4,n5,s1,s2\n2026-11-27,"));
     EXPECT_TRUE(csv.endsWith("2026-12-08,1,2,3,4,50,3,12\n"));
     EXPECT_EQ(csv.count('\n'), 5);
+}
+
+TEST(CliCerrojo, oneWriterAtATimeAndADeadHolderBlocksNothing)
+{
+    QTemporaryDir dir;
+    datos::escribeSorteos(dir.filePath("numeros.dat"), {datos::sorteo({2026, 11, 27})});
+    const QString ruta = dir.path() + u'/';
+    const QStringList pena = {"nueva-pena", "--nombre", "X", "1 2 3 4 5 + 1 2", "--dir", dir.path(), "--hoy", "2026-12-08"};
+    {
+        // The window holds the folder: writers are refused, readers go on.
+        Cerrojo ventana(ruta);
+        ASSERT_TRUE(ventana.toma());
+        const Salida s = ejecuta(pena);
+        EXPECT_EQ(s.estado, 1);
+        EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("está en uso por otro Bolvera")));
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath("apuestas.dat")) && QFileInfo(dir.filePath("apuestas.dat")).size() > 0);
+        EXPECT_EQ(ejecuta({"estado", "--dir", dir.path()}).estado, 0);
+    }
+    EXPECT_EQ(ejecuta(pena).estado, 0);
+
+    // A CLI writer holds it while it runs (an update waiting on a silent
+    // server); killed, its lock is taken over by the next start.
+    ServidorPrueba mudo;
+    mudo.pon("/es/buscador", {200, {}, {}, true, false});
+    QProcess actualiza;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert("BOLVERA_OPERADOR_URL", mudo.url());
+    actualiza.setProcessEnvironment(entorno);
+    actualiza.start(QStringLiteral(BOLVERA_CLI), {"actualizar", "--dir", dir.path(), "--hoy", "2026-12-08"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(dir.filePath("bolvera.lock")); }, 5000));
+    EXPECT_EQ(ejecuta(pena).estado, 1);
+    actualiza.kill();
+    actualiza.waitForFinished(5000);
+    EXPECT_EQ(ejecuta(pena).estado, 0);
+    EXPECT_EQ(ficheroregistros::leeTodos<RegPena>(dir.filePath("apuestas.dat")).size(), 2u); // none lost, none doubled
 }
 
 TEST(CliPremios, euroWonFromTheImportedSpanishPrizes)
