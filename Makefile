@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= 2
 
-.PHONY: all deps configure build run test bench fuzz test-asan format clean
+.PHONY: all deps configure build run test bench fuzz test-asan format clean install package
 FUZZ_SECONDS ?= 60
 
 all: build
@@ -25,6 +25,15 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+
+# PREFIX=/usr/local by default; DESTDIR works as usual.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in build/ (dpkg -i build/bolvera_1.2.0_amd64.deb).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; "$$b" --benchmark_min_time=0.5; done

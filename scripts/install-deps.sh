@@ -9,6 +9,7 @@ packages=(
   qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox xdotool fonts-dejavu-core fonts-liberation
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -22,10 +22,27 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 int main(int argc, char* argv[])
 {
+    // Answered before any window system is needed.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Bolvera %s\n", qPrintable(versionPaquete));
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("Uso: bolvera [--dir DIR]\n"
+                        "Comprueba las peñas de Euromillones contra los sorteos.\n"
+                        "  --dir DIR   la carpeta de datos (también BOLVERA_DIR); sin ella, la del programa si\n"
+                        "              tiene los datos, si no ~/.local/share/Bolvera\n"
+                        "  --version   la versión\n"
+                        "  --help      esta ayuda\n");
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bolvera"));
 
@@ -44,20 +61,6 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", qPrintable(opciones.errorText()));
         return 2;
     }
-    if (opciones.isSet(version)) {
-        std::printf("Bolvera %s\n", qPrintable(versionPaquete));
-        return 0;
-    }
-    if (opciones.isSet(ayuda)) {
-        std::printf("Uso: bolvera [--dir DIR]\n"
-                    "Comprueba las peñas de Euromillones contra los sorteos.\n"
-                    "  --dir DIR   la carpeta de datos (también BOLVERA_DIR); sin ella, la del programa si\n"
-                    "              tiene los datos, si no ~/.local/share/Bolvera\n"
-                    "  --version   la versión\n"
-                    "  --help      esta ayuda\n");
-        return 0;
-    }
-
     const DirectorioDatos datos =
         directorioDatos(opciones.value(dir), QApplication::applicationDirPath());
     if (!datos.error.isEmpty()) {

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix as a user would, checks every file
+# of the desktop integration, that the installed program keeps its data in the
+# user's data folder and writes nowhere else, and validates the menu entry and
+# the AppStream metadata with the distribution's own tools when present.
+set -euo pipefail
+build=$1
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+cmake --install "$build" --prefix "$dest/usr" >/dev/null
+
+share=$dest/usr/share
+for f in "$dest/usr/bin/bolvera" "$dest/usr/bin/bolvera-cli" \
+         "$share/applications/es.bolvera.Bolvera.desktop" \
+         "$share/icons/hicolor/48x48/apps/es.bolvera.Bolvera.png" \
+         "$share/icons/hicolor/128x128/apps/es.bolvera.Bolvera.png" \
+         "$share/icons/hicolor/256x256/apps/es.bolvera.Bolvera.png" \
+         "$share/icons/hicolor/scalable/apps/es.bolvera.Bolvera.svg" \
+         "$share/metainfo/es.bolvera.Bolvera.metainfo.xml"; do
+  [ -s "$f" ] || { echo "falta $f"; exit 1; }
+done
+
+[ "$("$dest/usr/bin/bolvera-cli" --version)" = "Bolvera 1.2.0" ] || { echo "versión"; exit 1; }
+[ "$("$dest/usr/bin/bolvera" --version)" = "Bolvera 1.2.0" ] || { echo "versión de la ventana"; exit 1; }
+
+# Installed, the data lives in $XDG_DATA_HOME/Bolvera, created on first use.
+home=$dest/casa
+mkdir -p "$home"
+antes=$(find "$dest/usr" | sort)
+HOME=$home XDG_DATA_HOME=$home/datos "$dest/usr/bin/bolvera-cli" estado > "$dest/estado.txt"
+grep -q "Carpeta de datos: $home/datos/Bolvera/" "$dest/estado.txt" || { cat "$dest/estado.txt"; exit 1; }
+[ -s "$home/datos/Bolvera/numeros.dat" ] || { echo "sin histórico"; exit 1; }
+fuera=$(find "$home" -type f | grep -v "^$home/datos/Bolvera/" || true)
+[ -z "$fuera" ] || { echo "escrito fuera de la carpeta de datos: $fuera"; exit 1; }
+[ "$(find "$dest/usr" | sort)" = "$antes" ] || { echo "escrito junto al programa"; exit 1; }
+
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$share/applications/es.bolvera.Bolvera.desktop"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$share/metainfo/es.bolvera.Bolvera.metainfo.xml"
+fi
+echo "instalación correcta"
