@@ -25,6 +25,15 @@ int fallaEscritura(const QString& mensaje, int error)
     return falla(mensaje + QStringLiteral(" Error %1").arg(error));
 }
 
+std::optional<int> leeFicheroArgumento(const Contexto& c, const QString& uso, QByteArray& contenido)
+{
+    if (c.argumentos.size() != 1)
+        return fallaUso(uso);
+    if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), contenido))
+        return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
+    return std::nullopt;
+}
+
 int fallaUso(const QString& mensaje)
 {
     falla(mensaje);

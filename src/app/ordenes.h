@@ -31,6 +31,9 @@ struct Contexto
 // 2 for arguments that make no sense.
 int falla(const QString& mensaje);
 int fallaUso(const QString& mensaje);
+// The whole file the only argument names, in `contenido`; else the status to
+// return (2 with `uso` for a wrong argument count, 1 for an unreadable file).
+std::optional<int> leeFicheroArgumento(const Contexto& c, const QString& uso, QByteArray& contenido);
 // A history the draw list rejects: the listing's message, status 1.
 int fallaHistoriaDanada();
 // A write that failed: the permission message for error 75, else `mensaje`

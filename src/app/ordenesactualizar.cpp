@@ -115,11 +115,9 @@ int actualizar(const Contexto& c)
 
 int analizar(const Contexto& c)
 {
-    if (c.argumentos.size() != 1)
-        return fallaUso(QStringLiteral("Uso: analizar FICHERO"));
     QByteArray pagina;
-    if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), pagina))
-        return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
+    if (const auto estado = leeFicheroArgumento(c, QStringLiteral("Uso: analizar FICHERO"), pagina))
+        return *estado;
     const Analisis a = anadeNuevos(c.ruta, texto1252::decodifica(pagina), {}, false, c.hoy);
     imprimeSorteos(a.anadir);
     QTextStream salida(stdout);
@@ -134,11 +132,9 @@ int analizar(const Contexto& c)
 
 int informe(const Contexto& c)
 {
-    if (c.argumentos.size() != 1)
-        return fallaUso(QStringLiteral("Uso: informe FICHERO"));
     QByteArray pagina;
-    if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), pagina))
-        return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
+    if (const auto estado = leeFicheroArgumento(c, QStringLiteral("Uso: informe FICHERO"), pagina))
+        return *estado;
     const Informe i = leeInforme(texto1252::decodifica(pagina));
     if (c.json) {
         QJsonArray premios;

@@ -156,11 +156,9 @@ int fusionaYCuenta(const Contexto& c, const std::vector<RegSorteo>& lote, const 
 
 int importarCsv(const Contexto& c)
 {
-    if (c.argumentos.size() != 1)
-        return fallaUso(QStringLiteral("Uso: importar-csv FICHERO [--json]"));
     QByteArray texto;
-    if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), texto))
-        return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
+    if (const auto estado = leeFicheroArgumento(c, QStringLiteral("Uso: importar-csv FICHERO [--json]"), texto))
+        return *estado;
     const csvsorteos::Lectura l = csvsorteos::lee(texto);
     if (l.error)
         return falla(*l.error);
@@ -195,11 +193,9 @@ int listaHuecos(const Contexto& c)
 
 int importarPremios(const Contexto& c)
 {
-    if (c.argumentos.size() != 1)
-        return fallaUso(QStringLiteral("Uso: importar-premios FICHERO"));
     QByteArray texto;
-    if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), texto))
-        return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
+    if (const auto estado = leeFicheroArgumento(c, QStringLiteral("Uso: importar-premios FICHERO"), texto))
+        return *estado;
     const premios::LecturaCsv l = premios::leeCsv(texto);
     if (l.error)
         return falla(*l.error);
