@@ -75,7 +75,9 @@ TEST_F(VentanaPrincipal, startUpWithHistoryAndPenasFillsTheStatusBlock)
     datos::escribeBytes(ruta("numeros.dat.bolvera-Ab12Cd"), QByteArray(10, 'x')); // a rewrite killed half-way
     datos::escribeBytes(ruta("apuestas.dat.bolvera-xY9zW1"), QByteArray(10, 'x'));
     // The user's own copies, however they are named, are never touched.
-    const QStringList delUsuario = {"mis-notas.dat.txt", "numeros.dat.backup", "apuestas.dat.copia1"};
+    const QStringList delUsuario = {"mis-notas.dat.txt", "numeros.dat.backup", "apuestas.dat.copia1",
+                                    "numeros.dat.bolvera", "numeros.dat.bolvera-copia-de-enero",
+                                    "notas.txt.bolvera-Ab12Cd"};
     for (const QString& nombre : delUsuario)
         datos::escribeBytes(ruta(nombre), "del usuario");
 

@@ -13,6 +13,7 @@
 #include "update/informe.h"
 #include "update/servicio.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -246,9 +247,13 @@ TEST(ServidoresHostiles, onlyAPdfIsStoredAsTheReport)
         servidor.pon("/informe.pdf", {200, cuerpo, {}, false, false});
         RedQt red(5000);
         bool acabada = false;
-        std::unique_ptr<Descarga> d(bajaPdf(red, carpeta.ruta(), servidor.url() + "/informe.pdf", [&] { acabada = true; }));
+        std::unique_ptr<Descarga> d(bajaPdf(red, carpeta.ruta(), servidor.url() + "/x/../numeros.dat/../informe.pdf", [&] { acabada = true; }));
         ASSERT_TRUE(QTest::qWaitFor([&] { return acabada; }, 5000));
         EXPECT_EQ(QFileInfo::exists(carpeta.dir.filePath("ovk.pdf")), esPdf(cuerpo)) << cuerpo.constData();
+        // Whatever the address names, only ovk.pdf is ever deleted or written.
+        for (auto it = carpeta.antes.begin(); it != carpeta.antes.end(); ++it)
+            EXPECT_EQ(datos::leeBytes(carpeta.dir.filePath(it.key())), it.value()) << qPrintable(it.key());
+        EXPECT_EQ(QDir(carpeta.dir.path()).entryList(QDir::Files).size(), carpeta.antes.size() + (esPdf(cuerpo) ? 1 : 0));
     }
 }
 
