@@ -1,6 +1,7 @@
 // Start-up of the main window: from the start of a new process to the main
 // window's first paint, with 32,766 draws and 500 peñas and with empty files
 // (offscreen). Each start is a fresh process; the medians are printed.
+#include "azar.h"
 #include "main/principal.h"
 #include "platform/dialogos.h"
 #include "platform/escritorio.h"
@@ -87,13 +88,6 @@ int arranca(const QString& ruta)
     return QApplication::exec();
 }
 
-void escribe(const QString& fichero, const QByteArray& bytes)
-{
-    QFile f(fichero);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
-
 double mediana(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -133,10 +127,10 @@ int main(int argc, char* argv[])
         }
         penas += pena.aBytes();
     }
-    escribe(llena.filePath(QStringLiteral("numeros.dat")), sorteos);
-    escribe(llena.filePath(QStringLiteral("apuestas.dat")), penas);
-    escribe(vacia.filePath(QStringLiteral("numeros.dat")), {});
-    escribe(vacia.filePath(QStringLiteral("apuestas.dat")), {});
+    escribeFichero(llena.filePath(QStringLiteral("numeros.dat")), sorteos);
+    escribeFichero(llena.filePath(QStringLiteral("apuestas.dat")), penas);
+    escribeFichero(vacia.filePath(QStringLiteral("numeros.dat")), {});
+    escribeFichero(vacia.filePath(QStringLiteral("apuestas.dat")), {});
 
     const QString yo = QString::fromLocal8Bit(argv[0]);
     std::printf("main window, process start to first paint (offscreen), median of 7\n");

@@ -2,9 +2,11 @@
 // 50 peñas of 24 simple bets created before the first draw, checked in JSON,
 // in text and with --solo-premio. Prints wall time, rows a second and the
 // child's peak memory (getrusage), so that runs can be compared.
+#include "azar.h"
 #include "store/fechas.h"
 #include "store/historia.h"
 #include "store/regpena.h"
+
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,15 +29,7 @@ namespace {
 
 void escribePenas(const QString& fichero)
 {
-    std::mt19937 azar(7);
-    auto distintos = [&](int cuantos, int tope) {
-        std::vector<std::int16_t> v(static_cast<std::size_t>(tope));
-        std::iota(v.begin(), v.end(), std::int16_t(1));
-        std::shuffle(v.begin(), v.end(), azar);
-        v.resize(static_cast<std::size_t>(cuantos));
-        std::sort(v.begin(), v.end());
-        return v;
-    };
+    Azar azar;
     QByteArray bytes;
     for (int p = 0; p < 50; ++p) {
         RegPena pena;
@@ -44,16 +38,14 @@ void escribePenas(const QString& fichero)
         pena.tipo = 24;
         pena.creacion = fechas::diaNumero(QDate(2004, 1, 1));
         for (std::size_t b = 0; b < 24; ++b) {
-            const auto n = distintos(5, 50);
-            const auto e = distintos(2, 12);
+            const auto n = azar.distintos(5, 50);
+            const auto e = azar.distintos(2, 12);
             std::copy(n.begin(), n.end(), pena.numeros[b].begin());
             std::copy(e.begin(), e.end(), pena.estrellas[b].begin());
         }
         bytes += pena.aBytes();
     }
-    QFile f(fichero);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
+    escribeFichero(fichero, bytes);
 }
 
 struct Medida
@@ -132,10 +124,7 @@ int main(int argc, char* argv[])
     std::printf("%-16s %10s %14s %12s %12s\n", "mode", "wall s", "rows/s", "peak MB", "output MB");
     for (const Modo& m : modos) {
         // Every run counts from the same counters.
-        QFile f(dir.filePath(QStringLiteral("apuestas.dat")));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(antes);
-        f.close();
+        escribeFichero(dir.filePath(QStringLiteral("apuestas.dat")), antes);
         const Medida r = ejecuta(cli, m.argumentos);
         std::printf("%-16s %10.2f %14.0f %12.1f %12.1f\n", m.nombre, r.segundos,
                     static_cast<double>(filas) / r.segundos, static_cast<double>(r.picoKb) / 1024.0,

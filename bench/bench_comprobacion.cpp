@@ -2,10 +2,12 @@
 // of 24 simple bets and 10 multiple peñas of 10 numbers and 5 stars — the
 // passes alone, the passes with the list model and its first paint, and the
 // breakdown of a multiple bet.
+#include "azar.h"
 #include "checking/desglose.h"
 #include "checking/pasadas.h"
 #include "main/modeloresultados.h"
 #include "store/fechas.h"
+
 
 #include <QHeaderView>
 #include <QTableView>
@@ -20,22 +22,14 @@ constexpr int numSorteos = 2000;
 
 Instantanea datos()
 {
-    std::mt19937 azar(7);
-    auto distintos = [&](int cuantos, int tope) {
-        std::vector<std::int16_t> v(static_cast<std::size_t>(tope));
-        std::iota(v.begin(), v.end(), std::int16_t(1));
-        std::shuffle(v.begin(), v.end(), azar);
-        v.resize(static_cast<std::size_t>(cuantos));
-        std::sort(v.begin(), v.end());
-        return v;
-    };
+    Azar azar;
     Instantanea d;
     QDate fecha(2007, 1, 2);
     while (static_cast<int>(d.sorteos.size()) < numSorteos) {
         if (fecha.dayOfWeek() == Qt::Tuesday || fecha.dayOfWeek() == Qt::Friday) {
             RegSorteo s;
-            const auto n = distintos(5, 50);
-            const auto e = distintos(2, 12);
+            const auto n = azar.distintos(5, 50);
+            const auto e = azar.distintos(2, 12);
             std::copy(n.begin(), n.end(), s.num.begin());
             std::copy(e.begin(), e.end(), s.num.begin() + 5);
             s.fecha = fechas::diaNumero(fecha);
@@ -52,8 +46,8 @@ Instantanea datos()
         const bool multiple = p >= 50;
         pena.tipo = multiple ? 205 : 24;
         for (int b = 0; b < (multiple ? 1 : 24); ++b) {
-            const auto n = distintos(multiple ? 10 : 5, 50);
-            const auto e = distintos(multiple ? 5 : 2, 12);
+            const auto n = azar.distintos(multiple ? 10 : 5, 50);
+            const auto e = azar.distintos(multiple ? 5 : 2, 12);
             std::copy(n.begin(), n.end(), pena.numeros[b].begin());
             std::copy(e.begin(), e.end(), pena.estrellas[b].begin());
         }
