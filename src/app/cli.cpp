@@ -56,7 +56,6 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> aplicacion(imprime ? new QGuiApplication(argc, argv)
                                                          : new QCoreApplication(argc, argv));
-    QCoreApplication& app = *aplicacion;
     QCoreApplication::setApplicationName(QStringLiteral("bolvera-cli"));
 
     QCommandLineParser opciones;
@@ -100,8 +99,6 @@ int main(int argc, char* argv[])
 
     Contexto c;
     c.ruta = datos.ruta;
-    // A new data directory starts with the history the program ships.
-    historia::preparaInicial(c.ruta);
     c.hoy = RelojSistema().hoy();
     if (opciones.isSet(hoy)) {
         c.hoy = QDate::fromString(opciones.value(hoy), Qt::ISODate);
@@ -118,26 +115,41 @@ int main(int argc, char* argv[])
     c.pdf = opciones.value(pdf);
     c.dosSemanas = opciones.value(dosSemanas);
 
-    const std::map<QString, std::function<int(const Contexto&)>> ordenes = {
-        {QStringLiteral("estado"), estado},         {QStringLiteral("sorteos"), listaSorteos},
-        {QStringLiteral("frecuencias"), frecuencias}, {QStringLiteral("importar"), importar},
-        {QStringLiteral("comprobar"), comprobar},   {QStringLiteral("penas"), listaPenas},
-        {QStringLiteral("pena"), unaPena},          {QStringLiteral("desglose"), unDesglose},
-        {QStringLiteral("actualizar"), actualizar}, {QStringLiteral("analizar"), analizar},
-        {QStringLiteral("informe"), informe},       {QStringLiteral("nueva-pena"), nuevaPena},
-        {QStringLiteral("imprimir"), imprimir},     {QStringLiteral("exportar-csv"), exportarCsv},
-        {QStringLiteral("importar-csv"), importarCsv}, {QStringLiteral("anadir-sorteo"), anadirSorteo},
-        {QStringLiteral("huecos"), listaHuecos},    {QStringLiteral("importar-premios"), importarPremios},
-        {QStringLiteral("precio"), precio},
+    // Each command, and whether it changes the data.
+    struct Orden
+    {
+        std::function<int(const Contexto&)> ejecuta;
+        bool escribe;
+    };
+    const std::map<QString, Orden> ordenes = {
+        {QStringLiteral("estado"), {estado, false}},
+        {QStringLiteral("sorteos"), {listaSorteos, false}},
+        {QStringLiteral("frecuencias"), {frecuencias, false}},
+        {QStringLiteral("penas"), {listaPenas, false}},
+        {QStringLiteral("pena"), {unaPena, false}},
+        {QStringLiteral("desglose"), {unDesglose, false}},
+        {QStringLiteral("informe"), {informe, false}},
+        {QStringLiteral("imprimir"), {imprimir, false}},
+        {QStringLiteral("exportar-csv"), {exportarCsv, false}},
+        {QStringLiteral("huecos"), {listaHuecos, false}},
+        {QStringLiteral("importar"), {importar, true}},
+        {QStringLiteral("comprobar"), {comprobar, true}},
+        {QStringLiteral("actualizar"), {actualizar, true}},
+        {QStringLiteral("analizar"), {analizar, true}},
+        {QStringLiteral("nueva-pena"), {nuevaPena, true}},
+        {QStringLiteral("importar-csv"), {importarCsv, true}},
+        {QStringLiteral("anadir-sorteo"), {anadirSorteo, true}},
+        {QStringLiteral("importar-premios"), {importarPremios, true}},
+        {QStringLiteral("precio"), {precio, !argumentos.isEmpty()}}, // only setting it writes
     };
     const auto it = ordenes.find(orden);
     if (it == ordenes.end())
         return fallaUso(uso);
     // One writer at a time: a command that changes the data waits for no one.
-    static const QStringList escriben = {"importar", "importar-csv", "anadir-sorteo", "nueva-pena", "comprobar",
-                                         "actualizar", "analizar", "importar-premios", "precio"};
     Cerrojo cerrojo(c.ruta);
-    if (escriben.contains(orden) && !(orden == u"precio" && argumentos.isEmpty()) && !cerrojo.toma())
+    if (it->second.escribe && !cerrojo.toma())
         return falla(Cerrojo::ocupado(c.ruta));
-    return it->second(c);
+    // A new data directory starts with the history the program ships.
+    historia::preparaInicial(c.ruta);
+    return it->second.ejecuta(c);
 }

@@ -53,10 +53,8 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&qtEspanol);
 
     QCommandLineParser opciones;
-    const QCommandLineOption ayuda({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Muestra esta ayuda."));
-    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Muestra la versión."));
     const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Carpeta de datos."), QStringLiteral("DIR"));
-    opciones.addOptions({ayuda, version, dir});
+    opciones.addOption(dir);
     if (!opciones.parse(QApplication::arguments())) {
         std::fprintf(stderr, "%s\n", qPrintable(opciones.errorText()));
         return 2;

@@ -3,10 +3,8 @@
 #include "checking/comprobacion.h"
 #include "platform/redqt.h"
 #include "store/listasorteos.h"
-#include "store/reescritura.h"
 #include "store/ficheros.h"
 #include "store/texto1252.h"
-#include "store/ficheroregistros.h"
 #include "update/actualizacion.h"
 #include "update/informe.h"
 #include "update/nuevos.h"
@@ -14,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFile>
 #include <QJsonArray>
 #include <QTextStream>
 #include <QTimer>

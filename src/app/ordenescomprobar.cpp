@@ -5,6 +5,7 @@
 #include "checking/comprobacion.h"
 #include "checking/desglose.h"
 #include "checking/euros.h"
+#include "store/ajustes.h"
 #include "checking/formas.h"
 #include "checking/totales.h"
 #include "checking/vistapena.h"
@@ -132,7 +133,7 @@ int unaPena(const Contexto& c)
         return falla(QStringLiteral("Error crítico: fichero apuestas.dat corrupto."));
     const premios::Lectura conocidos = premios::lee(c.ruta);
     const euros::Balance b = v->hayPena ? euros::balance(todas[static_cast<std::size_t>(*r - 1)], historia,
-                                                         conocidos.porFecha, euros::precioApuesta(c.ruta))
+                                                         conocidos.porFecha, ajustes::precioApuesta(c.ruta))
                                         : euros::Balance{};
     QJsonArray aciertos;
     for (const QString& a : v->aciertos)

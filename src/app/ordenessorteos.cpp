@@ -3,9 +3,9 @@
 #include "app/salidajson.h"
 #include "store/cargasorteos.h"
 #include "checking/euros.h"
+#include "store/ajustes.h"
 #include "store/csvsorteos.h"
 #include "store/fechas.h"
-#include "store/ficheroregistros.h"
 #include "store/historia.h"
 #include "store/listasorteos.h"
 #include "store/premios.h"
@@ -170,9 +170,8 @@ int anadirSorteo(const Contexto& c)
     const auto sorteo = c.argumentos.size() == 2 ? csvsorteos::escrito(c.argumentos[0], c.argumentos[1]) : std::nullopt;
     if (!sorteo)
         return fallaUso(QStringLiteral("Uso: anadir-sorteo AAAA-MM-DD \"n1 n2 n3 n4 n5 + e1 e2\""));
-    const auto guardados = sorteos(c);
-    if (std::any_of(guardados.begin(), guardados.end(), [&](const RegSorteo& s) { return s.fecha == sorteo->fecha; }))
-        return falla(QStringLiteral("Ya hay un sorteo guardado el %1.").arg(fechas::fechacorta(sorteo->fecha)));
+    if (const auto motivo = historia::motivoParaAnadir(c.ruta, *sorteo, c.hoy))
+        return falla(validacion::comoFrase(*motivo));
     return fusionaYCuenta(c, {*sorteo}, {}, false);
 }
 
@@ -213,9 +212,9 @@ int precio(const Contexto& c)
         const auto centimos = premios::centimosDe(c.argumentos.front());
         if (!centimos)
             return falla(QStringLiteral("Precio no válido: %1").arg(c.argumentos.front()));
-        if (const int error = euros::ponPrecioApuesta(c.ruta, *centimos))
+        if (const int error = ajustes::ponPrecioApuesta(c.ruta, *centimos))
             return fallaEscritura(QStringLiteral("No se pudo guardar el precio."), error);
     }
-    QTextStream(stdout) << "Precio por apuesta: " << euros::texto(euros::precioApuesta(c.ruta)) << '\n';
+    QTextStream(stdout) << "Precio por apuesta: " << euros::texto(ajustes::precioApuesta(c.ruta)) << '\n';
     return 0;
 }

@@ -4,9 +4,6 @@
 #include "checking/desglose.h"
 #include "checking/formas.h"
 #include "checking/pasadas.h"
-#include "store/errores.h"
-
-#include <QSettings>
 
 #include <algorithm>
 #include <cstdlib>
@@ -56,12 +53,8 @@ Balance balance(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
         for (int a = 0; a < f->apuestas; ++a) {
             const auto& numeros = pena.numeros[static_cast<std::size_t>(a)];
             const auto& estrellas = pena.estrellas[static_cast<std::size_t>(a)];
-            const int h = static_cast<int>(std::count_if(numeros.begin(), numeros.begin() + f->numeros, [&](std::int16_t n) {
-                return std::find(s.num.begin(), s.num.begin() + 5, n) != s.num.begin() + 5;
-            }));
-            const int k = static_cast<int>(std::count_if(estrellas.begin(), estrellas.begin() + f->estrellas, [&](std::int16_t e) {
-                return e == s.num[5] || e == s.num[6];
-            }));
+            const int h = aciertosNumeros(numeros.data(), f->numeros, s);
+            const int k = aciertosEstrellas(estrellas.data(), f->estrellas, s);
             if (!f->multiple) {
                 suma(categorias::clasifica(h, k), 1);
                 continue;
@@ -72,22 +65,6 @@ Balance balance(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
         }
     }
     return b;
-}
-
-std::int64_t precioApuesta(const QString& ruta)
-{
-    const QSettings ajustes(ruta + QStringLiteral("ajustes.ini"), QSettings::IniFormat);
-    bool ok = false;
-    const qint64 precio = ajustes.value(QStringLiteral("precioApuesta")).toLongLong(&ok);
-    return ok && precio >= 0 ? precio : 250;
-}
-
-int ponPrecioApuesta(const QString& ruta, std::int64_t centimos)
-{
-    QSettings ajustes(ruta + QStringLiteral("ajustes.ini"), QSettings::IniFormat);
-    ajustes.setValue(QStringLiteral("precioApuesta"), static_cast<qint64>(centimos));
-    ajustes.sync();
-    return ajustes.status() == QSettings::NoError ? errores::ninguno : errores::accesoRuta;
 }
 
 } // namespace euros

@@ -30,9 +30,4 @@ struct Balance
 Balance balance(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
                 const std::map<double, RegPremios>& premios, std::int64_t precioApuesta);
 
-// The price of one bet: ajustes.ini in the data directory ("precioApuesta",
-// in cents), 2,50 € when not set.
-std::int64_t precioApuesta(const QString& ruta);
-int ponPrecioApuesta(const QString& ruta, std::int64_t centimos);
-
 } // namespace euros

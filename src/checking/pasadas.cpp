@@ -23,22 +23,6 @@ bool cuenta(const RegPena& pena, double fecha)
     return pena.contado < fecha && fecha >= pena.creacion;
 }
 
-int aciertosNumeros(const std::int16_t* numeros, int n, const RegSorteo& s)
-{
-    int h = 0;
-    for (int i = 0; i < n; ++i)
-        h += static_cast<int>(std::count(s.num.begin(), s.num.begin() + 5, numeros[i]) > 0);
-    return h;
-}
-
-int aciertosEstrellas(const std::int16_t* estrellas, int n, const RegSorteo& s)
-{
-    int k = 0;
-    for (int j = 0; j < n; ++j)
-        k += static_cast<int>(estrellas[j] == s.num[5] || estrellas[j] == s.num[6]);
-    return k;
-}
-
 // The walk shared by both passes: newest draw first, every peña per draw.
 class Recorrido
 {
@@ -129,6 +113,22 @@ private:
 };
 
 } // namespace
+
+int aciertosNumeros(const std::int16_t* numeros, int n, const RegSorteo& s)
+{
+    int h = 0;
+    for (int i = 0; i < n; ++i)
+        h += static_cast<int>(std::count(s.num.begin(), s.num.begin() + 5, numeros[i]) > 0);
+    return h;
+}
+
+int aciertosEstrellas(const std::int16_t* estrellas, int n, const RegSorteo& s)
+{
+    int k = 0;
+    for (int j = 0; j < n; ++j)
+        k += static_cast<int>(estrellas[j] == s.num[5] || estrellas[j] == s.num[6]);
+    return k;
+}
 
 bool juega(const RegPena& pena, double fecha)
 {

@@ -38,5 +38,9 @@ Pasada compsencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>
 Pasada compmultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
                      const OpcionesPasada& opciones, Parpadeo& parpadeo);
 
+// How many of the first n numbers (stars) of a bet the draw holds.
+int aciertosNumeros(const std::int16_t* numeros, int n, const RegSorteo& s);
+int aciertosEstrellas(const std::int16_t* estrellas, int n, const RegSorteo& s);
+
 // Whether the peña plays the draw of `fecha` by its day filter.
 bool juega(const RegPena& pena, double fecha);

@@ -114,9 +114,8 @@ void Principal::verpena(int r, const std::vector<RegSorteo>& sorteos, const std:
         }
         for (int k = 0; k < 13; ++k)
             m_c.Label3[k]->setText(v->aciertos[static_cast<std::size_t>(k)]);
-        const euros::Balance b = euros::balance(penas[static_cast<std::size_t>(r - 1)], sorteos,
-                                                premios::lee(m_estado.ruta).porFecha,
-                                                euros::precioApuesta(m_estado.ruta));
+        const euros::Balance b =
+            euros::balance(penas[static_cast<std::size_t>(r - 1)], sorteos, m_premios, m_precioApuesta);
         QString dinero = QStringLiteral("Ganado: %1 · Jugado: %2 · Balance: %3")
                              .arg(euros::texto(b.ganado), euros::texto(b.jugado), euros::texto(b.balance()));
         if (b.sinImporte > 0)

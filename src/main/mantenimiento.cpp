@@ -191,16 +191,9 @@ void Principal::anadeSorteo()
     while (const auto escrito = d.pideSorteo(propuesta)) {
         propuesta = *escrito;
         const auto sorteo = csvsorteos::escrito(escrito->fecha.toString(Qt::ISODate), escrito->combinacion);
-        const auto guardados = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
-        std::optional<QString> motivo;
-        if (!sorteo)
-            motivo = QStringLiteral("Escriba cinco números y dos estrellas así: 1 2 3 4 5 + 1 2");
-        else if (std::any_of(guardados.begin(), guardados.end(), [&](const RegSorteo& s) { return s.fecha == sorteo->fecha; }))
-            motivo = QStringLiteral("Ya hay un sorteo guardado el %1.").arg(fechas::fechacorta(sorteo->fecha));
-        else if (sorteo->fecha > fechas::diaNumero(hoy))
-            motivo = QStringLiteral("El %1 es posterior a hoy.").arg(fechas::fechacorta(sorteo->fecha));
-        else
-            motivo = validacion::sorteo(*sorteo);
+        const std::optional<QString> motivo =
+            sorteo ? historia::motivoParaAnadir(m_estado.ruta, *sorteo, hoy)
+                   : QStringLiteral("Escriba cinco números y dos estrellas así: 1 2 3 4 5 + 1 2");
         if (!motivo) {
             fusionaSorteos({*sorteo}, {}, false);
             return;

@@ -60,8 +60,7 @@ void DelegadoResultados::initStyleOption(QStyleOptionViewItem* opcion, const QMo
     QStyledItemDelegate::initStyleOption(opcion, indice);
     if (!(opcion->state & QStyle::State_Selected))
         return;
-    const QVariant color = indice.data(Qt::ForegroundRole);
+    // The base has put the cell's own colour, if any, in the Text role.
     opcion->palette.setColor(QPalette::Highlight, QColor(255, 244, 196));
-    opcion->palette.setColor(QPalette::HighlightedText,
-                             color.isValid() ? color.value<QColor>() : opcion->palette.color(QPalette::Text));
+    opcion->palette.setColor(QPalette::HighlightedText, opcion->palette.color(QPalette::Text));
 }

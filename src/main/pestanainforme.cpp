@@ -21,7 +21,6 @@
 
 namespace {
 
-const QString ovkPdf = QStringLiteral("ovk.pdf");
 const QString grisClaro = QStringLiteral("background-color: rgb(224, 224, 224); padding: 4px;");
 const QString naranja = QStringLiteral("background-color: rgb(255, 128, 0); padding: 4px;");
 
@@ -78,7 +77,7 @@ void Principal::bajapdf(const QString& url)
 void Principal::muestrapdf()
 {
     // Shown from memory: the file stays free for the next update to replace.
-    QFile fichero(m_estado.fichero(ovkPdf));
+    QFile fichero(m_estado.fichero(ficheros::ovkPdf));
     const QByteArray contenido = fichero.open(QIODevice::ReadOnly) ? fichero.readAll() : QByteArray();
     fichero.close();
     if (!esPdf(contenido) || m_urlpdf.isEmpty()) {

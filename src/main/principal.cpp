@@ -10,6 +10,7 @@
 #include "create/creamenu.h"
 #include "shell/acercade.h"
 #include "shell/version.h"
+#include "store/ajustes.h"
 #include "store/cargasorteos.h"
 #include "store/estado.h"
 #include "store/ficheroregistros.h"
@@ -185,11 +186,11 @@ void Principal::Form_Load()
         ficheroregistros::asegura(m_estado.fichero(nombre));
     numsini::prepara(m_estado.fichero(ficheros::numsIni));
 
-    if (const int danados = premios::lee(m_estado.ruta).danados; danados > 0)
+    cargasorteos();
+    if (m_premiosDanados > 0)
         m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("premios.dat"),
                                       QStringLiteral("%1 registros dañados en premios.dat no se tienen en cuenta: "
-                                                     "sus premios se muestran sin importe.").arg(danados));
-    cargasorteos();
+                                                     "sus premios se muestran sin importe.").arg(m_premiosDanados));
     refresca();
     cargainforme(1);
     Command1_Click(0);
@@ -200,6 +201,11 @@ void Principal::cargasorteos()
 {
     const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
     const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+    // The amounts and the price the peña view shows, read once a reload.
+    premios::Lectura premios = premios::lee(m_estado.ruta);
+    m_premios = std::move(premios.porFecha);
+    m_premiosDanados = premios.danados;
+    m_precioApuesta = ajustes::precioApuesta(m_estado.ruta);
     const EstadoSorteos e = ::cargasorteos(sorteos, penas, m_plataforma.reloj.hoy());
 
     m_sorteosjugados = e.sorteosjugados;

@@ -2,6 +2,7 @@
 
 #include "main/controles.h"
 #include "store/listasorteos.h"
+#include "store/premios.h"
 #include "store/regpena.h"
 #include "store/regsorteo.h"
 #include "update/actualizacion.h"
@@ -10,6 +11,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <map>
 #include <optional>
 
 struct Estado;
@@ -152,6 +154,9 @@ private:
     int m_parpadeo = 0;
     int m_focos = 0;
     int m_pasadas = 0; // checks run, for the tests of the filters
+    std::map<double, RegPremios> m_premios; // as of the last reload
+    int m_premiosDanados = 0;
+    std::int64_t m_precioApuesta = 0;
     listasorteos::Resultado m_tablas;
     Actualizacion* m_actualizacion = nullptr;
     QPointer<Infor> m_infor;

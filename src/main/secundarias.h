@@ -24,9 +24,6 @@ public:
     // The main window has just become active: closes what the rule says.
     void alActivarPrincipal();
 
-    // Whether the window that had the focus last was a box or dialog.
-    bool vieneDeDialogo() const { return m_vieneDeDialogo; }
-
 private:
     struct Abierta
     {

@@ -16,9 +16,9 @@ void borraTemporales(const QString& ruta)
 {
     QDir dir(ruta);
     QStringList filtros;
-    for (const char* nombre : {"numeros.dat", "numeros.bak", "numeros.err", "apuestas.dat", "nums.ini",
-                               "www.txt", "www2.txt", "ovk.pdf", "informe.dat"})
-        filtros << plantillaTemporal(QString::fromLatin1(nombre)).replace(QStringLiteral("XXXXXX"), QStringLiteral("??????"));
+    for (const QString& nombre : {numeros, numerosBak, numerosErr, apuestas, numsIni, www, www2, ovkPdf, premios,
+                                  QStringLiteral("informe.dat")})
+        filtros << plantillaTemporal(nombre).replace(QStringLiteral("XXXXXX"), QStringLiteral("??????"));
     for (const QString& f : dir.entryList(filtros, QDir::Files | QDir::Hidden))
         dir.remove(f);
 }

@@ -13,6 +13,9 @@ inline const QString apuestasTmp = QStringLiteral("apuestas.tmp");
 inline const QString numsIni = QStringLiteral("nums.ini");
 inline const QString www = QStringLiteral("www.txt");
 inline const QString www2 = QStringLiteral("www2.txt");
+inline const QString ovkPdf = QStringLiteral("ovk.pdf");     // the last prize report
+inline const QString premios = QStringLiteral("premios.dat"); // prize amounts by draw
+inline const QString ajustes = QStringLiteral("ajustes.ini"); // the user's settings
 
 // The data directory with one trailing separator (a root keeps its own).
 QString calculaRuta(const QString& directorio);

@@ -157,6 +157,16 @@ Fusion fusiona(const QString& ruta, const std::vector<RegSorteo>& lote, QDate ho
     return f;
 }
 
+std::optional<QString> motivoParaAnadir(const QString& ruta, const RegSorteo& sorteo, QDate hoy)
+{
+    const auto guardados = ficheroregistros::leeTodos<RegSorteo>(ruta + ficheros::numeros);
+    if (std::any_of(guardados.begin(), guardados.end(), [&](const RegSorteo& s) { return s.fecha == sorteo.fecha; }))
+        return QStringLiteral("Ya hay un sorteo guardado el %1.").arg(fechas::fechacorta(sorteo.fecha));
+    if (sorteo.fecha > fechas::diaNumero(hoy))
+        return QStringLiteral("El %1 es posterior a hoy.").arg(fechas::fechacorta(sorteo.fecha));
+    return validacion::sorteo(sorteo);
+}
+
 std::vector<QDate> huecos(const std::vector<RegSorteo>& sorteos)
 {
     std::set<QDate> guardadas;

@@ -63,6 +63,10 @@ struct Fusion
 Fusion fusiona(const QString& ruta, const std::vector<RegSorteo>& lote, QDate hoy, bool copia,
                const std::vector<int>& lineas = {});
 
+// Why a draw typed by the user cannot be added on `hoy`: its date is stored
+// already, it is after today, or it breaks the rule for draws. Empty when it can.
+std::optional<QString> motivoParaAnadir(const QString& ruta, const RegSorteo& sorteo, QDate hoy);
+
 // The draw dates missing between the oldest and the newest stored draw.
 std::vector<QDate> huecos(const std::vector<RegSorteo>& sorteos);
 

@@ -4,6 +4,7 @@
 #include "store/binario.h"
 #include "store/errores.h"
 #include "store/fechas.h"
+#include "store/ficheros.h"
 #include "store/ficheroregistros.h"
 #include "store/reescritura.h"
 
@@ -57,9 +58,7 @@ namespace premios {
 Lectura lee(const QString& ruta)
 {
     Lectura l;
-    const QByteArray bytes = ficheroregistros::leeEnteros(ruta + fichero, RegPremios::tamano);
-    for (qsizetype off = 0; off < bytes.size(); off += RegPremios::tamano) {
-        const RegPremios r = RegPremios::desdeBytes(QByteArrayView(bytes).sliced(off, RegPremios::tamano));
+    for (const RegPremios& r : ficheroregistros::leeTodos<RegPremios>(ruta + ficheros::premios)) {
         if (r.sano())
             l.porFecha[r.fecha] = r;
         else
@@ -81,7 +80,7 @@ int guarda(const QString& ruta, const std::vector<RegPremios>& nuevos)
     QByteArray bytes;
     for (const auto& [fecha, r] : todos)
         bytes += r.aBytes();
-    return reescribe(ruta + fichero, bytes);
+    return reescribe(ruta + ficheros::premios, bytes);
 }
 
 std::optional<std::int64_t> centimosDe(QString texto)

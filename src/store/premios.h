@@ -40,8 +40,6 @@ struct RegPremios
 
 namespace premios {
 
-inline const QString fichero = QStringLiteral("premios.dat");
-
 struct Lectura
 {
     std::map<double, RegPremios> porFecha;

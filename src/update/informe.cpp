@@ -1,5 +1,6 @@
 #include "update/informe.h"
 
+#include "store/ficheros.h"
 #include "store/reescritura.h"
 #include "update/direcciones.h"
 #include "update/escaner.h"
@@ -43,7 +44,7 @@ bool esPdf(const QByteArray& cuerpo) { return cuerpo.startsWith("%PDF"); }
 
 Descarga* bajaPdf(Red& red, const QString& ruta, const QString& urlpdf, std::function<void()> fin)
 {
-    const QString ovk = ruta + QStringLiteral("ovk.pdf");
+    const QString ovk = ruta + ficheros::ovkPdf;
     QFile::remove(ovk);
     Descarga* descarga = red.trae(QUrl(urlpdf));
     QObject::connect(descarga, &Descarga::terminada, descarga,

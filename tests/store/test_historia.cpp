@@ -236,8 +236,9 @@ TEST_F(Historia, aNewDataDirectoryGetsTheShippedHistory)
     ASSERT_EQ(historia::preparaInicial(m_ruta), 0);
     const auto escritos = guardados();
     EXPECT_EQ(escritos.size(), 1980u);
-    if (const auto real = datos::historiaReal())
+    if (const auto real = datos::historiaReal()) {
         EXPECT_EQ(escritos, *real);
+    }
     // An existing file, even an empty one, is never touched.
     datos::escribeBytes(ruta("numeros.dat"), {});
     ASSERT_EQ(historia::preparaInicial(m_ruta), 0);
@@ -313,8 +314,9 @@ TEST(Huecos, everyMissingDrawDayBetweenTheOldestAndTheNewest)
     EXPECT_EQ(historia::huecos(conHuecos), (std::vector<QDate>{{2011, 5, 6}, {2011, 5, 10}, {2011, 5, 20}}));
     EXPECT_TRUE(historia::huecos({}).empty());
     EXPECT_TRUE(historia::huecos(datos::sorteosSeguidos(50, QDate(2026, 12, 4))).empty());
-    if (const auto real = datos::historiaReal())
+    if (const auto real = datos::historiaReal()) {
         EXPECT_TRUE(historia::huecos(*real).empty());
+    }
 }
 
 } // namespace

@@ -220,8 +220,9 @@ TEST(ServidoresLentos, eachDownloadEndsWithinItsDeadline)
         EXPECT_EQ(sorteos.size(), c.guardados) << c.que;
         const auto penas = ficheroregistros::leeTodos<RegPena>(carpeta.dir.filePath("apuestas.dat"));
         EXPECT_EQ(penas[0].contado, sorteos.size() == 4 ? sorteos.back().fecha : 0) << c.que;
-        if (sorteos.size() == 4)
+        if (sorteos.size() == 4) {
             EXPECT_EQ(penas[0].aciertos[0], 2) << c.que; // 5+2 on both new draws
+        }
     }
 
     // The report's PDF.
@@ -321,8 +322,9 @@ TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
         EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(carpeta.dir.filePath("numeros.dat")).size(), c.guardados) << c.que;
         ASSERT_FALSE(pantalla.label6.isEmpty()) << c.que;
         EXPECT_EQ(pantalla.label6.back(), c.label6) << c.que;
-        if (c.mensaje == corruptos)
+        if (c.mensaje == corruptos) {
             EXPECT_EQ(datos::leeBytes(carpeta.dir.filePath("apuestas.dat")), carpeta.antes["apuestas.dat"]) << c.que;
+        }
         // The breakdown of each new draw is kept in premios.dat: 5+1 known, the rest unknown.
         if (c.guardados > 2 && c.label6 == fin) {
             const auto kept = premios::lee(carpeta.ruta()).porFecha;

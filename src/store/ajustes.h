@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The user's settings: ajustes.ini in the data directory.
+namespace ajustes {
+
+// The price of one bet in cents ("precioApuesta"), 2,50 € when not set.
+std::int64_t precioApuesta(const QString& ruta);
+// Returns an error number (errores.h).
+int ponPrecioApuesta(const QString& ruta, std::int64_t centimos);
+
+} // namespace ajustes
