@@ -30,7 +30,7 @@ class DialogosMudos final : public Dialogos
 {
 public:
     void mensaje(Icono, const QString&, const QString&) override {}
-    bool pregunta(const QString&, const QString&) override { return false; }
+    bool pregunta(const QString&, const QString&, PorDefecto) override { return false; }
     QString abreFichero(const QString&, const QString&, const QString&) override { return {}; }
     QString guardaFichero(const QString&, const QString&, const QString&) override { return {}; }
     bool eligeImpresora(QPrinter&) override { return false; }

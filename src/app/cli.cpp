@@ -148,7 +148,7 @@ int main(int argc, char* argv[])
     // One writer at a time: a command that changes the data waits for no one.
     Cerrojo cerrojo(c.ruta);
     if (it->second.escribe && !cerrojo.toma())
-        return falla(Cerrojo::ocupado(c.ruta));
+        return falla(cerrojo.motivo());
     // A new data directory starts with the history the program ships.
     historia::preparaInicial(c.ruta);
     return it->second.ejecuta(c);

@@ -70,7 +70,11 @@ int main(int argc, char* argv[])
     const QString canal = QStringLiteral("bolvera-") +
         QString::fromLatin1(QCryptographicHash::hash(datos.ruta.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
     Cerrojo cerrojo(datos.ruta);
-    if (!cerrojo.toma()) {
+    if (!cerrojo.toma() && cerrojo.fallo() != Cerrojo::Fallo::Ocupado) {
+        QMessageBox::critical(nullptr, QStringLiteral("Bolvera"), cerrojo.motivo());
+        return 1;
+    }
+    if (cerrojo.fallo() == Cerrojo::Fallo::Ocupado) {
         const auto respuesta = QMessageBox::question(
             nullptr, QStringLiteral("Bolvera"),
             QStringLiteral("Bolvera ya está abierto con esta carpeta de datos:\n%1\n\n¿Quiere ir a esa ventana?")

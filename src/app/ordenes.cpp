@@ -1,6 +1,8 @@
 #include "app/ordenes.h"
 
+#include "checking/comprobacion.h"
 #include "store/errores.h"
+#include "store/listasorteos.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 
@@ -22,6 +24,8 @@ int fallaEscritura(const QString& mensaje, int error)
 {
     if (error == errores::accesoRuta)
         return falla(QString(errores::textoPermiso).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if (const QString propio = errores::texto(error, {}); !propio.isEmpty())
+        return falla(mensaje + u' ' + propio);
     return falla(mensaje + QStringLiteral(" Error %1").arg(error));
 }
 
@@ -29,8 +33,12 @@ std::optional<int> leeFicheroArgumento(const Contexto& c, const QString& uso, QB
 {
     if (c.argumentos.size() != 1)
         return fallaUso(uso);
-    if (const int error = ficheroregistros::leeTodo(c.argumentos.front(), contenido))
-        return falla(QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
+    if (const int error = ficheroregistros::leeEntrada(c.argumentos.front(), contenido)) {
+        const QString propio = errores::texto(error, c.argumentos.front());
+        return falla(!propio.isEmpty() && error != errores::accesoRuta
+                         ? propio
+                         : QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
+    }
     return std::nullopt;
 }
 
@@ -60,4 +68,15 @@ std::vector<RegSorteo> sorteos(const Contexto& c)
 std::vector<RegPena> penas(const Contexto& c)
 {
     return ficheroregistros::leeTodos<RegPena>(c.ruta + ficheros::apuestas);
+}
+
+int cuentaPremios(const Contexto& c)
+{
+    const auto guardados = sorteos(c);
+    if (guardados.empty() || !listasorteos::calcula(guardados).valido)
+        return 0;
+    Parpadeo parpadeo;
+    if (const int error = comprueba(c.ruta, 1, {}, parpadeo).error)
+        return fallaEscritura(QStringLiteral("No se pudieron guardar los aciertos de las peñas."), error);
+    return 0;
 }

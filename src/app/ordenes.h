@@ -40,6 +40,10 @@ int fallaHistoriaDanada();
 // with the error number.
 int fallaEscritura(const QString& mensaje, int error);
 void imprime(const QJsonObject& objeto);
+// After draws entered the history: the prizes of every draw newer than each
+// peña's last counted one go into its counters, as the window does. 0, or
+// the status of a failed write.
+int cuentaPremios(const Contexto& c);
 std::optional<int> entero(const QString& texto);
 std::vector<RegSorteo> sorteos(const Contexto& c);
 std::vector<RegPena> penas(const Contexto& c);

@@ -95,6 +95,8 @@ private:
 int actualizar(const Contexto& c)
 {
     const auto antes = sorteos(c);
+    if (!listasorteos::calcula(antes).valido)
+        return fallaHistoriaDanada();
     RedQt red;
     QEventLoop bucle;
     QTimer timer1;
@@ -116,6 +118,9 @@ int analizar(const Contexto& c)
     if (const auto estado = leeFicheroArgumento(c, QStringLiteral("Uso: analizar FICHERO"), pagina))
         return *estado;
     const Analisis a = anadeNuevos(c.ruta, texto1252::decodifica(pagina), {}, false, c.hoy);
+    if (a.resultado == Analisis::Resultado::Nuevos)
+        if (const int estado = cuentaPremios(c))
+            return estado;
     imprimeSorteos(a.anadir);
     QTextStream salida(stdout);
     salida << "rutasorteo: " << a.rutasorteo << '\n' << "Label19: " << a.label19 << '\n';

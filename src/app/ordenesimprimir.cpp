@@ -20,6 +20,8 @@ int imprimir(const Contexto& c)
         return falla(QStringLiteral("El papel ha de ser oficial o normal."));
     if (c.dosSemanas != u"si" && c.dosSemanas != u"no")
         return falla(QStringLiteral("--dos-semanas es si o no."));
+    if (ficheros::esPropio(c.ruta, c.pdf))
+        return falla(ficheros::textoPropio(c.pdf));
     const auto todas = penas(c);
     if (*r < 1 || *r > static_cast<int>(todas.size()))
         return falla(QStringLiteral("No existe la peña número %1.").arg(*r));

@@ -4,6 +4,7 @@
 #include "store/errores.h"
 #include "store/estado.h"
 #include "store/fechas.h"
+#include "store/listasorteos.h"
 #include "store/penas.h"
 
 #include <QCommandLineParser>
@@ -39,6 +40,8 @@ int nuevaPena(const Contexto& c)
         editor.marcaApuesta(numeros, estrellas);
     const auto todas = penas(c);
     const auto historia = sorteos(c);
+    if (!listasorteos::calcula(historia).valido)
+        return fallaHistoriaDanada();
     const EditorPena::Grabacion g =
         editor.grabar(todas.empty() ? 0 : todas.front().creacion,
                       historia.empty() ? 0 : historia.back().fecha, fechas::diaNumero(c.hoy), c.dia);

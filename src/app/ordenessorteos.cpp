@@ -6,6 +6,7 @@
 #include "store/ajustes.h"
 #include "store/csvsorteos.h"
 #include "store/fechas.h"
+#include "store/ficheros.h"
 #include "store/historia.h"
 #include "store/listasorteos.h"
 #include "store/premios.h"
@@ -109,7 +110,7 @@ int importar(const Contexto& c)
     switch (r.veredicto) {
     case historia::Veredicto::Importado:
         QTextStream(stdout) << "Archivo de sorteos importado con éxito\n";
-        return 0;
+        return cuentaPremios(c);
     case historia::Veredicto::Rechazado:
         return falla(noValido);
     case historia::Veredicto::Error:
@@ -122,11 +123,13 @@ int exportarCsv(const Contexto& c)
 {
     if (c.argumentos.size() != 1)
         return fallaUso(QStringLiteral("Uso: exportar-csv FICHERO"));
+    if (ficheros::esPropio(c.ruta, c.argumentos.front()))
+        return falla(ficheros::textoPropio(c.argumentos.front()));
     const auto todos = sorteos(c);
     if (!listasorteos::calcula(todos).valido)
         return fallaHistoriaDanada();
     if (const int error = reescribe(c.argumentos.front(), csvsorteos::escribe(todos)))
-        return falla(QStringLiteral("No se pudo escribir %1. Error %2").arg(c.argumentos.front()).arg(error));
+        return fallaEscritura(QStringLiteral("No se pudo escribir %1.").arg(c.argumentos.front()), error);
     QTextStream(stdout) << todos.size() << " sorteos exportados.\n";
     return 0;
 }
@@ -141,6 +144,9 @@ int fusionaYCuenta(const Contexto& c, const std::vector<RegSorteo>& lote, const 
         return falla(validacion::comoFrase(*f.rechazo));
     if (f.error)
         return fallaEscritura(QStringLiteral("No se pudo guardar el histórico."), f.error);
+    if (f.insertados > 0)
+        if (const int estado = cuentaPremios(c))
+            return estado;
     if (c.json)
         imprime({{QStringLiteral("insertados"), f.insertados},
                  {QStringLiteral("iguales"), f.iguales},

@@ -18,11 +18,6 @@ void suma(std::int16_t& contador, int cuanto)
     contador = static_cast<std::int16_t>(std::min(tope, contador + cuanto));
 }
 
-bool cuenta(const RegPena& pena, double fecha)
-{
-    return pena.contado < fecha && fecha >= pena.creacion;
-}
-
 // The walk shared by both passes: newest draw first, every peña per draw.
 class Recorrido
 {
@@ -53,8 +48,13 @@ public:
         return (pena.creacion <= s.fecha || historico) && (dia == u"Todos" || dia == m_diaSorteo);
     }
 
-    template <typename PorPena>
-    void recorre(PorPena porPena)
+    // `porPena(d, p)` makes the rows of peña p for draw d and says whether the
+    // pass owns the peña; `premios(d, p)` adds what draw d won to its counters.
+    // The counters take every draw newer than `contado`, not only the draws
+    // shown: draws merged or typed in below the newest count as well, each
+    // once, because `contado` never moves back.
+    template <typename PorPena, typename Premios>
+    void recorre(PorPena porPena, Premios premios)
     {
         if (m_n == 0)
             return;
@@ -63,14 +63,30 @@ public:
         for (int d = ultimo; d > ultimo - m_n; --d) {
             const bool finPasada = d == ultimo - m_n + 1;
             for (std::size_t p = 0; p < m_penas.size(); ++p) {
-                if (!porPena(d, static_cast<int>(p)))
+                if (!porPena(d, static_cast<int>(p)) || !finPasada)
                     continue;
+                cuentaPendientes(static_cast<int>(p), premios);
                 RegPena& pena = m_penas[p];
-                if (finPasada && pena.contado != masReciente) {
+                if (pena.contado < masReciente) {
                     pena.contado = masReciente;
                     m_cambiadas[p] = true;
                 }
             }
+        }
+    }
+
+    template <typename Premios>
+    void cuentaPendientes(int p, Premios premios)
+    {
+        const RegPena& pena = m_penas[static_cast<std::size_t>(p)];
+        if (!forma(p))
+            return;
+        const QString& dia = m_dias[static_cast<std::size_t>(p)];
+        for (std::size_t d = 0; d < m_sorteos.size(); ++d) {
+            const double fecha = m_sorteos[d].fecha;
+            if (fecha > pena.contado && fecha >= pena.creacion &&
+                (dia == u"Todos" || dia == fechas::diasemana(fecha)))
+                premios(static_cast<int>(d), p);
         }
     }
 
@@ -168,10 +184,6 @@ Pasada compsencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>
                 continue;
             }
             premioSorteo = premioPena = true;
-            if (cuenta(pena, s.fecha)) {
-                suma(pena.aciertos[categoria - 1], 1);
-                r.cambia(p);
-            }
         }
         if (opciones.soloPremio && !premioPena)
             r.quita(3);
@@ -180,6 +192,17 @@ Pasada compsencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>
             parpadeo.activo = true;
         }
         return true;
+    }, [&](int d, int p) {
+        RegPena& pena = penas[static_cast<std::size_t>(p)];
+        const RegSorteo& s = sorteos[static_cast<std::size_t>(d)];
+        for (int b = 0; b < r.forma(p)->apuestas; ++b) {
+            const int h = aciertosNumeros(pena.numeros[b].data(), 5, s);
+            const int k = aciertosEstrellas(pena.estrellas[b].data(), 2, s);
+            if (const int categoria = categorias::clasifica(h, k)) {
+                suma(pena.aciertos[categoria - 1], 1);
+                r.cambia(p);
+            }
+        }
     });
     return r.termina();
 }
@@ -224,12 +247,24 @@ Pasada compmultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>
             } else {
                 r.fila(ClaseFila::Linea, d, p, 0, i, desg[i]);
             }
-            if (cuenta(pena, s.fecha)) {
+        }
+        return true;
+    }, [&](int d, int p) {
+        RegPena& pena = penas[static_cast<std::size_t>(p)];
+        const RegSorteo& s = sorteos[static_cast<std::size_t>(d)];
+        const Forma& f = *r.forma(p);
+        if (!f.multiple)
+            return;
+        const int h = aciertosNumeros(pena.numeros[0].data(), f.numeros, s);
+        const int k = aciertosEstrellas(pena.estrellas[0].data(), f.estrellas, s);
+        if (categorias::clasifica(h, k) == 0)
+            return;
+        const Desglose desg = desglose(f.numeros, f.estrellas, h, k);
+        for (int i = 1; i <= categorias::total; ++i)
+            if (desg[i] != 0) {
                 suma(pena.aciertos[i - 1], desg[i]);
                 r.cambia(p);
             }
-        }
-        return true;
     });
     return r.termina();
 }

@@ -14,6 +14,7 @@
 #include "store/penas.h"
 #include "store/regsorteo.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +103,35 @@ void Crea::showEvent(QShowEvent* evento)
     }
 }
 
+bool Crea::sinGrabar() const { return m_editor.apuestas() > 0 || m_editor.marcadas() > 0; }
+
+void Crea::closeEvent(QCloseEvent* evento)
+{
+    // Bets marked and not saved go only when the user says so. The question
+    // waits for the event to end: the close may come from the main window's
+    // activation, inside which no modal box opens.
+    if (!sinGrabar() || m_descartar) {
+        QWidget::closeEvent(evento);
+        return;
+    }
+    evento->ignore();
+    if (m_preguntando)
+        return;
+    m_preguntando = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_descartar = m_plataforma.dialogos.pregunta(QStringLiteral("Crear peña nueva"),
+                                                     QStringLiteral("¿Descartar las apuestas sin grabar?"),
+                                                     Dialogos::PorDefecto::No);
+        m_preguntando = false;
+        if (m_descartar) {
+            close();
+            return;
+        }
+        raise();
+        activateWindow();
+    }, Qt::QueuedConnection);
+}
+
 void Crea::aviso(const std::optional<MensajeEditor>& mensaje)
 {
     if (!mensaje)
@@ -161,15 +191,10 @@ void Crea::Command1_Click()
     aviso(g.mensaje);
     if (g.grabar) {
         const int error = anadePena(m_estado, g.registro, hoy);
-        if (error == errores::ninguno) {
+        // On a failure the bets stay in the editor: nothing typed is lost.
+        if (!errorEscritura(m_plataforma.dialogos, error, m_estado.fichero(ficheros::apuestas),
+                            QStringLiteral("No se pudo grabar la peña.")))
             m_editor.carga();
-        } else if (error == errores::accesoRuta) {
-            errorpermiso(m_plataforma.dialogos);
-        } else {
-            // The bets stay in the editor: nothing typed is lost.
-            m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("Error"),
-                                          QStringLiteral("No se pudo grabar la peña. Error %1").arg(error));
-        }
     }
     pinta();
 }

@@ -31,8 +31,13 @@ public:
     void Timer1_Timer();
     const EditorPena& editor() const { return m_editor; }
 
+    // Bets marked on the slip or listed that were not saved.
+    bool sinGrabar() const;
+
 protected:
     void showEvent(QShowEvent* evento) override;
+    // With bets not saved, asks first ("¿Descartar las apuestas sin grabar?").
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void Text1_Change(const QString& texto);
@@ -54,4 +59,6 @@ private:
     QPushButton* m_aleatorio = nullptr;
     QTimer* m_timer1 = nullptr;
     bool m_activada = false;
+    bool m_preguntando = false;
+    bool m_descartar = false;
 };

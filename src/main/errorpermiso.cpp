@@ -7,3 +7,17 @@ void errorpermiso(Dialogos& dialogos)
 {
     dialogos.mensaje(Dialogos::Icono::Exclamacion, errores::tituloPermiso, errores::textoPermiso);
 }
+
+bool errorEscritura(Dialogos& dialogos, int error, const QString& fichero, const QString& mensaje)
+{
+    if (error == errores::ninguno)
+        return false;
+    if (error == errores::accesoRuta) {
+        errorpermiso(dialogos);
+        return true;
+    }
+    const QString propio = errores::texto(error, fichero);
+    dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"),
+                     propio.isEmpty() ? mensaje + QStringLiteral(" Error %1").arg(error) : propio);
+    return true;
+}

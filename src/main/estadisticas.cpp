@@ -27,11 +27,9 @@ bool Principal::listasorteos()
         // The damaged file is kept as numeros.err; if that cannot be done
         // nothing is emptied, and the next refresh reports it again.
         const int error = historia::guardaDanadoYVacia(m_estado.ruta);
-        if (error != errores::ninguno) {
-            if (error == errores::accesoRuta)
-                errorpermiso(m_plataforma.dialogos);
+        if (errorEscritura(m_plataforma.dialogos, error, m_estado.fichero(ficheros::numeros),
+                           QStringLiteral("No se pudo guardar la copia del histórico dañado.")))
             return false;
-        }
         m_sorteo = {};
         cargasorteos();
         refresca();

@@ -156,15 +156,12 @@ void Principal::Command3_Click()
     if (!m_plataforma.dialogos.pregunta(
             QStringLiteral("Borrar..."),
             QStringLiteral("¿Seguro que quieres eliminar la Peña ") +
-                m_estado.pena.nombreRecortado() + u'?'))
+                m_estado.pena.nombreRecortado() + u'?',
+            Dialogos::PorDefecto::No))
         return;
     const int error = borraPena(m_estado.fichero(ficheros::apuestas), m_penasel);
-    if (error == errores::accesoRuta)
-        errorpermiso(m_plataforma.dialogos);
-    else if (error != errores::ninguno)
-        m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"),
-                                      QStringLiteral("No se pudo borrar la peña. Error %1").arg(error));
-    if (error != errores::ninguno)
+    if (errorEscritura(m_plataforma.dialogos, error, m_estado.fichero(ficheros::apuestas),
+                       QStringLiteral("No se pudo borrar la peña.")))
         return;
     cargasorteos();
     recompruebaUltimo();

@@ -58,11 +58,7 @@ void Principal::Command8_Click()
         d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, noValido);
         break;
     case historia::Veredicto::Error:
-        if (r.error == errores::accesoRuta)
-            errorpermiso(d);
-        else
-            d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
-                      noValido + QStringLiteral(" Error %1").arg(r.error));
+        errorEscritura(d, r.error, m_estado.fichero(ficheros::numeros), noValido);
         break;
     }
 }
@@ -71,14 +67,12 @@ void Principal::Command5_Click()
 {
     m_borradoarmado = true;
     Dialogos& d = m_plataforma.dialogos;
-    auto fallo = [&](int error) {
-        if (error == errores::accesoRuta)
-            errorpermiso(d);
-        return error != errores::ninguno;
+    auto fallo = [&](int error, const QString& fichero) {
+        return errorEscritura(d, error, m_estado.fichero(fichero), QStringLiteral("No se pudo borrar."));
     };
-    if (d.pregunta(QStringLiteral("Borrar..."),
-                   QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"))) {
-        if (fallo(historia::vacia(m_estado.ruta)))
+    if (d.pregunta(QStringLiteral("Borrar..."), QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"),
+                   Dialogos::PorDefecto::No)) {
+        if (fallo(historia::vacia(m_estado.ruta), ficheros::numeros))
             return;
         cargasorteos();
         refresca();
@@ -86,8 +80,9 @@ void Principal::Command5_Click()
     if (d.pregunta(QStringLiteral("Borrar..."),
                    QStringLiteral("¿Quiere borrar también los aciertos de las peñas?. Si ha borrado "
                                   "los sorteos, se aconseja que se resetee también los resultados "
-                                  "de las peñas y la fecha de creación pasará a ser la de hoy."))) {
-        if (fallo(historia::reseteaPenas(m_estado.ruta, m_plataforma.reloj.hoy())))
+                                  "de las peñas y la fecha de creación pasará a ser la de hoy."),
+                   Dialogos::PorDefecto::No)) {
+        if (fallo(historia::reseteaPenas(m_estado.ruta, m_plataforma.reloj.hoy()), ficheros::apuestas))
             return;
         cargasorteos();
     }
@@ -98,14 +93,12 @@ void Principal::ListView3_Click(int fila)
     if (!m_borradoarmado)
         return;
     if (!m_plataforma.dialogos.pregunta(QStringLiteral("Borrar..."),
-                                        QStringLiteral("¿Seguro que quieres eliminar este sorteo?")))
+                                        QStringLiteral("¿Seguro que quieres eliminar este sorteo?"),
+                                        Dialogos::PorDefecto::No))
         return;
-    const int error = historia::borraSorteo(m_estado.ruta, m_estado.proxsorteo - (fila + 1));
-    if (error != errores::ninguno) {
-        if (error == errores::accesoRuta)
-            errorpermiso(m_plataforma.dialogos);
+    if (errorEscritura(m_plataforma.dialogos, historia::borraSorteo(m_estado.ruta, m_estado.proxsorteo - (fila + 1)),
+                       m_estado.fichero(ficheros::numeros), QStringLiteral("No se pudo borrar el sorteo.")))
         return;
-    }
     // The chart and the results keep what they showed until the next refresh.
     m_c.modeloSorteos->quita(fila);
     cargasorteos();
@@ -120,15 +113,8 @@ void Principal::fusionaSorteos(const std::vector<RegSorteo>& lote, const std::ve
                   validacion::comoFrase(*f.rechazo) + QStringLiteral("\nNo se ha añadido nada."));
         return;
     }
-    if (f.error == errores::accesoRuta) {
-        errorpermiso(d);
+    if (errorEscritura(d, f.error, m_estado.fichero(ficheros::numeros), QStringLiteral("No se pudo guardar el histórico.")))
         return;
-    }
-    if (f.error != errores::ninguno) {
-        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
-                  QStringLiteral("No se pudo guardar el histórico. Error %1").arg(f.error));
-        return;
-    }
     d.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Sorteos añadidos"),
               QStringLiteral("Añadidos: %1. Ya estaban guardados: %2. Sorteos en el histórico: %3.")
                   .arg(f.insertados)
@@ -148,9 +134,12 @@ void Principal::importaCsv()
     if (elegido.isEmpty())
         return;
     QByteArray texto;
-    if (const int error = ficheroregistros::leeTodo(elegido, texto)) {
+    if (const int error = ficheroregistros::leeEntrada(elegido, texto)) {
+        const QString propio = errores::texto(error, elegido);
         d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
-                  QStringLiteral("No se puede leer %1. Error %2").arg(elegido).arg(error));
+                  !propio.isEmpty() && error != errores::accesoRuta
+                      ? propio
+                      : QStringLiteral("No se puede leer %1. Error %2").arg(elegido).arg(error));
         return;
     }
     const csvsorteos::Lectura l = csvsorteos::lee(texto);
@@ -169,15 +158,14 @@ void Principal::exportaCsv()
                                             QStringLiteral("Archivos CSV (*.csv)"));
     if (destino.isEmpty())
         return;
-    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
-    if (const int error = reescribe(destino, csvsorteos::escribe(sorteos))) {
-        if (error == errores::accesoRuta)
-            errorpermiso(d);
-        else
-            d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
-                      QStringLiteral("No se pudo escribir %1. Error %2").arg(destino).arg(error));
+    if (ficheros::esPropio(m_estado.ruta, destino)) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, ficheros::textoPropio(destino));
         return;
     }
+    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
+    if (errorEscritura(d, reescribe(destino, csvsorteos::escribe(sorteos)), destino,
+                       QStringLiteral("No se pudo escribir %1.").arg(destino)))
+        return;
     d.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Sorteos exportados"),
               QStringLiteral("%1 sorteos guardados en %2").arg(sorteos.size()).arg(destino));
 }

@@ -2,6 +2,7 @@
 // filters and the prize blink.
 #include "checking/comprobacion.h"
 #include "main/errorpermiso.h"
+#include "store/ficheros.h"
 #include "main/modeloresultados.h"
 #include "main/principal.h"
 #include "platform/plataforma.h"
@@ -31,8 +32,8 @@ void Principal::compsencillas(int n)
                                   !m_c.Label19->text().isEmpty()};
     Parpadeo parpadeo{m_parpadeo, m_timer3->isActive()};
     Comprobacion c = comprueba(m_estado.ruta, n, opciones, parpadeo);
-    if (c.error == errores::accesoRuta)
-        errorpermiso(m_plataforma.dialogos);
+    errorEscritura(m_plataforma.dialogos, c.error, m_estado.fichero(ficheros::apuestas),
+                   QStringLiteral("No se pudieron guardar los aciertos de las peñas."));
 
     // The working draw is left at the oldest draw of the pass.
     const auto& sorteos = c.datos->sorteos;

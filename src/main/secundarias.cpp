@@ -35,8 +35,8 @@ void Secundarias::alActivarPrincipal()
             continue;
         if (a.reciente)
             quedan.push_back({a.ventana, false}); // spared once, from this activation
-        else
-            a.ventana->close();
+        else if (!a.ventana->close())
+            quedan.push_back({a.ventana, false}); // it asks first: it may stay
     }
     m_abiertas = std::move(quedan);
 }

@@ -1,14 +1,77 @@
 #include "platform/cerrojo.h"
 
-#include <QDir>
+#include "store/errores.h"
+#include "store/ficheros.h"
 
-Cerrojo::Cerrojo(const QString& ruta) : m_fichero(ruta + QStringLiteral("bolvera.lock"))
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+Cerrojo::Cerrojo(const QString& ruta) : m_ruta(ruta), m_fichero(ruta + ficheros::cerrojo)
 {
     // Only a dead holder makes a lock stale, never its age: an update may take minutes.
     m_fichero.setStaleLockTime(0);
 }
 
-bool Cerrojo::toma() { return m_fichero.tryLock(0); }
+bool Cerrojo::sinDueno() const
+{
+    qint64 pid = 0;
+    QString maquina;
+    QString programa;
+    if (m_fichero.getLockInfo(&pid, &maquina, &programa) && pid > 0)
+        return false;
+    const QFileInfo info(m_ruta + ficheros::cerrojo);
+    return info.exists() &&
+           info.lastModified().secsTo(QDateTime::currentDateTime()) >= segundosSinDueno;
+}
+
+bool Cerrojo::toma()
+{
+    m_fallo = Fallo::Ninguno;
+    if (m_fichero.tryLock(0))
+        return true;
+    if (m_fichero.error() == QLockFile::LockFailedError && sinDueno()) {
+        // Two programs that both found it so must not both remove it: the
+        // second would remove the lock the first has just made.
+        QLockFile quita(m_ruta + ficheros::cerrojo + QStringLiteral(".rmlock"));
+        if (quita.tryLock(0) && sinDueno()) {
+            m_fichero.removeStaleLockFile();
+            if (m_fichero.tryLock(0))
+                return true;
+        }
+    }
+    switch (m_fichero.error()) {
+    case QLockFile::LockFailedError:
+        m_fallo = Fallo::Ocupado;
+        break;
+    case QLockFile::PermissionError:
+        m_fallo = Fallo::SinPermiso;
+        break;
+    default:
+        m_fallo = Fallo::Otro;
+        break;
+    }
+    return false;
+}
+
+QString Cerrojo::motivo() const
+{
+    switch (m_fallo) {
+    case Fallo::Ninguno:
+        return {};
+    case Fallo::Ocupado:
+        return ocupado(m_ruta);
+    case Fallo::SinPermiso:
+        return QStringLiteral("No se puede escribir en la carpeta de datos %1: no se ha cambiado nada.\n")
+                   .arg(QDir::toNativeSeparators(m_ruta)) +
+               QString(errores::textoPermiso).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    case Fallo::Otro:
+        break;
+    }
+    return QStringLiteral("No se puede usar la carpeta de datos %1 (¿está llena o no es una carpeta?): no se ha "
+                          "cambiado nada.")
+        .arg(QDir::toNativeSeparators(m_ruta));
+}
 
 QString Cerrojo::ocupado(const QString& ruta)
 {

@@ -13,11 +13,13 @@ class Dialogos
 {
 public:
     enum class Icono { Informacion, Exclamacion, Critico };
+    // What Enter answers: No for a question whose Yes destroys something.
+    enum class PorDefecto { Si, No };
 
     virtual ~Dialogos() = default;
     virtual void mensaje(Icono icono, const QString& titulo, const QString& texto) = 0;
     // A Yes/No question; true for Yes.
-    virtual bool pregunta(const QString& titulo, const QString& texto) = 0;
+    virtual bool pregunta(const QString& titulo, const QString& texto, PorDefecto porDefecto = PorDefecto::Si) = 0;
     // The chosen file, or an empty text when the user cancels.
     virtual QString abreFichero(const QString& carpeta, const QString& titulo,
                                 const QString& filtro) = 0;

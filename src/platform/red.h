@@ -15,6 +15,7 @@ public:
     {
         Ninguno,
         Conexion,   // refused, unknown host, TLS, a redirect not allowed
+        Cortada,    // the server answered, then the body broke off or came short
         Tiempo,     // no answer in time
         Http,       // the server answered with an error status
         Demasiado,  // the body passed the size cap
@@ -26,6 +27,9 @@ public:
     bool enCurso() const { return m_enCurso; }
     // The server has answered (its status line came): slow, not unreachable.
     bool respondio() const { return m_respondio; }
+    // The connection was made and the request sent: a server that keeps
+    // silent after it is slow, not unreachable.
+    bool conecto() const { return m_conecto || m_respondio; }
 
 signals:
     // `cuerpo` is the whole document; on a failure it is what the server sent, if anything.
@@ -33,6 +37,7 @@ signals:
 
 protected:
     void marcaRespuesta() { m_respondio = true; }
+    void marcaConexion() { m_conecto = true; }
     void termina(Fallo fallo, int estadoHttp, const QByteArray& cuerpo)
     {
         m_enCurso = false;
@@ -42,6 +47,7 @@ protected:
 private:
     bool m_enCurso = true;
     bool m_respondio = false;
+    bool m_conecto = false;
 };
 
 // The web, as the program reaches it: always the network, never a cache.

@@ -14,6 +14,7 @@ public:
     {
         m_respuesta->setParent(this);
         connect(m_respuesta, &QNetworkReply::metaDataChanged, this, [this] { marcaRespuesta(); });
+        connect(m_respuesta, &QNetworkReply::requestSent, this, [this] { marcaConexion(); });
         connect(m_respuesta, &QNetworkReply::readyRead, this, &DescargaQt::lee);
         connect(m_respuesta, &QNetworkReply::redirected, this, &DescargaQt::redirige);
         connect(m_respuesta, &QNetworkReply::finished, this, &DescargaQt::acaba);
@@ -74,12 +75,21 @@ private:
                 fallo = Fallo::Tiempo;
                 break;
             default:
-                fallo = estado >= 400 ? Fallo::Http : Fallo::Conexion;
+                // A document under way that broke off is cut short; anything
+                // else never reached a document.
+                fallo = estado >= 400                                       ? Fallo::Http
+                        : respondio() && estado >= 200 && estado < 300 ? Fallo::Cortada
+                                                                       : Fallo::Conexion;
                 break;
             }
         }
         if (fallo == Fallo::Ninguno && estado >= 300)
             fallo = Fallo::Http; // a redirect that was not followed, or another odd answer
+        // A body shorter than the server announced was cut short, however the
+        // connection ended: never a whole document.
+        const QVariant largo = m_respuesta->header(QNetworkRequest::ContentLengthHeader);
+        if (fallo == Fallo::Ninguno && largo.isValid() && largo.toLongLong() != m_cuerpo.size())
+            fallo = Fallo::Cortada;
         termina(fallo, estado, fallo == Fallo::Demasiado ? QByteArray() : m_cuerpo);
     }
 
@@ -105,5 +115,7 @@ Descarga* RedQt::trae(const QUrl& url)
                           QNetworkRequest::UserVerifiedRedirectPolicy);
     peticion.setTransferTimeout(m_silencioMs);
     peticion.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Bolvera/1.2.85"));
+    // Bodies as sent, so that their length can be held against Content-Length.
+    peticion.setRawHeader("Accept-Encoding", "identity");
     return new DescargaQt(m_red.get(peticion), m_tope, m_plazoMs);
 }

@@ -1,9 +1,15 @@
 #include "store/ajustes.h"
 
 #include "store/errores.h"
+#include "store/ficheroregistros.h"
 #include "store/ficheros.h"
+#include "store/premios.h"
+#include "store/reescritura.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
+#include <QTemporaryFile>
 
 namespace ajustes {
 
@@ -12,15 +18,44 @@ std::int64_t precioApuesta(const QString& ruta)
     const QSettings ajustes(ruta + ficheros::ajustes, QSettings::IniFormat);
     bool ok = false;
     const qint64 precio = ajustes.value(QStringLiteral("precioApuesta")).toLongLong(&ok);
-    return ok && precio >= 0 ? precio : 250;
+    return ok && precio >= 0 && precio <= premios::maximoCentimos ? precio : 250;
 }
+
+namespace {
+
+// Sets one key: QSettings edits a copy away from the data folder, and the
+// result replaces ajustes.ini whole, like every other data file, so that a
+// full disk or a kill never leaves it half written.
+int pon(const QString& ruta, const QString& clave, const QVariant& valor)
+{
+    const QString fichero = ruta + ficheros::ajustes;
+    QByteArray actual;
+    if (QFile::exists(fichero))
+        if (const int error = ficheroregistros::leeTodo(fichero, actual))
+            return error;
+    QTemporaryFile copia(QDir::tempPath() + QStringLiteral("/bolvera-ajustes-XXXXXX.ini"));
+    if (!copia.open() || copia.write(actual) != actual.size() || !copia.flush())
+        return errores::entradaSalida;
+    copia.close();
+    {
+        QSettings ajustes(copia.fileName(), QSettings::IniFormat);
+        ajustes.setValue(clave, valor);
+        ajustes.sync();
+        // A line QSettings could not read is no failure to write: it is dropped.
+        if (ajustes.status() == QSettings::AccessError)
+            return errores::entradaSalida;
+    }
+    QByteArray nuevo;
+    if (const int error = ficheroregistros::leeTodo(copia.fileName(), nuevo))
+        return error;
+    return reescribe(fichero, nuevo);
+}
+
+} // namespace
 
 int ponPrecioApuesta(const QString& ruta, std::int64_t centimos)
 {
-    QSettings ajustes(ruta + ficheros::ajustes, QSettings::IniFormat);
-    ajustes.setValue(QStringLiteral("precioApuesta"), static_cast<qint64>(centimos));
-    ajustes.sync();
-    return ajustes.status() == QSettings::NoError ? errores::ninguno : errores::accesoRuta;
+    return pon(ruta, QStringLiteral("precioApuesta"), static_cast<qint64>(centimos));
 }
 
 } // namespace ajustes

@@ -16,6 +16,22 @@ int leeTodo(const QString& ruta, QByteArray& bytes)
     return errores::de(f, false);
 }
 
+int leeEntrada(const QString& ruta, QByteArray& bytes)
+{
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly))
+        return errores::deFallo(f, false);
+    if (f.size() > maximoEntrada)
+        return errores::demasiadoGrande;
+    // Read with the cap too: a device or a pipe has no size.
+    bytes = f.read(maximoEntrada + 1);
+    if (bytes.size() > maximoEntrada) {
+        bytes.clear();
+        return errores::demasiadoGrande;
+    }
+    return errores::de(f, false);
+}
+
 int leeEnteros(const QString& ruta, qsizetype tamano, QByteArray& bytes)
 {
     if (const int error = leeTodo(ruta, bytes))

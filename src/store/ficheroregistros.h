@@ -18,6 +18,13 @@ std::vector<Registro> leeTodos(const QString& ruta);
 // number (errores.h), 0 on success.
 int leeTodo(const QString& ruta, QByteArray& bytes);
 
+// The largest file the user may hand in (a CSV, a page, a history): the
+// whole history is 60 KB, so this is far beyond any true one.
+constexpr qint64 maximoEntrada = 16 * 1024 * 1024;
+// The same for a file the user chose: one larger than `maximoEntrada` is
+// refused before any of it is read (errores::demasiadoGrande).
+int leeEntrada(const QString& ruta, QByteArray& bytes);
+
 // The raw bytes of the whole records (a trailing partial record cut off);
 // empty for a missing or unreadable file.
 QByteArray leeEnteros(const QString& ruta, qsizetype tamano);

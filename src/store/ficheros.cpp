@@ -3,6 +3,10 @@
 #include "store/reescritura.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
 
 namespace ficheros {
 
@@ -12,12 +16,46 @@ QString calculaRuta(const QString& directorio)
     return limpio.endsWith(u'/') ? limpio : limpio + u'/';
 }
 
+QStringList propios()
+{
+    return {numeros, numerosBak, numerosErr, apuestas, apuestasTmp, numsIni, www, www2, ovkPdf, premios,
+            ajustes, informe, cerrojo};
+}
+
+bool esPropio(const QString& ruta, const QString& destino)
+{
+    const QFileInfo info(destino);
+    const QString carpeta = QFileInfo(info.absolutePath()).canonicalFilePath();
+    const QString datos = QFileInfo(ruta).canonicalFilePath();
+    const QStringList nombres = propios();
+    const bool temporal = info.fileName().contains(QStringLiteral(".bolvera-"));
+    if (!carpeta.isEmpty() && carpeta == datos && (nombres.contains(info.fileName()) || temporal))
+        return true;
+    if (!info.exists())
+        return false;
+    // A link or another path to one of them.
+    std::error_code error;
+    const std::filesystem::path otro(destino.toStdU16String());
+    for (const QString& nombre : nombres) {
+        const std::filesystem::path propio((ruta + nombre).toStdU16String());
+        if (std::filesystem::exists(propio, error) && std::filesystem::equivalent(otro, propio, error))
+            return true;
+    }
+    return false;
+}
+
+QString textoPropio(const QString& destino)
+{
+    return QStringLiteral("%1 es uno de los ficheros de datos de Bolvera y no se puede sustituir: elija "
+                          "otro nombre u otra carpeta.")
+        .arg(QDir::toNativeSeparators(destino));
+}
+
 void borraTemporales(const QString& ruta)
 {
     QDir dir(ruta);
     QStringList filtros;
-    for (const QString& nombre : {numeros, numerosBak, numerosErr, apuestas, numsIni, www, www2, ovkPdf, premios,
-                                  QStringLiteral("informe.dat")})
+    for (const QString& nombre : propios())
         filtros << plantillaTemporal(nombre).replace(QStringLiteral("XXXXXX"), QStringLiteral("??????"));
     for (const QString& f : dir.entryList(filtros, QDir::Files | QDir::Hidden))
         dir.remove(f);

@@ -16,6 +16,18 @@ inline const QString www2 = QStringLiteral("www2.txt");
 inline const QString ovkPdf = QStringLiteral("ovk.pdf");     // the last prize report
 inline const QString premios = QStringLiteral("premios.dat"); // prize amounts by draw
 inline const QString ajustes = QStringLiteral("ajustes.ini"); // the user's settings
+inline const QString informe = QStringLiteral("informe.dat"); // the maker's news
+inline const QString cerrojo = QStringLiteral("bolvera.lock"); // one writer at a time
+
+// Every file the program keeps in a data directory.
+QStringList propios();
+
+// Whether writing `destino` would replace one of the files the program keeps
+// in the data directory `ruta` (by name there, or the very same file reached
+// by another path or link): an export or a PDF must never land on them.
+bool esPropio(const QString& ruta, const QString& destino);
+// The refusal of such a destination.
+QString textoPropio(const QString& destino);
 
 // The data directory with one trailing separator (a root keeps its own).
 QString calculaRuta(const QString& directorio);

@@ -28,10 +28,11 @@ bool esFicheroDeSorteos(const QByteArray& bytes)
     const QString dia = fechas::diasemana(primero.fecha);
     if (!(primero.fecha > 1) || (dia != u"Martes" && dia != u"Viernes"))
         return false;
+    // Every record as the listing would take it: possible dates in order.
+    std::vector<RegSorteo> sorteos;
     for (qsizetype off = 0; off + RegSorteo::tamano <= bytes.size(); off += RegSorteo::tamano)
-        if (!listasorteos::enRango(RegSorteo::desdeBytes(QByteArrayView(bytes).sliced(off))))
-            return false;
-    return true;
+        sorteos.push_back(RegSorteo::desdeBytes(QByteArrayView(bytes).sliced(off)));
+    return listasorteos::calcula(sorteos).valido;
 }
 
 } // namespace
@@ -43,7 +44,7 @@ int guardaDanadoYVacia(const QString& ruta)
         return error;
     if (const int error = reescribe(ruta + ficheros::numerosErr, danado))
         return error;
-    return vacia(ruta);
+    return reescribe(ruta + ficheros::numeros, {});
 }
 
 int borraSorteo(const QString& ruta, int k)
@@ -57,7 +58,17 @@ int borraSorteo(const QString& ruta, int k)
     return reescribe(ruta + ficheros::numeros, bytes);
 }
 
-int vacia(const QString& ruta) { return reescribe(ruta + ficheros::numeros, {}); }
+int vacia(const QString& ruta)
+{
+    QByteArray actual;
+    if (QFile::exists(ruta + ficheros::numeros))
+        if (const int error = ficheroregistros::leeTodo(ruta + ficheros::numeros, actual))
+            return error;
+    if (!actual.isEmpty())
+        if (const int error = reescribe(ruta + ficheros::numerosBak, actual))
+            return error;
+    return reescribe(ruta + ficheros::numeros, {});
+}
 
 int reseteaPenas(const QString& ruta, QDate hoy)
 {
@@ -79,7 +90,7 @@ int reseteaPenas(const QString& ruta, QDate hoy)
 Importacion importa(const QString& ruta, const QString& elegido)
 {
     QByteArray nuevo;
-    if (const int error = ficheroregistros::leeTodo(elegido, nuevo))
+    if (const int error = ficheroregistros::leeEntrada(elegido, nuevo))
         return {Veredicto::Error, error};
     if (!esFicheroDeSorteos(nuevo))
         return {Veredicto::Rechazado, errores::ninguno};

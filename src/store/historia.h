@@ -20,7 +20,8 @@ int guardaDanadoYVacia(const QString& ruta);
 // Deletes draw record k (from 1).
 int borraSorteo(const QString& ruta, int k);
 
-// Empties numeros.dat.
+// Empties numeros.dat, after keeping the history it held as numeros.bak
+// (an empty history leaves an older numeros.bak alone).
 int vacia(const QString& ruta);
 
 // Every peña starts counting again from `hoy`: counters and `contado` 0.

@@ -1,8 +1,10 @@
 #include "store/listasorteos.h"
 
 #include "store/fechas.h"
+#include "store/validacion.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace listasorteos {
 namespace {
@@ -22,6 +24,9 @@ void suma(std::optional<int>& cuenta) { cuenta = cuenta.value_or(0) + 1; }
 
 bool enRango(const RegSorteo& s)
 {
+    const QDate fecha = fechas::fechaDeDia(s.fecha);
+    if (!fecha.isValid() || s.fecha != std::floor(s.fecha) || fecha < validacion::primerSorteo)
+        return false;
     return std::all_of(s.num.begin(), s.num.begin() + 5, [](auto n) { return n >= 1 && n <= 50; }) &&
            std::all_of(s.num.begin() + 5, s.num.end(), [](auto e) { return e >= 1 && e <= 12; });
 }
@@ -36,11 +41,13 @@ Resultado calcula(const std::vector<RegSorteo>& sorteos)
         r.valido = false;
         return r;
     }
+    double anterior = 0;
     for (const RegSorteo& s : sorteos) {
-        if (!enRango(s)) {
+        if (!enRango(s) || s.fecha <= anterior) {
             r.valido = false;
             return r;
         }
+        anterior = s.fecha;
         for (int i = 0; i < 5; ++i) {
             const int n = s.num[i];
             suma(n <= 25 ? r.tablanum1.cuentas[n - 1] : r.tablanum2.cuentas[n - 26]);

@@ -21,8 +21,10 @@ struct Tabla
 
 struct Resultado
 {
-    bool valido = true; // false: a number outside 1–50, a star outside 1–12, or
-                        // more draws than a history holds
+    bool valido = true; // false: a number outside 1–50, a star outside 1–12, a
+                        // date that cannot be a draw's (not a whole day from the
+                        // first draw on), dates not in ascending order, or more
+                        // draws than a history holds
     int total = 0;
     QString totalTexto; // "TOTAL: N sorteos."
     Tabla tablanum1;    // numbers 1–25
@@ -37,7 +39,8 @@ QString textoNumeros(const RegSorteo& s);
 QString textoEstrellas(const RegSorteo& s);
 QString textoFecha(const RegSorteo& s);
 
-// Whether every number is 1–50 and every star 1–12.
+// Whether every number is 1–50, every star 1–12 and the date a whole day
+// from the first draw on.
 bool enRango(const RegSorteo& s);
 
 } // namespace listasorteos

@@ -48,7 +48,7 @@ bool RegPremios::sano() const
     if (!fechas::fechaDeDia(fecha).isValid() || f < 1 || f > 3)
         return false;
     for (std::size_t i = 0; i < 13; ++i)
-        if (centimos[i] < -1 || ganadores[i] < -1)
+        if (centimos[i] < -1 || centimos[i] > premios::maximoCentimos || ganadores[i] < -1)
             return false;
     return true;
 }
@@ -88,10 +88,15 @@ std::optional<std::int64_t> centimosDe(QString texto)
     texto.remove(QStringLiteral("€")).remove(u' ').remove(QChar(0xA0));
     if (texto.contains(u','))
         texto = texto.remove(u'.').replace(u',', u'.');
-    static const QRegularExpression importe(QStringLiteral("^\\d+(\\.\\d{1,2})?$"));
-    if (!importe.match(texto).hasMatch())
+    static const QRegularExpression importe(QStringLiteral("^(\\d{1,12})(?:\\.(\\d{1,2}))?$"));
+    const QRegularExpressionMatch m = importe.match(texto);
+    if (!m.hasMatch())
         return std::nullopt;
-    return std::llround(texto.toDouble() * 100);
+    // Whole cents, never through a double: no rounding, no overflow.
+    const std::int64_t centimos = m.captured(1).toLongLong() * 100 + m.captured(2).leftJustified(2, u'0').toLongLong();
+    if (centimos > premios::maximoCentimos)
+        return std::nullopt;
+    return centimos;
 }
 
 LecturaCsv leeCsv(const QByteArray& texto)
@@ -110,8 +115,15 @@ LecturaCsv leeCsv(const QByteArray& texto)
         const auto centimos = centimosDe(c.value(4));
         bool ok = false;
         const int ganadores = c.value(5).toInt(&ok);
-        if (c.size() < 6 || !fecha.isValid() || indice == 0 || !centimos || !ok) {
-            l.error = QStringLiteral("Línea %1: no es una fila de premios").arg(i + 1);
+        std::optional<QString> error;
+        if (c.size() < 6 || !fecha.isValid() || indice == 0 || !ok)
+            error = QStringLiteral("no es una fila de premios");
+        else if (!centimos)
+            error = QStringLiteral("el importe %1 no es un premio de 0 a 1.000.000.000 €").arg(c.value(4));
+        else if (ganadores < 0)
+            error = QStringLiteral("%1 acertantes no puede ser").arg(ganadores);
+        if (error) {
+            l.error = QStringLiteral("Línea %1: %2").arg(i + 1).arg(*error);
             l.registros.clear();
             return l;
         }

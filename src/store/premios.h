@@ -40,6 +40,10 @@ struct RegPremios
 
 namespace premios {
 
+// The largest amount taken as true, 1,000,000,000 €, in cents: the sums of a
+// whole history of such amounts stay far inside 64 bits.
+constexpr std::int64_t maximoCentimos = 100'000'000'000;
+
 struct Lectura
 {
     std::map<double, RegPremios> porFecha;
@@ -55,7 +59,7 @@ Lectura lee(const QString& ruta);
 int guarda(const QString& ruta, const std::vector<RegPremios>& nuevos);
 
 // "1234,56", "1.234,56", "1234.56" (with or without "€") in cents; empty
-// when not an amount.
+// when not an amount or above `maximoCentimos`.
 std::optional<std::int64_t> centimosDe(QString texto);
 
 // Rows "date,selae_id_sorteo,category,match,prize_eur_es,winners_es,…": one

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -36,6 +37,8 @@ int reescribe(const QString& ruta, const QByteArray& contenido)
     const QFileInfo destino(ruta);
     if (!destino.dir().exists())
         return errores::rutaNoEncontrada;
+    if (destino.exists() && !destino.isFile())
+        return errores::noEsFichero;
     // A file the user made read-only stays as it is, as any editor would.
     if (destino.exists() && !destino.isWritable())
         return errores::accesoRuta;
@@ -43,8 +46,9 @@ int reescribe(const QString& ruta, const QByteArray& contenido)
     QTemporaryFile f(plantillaTemporal(ruta));
     if (!f.open())
         return errores::deFallo(f, true);
+    errno = 0;
     if (f.write(contenido) != contenido.size() || !sincroniza(f))
-        return errores::deFallo(f, true);
+        return errores::deEscritura(f, errno);
     f.setPermissions(destino.exists() ? destino.permissions()
                                       : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     f.close();
@@ -53,9 +57,11 @@ int reescribe(const QString& ruta, const QByteArray& contenido)
     std::filesystem::rename(std::filesystem::path(f.fileName().toStdU16String()),
                             std::filesystem::path(ruta.toStdU16String()), error);
     if (error)
-        return error == std::errc::permission_denied || error == std::errc::operation_not_permitted
+        return error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+                       error == std::errc::read_only_file_system
                    ? errores::accesoRuta
-                   : errores::entradaSalida;
+               : error == std::errc::no_space_on_device ? errores::discoLleno
+                                                        : errores::entradaSalida;
     f.setAutoRemove(false);
     return errores::ninguno;
 }

@@ -18,7 +18,29 @@ int maxEstrella(QDate fecha)
 bool esDiaDeSorteo(QDate fecha)
 {
     const int dia = fecha.dayOfWeek();
-    return dia == Qt::Friday || (dia == Qt::Tuesday && fecha >= martesDesde);
+    return fecha >= primerSorteo && (dia == Qt::Friday || (dia == Qt::Tuesday && fecha >= martesDesde));
+}
+
+QDate siguienteDia(QDate fecha)
+{
+    QDate d = std::max(fecha.addDays(1), primerSorteo);
+    while (!esDiaDeSorteo(d))
+        d = d.addDays(1);
+    return d;
+}
+
+std::size_t sinHuecos(const std::vector<RegSorteo>& lote, double ultima)
+{
+    std::size_t n = 0;
+    QDate esperado = ultima > 0 ? siguienteDia(fechas::fechaDeDia(ultima)) : QDate();
+    for (const RegSorteo& s : lote) {
+        const QDate d = fechas::fechaDeDia(s.fecha);
+        if (!d.isValid() || (esperado.isValid() && d != esperado))
+            break;
+        esperado = siguienteDia(d);
+        ++n;
+    }
+    return n;
 }
 
 std::optional<QString> sorteo(const RegSorteo& s)
@@ -27,6 +49,8 @@ std::optional<QString> sorteo(const RegSorteo& s)
     const QString cual = fechas::fechacorta(fecha);
     if (!fecha.isValid() || s.fecha != std::floor(s.fecha))
         return QStringLiteral("fecha no válida");
+    if (fecha < primerSorteo)
+        return QStringLiteral("el %1 no hubo sorteo: el primero fue el %2").arg(cual, fechas::fechacorta(primerSorteo));
     if (!esDiaDeSorteo(fecha))
         return QStringLiteral("el %1 (%2) no hubo sorteo").arg(cual, fechas::diasemana(fecha).toLower());
     const std::set<int> numeros(s.num.begin(), s.num.begin() + 5);

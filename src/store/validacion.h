@@ -12,6 +12,8 @@
 // results page, the results service, a CSV file, the user's own typing).
 namespace validacion {
 
+// The first draw of all: nothing before it is a draw.
+inline const QDate primerSorteo{2004, 2, 13};
 // Tuesdays and Fridays from this day on; Fridays only before it.
 inline const QDate martesDesde{2011, 5, 10};
 
@@ -20,6 +22,8 @@ int maxEstrella(QDate fecha);
 
 // Whether a draw is held on `fecha`.
 bool esDiaDeSorteo(QDate fecha);
+// The first draw day after `fecha`.
+QDate siguienteDia(QDate fecha);
 
 // Why `s` cannot be a draw: a day without draw, numbers not five distinct of
 // 1–50, stars not two distinct within the range of the date. Empty when valid.
@@ -29,6 +33,12 @@ std::optional<QString> sorteo(const RegSorteo& s);
 // `ultima` (0 for none): each draw valid, the dates strictly increasing, the
 // first after `ultima` and the last not after `hoy`. Empty when valid.
 std::optional<QString> lote(const std::vector<RegSorteo>& lote, double ultima, QDate hoy);
+
+// How many draws of `lote` (in date order) follow `ultima` draw day after draw
+// day, with no draw day missing: the run that may be appended without leaving
+// a hole for the counters to pass over. With no `ultima` (0) the run starts
+// at the first draw.
+std::size_t sinHuecos(const std::vector<RegSorteo>& lote, double ultima);
 
 // A reason shown on its own: its first letter upper-case.
 inline QString comoFrase(QString motivo)

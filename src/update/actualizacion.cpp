@@ -136,9 +136,10 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
     std::vector<RegSorteo> lote;
     std::vector<RegSorteo> nuevos;
     for (const servicio::SorteoServicio& s : respuesta.sorteos) {
-        lote.push_back(s.sorteo);
         if (s.sorteo.fecha > m_ultima)
             nuevos.push_back(s.sorteo);
+        else
+            lote.push_back(s.sorteo);
     }
     const auto porFecha = [](const RegSorteo& a, const RegSorteo& b) { return a.fecha < b.fecha; };
     std::sort(lote.begin(), lote.end(), porFecha);
@@ -147,6 +148,15 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
         falloDatos();
         return;
     }
+    // The new draws up to the first draw day the service lacks: a hole would
+    // let the counters pass over a prize.
+    QDate falta;
+    if (const std::size_t seguidos = validacion::sinHuecos(nuevos, m_ultima); seguidos < nuevos.size()) {
+        falta = seguidos == 0 ? validacion::siguienteDia(fechas::fechaDeDia(m_ultima))
+                              : validacion::siguienteDia(fechas::fechaDeDia(nuevos[seguidos - 1].fecha));
+        nuevos.resize(seguidos);
+    }
+    lote.insert(lote.end(), nuevos.begin(), nuevos.end());
     const historia::Fusion f = historia::fusiona(m_ruta, lote, m_hoy, false);
     if (f.rechazo || f.error) {
         falloDatos();
@@ -175,10 +185,14 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
                            (f.insertados == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")));
     m_pantalla.cargasorteos();
     m_nuevos = std::max<int>(1, static_cast<int>(nuevos.size()));
-    if (nuevos.empty()) {
+    if (falta.isValid()) {
+        const Aviso av = aviso(Analisis::Resultado::Hueco, m_hoy.year(), falta);
+        m_pantalla.mensaje(Dialogos::Icono::Exclamacion, av.titulo, av.texto);
+    } else if (nuevos.empty()) {
         const Aviso av = aviso(Analisis::Resultado::NingunoNuevo, m_hoy.year());
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
-    } else {
+    }
+    if (!nuevos.empty()) {
         progreso(3);
         m_pantalla.compruebaNuevos(m_nuevos);
         m_comprobados = true;
@@ -217,8 +231,11 @@ void Actualizacion::alTraerResultados(Descarga::Fallo fallo, const QByteArray& c
         return;
     if (fallo != Descarga::Fallo::Ninguno) {
         // Stopped before the box: its wait must not let the timer report again.
-        // A server that answered but did not finish within the deadline is slow.
-        const bool lento = fallo == Descarga::Fallo::Tiempo && m_inet1 && m_inet1->respondio();
+        // A server that took the request and then fell silent, trickled past
+        // the deadline or broke off part-way is in trouble, not unreachable;
+        // what it sent is never read.
+        const bool lento = (fallo == Descarga::Fallo::Tiempo && m_inet1 && m_inet1->conecto()) ||
+                           fallo == Descarga::Fallo::Cortada;
         para();
         m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion,
                            lento ? tardaEnResponder
@@ -257,10 +274,11 @@ void Actualizacion::Timer1_Timer()
     m_enTic = true;
     const auto fin = qScopeGuard([this] { m_enTic = false; });
     ++m_tics;
-    // Not connected: no answer by the fifth tick, or an answer too short to
-    // be the page. A server that is still sending is slow, not absent: its
-    // download's deadline ends the step ("Tarda en responder").
-    const bool recibiendo = m_inet1 && m_inet1->enCurso() && m_inet1->respondio();
+    // Not connected: no connection by the fifth tick, or an answer too short
+    // to be the page. A server that took the request is slow, not absent,
+    // even before its first byte: its download's silence time-out and
+    // deadline end the step ("Tarda en responder").
+    const bool recibiendo = m_inet1 && m_inet1->enCurso() && m_inet1->conecto();
     if (m_tics == 5 && m_label6 == conectando && !recibiendo) {
         falloConexion(noConectado);
         termina();
@@ -293,8 +311,11 @@ void Actualizacion::analizaPagina()
     const QByteArray guardada = paginas::guardada(m_texto);
     estado(QStringLiteral("ANALIZANDO DATOS"));
     const Analisis a = anadeNuevos(m_ruta, texto1252::decodifica(guardada), m_rutasorteo, m_errorInet1, m_hoy);
-    const bool leida = a.resultado != Analisis::Resultado::DatosCorruptos && a.resultado != Analisis::Resultado::Conexion;
-    // A page that could not be read does not replace the last good one.
+    using R = Analisis::Resultado;
+    const bool leida = a.resultado != R::DatosCorruptos && a.resultado != R::Conexion && a.resultado != R::Ilegible &&
+                       a.resultado != R::Hueco;
+    // A page that could not be read, or whose draws could not be taken,
+    // does not replace the last good one.
     if (leida) {
         reescribe(m_ruta + ficheros::www, guardada);
         m_rutasorteo = a.rutasorteo;
@@ -304,7 +325,7 @@ void Actualizacion::analizaPagina()
     if (!a.label19.isEmpty())
         m_pantalla.Label19(a.label19);
 
-    const Aviso av = aviso(a.resultado, m_hoy.year());
+    const Aviso av = aviso(a.resultado, m_hoy.year(), a.falta);
     switch (a.resultado) {
     case Analisis::Resultado::Nuevos:
         m_pantalla.cargasorteos();
@@ -326,11 +347,18 @@ void Actualizacion::analizaPagina()
         m_pantalla.avisoSorteos(avisoInterpretacion(sitios::correo()));
         break;
     case Analisis::Resultado::Conexion:
+    case Analisis::Resultado::Ilegible:
         falloConexion(av.texto);
         termina();
         break;
     case Analisis::Resultado::SinDatos:
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
+        break;
+    case Analisis::Resultado::Hueco:
+        // Nothing appended: no draw page, no check.
+        m_timer1->stop();
+        m_errordatos = true;
+        m_pantalla.mensaje(Dialogos::Icono::Exclamacion, av.titulo, av.texto);
         break;
     }
 }

@@ -103,8 +103,19 @@ Analisis analiza(const QString& pagina, double ultima, const QString& rutasorteo
     Escaner e(pagina);
     try {
         e.busca(QStringLiteral("-- while"), QStringLiteral("-"));
+        const bool marcador = !e.finfichero();
         const qsizetype inicio = e.cursor();
         e.ponCursor(1);
+        int entradas = 0;
+        // Without its marker and at least one draw it is not the results
+        // page at all, whatever it says: nothing is read from it.
+        const auto ilegible = [&] {
+            a.resultado = Analisis::Resultado::Ilegible;
+            a.finfichero = e.finfichero();
+            return a;
+        };
+        if (!marcador || inicio <= colaPagina)
+            return ilegible();
 
         std::vector<QDate> fechasNuevas;
         QString rutaPagina; // the page of the newest draw this page lists
@@ -112,6 +123,8 @@ Analisis analiza(const QString& pagina, double ultima, const QString& rutasorteo
         int numeroMes = 0;
         while (posicion < inicio - colaPagina) {
             e.busca(QStringLiteral("do del"), QStringLiteral(";"));
+            if (e.finfichero() && entradas == 0)
+                return ilegible();
             const QString dia = e.busca(QStringLiteral(" "), QStringLiteral(" "));
             if (const int m = mes(e.busca(QStringLiteral(" "), QStringLiteral(" "))); m != 0)
                 numeroMes = m;
@@ -128,6 +141,7 @@ Analisis analiza(const QString& pagina, double ultima, const QString& rutasorteo
                 }
             }
             posicion = e.cursor();
+            ++entradas;
         }
         // The report must be the newest draw's: a path kept from an earlier
         // update only stands in when this page names none.
@@ -175,7 +189,7 @@ Analisis analiza(const QString& pagina, double ultima, const QString& rutasorteo
     }
 }
 
-Aviso aviso(Analisis::Resultado resultado, int anio)
+Aviso aviso(Analisis::Resultado resultado, int anio, QDate falta)
 {
     switch (resultado) {
     case Analisis::Resultado::Nuevos:
@@ -195,6 +209,17 @@ Aviso aviso(Analisis::Resultado resultado, int anio)
     case Analisis::Resultado::SinDatos:
         return {QStringLiteral("Pruebe mas tarde"),
                 QStringLiteral("Aun no hay datos de sorteos del %1.").arg(anio)};
+    case Analisis::Resultado::Ilegible:
+        return {QStringLiteral("Error de conexión"),
+                QStringLiteral("No se han podido leer los resultados: lo recibido no es la página de "
+                               "resultados. Pruebe más tarde.")};
+    case Analisis::Resultado::Hueco:
+        return {QStringLiteral("Faltan sorteos"),
+                QStringLiteral("Falta el sorteo del %1 y no se ha encontrado en internet, así que no se "
+                               "añaden los posteriores (sus premios no se contarían). Añádalo con «Añadir "
+                               "sorteo...» o «Importar sorteos de un CSV...» del menú General y vuelva a "
+                               "bajar los sorteos.")
+                    .arg(fechas::fechacorta(falta))};
     }
     return {};
 }

@@ -18,6 +18,8 @@ struct Analisis
         DatosCorruptos, // "Error crítico": the page could not be read
         Conexion,      // the transfer was in error: "Error de conexión"
         SinDatos,      // "Aun no hay datos de sorteos del <year>."
+        Ilegible,      // not a results page (a login or bot-block page, one cut short)
+        Hueco,         // the new draws would leave the draw day `falta` missing
     };
 
     Resultado resultado = Resultado::NingunoNuevo;
@@ -26,6 +28,7 @@ struct Analisis
     QString label19;               // "2 sorteos"; empty when none
     QString rutasorteo;            // the newest draw's page path; the kept one when none
     bool finfichero = false;       // the last search ran off the end of the page
+    QDate falta;                   // Hueco: the first draw day missing
 };
 
 // Reads the saved results page `pagina` (one character per byte). `ultima`
@@ -48,7 +51,8 @@ struct Aviso
     QString titulo;
     QString texto;
 };
-Aviso aviso(Analisis::Resultado resultado, int anio);
+// `falta` is the missing draw day of Hueco.
+Aviso aviso(Analisis::Resultado resultado, int anio, QDate falta = {});
 
 // The notice of the "Sorteos" tab after an unreadable page.
 QString avisoInterpretacion(const QString& correo);

@@ -1,6 +1,7 @@
 #include "update/nuevos.h"
 
 #include "store/errores.h"
+#include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 #include "store/validacion.h"
@@ -13,8 +14,14 @@ Analisis anadeNuevos(const QString& ruta, const QString& pagina, const QString& 
     Analisis a = analiza(pagina, ultima, rutasorteo, errorConexion);
     if (a.resultado != Analisis::Resultado::Nuevos)
         return a;
-    if (validacion::lote(a.anadir, ultima, hoy)) {
-        a.resultado = errorConexion ? Analisis::Resultado::Conexion : Analisis::Resultado::DatosCorruptos;
+    const bool malo = validacion::lote(a.anadir, ultima, hoy).has_value();
+    const bool hueco = !malo && validacion::sinHuecos(a.anadir, ultima) != a.anadir.size();
+    if (malo || hueco) {
+        a.resultado = errorConexion ? Analisis::Resultado::Conexion
+                      : hueco       ? Analisis::Resultado::Hueco
+                                    : Analisis::Resultado::DatosCorruptos;
+        if (hueco)
+            a.falta = validacion::siguienteDia(fechas::fechaDeDia(ultima));
         a.anadir.clear();
         a.nuevos = 0;
         a.label19.clear();

@@ -2,6 +2,7 @@
 
 #include "checking/categorias.h"
 #include "store/fechas.h"
+#include "store/premios.h"
 #include "update/direcciones.h"
 
 #include <QJsonArray>
@@ -29,17 +30,24 @@ QString texto(const QJsonValue& v)
     return {};
 }
 
-// Euros as "181127.33", "1.234,56" or a number; -1 when unreadable.
+// Euros as "181127.33", "1.234,56" or a number; -1 when unreadable or not
+// a prize that can be (below 0 or above the largest one taken as true).
 std::int64_t centimos(const QJsonValue& v)
 {
-    if (v.isDouble())
-        return std::llround(v.toDouble() * 100);
-    QString t = texto(v);
-    if (t.contains(u','))
-        t = t.remove(u'.').replace(u',', u'.');
-    bool ok = false;
-    const double euros = t.toDouble(&ok);
-    return ok && euros >= 0 ? std::llround(euros * 100) : -1;
+    double euros = -1;
+    if (v.isDouble()) {
+        euros = v.toDouble();
+    } else {
+        QString t = texto(v);
+        if (t.contains(u','))
+            t = t.remove(u'.').replace(u',', u'.');
+        bool ok = false;
+        euros = t.toDouble(&ok);
+        if (!ok)
+            return -1;
+    }
+    const double tope = static_cast<double>(premios::maximoCentimos) / 100;
+    return euros >= 0 && euros <= tope ? std::llround(euros * 100) : -1;
 }
 
 std::int32_t entero(const QJsonValue& v)
@@ -175,7 +183,7 @@ void ConsultaServicio::siguiente()
     delete m_descarga;
     m_descarga = m_red.trae(direcciones::servicio(desde, hasta));
     m_descarga->setParent(this);
-    connect(m_descarga, &Descarga::terminada, this, [this](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
+    connect(m_descarga, &Descarga::terminada, this, [this, desde, hasta](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
         servicio::Respuesta r;
         if (fallo == Descarga::Fallo::Ninguno)
             r = servicio::lee(cuerpo);
@@ -183,7 +191,11 @@ void ConsultaServicio::siguiente()
             emit terminada(r);
             return;
         }
-        m_total.sorteos.insert(m_total.sorteos.end(), r.sorteos.begin(), r.sorteos.end());
+        // Only what was asked is taken: a draw dated outside the window is
+        // not this window's answer, whatever it says.
+        for (const servicio::SorteoServicio& s : r.sorteos)
+            if (const QDate d = fechas::fechaDeDia(s.sorteo.fecha); d >= desde && d <= hasta)
+                m_total.sorteos.push_back(s);
         siguiente();
     });
     QTimer::singleShot(m_esperaMs, m_descarga, [d = m_descarga.data()] {

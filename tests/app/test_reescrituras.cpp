@@ -25,16 +25,17 @@ struct Operacion
     std::vector<const char*> ficheros; // those it rewrites
 };
 
-// Large files, so that a write takes long enough to be cut.
+// Large files, so that a write takes long enough to be cut (draws on
+// every Tuesday and Friday from 2004 on, far into the future).
 void prepara(const QString& dir)
 {
-    datos::escribeSorteos(dir + "/numeros.dat", datos::sorteosSeguidos(32766, QDate(2026, 12, 4)));
+    datos::escribeSorteos(dir + "/numeros.dat", datos::sorteosSeguidos(32766, QDate(2330, 1, 4)));
     std::vector<RegPena> penas;
     for (int i = 0; i < 500; ++i)
         penas.push_back(datos::pena(QStringLiteral("PEÑA %1").arg(i), "Todos", {1700, 1, 1},
                                     {{47, 48, 49, 50, 1, 12, 11}, {1, 2, 3, 4, 5, 1, 2}}));
     datos::escribePenas(dir + "/apuestas.dat", penas);
-    datos::escribeSorteos(dir + "/elegido.dat", datos::sorteosSeguidos(3000, QDate(2026, 12, 8)));
+    datos::escribeSorteos(dir + "/elegido.dat", datos::sorteosSeguidos(3000, QDate(2036, 12, 5)));
     datos::escribeBytes(dir + "/ovk.pdf", "%PDF-1.4 " + QByteArray(512 * 1024, 'a'));
     datos::escribeBytes(dir + "/nuevo.pdf", "%PDF-1.4 " + QByteArray(512 * 1024, 'b'));
 }

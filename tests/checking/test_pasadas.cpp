@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <map>
+#include <set>
 #include <numeric>
 
 namespace {
@@ -171,18 +173,77 @@ TEST(Compsencillas, soloPremioDropsRowsWithoutPrize)
     EXPECT_EQ(r.pasada.filas[3].categoria, 13);
 }
 
-TEST(Compsencillas, onlyTheDrawsOfThePassCount)
+// The counters as counted here, on their own: every draw from the creation
+// on, each bet's hits looked up in the category order.
+std::array<int, 13> cuentaAparte(const std::vector<RegSorteo>& sorteos, const RegPena& p)
 {
-    // Three draws newer than contado, but only the newest is checked: the
-    // other two are skipped for good because contado moves to the newest.
-    const auto sorteos = datos::sorteosSeguidos(3, QDate(2026, 12, 4));
-    std::vector<RegPena> penas = {pena("A", "Todos", {2020, 1, 1}, {{47, 48, 49, 50, 1, 12, 11}})};
-    Parpadeo p;
-    compsencillas(sorteos, penas, 1, {}, p);
-    const int primero = std::accumulate(penas[0].aciertos.begin(), penas[0].aciertos.end(), 0);
-    compsencillas(sorteos, penas, 3, {}, p);
-    EXPECT_EQ(std::accumulate(penas[0].aciertos.begin(), penas[0].aciertos.end(), 0), primero);
-    EXPECT_EQ(penas[0].contado, sorteos.back().fecha);
+    const std::map<std::pair<int, int>, int> indice = {
+        {{5, 2}, 0}, {{5, 1}, 1}, {{5, 0}, 2}, {{4, 2}, 3}, {{4, 1}, 4}, {{4, 0}, 5}, {{3, 2}, 6},
+        {{2, 2}, 7}, {{3, 1}, 8}, {{3, 0}, 9}, {{1, 2}, 10}, {{2, 1}, 11}, {{2, 0}, 12}};
+    std::array<int, 13> r{};
+    std::set<double> vistas;
+    for (const RegSorteo& s : sorteos) {
+        if (s.fecha < p.creacion || !vistas.insert(s.fecha).second)
+            continue;
+        for (int b = 0; b < p.tipo; ++b) {
+            int h = 0, k = 0;
+            for (int i = 0; i < 5; ++i)
+                h += std::count(s.num.begin(), s.num.begin() + 5, p.numeros[b][i]) > 0;
+            for (int j = 0; j < 2; ++j)
+                k += p.estrellas[b][j] == s.num[5] || p.estrellas[b][j] == s.num[6];
+            if (const auto it = indice.find({h, k}); it != indice.end())
+                ++r[static_cast<std::size_t>(it->second)];
+        }
+    }
+    return r;
+}
+
+TEST(Compsencillas, everyDrawNewerThanContadoCountsOnce)
+{
+    // Each row is a sequence of histories the peña is checked against, with
+    // the number of newest draws shown: the counters must end as an
+    // independent count of every draw the peña ever saw, each once.
+    const auto todos = datos::sorteosSeguidos(8, QDate(2026, 12, 4));
+    const auto hasta = [&](std::size_t n) { return std::vector<RegSorteo>(todos.begin(), todos.begin() + n); };
+    auto sinEl = [&](std::size_t k) { auto v = todos; v.erase(v.begin() + k); return v; };
+    struct Paso
+    {
+        std::vector<RegSorteo> sorteos;
+        int n;
+    };
+    const std::pair<const char*, std::vector<Paso>> casos[] = {
+        {"three merged at once, only the newest shown", {{hasta(3), 1}, {hasta(8), 1}}},
+        {"typed one by one", {{hasta(5), 1}, {hasta(6), 1}, {hasta(7), 1}, {hasta(8), 2}}},
+        {"the newest deleted, then added back", {{hasta(8), 1}, {hasta(7), 1}, {hasta(8), 1}}},
+        {"an older history imported, then the current one", {{hasta(8), 3}, {hasta(4), 1}, {hasta(8), 8}}},
+        {"a middle draw deleted and added back", {{hasta(8), 1}, {sinEl(5), 1}, {hasta(8), 1}}},
+    };
+    for (const auto& [caso, pasos] : casos) {
+        std::vector<RegPena> penas = {
+            pena("A", "Todos", {2020, 1, 1}, {{47, 48, 49, 50, 1, 12, 11}, {3, 14, 25, 2, 9, 1, 2}}),
+            multiple("M", 7, 3, {47, 48, 49, 50, 1, 2, 3}, {11, 12, 1})};
+        Parpadeo parpadeo;
+        std::vector<RegSorteo> vistos;
+        for (const Paso& paso : pasos) {
+            compsencillas(paso.sorteos, penas, paso.n, {}, parpadeo);
+            compmultiples(paso.sorteos, penas, paso.n, {}, parpadeo);
+            vistos.insert(vistos.end(), paso.sorteos.begin(), paso.sorteos.end());
+        }
+        const auto esperado = cuentaAparte(vistos, penas[0]);
+        EXPECT_EQ(std::vector<int>(penas[0].aciertos.begin(), penas[0].aciertos.end()),
+                  std::vector<int>(esperado.begin(), esperado.end()))
+            << caso;
+        EXPECT_GT(std::accumulate(esperado.begin(), esperado.end(), 0), 0) << caso;
+        EXPECT_EQ(penas[0].contado, todos.back().fecha) << caso;
+        EXPECT_EQ(penas[1].contado, todos.back().fecha) << caso;
+        // The multiple bet ends as one check of the whole history in one pass.
+        std::vector<RegPena> unaVez = {penas[1]};
+        unaVez[0].aciertos.fill(0);
+        unaVez[0].contado = 0;
+        compmultiples(todos, unaVez, static_cast<int>(todos.size()), {}, parpadeo);
+        EXPECT_EQ(penas[1].aciertos, unaVez[0].aciertos) << caso;
+        EXPECT_GT(std::accumulate(unaVez[0].aciertos.begin(), unaVez[0].aciertos.end(), 0), 0);
+    }
 }
 
 TEST(Compsencillas, noDrawsNoRowsNoWrites)

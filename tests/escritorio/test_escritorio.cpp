@@ -67,7 +67,7 @@ protected:
             if (caja && caja == QApplication::activeWindow() && caja != m_contestada) {
                 m_contestada = caja;
                 ++m_cajas;
-                xdotool({"key", "Return"});
+                xdotool(m_teclas);
             }
         });
         m_respuesta.start();
@@ -98,6 +98,7 @@ protected:
     std::unique_ptr<Principal> m_ventana;
     QTimer m_respuesta;
     QPointer<QWidget> m_contestada;
+    QStringList m_teclas = {"key", "Return"};
     int m_cajas = 0;
 };
 
@@ -138,8 +139,19 @@ TEST_F(Escritorio, theEditorsOwnBoxesNeverCloseItButGoingBackToTheMainWindowDoes
     EXPECT_TRUE(crea->isVisible());
     EXPECT_EQ(lista->toPlainText(), apuestas);
 
-    // The user goes back to the main window: the editor is unloaded.
+    // The user goes back to the main window with a bet not saved: asked
+    // first, Enter answers No, and the editor stays with its bets.
     pulsaEn(m_ventana.get(), QPoint(30, 200)); // the status block, left of the editor
+    ASSERT_TRUE(esperaCajas(3));
+    ASSERT_FALSE(crea.isNull());
+    EXPECT_TRUE(crea->isVisible());
+    EXPECT_EQ(lista->toPlainText(), apuestas);
+
+    // Without bets the editor is unloaded at once.
+    // Again, answered Yes: the editor is unloaded.
+    m_teclas = {"key", "--delay", "100", "shift+Tab", "Return"};
+    pulsaEn(m_ventana.get(), QPoint(30, 200));
+    ASSERT_TRUE(esperaCajas(4));
     EXPECT_TRUE(QTest::qWaitFor([&] { return crea.isNull() || !crea->isVisible(); }, 5000));
 }
 

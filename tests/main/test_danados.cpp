@@ -92,7 +92,9 @@ TEST_F(Danados, damagedFilesNeverCrashAndLoseNothing)
         {"tipo out of range", sorteos(buenos), penas({conTipo(0), conTipo(30), conTipo(300), conTipo(-5), conTipo(152)}), false},
         {"names with control bytes", sorteos(buenos), penas({nombres}), false},
         {"draw dates NaN, infinite, negative, huge",
-         sorteos({fechaRara(nan), fechaRara(inf), fechaRara(-1e9), fechaRara(1e300), fechaRara(-inf)}), unaPena, false},
+         sorteos({fechaRara(nan), fechaRara(inf), fechaRara(-1e9), fechaRara(1e300), fechaRara(-inf)}), unaPena, true},
+        {"a draw dated 1e300 after good ones", sorteos({buenos[0], buenos[1], fechaRara(1e300)}), unaPena, true},
+        {"draws newest first", sorteos({buenos[1], buenos[0]}), unaPena, true},
         {"a peña dated in the future, another with NaN dates", sorteos(buenos), penas({futura, creacionNan}), false},
         {"32,767 draws: one past the cap", sorteos(muchos), unaPena, true},
     };

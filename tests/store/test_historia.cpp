@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -121,6 +122,17 @@ TEST_F(Historia, importAcceptsOnlyDrawFiles)
         bien += s.aBytes();
     QByteArray miercoles = sorteo({2026, 12, 2}).aBytes() + bien;
     QByteArray danadoLuego = bien + sorteo({2026, 12, 11}, {1, 2, 3, 4, 5, 1, 13}).aBytes();
+    const auto conFecha = [&](double fecha) {
+        RegSorteo s = nuevos.back();
+        s.fecha = fecha;
+        return bien + s.aBytes();
+    };
+    QByteArray alReves;
+    for (auto s = nuevos.rbegin(); s != nuevos.rend(); ++s)
+        alReves += s->aBytes();
+    QByteArray tope;
+    for (const RegSorteo& s : datos::sorteosSeguidos(32766, QDate(2330, 1, 4)))
+        tope += s.aBytes();
     const Caso casos[] = {
         {"good", bien, historia::Veredicto::Importado},
         {"good with stray bytes", bien + "abc", historia::Veredicto::Importado},
@@ -129,8 +141,14 @@ TEST_F(Historia, importAcceptsOnlyDrawFiles)
         {"a later record out of range", danadoLuego, historia::Veredicto::Rechazado},
         {"dated 31/12/1899", sorteo({1899, 12, 31}).aBytes(), historia::Veredicto::Rechazado},
         {"a Friday before 1900", sorteo({1899, 12, 29}).aBytes() + bien, historia::Veredicto::Rechazado},
-        {"32,766 draws, the cap", bien.repeated(5461), historia::Veredicto::Importado},
-        {"32,767 draws", bien.repeated(5461) + bien.left(22), historia::Veredicto::Rechazado},
+        {"32,766 draws, the cap", tope, historia::Veredicto::Importado},
+        {"32,767 draws", tope + sorteo({2330, 1, 8}).aBytes(), historia::Veredicto::Rechazado},
+        {"a later record dated 1e300", conFecha(1e300), historia::Veredicto::Rechazado},
+        {"a later record dated NaN", conFecha(std::nan("")), historia::Veredicto::Rechazado},
+        {"a later record half a day", conFecha(nuevos.back().fecha + 0.5), historia::Veredicto::Rechazado},
+        {"a draw repeated", bien + nuevos.back().aBytes(), historia::Veredicto::Rechazado},
+        {"newest first", alReves, historia::Veredicto::Rechazado},
+        {"a draw before the first Euromillones", sorteo({2004, 2, 6}).aBytes() + bien, historia::Veredicto::Rechazado},
     };
     for (const Caso& c : casos) {
         datos::escribeSorteos(ruta("numeros.dat"), actuales);

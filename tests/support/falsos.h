@@ -38,15 +38,16 @@ public:
         QString titulo;
         QString texto;
         bool pregunta = false;
+        PorDefecto porDefecto = PorDefecto::Si;
     };
 
     void mensaje(Icono icono, const QString& titulo, const QString& texto) override
     {
         cajas.append({icono, titulo, texto, false});
     }
-    bool pregunta(const QString& titulo, const QString& texto) override
+    bool pregunta(const QString& titulo, const QString& texto, PorDefecto porDefecto) override
     {
-        cajas.append({Icono::Informacion, titulo, texto, true});
+        cajas.append({Icono::Informacion, titulo, texto, true, porDefecto});
         if (respuestas.empty())
             return false;
         const bool si = respuestas.front();

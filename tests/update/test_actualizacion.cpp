@@ -199,10 +199,10 @@ TEST_F(Actualizar, aFailedDrawPageNeverLeavesAnOlderReportUnderTheNewDraw)
 
     // A new draw whose page fails: the old report would stand under the new
     // date, so it goes; the tab then says the data is not out yet.
-    pagina({entrada({2026, 12, 4}), entrada({2026, 11, 27})});
+    pagina({entrada({2026, 12, 4}), entrada({2026, 12, 1}), entrada({2026, 11, 27})});
     actualiza();
-    EXPECT_EQ(guardados().size(), 3u);
-    EXPECT_EQ(m_pantalla.comprobados, (QList<int>{1, 1}));
+    EXPECT_EQ(guardados().size(), 4u);
+    EXPECT_EQ(m_pantalla.comprobados, (QList<int>{1, 2}));
     EXPECT_EQ(m_pantalla.label6.back(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
     EXPECT_TRUE(leeInforme(paginas::lee(ruta("www2.txt"))).urlpdf.isEmpty());
     EXPECT_TRUE(leeInforme(paginas::lee(ruta("www2.txt"))).premios[0].isEmpty());

@@ -136,12 +136,17 @@ TEST(Analiza, failureOutcomes)
     EXPECT_EQ(analiza(pagina(e), dia(e.back().fecha), {}, true).resultado, R::Conexion);
 }
 
-TEST(Analiza, shortPagesHoldNoEntries)
+TEST(Analiza, aPageWithoutTheResultsMarkersIsNotRead)
 {
+    // A login or bot-block page, or one cut short, is not "no new draws".
     const QString corta = texto1252::decodifica(paginas::guardada("<html>nada</html>"));
     const Analisis a = analiza(corta, 0, {}, false);
-    EXPECT_EQ(a.resultado, R::NingunoNuevo);
+    EXPECT_EQ(a.resultado, R::Ilegible);
     EXPECT_TRUE(a.finfichero); // "-- while" was not found
+    EXPECT_EQ(aviso(a.resultado, 2026).titulo, QStringLiteral("Error de conexión"));
+    const QString sinEntradas = texto1252::decodifica(
+        paginas::guardada("<html>" + QByteArray(4000, 'x') + "-- while -" + QByteArray(3000, 'y') + "</html>"));
+    EXPECT_EQ(analiza(sinEntradas, 0, {}, false).resultado, R::Ilegible);
 }
 
 TEST(Ordena, sortsAndKeepsRepeats)

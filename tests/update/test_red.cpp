@@ -69,7 +69,7 @@ TEST(RedQt, answersAndFailures)
         }
     }
     // A body cut short is a failure, never a short success.
-    EXPECT_NE(trae(red, servidor.url() + "/cortada").fallo, Descarga::Fallo::Ninguno);
+    EXPECT_EQ(trae(red, servidor.url() + "/cortada").fallo, Descarga::Fallo::Cortada);
 }
 
 TEST(RedQt, refusedConnection)

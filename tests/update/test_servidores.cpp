@@ -32,6 +32,10 @@ const QString corruptos = QStringLiteral(
     "Error crítico | ¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este mismo error, "
     "posiblemente se ha de actualizar el programa. Pruebe más tarde.");
 const QString nadaNuevo = QStringLiteral("Pruebe más tarde | Todavía no hay sorteos nuevos.");
+const QString tarda = QStringLiteral("Error de conexión | Problemas con el servidor. Tarda en responder. Pruebe más tarde...");
+const QString ilegible = QStringLiteral(
+    "Error de conexión | No se han podido leer los resultados: lo recibido no es la página de resultados. "
+    "Pruebe más tarde.");
 
 // Every way a server can fail: each ends with the right message and leaves
 // the user's files as they were.
@@ -54,18 +58,20 @@ TEST(ServidoresHostiles, eachEndsInItsMessageAndTouchesNoFile)
         QString mensaje;
     };
     const Caso casos[] = {
-        {"no answer", {200, {}, {}, true, false}, noOnlae},
+        // Connected at once, then silent: slow, not unreachable.
+        {"no answer", {200, {}, {}, true, false}, tarda},
         {"301 to another host", {301, {}, "https://otro.example/buscador", false, false}, noConectado},
         {"404", {404, "<html>no</html>", {}, false, false}, noConectado},
         {"500", {500, "<html>error interno del servidor</html>", {}, false, false}, noConectado},
-        {"an HTML error page", {200, "<html><body>" + QByteArray(5000, 'e') + "</body></html>", {}, false, false}, corruptos},
+        {"an HTML error page", {200, "<html><body>" + QByteArray(5000, 'e') + "</body></html>", {}, false, false}, ilegible},
         {"an empty body", {200, {}, {}, false, false}, noOnlae},
-        {"a truncated body", {200, QByteArray(300, 'a'), {}, false, true}, noConectado},
+        {"a truncated body", {200, QByteArray(300, 'a'), {}, false, true}, tarda},
         {"50 MiB of garbage", {200, basura, {}, false, false}, noConectado},
         {"thousands of do del markers", {200, marcas, {}, false, false}, corruptos},
         {"invalid UTF-8", {200, utf8Roto, {}, false, false}, corruptos},
         {"a short page", {200, "<html>hola</html>", {}, false, false}, noOnlae},
-        {"a page without draws", {200, "<html>" + QByteArray(2000, ' ') + "</html>", {}, false, false}, nadaNuevo},
+        {"a page without draws", {200, "<html>" + QByteArray(2000, ' ') + "</html>", {}, false, false}, ilegible},
+        {"a login page", {200, "<html><form>Inicie sesión</form>" + QByteArray(3000, ' ') + "</html>", {}, false, false}, ilegible},
     };
     for (const Caso& c : casos) {
         QTemporaryDir dir;
@@ -79,13 +85,11 @@ TEST(ServidoresHostiles, eachEndsInItsMessageAndTouchesNoFile)
         QMap<QString, QByteArray> antes;
         for (const char* f : {"numeros.dat", "apuestas.dat", "www.txt", "www2.txt", "ovk.pdf", "informe.dat"})
             antes[QString::fromLatin1(f)] = datos::leeBytes(dir.filePath(f));
-        if (c.mensaje == nadaNuevo)
-            antes.remove(QStringLiteral("www.txt")); // a page read without news is kept
 
         ServidorPrueba servidor;
         servidor.pon("/es/buscador", c.respuesta);
         qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
-        RedQt red(10000);
+        RedQt red(3000);
         QTimer timer;
         timer.setInterval(400); // the fifth tick, 2 s: long after any answer that comes
         PantallaGrabada pantalla;
@@ -293,16 +297,28 @@ TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
     const Caso casos[] = {
         {"new draws in one answer", {{ventana, {200, dosNuevos, {}, false, false}}}, {}, 4, fin},
         {"fields as numbers, in a data object",
-         {{ventana, {200, "{\"data\": [" + sorteoJson({2026, 12, 4}, "1 7 23 40 50 3 9", true) + "]}", {}, false, false}}}, {}, 3, fin},
+         {{ventana, {200, "{\"data\": [" + sorteoJson({2026, 12, 4}, "1 7 23 40 50 3 9", true) + ", " +
+                             sorteoJson({2026, 12, 1}, "2 4 6 8 10 1 2", true) + "]}", {}, false, false}}}, {}, 4, fin},
         {"no new draws: []", {{ventana, {200, "[]", {}, false, false}}}, nadaNuevo, 2, fin},
         {"no new draws: a string", {{ventana, {200, "\"No hay resultados\"", {}, false, false}}}, nadaNuevo, 2, fin},
         {"a malformed draw", {{ventana, {200, "[" + sorteoJson({2026, 12, 4}, "01 - 07 - 23 - 40 - 03 - 09") + "]", {}, false, false}}},
          corruptos, 2, QStringLiteral("TRANSFERENCIA FINALIZADA")},
+        // Only the window asked is taken: a draw outside it is no answer to it.
         {"a draw dated after today", {{ventana, {200, "[" + sorteoJson({2026, 12, 11}, "01 - 07 - 23 - 40 - 50 - 03 - 09") + "]", {}, false, false}}},
-         corruptos, 2, QStringLiteral("TRANSFERENCIA FINALIZADA")},
+         nadaNuevo, 2, fin},
+        {"a draw before the first Euromillones", {{ventana, {200, "[" + sorteoJson({1999, 1, 1}, "01 - 07 - 23 - 40 - 50 - 03 - 09") + "]", {}, false, false}}},
+         nadaNuevo, 2, fin},
+        {"a stored draw's date outside the window", {{ventana, {200, "[" + sorteoJson({2026, 11, 24}, "01 - 07 - 23 - 40 - 50 - 03 - 09") + "]", {}, false, false}}},
+         nadaNuevo, 2, fin},
+        // A draw day the service lacks: nothing after it, so no prize is passed over.
+        {"the newest without the one before", {{ventana, {200, "[" + sorteoJson({2026, 12, 4}, "01 - 07 - 23 - 40 - 50 - 03 - 09") + "]", {}, false, false}}},
+         QStringLiteral("Faltan sorteos | Falta el sorteo del 01/12/2026 y no se ha encontrado en internet, así que no se "
+                        "añaden los posteriores (sus premios no se contarían). Añádalo con «Añadir sorteo...» o «Importar "
+                        "sorteos de un CSV...» del menú General y vuelva a bajar los sorteos."),
+         2, fin},
         {"a bot block: the pages", {{ventana, {403, "<html>Access denied</html>", {}, false, false}},
-                                    {"/es/buscador", {200, paginas_prueba::resultados({entrada({2026, 12, 4}), entrada({2026, 11, 27})}), {}, false, false}}},
-         {}, 3, QStringLiteral("TRANSFERENCIA FINALIZADA")},
+                                    {"/es/buscador", {200, paginas_prueba::resultados({entrada({2026, 12, 4}), entrada({2026, 12, 1}), entrada({2026, 11, 27})}), {}, false, false}}},
+         {}, 4, QStringLiteral("TRANSFERENCIA FINALIZADA")},
     };
     for (const Caso& c : casos) {
         Carpeta carpeta;
@@ -384,8 +400,11 @@ TEST(Servicio, yearlyWindowsFromTheNewestDrawAndTheMissingOnes)
     std::vector<QDate> fechas;
     for (const RegSorteo& s : sorteos)
         fechas.push_back(fechas::fechaDeDia(s.fecha));
-    EXPECT_EQ(fechas, (std::vector<QDate>{{2024, 11, 29}, {2024, 12, 3}, {2024, 12, 6}, {2025, 6, 6}, {2026, 6, 5}, {2026, 12, 8}}));
-    EXPECT_EQ(pantalla.comprobados, QList<int>{3}); // the three after the newest stored draw
+    // The missing draw is filled; the new ones would leave 10 Dec 2024 out,
+    // so none of them is taken.
+    EXPECT_EQ(fechas, (std::vector<QDate>{{2024, 11, 29}, {2024, 12, 3}, {2024, 12, 6}}));
+    ASSERT_FALSE(pantalla.mensajes.isEmpty());
+    EXPECT_TRUE(pantalla.mensajes.front().startsWith(QStringLiteral("Faltan sorteos | Falta el sorteo del 10/12/2024")));
 }
 
 } // namespace

@@ -25,10 +25,11 @@ void DialogosQt::mensaje(Icono icono, const QString& titulo, const QString& text
     caja.exec();
 }
 
-bool DialogosQt::pregunta(const QString& titulo, const QString& texto)
+bool DialogosQt::pregunta(const QString& titulo, const QString& texto, PorDefecto porDefecto)
 {
     return QMessageBox::question(padre(), titulo, texto, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+                                 porDefecto == PorDefecto::Si ? QMessageBox::Yes : QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 namespace {

@@ -13,7 +13,7 @@ public:
     void setPadre(QWidget* padre) { m_padre = padre; }
 
     void mensaje(Icono icono, const QString& titulo, const QString& texto) override;
-    bool pregunta(const QString& titulo, const QString& texto) override;
+    bool pregunta(const QString& titulo, const QString& texto, PorDefecto porDefecto) override;
     QString abreFichero(const QString& carpeta, const QString& titulo,
                         const QString& filtro) override;
     QString guardaFichero(const QString& carpeta, const QString& titulo,
