@@ -1,4 +1,5 @@
 #include "platform/cerrojo.h"
+#include "store/csvsorteos.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "support/datos.h"
@@ -9,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +23,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <functional>
 #include <map>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -637,6 +643,165 @@ TEST(CliImprimir, aPdfWithOnePageASlipOrTwoFormsASheet)
         EXPECT_EQ(m.estado, 1) << qPrintable(malos.join(' '));
         EXPECT_FALSE(m.err.isEmpty());
     }
+}
+
+} // namespace
+
+namespace {
+
+// Runs the CLI with a changed child (no rights, a file size limit).
+Salida ejecutaCon(const QStringList& argumentos, const std::function<void()>& hijo)
+{
+    QProcess p;
+    p.setChildProcessModifier(hijo);
+    p.start(QStringLiteral(BOLVERA_CLI), argumentos);
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+int premiosTotales(const QString& dir)
+{
+    return QJsonDocument::fromJson(ejecuta({"penas", "--json", "--dir", dir}).out).object()["premios"].toInt();
+}
+
+TEST(CliContadores, everyDrawThatEntersIsCountedOnce)
+{
+    // The bet hits four numbers or more of every one of these draws: each
+    // draw counted is one prize, so the counters must equal the draws seen
+    // since the peña's creation, each once.
+    const auto todos = datos::sorteosSeguidos(10, QDate(2026, 12, 4));
+    QTemporaryDir dir;
+    datos::escribeSorteos(dir.filePath("numeros.dat"), {todos.begin(), todos.begin() + 4});
+    datos::escribePenas(dir.filePath("apuestas.dat"),
+                        {datos::pena("UNA", "Todos", fechas::fechaDeDia(todos[3].fecha), {{47, 48, 49, 50, 1, 12, 11}})});
+    const QStringList conDir = {"--dir", dir.path(), "--hoy", "2026-12-08"};
+    ASSERT_EQ(ejecuta(QStringList{"comprobar", "1"} + conDir).estado, 0);
+    EXPECT_EQ(premiosTotales(dir.path()), 1);
+
+    // Five merged from a CSV: all five count, not only the newest.
+    QByteArray csv;
+    for (std::size_t i = 4; i < 9; ++i)
+        csv += csvsorteos::escribe({todos[i]}).split('\n').at(1) + '\n';
+    datos::escribeBytes(dir.filePath("cinco.csv"), csv);
+    Salida s = ejecuta(QStringList{"importar-csv", dir.filePath("cinco.csv")} + conDir);
+    ASSERT_EQ(s.estado, 0) << s.err.constData();
+    EXPECT_EQ(premiosTotales(dir.path()), 6);
+
+    // An older history imported, then the current one: nothing counted twice.
+    QTemporaryDir otra;
+    datos::escribeSorteos(otra.filePath("viejo.dat"), {todos.begin(), todos.begin() + 6});
+    QFile::copy(dir.filePath("numeros.dat"), otra.filePath("actual.dat"));
+    for (const char* f : {"viejo.dat", "actual.dat"}) {
+        ASSERT_EQ(ejecuta(QStringList{"importar", otra.filePath(f)} + conDir).estado, 0) << f;
+        ASSERT_EQ(ejecuta(QStringList{"comprobar", "3"} + conDir).estado, 0) << f;
+        EXPECT_EQ(premiosTotales(dir.path()), 6) << f;
+    }
+
+    // One typed: counted at once.
+    const RegSorteo& ultimo = todos[9];
+    QStringList combinacion;
+    for (int k = 0; k < 5; ++k)
+        combinacion << QString::number(ultimo.num[static_cast<std::size_t>(k)]);
+    s = ejecuta(QStringList{"anadir-sorteo", fechas::fechaDeDia(ultimo.fecha).toString(Qt::ISODate),
+                            combinacion.join(u' ') + QStringLiteral(" + %1 %2").arg(ultimo.num[5]).arg(ultimo.num[6])} + conDir);
+    ASSERT_EQ(s.estado, 0) << s.err.constData();
+    EXPECT_EQ(premiosTotales(dir.path()), 7);
+}
+
+TEST(CliFicheros, refusalsThatProtectTheDataFolder)
+{
+    QTemporaryDir dir;
+    datos::escribeSorteos(dir.filePath("numeros.dat"), datos::sorteosSeguidos(3, QDate(2026, 12, 4)));
+    datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("UNA", "Todos", {2020, 1, 1}, {{1, 2, 3, 4, 5, 1, 2}})});
+    datos::escribeBytes(dir.filePath("ajustes.ini"), "[General]\nprecioApuesta=300\n");
+    QFile::link(dir.filePath("apuestas.dat"), dir.filePath("enlace.csv"));
+    const QByteArray numeros = datos::leeBytes(dir.filePath("numeros.dat"));
+    const QByteArray apuestas = datos::leeBytes(dir.filePath("apuestas.dat"));
+    QFile grande(dir.filePath("grande.csv"));
+    ASSERT_TRUE(grande.open(QIODevice::WriteOnly));
+    grande.resize(qint64(1) << 30); // 1 GB, sparse
+    grande.close();
+    datos::escribeBytes(dir.filePath("antiguo.csv"), "1999-01-01,1,2,3,4,5,1,2\n");
+    const QStringList conDir = {"--dir", dir.path(), "--hoy", "2026-12-08"};
+    struct Caso
+    {
+        QStringList argumentos;
+        QString error; // the start of what stderr says
+    };
+    const Caso casos[] = {
+        {{"exportar-csv", dir.filePath("apuestas.dat")}, dir.filePath("apuestas.dat") + " es uno de los ficheros de datos"},
+        {{"exportar-csv", dir.filePath("enlace.csv")}, dir.filePath("enlace.csv") + " es uno de los ficheros de datos"},
+        {{"imprimir", "1", "--pdf", dir.filePath("numeros.dat")}, dir.filePath("numeros.dat") + " es uno de los ficheros"},
+        {{"importar-csv", dir.filePath("grande.csv")}, dir.filePath("grande.csv") + " es demasiado grande"},
+        {{"importar-csv", dir.filePath("antiguo.csv")}, "Línea 1: el 01/01/1999 no hubo sorteo"},
+        {{"anadir-sorteo", "1999-01-01", "1 2 3 4 5 + 1 2"}, "El 01/01/1999 no hubo sorteo"},
+        {{"precio", "99999999999999999999"}, "Precio no válido"},
+    };
+    for (const Caso& c : casos) {
+        const Salida s = ejecuta(c.argumentos + conDir);
+        EXPECT_EQ(s.estado, 1) << qPrintable(c.argumentos.join(' '));
+        EXPECT_TRUE(QString::fromUtf8(s.err).contains(c.error)) << s.err.constData();
+        EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), numeros);
+        EXPECT_EQ(datos::leeBytes(dir.filePath("apuestas.dat")), apuestas);
+    }
+
+    // ajustes.ini is written whole or not at all: a write that fails (a
+    // file size limit stands in for a full disk) keeps the old price and says so.
+    const QByteArray ajustes = datos::leeBytes(dir.filePath("ajustes.ini"));
+    Salida s = ejecutaCon(QStringList{"precio", "4"} + conDir, [] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{16, 16};
+        ::setrlimit(RLIMIT_FSIZE, &limite);
+    });
+    EXPECT_EQ(s.estado, 1);
+    EXPECT_FALSE(s.err.isEmpty());
+    EXPECT_EQ(datos::leeBytes(dir.filePath("ajustes.ini")), ajustes);
+    // A line QSettings cannot read does not turn a written price into a failure.
+    datos::escribeBytes(dir.filePath("ajustes.ini"), "[General]\nesto no es una clave\nprecioApuesta=300\n");
+    s = ejecuta(QStringList{"precio", "3,5"} + conDir);
+    EXPECT_EQ(s.estado, 0) << s.err.constData();
+    EXPECT_EQ(ejecuta(QStringList{"precio"} + conDir).out, QByteArray("Precio por apuesta: 3,50 €\n"));
+
+    // A folder where numeros.dat should be is not a permission problem.
+    QTemporaryDir carpeta;
+    QDir(carpeta.path()).mkdir("numeros.dat");
+    s = ejecuta({"importar-csv", dir.filePath("antiguo.csv"), "--dir", carpeta.path()});
+    EXPECT_EQ(s.estado, 1);
+    EXPECT_FALSE(s.err.contains("Administrador")) << s.err.constData();
+}
+
+TEST(CliCerrojo, anUnreadableLockGoesStaleAndEveryWriterTakesIt)
+{
+    QTemporaryDir dir;
+    datos::escribeSorteos(dir.filePath("numeros.dat"), datos::sorteosSeguidos(3, QDate(2026, 12, 4)));
+    const QStringList comprobar = {"comprobar", "1", "--dir", dir.path(), "--hoy", "2026-12-08"};
+    {
+        // comprobar rewrites the counters: refused while the folder is held.
+        Cerrojo ventana(dir.path() + u'/');
+        ASSERT_TRUE(ventana.toma());
+        const Salida s = ejecuta(comprobar);
+        EXPECT_EQ(s.estado, 1);
+        EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("está en uso por otro Bolvera")));
+    }
+    // A lock left empty by a kill: held while it may be being written,
+    // taken over once it is a few seconds old.
+    datos::escribeBytes(dir.filePath("bolvera.lock"), {});
+    EXPECT_EQ(ejecuta(comprobar).estado, 1);
+    QFile lock(dir.filePath("bolvera.lock"));
+    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+    lock.setFileTime(QDateTime::currentDateTime().addSecs(-Cerrojo::segundosSinDueno - 1), QFileDevice::FileModificationTime);
+    lock.close();
+    const Salida s = ejecuta(comprobar);
+    EXPECT_EQ(s.estado, 0) << s.err.constData();
+
+    // A folder that cannot be written is said so, not "en uso".
+    sinprivilegios::cede(dir.path());
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    const Salida r = ejecutaCon(comprobar, sinprivilegios::baja);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(r.estado, 1);
+    EXPECT_FALSE(QString::fromUtf8(r.err).contains(QStringLiteral("en uso"))) << r.err.constData();
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("No se puede escribir en la carpeta de datos"))) << r.err.constData();
 }
 
 } // namespace

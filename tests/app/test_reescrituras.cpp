@@ -32,7 +32,7 @@ void prepara(const QString& dir)
     datos::escribeSorteos(dir + "/numeros.dat", datos::sorteosSeguidos(32766, QDate(2330, 1, 4)));
     std::vector<RegPena> penas;
     for (int i = 0; i < 500; ++i)
-        penas.push_back(datos::pena(QStringLiteral("PEÑA %1").arg(i), "Todos", {1700, 1, 1},
+        penas.push_back(datos::pena(QStringLiteral("PEÑA %1").arg(i), "Todos", {2329, 6, 1},
                                     {{47, 48, 49, 50, 1, 12, 11}, {1, 2, 3, 4, 5, 1, 2}}));
     datos::escribePenas(dir + "/apuestas.dat", penas);
     datos::escribeSorteos(dir + "/elegido.dat", datos::sorteosSeguidos(3000, QDate(2036, 12, 5)));

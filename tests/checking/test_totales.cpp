@@ -1,8 +1,13 @@
+#include "checking/celdas.h"
 #include "checking/efectividad.h"
+#include "checking/euros.h"
+#include "checking/pasadas.h"
 #include "checking/totales.h"
 #include "checking/vistapena.h"
 #include "store/fechas.h"
 #include "support/datos.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -164,6 +169,84 @@ TEST(Verpena, damagedOrMissingRecords)
     }
     EXPECT_FALSE(verpena({pena("A", "Todos", {})}, {}, 2));
     EXPECT_FALSE(verpena({pena("A", "Todos", {})}, {}, 0));
+}
+
+} // namespace
+
+namespace {
+
+TEST(Euros, amountsReadWrittenAndKept)
+{
+    // Thousands dots only between groups: never a leading dot.
+    const std::pair<std::int64_t, const char*> textos[] = {
+        {0, "0,00 €"}, {5, "0,05 €"}, {15000, "150,00 €"}, {100000, "1.000,00 €"}, {15000000, "150.000,00 €"},
+        {15000000000, "150.000.000,00 €"}, {-123456, "-1.234,56 €"}};
+    for (const auto& [centimos, texto] : textos)
+        EXPECT_EQ(euros::texto(centimos), QString::fromUtf8(texto)) << centimos;
+
+    // Amounts beyond 1,000,000,000 € are not amounts: no overflow, no wrap.
+    const std::pair<const char*, std::optional<std::int64_t>> importes[] = {
+        {"1.234,56", 123456}, {"1234.5", 123450}, {"1000000000", premios::maximoCentimos},
+        {"1000000000,01", std::nullopt}, {"99999999999999999999", std::nullopt}, {"-5", std::nullopt},
+        {"1e300", std::nullopt}, {"0,00", 0}};
+    for (const auto& [texto, centimos] : importes)
+        EXPECT_EQ(premios::centimosDe(QString::fromLatin1(texto)), centimos) << texto;
+
+    // A prize CSV refuses a row that cannot be true, naming it.
+    const std::pair<const char*, const char*> malos[] = {
+        {"2026-09-11,1,1,5+2,-5.0,0\n", "Línea 1: el importe -5.0 no es un premio"},
+        {"2026-09-11,1,1,5+2,1.0,0\n2026-09-11,1,2,5+1,100000000000000000000,0\n", "Línea 2: el importe"},
+        {"2026-09-11,1,1,5+2,1.0,-5\n", "Línea 1: -5 acertantes"}};
+    for (const auto& [csv, error] : malos) {
+        const premios::LecturaCsv l = premios::leeCsv(csv);
+        ASSERT_TRUE(l.error.has_value()) << csv;
+        EXPECT_TRUE(l.error->startsWith(QString::fromUtf8(error))) << qPrintable(*l.error);
+        EXPECT_TRUE(l.registros.empty());
+    }
+
+    // The results service's amounts are never replaced by a CSV's or a page's.
+    QTemporaryDir dir;
+    const QString ruta = dir.path() + u'/';
+    RegPremios servicio;
+    servicio.fecha = datos::sorteo({2026, 12, 4}).fecha;
+    servicio.fuente = RegPremios::Fuente::Servicio;
+    servicio.centimos[0] = 100;
+    ASSERT_EQ(premios::guarda(ruta, {servicio}), 0);
+    for (const auto fuente : {RegPremios::Fuente::Csv, RegPremios::Fuente::PaginaSorteo}) {
+        RegPremios otro = servicio;
+        otro.fuente = fuente;
+        otro.centimos[0] = 999;
+        ASSERT_EQ(premios::guarda(ruta, {otro}), 0);
+        EXPECT_EQ(premios::lee(ruta).porFecha.at(servicio.fecha), servicio);
+    }
+}
+
+TEST(Euros, aMultipleBetsLineShowsTheSumOfItsBets)
+{
+    // 6 numbers and 2 stars, 4 + 2 hit: "Hay 2 apuestas de 4+2" is two prizes.
+    RegPena m = pena("SEIS", "Todos", {2020, 1, 1}, {});
+    m.tipo = 162;
+    m.numeros[0] = {3, 14, 25, 36, 40, 41};
+    m.estrellas[0] = {2, 9};
+    Instantanea datos;
+    datos.sorteos = {datos::sorteo({2026, 12, 4}, {3, 14, 25, 36, 47, 2, 9})};
+    datos.penas = {m};
+    RegPremios r;
+    r.fecha = datos.sorteos[0].fecha;
+    r.centimos[3] = 123456; // 4+2
+    datos.premios[r.fecha] = r;
+    Parpadeo p;
+    const Pasada pasada = compmultiples(datos.sorteos, datos.penas, 1, {}, p);
+    bool vista = false;
+    for (const Fila& f : pasada.filas) {
+        const Celda c = celda(Lista::Multiples, f, 16, datos);
+        if (c.texto.startsWith(QStringLiteral("¡¡ Premio !! Hay 2 apuestas de 4+2"))) {
+            vista = true;
+            EXPECT_EQ(c.centimos, 2 * 123456);
+            EXPECT_TRUE(c.texto.endsWith(QStringLiteral("2.469,12 €"))) << qPrintable(c.texto);
+        }
+    }
+    EXPECT_TRUE(vista);
 }
 
 } // namespace

@@ -180,6 +180,10 @@ TEST_F(Historia, deletingOneDrawOrAll)
     EXPECT_EQ(guardados(), (std::vector<RegSorteo>{sorteos[0], sorteos[2]}));
     ASSERT_EQ(historia::vacia(m_ruta), 0);
     EXPECT_EQ(QFileInfo(ruta("numeros.dat")).size(), 0);
+    // The emptied history is kept; emptying an empty one keeps that copy.
+    EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.bak")), (std::vector<RegSorteo>{sorteos[0], sorteos[2]}));
+    ASSERT_EQ(historia::vacia(m_ruta), 0);
+    EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.bak")).size(), 2u);
 }
 
 TEST_F(Historia, resetMakesEveryPenaStartToday)
@@ -288,6 +292,14 @@ TEST_F(Historia, csvMergeInsertsSkipsEqualRowsAndRefusesContradictions)
         {"a future draw", "2026-12-11,1,2,3,4,5,1,2\n", QStringLiteral("el sorteo del 11/12/2026 es posterior a hoy"), 0, 0},
         {"a short row", "2026-12-01,10,20,30,40,50,3\n",
          QStringLiteral("Línea 1: se esperaban la fecha, cinco números y dos estrellas"), 0, 0},
+        {"a ninth value", "2026-12-01,10,20,30,40,50,3,4,5\n",
+         QStringLiteral("Línea 1: se esperaban la fecha, cinco números y dos estrellas"), 0, 0},
+        {"a Friday of 1999", "1999-01-01,1,2,3,4,5,1,2\n",
+         QStringLiteral("Línea 1: el 01/01/1999 no hubo sorteo: el primero fue el 13/02/2004"), 0, 0},
+        {"a Friday of 1900", "05/01/1900,1,2,3,4,5,1,2\n",
+         QStringLiteral("Línea 1: el 05/01/1900 no hubo sorteo: el primero fue el 13/02/2004"), 0, 0},
+        {"the Friday before the first draw", "2004-02-06,1,2,3,4,5,1,2\n",
+         QStringLiteral("Línea 1: el 06/02/2004 no hubo sorteo: el primero fue el 13/02/2004"), 0, 0},
     };
     for (const Caso& c : casos) {
         datos::escribeSorteos(ruta("numeros.dat"), actuales);
