@@ -1,5 +1,6 @@
 #include "platform/cerrojo.h"
 #include "store/csvsorteos.h"
+#include "store/premios.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "support/datos.h"
@@ -496,10 +497,28 @@ TEST_F(CliActualizar, bringsTheNewDrawsFromALocalServer)
     EXPECT_EQ(datos::leeBytes(m_dir.filePath("ovk.pdf")), QByteArray("%PDF-1.4 informe"));
     EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(m_dir.filePath("numeros.dat")).size(), 4u);
 
-    // Nothing new the second time.
-    const Salida otra = ejecutaSirviendo(con({"actualizar"}), m_servidor.url());
-    EXPECT_EQ(otra.estado, 0);
-    EXPECT_TRUE(otra.out.contains("Todavía no hay sorteos nuevos."));
+    // Nothing new the second time, on a later day and on the very draw day.
+    for (const char* hoy : {"2026-12-08", "2026-12-04"}) {
+        const Salida otra = ejecutaSirviendo({"actualizar", "--dir", m_dir.path(), "--hoy", hoy}, m_servidor.url());
+        EXPECT_EQ(otra.estado, 0) << hoy << otra.err.constData();
+        EXPECT_TRUE(otra.out.contains("Todavía no hay sorteos nuevos.")) << hoy;
+        EXPECT_FALSE(otra.err.contains("Error de fechas")) << hoy;
+    }
+}
+
+TEST_F(CliActualizar, theDrawPagesPrizesGoToTheirOwnCategories)
+{
+    // The page lists them 5+2 … 4+0, 3+2, 3+1, 2+2, 3+0 …: 1,00 € to 13,00 €.
+    std::array<QByteArray, 13> premios;
+    for (std::size_t i = 0; i < premios.size(); ++i)
+        premios[i] = QByteArray::number(static_cast<int>(i) + 1) + ",00&nbsp;";
+    m_servidor.pon("/es/euromillones/sorteos/2026/ID4", {200, paginas_prueba::sorteo(premios, "/es/x/informe"), {}, false, false});
+    ASSERT_EQ(ejecutaSirviendo(con({"actualizar"}), m_servidor.url()).estado, 0);
+    const RegPremios r = premios::lee(m_dir.path() + u'/').porFecha.at(datos::sorteo({2026, 12, 4}).fecha);
+    // In the program's order: 4+0 is index 6, 3+2 index 7, 2+2 index 8, 3+1 index 9.
+    const std::array<std::int64_t, 13> esperado = {100, 200, 300, 400, 500, 600, 700, 900, 800, 1000, 1100, 1200, 1300};
+    EXPECT_EQ(r.centimos, esperado);
+    EXPECT_EQ(r.fuente, RegPremios::Fuente::PaginaSorteo);
 }
 
 TEST_F(CliActualizar, aPdfLinkToAnotherHostIsNeverFetched)

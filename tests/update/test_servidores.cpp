@@ -296,6 +296,8 @@ TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
     };
     const Caso casos[] = {
         {"new draws in one answer", {{ventana, {200, dosNuevos, {}, false, false}}}, {}, 4, fin},
+        // Answered at once, its list taking more than the 5 s: still the service.
+        {"a list sent slowly", {{ventana, {200, dosNuevos, {}, false, false, 9}}}, {}, 4, fin},
         {"fields as numbers, in a data object",
          {{ventana, {200, "{\"data\": [" + sorteoJson({2026, 12, 4}, "1 7 23 40 50 3 9", true) + ", " +
                              sorteoJson({2026, 12, 1}, "2 4 6 8 10 1 2", true) + "]}", {}, false, false}}}, {}, 4, fin},
@@ -361,7 +363,9 @@ TEST(Servicio, thePrizeBreakdownIsKeptByHitsNotByPosition)
         "[{\"id_sorteo\": 1322202073, \"fecha_sorteo\": \"2026-12-04 00:00:00\", \"combinacion\": \"1 7 23 40 50 9 3\","
         " \"escrutinio\": [{\"categoria\": 6, \"premio\": \"1.234,56\", \"ganadores\": 3},"
         " {\"categoria\": 1, \"tipo\": \"2\u00aa 5 + 1\", \"premio\": 181127.33, \"ganadores\": \"1\"},"
-        " {\"categoria\": 1, \"tipo\": \"1\u00aa 5 + 2\", \"premio\": \"0.00\", \"ganadores\": \"0\"}]}]");
+        " {\"categoria\": 1, \"tipo\": \"1\u00aa 5 + 2\", \"premio\": \"0.00\", \"ganadores\": \"0\"},"
+        " {\"categoria\": 4, \"premio\": -5.0, \"ganadores\": 1}, {\"categoria\": 5, \"premio\": 1e300, \"ganadores\": 1},"
+        " {\"categoria\": 7, \"premio\": \"100000000000000000000\", \"ganadores\": 1}]}]");
     ASSERT_EQ(r.estado, servicio::Respuesta::Estado::Sorteos);
     ASSERT_EQ(r.sorteos.size(), 1u);
     const servicio::SorteoServicio& s = r.sorteos[0];
@@ -372,6 +376,10 @@ TEST(Servicio, thePrizeBreakdownIsKeptByHitsNotByPosition)
     EXPECT_EQ(s.premios[1].centimos, 18112733);
     EXPECT_EQ(s.premios[0].centimos, 0); // nobody won: known, not unknown
     EXPECT_EQ(s.premios[12].centimos, -1);
+    // Amounts that cannot be true are unknown, the others stay.
+    EXPECT_EQ(s.premios[3].centimos, -1);
+    EXPECT_EQ(s.premios[4].centimos, -1);
+    EXPECT_EQ(s.premios[5].centimos, -1);
     EXPECT_EQ(servicio::lee("<html>403</html>").estado, servicio::Respuesta::Estado::NoDisponible);
     EXPECT_EQ(servicio::lee("{\"error\": 1}").estado, servicio::Respuesta::Estado::NoDisponible);
 }
