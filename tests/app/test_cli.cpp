@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QEventLoop>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <QTemporaryDir>
@@ -781,12 +782,44 @@ TEST(CliFicheros, refusalsThatProtectTheDataFolder)
     EXPECT_EQ(s.estado, 0) << s.err.constData();
     EXPECT_EQ(ejecuta(QStringList{"precio"} + conDir).out, QByteArray("Precio por apuesta: 3,50 €\n"));
 
+    // A history that may not be written: the permission message, status 1.
+    datos::escribeBytes(dir.filePath("uno.csv"), "2026-12-08,1,2,3,4,5,1,2\n");
+    sinprivilegios::cede(dir.path());
+    QFile::setPermissions(dir.filePath("numeros.dat"), QFile::ReadOwner | QFile::ReadOther);
+    for (const QStringList& orden : {QStringList{"importar-csv", dir.filePath("uno.csv")},
+                                     QStringList{"anadir-sorteo", "2026-12-08", "1 2 3 4 5 + 1 2"}}) {
+        const Salida r = ejecutaCon(orden + conDir, sinprivilegios::baja);
+        EXPECT_EQ(r.estado, 1) << qPrintable(orden.join(' '));
+        EXPECT_TRUE(r.err.startsWith("Para modificar el archivo necesita permiso de Administrador.")) << r.err.constData();
+        EXPECT_FALSE(r.out.contains("Insertados"));
+        EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), numeros);
+    }
+    QFile::setPermissions(dir.filePath("numeros.dat"), QFile::ReadOwner | QFile::WriteOwner);
+
     // A folder where numeros.dat should be is not a permission problem.
     QTemporaryDir carpeta;
     QDir(carpeta.path()).mkdir("numeros.dat");
     s = ejecuta({"importar-csv", dir.filePath("antiguo.csv"), "--dir", carpeta.path()});
     EXPECT_EQ(s.estado, 1);
     EXPECT_FALSE(s.err.contains("Administrador")) << s.err.constData();
+}
+
+TEST(CliFicheros, aFullDiskIsSaidSoAndChangesNothing)
+{
+    // A small disk of its own: a history of 1,300 draws fills most of it,
+    // so the copy kept before a merge cannot be written.
+    QTemporaryDir dir;
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=40k", "tmpfs", dir.path()}) != 0)
+        GTEST_SKIP() << "no se puede montar un disco pequeño";
+    const auto desmonta = qScopeGuard([&] { QProcess::execute("umount", {dir.path()}); });
+    datos::escribeSorteos(dir.filePath("numeros.dat"), datos::sorteosSeguidos(1300, QDate(2026, 12, 4)));
+    const QByteArray antes = datos::leeBytes(dir.filePath("numeros.dat"));
+    QTemporaryDir fuera;
+    datos::escribeBytes(fuera.filePath("uno.csv"), "2026-12-08,1,2,3,4,5,1,2\n");
+    const Salida s = ejecuta({"importar-csv", fuera.filePath("uno.csv"), "--dir", dir.path(), "--hoy", "2026-12-08"});
+    EXPECT_EQ(s.estado, 1);
+    EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("No queda espacio en el disco"))) << s.err.constData();
+    EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), antes);
 }
 
 TEST(CliCerrojo, anUnreadableLockGoesStaleAndEveryWriterTakesIt)

@@ -134,6 +134,7 @@ TEST_F(Estadisticas, deletingOneDrawNeedsArmingFirst)
     m_dialogos.respuestas = {true};
     v.ListView3_Click(0); // the newest
     EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
+    EXPECT_EQ(m_dialogos.cajas.back().porDefecto, Dialogos::PorDefecto::No);
     EXPECT_EQ(guardados(), (std::vector<RegSorteo>{sorteos[0], sorteos[1], sorteos[2]}));
     EXPECT_EQ(texto("Label9_3"), fechas::fechalarga(sorteos[2].fecha));
     EXPECT_EQ(control<QTableView>("ListView3")->model()->rowCount(), 3);
@@ -151,8 +152,14 @@ TEST_F(Estadisticas, deletingEverythingAndResettingThePenas)
     p.aciertos[12] = 9;
     datos::escribePenas(ruta("apuestas.dat"), {p});
     abre();
+    const QByteArray historia = datos::leeBytes(ruta("numeros.dat"));
     m_dialogos.respuestas = {true, true};
     control<QAction>("borrar")->trigger();
+    // Both questions destroy something: Enter answers No; the history is kept.
+    ASSERT_EQ(m_dialogos.cajas.size(), 2);
+    for (const auto& caja : m_dialogos.cajas)
+        EXPECT_EQ(caja.porDefecto, Dialogos::PorDefecto::No) << qPrintable(caja.texto);
+    EXPECT_EQ(datos::leeBytes(ruta("numeros.bak")), historia);
     EXPECT_EQ(QFileInfo(ruta("numeros.dat")).size(), 0);
     EXPECT_EQ(texto("Label9_3"), QStringLiteral("Fichero de datos vacío."));
     const auto penas = ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"));

@@ -1,5 +1,7 @@
 #include "platform/qt/dialogosqt.h"
 
+#include "store/validacion.h"
+
 #include <QApplication>
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -91,6 +93,8 @@ std::optional<Dialogos::SorteoEscrito> DialogosQt::pideSorteo(const SorteoEscrit
     auto* dia = new QDateEdit(propuesta.fecha);
     dia->setObjectName(QStringLiteral("Fecha"));
     dia->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    // Nothing before the first draw of all can be typed.
+    dia->setMinimumDate(validacion::primerSorteo);
     dia->setCalendarPopup(true);
     auto* combinacion = new QLineEdit(propuesta.combinacion);
     combinacion->setObjectName(QStringLiteral("Combinacion"));
