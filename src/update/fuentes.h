@@ -3,7 +3,9 @@
 #include "store/regsorteo.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
+#include <QUrl>
 
 #include <array>
 #include <cstdint>
@@ -50,5 +52,19 @@ Lectura leeReinoUnido(const QByteArray& csv);
 Lectura leeAustria(const QByteArray& csv);
 // The third-party service's JSON array of draws.
 Lectura leeApi(const QByteArray& json);
+
+// Where each source is published. BOLVERA_FUENTES_URL (scheme, host and port)
+// replaces the scheme, host and port of every one of them.
+QUrl paginaFdj();
+QUrl ultimoFdj(); // the newest period's ZIP, as known when this was written
+// A link from the archives page, resolved against it; empty when it is not a
+// plain http(s) address on the operator's own domain.
+QUrl descargaFdj(const QString& enlace);
+QUrl sorteosBelgica(int anio);
+QUrl premiosBelgica(int anio);
+QUrl reinoUnido();
+QUrl austria(int anio);
+// The service's draws from `desde` on, oldest first.
+QUrl api(QDate desde);
 
 } // namespace fuentes

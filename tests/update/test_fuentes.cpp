@@ -414,4 +414,58 @@ TEST(Fuentes, theNewestPeriodIsPickedFromTheArchivesPage)
         EXPECT_EQ(fuentes::enlaceFdj(c.pagina), c.enlace) << c.que;
 }
 
+TEST(Fuentes, addressesAndTheirHostReplaced)
+{
+    const QString fdjApi =
+        "/anonymous/service-draw-info/v3/documentations/1a2b3c4d-9876-4562-b3fc-2c963f66afe6";
+    const struct
+    {
+        std::function<QUrl()> direccion;
+        QString real;
+        QString ruta; // kept behind BOLVERA_FUENTES_URL; empty when refused
+    } casos[] = {
+        {fuentes::paginaFdj, "https://www.fdj.fr/jeux-de-tirage/euromillions-my-million/historique",
+         "/jeux-de-tirage/euromillions-my-million/historique"},
+        {fuentes::ultimoFdj, "https://www.sto.api.fdj.fr" + fdjApi, fdjApi},
+        {[] { return fuentes::descargaFdj("/d/afe6?a=1&b=2"); },
+         "https://www.fdj.fr/d/afe6?a=1&b=2", "/d/afe6?a=1&b=2"},
+        {[] { return fuentes::descargaFdj("d/afe6"); },
+         "https://www.fdj.fr/jeux-de-tirage/euromillions-my-million/d/afe6",
+         "/jeux-de-tirage/euromillions-my-million/d/afe6"},
+        {[&] { return fuentes::descargaFdj("https://www.sto.api.fdj.fr" + fdjApi); },
+         "https://www.sto.api.fdj.fr" + fdjApi, fdjApi},
+        {[] { return fuentes::descargaFdj("https://fdj.fr.example.com/d"); }, "", ""},
+        {[] { return fuentes::descargaFdj("https://notfdj.fr/d"); }, "", ""},
+        {[] { return fuentes::descargaFdj("https://u:p@www.fdj.fr/d"); }, "", ""},
+        {[] { return fuentes::descargaFdj("javascript:alert(1)"); }, "", ""},
+        {[] { return fuentes::sorteosBelgica(2026); },
+         "https://prdlnboppreportsst.blob.core.windows.net/legal-reports/"
+         "euromillions-gamedata-NL-2026.csv",
+         "/legal-reports/euromillions-gamedata-NL-2026.csv"},
+        {[] { return fuentes::premiosBelgica(2025); },
+         "https://prdlnboppreportsst.blob.core.windows.net/legal-reports/"
+         "euromillions-financialdata-NL-2025.csv",
+         "/legal-reports/euromillions-financialdata-NL-2025.csv"},
+        {fuentes::reinoUnido,
+         "https://www.national-lottery.co.uk/results/euromillions/draw-history/csv",
+         "/results/euromillions/draw-history/csv"},
+        {[] { return fuentes::austria(2026); },
+         "https://statics.win2day.at/media/NN_W2D_STAT_EUML_2026.csv",
+         "/media/NN_W2D_STAT_EUML_2026.csv"},
+        {[] {
+             return fuentes::api({2026, 9, 8});
+         },
+         "https://euromillions.api.pedromealha.dev/v1/draws?dates=2026-09-08,&order_by=date,ASC",
+         "/v1/draws?dates=2026-09-08,&order_by=date,ASC"},
+    };
+    qunsetenv("BOLVERA_FUENTES_URL");
+    for (const auto& c : casos)
+        EXPECT_EQ(c.direccion().toString(QUrl::FullyEncoded), c.real);
+    qputenv("BOLVERA_FUENTES_URL", "http://127.0.0.1:8080/");
+    for (const auto& c : casos)
+        EXPECT_EQ(c.direccion().toString(QUrl::FullyEncoded),
+                  c.ruta.isEmpty() ? QString() : "http://127.0.0.1:8080" + c.ruta);
+    qunsetenv("BOLVERA_FUENTES_URL");
+}
+
 } // namespace
