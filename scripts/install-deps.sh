@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev qt6-pdf-dev libqt6opengl6-dev
-  qt6-translations-l10n libgl-dev
+  qt6-translations-l10n libgl-dev libarchive-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox xdotool fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream

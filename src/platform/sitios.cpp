@@ -20,6 +20,8 @@ QString operador()
 
 QString web() { return entornoO("BOLVERA_WEB_URL", QStringLiteral("https://www.bolvera.es")); }
 
+QString fuente(const QString& porDefecto) { return entornoO("BOLVERA_FUENTES_URL", porDefecto); }
+
 QString correo() { return QStringLiteral("jefe@bolvera.es"); }
 
 } // namespace sitios

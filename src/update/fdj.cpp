@@ -1,0 +1,173 @@
+// France's draw archive: a page of links to ZIP files, each holding one CSV.
+#include "update/fuentes.h"
+
+#include "store/premios.h"
+#include "update/fuentescsv.h"
+#include "update/zip.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace fuentes {
+namespace {
+
+using csv::Fila;
+using csv::noDisponible;
+
+// "09/10/2026"; old files write "09/10/26".
+QDate fechaFrancesa(const QString& t)
+{
+    static const QRegularExpression forma(
+        QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{2}|\\d{4})$"));
+    const auto m = forma.match(t);
+    if (!m.hasMatch()) return {};
+    const QString anio =
+        m.captured(3).size() == 2 ? QStringLiteral("20") + m.captured(3) : m.captured(3);
+    return csv::fecha(m.captured(1), m.captured(2), anio);
+}
+
+// "-4-9-17-33-48-" as sorted numbers.
+std::vector<int> enOrden(const QString& t)
+{
+    std::vector<int> r;
+    for (const QString& n : t.split(u'-', Qt::SkipEmptyParts))
+        r.push_back(csv::bola(n).value_or(-1));
+    std::sort(r.begin(), r.end());
+    return r;
+}
+
+// Whether the optional columns of a row agree with its draw: the sorted
+// numbers and stars and the weekday, when given.
+bool coherente(const Fila& f, const RegSorteo& s, QDate fecha, int bolas, int estrellas, int dia)
+{
+    static const QStringList dias{QStringLiteral("LUNDI"),    QStringLiteral("MARDI"),
+                                  QStringLiteral("MERCREDI"), QStringLiteral("JEUDI"),
+                                  QStringLiteral("VENDREDI"), QStringLiteral("SAMEDI"),
+                                  QStringLiteral("DIMANCHE")};
+    const QString b = f.campos.value(bolas);
+    const QString e = f.campos.value(estrellas);
+    if (!b.isEmpty() && enOrden(b) != std::vector<int>(s.num.begin(), s.num.begin() + 5))
+        return false;
+    if (!e.isEmpty() && enOrden(e) != std::vector<int>(s.num.begin() + 5, s.num.end()))
+        return false;
+    const qsizetype semana = dias.indexOf(f.campos.value(dia).toUpper());
+    return semana < 0 || fecha.dayOfWeek() == semana + 1;
+}
+
+Lectura leeCsv(const QByteArray& bytes)
+{
+    QString motivo;
+    const auto t = csv::tabla(bytes, u';', true, motivo);
+    if (!t) return noDisponible(motivo);
+    const std::vector<int> col = csv::columnas(
+        *t,
+        {QStringLiteral("date_de_tirage"), QStringLiteral("boule_1"), QStringLiteral("boule_2"),
+         QStringLiteral("boule_3"), QStringLiteral("boule_4"), QStringLiteral("boule_5"),
+         QStringLiteral("etoile_1"), QStringLiteral("etoile_2")},
+        motivo);
+    if (col.empty()) return noDisponible(motivo);
+    const int bolas = t->columna(QStringLiteral("boules_gagnantes_en_ordre_croissant"));
+    const int estrellas = t->columna(QStringLiteral("etoiles_gagnantes_en_ordre_croissant"));
+    const int dia = t->columna(QStringLiteral("jour_de_tirage"));
+    // Names vary between periods ("rapport_du_rang1_euro_millions"). Files
+    // with fewer than thirteen ranks may rank them otherwise: their amounts
+    // are left unknown.
+    std::array<int, 13> rapport{};
+    for (int n = 1; n <= 13; ++n) {
+        const QString raiz = QStringLiteral("rapport_du_rang%1").arg(n);
+        const int euro = t->columna(QRegularExpression(raiz + QStringLiteral("_euro_?millions.*")));
+        rapport[static_cast<std::size_t>(n - 1)] =
+            euro >= 0 ? euro : t->columna(QRegularExpression(raiz + QStringLiteral("(_.*)?")));
+    }
+    const bool conImportes =
+        std::none_of(rapport.begin(), rapport.end(), [](int c) { return c < 0; });
+
+    std::vector<SorteoFuente> sorteos;
+    for (const Fila& f : t->filas) {
+        QStringList siete;
+        for (std::size_t k = 1; k < col.size(); ++k)
+            siete << f.campos.value(col[k]);
+        const QDate fecha = fechaFrancesa(f.campos.value(col[0]));
+        const auto s = csv::sorteo(fecha, siete);
+        if (!s || !coherente(f, *s, fecha, bolas, estrellas, dia))
+            return noDisponible(csv::enLinea(f, QStringLiteral("no es un sorteo")));
+        SorteoFuente sf{*s};
+        for (int n = 1; n <= 13 && conImportes; ++n) {
+            const QString importe = f.campos.value(rapport[static_cast<std::size_t>(n - 1)]);
+            const auto c = premios::centimosDe(importe);
+            if (!c && !importe.isEmpty())
+                return noDisponible(
+                    csv::enLinea(f, QStringLiteral("importe no válido \"%1\"").arg(importe)));
+            sf.centimos[static_cast<std::size_t>(csv::indiceDeRango(n) - 1)] = c.value_or(-1);
+        }
+        sorteos.push_back(sf);
+    }
+    return csv::cierra(std::move(sorteos));
+}
+
+QString sinEntidades(QString t)
+{
+    static const QRegularExpression numerica(QStringLiteral("&#(x[0-9a-fA-F]{1,6}|\\d{1,7});"));
+    QString r;
+    qsizetype desde = 0;
+    for (auto it = numerica.globalMatch(t); it.hasNext();) {
+        const auto m = it.next();
+        const QString n = m.captured(1);
+        bool ok = false;
+        const char32_t codigo = n.startsWith(u'x') ? n.mid(1).toUInt(&ok, 16) : n.toUInt(&ok);
+        r += t.mid(desde, m.capturedStart() - desde);
+        r += ok && codigo > 0 && codigo < 0x110000 ? QString::fromUcs4(&codigo, 1) : m.captured();
+        desde = m.capturedEnd();
+    }
+    r += t.mid(desde);
+    return r.replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+        .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+        .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+        .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+}
+
+} // namespace
+
+QString enlaceFdj(const QByteArray& paginaArchivos)
+{
+    static const QRegularExpression enlace(QStringLiteral("<a\\s[^>]*>"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression atributo(
+        QStringLiteral("([\\w:-]+)\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s\"'>]+))"));
+    static const QRegularExpression periodo(QStringLiteral("^euromillions_(\\d{6})(\\.zip)?$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QString pagina = QString::fromUtf8(paginaArchivos);
+    QString mejor;
+    int mayor = -1;
+    for (auto it = enlace.globalMatch(pagina); it.hasNext();) {
+        const QString etiqueta = it.next().captured();
+        QString descarga, href;
+        for (auto a = atributo.globalMatch(etiqueta); a.hasNext();) {
+            const auto m = a.next();
+            const QString valor = m.captured(2) + m.captured(3) + m.captured(4);
+            if (m.captured(1).compare(QStringLiteral("download"), Qt::CaseInsensitive) == 0)
+                descarga = valor.trimmed();
+            else if (m.captured(1).compare(QStringLiteral("href"), Qt::CaseInsensitive) == 0)
+                href = sinEntidades(valor).trimmed();
+        }
+        const auto p = periodo.match(descarga);
+        if (p.hasMatch() && !href.isEmpty() && p.captured(1).toInt() > mayor) {
+            mayor = p.captured(1).toInt();
+            mejor = href;
+        }
+    }
+    return mejor;
+}
+
+Lectura leeFdj(const QByteArray& archivo)
+{
+    QString motivo;
+    const auto miembro = zip::unico(archivo, topeDescomprimido, motivo);
+    if (!miembro) return noDisponible(motivo);
+    if (!miembro->nombre.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        return noDisponible(QStringLiteral("el ZIP no tiene un CSV"));
+    return leeCsv(miembro->datos);
+}
+
+} // namespace fuentes
