@@ -34,7 +34,8 @@ class PantallaTexto final : public PantallaActualizacion
 public:
     PantallaTexto(const Contexto& c, Red& red, QEventLoop& bucle) : m_c(c), m_red(red), m_bucle(bucle) {}
 
-    bool exito() const { return m_finalizada && !m_fallo; }
+    // Draws added make it a success whatever came after them.
+    bool exito() const { return m_finalizada && (!m_fallo || m_anadidos); }
 
     void Label6(const QString& texto) override
     {
@@ -43,7 +44,7 @@ public:
     }
     void ProgressBar1(int) override {}
     void Label58(const QString&) override {}
-    void Label19(const QString&) override {}
+    void Label19(const QString& texto) override { m_anadidos = m_anadidos || !texto.isEmpty(); }
     void mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto) override
     {
         const bool aviso = icono == Dialogos::Icono::Informacion;
@@ -88,6 +89,7 @@ private:
     bool m_finalizada = false;
     bool m_fallo = false;
     bool m_terminada = false;
+    bool m_anadidos = false;
 };
 
 } // namespace

@@ -21,6 +21,20 @@ std::int64_t precioApuesta(const QString& ruta)
     return ok && precio >= 0 && precio <= premios::maximoCentimos ? precio : 250;
 }
 
+Fuente fuente(const QString& ruta, const QString& clave)
+{
+    const QSettings ajustes(ruta + ficheros::ajustes, QSettings::IniFormat);
+    const QString valor = ajustes.value(QStringLiteral("fuentes/") + clave).toString().trimmed();
+    Fuente f;
+    if (valor.startsWith(QStringLiteral("http://")) || valor.startsWith(QStringLiteral("https://")))
+        f.anfitrion = valor;
+    else if (!valor.isEmpty())
+        f.activa = !QStringList{QStringLiteral("no"), QStringLiteral("false"), QStringLiteral("0"),
+                                QStringLiteral("off")}
+                        .contains(valor.toLower());
+    return f;
+}
+
 namespace {
 
 // Sets one key: QSettings edits a copy away from the data folder, and the

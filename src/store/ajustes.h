@@ -13,4 +13,13 @@ std::int64_t precioApuesta(const QString& ruta);
 // Returns an error number (errores.h); ajustes.ini is replaced whole.
 int ponPrecioApuesta(const QString& ruta, std::int64_t centimos);
 
+// A source of results as the [fuentes] group sets it: "fdj=no" turns it off,
+// "fdj=https://otro.example" asks that host instead of its own.
+struct Fuente
+{
+    bool activa = true;
+    QString anfitrion; // scheme, host and port; empty for its own
+};
+Fuente fuente(const QString& ruta, const QString& clave);
+
 } // namespace ajustes

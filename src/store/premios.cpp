@@ -45,7 +45,7 @@ QByteArray RegPremios::aBytes() const
 bool RegPremios::sano() const
 {
     const auto f = static_cast<std::uint8_t>(fuente);
-    if (!fechas::fechaDeDia(fecha).isValid() || f < 1 || f > 3)
+    if (!fechas::fechaDeDia(fecha).isValid() || f < 1 || f > 4)
         return false;
     for (std::size_t i = 0; i < 13; ++i)
         if (centimos[i] < -1 || centimos[i] > premios::maximoCentimos || ganadores[i] < -1)

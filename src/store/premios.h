@@ -24,6 +24,7 @@ struct RegPremios
         Servicio = 1,     // the operator's results service: preferred
         PaginaSorteo = 2, // the draw page of the update
         Csv = 3,          // bolvera-cli importar-premios
+        Europea = 4,      // the per-winner prize Europe shares; Spanish winners unknown
     };
 
     double fecha = 0;

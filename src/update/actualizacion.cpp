@@ -11,6 +11,7 @@
 #include "store/reescritura.h"
 #include "store/texto1252.h"
 #include "update/analiza.h"
+#include "update/consultafuentes.h"
 #include "update/nuevos.h"
 #include "update/direcciones.h"
 #include "update/informe.h"
@@ -40,6 +41,18 @@ Actualizacion::Actualizacion(Red& red, PantallaActualizacion& pantalla, QString 
     : QObject(padre), m_red(red), m_pantalla(pantalla), m_ruta(std::move(ruta)), m_timer1(timer1)
 {
     connect(m_timer1, &QTimer::timeout, this, &Actualizacion::Timer1_Timer);
+    m_plazo = new QTimer(this);
+    m_plazo->setSingleShot(true);
+    m_plazo->setInterval(plazoMs);
+    connect(m_plazo, &QTimer::timeout, this, [this] {
+        if (!m_enCurso)
+            return;
+        para();
+        m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion, tardaEnResponder);
+        progreso(0);
+        estado(QString());
+        termina();
+    });
 }
 
 void Actualizacion::progreso(int valor)
@@ -62,6 +75,10 @@ void Actualizacion::para()
         m_consulta->disconnect(this);
         m_consulta->cancela();
     }
+    if (m_fuentes) {
+        m_fuentes->disconnect(this);
+        m_fuentes->cancela();
+    }
     for (Descarga* d : {m_inet1.data(), m_inet2.data()})
         if (d)
             d->cancela();
@@ -69,6 +86,7 @@ void Actualizacion::para()
 
 void Actualizacion::termina()
 {
+    m_plazo->stop();
     m_enCurso = false;
     m_pantalla.terminada();
 }
@@ -88,6 +106,7 @@ void Actualizacion::empieza(QDate hoy, double ultima)
     }
     para();
     m_enCurso = true;
+    m_plazo->start();
     m_ultima = ultima;
     m_fuente.clear();
     m_tics = 0;
@@ -124,7 +143,7 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
 {
     using Estado = servicio::Respuesta::Estado;
     if (respuesta.estado == Estado::NoDisponible) {
-        traeResultados();
+        preguntaFuentes();
         return;
     }
     if (respuesta.estado == Estado::Invalida) {
@@ -193,6 +212,71 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
     }
     if (!nuevos.empty()) {
+        progreso(3);
+        m_pantalla.compruebaNuevos(m_nuevos);
+        m_comprobados = true;
+        progreso(2);
+    }
+    m_fase = 7;
+    bloquesFinales();
+}
+
+// Spain's service cannot be used: the other operators of the same draw,
+// each draw confirmed by two of them. Only when none of them can be used
+// does the update fall back to the old results pages.
+void Actualizacion::preguntaFuentes()
+{
+    m_pantalla.Label6(QStringLiteral("CONSULTANDO OTRAS FUENTES"));
+    delete m_fuentes;
+    m_fuentes = new ConsultaFuentes(m_red, m_ruta, m_ultima, m_hoy, m_plazoFuentesMs, this);
+    connect(m_fuentes, &ConsultaFuentes::terminada, this,
+            [this](const std::vector<fuentes::Respuesta>& r) { alResponderFuentes(r); });
+    m_fuentes->empieza();
+}
+
+void Actualizacion::alResponderFuentes(std::vector<fuentes::Respuesta> respuestas)
+{
+    const fuentes::Confirmacion c = fuentes::confirma(respuestas, m_ultima, m_hoy);
+    if (!c.alguna) {
+        traeResultados();
+        return;
+    }
+    historia::Fusion f;
+    if (!c.nuevos.empty()) {
+        if (validacion::lote(c.nuevos, m_ultima, m_hoy)) {
+            falloDatos();
+            return;
+        }
+        f = historia::fusiona(m_ruta, c.nuevos, m_hoy, false);
+        if (f.rechazo || f.error) {
+            falloDatos();
+            return;
+        }
+        if (!c.premios.empty())
+            premios::guarda(m_ruta, c.premios);
+        m_fuente = QStringLiteral("confirmados por %1").arg(fuentes::enumera(c.confirmadoPor));
+    }
+    progreso(2);
+    if (f.insertados > 0)
+        m_pantalla.Label19(QString::number(f.insertados) +
+                           (f.insertados == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")));
+    m_pantalla.cargasorteos();
+    m_nuevos = std::max<int>(1, static_cast<int>(c.nuevos.size()));
+    if (c.sinConfirmar.isValid()) {
+        // Added draws make it a notice; nothing added when something should
+        // have been is a failure.
+        m_pantalla.mensaje(f.insertados > 0 ? Dialogos::Icono::Informacion : Dialogos::Icono::Exclamacion,
+                           QStringLiteral("Sorteo sin confirmar"),
+                           QStringLiteral("El sorteo del %1 no se ha podido confirmar con dos fuentes, así que no "
+                                          "se añade ni él ni los posteriores:\n\n%2\n\nPruebe más tarde, o "
+                                          "añádalo usted con «Añadir sorteo...» del menú General (o bolvera-cli "
+                                          "anadir-sorteo).")
+                               .arg(fechas::fechacorta(c.sinConfirmar), c.detalle));
+    } else if (c.nuevos.empty()) {
+        const Aviso av = aviso(Analisis::Resultado::NingunoNuevo, m_hoy.year());
+        m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
+    }
+    if (!c.nuevos.empty()) {
         progreso(3);
         m_pantalla.compruebaNuevos(m_nuevos);
         m_comprobados = true;

@@ -8,8 +8,15 @@
 #include <QPointer>
 #include <QString>
 
+#include <vector>
+
+class ConsultaFuentes;
 class ConsultaServicio;
 class QTimer;
+
+namespace fuentes {
+struct Respuesta;
+}
 
 namespace servicio {
 struct Respuesta;
@@ -54,13 +61,20 @@ public:
     void Timer1_Timer();
     // From the start of an update to its end, however it ends.
     bool enCurso() const { return m_enCurso; }
+    // How long the other sources are waited for (50 s; tests shorten it).
+    void ponPlazoFuentes(int ms) { m_plazoFuentesMs = ms; }
 
     static const QString conectando;
+    // However the servers behave, an update ends within this (the report's
+    // PDF, fetched after it, has a minute of its own).
+    static constexpr int plazoMs = 120000;
 
 private:
     void termina();
     void traeResultados();
     void alResponderServicio(const servicio::Respuesta& respuesta);
+    void preguntaFuentes();
+    void alResponderFuentes(std::vector<fuentes::Respuesta> respuestas);
     void falloDatos();
     void guardaPremiosPagina();
     void alTraerResultados(Descarga::Fallo fallo, const QByteArray& cuerpo);
@@ -79,6 +93,9 @@ private:
     QPointer<Descarga> m_inet1;
     QPointer<Descarga> m_inet2;
     QPointer<ConsultaServicio> m_consulta;
+    QPointer<ConsultaFuentes> m_fuentes;
+    QTimer* m_plazo = nullptr; // the whole update's deadline
+    int m_plazoFuentesMs = 50000;
     double m_ultima = 0;
     bool m_enCurso = false;
     QString m_fuente; // which source gave the draws, when not the pages

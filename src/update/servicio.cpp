@@ -154,9 +154,11 @@ std::vector<std::pair<QDate, QDate>> ventanas(QDate desde, QDate hasta)
 } // namespace servicio
 
 ConsultaServicio::ConsultaServicio(Red& red, std::vector<std::pair<QDate, QDate>> ventanas, int esperaMs,
-                                   QObject* padre)
-    : QObject(padre), m_red(red), m_ventanas(std::move(ventanas)), m_esperaMs(esperaMs)
+                                   QObject* padre, int totalMs)
+    : QObject(padre), m_red(red), m_ventanas(std::move(ventanas)), m_esperaMs(esperaMs), m_totalMs(totalMs)
 {
+    // However it ends, it reports once.
+    connect(this, &ConsultaServicio::terminada, this, [this] { m_emitida = true; });
 }
 
 void ConsultaServicio::empieza()
@@ -164,6 +166,13 @@ void ConsultaServicio::empieza()
     m_pedidas = 0;
     m_total = {};
     m_total.estado = servicio::Respuesta::Estado::Sorteos;
+    m_emitida = false;
+    QTimer::singleShot(m_totalMs, this, [this] {
+        if (m_emitida)
+            return;
+        emit terminada(servicio::Respuesta{});
+        cancela();
+    });
     siguiente();
 }
 
@@ -175,6 +184,8 @@ void ConsultaServicio::cancela()
 
 void ConsultaServicio::siguiente()
 {
+    if (m_emitida)
+        return;
     if (m_pedidas == m_ventanas.size()) {
         emit terminada(m_total);
         return;
@@ -184,6 +195,8 @@ void ConsultaServicio::siguiente()
     m_descarga = m_red.trae(direcciones::servicio(desde, hasta));
     m_descarga->setParent(this);
     connect(m_descarga, &Descarga::terminada, this, [this, desde, hasta](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
+        if (m_emitida)
+            return;
         servicio::Respuesta r;
         if (fallo == Descarga::Fallo::Ninguno)
             r = servicio::lee(cuerpo);

@@ -65,8 +65,10 @@ class ConsultaServicio final : public QObject
 public:
     // A request that gets no answer at all within `esperaMs` means the
     // service is not there: the pages are asked without more waiting.
+    // All the windows together get `totalMs`: past it the service counts as
+    // not there, however many are left.
     ConsultaServicio(Red& red, std::vector<std::pair<QDate, QDate>> ventanas, int esperaMs = 5000,
-                     QObject* padre = nullptr);
+                     QObject* padre = nullptr, int totalMs = 40000);
     void empieza();
     void cancela();
 
@@ -80,6 +82,8 @@ private:
     std::vector<std::pair<QDate, QDate>> m_ventanas;
     std::size_t m_pedidas = 0;
     int m_esperaMs;
+    int m_totalMs;
+    bool m_emitida = false;
     QPointer<Descarga> m_descarga;
     servicio::Respuesta m_total;
 };

@@ -1,0 +1,179 @@
+#include "update/confirmacion.h"
+
+#include "store/fechas.h"
+#include "store/validacion.h"
+
+#include <algorithm>
+#include <map>
+
+namespace fuentes {
+
+QString nombre(Id id)
+{
+    switch (id) {
+    case Id::Fdj:
+        return QStringLiteral("Francia");
+    case Id::Belgica:
+        return QStringLiteral("Bélgica");
+    case Id::ReinoUnido:
+        return QStringLiteral("Reino Unido");
+    case Id::Austria:
+        return QStringLiteral("Austria");
+    case Id::Api:
+        return QStringLiteral("servicio de terceros");
+    }
+    return {};
+}
+
+QString clave(Id id)
+{
+    switch (id) {
+    case Id::Fdj:
+        return QStringLiteral("fdj");
+    case Id::Belgica:
+        return QStringLiteral("belgica");
+    case Id::ReinoUnido:
+        return QStringLiteral("reinounido");
+    case Id::Austria:
+        return QStringLiteral("austria");
+    case Id::Api:
+        return QStringLiteral("api");
+    }
+    return {};
+}
+
+QString combinacion(const RegSorteo& s)
+{
+    QStringList n;
+    for (int i = 0; i < 5; ++i)
+        n << QString::number(s.num[static_cast<std::size_t>(i)]);
+    return n.join(u' ') + QStringLiteral(" + %1 %2").arg(s.num[5]).arg(s.num[6]);
+}
+
+QString enumera(const QStringList& nombres)
+{
+    if (nombres.size() < 2)
+        return nombres.join(QString());
+    return nombres.mid(0, nombres.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" y ") + nombres.back();
+}
+
+namespace {
+
+bool oficial(Id id) { return id == Id::Fdj || id == Id::Belgica; }
+
+const SorteoFuente* de(const Respuesta& r, double fecha)
+{
+    const auto& v = r.lectura.sorteos;
+    const auto it = std::find_if(v.begin(), v.end(), [&](const SorteoFuente& s) { return s.sorteo.fecha == fecha; });
+    return it == v.end() ? nullptr : &*it;
+}
+
+// What each source says of `dia`, one line each.
+QString detalle(const std::vector<Respuesta>& respuestas, QDate dia)
+{
+    QStringList lineas;
+    const double fecha = fechas::diaNumero(dia);
+    for (const Respuesta& r : respuestas) {
+        QString dice;
+        if (r.desactivada)
+            dice = QStringLiteral("desactivada");
+        else if (!r.lectura.disponible)
+            dice = QStringLiteral("no disponible (%1)").arg(r.lectura.motivo);
+        else if (!r.apartada.isEmpty())
+            dice = QStringLiteral("no se tiene en cuenta (%1)").arg(r.apartada);
+        else if (const SorteoFuente* s = de(r, fecha))
+            dice = combinacion(s->sorteo);
+        else
+            dice = QStringLiteral("todavía no lo tiene");
+        lineas << QStringLiteral("%1: %2").arg(nombre(r.id), dice);
+    }
+    return lineas.join(u'\n');
+}
+
+// The amounts of `fecha` that two sources back: the service's to the cent,
+// an official one rounded down to 0.10 €.
+std::optional<RegPremios> premiosDe(const std::vector<Respuesta>& respuestas, double fecha)
+{
+    const auto api = std::find_if(respuestas.begin(), respuestas.end(), [](const Respuesta& r) { return r.id == Id::Api; });
+    const SorteoFuente* exacto = api != respuestas.end() && api->usable() ? de(*api, fecha) : nullptr;
+    if (!exacto)
+        return std::nullopt;
+    RegPremios p;
+    p.fecha = fecha;
+    p.fuente = RegPremios::Fuente::Europea;
+    bool alguno = false;
+    for (std::size_t c = 0; c < 13; ++c) {
+        const std::int64_t centimos = exacto->centimos[c];
+        if (centimos < 0)
+            continue;
+        const bool respaldado = std::any_of(respuestas.begin(), respuestas.end(), [&](const Respuesta& r) {
+            const SorteoFuente* s = oficial(r.id) && r.usable() ? de(r, fecha) : nullptr;
+            return s && s->centimos[c] >= 0 && s->centimos[c] == centimos / 10 * 10;
+        });
+        if (respaldado) {
+            p.centimos[c] = centimos;
+            alguno = true;
+        }
+    }
+    return alguno ? std::optional<RegPremios>(p) : std::nullopt;
+}
+
+} // namespace
+
+Confirmacion confirma(std::vector<Respuesta>& respuestas, double ultima, QDate hoy)
+{
+    Confirmacion c;
+    std::map<double, std::vector<std::pair<Id, RegSorteo>>> porFecha;
+    for (Respuesta& r : respuestas) {
+        if (!r.lectura.disponible || r.desactivada)
+            continue;
+        for (const SorteoFuente& s : r.lectura.sorteos) {
+            std::optional<QString> malo = validacion::sorteo(s.sorteo);
+            if (!malo && s.sorteo.fecha > fechas::diaNumero(hoy))
+                malo = QStringLiteral("el sorteo del %1 es posterior a hoy").arg(fechas::fechacorta(s.sorteo.fecha));
+            if (malo) {
+                r.apartada = *malo;
+                break;
+            }
+        }
+        if (!r.usable())
+            continue;
+        c.alguna = true;
+        for (const SorteoFuente& s : r.lectura.sorteos)
+            porFecha[s.sorteo.fecha].emplace_back(r.id, s.sorteo);
+    }
+    if (!c.alguna)
+        return c;
+
+    QDate dia;
+    if (ultima > 0)
+        dia = validacion::siguienteDia(fechas::fechaDeDia(ultima));
+    else if (!porFecha.empty())
+        dia = fechas::fechaDeDia(porFecha.begin()->first);
+    std::vector<Id> acuerdo;
+    for (; dia.isValid() && dia <= hoy; dia = validacion::siguienteDia(dia)) {
+        const auto it = porFecha.find(fechas::diaNumero(dia));
+        const bool ninguna = it == porFecha.end();
+        if (ninguna && dia == hoy)
+            break; // tonight's draw is not out yet
+        const bool iguales = !ninguna && std::all_of(it->second.begin(), it->second.end(),
+                                                     [&](const auto& e) { return e.second == it->second.front().second; });
+        if (ninguna || it->second.size() < 2 || !iguales) {
+            c.sinConfirmar = dia;
+            c.detalle = detalle(respuestas, dia);
+            break;
+        }
+        c.nuevos.push_back(it->second.front().second);
+        for (const auto& [id, s] : it->second)
+            if (std::find(acuerdo.begin(), acuerdo.end(), id) == acuerdo.end())
+                acuerdo.push_back(id);
+        if (auto p = premiosDe(respuestas, it->first))
+            c.premios.push_back(*p);
+    }
+    for (Id id : todas)
+        if (std::find(acuerdo.begin(), acuerdo.end(), id) != acuerdo.end())
+            c.confirmadoPor << nombre(id);
+    return c;
+}
+
+} // namespace fuentes

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/red.h"
+#include "update/confirmacion.h"
+
+#include <QDate>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <vector>
+
+// Asks every other source of results at once, each with as many requests as
+// it needs (a page then its file, a file a year), and reports once: when all
+// have answered or `plazoMs` has passed, whichever comes first. Each source is
+// asked at most once per request: the third-party service allows few.
+class ConsultaFuentes final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `ultima` is the newest stored draw (0 for none): the sources are asked
+    // from a month before it, so that their draws meet the stored ones.
+    ConsultaFuentes(Red& red, QString ruta, double ultima, QDate hoy, int plazoMs = 50000,
+                    QObject* padre = nullptr);
+    void empieza();
+    void cancela();
+
+signals:
+    void terminada(const std::vector<fuentes::Respuesta>& respuestas);
+
+private:
+    using Recibe = std::function<void(Descarga::Fallo, int, const QByteArray&)>;
+    // One request of source `i`; `recibe` runs when it ends.
+    void pide(std::size_t i, const QUrl& url, Recibe recibe);
+    void acaba(std::size_t i, fuentes::Lectura lectura);
+    void terminaSiListo();
+    void empiezaFdj(std::size_t i);
+    // A file a year, from `desde` to this year: a year without its file yet (404) adds nothing.
+    void empiezaAnual(std::size_t i, int anio, std::vector<fuentes::SorteoFuente> reunidos);
+    QUrl dondeAjustes(std::size_t i, QUrl url) const;
+
+    Red& m_red;
+    QString m_ruta;
+    double m_ultima;
+    QDate m_hoy;
+    int m_plazoMs;
+    int m_desde; // the first year the yearly files are asked for
+    std::vector<fuentes::Respuesta> m_respuestas;
+    std::vector<QString> m_anfitriones; // from ajustes.ini, by source
+    std::vector<bool> m_listas;
+    std::vector<QElapsedTimer> m_relojes;
+    std::vector<QPointer<Descarga>> m_descargas;
+    bool m_emitida = false;
+};

@@ -1,0 +1,221 @@
+// The update from the other operators' files, served by a local server in
+// each source's own format: what is confirmed is appended and counted, what
+// is not is said, and nothing is ever settled by one source alone.
+#include "platform/redqt.h"
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "store/premios.h"
+#include "support/datos.h"
+#include "support/pantalla.h"
+#include "support/servidor.h"
+#include "update/actualizacion.h"
+#include "update/confirmacion.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Sorteos = std::vector<RegSorteo>;
+
+RegSorteo s(QDate d, std::array<std::int16_t, 7> num) { return datos::sorteo(d, num); }
+
+// Each format as fuentes.md describes it, newest first.
+QByteArray reinoUnido(const Sorteos& v)
+{
+    QByteArray r = "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Lucky Star 1,Lucky Star 2,UK Millionaire Maker,"
+                   "European Millionaire Maker,DrawNumber\n";
+    for (auto it = v.rbegin(); it != v.rend(); ++it) {
+        const QDate d = fechas::fechaDeDia(it->fecha);
+        r += QLocale(QLocale::English).toString(d, QStringLiteral("dd-MMM-yyyy")).toLatin1();
+        for (std::int16_t n : it->num)
+            r += ',' + QByteArray::number(n);
+        r += ",\"ABCD1,ABCD2\",\"\",1992\n";
+    }
+    return r;
+}
+
+QByteArray belgica(const Sorteos& v)
+{
+    QByteArray r = "\xEF\xBB\xBF"
+                   "Datum;Nummer 1;Nummer 2;Nummer 3;Nummer 4;Nummer 5;Ster 1;Ster 2\r\n";
+    for (auto it = v.rbegin(); it != v.rend(); ++it) {
+        r += fechas::fechaDeDia(it->fecha).toString(Qt::ISODate).toLatin1() + " 00:00:00.0000000";
+        for (std::int16_t n : it->num)
+            r += ';' + QByteArray::number(n);
+        r += "\r\n";
+    }
+    return r;
+}
+
+// Belgium's prizes: rank n pays n·1000 euros and 59 cents, rounded down to 0.10 €.
+QByteArray premiosBelgica(const Sorteos& v)
+{
+    QByteArray r = "Datum;Spelers;Inzet";
+    for (int n = 1; n <= 13; ++n)
+        r += ";P-R" + QByteArray::number(n) + ";W-R" + QByteArray::number(n);
+    r += "\r\n";
+    for (const RegSorteo& x : v) {
+        r += fechas::fechaDeDia(x.fecha).toString(Qt::ISODate).toLatin1() + ";1000;2500,00";
+        for (int n = 1; n <= 13; ++n)
+            r += ";2;" + QByteArray::number(n * 1000) + ",5";
+        r += "\r\n";
+    }
+    return r;
+}
+
+QByteArray austria(const Sorteos& v)
+{
+    QByteArray r = "EuroMillionen Ziehungsergebnisse f\xFCr das Jahr\r\n";
+    for (auto it = v.rbegin(); it != v.rend(); ++it) {
+        const QDate d = fechas::fechaDeDia(it->fecha);
+        r += (d.dayOfWeek() == Qt::Tuesday ? "Di. " : d.dayOfWeek() == Qt::Friday ? "Fr. " : "Mi. ") +
+             d.toString(QStringLiteral("dd.MM.yyyy")).toLatin1();
+        for (std::int16_t n : it->num)
+            r += ';' + QByteArray::number(n);
+        r += ";\r\n";
+    }
+    return r;
+}
+
+// The third-party service: rank n pays n·1000 euros and 59 cents.
+QByteArray api(const Sorteos& v)
+{
+    static constexpr std::array<std::pair<int, int>, 13> rangos = {
+        {{5, 2}, {5, 1}, {5, 0}, {4, 2}, {4, 1}, {3, 2}, {4, 0}, {2, 2}, {3, 1}, {3, 0}, {1, 2}, {2, 1}, {2, 0}}};
+    QByteArrayList sorteos;
+    for (const RegSorteo& x : v) {
+        QByteArray o = "{\"id\": 1, \"date\": \"" + fechas::fechaDeDia(x.fecha).toString(Qt::ISODate).toLatin1() + "\", \"numbers\": [";
+        for (int i = 0; i < 5; ++i)
+            o += (i ? ", \"" : "\"") + QByteArray::number(x.num[static_cast<std::size_t>(i)]) + '"';
+        o += "], \"stars\": [\"" + QByteArray::number(x.num[5]) + "\", \"" + QByteArray::number(x.num[6]) + "\"], \"prizes\": [";
+        for (std::size_t n = 0; n < rangos.size(); ++n)
+            o += (n ? ", " : "") + QByteArray("{\"matched_numbers\": ") + QByteArray::number(rangos[n].first) +
+                 ", \"matched_stars\": " + QByteArray::number(rangos[n].second) + ", \"prize\": " +
+                 QByteArray::number(static_cast<int>(n + 1) * 1000) + ".59, \"winners\": 3}";
+        sorteos << o + "]}";
+    }
+    return "[" + sorteos.join(", ") + "]";
+}
+
+const QDate hoy(2026, 12, 8);
+const RegSorteo martes = s({2026, 12, 1}, {2, 4, 6, 8, 10, 1, 2});
+const RegSorteo viernes = s({2026, 12, 4}, {1, 7, 23, 40, 50, 3, 9});
+const RegSorteo otroViernes = s({2026, 12, 4}, {1, 7, 23, 40, 49, 3, 9});
+const RegSorteo miercoles = s({2026, 12, 2}, {1, 2, 3, 4, 5, 1, 2});
+
+constexpr const char* pathUk = "/results/euromillions/draw-history/csv";
+constexpr const char* pathAt = "/media/NN_W2D_STAT_EUML_2026.csv";
+constexpr const char* pathBe = "/legal-reports/euromillions-gamedata-NL-2026.csv";
+constexpr const char* pathBeP = "/legal-reports/euromillions-financialdata-NL-2026.csv";
+constexpr const char* pathApi = "/v1/draws";
+constexpr const char* pathFdj = "/anonymous/service-draw-info/v3/documentations/1a2b3c4d-9876-4562-b3fc-2c963f66afe6";
+
+ServidorPrueba::Respuesta bien(const QByteArray& cuerpo) { return {200, cuerpo, {}, false, false}; }
+const ServidorPrueba::Respuesta mudo{200, {}, {}, true, false};
+
+TEST(Fuentes, theUpdateTakesWhatTwoSourcesConfirm)
+{
+    struct Caso
+    {
+        const char* que;
+        std::map<QString, ServidorPrueba::Respuesta> rutas;
+        Sorteos guardados; // after the two stored ones
+        QString mensaje;    // the start of the first box; empty for none
+        QString label6;     // the status line's end
+    };
+    const QString fin = QStringLiteral("TRANSFERENCIA FINALIZADA (confirmados por ");
+    const Caso casos[] = {
+        {"two agree on both new draws",
+         {{pathUk, bien(reinoUnido({martes, viernes}))}, {pathAt, bien(austria({martes, viernes}))}},
+         {martes, viernes}, {}, fin + "Reino Unido y Austria)"},
+        {"Belgium, with BOM and CRLF, and the service: amounts kept",
+         {{pathBe, bien(belgica({martes, viernes}))}, {pathBeP, bien(premiosBelgica({martes, viernes}))},
+          {pathApi, bien(api({martes, viernes}))}},
+         {martes, viernes}, {}, fin + "Bélgica y servicio de terceros)"},
+        {"only one has the newest",
+         {{pathUk, bien(reinoUnido({martes, viernes}))}, {pathAt, bien(austria({martes}))}},
+         {martes}, "Sorteo sin confirmar | El sorteo del 04/12/2026", fin + "Reino Unido y Austria)"},
+        {"two disagree: nothing from that date on",
+         {{pathUk, bien(reinoUnido({martes, viernes}))}, {pathAt, bien(austria({martes, otroViernes}))},
+          {pathApi, bien(api({martes, viernes}))}},
+         {martes}, "Sorteo sin confirmar | El sorteo del 04/12/2026", fin + "Reino Unido, Austria y servicio de terceros)"},
+        {"a Wednesday draw sets that source aside",
+         {{pathUk, bien(reinoUnido({martes, viernes}))}, {pathAt, bien(austria({martes, miercoles, viernes}))},
+          {pathApi, bien(api({martes, viernes}))}},
+         {martes, viernes}, {}, fin + "Reino Unido y servicio de terceros)"},
+        {"a hole: nobody has the first new draw",
+         {{pathUk, bien(reinoUnido({viernes}))}, {pathAt, bien(austria({viernes}))}},
+         {}, "Sorteo sin confirmar | El sorteo del 01/12/2026", "TRANSFERENCIA FINALIZADA"},
+        {"a damaged ZIP and a 404 year leave the others",
+         {{pathFdj, bien("PK\x03\x04 esto no es un zip")}, {pathBe, {404, "no", {}, false, false}},
+          {pathUk, bien(reinoUnido({martes, viernes}))}, {pathApi, bien(api({martes, viernes}))}},
+         {martes, viernes}, {}, fin + "Reino Unido y servicio de terceros)"},
+        {"a 429 from the service", {{pathApi, {429, "despacio", {}, false, false}}, {pathUk, bien(reinoUnido({martes, viernes}))}},
+         {}, "Sorteo sin confirmar | El sorteo del 01/12/2026", "TRANSFERENCIA FINALIZADA"},
+        {"every source silent: the old pages, silent too",
+         {{pathUk, mudo}, {pathAt, mudo}, {pathBe, mudo}, {pathApi, mudo}, {pathFdj, mudo},
+          {"/jeux-de-tirage/euromillions-my-million/historique", mudo}, {"/es/buscador", mudo}},
+         {}, "Error de conexión | Problemas con el servidor", {}},
+    };
+    for (const Caso& c : casos) {
+        QTemporaryDir dir;
+        const QString ruta = dir.path() + u'/';
+        const Sorteos antes = {datos::sorteo({2026, 11, 24}), datos::sorteo({2026, 11, 27})};
+        datos::escribeSorteos(dir.filePath("numeros.dat"), antes);
+        datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("A", "Todos", {2020, 1, 1}, {{1, 7, 23, 40, 50, 3, 9}})});
+        ServidorPrueba servidor;
+        servidor.pon("/servicios/buscadorSorteos", {403, "<html>Access denied</html>", {}, false, false});
+        for (const auto& [r, respuesta] : c.rutas)
+            servidor.pon(r, respuesta);
+        qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
+        qputenv("BOLVERA_FUENTES_URL", servidor.url().toUtf8());
+        RedQt red(1500, RedQt::topePorDefecto, 3000);
+        QTimer timer;
+        timer.setInterval(100);
+        PantallaGrabada pantalla;
+        Actualizacion a(red, pantalla, ruta, &timer);
+        a.ponPlazoFuentes(2500);
+        QElapsedTimer reloj;
+        reloj.start();
+        a.empieza(hoy, antes.back().fecha);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 20000)) << c.que;
+        qunsetenv("BOLVERA_OPERADOR_URL");
+        qunsetenv("BOLVERA_FUENTES_URL");
+
+        Sorteos esperados = antes;
+        esperados.insert(esperados.end(), c.guardados.begin(), c.guardados.end());
+        EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(dir.filePath("numeros.dat")), esperados) << c.que;
+        if (c.mensaje.isEmpty())
+            EXPECT_TRUE(pantalla.mensajes.isEmpty()) << c.que << ": " << qPrintable(pantalla.mensajes.join(u'\n'));
+        else
+            EXPECT_TRUE(!pantalla.mensajes.isEmpty() && pantalla.mensajes.front().startsWith(c.mensaje))
+                << c.que << ": " << qPrintable(pantalla.mensajes.join(u'\n'));
+        ASSERT_FALSE(pantalla.label6.isEmpty()) << c.que;
+        EXPECT_EQ(pantalla.label6.back(), c.label6) << c.que;
+        // Appended draws are counted at once, all of them.
+        if (!c.guardados.empty()) {
+            ASSERT_FALSE(pantalla.comprobados.isEmpty()) << c.que;
+            EXPECT_EQ(pantalla.comprobados.front(), static_cast<int>(c.guardados.size())) << c.que;
+        }
+        if (QByteArray(c.que).startsWith("Belgium")) {
+            // The service's cents, backed by Belgium's figure rounded down: 1000,59 € is 1000,50 €.
+            const RegPremios r = premios::lee(ruta).porFecha.at(viernes.fecha);
+            EXPECT_EQ(r.fuente, RegPremios::Fuente::Europea);
+            EXPECT_EQ(r.centimos[0], 100059); // 5+2, rank 1
+            EXPECT_EQ(r.centimos[5], 700059); // 4+0 is rank 7
+            EXPECT_EQ(r.ganadores[0], -1);
+        }
+        if (QByteArray(c.que).startsWith("two disagree")) {
+            EXPECT_TRUE(pantalla.mensajes.front().contains(QStringLiteral("Reino Unido: 1 7 23 40 50 + 3 9")));
+            EXPECT_TRUE(pantalla.mensajes.front().contains(QStringLiteral("Austria: 1 7 23 40 49 + 3 9")));
+        }
+        EXPECT_LT(reloj.elapsed(), 15000) << c.que;
+    }
+}
+
+} // namespace
