@@ -36,6 +36,7 @@ const QString uso = QStringLiteral(
     "  importar-premios FICHERO              guarda los premios de un CSV en premios.dat\n"
     "  precio [EUROS]                        el precio de una apuesta (2,50 por defecto)\n"
     "  actualizar                            baja los sorteos nuevos de internet\n"
+    "  fuentes                               qué dice cada fuente de resultados\n"
     "  analizar FICHERO                      añade los sorteos de una página guardada\n"
     "  informe FICHERO                       los premios de una página de sorteo guardada\n"
     "  nueva-pena --nombre N [--dia D] \"1 2 3 4 5 + 1 2\"...   añade una peña\n"
@@ -132,6 +133,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("imprimir"), {imprimir, false}},
         {QStringLiteral("exportar-csv"), {exportarCsv, false}},
         {QStringLiteral("huecos"), {listaHuecos, false}},
+        {QStringLiteral("fuentes"), {listaFuentes, false}},
         {QStringLiteral("importar"), {importar, true}},
         {QStringLiteral("comprobar"), {comprobar, true}},
         {QStringLiteral("actualizar"), {actualizar, true}},

@@ -58,6 +58,7 @@ int listaPenas(const Contexto& c);
 int unaPena(const Contexto& c);
 int unDesglose(const Contexto& c);
 int actualizar(const Contexto& c);
+int listaFuentes(const Contexto& c);
 int analizar(const Contexto& c);
 int informe(const Contexto& c);
 int nuevaPena(const Contexto& c);

@@ -1,11 +1,13 @@
 // bolvera-cli: the online update and the saved pages it reads.
 #include "app/ordenes.h"
+#include "app/salidajson.h"
 #include "checking/comprobacion.h"
 #include "platform/redqt.h"
 #include "store/listasorteos.h"
 #include "store/ficheros.h"
 #include "store/texto1252.h"
 #include "update/actualizacion.h"
+#include "update/consultafuentes.h"
 #include "update/informe.h"
 #include "update/nuevos.h"
 #include "update/paginas.h"
@@ -152,4 +154,47 @@ int informe(const Contexto& c)
         salida << k + 1 << "ª: " << i.premios[static_cast<std::size_t>(k)] << '\n';
     salida << "PDF: " << i.urlpdf << '\n';
     return 0;
+}
+
+int listaFuentes(const Contexto& c)
+{
+    if (!c.argumentos.isEmpty())
+        return fallaUso(QStringLiteral("Uso: fuentes [--json]"));
+    const auto guardados = sorteos(c);
+    RedQt red;
+    QEventLoop bucle;
+    std::vector<fuentes::Respuesta> respuestas;
+    ConsultaFuentes consulta(red, c.ruta, guardados.empty() ? 0 : guardados.back().fecha, c.hoy);
+    QObject::connect(&consulta, &ConsultaFuentes::terminada, &bucle, [&](const std::vector<fuentes::Respuesta>& r) {
+        respuestas = r;
+        bucle.quit();
+    });
+    QTimer::singleShot(0, &consulta, &ConsultaFuentes::empieza);
+    bucle.exec();
+    const std::vector<fuentes::Estado> estados = fuentes::compara(respuestas, guardados, c.hoy);
+    const bool alguna = std::any_of(estados.begin(), estados.end(), [](const fuentes::Estado& e) { return e.contesto; });
+    if (!c.json) {
+        QTextStream(stdout) << fuentes::texto(estados) << '\n';
+        return alguna ? 0 : 1;
+    }
+    SalidaJson salida;
+    salida.abreObjeto().clave("fuentes").abreLista();
+    for (const fuentes::Estado& e : estados) {
+        salida.abreObjeto()
+            .clave("clave").valor(fuentes::clave(e.id))
+            .clave("contesto").valor(e.contesto)
+            .clave("direccion").valor(e.direccion)
+            .clave("distintos").abreLista();
+        for (const QString& d : e.distintos)
+            salida.valor(d);
+        salida.cierraLista()
+            .clave("iguales").valor(static_cast<qint64>(e.iguales))
+            .clave("motivo").valor(e.motivo)
+            .clave("ms").valor(static_cast<qint64>(e.milisegundos))
+            .clave("nombre").valor(fuentes::nombre(e.id))
+            .clave("ultimo").valor(e.ultimo.isValid() ? e.ultimo.toString(Qt::ISODate) : QString())
+            .cierraObjeto();
+    }
+    salida.cierraLista().cierraObjeto().termina();
+    return alguna ? 0 : 1;
 }

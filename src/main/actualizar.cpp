@@ -11,6 +11,7 @@
 #include "store/ficheros.h"
 #include "store/reescritura.h"
 #include "store/texto1252.h"
+#include "update/consultafuentes.h"
 #include "update/direcciones.h"
 #include "update/noticias.h"
 
@@ -35,6 +36,7 @@ void Principal::conectaActualizacion()
     connect(m_c.Picture2, &BotonActualizar::pulsado, this, &Principal::Picture2_Click);
     connect(findChild<QAction*>(QStringLiteral("Baja")), &QAction::triggered, this,
             &Principal::Picture2_Click);
+    connect(findChild<QAction*>(QStringLiteral("Fuentes")), &QAction::triggered, this, &Principal::muestraFuentes);
     connect(m_c.Command6, &QPushButton::clicked, this, &Principal::muestraInfor);
     connect(findChild<QAction*>(QStringLiteral("Leer")), &QAction::triggered, this,
             &Principal::muestraInfor);
@@ -117,6 +119,27 @@ void Principal::bajanoticias()
                 if (noticias::avisar(m_c.Text6->toPlainText().size(), m_c.Text2->toPlainText().size()))
                     muestraInfor();
             });
+}
+
+void Principal::muestraFuentes()
+{
+    // One consultation at a time, and never beside an update: both use the
+    // status line.
+    auto* item = findChild<QAction*>(QStringLiteral("Fuentes"));
+    if (m_actualizacion->enCurso() || !item->isEnabled())
+        return;
+    item->setEnabled(false);
+    m_c.Label6->setText(QStringLiteral("CONSULTANDO LAS FUENTES DE RESULTADOS"));
+    auto* consulta = new ConsultaFuentes(m_plataforma.red, m_estado.ruta, m_sorteo.fecha, m_plataforma.reloj.hoy(), 50000, this);
+    connect(consulta, &ConsultaFuentes::terminada, this, [this, consulta, item](const std::vector<fuentes::Respuesta>& r) {
+        consulta->deleteLater();
+        item->setEnabled(true);
+        m_c.Label6->clear();
+        const auto guardados = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Fuentes de resultados"),
+                                      fuentes::texto(fuentes::compara(r, guardados, m_plataforma.reloj.hoy())));
+    });
+    consulta->empieza();
 }
 
 void Principal::muestraInfor()

@@ -86,6 +86,7 @@ void Principal::construyeMenus()
 
     QMenu* general = menuBar()->addMenu(QStringLiteral("General"));
     accion(general, QStringLiteral("Baja"), QStringLiteral("Bajar Sorteos nuevos"));
+    accion(general, QStringLiteral("Fuentes"), QStringLiteral("Fuentes de resultados..."));
     accion(general, QStringLiteral("crear"), QStringLiteral("Crear peña nueva"));
     accion(general, QStringLiteral("borrar"),
            QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"));

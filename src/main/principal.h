@@ -84,6 +84,7 @@ public:
     // The maker's news: fetched at start-up when due, shown on request.
     void noticias();
     void muestraInfor();
+    void muestraFuentes();      // what each other source of results says
 
     const RegSorteo& sorteo() const { return m_sorteo; }
     int sorteosjugados() const { return m_sorteosjugados; }

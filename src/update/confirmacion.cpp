@@ -120,10 +120,8 @@ std::optional<RegPremios> premiosDe(const std::vector<Respuesta>& respuestas, do
 
 } // namespace
 
-Confirmacion confirma(std::vector<Respuesta>& respuestas, double ultima, QDate hoy)
+void aparta(std::vector<Respuesta>& respuestas, QDate hoy)
 {
-    Confirmacion c;
-    std::map<double, std::vector<std::pair<Id, RegSorteo>>> porFecha;
     for (Respuesta& r : respuestas) {
         if (!r.lectura.disponible || r.desactivada)
             continue;
@@ -136,6 +134,70 @@ Confirmacion confirma(std::vector<Respuesta>& respuestas, double ultima, QDate h
                 break;
             }
         }
+    }
+}
+
+std::vector<Estado> compara(std::vector<Respuesta> respuestas, const std::vector<RegSorteo>& guardados, QDate hoy)
+{
+    aparta(respuestas, hoy);
+    std::map<double, RegSorteo> porFecha;
+    for (const RegSorteo& s : guardados)
+        porFecha.emplace(s.fecha, s);
+    std::vector<Estado> estados;
+    for (const Respuesta& r : respuestas) {
+        Estado e;
+        e.id = r.id;
+        e.direccion = r.direcciones.isEmpty() ? QString() : r.direcciones.back();
+        e.contesto = r.lectura.disponible && !r.desactivada;
+        e.motivo = r.desactivada ? QStringLiteral("desactivada en ajustes.ini")
+                   : !r.lectura.disponible ? r.lectura.motivo
+                                           : r.apartada;
+        e.milisegundos = r.milisegundos;
+        if (!r.lectura.sorteos.empty())
+            e.ultimo = fechas::fechaDeDia(r.lectura.sorteos.back().sorteo.fecha);
+        for (const SorteoFuente& s : r.lectura.sorteos) {
+            const auto it = porFecha.find(s.sorteo.fecha);
+            if (it == porFecha.end())
+                continue;
+            if (it->second == s.sorteo)
+                ++e.iguales;
+            else
+                e.distintos << QStringLiteral("%1: %2 (guardado %3)")
+                                   .arg(fechas::fechacorta(s.sorteo.fecha), combinacion(s.sorteo), combinacion(it->second));
+        }
+        estados.push_back(e);
+    }
+    return estados;
+}
+
+QString texto(const std::vector<Estado>& estados)
+{
+    QStringList parrafos;
+    for (const Estado& e : estados) {
+        QStringList l;
+        l << nombre(e.id) + QStringLiteral(" — ") + (e.direccion.isEmpty() ? QStringLiteral("no preguntada") : e.direccion);
+        if (!e.contesto)
+            l << QStringLiteral("  No disponible: %1").arg(e.motivo);
+        else {
+            if (!e.motivo.isEmpty())
+                l << QStringLiteral("  No se tiene en cuenta: %1").arg(e.motivo);
+            l << QStringLiteral("  Último sorteo: %1").arg(e.ultimo.isValid() ? fechas::fechacorta(e.ultimo) : QStringLiteral("ninguno"));
+            l << QStringLiteral("  Coinciden con los guardados: %1").arg(e.iguales);
+            for (const QString& d : e.distintos)
+                l << QStringLiteral("  DISTINTO del guardado el %1").arg(d);
+        }
+        l << QStringLiteral("  Tiempo: %1 s").arg(QString::number(static_cast<double>(e.milisegundos) / 1000.0, 'f', 1));
+        parrafos << l.join(u'\n');
+    }
+    return parrafos.join(QStringLiteral("\n\n"));
+}
+
+Confirmacion confirma(std::vector<Respuesta>& respuestas, double ultima, QDate hoy)
+{
+    Confirmacion c;
+    std::map<double, std::vector<std::pair<Id, RegSorteo>>> porFecha;
+    aparta(respuestas, hoy);
+    for (Respuesta& r : respuestas) {
         if (!r.usable())
             continue;
         c.alguna = true;

@@ -62,6 +62,26 @@ struct Confirmacion
 // cent where an official one, rounded down to 0.10 €, agrees with it.
 Confirmacion confirma(std::vector<Respuesta>& respuestas, double ultima, QDate hoy);
 
+// Sets aside each source with a draw that breaks the rule (validacion.h) or
+// comes after `hoy`: nothing it says is used in this update.
+void aparta(std::vector<Respuesta>& respuestas, QDate hoy);
+
+// What the sources view shows of one source.
+struct Estado
+{
+    Id id = Id::Fdj;
+    QString direccion;     // the last address asked
+    bool contesto = false; // its file came and could be read
+    QString motivo;        // why not, or why it is set aside
+    QDate ultimo;          // its newest draw
+    int iguales = 0;       // its draws equal to stored ones
+    QStringList distintos; // its draws that differ from stored ones: shown, never written
+    qint64 milisegundos = 0;
+};
+std::vector<Estado> compara(std::vector<Respuesta> respuestas, const std::vector<RegSorteo>& guardados, QDate hoy);
+// One paragraph a source, for the window and the terminal.
+QString texto(const std::vector<Estado>& estados);
+
 // "4 9 17 33 48 + 3 11"
 QString combinacion(const RegSorteo& s);
 // "Francia y Bélgica", "Francia, Bélgica y Austria"

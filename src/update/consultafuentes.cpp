@@ -114,12 +114,14 @@ void ConsultaFuentes::empiezaFdj(std::size_t i)
     });
 }
 
-void ConsultaFuentes::empiezaAnual(std::size_t i, int anio, std::vector<fuentes::SorteoFuente> reunidos)
+void ConsultaFuentes::empiezaAnual(std::size_t i, int anio, std::vector<fuentes::SorteoFuente> reunidos, bool alguno)
 {
     const Id id = m_respuestas[i].id;
     if (anio > m_hoy.year()) {
         fuentes::Lectura l;
-        l.disponible = true;
+        l.disponible = alguno;
+        if (!alguno)
+            l.motivo = QStringLiteral("no tiene todavía el fichero de %1").arg(m_hoy.year());
         std::sort(reunidos.begin(), reunidos.end(),
                   [](const auto& a, const auto& b) { return a.sorteo.fecha < b.sorteo.fecha; });
         l.sorteos = std::move(reunidos);
@@ -127,9 +129,9 @@ void ConsultaFuentes::empiezaAnual(std::size_t i, int anio, std::vector<fuentes:
         return;
     }
     const QUrl url = id == Id::Belgica ? fuentes::sorteosBelgica(anio) : fuentes::austria(anio);
-    pide(i, url, [this, i, id, anio, reunidos](Descarga::Fallo fallo, int estado, const QByteArray& sorteos) mutable {
+    pide(i, url, [this, i, id, anio, reunidos, alguno](Descarga::Fallo fallo, int estado, const QByteArray& sorteos) mutable {
         if (fallo == Descarga::Fallo::Http && estado == 404) {
-            empiezaAnual(i, anio + 1, std::move(reunidos)); // that year has no file yet
+            empiezaAnual(i, anio + 1, std::move(reunidos), alguno); // that year has no file yet
             return;
         }
         if (fallo != Descarga::Fallo::Ninguno) {
@@ -142,7 +144,7 @@ void ConsultaFuentes::empiezaAnual(std::size_t i, int anio, std::vector<fuentes:
                 return;
             }
             todos.insert(todos.end(), l.sorteos.begin(), l.sorteos.end());
-            empiezaAnual(i, anio + 1, std::move(todos));
+            empiezaAnual(i, anio + 1, std::move(todos), true);
         };
         if (id != Id::Belgica) {
             sigue(std::move(reunidos), fuentes::leeAustria(sorteos));

@@ -38,7 +38,8 @@ private:
     void terminaSiListo();
     void empiezaFdj(std::size_t i);
     // A file a year, from `desde` to this year: a year without its file yet (404) adds nothing.
-    void empiezaAnual(std::size_t i, int anio, std::vector<fuentes::SorteoFuente> reunidos);
+    // A source none of whose years has a file is not available.
+    void empiezaAnual(std::size_t i, int anio, std::vector<fuentes::SorteoFuente> reunidos, bool alguno = false);
     QUrl dondeAjustes(std::size_t i, QUrl url) const;
 
     Red& m_red;

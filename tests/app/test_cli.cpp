@@ -857,3 +857,67 @@ TEST(CliCerrojo, anUnreadableLockGoesStaleAndEveryWriterTakesIt)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CliFuentes, eachSourceWithItsNewestDrawAndTheUpdateFromThem)
+{
+    QTemporaryDir dir;
+    datos::escribeSorteos(dir.filePath("numeros.dat"),
+                          {datos::sorteo({2026, 11, 27}, {1, 2, 3, 4, 5, 1, 2}), datos::sorteo({2026, 12, 1}, {6, 7, 8, 9, 10, 3, 4})});
+    ServidorPrueba servidor;
+    servidor.pon("/servicios/buscadorSorteos", {403, "<html>no</html>", {}, false, false});
+    // The UK agrees with the stored 1 Dec and has 4 Dec; Austria has 4 Dec
+    // too, and a different 27 Nov (shown, never written).
+    servidor.pon("/results/euromillions/draw-history/csv",
+                 {200,
+                  "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Lucky Star 1,Lucky Star 2,DrawNumber\n"
+                  "04-Dec-2026,50,40,23,7,1,9,3,1\n01-Dec-2026,6,7,8,9,10,3,4,2\n",
+                  {}, false, false});
+    servidor.pon("/media/NN_W2D_STAT_EUML_2026.csv",
+                 {200, "Fr. 04.12.2026;1;7;23;40;50;3;9\r\nFr. 27.11.2026;1;2;3;4;6;1;2\r\n", {}, false, false});
+    QProcess p;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert("BOLVERA_OPERADOR_URL", servidor.url());
+    entorno.insert("BOLVERA_FUENTES_URL", servidor.url());
+    p.setProcessEnvironment(entorno);
+    const auto corre = [&](const QStringList& argumentos) {
+        QEventLoop bucle;
+        QObject::connect(&p, &QProcess::finished, &bucle, &QEventLoop::quit);
+        QTimer::singleShot(90000, &bucle, &QEventLoop::quit);
+        p.start(QStringLiteral(BOLVERA_CLI), argumentos + QStringList{"--dir", dir.path(), "--hoy", "2026-12-08"});
+        bucle.exec();
+        return Salida{p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    };
+
+    Salida s = corre({"fuentes", "--json"});
+    ASSERT_EQ(s.estado, 0) << s.err.constData();
+    QMap<QString, QJsonObject> porClave;
+    for (const QJsonValue& v : QJsonDocument::fromJson(s.out).object()["fuentes"].toArray())
+        porClave[v.toObject()["clave"].toString()] = v.toObject();
+    EXPECT_EQ(porClave.keys(), (QStringList{"api", "austria", "belgica", "fdj", "reinounido"}));
+    EXPECT_EQ(porClave["reinounido"]["ultimo"].toString(), QStringLiteral("2026-12-04"));
+    EXPECT_EQ(porClave["reinounido"]["iguales"].toInt(), 1);
+    EXPECT_TRUE(porClave["reinounido"]["direccion"].toString().startsWith(servidor.url()));
+    EXPECT_EQ(porClave["austria"]["distintos"].toArray().size(), 1);
+    EXPECT_FALSE(porClave["belgica"]["contesto"].toBool());
+    EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(dir.filePath("numeros.dat")).size(), 2u);
+
+    // The update takes 4 Dec, confirmed by both; a source turned off in
+    // ajustes.ini is not asked, and then nothing can be confirmed: status 1.
+    s = corre({"actualizar"});
+    EXPECT_EQ(s.estado, 0) << s.err.constData();
+    EXPECT_TRUE(s.out.contains("04/12/2026")) << s.out.constData();
+    EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(dir.filePath("numeros.dat")).size(), 3u);
+    datos::escribeSorteos(dir.filePath("numeros.dat"),
+                          {datos::sorteo({2026, 11, 27}, {1, 2, 3, 4, 5, 1, 2}), datos::sorteo({2026, 12, 1}, {6, 7, 8, 9, 10, 3, 4})});
+    datos::escribeBytes(dir.filePath("ajustes.ini"), "[fuentes]\naustria=no\n");
+    const int antes = servidor.pedidas.size();
+    s = corre({"actualizar"});
+    EXPECT_EQ(s.estado, 1);
+    EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("El sorteo del 04/12/2026 no se ha podido confirmar")))
+        << s.err.constData();
+    EXPECT_TRUE(servidor.pedidas.mid(antes).filter(QStringLiteral("W2D")).isEmpty());
+}
+
+} // namespace
