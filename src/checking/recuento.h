@@ -11,8 +11,8 @@
 // below what a peña had already counted and so were never added.
 struct Recuento
 {
-    int error = 0;                  // of reading the files or writing them back (errores.h)
-    std::optional<QString> rechazo; // why nothing was recounted
+    int error = 0;                   // of reading the files or writing them back (errores.h)
+    std::optional<QString> rechazo;  // why nothing was recounted
     std::vector<RegPena> recontadas; // the peñas as written, in file order
 };
 
