@@ -23,6 +23,7 @@ const QString uso = QStringLiteral(
     "Uso: bolvera-cli ORDEN [--dir DIR] [--hoy AAAA-MM-DD] [--json]\n"
     "  estado                                el bloque de estado\n"
     "  comprobar N [--historico] [--solo-premio]  comprueba los N últimos sorteos\n"
+    "  recontar [R]                          cuenta otra vez los premios de la peña R (o de todas)\n"
     "  penas                                 la lista de peñas y sus totales\n"
     "  pena R                                la peña número R\n"
     "  desglose TIPO H K                     premios de una apuesta múltiple\n"
@@ -136,6 +137,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("fuentes"), {listaFuentes, false}},
         {QStringLiteral("importar"), {importar, true}},
         {QStringLiteral("comprobar"), {comprobar, true}},
+        {QStringLiteral("recontar"), {recontar, true}},
         {QStringLiteral("actualizar"), {actualizar, true}},
         {QStringLiteral("analizar"), {analizar, true}},
         {QStringLiteral("nueva-pena"), {nuevaPena, true}},

@@ -54,6 +54,7 @@ int listaSorteos(const Contexto& c);
 int frecuencias(const Contexto& c);
 int importar(const Contexto& c);
 int comprobar(const Contexto& c);
+int recontar(const Contexto& c);
 int listaPenas(const Contexto& c);
 int unaPena(const Contexto& c);
 int unDesglose(const Contexto& c);

@@ -7,6 +7,7 @@
 #include "checking/euros.h"
 #include "store/ajustes.h"
 #include "checking/formas.h"
+#include "checking/recuento.h"
 #include "checking/totales.h"
 #include "checking/vistapena.h"
 #include "store/cargasorteos.h"
@@ -16,6 +17,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <numeric>
 
 namespace {
 
@@ -96,6 +98,28 @@ int comprobar(const Contexto& c)
     imprimeLista(QStringLiteral("S E N C I L L A"), Lista::Sencillas, r.sencillas.filas, *r.datos);
     imprimeLista(QStringLiteral("M Ú L T I P L E"), Lista::Multiples, r.multiples.filas, *r.datos);
     std::fflush(stdout);
+    return 0;
+}
+
+int recontar(const Contexto& c)
+{
+    const QString uso = QStringLiteral("Uso: recontar [R]");
+    if (c.argumentos.size() > 1)
+        return fallaUso(uso);
+    std::optional<int> r;
+    if (!c.argumentos.isEmpty() && !(r = entero(c.argumentos.front())))
+        return fallaUso(uso);
+    const Recuento hecho = recuenta(c.ruta, r);
+    if (hecho.rechazo)
+        return falla(*hecho.rechazo);
+    if (hecho.error)
+        return fallaEscritura(QStringLiteral("No se pudieron recontar los premios de las peñas."), hecho.error);
+    QTextStream salida(stdout);
+    if (hecho.recontadas.empty())
+        salida << "No hay peñas que recontar.\n";
+    for (const RegPena& p : hecho.recontadas)
+        salida << p.nombreRecortado() << ": " << std::accumulate(p.aciertos.begin(), p.aciertos.end(), 0)
+               << " premios\n";
     return 0;
 }
 

@@ -1,5 +1,6 @@
 // The main window's maintenance of the draw history: import, delete one draw,
-// delete every draw and reset the peñas' counters.
+// delete every draw, reset or recount the peñas' counters.
+#include "checking/recuento.h"
 #include "main/errorpermiso.h"
 #include "main/modelosorteos.h"
 #include "main/principal.h"
@@ -188,4 +189,39 @@ void Principal::anadeSorteo()
         }
         d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, validacion::comoFrase(*motivo));
     }
+}
+
+void Principal::recuentaPremios()
+{
+    Dialogos& d = m_plataforma.dialogos;
+    const QString titulo = QStringLiteral("Recontar premios");
+    const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+    if (penas.empty()) {
+        d.mensaje(Dialogos::Icono::Informacion, titulo, QStringLiteral("No hay peñas que recontar."));
+        return;
+    }
+    QStringList nombres;
+    for (const RegPena& p : penas)
+        nombres << p.nombreRecortado();
+    const bool una = penas.size() == 1;
+    if (!d.pregunta(titulo,
+                    QStringLiteral("¿Recontar desde su creación los premios de %1 %2? Se guardará una copia de "
+                                   "las peñas en apuestas.bak.")
+                        .arg(una ? QStringLiteral("la peña") : QStringLiteral("las peñas"), nombres.join(u", ")),
+                    Dialogos::PorDefecto::No))
+        return;
+    const Recuento r = recuenta(m_estado.ruta);
+    if (r.rechazo) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, *r.rechazo);
+        return;
+    }
+    if (errorEscritura(d, r.error, m_estado.fichero(ficheros::apuestas),
+                       QStringLiteral("No se pudieron recontar los premios de las peñas.")))
+        return;
+    cargasorteos();
+    refresca();
+    d.mensaje(Dialogos::Icono::Informacion, titulo,
+              r.recontadas.size() == 1
+                  ? QStringLiteral("Recontados los premios de 1 peña.")
+                  : QStringLiteral("Recontados los premios de %1 peñas.").arg(r.recontadas.size()));
 }

@@ -96,6 +96,8 @@ void Principal::construyeMenus()
             &QAction::triggered, this, &Principal::exportaCsv);
     connect(accion(general, QStringLiteral("anadirsorteo"), QStringLiteral("Añadir sorteo...")),
             &QAction::triggered, this, &Principal::anadeSorteo);
+    connect(accion(general, QStringLiteral("Recontar"), QStringLiteral("Recontar premios...")),
+            &QAction::triggered, this, &Principal::recuentaPremios);
     general->addSeparator();
     QMenu* sencillas = general->addMenu(QStringLiteral("Sencillas"));
     accion(sencillas, QStringLiteral("sencillas"), QStringLiteral("Todos los resultados"));

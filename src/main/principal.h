@@ -71,6 +71,7 @@ public:
     void importaCsv();              // merge the draws of a CSV file
     void exportaCsv();              // write the history as a CSV file
     void anadeSorteo();             // one draw typed by the user
+    void recuentaPremios();         // every peña's counters again from its creation
     bool borradoarmado() const { return m_borradoarmado; }
 
     // The online update ("Bajar Sorteos nuevos").

@@ -18,8 +18,8 @@ QString calculaRuta(const QString& directorio)
 
 QStringList propios()
 {
-    return {numeros, numerosBak, numerosErr, apuestas, apuestasTmp, numsIni, www, www2, ovkPdf, premios,
-            ajustes, informe, cerrojo};
+    return {numeros, numerosBak, numerosErr, apuestas, apuestasTmp, apuestasBak, numsIni, www, www2, ovkPdf,
+            premios, ajustes, informe, cerrojo};
 }
 
 bool esPropio(const QString& ruta, const QString& destino)

@@ -10,6 +10,7 @@ inline const QString numerosBak = QStringLiteral("numeros.bak"); // the history 
 inline const QString numerosErr = QStringLiteral("numeros.err"); // a damaged history, kept
 inline const QString apuestas = QStringLiteral("apuestas.dat");
 inline const QString apuestasTmp = QStringLiteral("apuestas.tmp");
+inline const QString apuestasBak = QStringLiteral("apuestas.bak"); // the peñas before a recount
 inline const QString numsIni = QStringLiteral("nums.ini");
 inline const QString www = QStringLiteral("www.txt");
 inline const QString www2 = QStringLiteral("www2.txt");

@@ -728,6 +728,54 @@ TEST(CliContadores, everyDrawThatEntersIsCountedOnce)
     EXPECT_EQ(premiosTotales(dir.path()), 7);
 }
 
+TEST(CliContadores, recontarCountsWhatEnteredBelowTheLastCountedDraw)
+{
+    // Same bet as above: one prize a draw counted. A hole at todos[4..5] is
+    // filled after the check, below `contado`: only a recount takes it.
+    const auto todos = datos::sorteosSeguidos(10, QDate(2026, 12, 4));
+    std::vector<RegSorteo> conHueco = todos;
+    conHueco.erase(conHueco.begin() + 4, conHueco.begin() + 6);
+    QTemporaryDir dir;
+    datos::escribeSorteos(dir.filePath("numeros.dat"), conHueco);
+    const std::array<std::int16_t, 7> apuesta = {47, 48, 49, 50, 1, 12, 11};
+    datos::escribePenas(dir.filePath("apuestas.dat"),
+                        {datos::pena("UNA", "Todos", fechas::fechaDeDia(todos[2].fecha), {apuesta}),
+                         datos::pena("DOS", "Viernes", {2020, 1, 1}, {apuesta})});
+    const QStringList conDir = {"--dir", dir.path(), "--hoy", "2026-12-08"};
+    ASSERT_EQ(ejecuta(QStringList{"comprobar", "1"} + conDir).estado, 0);
+    const int antes = premiosTotales(dir.path());
+    datos::escribeBytes(dir.filePath("hueco.csv"), csvsorteos::escribe({todos[4], todos[5]}));
+    ASSERT_EQ(ejecuta(QStringList{"importar-csv", dir.filePath("hueco.csv")} + conDir).estado, 0);
+    EXPECT_EQ(premiosTotales(dir.path()), antes);
+
+    const auto viernes = std::count_if(todos.begin(), todos.end(), [](const RegSorteo& s) {
+        return fechas::fechaDeDia(s.fecha).dayOfWeek() == Qt::Friday;
+    });
+    const QByteArray sinRecontar = datos::leeBytes(dir.filePath("apuestas.dat"));
+    Salida s = ejecuta(QStringList{"recontar"} + conDir);
+    ASSERT_EQ(s.estado, 0) << s.err.constData();
+    EXPECT_EQ(QString::fromUtf8(s.out), QStringLiteral("UNA: %1 premios\nDOS: %2 premios\n").arg(todos.size() - 2).arg(viernes));
+    EXPECT_EQ(datos::leeBytes(dir.filePath("apuestas.bak")), sinRecontar);
+    const QByteArray recontado = datos::leeBytes(dir.filePath("apuestas.dat"));
+
+    Cerrojo ventana(dir.path() + u'/');
+    const std::pair<QStringList, int> rechazos[] = {
+        {{"recontar", "9"}, 1}, {{"recontar", "x"}, 2}, {{"recontar", "1", "2"}, 2},
+        {{"recontar"}, 1}, // the window holds the folder
+    };
+    for (const auto& [argumentos, estado] : rechazos) {
+        if (argumentos.size() == 1) {
+            ASSERT_TRUE(ventana.toma());
+        }
+        s = ejecuta(argumentos + conDir);
+        EXPECT_EQ(s.estado, estado) << qPrintable(argumentos.join(' '));
+        EXPECT_FALSE(s.err.isEmpty()) << qPrintable(argumentos.join(' '));
+        EXPECT_TRUE(s.out.isEmpty()) << qPrintable(argumentos.join(' '));
+        EXPECT_EQ(datos::leeBytes(dir.filePath("apuestas.dat")), recontado);
+    }
+    EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("está en uso por otro Bolvera")));
+}
+
 TEST(CliFicheros, refusalsThatProtectTheDataFolder)
 {
     QTemporaryDir dir;

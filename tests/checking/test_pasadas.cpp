@@ -1,7 +1,12 @@
 #include "checking/celdas.h"
 #include "checking/pasadas.h"
+#include "checking/recuento.h"
 #include "store/fechas.h"
+#include "store/ficheroregistros.h"
 #include "support/datos.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -243,6 +248,88 @@ TEST(Compsencillas, everyDrawNewerThanContadoCountsOnce)
         compmultiples(todos, unaVez, static_cast<int>(todos.size()), {}, parpadeo);
         EXPECT_EQ(penas[1].aciertos, unaVez[0].aciertos) << caso;
         EXPECT_GT(std::accumulate(unaVez[0].aciertos.begin(), unaVez[0].aciertos.end(), 0), 0);
+    }
+}
+
+TEST(Recuento, everyDrawFromTheCreationOnceForOnePenaOrAll)
+{
+    const auto todos = datos::sorteosSeguidos(8, QDate(2026, 12, 4));
+    // Stale counters, and a `contado` above draws that were never counted.
+    const auto rancia = [&](RegPena p) {
+        p.aciertos.fill(3);
+        p.contado = todos[5].fecha;
+        return p;
+    };
+    const std::vector<RegPena> penas = {
+        rancia(pena("A", "Todos", {2020, 1, 1}, {{47, 48, 49, 50, 1, 12, 11}, {3, 14, 25, 2, 9, 1, 2}})),
+        rancia(pena("B", "Martes", fechas::fechaDeDia(todos[3].fecha), {{47, 48, 1, 2, 3, 12, 11}})),
+        rancia(multiple("M", 7, 3, {47, 48, 49, 50, 1, 2, 3}, {11, 12, 1}))};
+    // Worked out apart: the simple bets by hand on their days, the multiple
+    // one draw by draw, each on its own.
+    std::vector<std::array<int, 13>> esperado;
+    for (const RegPena& p : penas) {
+        std::vector<RegSorteo> suyos;
+        std::array<int, 13> cuenta{};
+        for (const RegSorteo& s : todos) {
+            if (p.diaRecortado() == u"Martes" && fechas::fechaDeDia(s.fecha).dayOfWeek() != Qt::Tuesday)
+                continue;
+            suyos.push_back(s);
+            std::vector<RegPena> sola = {p};
+            sola[0].aciertos.fill(0);
+            sola[0].contado = 0;
+            Parpadeo parpadeo;
+            compmultiples({s}, sola, 1, {}, parpadeo);
+            for (std::size_t i = 0; i < cuenta.size(); ++i)
+                cuenta[i] += sola[0].aciertos[i];
+        }
+        esperado.push_back(p.esMultiple() ? cuenta : cuentaAparte(suyos, p));
+        ASSERT_GT(std::accumulate(esperado.back().begin(), esperado.back().end(), 0), 0) << qPrintable(p.nombre);
+    }
+    auto desordenada = todos;
+    std::swap(desordenada[6], desordenada[7]);
+    struct Caso
+    {
+        const char* que;
+        std::optional<int> r;
+        std::vector<RegSorteo> historia;
+        std::vector<std::size_t> recontadas; // none: refused
+    };
+    const Caso casos[] = {
+        {"every peña", std::nullopt, todos, {0, 1, 2}},
+        {"peña 2 alone", 2, todos, {1}},
+        {"no peña 4", 4, todos, {}},
+        {"a damaged history", std::nullopt, desordenada, {}},
+        {"no history", std::nullopt, {}, {}},
+    };
+    for (const Caso& c : casos) {
+        QTemporaryDir dir;
+        const QString ruta = dir.path() + u'/';
+        datos::escribeSorteos(ruta + "numeros.dat", c.historia);
+        datos::escribePenas(ruta + "apuestas.dat", penas);
+        const QByteArray antes = datos::leeBytes(ruta + "apuestas.dat");
+        const Recuento hecho = recuenta(ruta, c.r);
+        EXPECT_EQ(hecho.error, 0) << c.que;
+        EXPECT_EQ(hecho.rechazo.has_value(), c.recontadas.empty()) << c.que;
+        EXPECT_EQ(hecho.recontadas.size(), c.recontadas.size()) << c.que;
+        if (c.recontadas.empty()) {
+            EXPECT_EQ(datos::leeBytes(ruta + "apuestas.dat"), antes) << c.que;
+            EXPECT_FALSE(QFileInfo::exists(ruta + "apuestas.bak")) << c.que;
+            continue;
+        }
+        EXPECT_EQ(datos::leeBytes(ruta + "apuestas.bak"), antes) << c.que;
+        const auto despues = ficheroregistros::leeTodos<RegPena>(ruta + "apuestas.dat");
+        ASSERT_EQ(despues.size(), penas.size()) << c.que;
+        for (std::size_t p = 0; p < penas.size(); ++p) {
+            const bool recontada = std::count(c.recontadas.begin(), c.recontadas.end(), p) > 0;
+            if (!recontada) {
+                EXPECT_EQ(despues[p], penas[p]) << c.que << " " << p;
+                continue;
+            }
+            EXPECT_EQ(std::vector<int>(despues[p].aciertos.begin(), despues[p].aciertos.end()),
+                      std::vector<int>(esperado[p].begin(), esperado[p].end()))
+                << c.que << " " << p;
+            EXPECT_EQ(despues[p].contado, todos.back().fecha) << c.que << " " << p;
+        }
     }
 }
 

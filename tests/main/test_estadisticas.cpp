@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -230,6 +231,48 @@ TEST_F(Estadisticas, csvFilesAndTypedDrawsFromTheGeneralMenu)
     m_dialogos.ficheroGuardado = ruta("todos.csv");
     control<QAction>("exportarcsv")->trigger();
     EXPECT_EQ(datos::leeBytes(ruta("todos.csv")).count('\n'), 5);
+}
+
+TEST_F(Estadisticas, recountingThePenasFromTheGeneralMenu)
+{
+    // Counted up to the newest draw with nothing in the counters, as after
+    // draws came in below it; the bet wins once every one of these draws.
+    const auto sorteos = datos::sorteosSeguidos(6, QDate(2026, 12, 4));
+    datos::escribeSorteos(ruta("numeros.dat"), sorteos);
+    std::vector<RegPena> penas = {datos::pena("UNA", "Todos", {2020, 1, 1}, {{47, 48, 49, 50, 1, 12, 11}}),
+                                  datos::pena("DOS", "Todos", {2020, 1, 1}, {{47, 48, 49, 50, 2, 12, 10}})};
+    for (RegPena& p : penas)
+        p.contado = sorteos.back().fecha;
+    datos::escribePenas(ruta("apuestas.dat"), penas);
+    abre();
+    const QByteArray antes = datos::leeBytes(ruta("apuestas.dat"));
+    EXPECT_EQ(texto("Label13"), QStringLiteral("0"));
+
+    for (const bool si : {false, true}) {
+        m_dialogos.cajas.clear();
+        m_dialogos.respuestas = {si};
+        control<QAction>("Recontar")->trigger();
+        ASSERT_FALSE(m_dialogos.cajas.isEmpty());
+        const auto& pregunta = m_dialogos.cajas.front();
+        EXPECT_EQ(pregunta.titulo, QStringLiteral("Recontar premios"));
+        EXPECT_EQ(pregunta.texto, QStringLiteral("¿Recontar desde su creación los premios de las peñas UNA, DOS? "
+                                                 "Se guardará una copia de las peñas en apuestas.bak."));
+        EXPECT_EQ(pregunta.porDefecto, Dialogos::PorDefecto::No);
+        EXPECT_EQ(m_dialogos.cajas.size(), si ? 2 : 1);
+        EXPECT_EQ(datos::leeBytes(ruta(si ? "apuestas.bak" : "apuestas.dat")), antes) << si;
+    }
+    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Recontados los premios de 2 peñas."));
+    for (const RegPena& p : ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat")))
+        EXPECT_EQ(std::accumulate(p.aciertos.begin(), p.aciertos.end(), 0), 6) << qPrintable(p.nombre);
+    EXPECT_EQ(texto("Label13"), QStringLiteral("12"));
+
+    // No peñas: said so, nothing asked.
+    datos::escribeBytes(ruta("apuestas.dat"), {});
+    m_dialogos.cajas.clear();
+    control<QAction>("Recontar")->trigger();
+    ASSERT_EQ(m_dialogos.cajas.size(), 1);
+    EXPECT_FALSE(m_dialogos.cajas[0].pregunta);
+    EXPECT_EQ(m_dialogos.cajas[0].texto, QStringLiteral("No hay peñas que recontar."));
 }
 
 TEST_F(Estadisticas, aDirectoryThatRefusesWritesShowsThePermissionMessage)
