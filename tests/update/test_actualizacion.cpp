@@ -68,12 +68,20 @@ TEST_F(Actualizar, appendsTheNewDrawsAndFetchesTheNewestDrawPage)
     m_red.respuestas["/es/euromillones/sorteos/2026/ID4"] = {pagSorteo};
     actualiza();
 
-    // The results service is asked first; it is not there (404): the pages.
-    ASSERT_EQ(m_red.pedidas.size(), 3);
+    // The results service is asked first; it is not there (404): the other
+    // sources, none there either (the archives page, then the known file,
+    // and four more): the pages.
+    ASSERT_EQ(m_red.pedidas.size(), 9);
     EXPECT_EQ(m_red.pedidas[0].toString(),
               QStringLiteral("https://operador.example/servicios/buscadorSorteos?game_id=EMIL&celebrados=true"
                              "&fechaInicioInclusiva=20261128&fechaFinInclusiva=20261208"));
-    EXPECT_EQ(m_red.pedidas[1].toString(),
+    QStringList otras;
+    for (int i = 1; i <= 6; ++i)
+        otras << m_red.pedidas[i].host();
+    otras.sort();
+    EXPECT_EQ(otras, (QStringList{"euromillions.api.pedromealha.dev", "prdlnboppreportsst.blob.core.windows.net",
+                                  "statics.win2day.at", "www.fdj.fr", "www.national-lottery.co.uk", "www.sto.api.fdj.fr"}));
+    EXPECT_EQ(m_red.pedidas[7].toString(),
               QStringLiteral("https://operador.example/es/buscador?startDate=19/10/2026&gameId=02&type=search&endDate=08/12/2026"));
     const auto s = guardados();
     ASSERT_EQ(s.size(), 4u);
@@ -98,8 +106,8 @@ TEST_F(Actualizar, appendsTheNewDrawsAndFetchesTheNewestDrawPage)
     m_red.pedidas.clear();
     pagina({entrada({2026, 12, 8}), entrada({2026, 12, 4})});
     actualiza(fechas::diaNumero(QDate(2026, 12, 4)));
-    ASSERT_EQ(m_red.pedidas.size(), 3);
-    EXPECT_TRUE(m_red.pedidas[2].path().endsWith(QStringLiteral("/2026/ID8")));
+    ASSERT_EQ(m_red.pedidas.size(), 9);
+    EXPECT_TRUE(m_red.pedidas[8].path().endsWith(QStringLiteral("/2026/ID8")));
 }
 
 TEST_F(Actualizar, aComputerDateBeforeTheNewestDrawStopsAtOnce)
