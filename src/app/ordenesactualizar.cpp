@@ -10,7 +10,7 @@
 #include "update/consultafuentes.h"
 #include "update/informe.h"
 #include "update/nuevos.h"
-#include "update/paginas.h"
+#include "store/paginas.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -39,14 +39,14 @@ public:
     // Draws added make it a success whatever came after them.
     bool exito() const { return m_finalizada && (!m_fallo || m_anadidos); }
 
-    void Label6(const QString& texto) override
+    void muestraEstado(const QString& texto) override
     {
         if (texto.startsWith(QStringLiteral("TRANSFERENCIA FINALIZADA")))
             m_finalizada = true;
     }
-    void ProgressBar1(int) override {}
-    void Label58(const QString&) override {}
-    void Label19(const QString& texto) override { m_anadidos = m_anadidos || !texto.isEmpty(); }
+    void muestraProgreso(int) override {}
+    void muestraBytes(const QString&) override {}
+    void muestraAnadidos(const QString& texto) override { m_anadidos = m_anadidos || !texto.isEmpty(); }
     void mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto) override
     {
         const bool aviso = icono == Dialogos::Icono::Informacion;

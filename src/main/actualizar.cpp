@@ -55,11 +55,11 @@ void Principal::Picture2_Click()
     m_actualizacion->empieza(m_plataforma.reloj.hoy(), m_sorteo.fecha);
 }
 
-void Principal::Label6(const QString& texto) { m_c.Label6->setText(texto); }
-void Principal::ProgressBar1(int valor) { m_c.ProgressBar1->setValue(valor); }
-void Principal::Label58(const QString& texto) { m_c.Label58->setText(texto); }
+void Principal::muestraEstado(const QString& texto) { m_c.Label6->setText(texto); }
+void Principal::muestraProgreso(int valor) { m_c.ProgressBar1->setValue(valor); }
+void Principal::muestraBytes(const QString& texto) { m_c.Label58->setText(texto); }
 
-void Principal::Label19(const QString& texto)
+void Principal::muestraAnadidos(const QString& texto)
 {
     m_c.Label19->setText(texto);
     m_c.Label19->repaint();

@@ -9,7 +9,7 @@
 #include "store/reescritura.h"
 #include "update/direcciones.h"
 #include "update/informe.h"
-#include "update/paginas.h"
+#include "store/paginas.h"
 
 #include <QFile>
 #include <QLabel>

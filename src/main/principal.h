@@ -117,10 +117,12 @@ private:
     void bajanoticias();
 
     // What the update shows.
-    void Label6(const QString& texto) override;
-    void ProgressBar1(int valor) override;
-    void Label58(const QString& texto) override;
-    void Label19(const QString& texto) override;
+    // The update's screen, on the classic controls Label6, ProgressBar1,
+    // Label58 and Label19.
+    void muestraEstado(const QString& texto) override;
+    void muestraProgreso(int valor) override;
+    void muestraBytes(const QString& texto) override;
+    void muestraAnadidos(const QString& texto) override;
     void mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto) override;
     void avisoSorteos(const QString& texto) override;
     void muestraGeneral() override;

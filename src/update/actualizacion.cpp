@@ -8,14 +8,13 @@
 #include "store/premios.h"
 #include "store/validacion.h"
 #include "store/ficheros.h"
-#include "store/reescritura.h"
 #include "store/texto1252.h"
 #include "update/analiza.h"
 #include "update/consultafuentes.h"
 #include "update/nuevos.h"
 #include "update/direcciones.h"
 #include "update/informe.h"
-#include "update/paginas.h"
+#include "store/paginas.h"
 #include "update/servicio.h"
 
 #include <QScopeGuard>
@@ -58,13 +57,13 @@ Actualizacion::Actualizacion(Red& red, PantallaActualizacion& pantalla, QString 
 void Actualizacion::progreso(int valor)
 {
     m_progreso = valor;
-    m_pantalla.ProgressBar1(valor);
+    m_pantalla.muestraProgreso(valor);
 }
 
 void Actualizacion::estado(const QString& texto)
 {
     m_label6 = texto;
-    m_pantalla.Label6(texto);
+    m_pantalla.muestraEstado(texto);
 }
 
 void Actualizacion::para()
@@ -94,7 +93,7 @@ void Actualizacion::termina()
 void Actualizacion::empieza(QDate hoy, double ultima)
 {
     m_hoy = hoy;
-    m_pantalla.Label19(QString());
+    m_pantalla.muestraAnadidos(QString());
     m_errordatos = false;
     if (fechas::diaNumero(hoy) < ultima) {
         m_pantalla.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Error de fechas"),
@@ -110,7 +109,7 @@ void Actualizacion::empieza(QDate hoy, double ultima)
     m_ultima = ultima;
     m_fuente.clear();
     m_tics = 0;
-    m_fase = 2;
+    m_fase = Fase::Buscando;
     m_errorInet1 = false;
     m_www2Nueva = false;
     m_comprobados = false;
@@ -197,10 +196,10 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
     if (!conocidos.empty())
         premios::guarda(m_ruta, conocidos);
     m_fuente = QStringLiteral("servicio de resultados");
-    m_pantalla.Label6(QStringLiteral("SORTEOS DEL SERVICIO DE RESULTADOS"));
+    m_pantalla.muestraEstado(QStringLiteral("SORTEOS DEL SERVICIO DE RESULTADOS"));
     progreso(2);
     if (f.insertados > 0)
-        m_pantalla.Label19(QString::number(f.insertados) +
+        m_pantalla.muestraAnadidos(QString::number(f.insertados) +
                            (f.insertados == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")));
     m_pantalla.cargasorteos();
     m_nuevos = std::max<int>(1, static_cast<int>(nuevos.size()));
@@ -217,7 +216,7 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
         m_comprobados = true;
         progreso(2);
     }
-    m_fase = 7;
+    m_fase = Fase::Final;
     bloquesFinales();
 }
 
@@ -226,7 +225,7 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
 // does the update fall back to the old results pages.
 void Actualizacion::preguntaFuentes()
 {
-    m_pantalla.Label6(QStringLiteral("CONSULTANDO OTRAS FUENTES"));
+    m_pantalla.muestraEstado(QStringLiteral("CONSULTANDO OTRAS FUENTES"));
     delete m_fuentes;
     m_fuentes = new ConsultaFuentes(m_red, m_ruta, m_ultima, m_hoy, m_plazoFuentesMs, this);
     connect(m_fuentes, &ConsultaFuentes::terminada, this,
@@ -258,7 +257,7 @@ void Actualizacion::alResponderFuentes(std::vector<fuentes::Respuesta> respuesta
     }
     progreso(2);
     if (f.insertados > 0)
-        m_pantalla.Label19(QString::number(f.insertados) +
+        m_pantalla.muestraAnadidos(QString::number(f.insertados) +
                            (f.insertados == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")));
     m_pantalla.cargasorteos();
     m_nuevos = std::max<int>(1, static_cast<int>(c.nuevos.size()));
@@ -282,7 +281,7 @@ void Actualizacion::alResponderFuentes(std::vector<fuentes::Respuesta> respuesta
         m_comprobados = true;
         progreso(2);
     }
-    m_fase = 7;
+    m_fase = Fase::Final;
     bloquesFinales();
 }
 
@@ -293,7 +292,7 @@ void Actualizacion::falloDatos()
     const Aviso av = aviso(Analisis::Resultado::DatosCorruptos, m_hoy.year());
     m_pantalla.mensaje(Dialogos::Icono::Critico, av.titulo, av.texto);
     m_pantalla.avisoSorteos(avisoInterpretacion(sitios::correo()));
-    m_fase = 7;
+    m_fase = Fase::Final;
     bloquesFinales();
 }
 
@@ -331,12 +330,12 @@ void Actualizacion::alTraerResultados(Descarga::Fallo fallo, const QByteArray& c
     }
     m_texto = cuerpo;
     m_bytes = cuerpo.size();
-    m_pantalla.Label58(QString::number(m_bytes));
+    m_pantalla.muestraBytes(QString::number(m_bytes));
     if (cuerpo.size() > 100)
         estado(QStringLiteral("BUSCANDO SORTEOS"));
     else
         m_errorInet1 = true; // no results page: the connection is taken as failed
-    m_fase = 3;
+    m_fase = Fase::PaginaRecibida;
 }
 
 void Actualizacion::falloConexion(const QString& texto)
@@ -370,10 +369,10 @@ void Actualizacion::Timer1_Timer()
     }
     // The results page is handled once: the draw page is fetched while the
     // timer goes on ticking.
-    if (m_fase == 3 && !m_errorInet1 && m_inet1 && !m_inet1->enCurso())
+    if (m_fase == Fase::PaginaRecibida && !m_errorInet1 && m_inet1 && !m_inet1->enCurso())
         analizaPagina();
-    if (m_fase == 5 && !m_errorInet1) {
-        m_fase = 6;
+    if (m_fase == Fase::PaginaLeida && !m_errorInet1) {
+        m_fase = Fase::TrayendoSorteo;
         // A refused page fetches nothing more: the saved pages stay as they were.
         if (!m_rutasorteo.isEmpty() && !m_errordatos) {
             m_tics = 0;
@@ -391,7 +390,7 @@ void Actualizacion::analizaPagina()
 {
     m_tics = 0;
     progreso(2);
-    m_fase = 5;
+    m_fase = Fase::PaginaLeida;
     const QByteArray guardada = paginas::guardada(m_texto);
     estado(QStringLiteral("ANALIZANDO DATOS"));
     const Analisis a = anadeNuevos(m_ruta, texto1252::decodifica(guardada), m_rutasorteo, m_errorInet1, m_hoy);
@@ -401,13 +400,13 @@ void Actualizacion::analizaPagina()
     // A page that could not be read, or whose draws could not be taken,
     // does not replace the last good one.
     if (leida) {
-        reescribe(m_ruta + ficheros::www, guardada);
+        paginas::guarda(m_ruta, ficheros::www, m_texto);
         m_rutasorteo = a.rutasorteo;
     }
     m_finfichero = a.finfichero;
     m_nuevos = a.nuevos;
     if (!a.label19.isEmpty())
-        m_pantalla.Label19(a.label19);
+        m_pantalla.muestraAnadidos(a.label19);
 
     const Aviso av = aviso(a.resultado, m_hoy.year(), a.falta);
     switch (a.resultado) {
@@ -454,7 +453,7 @@ void Actualizacion::alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerp
     if (fallo == Descarga::Fallo::Ninguno) {
         m_texto = cuerpo;
         m_bytes += cuerpo.size();
-        m_pantalla.Label58(QString::number(m_bytes) + QStringLiteral(" Bytes"));
+        m_pantalla.muestraBytes(QString::number(m_bytes) + QStringLiteral(" Bytes"));
         m_www2Nueva = true;
     }
     bloquesFinales();
@@ -488,11 +487,11 @@ void Actualizacion::guardaPremiosPagina()
 
 void Actualizacion::bloquesFinales()
 {
-    if (m_fase == 6 && !(m_inet2 && m_inet2->enCurso()))
-        m_fase = 7;
-    if (m_fase != 7)
+    if (m_fase == Fase::TrayendoSorteo && !(m_inet2 && m_inet2->enCurso()))
+        m_fase = Fase::Final;
+    if (m_fase != Fase::Final)
         return;
-    m_fase = 0;
+    m_fase = Fase::Parada;
     progreso(2);
     m_timer1->stop();
     // Only a draw page replaces the saved one: the report is read from it.
@@ -500,11 +499,11 @@ void Actualizacion::bloquesFinales()
     // which must not stand under the newest date: it is dropped, as when
     // the results page names no draw page.
     if (m_www2Nueva) {
-        reescribe(m_ruta + ficheros::www2, paginas::guardada(m_texto));
+        paginas::guarda(m_ruta, ficheros::www2, m_texto);
         guardaPremiosPagina();
     }
     else if (m_comprobados)
-        reescribe(m_ruta + ficheros::www2, paginas::guardada({}));
+        paginas::guarda(m_ruta, ficheros::www2, {});
     m_texto.clear();
     if (!m_errordatos && !m_finfichero) {
         progreso(3);

@@ -28,10 +28,10 @@ class PantallaActualizacion
 {
 public:
     virtual ~PantallaActualizacion() = default;
-    virtual void Label6(const QString& texto) = 0;     // the transfer's status
-    virtual void ProgressBar1(int valor) = 0;          // 0–5
-    virtual void Label58(const QString& texto) = 0;    // bytes received
-    virtual void Label19(const QString& texto) = 0;    // draws added
+    virtual void muestraEstado(const QString& texto) = 0;   // the transfer's status
+    virtual void muestraProgreso(int valor) = 0;            // 0–5
+    virtual void muestraBytes(const QString& texto) = 0;    // bytes received
+    virtual void muestraAnadidos(const QString& texto) = 0; // draws added ("2 sorteos"); empty for none
     virtual void mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto) = 0;
     virtual void avisoSorteos(const QString& texto) = 0; // the "Sorteos" tab's notice
     virtual void muestraGeneral() = 0;                   // the "General" tab
@@ -103,7 +103,17 @@ private:
     QDate m_hoy;
     int m_tics = 0;
     bool m_enTic = false; // inside Timer1_Timer
-    int m_fase = 0;
+    // Where the update stands, step after step; the timer's ticks move it on.
+    enum class Fase
+    {
+        Parada,
+        Buscando,       // the results service, the other sources, the first results page
+        PaginaRecibida, // the results page came: read it at the next tick
+        PaginaLeida,    // its draws appended: the draw page next
+        TrayendoSorteo, // the draw page on its way
+        Final,          // the last blocks: the saved pages, the check, the refresh
+    };
+    Fase m_fase = Fase::Parada;
     bool m_errorInet1 = false; // the results page came back unusable: the control's error state
     bool m_errordatos = false;
     bool m_finfichero = false;

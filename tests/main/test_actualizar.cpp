@@ -5,7 +5,7 @@
 #include "support/datos.h"
 #include "support/paginas.h"
 #include "support/ventana.h"
-#include "update/paginas.h"
+#include "store/paginas.h"
 
 #include <QAction>
 #include <QApplication>

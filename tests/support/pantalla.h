@@ -12,10 +12,10 @@
 class PantallaGrabada final : public PantallaActualizacion
 {
 public:
-    void Label6(const QString& t) override { label6.append(t); }
-    void ProgressBar1(int v) override { progreso.append(v); }
-    void Label58(const QString& t) override { label58 = t; }
-    void Label19(const QString& t) override { label19 = t; }
+    void muestraEstado(const QString& t) override { label6.append(t); }
+    void muestraProgreso(int v) override { progreso.append(v); }
+    void muestraBytes(const QString& t) override { label58 = t; }
+    void muestraAnadidos(const QString& t) override { label19 = t; }
     void mensaje(Dialogos::Icono, const QString& titulo, const QString& texto) override
     {
         mensajes.append(titulo + QStringLiteral(" | ") + texto);

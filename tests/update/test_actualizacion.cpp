@@ -7,7 +7,7 @@
 #include "support/pantalla.h"
 #include "update/actualizacion.h"
 #include "update/informe.h"
-#include "update/paginas.h"
+#include "store/paginas.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -4,7 +4,7 @@
 #include "support/paginas.h"
 #include "update/analiza.h"
 #include "update/informe.h"
-#include "update/paginas.h"
+#include "store/paginas.h"
 
 #include <gtest/gtest.h>
 

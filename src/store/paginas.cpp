@@ -1,6 +1,7 @@
-#include "update/paginas.h"
+#include "store/paginas.h"
 
 #include "store/ficheroregistros.h"
+#include "store/reescritura.h"
 #include "store/texto1252.h"
 
 namespace paginas {
@@ -8,6 +9,11 @@ namespace paginas {
 QByteArray guardada(const QByteArray& documento)
 {
     return '"' + documento + QByteArrayLiteral("\"\r\n");
+}
+
+int guarda(const QString& ruta, const QString& nombre, const QByteArray& documento)
+{
+    return reescribe(ruta + nombre, guardada(documento));
 }
 
 QString lee(const QString& fichero)
