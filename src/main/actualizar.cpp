@@ -129,12 +129,13 @@ void Principal::muestraFuentes()
     if (m_actualizacion->enCurso() || !item->isEnabled())
         return;
     item->setEnabled(false);
+    const QString antes = m_c.Label6->text();
     m_c.Label6->setText(QStringLiteral("CONSULTANDO LAS FUENTES DE RESULTADOS"));
     auto* consulta = new ConsultaFuentes(m_plataforma.red, m_estado.ruta, m_sorteo.fecha, m_plataforma.reloj.hoy(), 50000, this);
-    connect(consulta, &ConsultaFuentes::terminada, this, [this, consulta, item](const std::vector<fuentes::Respuesta>& r) {
+    connect(consulta, &ConsultaFuentes::terminada, this, [this, consulta, item, antes](const std::vector<fuentes::Respuesta>& r) {
         consulta->deleteLater();
         item->setEnabled(true);
-        m_c.Label6->clear();
+        m_c.Label6->setText(antes);
         const auto guardados = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
         m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Fuentes de resultados"),
                                       fuentes::texto(fuentes::compara(r, guardados, m_plataforma.reloj.hoy())));

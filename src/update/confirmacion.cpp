@@ -85,7 +85,7 @@ QString detalle(const std::vector<Respuesta>& respuestas, QDate dia)
             dice = combinacion(s->sorteo);
         else
             dice = QStringLiteral("todavía no lo tiene");
-        lineas << QStringLiteral("%1: %2").arg(nombre(r.id), dice);
+        lineas << QStringLiteral("%1: %2").arg(validacion::comoFrase(nombre(r.id)), dice);
     }
     return lineas.join(u'\n');
 }
@@ -175,7 +175,7 @@ QString texto(const std::vector<Estado>& estados)
     QStringList parrafos;
     for (const Estado& e : estados) {
         QStringList l;
-        l << nombre(e.id) + QStringLiteral(" — ") + (e.direccion.isEmpty() ? QStringLiteral("no preguntada") : e.direccion);
+        l << validacion::comoFrase(nombre(e.id)) + QStringLiteral(" — ") + (e.direccion.isEmpty() ? QStringLiteral("no preguntada") : e.direccion);
         if (!e.contesto)
             l << QStringLiteral("  No disponible: %1").arg(e.motivo);
         else {
