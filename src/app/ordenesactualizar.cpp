@@ -122,13 +122,15 @@ int analizar(const Contexto& c)
     if (const auto estado = leeFicheroArgumento(c, QStringLiteral("Uso: analizar FICHERO"), pagina))
         return *estado;
     const Analisis a = anadeNuevos(c.ruta, texto1252::decodifica(pagina), {}, false, c.hoy);
+    if (a.resultado == Analisis::Resultado::Escritura)
+        return fallaEscritura(QStringLiteral("No se pudo guardar el histórico."), a.error);
     if (a.resultado == Analisis::Resultado::Nuevos)
         if (const int estado = cuentaPremios(c))
             return estado;
     imprimeSorteos(a.anadir);
     QTextStream salida(stdout);
     salida << "rutasorteo: " << a.rutasorteo << '\n' << "Label19: " << a.label19 << '\n';
-    const Aviso av = aviso(a.resultado, c.hoy.year());
+    const Aviso av = aviso(a.resultado, c.hoy.year(), a.falta);
     if (av.texto.isEmpty())
         return 0;
     const bool bien = a.resultado == Analisis::Resultado::NingunoNuevo;

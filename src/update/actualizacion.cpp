@@ -2,6 +2,7 @@
 
 #include "platform/sitios.h"
 #include "checking/categorias.h"
+#include "store/errores.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "store/historia.h"
@@ -177,7 +178,7 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
     lote.insert(lote.end(), nuevos.begin(), nuevos.end());
     const historia::Fusion f = historia::fusiona(m_ruta, lote, m_hoy, false);
     if (f.rechazo || f.error) {
-        falloDatos();
+        falloDatos(f.error);
         return;
     }
     // The prizes each draw brought, kept for the euros won.
@@ -248,7 +249,7 @@ void Actualizacion::alResponderFuentes(std::vector<fuentes::Respuesta> respuesta
         }
         f = historia::fusiona(m_ruta, c.nuevos, m_hoy, false);
         if (f.rechazo || f.error) {
-            falloDatos();
+            falloDatos(f.error);
             return;
         }
         if (!c.premios.empty())
@@ -285,10 +286,20 @@ void Actualizacion::alResponderFuentes(std::vector<fuentes::Respuesta> respuesta
     bloquesFinales();
 }
 
-// A batch that breaks the rule: nothing was appended, "Error crítico".
-void Actualizacion::falloDatos()
+// A batch that breaks the rule: nothing was appended, "Error crítico". A
+// history that could not be written (no rights, a full disk) says so instead.
+void Actualizacion::falloDatos(int error)
 {
     m_errordatos = true;
+    if (error != errores::ninguno) {
+        const QString propio = errores::texto(error, m_ruta + ficheros::numeros);
+        m_pantalla.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("Error"),
+                           propio.isEmpty() ? QStringLiteral("No se pudo guardar el histórico. Error %1").arg(error)
+                                            : propio);
+        m_fase = Fase::Final;
+        bloquesFinales();
+        return;
+    }
     const Aviso av = aviso(Analisis::Resultado::DatosCorruptos, m_hoy.year());
     m_pantalla.mensaje(Dialogos::Icono::Critico, av.titulo, av.texto);
     m_pantalla.avisoSorteos(avisoInterpretacion(sitios::correo()));
@@ -396,7 +407,7 @@ void Actualizacion::analizaPagina()
     const Analisis a = anadeNuevos(m_ruta, texto1252::decodifica(guardada), m_rutasorteo, m_errorInet1, m_hoy);
     using R = Analisis::Resultado;
     const bool leida = a.resultado != R::DatosCorruptos && a.resultado != R::Conexion && a.resultado != R::Ilegible &&
-                       a.resultado != R::Hueco;
+                       a.resultado != R::Hueco && a.resultado != R::Escritura;
     // A page that could not be read, or whose draws could not be taken,
     // does not replace the last good one.
     if (leida) {
@@ -437,6 +448,14 @@ void Actualizacion::analizaPagina()
     case Analisis::Resultado::SinDatos:
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
         break;
+    case Analisis::Resultado::Escritura: {
+        m_timer1->stop();
+        m_errordatos = true;
+        const QString propio = errores::texto(a.error, m_ruta + ficheros::numeros);
+        m_pantalla.mensaje(Dialogos::Icono::Exclamacion, av.titulo,
+                           propio.isEmpty() ? av.texto + QStringLiteral(" Error %1").arg(a.error) : propio);
+        break;
+    }
     case Analisis::Resultado::Hueco:
         // Nothing appended: no draw page, no check.
         m_timer1->stop();

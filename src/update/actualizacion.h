@@ -75,7 +75,7 @@ private:
     void alResponderServicio(const servicio::Respuesta& respuesta);
     void preguntaFuentes();
     void alResponderFuentes(std::vector<fuentes::Respuesta> respuestas);
-    void falloDatos();
+    void falloDatos(int error = 0);
     void guardaPremiosPagina();
     void alTraerResultados(Descarga::Fallo fallo, const QByteArray& cuerpo);
     void alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerpo);

@@ -213,6 +213,8 @@ Aviso aviso(Analisis::Resultado resultado, int anio, QDate falta)
         return {QStringLiteral("Error de conexión"),
                 QStringLiteral("No se han podido leer los resultados: lo recibido no es la página de "
                                "resultados. Pruebe más tarde.")};
+    case Analisis::Resultado::Escritura:
+        return {QStringLiteral("Error"), QStringLiteral("No se pudo guardar el histórico.")};
     case Analisis::Resultado::Hueco:
         return {QStringLiteral("Faltan sorteos"),
                 QStringLiteral("Falta el sorteo del %1 y no se ha encontrado en internet, así que no se "

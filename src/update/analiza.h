@@ -20,6 +20,7 @@ struct Analisis
         SinDatos,      // "Aun no hay datos de sorteos del <year>."
         Ilegible,      // not a results page (a login or bot-block page, one cut short)
         Hueco,         // the new draws would leave the draw day `falta` missing
+        Escritura,     // the history could not be written: `error`
     };
 
     Resultado resultado = Resultado::NingunoNuevo;
@@ -29,6 +30,7 @@ struct Analisis
     QString rutasorteo;            // the newest draw's page path; the kept one when none
     bool finfichero = false;       // the last search ran off the end of the page
     QDate falta;                   // Hueco: the first draw day missing
+    int error = 0;                 // Escritura: the error number (errores.h)
 };
 
 // Reads the saved results page `pagina` (one character per byte). `ultima`

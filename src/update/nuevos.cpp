@@ -31,10 +31,12 @@ Analisis anadeNuevos(const QString& ruta, const QString& pagina, const QString& 
     int k = static_cast<int>(sorteos.size()) + 1;
     for (const RegSorteo& s : a.anadir)
         registros.emplace_back(k++, s.aBytes());
-    if (ficheroregistros::actualiza(ruta + ficheros::numeros, RegSorteo::tamano, registros) !=
-        errores::ninguno) {
-        a.resultado = errorConexion ? Analisis::Resultado::Conexion : Analisis::Resultado::SinDatos;
+    if (const int error = ficheroregistros::actualiza(ruta + ficheros::numeros, RegSorteo::tamano, registros)) {
+        a.resultado = Analisis::Resultado::Escritura;
+        a.error = error;
         a.anadir.clear();
+        a.nuevos = 0;
+        a.label19.clear();
     }
     return a;
 }

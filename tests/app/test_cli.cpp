@@ -864,10 +864,17 @@ TEST(CliFicheros, aFullDiskIsSaidSoAndChangesNothing)
     const QByteArray antes = datos::leeBytes(dir.filePath("numeros.dat"));
     QTemporaryDir fuera;
     datos::escribeBytes(fuera.filePath("uno.csv"), "2026-12-08,1,2,3,4,5,1,2\n");
-    const Salida s = ejecuta({"importar-csv", fuera.filePath("uno.csv"), "--dir", dir.path(), "--hoy", "2026-12-08"});
-    EXPECT_EQ(s.estado, 1);
-    EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("No queda espacio en el disco"))) << s.err.constData();
-    EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), antes);
+    datos::escribeBytes(fuera.filePath("pagina.html"),
+                        paginas_prueba::resultados({{{2026, 12, 8}, {1, 2, 3, 4, 5, 1, 2}, "ID8", {}, {}},
+                                                    {{2026, 12, 4}, {1, 2, 3, 4, 5, 1, 2}, "ID4", {}, {}}}));
+    // A merge and a page read on a full disk: said so, never "no data" or "damaged".
+    for (const QStringList& orden : {QStringList{"importar-csv", fuera.filePath("uno.csv")},
+                                     QStringList{"analizar", fuera.filePath("pagina.html")}}) {
+        const Salida s = ejecuta(orden + QStringList{"--dir", dir.path(), "--hoy", "2026-12-08"});
+        EXPECT_EQ(s.estado, 1) << qPrintable(orden[0]);
+        EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("No queda espacio en el disco"))) << s.err.constData();
+        EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), antes);
+    }
 }
 
 TEST(CliCerrojo, anUnreadableLockGoesStaleAndEveryWriterTakesIt)
