@@ -185,7 +185,7 @@ int unaPena(const Contexto& c)
     salida << "Sorteos participados: " << v->jugados << '\n' << "Efectividad: " << v->efectividad << '\n'
            << "Ganado: " << euros::texto(b.ganado) << '\n';
     if (b.sinImporte > 0)
-        salida << b.sinImporte << " premios sin importe conocido\n";
+        salida << euros::sinImporte(b.sinImporte) << '\n';
     salida << "Jugado: " << euros::texto(b.jugado) << '\n' << "Balance: " << euros::texto(b.balance()) << '\n';
     if (conocidos.danados > 0)
         QTextStream(stderr) << conocidos.danados << " registros dañados en premios.dat no se han tenido en cuenta.\n";

@@ -21,6 +21,12 @@ QString texto(std::int64_t centimos)
            QStringLiteral("%1").arg(total % 100, 2, 10, QChar(u'0')) + QStringLiteral(" €");
 }
 
+QString sinImporte(int premios)
+{
+    return premios == 1 ? QStringLiteral("1 premio sin importe conocido")
+                        : QStringLiteral("%1 premios sin importe conocido").arg(premios);
+}
+
 QString decimal(std::int64_t centimos)
 {
     const std::int64_t total = std::llabs(centimos);

@@ -17,6 +17,8 @@ namespace euros {
 QString texto(std::int64_t centimos);
 // "1234.56": for the terminal's JSON.
 QString decimal(std::int64_t centimos);
+// "1 premio sin importe conocido", "3 premios sin importe conocido".
+QString sinImporte(int premios);
 
 // What a peña has won and played over the draws it has counted: from its
 // creation to `contado`, on its days.

@@ -14,6 +14,7 @@
 #include "store/penas.h"
 #include "store/regsorteo.h"
 
+#include <QShortcut>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -30,6 +31,8 @@ Crea::Crea(Estado& estado, Plataforma& plataforma, QWidget* padre)
     : QWidget(padre, Qt::Window), m_estado(estado), m_plataforma(plataforma),
       m_editor(estado.modoApuesta)
 {
+    // Esc closes it, as any secondary window (the editor asks first when it holds bets).
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setObjectName(QStringLiteral("Crea"));
     setWindowTitle(QStringLiteral("Crear peña nueva..."));
 

@@ -3,6 +3,7 @@
 #include "create/crea.h"
 #include "store/estado.h"
 
+#include <QShortcut>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -26,6 +27,8 @@ Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QW
     : QWidget(padre, Qt::Window), m_estado(estado), m_plataforma(plataforma),
       m_abreEditor(std::move(abreEditor))
 {
+    // Esc closes it, as any secondary window (the editor asks first when it holds bets).
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setObjectName(QStringLiteral("Creamenu"));
     setWindowTitle(QStringLiteral("Menú creación"));
     setFixedSize(430, 300);

@@ -44,8 +44,9 @@ void Principal::conectaActualizacion()
 
 void Principal::Picture2_Click()
 {
-    // The news window holds the update back; an update closes it.
-    if (m_infor && m_infor->isVisible())
+    // The news window holds the update back; an update closes it. A second
+    // press while one runs is ignored: it would end the first one's report.
+    if ((m_infor && m_infor->isVisible()) || m_actualizacion->enCurso())
         return;
     paraparpadeo();
     m_parpadeo = 0;

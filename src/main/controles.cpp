@@ -183,6 +183,10 @@ QWidget* construyeGeneral(Controles& c)
     mandos->addWidget(c.HScroll1);
     c.Text3 = nombra(new QLineEdit(QStringLiteral("1")), QStringLiteral("Text3"));
     c.Text3->setReadOnly(true);
+    // It shows the scroll bar's value and takes no typing: it must not look editable.
+    c.Text3->setFrame(false);
+    c.Text3->setFocusPolicy(Qt::NoFocus);
+    c.Text3->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
     c.Text3->setFixedWidth(48);
     c.Text3->setAlignment(Qt::AlignCenter);
     mandos->addWidget(c.Text3);

@@ -116,10 +116,14 @@ void Principal::verpena(int r, const std::vector<RegSorteo>& sorteos, const std:
             m_c.Label3[k]->setText(v->aciertos[static_cast<std::size_t>(k)]);
         const euros::Balance b =
             euros::balance(penas[static_cast<std::size_t>(r - 1)], sorteos, m_premios, m_precioApuesta);
-        QString dinero = QStringLiteral("Ganado: %1 · Jugado: %2 · Balance: %3")
-                             .arg(euros::texto(b.ganado), euros::texto(b.jugado), euros::texto(b.balance()));
+        // Each phrase stays whole when the line wraps: no-break spaces inside.
+        const auto entero = [](QString frase) { return frase.replace(u' ', QChar(0xA0)); };
+        QString dinero = QStringList{entero(QStringLiteral("Ganado: ") + euros::texto(b.ganado)),
+                                     entero(QStringLiteral("Jugado: ") + euros::texto(b.jugado)),
+                                     entero(QStringLiteral("Balance: ") + euros::texto(b.balance()))}
+                             .join(QStringLiteral(" · "));
         if (b.sinImporte > 0)
-            dinero += QStringLiteral("\n%1 premios sin importe conocido").arg(b.sinImporte);
+            dinero += u'\n' + entero(euros::sinImporte(b.sinImporte));
         m_c.LabelEuros->setText(dinero);
     } else {
         m_c.LabelEuros->clear();

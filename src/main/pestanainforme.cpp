@@ -50,7 +50,9 @@ void Principal::cargainforme(int local)
     m_c.Text1->show();
     m_c.WebBrowser1->hide();
     m_urlpdf.clear();
-    m_c.Label8->setText(QStringLiteral("-Informe del ") + fechas::fechalarga(m_sorteo.fecha));
+    // Without a draw there is no date to give.
+    m_c.Label8->setText(m_sorteo.fecha > 0 ? QStringLiteral("-Informe del ") + fechas::fechalarga(m_sorteo.fecha)
+                                           : QStringLiteral("-Informe"));
 
     const Informe informe = leeInforme(paginas::lee(m_estado.fichero(ficheros::www2)));
     for (int i = 0; i < 13; ++i)

@@ -30,6 +30,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -84,57 +85,75 @@ void Principal::construyeMenus()
         return a;
     };
 
-    QMenu* general = menuBar()->addMenu(QStringLiteral("General"));
-    accion(general, QStringLiteral("Baja"), QStringLiteral("Bajar Sorteos nuevos"));
-    accion(general, QStringLiteral("Fuentes"), QStringLiteral("Fuentes de resultados..."));
-    accion(general, QStringLiteral("crear"), QStringLiteral("Crear peña nueva"));
+    QMenu* general = menuBar()->addMenu(QStringLiteral("&General"));
+    accion(general, QStringLiteral("Baja"), QStringLiteral("&Bajar Sorteos nuevos"));
+    accion(general, QStringLiteral("Fuentes"), QStringLiteral("&Fuentes de resultados..."));
+    accion(general, QStringLiteral("crear"), QStringLiteral("&Crear peña nueva"));
     accion(general, QStringLiteral("borrar"),
-           QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"));
-    connect(accion(general, QStringLiteral("importarcsv"), QStringLiteral("Importar sorteos de un CSV...")),
+           QStringLiteral("B&orrar sorteos almacenados/Reset aciertos peñas"));
+    connect(accion(general, QStringLiteral("importarcsv"), QStringLiteral("&Importar sorteos de un CSV...")),
             &QAction::triggered, this, &Principal::importaCsv);
-    connect(accion(general, QStringLiteral("exportarcsv"), QStringLiteral("Exportar sorteos a un CSV...")),
+    connect(accion(general, QStringLiteral("exportarcsv"), QStringLiteral("&Exportar sorteos a un CSV...")),
             &QAction::triggered, this, &Principal::exportaCsv);
-    connect(accion(general, QStringLiteral("anadirsorteo"), QStringLiteral("Añadir sorteo...")),
+    connect(accion(general, QStringLiteral("anadirsorteo"), QStringLiteral("&Añadir sorteo...")),
             &QAction::triggered, this, &Principal::anadeSorteo);
-    connect(accion(general, QStringLiteral("Recontar"), QStringLiteral("Recontar premios...")),
+    connect(accion(general, QStringLiteral("Recontar"), QStringLiteral("&Recontar premios...")),
             &QAction::triggered, this, &Principal::recuentaPremios);
     general->addSeparator();
-    QMenu* sencillas = general->addMenu(QStringLiteral("Sencillas"));
-    accion(sencillas, QStringLiteral("sencillas"), QStringLiteral("Todos los resultados"));
-    accion(sencillas, QStringLiteral("verpremio"), QStringLiteral("Sólo si hay premio"));
+    QMenu* sencillas = general->addMenu(QStringLiteral("&Sencillas"));
+    accion(sencillas, QStringLiteral("sencillas"), QStringLiteral("&Todos los resultados"));
+    accion(sencillas, QStringLiteral("verpremio"), QStringLiteral("Sólo si hay &premio"));
     accion(sencillas, QStringLiteral("verhisto"),
-           QStringLiteral("Histórico (resultados sorteos anteriores a la fecha de creación de "
+           QStringLiteral("&Histórico (resultados sorteos anteriores a la fecha de creación de "
                           "las peñas)"));
-    accion(sencillas, QStringLiteral("verprehi"), QStringLiteral("Sólo si hay premios + histórico"));
-    QMenu* multiples = general->addMenu(QStringLiteral("Múltiples"));
-    accion(multiples, QStringLiteral("Multiples"), QStringLiteral("Todos los resultados"));
-    accion(multiples, QStringLiteral("verpremiom"), QStringLiteral("Sólo si hay premio"));
+    accion(sencillas, QStringLiteral("verprehi"), QStringLiteral("Sólo si hay premios + h&istórico"));
+    QMenu* multiples = general->addMenu(QStringLiteral("&Múltiples"));
+    accion(multiples, QStringLiteral("Multiples"), QStringLiteral("&Todos los resultados"));
+    accion(multiples, QStringLiteral("verpremiom"), QStringLiteral("Sólo si hay &premio"));
     accion(multiples, QStringLiteral("verhistom"),
-           QStringLiteral("Histórico (resultados sorteos anteriores a la fecha de creacón de "
+           QStringLiteral("&Histórico (resultados sorteos anteriores a la fecha de creacón de "
                           "las peñas)"));
-    accion(multiples, QStringLiteral("verpreim"), QStringLiteral("Sólo si hay premios + histórico"));
+    accion(multiples, QStringLiteral("verpreim"), QStringLiteral("Sólo si hay premios + h&istórico"));
     general->addSeparator();
-    connect(accion(general, QStringLiteral("salir"), QStringLiteral("Salir")),
+    connect(accion(general, QStringLiteral("salir"), QStringLiteral("Sa&lir")),
             &QAction::triggered, this, &QWidget::close);
 
-    QMenu* ver = menuBar()->addMenu(QStringLiteral("Ver"));
-    const QStringList pestanas = {QStringLiteral("Pestaña General"),
-                                  QStringLiteral("Pestaña Último sorteo"),
-                                  QStringLiteral("Pestaña Gestor de peñas"),
-                                  QStringLiteral("Pestaña Estadísticas")};
+    QMenu* ver = menuBar()->addMenu(QStringLiteral("&Ver"));
+    const QStringList pestanas = {QStringLiteral("Pestaña &General"),
+                                  QStringLiteral("Pestaña Último &sorteo"),
+                                  QStringLiteral("Pestaña Gestor de &peñas"),
+                                  QStringLiteral("Pestaña &Estadísticas")};
     const QStringList nombres = {QStringLiteral("general"), QStringLiteral("ultimo"),
                                  QStringLiteral("gestor"), QStringLiteral("estadisticas")};
     for (int i = 0; i < 4; ++i)
         connect(accion(ver, nombres[i], pestanas[i]), &QAction::triggered, this,
                 [this, i] { m_c.SSTab1->setCurrentIndex(i); });
 
-    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
-    accion(ayuda, QStringLiteral("Leer"), QStringLiteral("Leer mensaje del Jefe"));
-    connect(accion(ayuda, QStringLiteral("web"), QStringLiteral("Web del programa")),
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
+    accion(ayuda, QStringLiteral("Leer"), QStringLiteral("&Leer mensaje del Jefe"));
+    connect(accion(ayuda, QStringLiteral("web"), QStringLiteral("&Web del programa")),
             &QAction::triggered, this,
             [this] { m_plataforma.escritorio.abre(QUrl(sitios::web())); });
-    connect(accion(ayuda, QStringLiteral("acerca"), QStringLiteral("Acerca de...")),
+    connect(accion(ayuda, QStringLiteral("acerca"), QStringLiteral("&Acerca de...")),
             &QAction::triggered, this, &Principal::muestraAcercade);
+
+    // The usual keys of a desktop program.
+    const std::pair<const char*, QKeySequence> atajos[] = {
+        {"Baja", QKeySequence(Qt::Key_F5)},           {"crear", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"salir", QKeySequence(Qt::CTRL | Qt::Key_Q)},                {"acerca", QKeySequence(Qt::Key_F1)},
+        {"importarcsv", QKeySequence(Qt::CTRL | Qt::Key_I)}, {"exportarcsv", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"anadirsorteo", QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {"general", QKeySequence(Qt::CTRL | Qt::Key_1)}, {"ultimo", QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {"gestor", QKeySequence(Qt::CTRL | Qt::Key_3)},  {"estadisticas", QKeySequence(Qt::CTRL | Qt::Key_4)},
+    };
+    for (const auto& [nombre, tecla] : atajos)
+        findChild<QAction*>(QString::fromLatin1(nombre))->setShortcut(tecla);
+    // F10 opens the menu bar, as on other desktops.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty())
+            menuBar()->setActiveAction(menuBar()->actions().front());
+    });
 
 
 }

@@ -9,6 +9,7 @@
 #include "store/ficheros.h"
 #include "store/numsini.h"
 
+#include <QShortcut>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -57,6 +58,8 @@ QPixmap entradaImpresora()
 Imprimir::Imprimir(Estado& estado, Plataforma& plataforma, QWidget* padre)
     : QWidget(padre, Qt::Window), m_estado(estado), m_plataforma(plataforma), m_pena(estado.pena)
 {
+    // Esc closes it, as any secondary window (the editor asks first when it holds bets).
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setObjectName(QStringLiteral("Imprimir"));
     setWindowTitle(QStringLiteral("Imprimir Boletos"));
 
@@ -156,10 +159,8 @@ void Imprimir::muestraCalibracion()
 void Imprimir::Text1_Change(int indice)
 {
     const QString texto = m_texto[indice]->text().trimmed();
-    bool ok = false;
-    const float valor = espanol.toFloat(texto, &ok);
-    if (ok)
-        (indice == 0 ? m_x : m_y) = valor;
+    if (const auto valor = numsini::milimetros(texto))
+        (indice == 0 ? m_x : m_y) = *valor;
     else if (!texto.isEmpty())
         muestraCalibracion();
     numsini::escribe(m_estado.fichero(ficheros::numsIni), {m_x, m_y});

@@ -5,6 +5,7 @@
 #include "shell/arte.h"
 #include "shell/version.h"
 
+#include <QShortcut>
 #include <QLabel>
 #include <QDir>
 #include <QPainter>
@@ -29,6 +30,8 @@ QLabel* enlace(QWidget* padre, const QString& nombre, const QString& texto)
 Acercade::Acercade(Escritorio& escritorio, const QString& carpeta, QWidget* padre)
     : QWidget(padre, Qt::Window), m_escritorio(escritorio)
 {
+    // Esc closes it, as any secondary window (the editor asks first when it holds bets).
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setObjectName(QStringLiteral("Acercade"));
     setWindowTitle(QStringLiteral("Acerca de Bolvera ") + versionPrograma);
     setFixedSize(460, 340);

@@ -6,6 +6,7 @@
 #include "store/ficheroregistros.h"
 #include "store/texto1252.h"
 
+#include <QShortcut>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -54,6 +55,8 @@ QPixmap sobre()
 Infor::Infor(Escritorio& escritorio, const QString& informe, QWidget* padre)
     : QWidget(padre, Qt::Window | Qt::WindowStaysOnTopHint), m_escritorio(escritorio)
 {
+    // Esc closes it, as any secondary window (the editor asks first when it holds bets).
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setObjectName(QStringLiteral("Infor"));
     setWindowTitle(QStringLiteral("Noticias del jefe..."));
     setFixedSize(520, 420);

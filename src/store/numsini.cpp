@@ -4,6 +4,8 @@
 #include "store/errores.h"
 #include "store/ficheroregistros.h"
 
+#include <QLocale>
+
 namespace numsini {
 namespace {
 
@@ -35,6 +37,19 @@ int escribe(const QString& ruta, Calibracion calibracion)
     binario::escribeSimple(bytes.data() + offX, calibracion.x);
     binario::escribeSimple(bytes.data() + offY, calibracion.y);
     return ficheroregistros::escribe(ruta, tamano, 1, bytes);
+}
+
+std::optional<float> milimetros(const QString& texto)
+{
+    QString t = texto.trimmed();
+    if (t.count(u',') + t.count(u'.') > 1)
+        return std::nullopt;
+    t.replace(u',', u'.');
+    bool ok = false;
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    const float valor = c.toFloat(t, &ok);
+    return ok ? std::optional<float>(valor) : std::nullopt;
 }
 
 } // namespace numsini

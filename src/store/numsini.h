@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // nums.ini: one 14-byte record holding the printer calibration.
 namespace numsini {
 
@@ -21,5 +23,9 @@ Calibracion lee(const QString& ruta);
 
 // Rewrites the two values, keeping the reserved bytes.
 int escribe(const QString& ruta, Calibracion calibracion);
+
+// Millimetres as the user types them, with either decimal mark ("3,5" or
+// "3.5"); empty for anything else, a thousands separator included.
+std::optional<float> milimetros(const QString& texto);
 
 } // namespace numsini

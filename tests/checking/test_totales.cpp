@@ -183,6 +183,8 @@ TEST(Euros, amountsReadWrittenAndKept)
         {15000000000, "150.000.000,00 €"}, {-123456, "-1.234,56 €"}};
     for (const auto& [centimos, texto] : textos)
         EXPECT_EQ(euros::texto(centimos), QString::fromUtf8(texto)) << centimos;
+    EXPECT_EQ(euros::sinImporte(1), QStringLiteral("1 premio sin importe conocido"));
+    EXPECT_EQ(euros::sinImporte(2), QStringLiteral("2 premios sin importe conocido"));
 
     // Amounts beyond 1,000,000,000 € are not amounts: no overflow, no wrap.
     const std::pair<const char*, std::optional<std::int64_t>> importes[] = {

@@ -19,6 +19,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QMenu>
+#include <QMenuBar>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -199,8 +202,34 @@ TEST_F(VentanaPrincipal, menusHoldEveryItem)
     for (const auto& [nombre, texto] : items) {
         auto* a = control<QAction>(QString::fromLatin1(nombre));
         ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->text(), QString::fromUtf8(texto)) << nombre;
+        EXPECT_EQ(QString(a->text()).remove(u'&'), QString::fromUtf8(texto)) << nombre;
     }
+    // Every menu and item has its own letter within its menu, and the usual keys.
+    const auto letras = [](QMenu* menu) {
+        QStringList vistas;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator())
+                continue;
+            const qsizetype i = a->text().indexOf(u'&');
+            EXPECT_GE(i, 0) << qPrintable(a->text());
+            if (i >= 0) {
+                EXPECT_FALSE(vistas.contains(a->text().mid(i + 1, 1).toLower())) << qPrintable(a->text());
+                vistas << a->text().mid(i + 1, 1).toLower();
+            }
+        }
+    };
+    auto* barra = m_ventana->menuBar();
+    for (QAction* m : barra->actions()) {
+        EXPECT_TRUE(m->text().contains(u'&')) << qPrintable(m->text());
+        letras(m->menu());
+        for (QAction* a : m->menu()->actions())
+            if (a->menu())
+                letras(a->menu());
+    }
+    const std::pair<const char*, QKeySequence> atajos[] = {
+        {"salir", QKeySequence(Qt::CTRL | Qt::Key_Q)}, {"acerca", QKeySequence(Qt::Key_F1)}, {"Baja", QKeySequence(Qt::Key_F5)}};
+    for (const auto& [nombre, tecla] : atajos)
+        EXPECT_EQ(control<QAction>(QString::fromLatin1(nombre))->shortcut(), tecla) << nombre;
 }
 
 TEST_F(VentanaPrincipal, tabsAndTheirMenuItems)

@@ -87,10 +87,20 @@ TEST_F(Imprimir_, calibrationBoxes)
     EXPECT_EQ(numsini::lee(ruta("nums.ini")).x, 7.25f);
     EXPECT_EQ(datos::leeBytes(ruta("nums.ini")).left(4), QByteArray::fromHex("aabbccdd"));
 
-    y->setText(QStringLiteral("doce"));
+    // Either decimal mark; anything else puts both boxes back to the stored values.
+    for (const char* punto : {"3.5", "3,5"}) {
+        y->setText(QString::fromLatin1(punto));
+        imp->Text1_Change(1);
+        EXPECT_EQ(numsini::lee(ruta("nums.ini")).y, 3.5f) << punto;
+    }
+    y->setText(QStringLiteral("12"));
     imp->Text1_Change(1);
-    EXPECT_EQ(x->text(), QStringLiteral("7,25")); // both boxes back to the stored values
-    EXPECT_EQ(y->text(), QStringLiteral("12"));
+    for (const char* malo : {"doce", "1.000,5", "3..5"}) {
+        y->setText(QString::fromLatin1(malo));
+        imp->Text1_Change(1);
+        EXPECT_EQ(x->text(), QStringLiteral("7,25")) << malo;
+        EXPECT_EQ(y->text(), QStringLiteral("12")) << malo;
+    }
 
     y->clear();
     imp->Text1_Change(1);
