@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -172,6 +173,38 @@ TEST_F(Escritorio, thePrintWindowsOwnBoxDoesNotCloseIt)
     ASSERT_TRUE(esperaCajas(1));
     ASSERT_FALSE(imprimir.isNull());
     EXPECT_TRUE(imprimir->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Escritorio, theKeyboardReachesTheMenusAndEscClosesWindows)
+{
+    // Alt+G opens "General", Alt+Y "Ayuda"; Esc closes each.
+    const auto abierto = [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return menu ? QString(menu->title()).remove(u'&') : QString();
+    };
+    xdotool({"key", "alt+g"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return abierto() == u"General"; }, 3000)) << qPrintable(abierto());
+    xdotool({"key", "Escape", "Escape"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return abierto().isEmpty(); }, 3000));
+    xdotool({"key", "alt+y"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return abierto() == u"Ayuda"; }, 3000)) << qPrintable(abierto());
+    xdotool({"key", "Escape", "Escape"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return abierto().isEmpty(); }, 3000));
+
+    // F1 opens "Acerca de..."; Esc closes it. Ctrl+N opens the bet type menu; Esc closes it.
+    for (const auto& [tecla, nombre] : {std::pair{"F1", "Acercade"}, std::pair{"ctrl+n", "Creamenu"}}) {
+        QTest::qWait(500);
+        xdotool({"key", QString::fromLatin1(tecla)});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return visible<QWidget>(QString::fromLatin1(nombre)); }, 5000)) << nombre;
+        QPointer<QWidget> w = visible<QWidget>(QString::fromLatin1(nombre));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w, 5000)) << nombre;
+        xdotool({"key", "Escape"});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w.isNull() || !w->isVisible(); }, 5000)) << nombre;
+    }
 }
 
 } // namespace
