@@ -107,7 +107,9 @@ int main(int argc, char* argv[])
         delete servidor.nextPendingConnection();
         if (!principal)
             return;
-        principal->showNormal();
+        // Up from the taskbar, maximized or not as the user left it.
+        principal->setWindowState(principal->windowState() & ~Qt::WindowMinimized);
+        principal->show();
         principal->raise();
         principal->activateWindow();
     });

@@ -1,6 +1,7 @@
 // The main window's online update and the maker's news.
 #include "main/botonactualizar.h"
 #include "main/principal.h"
+#include "main/secundarias.h"
 #include "platform/dialogos.h"
 #include "platform/plataforma.h"
 #include "platform/red.h"
@@ -149,6 +150,7 @@ void Principal::muestraInfor()
     if (!m_infor) {
         m_infor = new Infor(m_plataforma.escritorio, m_estado.fichero(informeDat));
         m_infor->setAttribute(Qt::WA_DeleteOnClose);
+        centraSobre(m_infor, this); // never over the menu and the update button
     }
     m_infor->show();
     m_infor->raise();

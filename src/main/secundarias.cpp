@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QScreen>
 #include <QWindow>
 
 Secundarias::Secundarias(QObject* padre) : QObject(padre)
@@ -16,10 +17,29 @@ Secundarias::Secundarias(QObject* padre) : QObject(padre)
     });
 }
 
+void centraSobre(QWidget* ventana, QWidget* principal)
+{
+    if (!principal)
+        return;
+    ventana->adjustSize();
+    const QScreen* pantalla = principal->screen();
+    const QRect libre = pantalla ? pantalla->availableGeometry() : QRect();
+    QRect r(QPoint(), ventana->frameGeometry().size().boundedTo(libre.isValid() ? libre.size() : QSize(1 << 20, 1 << 20)));
+    r.moveCenter(principal->frameGeometry().center());
+    if (libre.isValid()) {
+        r.moveRight(std::min(r.right(), libre.right()));
+        r.moveBottom(std::min(r.bottom(), libre.bottom()));
+        r.moveLeft(std::max(r.left(), libre.left()));
+        r.moveTop(std::max(r.top(), libre.top()));
+    }
+    ventana->move(r.topLeft());
+}
+
 void Secundarias::abre(QWidget* ventana, bool reciente)
 {
     std::erase_if(m_abiertas, [](const Abierta& a) { return a.ventana.isNull(); });
     ventana->setAttribute(Qt::WA_DeleteOnClose);
+    centraSobre(ventana, qobject_cast<QWidget*>(parent()));
     m_abiertas.push_back({ventana, reciente});
     ventana->show();
     ventana->activateWindow();

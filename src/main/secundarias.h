@@ -12,6 +12,11 @@
 //  - the main window's activation that follows the closing of a message box
 //    or dialog (a window's own box must never cost the user its work), nor
 //  - the activation caused by the very click that opened a window.
+// Centres `ventana` over `principal`, inside the screen's available area.
+// No transient parent: a window manager would hand the focus back to the main
+// window whenever one closes, and the unload rule would close the others.
+void centraSobre(QWidget* ventana, QWidget* principal);
+
 class Secundarias final : public QObject
 {
 public:
