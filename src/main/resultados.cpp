@@ -41,6 +41,10 @@ void Principal::compsencillas(int n)
     if (revisados > 0)
         m_sorteo = sorteos[sorteos.size() - static_cast<std::size_t>(revisados)];
 
+    // Counters that moved show in the peña list and its totals at once.
+    if (!c.sencillas.cambiadas.empty() || !c.multiples.cambiadas.empty())
+        cargapenas(sorteos, c.datos->penas);
+
     m_c.modeloSencillas->pon(c.datos, std::move(c.sencillas.filas));
     m_c.modeloMultiples->pon(c.datos, std::move(c.multiples.filas));
 

@@ -174,6 +174,7 @@ TEST_F(Estadisticas, importingADrawFile)
     const auto antiguos = datos::sorteosSeguidos(2, QDate(2026, 11, 6));
     const auto nuevos = datos::sorteosSeguidos(7, QDate(2026, 12, 4));
     datos::escribeSorteos(ruta("numeros.dat"), antiguos);
+    datos::escribePenas(ruta("apuestas.dat"), {datos::pena("A", "Todos", {2020, 1, 1}, {{47, 48, 49, 50, 1, 12, 11}})});
     QTemporaryDir otra;
     datos::escribeSorteos(otra.filePath("NUMEROS.DAT"), nuevos);
     Principal& v = abre();
@@ -193,6 +194,11 @@ TEST_F(Estadisticas, importingADrawFile)
     EXPECT_EQ(guardados(), nuevos);
     EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.bak")), antiguos);
     EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 7 sorteos."));
+    // The new draws are counted, and the totals show it at once.
+    const auto contadores = ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat")).at(0).aciertos;
+    const int premios = std::accumulate(contadores.begin(), contadores.end(), 0);
+    EXPECT_EQ(premios, 9); // every draw of both files: four numbers or more hit in each
+    EXPECT_EQ(texto("Label13"), QString::number(premios));
 
     datos::escribeSorteos(otra.filePath("NUMEROS.DAT"), {sorteo({2026, 12, 2})}); // a Wednesday
     v.Command8_Click();
