@@ -254,6 +254,11 @@ std::optional<MensajeEditor> EditorPena::ponNombre(const QString& texto)
         m_nombre = QStringLiteral("AYYYYYY!!");
         return error(QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"));
     }
+    // A letter the file cannot store is dropped; the user is told, once.
+    if (m_nombre.size() < texto.toUpper().size() && !m_letraAvisada) {
+        m_letraAvisada = true;
+        return error(QStringLiteral("Letra no admitida"));
+    }
     return std::nullopt;
 }
 

@@ -115,6 +115,7 @@ private:
     bool m_grabar = false;
     bool m_borrar = false;
     bool m_aleatorio = true;
+    bool m_letraAvisada = false;
 };
 
 // A bet written "n1 n2 n3 n4 n5 + e1 e2": its numbers and its stars; nothing

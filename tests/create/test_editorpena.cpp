@@ -172,8 +172,13 @@ TEST(EditorPena, nameRules)
     EditorPena e(0);
     EXPECT_FALSE(e.ponNombre(QStringLiteral("peña ñoño")));
     EXPECT_EQ(e.nombre(), QStringLiteral("PEÑA ÑOÑO"));
-    EXPECT_FALSE(e.ponNombre(QStringLiteral("los del 漢 bar")));
+    // A letter the file cannot hold is dropped, and said once.
+    const auto letra = e.ponNombre(QStringLiteral("los del 漢 bar"));
+    ASSERT_TRUE(letra);
+    EXPECT_EQ(letra->texto, QStringLiteral("Letra no admitida"));
     EXPECT_EQ(e.nombre(), QStringLiteral("LOS DEL  BAR"));
+    EXPECT_FALSE(e.ponNombre(QStringLiteral("łódź €ñ")));
+    EXPECT_EQ(e.nombre(), QStringLiteral("ÓD €Ñ"));
     EXPECT_FALSE(e.ponNombre(QStringLiteral("ÁÉÍÓÚÜÑÇÀÈÌÒÙÂÊÎÔÛÄË"))); // 20, accents included
     const auto m = e.ponNombre(QStringLiteral("ABCDEFGHIJKLMNOPQRSTU"));
     ASSERT_TRUE(m);
