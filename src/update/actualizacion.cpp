@@ -211,14 +211,7 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
         const Aviso av = aviso(Analisis::Resultado::NingunoNuevo, m_hoy.year());
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
     }
-    if (!nuevos.empty()) {
-        progreso(3);
-        m_pantalla.compruebaNuevos(m_nuevos);
-        m_comprobados = true;
-        progreso(2);
-    }
-    m_fase = Fase::Final;
-    bloquesFinales();
+    terminaConNuevos(!nuevos.empty());
 }
 
 // Spain's service cannot be used: the other operators of the same draw,
@@ -276,7 +269,14 @@ void Actualizacion::alResponderFuentes(std::vector<fuentes::Respuesta> respuesta
         const Aviso av = aviso(Analisis::Resultado::NingunoNuevo, m_hoy.year());
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
     }
-    if (!c.nuevos.empty()) {
+    terminaConNuevos(!c.nuevos.empty());
+}
+
+// The draws just appended are counted at once, whatever happens next; then
+// the last blocks.
+void Actualizacion::terminaConNuevos(bool hayNuevos)
+{
+    if (hayNuevos) {
         progreso(3);
         m_pantalla.compruebaNuevos(m_nuevos);
         m_comprobados = true;

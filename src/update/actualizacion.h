@@ -76,6 +76,7 @@ private:
     void preguntaFuentes();
     void alResponderFuentes(std::vector<fuentes::Respuesta> respuestas);
     void falloDatos(int error = 0);
+    void terminaConNuevos(bool hayNuevos);
     void guardaPremiosPagina();
     void alTraerResultados(Descarga::Fallo fallo, const QByteArray& cuerpo);
     void alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerpo);
