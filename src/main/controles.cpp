@@ -408,11 +408,9 @@ QWidget* construyeEstadisticas(Controles& c)
     c.LabelHuecos = etiqueta(QStringLiteral("LabelHuecos"), QString());
     c.LabelHuecos->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold;"));
     c.LabelHuecos->hide();
-    auto* totales = new QHBoxLayout;
-    totales->addWidget(c.Label7);
-    totales->addStretch(1);
-    totales->addWidget(c.LabelHuecos);
-    izquierda->addLayout(totales);
+    // The missing draws go under the total, clear of the buttons beside it.
+    izquierda->addWidget(c.Label7);
+    izquierda->addWidget(c.LabelHuecos);
     fila->addLayout(izquierda);
 
     auto* derecha = new QVBoxLayout;
