@@ -34,6 +34,7 @@ public:
     QString abreFichero(const QString&, const QString&, const QString&) override { return {}; }
     QString guardaFichero(const QString&, const QString&, const QString&) override { return {}; }
     bool eligeImpresora(QPrinter&) override { return false; }
+    bool hayImpresoras() override { return false; }
     std::optional<SorteoEscrito> pideSorteo(const SorteoEscrito&) override { return std::nullopt; }
 };
 class EscritorioMudo final : public Escritorio

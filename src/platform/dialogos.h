@@ -26,8 +26,11 @@ public:
     // The file to write, or an empty text when the user cancels.
     virtual QString guardaFichero(const QString& carpeta, const QString& titulo,
                                   const QString& filtro) = 0;
-    // Lets the user choose and set up `impresora`; false when cancelled.
+    // Lets the user choose and set up `impresora` (a printer, or a PDF file);
+    // false when cancelled.
     virtual bool eligeImpresora(QPrinter& impresora) = 0;
+    // Whether the system has any printer at all.
+    virtual bool hayImpresoras() = 0;
 
     // A draw typed by the user: its date and "n1 n2 n3 n4 n5 + e1 e2".
     struct SorteoEscrito

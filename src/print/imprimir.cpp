@@ -11,6 +11,8 @@
 
 #include <QShortcut>
 #include <QEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,14 +189,41 @@ void Imprimir::Command2_Click() { imprime(1); }
 
 void Imprimir::imprime(int papel)
 {
-    QPrinter impresora;
-    if (!m_plataforma.dialogos.eligeImpresora(impresora))
+    QPrinter impresora(QPrinter::HighResolution);
+    Dialogos& d = m_plataforma.dialogos;
+    QString pdf;
+    if (!d.hayImpresoras()) {
+        // Without a printer the slips go into a PDF, laid out as bolvera-cli
+        // imprimir --pdf lays them out, to print later.
+        d.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Imprimir Boletos"),
+                  QStringLiteral("No hay ninguna impresora instalada: los boletos se guardarán en un PDF."));
+        pdf = d.guardaFichero(QDir::homePath() + QStringLiteral("/boletos.pdf"), QStringLiteral("Guardar los boletos en un PDF"),
+                              QStringLiteral("Documentos PDF (*.pdf)"));
+        if (pdf.isEmpty())
+            return;
+        if (ficheros::esPropio(m_estado.ruta, pdf)) {
+            d.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"), ficheros::textoPropio(pdf));
+            return;
+        }
+        preparaPdf(impresora, pdf);
+    } else if (!d.eligeImpresora(impresora)) {
         return;
+    }
     const auto trabajo = trabajoImpresion(m_pena, papel == 0 ? Papel::Oficial : Papel::Normal, m_x, m_y, [this] {
         return m_plataforma.dialogos.pregunta(
             QStringLiteral("Opción Dos semanas"),
             QStringLiteral("¿Quiere marcar el boleto para jugar DOS SEMANAS. En caso contrario, se marcará "
                            "para jugar la SEMANA EN CURSO."));
     });
-    pinta(trabajo, impresora);
+    const bool hecho = pinta(trabajo, impresora);
+    if (pdf.isEmpty())
+        return;
+    if (hecho && QFileInfo(pdf).isFile())
+        d.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Imprimir Boletos"),
+                  QStringLiteral("Boletos guardados en %1. Imprímalo a tamaño real (100 %, sin «ajustar a la "
+                                 "página») para que las marcas caigan en las casillas.")
+                      .arg(QDir::toNativeSeparators(pdf)));
+    else
+        d.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"),
+                  QStringLiteral("No se pudo escribir %1.").arg(QDir::toNativeSeparators(pdf)));
 }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPdfDocument>
+#include <QProcess>
 #include <QPushButton>
 
 namespace {
@@ -65,6 +66,30 @@ TEST_F(Imprimir_, opensForTheSelectedPenaAndPrintsItsSlips)
     EXPECT_EQ(documento.pageCount(), 1); // two plain forms on one sheet
     ASSERT_EQ(m_dialogos.cajas.size(), 1);
     EXPECT_EQ(m_dialogos.cajas[0].titulo, QStringLiteral("Opción Dos semanas"));
+
+    // No printer at all: said so, and the slips go into the PDF the user names,
+    // the very pages bolvera-cli imprimir --pdf makes.
+    m_dialogos.impresoras = false;
+    m_dialogos.cajas.clear();
+    m_dialogos.respuestas = {false};
+    m_dialogos.ficheroGuardado = ruta("sin-impresora.pdf");
+    imp->Command1_Click();
+    ASSERT_EQ(documento.load(ruta("sin-impresora.pdf")), QPdfDocument::Error::None);
+    const int paginas = documento.pageCount();
+    QProcess cli;
+    cli.start(QStringLiteral(BOLVERA_CLI), {"imprimir", "1", "--papel", "oficial", "--pdf", ruta("cli.pdf"), "--dir", m_dir.path()});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    ASSERT_EQ(documento.load(ruta("cli.pdf")), QPdfDocument::Error::None);
+    EXPECT_EQ(paginas, documento.pageCount());
+    EXPECT_EQ(paginas, 2); // seven bets: two official slips
+    ASSERT_EQ(m_dialogos.cajas.size(), 3);
+    EXPECT_TRUE(m_dialogos.cajas[0].texto.startsWith(QStringLiteral("No hay ninguna impresora instalada")));
+    EXPECT_TRUE(m_dialogos.cajas[2].texto.contains(QStringLiteral("100 %"))) << qPrintable(m_dialogos.cajas[2].texto);
+    // Never onto one of the data files.
+    const QByteArray apuestas = datos::leeBytes(ruta("apuestas.dat"));
+    m_dialogos.ficheroGuardado = ruta("apuestas.dat");
+    imp->Command1_Click();
+    EXPECT_EQ(datos::leeBytes(ruta("apuestas.dat")), apuestas);
 }
 
 TEST_F(Imprimir_, calibrationBoxes)

@@ -63,6 +63,7 @@ public:
     std::optional<SorteoEscrito> pideSorteo(const SorteoEscrito&) override { return std::exchange(sorteoEscrito, std::nullopt); }
     // Cancelled unless the test says how to set the printer up.
     bool eligeImpresora(QPrinter& impresora) override { return alElegirImpresora && alElegirImpresora(impresora); }
+    bool hayImpresoras() override { return impresoras; }
 
     QList<Caja> cajas;
     std::deque<bool> respuestas;
@@ -70,6 +71,7 @@ public:
     QString ficheroGuardado;
     std::optional<SorteoEscrito> sorteoEscrito;
     std::function<bool(QPrinter&)> alElegirImpresora;
+    bool impresoras = true;
 };
 
 // Records every address opened.

@@ -3,6 +3,8 @@
 #include "store/validacion.h"
 
 #include <QApplication>
+#include <QRegularExpression>
+#include <QPrinterInfo>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -69,16 +71,22 @@ QString DialogosQt::abreFichero(const QString& carpeta, const QString& titulo,
 bool DialogosQt::eligeImpresora(QPrinter& impresora)
 {
     QPrintDialog dialogo(&impresora, padre());
-    dialogo.setOption(QAbstractPrintDialog::PrintToFile, false);
+    // "Print to File (PDF)" stays: a user without a printer prints later.
+    dialogo.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialogo.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialogo.exec() == QDialog::Accepted;
 }
+
+bool DialogosQt::hayImpresoras() { return !QPrinterInfo::availablePrinters().isEmpty(); }
 
 QString DialogosQt::guardaFichero(const QString& carpeta, const QString& titulo, const QString& filtro)
 {
     QFileDialog dialogo(padre(), titulo, carpeta, filtro);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setDefaultSuffix(QStringLiteral("csv"));
+    // The suffix of the filter's first pattern: "Archivos CSV (*.csv)" gives "csv".
+    const qsizetype punto = filtro.indexOf(QStringLiteral("(*."));
+    dialogo.setDefaultSuffix(punto >= 0 ? filtro.mid(punto + 3).section(QRegularExpression(QStringLiteral("[ )]")), 0, 0)
+                                        : QString());
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return {};
     return dialogo.selectedFiles().front();

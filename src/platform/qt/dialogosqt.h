@@ -19,6 +19,7 @@ public:
     QString guardaFichero(const QString& carpeta, const QString& titulo,
                           const QString& filtro) override;
     bool eligeImpresora(QPrinter& impresora) override;
+    bool hayImpresoras() override;
     std::optional<SorteoEscrito> pideSorteo(const SorteoEscrito& propuesta) override;
 
 private:
