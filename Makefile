@@ -31,7 +31,8 @@ PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# A Debian package in build/ (dpkg -i build/bolvera_1.2.0_amd64.deb).
+# A Debian package in build/, bolvera_VERSION_amd64.deb with the version of
+# project() in CMakeLists.txt (dpkg -i build/bolvera_1.2.85_amd64.deb).
 package: build
 	cd $(BUILD) && cpack -G DEB
 

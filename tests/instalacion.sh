@@ -5,6 +5,7 @@
 # the AppStream metadata with the distribution's own tools when present.
 set -euo pipefail
 build=$1
+version=$2 # project()'s
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 cmake --install "$build" --prefix "$dest/usr" >/dev/null
@@ -20,8 +21,8 @@ for f in "$dest/usr/bin/bolvera" "$dest/usr/bin/bolvera-cli" \
   [ -s "$f" ] || { echo "falta $f"; exit 1; }
 done
 
-[ "$("$dest/usr/bin/bolvera-cli" --version)" = "Bolvera 1.2.0" ] || { echo "versión"; exit 1; }
-[ "$("$dest/usr/bin/bolvera" --version)" = "Bolvera 1.2.0" ] || { echo "versión de la ventana"; exit 1; }
+[ "$("$dest/usr/bin/bolvera-cli" --version)" = "Bolvera $version" ] || { echo "versión"; exit 1; }
+[ "$("$dest/usr/bin/bolvera" --version)" = "Bolvera $version" ] || { echo "versión de la ventana"; exit 1; }
 
 # Installed, the data lives in $XDG_DATA_HOME/Bolvera, created on first use.
 home=$dest/casa
@@ -40,4 +41,5 @@ fi
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "$share/metainfo/es.bolvera.Bolvera.metainfo.xml"
 fi
+grep -q "<release version=\"$version\"" "$share/metainfo/es.bolvera.Bolvera.metainfo.xml" || { echo "versión de AppStream"; exit 1; }
 echo "instalación correcta"

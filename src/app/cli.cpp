@@ -1,4 +1,5 @@
 // bolvera-cli: the program's core from a terminal, one subcommand per view.
+#include "app/argumentos.h"
 #include "app/opciones.h"
 #include "app/ordenes.h"
 #include "platform/cerrojo.h"
@@ -6,7 +7,6 @@
 #include "shell/version.h"
 #include "store/historia.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
 
@@ -16,36 +16,136 @@
 #include <functional>
 #include <memory>
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace {
 
-const QString uso = QStringLiteral(
-    "Uso: bolvera-cli ORDEN [--dir DIR] [--hoy AAAA-MM-DD] [--json]\n"
-    "  estado                                el bloque de estado\n"
-    "  comprobar N [--historico] [--solo-premio]  comprueba los N últimos sorteos\n"
-    "  recontar [R]                          cuenta otra vez los premios de la peña R (o de todas)\n"
-    "  penas                                 la lista de peñas y sus totales\n"
-    "  pena R                                la peña número R\n"
-    "  desglose TIPO H K                     premios de una apuesta múltiple\n"
-    "  sorteos                               la lista de sorteos\n"
-    "  frecuencias                           veces que ha salido cada número y estrella\n"
-    "  importar FICHERO                      sustituye los sorteos por los de FICHERO\n"
-    "  importar-csv FICHERO                  añade los sorteos de un CSV (fecha,n1..n5,e1,e2)\n"
-    "  exportar-csv FICHERO                  guarda los sorteos en un CSV\n"
-    "  anadir-sorteo AAAA-MM-DD \"1 2 3 4 5 + 1 2\"   añade un sorteo\n"
-    "  huecos                                sorteos que faltan en el histórico\n"
-    "  importar-premios FICHERO              guarda los premios de un CSV en premios.dat\n"
-    "  precio [EUROS]                        el precio de una apuesta (2,50 por defecto)\n"
-    "  actualizar                            baja los sorteos nuevos de internet\n"
-    "  fuentes                               qué dice cada fuente de resultados\n"
-    "  analizar FICHERO                      añade los sorteos de una página guardada\n"
-    "  informe FICHERO                       los premios de una página de sorteo guardada\n"
-    "  nueva-pena --nombre N [--dia D] \"1 2 3 4 5 + 1 2\"...   añade una peña\n"
-    "  imprimir R --papel oficial|normal --pdf FICHERO [--dos-semanas si|no]");
+using argumentos::Argumento;
+using Tipo = Argumento::Tipo;
+using Cuantos = Argumento::Cuantos;
+
+// Whether a command changes the data, and so must hold the folder's lock.
+enum class Escribe { No, Si, ConArgumentos };
+
+// Each command once: what it takes, what it does, whether it writes.
+struct Orden
+{
+    QString nombre;
+    std::vector<Argumento> forma;
+    QStringList opciones; // its own, besides --dir, --hoy and --json; those ending in '!' must be given
+    QString ayuda;
+    int (*ejecuta)(const Contexto&);
+    Escribe escribe;
+};
+
+const Argumento fichero{QStringLiteral("FICHERO")};
+const Argumento penaR{QStringLiteral("R"), Tipo::Entero, Cuantos::Uno, 1};
+const Argumento apuesta{QStringLiteral("\"1 2 3 4 5 + 1 2\""), Tipo::Texto, Cuantos::Varios};
+
+const std::vector<Orden> ordenes = {
+    {"estado", {}, {}, "el bloque de estado", estado, Escribe::No},
+    {"comprobar", {{"N", Tipo::Entero, Cuantos::Uno, 0}}, {"historico", "solo-premio"},
+     "comprueba los N últimos sorteos", comprobar, Escribe::Si},
+    {"recontar", {{"R", Tipo::Entero, Cuantos::Opcional, 1}}, {},
+     "cuenta otra vez los premios de la peña R (o de todas)", recontar, Escribe::Si},
+    {"penas", {}, {}, "la lista de peñas y sus totales", listaPenas, Escribe::No},
+    {"pena", {penaR}, {}, "la peña número R", unaPena, Escribe::No},
+    {"desglose", {{"TIPO", Tipo::Entero, Cuantos::Uno, 0}, {"H", Tipo::Entero, Cuantos::Uno, 0, 5},
+                  {"K", Tipo::Entero, Cuantos::Uno, 0, 2}},
+     {}, "premios de una apuesta múltiple", unDesglose, Escribe::No},
+    {"sorteos", {}, {}, "la lista de sorteos", listaSorteos, Escribe::No},
+    {"frecuencias", {}, {}, "veces que ha salido cada número y estrella", frecuencias, Escribe::No},
+    {"importar", {fichero}, {}, "sustituye los sorteos por los de FICHERO", importar, Escribe::Si},
+    {"importar-csv", {fichero}, {}, "añade los sorteos de un CSV (fecha,n1..n5,e1,e2)", importarCsv, Escribe::Si},
+    {"exportar-csv", {fichero}, {}, "guarda los sorteos en un CSV", exportarCsv, Escribe::No},
+    {"anadir-sorteo", {{"AAAA-MM-DD"}, {apuesta.nombre}}, {}, "añade un sorteo", anadirSorteo, Escribe::Si},
+    {"huecos", {}, {}, "sorteos que faltan en el histórico", listaHuecos, Escribe::No},
+    {"importar-premios", {fichero}, {}, "guarda los premios de un CSV en premios.dat", importarPremios, Escribe::Si},
+    {"precio", {{"EUROS", Tipo::Importe, Cuantos::Opcional}}, {},
+     "el precio de una apuesta (2,50 por defecto)", precio, Escribe::ConArgumentos},
+    {"actualizar", {}, {}, "baja los sorteos nuevos de internet", actualizar, Escribe::Si},
+    {"fuentes", {}, {}, "qué dice cada fuente de resultados", listaFuentes, Escribe::No},
+    {"analizar", {fichero}, {}, "añade los sorteos de una página guardada", analizar, Escribe::Si},
+    {"informe", {fichero}, {}, "los premios de una página de sorteo guardada", informe, Escribe::No},
+    {"nueva-pena", {apuesta}, {"nombre!", "dia"}, "añade una peña", nuevaPena, Escribe::Si},
+    {"imprimir", {penaR}, {"papel", "pdf!", "dos-semanas"}, "imprime la peña R en un PDF", imprimir, Escribe::No},
+};
+
+const std::vector<argumentos::Opcion> todasLasOpciones = {
+    {"help", {}, {}},
+    {"version", {}, {}},
+    {"dir", "DIR", {}},
+    {"hoy", "AAAA-MM-DD", {}},
+    {"json", {}, {}},
+    {"historico", {}, {}},
+    {"solo-premio", {}, {}},
+    {"nombre", "NOMBRE", {}},
+    {"dia", "DIA", {"Martes", "Viernes", "Todos"}},
+    {"papel", "PAPEL", {"oficial", "normal"}},
+    {"pdf", "FICHERO", {}},
+    {"dos-semanas", "SI_NO", {"si", "no"}},
+};
+const QStringList comunes = {"help", "version", "dir", "hoy", "json"};
+
+// "comprobar N [--historico] [--solo-premio]"
+QString sintaxis(const Orden& o)
+{
+    QStringList partes = {o.nombre};
+    // Arguments that repeat go last, after the options.
+    const bool alFinal = !o.forma.empty() && o.forma.back().cuantos == Cuantos::Varios;
+    if (!o.forma.empty() && !alFinal)
+        partes << argumentos::textoForma(o.forma);
+    for (QString nombre : o.opciones) {
+        const bool obligada = nombre.endsWith(u'!');
+        nombre.remove(u'!');
+        const auto& op = *std::find_if(todasLasOpciones.begin(), todasLasOpciones.end(),
+                                       [&](const argumentos::Opcion& x) { return x.nombre == nombre; });
+        QString texto = QStringLiteral("--") + nombre;
+        if (!op.valor.isEmpty())
+            texto += u' ' + (op.permitidos.isEmpty() ? op.valor : op.permitidos.join(u'|'));
+        partes << (obligada ? texto : u'[' + texto + u']');
+    }
+    if (alFinal)
+        partes << argumentos::textoForma(o.forma);
+    return partes.join(u' ');
+}
+
+QString uso()
+{
+    QString texto = QStringLiteral("Uso: bolvera-cli ORDEN [--dir DIR] [--hoy AAAA-MM-DD] [--json]");
+    for (const Orden& o : ordenes) {
+        // A long line puts its description on the next one, in the same column.
+        const QString linea = sintaxis(o);
+        const QString columna(40, u' ');
+        texto += QStringLiteral("\n  ") + linea +
+                 (linea.size() < 38 ? QString(38 - linea.size(), u' ') : u'\n' + columna) + o.ayuda;
+    }
+    return texto;
+}
+
+QString usoDe(const Orden& o)
+{
+    return QStringLiteral("Uso: bolvera-cli ") + sintaxis(o);
+}
 
 const QString codigosSalida = QStringLiteral(
     "Opciones: --dir DIR (o BOLVERA_DIR) la carpeta de datos; --hoy AAAA-MM-DD; --json; --version; --help.\n"
     "Salida: 0 hecho, 1 operación rechazada, 2 argumentos no válidos.");
+
+const QString verAyuda = QStringLiteral("bolvera-cli --help muestra las órdenes.");
+
+// The message for options `o` does not take or lacks, else empty.
+QString compruebaOpciones(const Orden& o, const std::map<QString, QString>& dadas)
+{
+    for (const auto& [nombre, valor] : dadas)
+        if (!comunes.contains(nombre) && !o.opciones.contains(nombre) && !o.opciones.contains(nombre + u'!'))
+            return QStringLiteral("La opción --%1 no vale para %2.").arg(nombre, o.nombre);
+    for (const QString& nombre : o.opciones)
+        if (nombre.endsWith(u'!') && !dadas.count(nombre.chopped(1)))
+            return QStringLiteral("Falta --%1.").arg(nombre.chopped(1));
+    return {};
+}
 
 } // namespace
 
@@ -60,100 +160,61 @@ int main(int argc, char* argv[])
                                                          : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("bolvera-cli"));
 
-    QCommandLineParser opciones;
-    const QCommandLineOption ayuda({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Muestra esta ayuda."));
-    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Muestra la versión."));
-    const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("Directorio de datos."), QStringLiteral("DIR"));
-    const QCommandLineOption hoy(QStringLiteral("hoy"), QStringLiteral("Fecha de hoy (AAAA-MM-DD)."),
-                                 QStringLiteral("AAAA-MM-DD"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Salida en JSON."));
-    const QCommandLineOption historico(QStringLiteral("historico"), QStringLiteral("Con sorteos anteriores a la creación."));
-    const QCommandLineOption soloPremio(QStringLiteral("solo-premio"), QStringLiteral("Sólo filas con premio."));
-    const QCommandLineOption nombre(QStringLiteral("nombre"), QStringLiteral("Nombre de la peña."),
-                                    QStringLiteral("NOMBRE"));
-    const QCommandLineOption dia(QStringLiteral("dia"), QStringLiteral("Martes, Viernes o Todos."),
-                                 QStringLiteral("DIA"), QStringLiteral("Todos"));
-    const QCommandLineOption papel(QStringLiteral("papel"), QStringLiteral("oficial o normal."),
-                                   QStringLiteral("PAPEL"), QStringLiteral("oficial"));
-    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("Fichero PDF."), QStringLiteral("FICHERO"));
-    const QCommandLineOption dosSemanas(QStringLiteral("dos-semanas"), QStringLiteral("si o no."),
-                                        QStringLiteral("SI_NO"), QStringLiteral("no"));
-    opciones.addOptions({ayuda, version, dir, hoy, json, historico, soloPremio, nombre, dia, papel, pdf, dosSemanas});
-    if (!opciones.parse(QCoreApplication::arguments()))
-        return fallaUso(opciones.errorText() + u'\n' + uso);
-    if (opciones.isSet(version)) {
+    // Everything is checked before anything is written or locked: a line
+    // that makes no sense exits 2 and changes nothing.
+    const argumentos::Linea linea = argumentos::lee(QCoreApplication::arguments().mid(1), todasLasOpciones);
+    if (!linea.error.isEmpty())
+        return fallaUso(linea.error + u'\n' + verAyuda);
+    const auto opcion = [&](const QString& nombre) { return linea.opciones.count(nombre) ? linea.opciones.at(nombre) : QString(); };
+    if (linea.opciones.count(QStringLiteral("version"))) {
         std::printf("Bolvera %s\n", qPrintable(versionPaquete));
         return 0;
     }
-    if (opciones.isSet(ayuda)) {
-        std::printf("%s\n%s\n", qPrintable(uso), qPrintable(codigosSalida));
+    if (linea.opciones.count(QStringLiteral("help"))) {
+        std::printf("%s\n%s\n", qPrintable(uso()), qPrintable(codigosSalida));
         return 0;
     }
-
-    QStringList argumentos = opciones.positionalArguments();
-    if (argumentos.isEmpty())
-        return fallaUso(uso);
-    const QString orden = argumentos.takeFirst();
-
-    const DirectorioDatos datos = directorioDatos(opciones.value(dir), QCoreApplication::applicationDirPath());
-    if (!datos.error.isEmpty())
-        return falla(datos.error);
+    QStringList posicionales = linea.posicionales;
+    if (posicionales.isEmpty())
+        return fallaUso(uso());
+    const QString nombre = posicionales.takeFirst();
+    const auto orden = std::find_if(ordenes.begin(), ordenes.end(), [&](const Orden& o) { return o.nombre == nombre; });
+    if (orden == ordenes.end())
+        return fallaUso(QStringLiteral("Orden desconocida: %1\n").arg(nombre) + uso());
+    if (const QString error = compruebaOpciones(*orden, linea.opciones); !error.isEmpty())
+        return fallaUso(error + u'\n' + usoDe(*orden));
+    if (const auto error = argumentos::compruebaPosicionales(posicionales, orden->forma))
+        return fallaUso(*error + u'\n' + usoDe(*orden));
 
     Contexto c;
-    c.ruta = datos.ruta;
     c.hoy = RelojSistema().hoy();
-    if (opciones.isSet(hoy)) {
-        c.hoy = QDate::fromString(opciones.value(hoy), Qt::ISODate);
+    if (linea.opciones.count(QStringLiteral("hoy"))) {
+        c.hoy = QDate::fromString(opcion(QStringLiteral("hoy")), Qt::ISODate);
         if (!c.hoy.isValid())
-            return fallaUso(QStringLiteral("Fecha no válida: %1").arg(opciones.value(hoy)));
+            return fallaUso(QStringLiteral("Fecha no válida: %1").arg(opcion(QStringLiteral("hoy"))));
     }
-    c.json = opciones.isSet(json);
-    c.historico = opciones.isSet(historico);
-    c.soloPremio = opciones.isSet(soloPremio);
-    c.argumentos = argumentos;
-    c.nombre = opciones.value(nombre);
-    c.dia = opciones.value(dia);
-    c.papel = opciones.value(papel);
-    c.pdf = opciones.value(pdf);
-    c.dosSemanas = opciones.value(dosSemanas);
+    c.json = linea.opciones.count(QStringLiteral("json"));
+    c.historico = linea.opciones.count(QStringLiteral("historico"));
+    c.soloPremio = linea.opciones.count(QStringLiteral("solo-premio"));
+    c.argumentos = posicionales;
+    c.nombre = opcion(QStringLiteral("nombre"));
+    for (auto [campo, clave] : {std::pair{&c.dia, "dia"}, std::pair{&c.papel, "papel"}, std::pair{&c.dosSemanas, "dos-semanas"}})
+        if (linea.opciones.count(QString::fromLatin1(clave)))
+            *campo = linea.opciones.at(QString::fromLatin1(clave));
+    c.pdf = opcion(QStringLiteral("pdf"));
 
-    // Each command, and whether it changes the data.
-    struct Orden
-    {
-        std::function<int(const Contexto&)> ejecuta;
-        bool escribe;
-    };
-    const std::map<QString, Orden> ordenes = {
-        {QStringLiteral("estado"), {estado, false}},
-        {QStringLiteral("sorteos"), {listaSorteos, false}},
-        {QStringLiteral("frecuencias"), {frecuencias, false}},
-        {QStringLiteral("penas"), {listaPenas, false}},
-        {QStringLiteral("pena"), {unaPena, false}},
-        {QStringLiteral("desglose"), {unDesglose, false}},
-        {QStringLiteral("informe"), {informe, false}},
-        {QStringLiteral("imprimir"), {imprimir, false}},
-        {QStringLiteral("exportar-csv"), {exportarCsv, false}},
-        {QStringLiteral("huecos"), {listaHuecos, false}},
-        {QStringLiteral("fuentes"), {listaFuentes, false}},
-        {QStringLiteral("importar"), {importar, true}},
-        {QStringLiteral("comprobar"), {comprobar, true}},
-        {QStringLiteral("recontar"), {recontar, true}},
-        {QStringLiteral("actualizar"), {actualizar, true}},
-        {QStringLiteral("analizar"), {analizar, true}},
-        {QStringLiteral("nueva-pena"), {nuevaPena, true}},
-        {QStringLiteral("importar-csv"), {importarCsv, true}},
-        {QStringLiteral("anadir-sorteo"), {anadirSorteo, true}},
-        {QStringLiteral("importar-premios"), {importarPremios, true}},
-        {QStringLiteral("precio"), {precio, !argumentos.isEmpty()}}, // only setting it writes
-    };
-    const auto it = ordenes.find(orden);
-    if (it == ordenes.end())
-        return fallaUso(uso);
+    // The folder is found (and made, the first time) only for a line that makes sense.
+    const DirectorioDatos datos = directorioDatos(opcion(QStringLiteral("dir")), QCoreApplication::applicationDirPath());
+    if (!datos.error.isEmpty())
+        return falla(datos.error);
+    c.ruta = datos.ruta;
+
     // One writer at a time: a command that changes the data waits for no one.
+    const bool escribe = orden->escribe == Escribe::Si || (orden->escribe == Escribe::ConArgumentos && !posicionales.isEmpty());
     Cerrojo cerrojo(c.ruta);
-    if (it->second.escribe && !cerrojo.toma())
+    if (escribe && !cerrojo.toma())
         return falla(cerrojo.motivo());
     // A new data directory starts with the history the program ships.
     historia::preparaInicial(c.ruta);
-    return it->second.ejecuta(c);
+    return orden->ejecuta(c);
 }

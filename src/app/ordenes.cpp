@@ -9,6 +9,8 @@
 #include <QJsonDocument>
 #include <QTextStream>
 
+#include <algorithm>
+
 int falla(const QString& mensaje)
 {
     QTextStream(stderr) << mensaje << '\n';
@@ -51,6 +53,27 @@ int fallaUso(const QString& mensaje)
 void imprime(const QJsonObject& objeto)
 {
     QTextStream(stdout) << QJsonDocument(objeto).toJson(QJsonDocument::Compact) << '\n';
+}
+
+QString paraTerminal(const QString& texto)
+{
+    const auto control = [](QChar q) { return q.unicode() < 0x20 || (q.unicode() >= 0x7f && q.unicode() < 0xa0); };
+    if (std::none_of(texto.begin(), texto.end(), control))
+        return texto; // the common case, with no copy
+    QString escrito;
+    for (const QChar q : texto) {
+        if (!control(q))
+            escrito += q;
+        else if (q == u'\t')
+            escrito += QStringLiteral("\\t");
+        else if (q == u'\n')
+            escrito += QStringLiteral("\\n");
+        else if (q == u'\r')
+            escrito += QStringLiteral("\\r");
+        else
+            escrito += QStringLiteral("\\x%1").arg(q.unicode(), 2, 16, QChar(u'0'));
+    }
+    return escrito;
 }
 
 std::optional<int> entero(const QString& texto)

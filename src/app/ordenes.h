@@ -40,6 +40,9 @@ int fallaHistoriaDanada();
 // with the error number.
 int fallaEscritura(const QString& mensaje, int error);
 void imprime(const QJsonObject& objeto);
+// Text from the data files or the network as a terminal line may show it:
+// control characters escaped (\t, \n, \r, \xNN), everything else as it is.
+QString paraTerminal(const QString& texto);
 // After draws entered the history: the prizes of every draw newer than each
 // peña's last counted one go into its counters, as the window does. 0, or
 // the status of a failed write.

@@ -129,7 +129,7 @@ int analizar(const Contexto& c)
             return estado;
     imprimeSorteos(a.anadir);
     QTextStream salida(stdout);
-    salida << "rutasorteo: " << a.rutasorteo << '\n' << "Label19: " << a.label19 << '\n';
+    salida << "rutasorteo: " << paraTerminal(a.rutasorteo) << '\n' << "Label19: " << paraTerminal(a.label19) << '\n';
     const Aviso av = aviso(a.resultado, c.hoy.year(), a.falta);
     if (av.texto.isEmpty())
         return 0;
@@ -153,8 +153,8 @@ int informe(const Contexto& c)
     }
     QTextStream salida(stdout);
     for (int k = 0; k < 13; ++k)
-        salida << k + 1 << "ª: " << i.premios[static_cast<std::size_t>(k)] << '\n';
-    salida << "PDF: " << i.urlpdf << '\n';
+        salida << k + 1 << "ª: " << paraTerminal(i.premios[static_cast<std::size_t>(k)]) << '\n';
+    salida << "PDF: " << paraTerminal(i.urlpdf) << '\n';
     return 0;
 }
 
@@ -176,7 +176,11 @@ int listaFuentes(const Contexto& c)
     const std::vector<fuentes::Estado> estados = fuentes::compara(respuestas, guardados, c.hoy);
     const bool alguna = std::any_of(estados.begin(), estados.end(), [](const fuentes::Estado& e) { return e.contesto; });
     if (!c.json) {
-        QTextStream(stdout) << fuentes::texto(estados) << '\n';
+        // A reason may quote what a server answered: each line escaped on its own.
+        QStringList lineas = fuentes::texto(estados).split(u'\n');
+        for (QString& l : lineas)
+            l = paraTerminal(l);
+        QTextStream(stdout) << lineas.join(u'\n') << '\n';
         return alguna ? 0 : 1;
     }
     SalidaJson salida;

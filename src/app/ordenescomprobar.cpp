@@ -53,7 +53,7 @@ void imprimeLista(const QString& titulo, Lista lista, const std::vector<Fila>& f
             if (col > 1)
                 tanda += '\t';
             const Celda c = celda(lista, f, col, datos);
-            SalidaJson::anadeUtf8(tanda, c.texto);
+            SalidaJson::anadeUtf8(tanda, paraTerminal(c.texto));
             if (!c.texto.isEmpty())
                 usada = tanda.size();
         }
@@ -73,7 +73,7 @@ int comprobar(const Contexto& c)
 {
     const auto n = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
     if (!n || *n < 0)
-        return falla(QStringLiteral("Indique cuántos sorteos comprobar: comprobar N"));
+        return fallaUso(QStringLiteral("Indique cuántos sorteos comprobar: comprobar N"));
     const auto guardados = sorteos(c);
     // A history the listing rejects is never counted into the peñas.
     if (!listasorteos::calcula(guardados).valido)
@@ -118,7 +118,7 @@ int recontar(const Contexto& c)
     if (hecho.recontadas.empty())
         salida << "No hay peñas que recontar.\n";
     for (const RegPena& p : hecho.recontadas)
-        salida << p.nombreRecortado() << ": " << std::accumulate(p.aciertos.begin(), p.aciertos.end(), 0)
+        salida << paraTerminal(p.nombreRecortado()) << ": " << std::accumulate(p.aciertos.begin(), p.aciertos.end(), 0)
                << " premios\n";
     return 0;
 }
@@ -139,8 +139,12 @@ int listaPenas(const Contexto& c)
         return 0;
     }
     QTextStream salida(stdout);
-    for (const QStringList& fila : t.filas)
-        salida << fila.join(QStringLiteral(" | ")) << '\n';
+    for (const QStringList& fila : t.filas) {
+        QStringList celdas;
+        for (const QString& celda : fila)
+            celdas << paraTerminal(celda);
+        salida << celdas.join(QStringLiteral(" | ")) << '\n';
+    }
     salida << "Premios: " << t.premios << '\n' << t.efectividad << '\n' << t.sorteos << '\n';
     return 0;
 }
@@ -149,7 +153,7 @@ int unaPena(const Contexto& c)
 {
     const auto r = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
     if (!r)
-        return falla(QStringLiteral("Indique el número de la peña: pena R"));
+        return fallaUso(QStringLiteral("Indique el número de la peña: pena R"));
     const auto todas = penas(c);
     const auto historia = sorteos(c);
     const auto v = verpena(todas, historia, *r);
@@ -200,7 +204,7 @@ int unDesglose(const Contexto& c)
     const auto h = entero(c.argumentos[1]);
     const auto k = entero(c.argumentos[2]);
     if (!tipo || !h || !k || *h < 0 || *h > 5 || *k < 0 || *k > 2)
-        return falla(QStringLiteral("TIPO, H (0-5) y K (0-2) son números."));
+        return fallaUso(QStringLiteral("TIPO, H (0-5) y K (0-2) son números."));
     const auto f = forma(*tipo);
     if (!f || !f->multiple)
         return 0; // not a multiple bet: no breakdown

@@ -17,9 +17,9 @@ int imprimir(const Contexto& c)
     if (!r || c.pdf.isEmpty())
         return fallaUso(QStringLiteral("Uso: imprimir R --papel oficial|normal --pdf FICHERO [--dos-semanas si|no]"));
     if (c.papel != u"oficial" && c.papel != u"normal")
-        return falla(QStringLiteral("El papel ha de ser oficial o normal."));
+        return fallaUso(QStringLiteral("El papel ha de ser oficial o normal."));
     if (c.dosSemanas != u"si" && c.dosSemanas != u"no")
-        return falla(QStringLiteral("--dos-semanas es si o no."));
+        return fallaUso(QStringLiteral("--dos-semanas es si o no."));
     if (ficheros::esPropio(c.ruta, c.pdf))
         return falla(ficheros::textoPropio(c.pdf));
     const auto todas = penas(c);

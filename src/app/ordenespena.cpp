@@ -16,7 +16,7 @@
 int nuevaPena(const Contexto& c)
 {
     if (c.dia != u"Martes" && c.dia != u"Viernes" && c.dia != u"Todos")
-        return falla(QStringLiteral("El día ha de ser Martes, Viernes o Todos."));
+        return fallaUso(QStringLiteral("El día ha de ser Martes, Viernes o Todos."));
     if (EditorPena::filtraNombre(c.nombre) != c.nombre.toUpper())
         return falla(QStringLiteral("El nombre lleva caracteres que no se pueden guardar."));
     if (c.nombre.toUpper().size() > RegPena::largoNombre)

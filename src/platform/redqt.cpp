@@ -1,4 +1,5 @@
 #include "platform/redqt.h"
+#include "shell/version.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -114,7 +115,7 @@ Descarga* RedQt::trae(const QUrl& url)
     peticion.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                           QNetworkRequest::UserVerifiedRedirectPolicy);
     peticion.setTransferTimeout(m_silencioMs);
-    peticion.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Bolvera/1.2.85"));
+    peticion.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Bolvera/") + versionPaquete);
     // Bodies as sent, so that their length can be held against Content-Length.
     peticion.setRawHeader("Accept-Encoding", "identity");
     return new DescargaQt(m_red.get(peticion), m_tope, m_plazoMs);

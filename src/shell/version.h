@@ -1,7 +1,10 @@
 #pragma once
 
+#include "shell/versionprograma.h"
+
 #include <QString>
 
-inline const QString versionPrograma = QStringLiteral("v.1.2.85");
-// The version the package and --version give.
-inline const QString versionPaquete = QStringLiteral("1.2.0");
+// The title bar and the About box: "v.1.2.85".
+inline const QString versionPrograma = QStringLiteral("v." BOLVERA_VERSION);
+// --version, the package and the User-Agent: "1.2.85".
+inline const QString versionPaquete = QStringLiteral(BOLVERA_VERSION);
