@@ -16,8 +16,7 @@ bool errorEscritura(Dialogos& dialogos, int error, const QString& fichero, const
         errorpermiso(dialogos);
         return true;
     }
-    const QString propio = errores::texto(error, fichero);
     dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"),
-                     propio.isEmpty() ? mensaje + QStringLiteral(" Error %1").arg(error) : propio);
+                     errores::explica(error, fichero, mensaje));
     return true;
 }

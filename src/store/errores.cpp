@@ -30,6 +30,12 @@ QString texto(int error, const QString& fichero)
     }
 }
 
+QString explica(int error, const QString& fichero, const QString& generico)
+{
+    const QString propio = texto(error, fichero);
+    return propio.isEmpty() ? generico + QStringLiteral(" Error %1").arg(error) : propio;
+}
+
 int de(const QFileDevice& fichero, bool escribiendo)
 {
     if (fichero.error() != QFileDevice::NoError) {

@@ -25,6 +25,8 @@ inline const QString textoPermiso = QStringLiteral(
 // The message of an error that has one of its own (no right to write, a
 // full disk, not a file), naming `fichero`; empty for any other error.
 QString texto(int error, const QString& fichero);
+// That message, or else `generico` followed by the error number.
+QString explica(int error, const QString& fichero, const QString& generico);
 
 // The error number for a failed operation on `fichero`; `escribiendo` tells
 // whether the file was being opened or used for writing.

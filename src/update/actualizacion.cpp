@@ -292,10 +292,9 @@ void Actualizacion::falloDatos(int error)
 {
     m_errordatos = true;
     if (error != errores::ninguno) {
-        const QString propio = errores::texto(error, m_ruta + ficheros::numeros);
         m_pantalla.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("Error"),
-                           propio.isEmpty() ? QStringLiteral("No se pudo guardar el histórico. Error %1").arg(error)
-                                            : propio);
+                           errores::explica(error, m_ruta + ficheros::numeros,
+                                            QStringLiteral("No se pudo guardar el histórico.")));
         m_fase = Fase::Final;
         bloquesFinales();
         return;
@@ -451,9 +450,8 @@ void Actualizacion::analizaPagina()
     case Analisis::Resultado::Escritura: {
         m_timer1->stop();
         m_errordatos = true;
-        const QString propio = errores::texto(a.error, m_ruta + ficheros::numeros);
         m_pantalla.mensaje(Dialogos::Icono::Exclamacion, av.titulo,
-                           propio.isEmpty() ? av.texto + QStringLiteral(" Error %1").arg(a.error) : propio);
+                           errores::explica(a.error, m_ruta + ficheros::numeros, av.texto));
         break;
     }
     case Analisis::Resultado::Hueco:

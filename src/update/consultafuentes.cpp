@@ -10,12 +10,12 @@
 using fuentes::Id;
 
 ConsultaFuentes::ConsultaFuentes(Red& red, QString ruta, double ultima, QDate hoy, int plazoMs, QObject* padre)
-    : QObject(padre), m_red(red), m_ruta(std::move(ruta)), m_ultima(ultima), m_hoy(hoy), m_plazoMs(plazoMs)
+    : QObject(padre), m_red(red), m_ruta(std::move(ruta)), m_hoy(hoy), m_plazoMs(plazoMs)
 {
-    const QDate desde = ultima > 0 ? fechas::fechaDeDia(ultima).addDays(-30) : hoy.addDays(-30);
+    m_desdeFecha = ultima > 0 ? fechas::fechaDeDia(ultima).addDays(-30) : hoy.addDays(-30);
     // At most five years of yearly files: further back, the shipped history
     // and the CSV import are the way.
-    m_desde = std::max(desde.year(), hoy.year() - 4);
+    m_desde = std::max(m_desdeFecha.year(), hoy.year() - 4);
 }
 
 void ConsultaFuentes::cancela()
@@ -182,7 +182,6 @@ void ConsultaFuentes::empieza()
                 acaba(i, sinRespuesta(Descarga::Fallo::Tiempo, 0));
         cancela();
     });
-    const QDate desde = m_ultima > 0 ? fechas::fechaDeDia(m_ultima).addDays(-30) : m_hoy.addDays(-30);
     for (std::size_t i = 0; i < m_respuestas.size(); ++i) {
         m_relojes[i].start();
         if (m_respuestas[i].desactivada) {
@@ -205,7 +204,7 @@ void ConsultaFuentes::empieza()
             });
             break;
         case Id::Api:
-            pide(i, fuentes::api(desde), [this, i](Descarga::Fallo f, int estado, const QByteArray& json) {
+            pide(i, fuentes::api(m_desdeFecha), [this, i](Descarga::Fallo f, int estado, const QByteArray& json) {
                 acaba(i, f == Descarga::Fallo::Ninguno ? fuentes::leeApi(json) : sinRespuesta(f, estado));
             });
             break;

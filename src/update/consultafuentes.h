@@ -44,10 +44,10 @@ private:
 
     Red& m_red;
     QString m_ruta;
-    double m_ultima;
     QDate m_hoy;
     int m_plazoMs;
-    int m_desde; // the first year the yearly files are asked for
+    QDate m_desdeFecha; // the first day asked for: a month before the newest stored draw
+    int m_desde;        // the first year the yearly files are asked for
     std::vector<fuentes::Respuesta> m_respuestas;
     std::vector<QString> m_anfitriones; // from ajustes.ini, by source
     std::vector<bool> m_listas;
