@@ -189,8 +189,14 @@ void Imprimir::Command2_Click() { imprime(1); }
 
 void Imprimir::imprime(int papel)
 {
+    // The job works on copies: a dialog's nested event loop may see this
+    // window unloaded while it runs, and nothing after it may touch `this`.
     QPrinter impresora(QPrinter::HighResolution);
     Dialogos& d = m_plataforma.dialogos;
+    const QString ruta = m_estado.ruta;
+    const RegPena pena = m_pena;
+    const float x = m_x;
+    const float y = m_y;
     QString pdf;
     if (!d.hayImpresoras()) {
         // Without a printer the slips go into a PDF, laid out as bolvera-cli
@@ -201,7 +207,7 @@ void Imprimir::imprime(int papel)
                               QStringLiteral("Documentos PDF (*.pdf)"));
         if (pdf.isEmpty())
             return;
-        if (ficheros::esPropio(m_estado.ruta, pdf)) {
+        if (ficheros::esPropio(ruta, pdf)) {
             d.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"), ficheros::textoPropio(pdf));
             return;
         }
@@ -209,8 +215,8 @@ void Imprimir::imprime(int papel)
     } else if (!d.eligeImpresora(impresora)) {
         return;
     }
-    const auto trabajo = trabajoImpresion(m_pena, papel == 0 ? Papel::Oficial : Papel::Normal, m_x, m_y, [this] {
-        return m_plataforma.dialogos.pregunta(
+    const auto trabajo = trabajoImpresion(pena, papel == 0 ? Papel::Oficial : Papel::Normal, x, y, [&d] {
+        return d.pregunta(
             QStringLiteral("Opción Dos semanas"),
             QStringLiteral("¿Quiere marcar el boleto para jugar DOS SEMANAS. En caso contrario, se marcará "
                            "para jugar la SEMANA EN CURSO."));
