@@ -17,7 +17,14 @@
 QWidget* DialogosQt::padre() const
 {
     QWidget* activa = QApplication::activeWindow();
-    return activa && activa->isVisible() ? activa : m_padre.data();
+    if (activa && activa->isVisible()) {
+        if (!qobject_cast<QDialog*>(activa))
+            m_enUso = activa;
+        return activa;
+    }
+    // Right after a box closes nothing may be active yet: the window that
+    // raised it is still the one in use, and the next box belongs to it.
+    return m_enUso && m_enUso->isVisible() ? m_enUso.data() : m_padre.data();
 }
 
 void DialogosQt::mensaje(Icono icono, const QString& titulo, const QString& texto)

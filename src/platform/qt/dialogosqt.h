@@ -26,4 +26,5 @@ private:
     QWidget* padre() const;
 
     QPointer<QWidget> m_padre;
+    mutable QPointer<QWidget> m_enUso; // the last window that raised a box
 };
