@@ -3,8 +3,12 @@
 #include "create/editorpena.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -26,6 +30,27 @@ QRect rectCelda(int celda)
     const int xs[] = {210, 840, 1485};
     const int ys[] = {4530, 4950, 5370, 5805};
     return {pxs(xs[estrella / 4]), cabecera + pxs(ys[estrella % 4]), pxs(240), pxs(240)};
+}
+
+// The cell an arrow key leads to: the nearest one lying that way, preferring
+// the same row or column; the cell itself when none does.
+int vecina(int celda, QPoint direccion)
+{
+    const QPoint desde = rectCelda(celda).center();
+    int mejor = celda;
+    int menor = std::numeric_limits<int>::max();
+    for (int c = 0; c < EditorPena::celdas; ++c) {
+        const QPoint d = rectCelda(c).center() - desde;
+        const int avance = d.x() * direccion.x() + d.y() * direccion.y();
+        if (c == celda || avance <= 0)
+            continue;
+        const int desvio = std::abs(d.x() * direccion.y() - d.y() * direccion.x());
+        if (avance + 3 * desvio < menor) {
+            menor = avance + 3 * desvio;
+            mejor = c;
+        }
+    }
+    return mejor;
 }
 
 class Casilla final : public QLabel
@@ -102,6 +127,8 @@ Boleto::Boleto(QWidget* padre) : QWidget(padre)
 {
     setObjectName(QStringLiteral("Picture1"));
     setFixedSize(pxs(2250), cabecera + pxs(6250));
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Boleto"));
 
     m_barra = new QFrame(this);
     m_barra->setObjectName(QStringLiteral("Shape3"));
@@ -109,7 +136,11 @@ Boleto::Boleto(QWidget* padre) : QWidget(padre)
 
     for (int c = 0; c < EditorPena::celdas; ++c) {
         auto* casilla = new Casilla(c, this);
-        casilla->alPulsar = [this](int celda) { emit pulsada(celda); };
+        casilla->alPulsar = [this](int celda) {
+            m_foco = celda;
+            update();
+            emit pulsada(celda);
+        };
         m_casillas.append(casilla);
     }
 
@@ -141,6 +172,43 @@ void Boleto::muestra(const EditorPena& editor)
     m_tapa->raise();
     m_aviso->setText(editor.textoAvisoEstrellas());
     m_aviso->setVisible(editor.avisoEstrellas());
+    // The focus follows the phase: to the stars when they open, back to the
+    // numbers when they close again.
+    const bool estrellas = editor.faseEstrellas() && !editor.tapaVisible();
+    if (estrellas != m_estrellas) {
+        m_estrellas = estrellas;
+        m_foco = estrellas ? 50 : 0;
+        update();
+    }
+}
+
+void Boleto::keyPressEvent(QKeyEvent* evento)
+{
+    const std::pair<int, QPoint> flechas[] = {
+        {Qt::Key_Left, {-1, 0}}, {Qt::Key_Right, {1, 0}}, {Qt::Key_Up, {0, -1}}, {Qt::Key_Down, {0, 1}}};
+    for (const auto& [tecla, direccion] : flechas)
+        if (evento->key() == tecla) {
+            m_foco = vecina(m_foco, direccion);
+            update();
+            return;
+        }
+    if (evento->key() == Qt::Key_Space || evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        emit pulsada(m_foco);
+        return;
+    }
+    QWidget::keyPressEvent(evento);
+}
+
+void Boleto::focusInEvent(QFocusEvent* evento)
+{
+    QWidget::focusInEvent(evento);
+    update();
+}
+
+void Boleto::focusOutEvent(QFocusEvent* evento)
+{
+    QWidget::focusOutEvent(evento);
+    update();
 }
 
 void Boleto::paintEvent(QPaintEvent*)
@@ -163,4 +231,11 @@ void Boleto::paintEvent(QPaintEvent*)
     p.setPen(QPen(QColor(200, 150, 0), 1, Qt::DashLine));
     const QRect estrellas = rectCelda(50).united(rectCelda(61)).adjusted(-6, -6, 6, 6);
     p.drawRect(estrellas);
+    if (hasFocus()) {
+        // The focus ring sits in the gap around the cell, where the cell's own
+        // painting cannot cover it.
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rectCelda(m_foco).adjusted(-3, -3, 3, 3));
+    }
 }

@@ -9,7 +9,8 @@ class QFrame;
 
 // The betting slip drawn by the program: 50 number cells in six columns of
 // nine, 12 star cells in three columns of four, the phase bar and the cover
-// of the star area. It shows an editor's state and reports clicks.
+// of the star area. It shows an editor's state and reports clicks; with the
+// focus, the arrows move a focus cell and Space or Enter presses it.
 class Boleto final : public QWidget
 {
     Q_OBJECT
@@ -17,12 +18,16 @@ class Boleto final : public QWidget
 public:
     explicit Boleto(QWidget* padre = nullptr);
     void muestra(const EditorPena& editor);
+    int foco() const { return m_foco; }
 
 signals:
     void pulsada(int celda);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
+    void focusOutEvent(QFocusEvent* evento) override;
 
 private:
     QList<QLabel*> m_casillas; // Image1_0 … Image1_61
@@ -30,4 +35,6 @@ private:
     QFrame* m_tapa = nullptr;  // Shape4
     QLabel* m_tapaTexto = nullptr; // Label6
     QLabel* m_aviso = nullptr;     // Label5
+    int m_foco = 0;                // the cell the keyboard marks with Space
+    bool m_estrellas = false;      // the stars were open at the last muestra
 };

@@ -83,6 +83,11 @@ Crea::Crea(Estado& estado, Plataforma& plataforma, QWidget* padre)
     col->addLayout(botones);
     fila->addLayout(col, 1);
     resize(700, m_boleto->height() + 24);
+    // The keyboard goes as the eye reads: the name, the days, the slip, the buttons.
+    QWidget* const orden[] = {m_nombre, m_martes, m_viernes, todos, m_boleto, m_aleatorio, m_borrar, m_grabar, m_lista};
+    for (std::size_t i = 1; i < std::size(orden); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
+    m_nombre->setFocus();
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));

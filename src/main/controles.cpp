@@ -295,7 +295,7 @@ QWidget* construyePenas(Controles& c)
     c.modeloPenas = modeloCabeceras({QStringLiteral("Nombre"), QStringLiteral("Apuestas"),
                                      QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")});
     c.ListView1 = listaInforme(QStringLiteral("ListView1"), c.modeloPenas, {5998, 1764, 2823, 2999}, sans);
-    c.ListView1->setMinimumHeight(120);
+    c.ListView1->setMinimumHeight(90); // three rows: the lower half must fit a laptop too
     col->addWidget(c.ListView1, 2);
 
     auto* abajo = new QHBoxLayout;
@@ -318,7 +318,7 @@ QWidget* construyePenas(Controles& c)
     auto* participacion = nombra(new QGroupBox, QStringLiteral("Frame4"));
     auto* rp = new QGridLayout(participacion);
     c.MSChart3 = grafico(QStringLiteral("MSChart3"));
-    c.MSChart3->setMinimumSize(170, 130);
+    c.MSChart3->setMinimumSize(150, 100);
     rp->addWidget(c.MSChart3, 0, 0, 4, 1);
     auto* muestraAciertos = new QLabel;
     muestraAciertos->setFixedSize(14, 14);
@@ -336,7 +336,7 @@ QWidget* construyePenas(Controles& c)
     c.Label16->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
     rp->addWidget(c.Label17, 2, 3);
     rp->addWidget(c.Label16, 3, 1, 1, 3);
-    participacion->setMinimumHeight(150);
+    participacion->setMinimumHeight(110);
     centro->addWidget(participacion);
 
     auto* contadores = nombra(new QGroupBox(QStringLiteral("Desde la creación de la peña ")),

@@ -1,5 +1,6 @@
 #include "main/principal.h"
 
+#include "main/crecimiento.h"
 #include "main/secundarias.h"
 #include "main/twips.h"
 #include "platform/dialogos.h"
@@ -64,7 +65,13 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
     auto* cuerpo = new QWidget;
     m_c = construyeControles(cuerpo);
     setCentralWidget(cuerpo);
-    resize(980, 720);
+    Crecimiento::desplazables(m_c.SSTab1);
+    new Crecimiento(this, m_c.SSTab1);
+    // A small screen gets what it has room for; the tabs scroll inside.
+    QSize tamano(980, 720);
+    if (const QScreen* pantalla = screen())
+        tamano = tamano.boundedTo(pantalla->availableGeometry().size() - QSize(px(25), px(50) + 40));
+    resize(tamano);
 
     m_secundarias = new Secundarias(this);
     m_timer1 = temporizador(this, QStringLiteral("Timer1"), 1000);

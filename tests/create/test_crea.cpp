@@ -145,6 +145,40 @@ TEST_F(CrearPena, aNameOverTwentyLettersBecomesAyyy)
     EXPECT_EQ(nombre->cursorPosition(), 4);
 }
 
+TEST_F(CrearPena, aBetMarkedWithTheKeyboardAlone)
+{
+    abre();
+    m_estado.modoApuesta = 0;
+    Crea crea(m_estado, m_plataforma);
+    crea.show();
+    auto* boleto = crea.findChild<Boleto*>(QStringLiteral("Picture1"));
+    ASSERT_NE(boleto, nullptr);
+    EXPECT_EQ(boleto->focusPolicy(), Qt::StrongFocus);
+    // Each row: the keys pressed, then the cell the focus must be on.
+    const std::vector<std::pair<std::vector<Qt::Key>, int>> pasos = {
+        {{Qt::Key_Space}, 0},                                        // number 1
+        {{Qt::Key_Up, Qt::Key_Left}, 0},                             // nothing above or left
+        {{Qt::Key_Right, Qt::Key_Space}, 9},                         // number 10
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 11},          // 12
+        {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}, 47}, // last column
+        {{Qt::Key_Space, Qt::Key_Up, Qt::Key_Space}, 46},             // 48, 47
+    };
+    for (const auto& [teclas, celda] : pasos) {
+        for (Qt::Key tecla : teclas)
+            QTest::keyClick(boleto, tecla);
+        EXPECT_EQ(boleto->foco(), celda);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return crea.editor().faseEstrellas() && !crea.editor().tapaVisible(); }, 3000));
+    QApplication::processEvents();
+    EXPECT_EQ(boleto->foco(), 50); // the stars opened: the focus is on star 1
+    for (Qt::Key tecla : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Right, Qt::Key_Enter})
+        QTest::keyClick(boleto, tecla);
+    EXPECT_EQ(crea.editor().apuestas(), 1);
+    EXPECT_EQ(crea.findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText().simplified(),
+              QStringLiteral("1-10-12-47-48 Estrellas: 1- 6"));
+    EXPECT_EQ(boleto->foco(), 0); // and back on the numbers for the next bet
+}
+
 // The contrast of two colours as the accessibility guidelines measure it.
 double contraste(const QColor& a, const QColor& b)
 {

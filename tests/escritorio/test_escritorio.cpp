@@ -160,6 +160,7 @@ TEST_F(Escritorio, thePrintWindowsOwnBoxDoesNotCloseIt)
 {
     m_ventana->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
     m_ventana->ListView1_Click(0);
+    QTest::qWait(300); // the tab is laid out, as it is before a user can click
     pulsaEn(m_ventana->findChild<QPushButton*>(QStringLiteral("Command2")));
     ASSERT_TRUE(QTest::qWaitFor([] { return visible<QWidget>(QStringLiteral("Imprimir")); }, 5000));
     QPointer<QWidget> imprimir = visible<QWidget>(QStringLiteral("Imprimir"));
