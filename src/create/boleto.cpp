@@ -3,24 +3,36 @@
 #include "create/editorpena.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace {
 
 // Slip positions are given in twips; the slip is drawn a little larger than
-// the paper one so that the cells are easy to hit.
-constexpr double escala = 1.4 / 15.0;
+// the paper one so that the cells are easy to hit, and smaller on a screen
+// too short for it (a laptop at 125 %).
+constexpr double escalaComoda = 1.4 / 15.0;
+constexpr double escalaMenor = 1.0 / 15.0;
 constexpr int cabecera = 56; // the band with the title and the phase bar
+constexpr int altoTwips = 6250;
+constexpr int anchoTwips = 2250;
 
-int pxs(int twips) { return static_cast<int>(twips * escala + 0.5); }
-
-QRect rectCelda(int celda)
+double escalaPara(int altoLibre)
 {
+    // The window's frame and margins take about 80 pixels besides the slip.
+    return std::clamp((altoLibre - 80 - cabecera) / double(altoTwips), escalaMenor, escalaComoda);
+}
+
+QRect rectCelda(int celda, double escala)
+{
+    const auto pxs = [escala](int twips) { return static_cast<int>(twips * escala + 0.5); };
     if (celda < 50) {
         const int columna = celda / 9;
         const int fila = celda % 9;
@@ -36,11 +48,11 @@ QRect rectCelda(int celda)
 // the same row or column; the cell itself when none does.
 int vecina(int celda, QPoint direccion)
 {
-    const QPoint desde = rectCelda(celda).center();
+    const QPoint desde = rectCelda(celda, escalaComoda).center();
     int mejor = celda;
     int menor = std::numeric_limits<int>::max();
     for (int c = 0; c < EditorPena::celdas; ++c) {
-        const QPoint d = rectCelda(c).center() - desde;
+        const QPoint d = rectCelda(c, escalaComoda).center() - desde;
         const int avance = d.x() * direccion.x() + d.y() * direccion.y();
         if (c == celda || avance <= 0)
             continue;
@@ -56,10 +68,10 @@ int vecina(int celda, QPoint direccion)
 class Casilla final : public QLabel
 {
 public:
-    Casilla(int celda, QWidget* padre) : QLabel(padre), m_celda(celda)
+    Casilla(int celda, QRect sitio, QWidget* padre) : QLabel(padre), m_celda(celda)
     {
         setObjectName(QStringLiteral("Image1_%1").arg(celda));
-        setGeometry(rectCelda(celda));
+        setGeometry(sitio);
         setCursor(Qt::PointingHandCursor);
     }
     void ponMarca(bool marcada)
@@ -126,7 +138,9 @@ private:
 Boleto::Boleto(QWidget* padre) : QWidget(padre)
 {
     setObjectName(QStringLiteral("Picture1"));
-    setFixedSize(pxs(2250), cabecera + pxs(6250));
+    const QScreen* pantalla = padre ? padre->screen() : QGuiApplication::primaryScreen();
+    m_escala = pantalla ? escalaPara(pantalla->availableGeometry().height()) : escalaComoda;
+    setFixedSize(static_cast<int>(anchoTwips * m_escala + 0.5), cabecera + static_cast<int>(altoTwips * m_escala + 0.5));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Boleto"));
 
@@ -135,7 +149,7 @@ Boleto::Boleto(QWidget* padre) : QWidget(padre)
     m_barra->setStyleSheet(QStringLiteral("background-color: rgb(210, 40, 60);"));
 
     for (int c = 0; c < EditorPena::celdas; ++c) {
-        auto* casilla = new Casilla(c, this);
+        auto* casilla = new Casilla(c, rectCelda(c, m_escala), this);
         casilla->alPulsar = [this](int celda) {
             m_foco = celda;
             update();
@@ -144,7 +158,7 @@ Boleto::Boleto(QWidget* padre) : QWidget(padre)
         m_casillas.append(casilla);
     }
 
-    const QRect estrellas = rectCelda(50).united(rectCelda(61)).adjusted(-6, -6, 6, 6);
+    const QRect estrellas = rectCelda(50, m_escala).united(rectCelda(61, m_escala)).adjusted(-6, -6, 6, 6);
     m_tapa = new QFrame(this);
     m_tapa->setObjectName(QStringLiteral("Shape4"));
     m_tapa->setGeometry(estrellas);
@@ -158,7 +172,7 @@ Boleto::Boleto(QWidget* padre) : QWidget(padre)
     m_aviso = new QLabel(this);
     m_aviso->setObjectName(QStringLiteral("Label5"));
     m_aviso->setStyleSheet(QStringLiteral("color: rgb(200, 150, 0); font-weight: bold;"));
-    m_aviso->setGeometry(estrellas.left(), estrellas.top() - 22, estrellas.width() + 40, 18);
+    m_aviso->setGeometry(estrellas.left(), estrellas.top() - 22, width() - estrellas.left() - 4, 18);
     m_aviso->hide();
 }
 
@@ -171,6 +185,12 @@ void Boleto::muestra(const EditorPena& editor)
     m_tapa->setVisible(editor.tapaVisible());
     m_tapa->raise();
     m_aviso->setText(editor.textoAvisoEstrellas());
+    // A smaller slip takes a smaller prompt, never a clipped one.
+    QFont letra = font();
+    letra.setBold(true);
+    while (letra.pointSizeF() > 6 && QFontMetrics(letra).horizontalAdvance(m_aviso->text()) > m_aviso->width())
+        letra.setPointSizeF(letra.pointSizeF() - 0.5);
+    m_aviso->setFont(letra);
     m_aviso->setVisible(editor.avisoEstrellas());
     // The focus follows the phase: to the stars when they open, back to the
     // numbers when they close again.
@@ -229,13 +249,13 @@ void Boleto::paintEvent(QPaintEvent*)
     p.drawText(QRect(24, 28, width() - 30, 16), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Bloque de apuesta"));
     p.setPen(QPen(QColor(200, 150, 0), 1, Qt::DashLine));
-    const QRect estrellas = rectCelda(50).united(rectCelda(61)).adjusted(-6, -6, 6, 6);
+    const QRect estrellas = rectCelda(50, m_escala).united(rectCelda(61, m_escala)).adjusted(-6, -6, 6, 6);
     p.drawRect(estrellas);
     if (hasFocus()) {
         // The focus ring sits in the gap around the cell, where the cell's own
         // painting cannot cover it.
         p.setPen(QPen(palette().color(QPalette::Highlight), 2));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(rectCelda(m_foco).adjusted(-3, -3, 3, 3));
+        p.drawRect(rectCelda(m_foco, m_escala).adjusted(-3, -3, 3, 3));
     }
 }

@@ -36,5 +36,6 @@ private:
     QLabel* m_tapaTexto = nullptr; // Label6
     QLabel* m_aviso = nullptr;     // Label5
     int m_foco = 0;                // the cell the keyboard marks with Space
+    double m_escala = 0;           // pixels per twip
     bool m_estrellas = false;      // the stars were open at the last muestra
 };
