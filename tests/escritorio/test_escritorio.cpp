@@ -6,17 +6,25 @@
 #include "platform/plataforma.h"
 #include "platform/qt/dialogosqt.h"
 #include "store/estado.h"
+#include "store/ficheroregistros.h"
 #include "store/ficheros.h"
+#include "store/regpena.h"
 #include "support/datos.h"
 #include "support/falsos.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QFileInfo>
 #include <QMenu>
+#include <QPdfDocument>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,13 +38,39 @@
 
 namespace {
 
-void xdotool(const QStringList& argumentos) { QProcess::startDetached(QStringLiteral("xdotool"), argumentos); }
+// One call at a time: a click still on its way must not race the keys after it.
+void xdotool(const QStringList& argumentos) { QProcess::execute(QStringLiteral("xdotool"), argumentos); }
 
 // A real click at a point of a widget, by default its middle.
 void pulsaEn(QWidget* w, std::optional<QPoint> punto = {})
 {
-    const QPoint p = w->mapToGlobal(punto.value_or(w->rect().center()));
-    xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+    // xdotool speaks in the screen's pixels, Qt in scaled ones.
+    const QPointF p = QPointF(w->mapToGlobal(punto.value_or(w->rect().center()))) * w->devicePixelRatioF();
+    xdotool({"mousemove", QString::number(qRound(p.x())), QString::number(qRound(p.y())), "click", "1"});
+}
+
+// The window lies in the free screen area, its middle over the main window.
+bool sobrePrincipal(QWidget* w)
+{
+    const QWidget* principal = nullptr;
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (t->objectName() == u"Principal" && t->isVisible())
+            principal = t;
+    if (!principal || !w)
+        return false;
+    const QRect libre = w->screen()->availableGeometry();
+    return libre.contains(w->frameGeometry()) && principal->frameGeometry().contains(w->frameGeometry().center());
+}
+
+// Tab until `destino` has the focus, as a keyboard user would.
+bool tabulaHasta(QWidget* destino)
+{
+    for (int i = 0; destino && i < 20; ++i) {
+        if (QTest::qWaitFor([&] { return QApplication::focusWidget() == destino; }, 250))
+            return true;
+        xdotool({"key", "Tab"});
+    }
+    return false;
 }
 
 template <typename T>
@@ -196,15 +230,142 @@ TEST_F(Escritorio, theKeyboardReachesTheMenusAndEscClosesWindows)
     xdotool({"key", "Escape", "Escape"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return abierto().isEmpty(); }, 3000));
 
-    // F1 opens "Acerca de..."; Esc closes it. Ctrl+N opens the bet type menu; Esc closes it.
-    for (const auto& [tecla, nombre] : {std::pair{"F1", "Acercade"}, std::pair{"ctrl+n", "Creamenu"}}) {
+    xdotool({"key", "alt+v"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return abierto() == u"Ver"; }, 3000)) << qPrintable(abierto());
+    xdotool({"key", "Escape", "Escape"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return abierto().isEmpty(); }, 3000));
+
+    // F1 opens "Acerca de...", Ctrl+N the bet type menu, Alt+Y L the news; the
+    // print window opens from the peña tab. Each opens over the main window,
+    // and Esc closes it.
+    m_ventana->ListView1_Click(0);
+    const std::pair<QStringList, const char*> ventanas[] = {{{"F1"}, "Acercade"},
+                                                            {{"ctrl+n"}, "Creamenu"},
+                                                            {{"alt+y", "l"}, "Infor"},
+                                                            {{}, "Imprimir"}};
+    for (const auto& [teclas, nombre] : ventanas) {
         QTest::qWait(500);
-        xdotool({"key", QString::fromLatin1(tecla)});
+        if (teclas.isEmpty())
+            m_ventana->Command2_Click();
+        for (const QString& tecla : teclas) {
+            xdotool({"key", tecla});
+            QTest::qWait(400);
+        }
         ASSERT_TRUE(QTest::qWaitFor([&] { return visible<QWidget>(QString::fromLatin1(nombre)); }, 5000)) << nombre;
         QPointer<QWidget> w = visible<QWidget>(QString::fromLatin1(nombre));
         ASSERT_TRUE(QTest::qWaitForWindowActive(w, 5000)) << nombre;
+        EXPECT_TRUE(sobrePrincipal(w)) << nombre;
         xdotool({"key", "Escape"});
         EXPECT_TRUE(QTest::qWaitFor([&] { return w.isNull() || !w->isVisible(); }, 5000)) << nombre;
+    }
+}
+
+TEST_F(Escritorio, aBetMarkedOnTheSlipWithTheKeyboardAlone)
+{
+    xdotool({"key", "ctrl+n"});
+    ASSERT_TRUE(QTest::qWaitFor([] { return visible<QWidget>(QStringLiteral("Creamenu")); }, 5000));
+    QPointer<QWidget> menu = visible<QWidget>(QStringLiteral("Creamenu"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu, 5000));
+    ASSERT_TRUE(tabulaHasta(menu->findChild<QCheckBox*>(QStringLiteral("Check1_1")))); // "Sencilla"
+    xdotool({"key", "space"});
+    ASSERT_TRUE(QTest::qWaitFor([] { return visible<Crea>(QStringLiteral("Crea")); }, 5000));
+    QPointer<Crea> crea = visible<Crea>(QStringLiteral("Crea"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(crea, 5000));
+    EXPECT_TRUE(sobrePrincipal(crea));
+
+    // The name first, then the slip: numbers 1 to 5 down the first column, stars 1 and 2.
+    ASSERT_TRUE(tabulaHasta(crea->findChild<QLineEdit*>(QStringLiteral("Text1"))));
+    xdotool({"type", "--delay", "30", "teclado"});
+    ASSERT_TRUE(tabulaHasta(crea->findChild<QWidget*>(QStringLiteral("Picture1"))));
+    xdotool({"key", "--delay", "60", "space", "Down", "space", "Down", "space", "Down", "space", "Down", "space"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return crea->editor().faseEstrellas() && !crea->editor().tapaVisible(); }, 5000));
+    xdotool({"key", "--delay", "60", "space", "Down", "space"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return crea->editor().apuestas() == 1; }, 3000));
+    ASSERT_TRUE(tabulaHasta(crea->findChild<QPushButton*>(QStringLiteral("Command1")))); // "Grabar"
+    xdotool({"key", "space"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_estado.penanueva == 1; }, 3000));
+    const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+    ASSERT_EQ(penas.size(), 2u);
+    EXPECT_EQ(penas[1].nombreRecortado(), QStringLiteral("TECLADO"));
+    EXPECT_EQ((std::vector<int>(penas[1].numeros[0].begin(), penas[1].numeros[0].begin() + 5)),
+              (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(penas[1].estrellas[0][0], 1);
+    EXPECT_EQ(penas[1].estrellas[0][1], 2);
+
+    // Saved, the editor is empty: Esc closes it without a question.
+    xdotool({"key", "Escape"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return crea.isNull() || !crea->isVisible(); }, 5000));
+    EXPECT_EQ(m_cajas, 0);
+}
+
+TEST_F(Escritorio, withoutAPrinterThePrintWindowWritesTheCliPdf)
+{
+    if (m_dialogos.hayImpresoras())
+        GTEST_SKIP() << "esta máquina tiene impresoras";
+    QTemporaryDir casa;
+    const QByteArray antes = qgetenv("HOME");
+    qputenv("HOME", casa.path().toLocal8Bit());
+    m_ventana->ListView1_Click(0);
+    m_ventana->Command2_Click();
+    ASSERT_TRUE(QTest::qWaitFor([] { return visible<QWidget>(QStringLiteral("Imprimir")); }, 5000));
+    QPointer<QWidget> imprimir = visible<QWidget>(QStringLiteral("Imprimir"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(imprimir, 5000));
+    // The boxes, each answered with Enter: no printer, the file (boletos.pdf
+    // in the home folder), two weeks (yes), where it went.
+    pulsaEn(imprimir->findChild<QPushButton*>(QStringLiteral("Command1")));
+    const bool respondidas = esperaCajas(4);
+    qputenv("HOME", antes);
+    ASSERT_TRUE(respondidas) << m_cajas;
+    const QString pdf = casa.filePath(QStringLiteral("boletos.pdf"));
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+
+    QProcess cli;
+    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/bolvera-cli"),
+              {"imprimir", "1", "--papel", "oficial", "--dos-semanas", "si", "--pdf", casa.filePath("cli.pdf"),
+               "--dir", m_dir.path()});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    // The marks sit where the CLI puts them: the pages render the same.
+    QPdfDocument ventana, orden;
+    ASSERT_EQ(ventana.load(pdf), QPdfDocument::Error::None);
+    ASSERT_EQ(orden.load(casa.filePath("cli.pdf")), QPdfDocument::Error::None);
+    ASSERT_EQ(ventana.pageCount(), orden.pageCount());
+    for (int p = 0; p < ventana.pageCount(); ++p) {
+        EXPECT_EQ(ventana.pagePointSize(p), orden.pagePointSize(p));
+        const QSize tamano = (ventana.pagePointSize(p) * 2).toSize();
+        EXPECT_EQ(ventana.render(p, tamano), orden.render(p, tamano)) << p;
+    }
+}
+
+TEST_F(Escritorio, everyButtonOfEveryTabCanBeReachedOnTheScreen)
+{
+    const QRect libre = m_ventana->screen()->availableGeometry();
+    EXPECT_TRUE(libre.contains(m_ventana->frameGeometry()));
+    m_ventana->ListView1_Click(0);
+    auto* pestanas = m_ventana->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    for (int i = 0; i < pestanas->count(); ++i) {
+        pestanas->setCurrentIndex(i);
+        QTest::qWait(300);
+        auto* zona = qobject_cast<QScrollArea*>(pestanas->currentWidget());
+        ASSERT_NE(zona, nullptr);
+        const auto botones = m_ventana->findChildren<QAbstractButton*>();
+        int vistos = 0;
+        for (QAbstractButton* b : botones) {
+            if (!b->isVisibleTo(m_ventana.get()) || qobject_cast<QTabBar*>(b->parentWidget()))
+                continue;
+            const bool enPestana = zona->widget()->isAncestorOf(b);
+            if (enPestana) {
+                zona->ensureWidgetVisible(b, 0, 0);
+                QTest::qWait(50);
+            }
+            const QRect r(b->mapToGlobal(QPoint()), b->size());
+            EXPECT_TRUE(libre.contains(r)) << i << " " << qPrintable(b->objectName() + u' ' + b->text());
+            if (enPestana)
+                EXPECT_TRUE(QRect(zona->viewport()->mapToGlobal(QPoint()), zona->viewport()->size()).contains(r))
+                    << i << " " << qPrintable(b->objectName() + u' ' + b->text());
+            ++vistos;
+        }
+        EXPECT_GE(vistos, 6) << i; // the icon row and "Ver mensaje" at least
     }
 }
 
