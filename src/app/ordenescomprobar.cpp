@@ -138,11 +138,24 @@ int listaPenas(const Contexto& c)
                  {QStringLiteral("sorteos"), t.sorteos}});
         return 0;
     }
-    QTextStream salida(stdout);
+    // Columns as wide as their widest cell, escapes included.
+    std::vector<QStringList> escritas;
+    std::vector<qsizetype> anchos;
     for (const QStringList& fila : t.filas) {
         QStringList celdas;
-        for (const QString& celda : fila)
+        for (const QString& celda : fila) {
             celdas << paraTerminal(celda);
+            if (anchos.size() < static_cast<std::size_t>(celdas.size()))
+                anchos.push_back(0);
+            anchos[static_cast<std::size_t>(celdas.size() - 1)] =
+                std::max(anchos[static_cast<std::size_t>(celdas.size() - 1)], celdas.back().size());
+        }
+        escritas.push_back(celdas);
+    }
+    QTextStream salida(stdout);
+    for (QStringList& celdas : escritas) {
+        for (qsizetype k = 0; k < celdas.size(); ++k)
+            celdas[k] = celdas[k].leftJustified(anchos[static_cast<std::size_t>(k)]);
         salida << celdas.join(QStringLiteral(" | ")) << '\n';
     }
     salida << "Premios: " << t.premios << '\n' << t.efectividad << '\n' << t.sorteos << '\n';

@@ -103,7 +103,8 @@ TEST(CliLinea, statusZeroDoneOneRefusedTwoNonsenseCheckedBeforeAnyWrite)
     datos::escribeSorteos(dir.filePath("numeros.dat"), {datos::sorteo({2026, 12, 1}, {1, 2, 3, 4, 5, 1, 2}),
                                                         datos::sorteo({2026, 12, 4}, {1, 2, 3, 4, 6, 1, 3})});
     // A name with control bytes, as a damaged or hand-made file may hold.
-    datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("A\x01" "B\tC", "Todos", {2020, 1, 1})});
+    datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("A\x01" "B\tC", "Todos", {2020, 1, 1}),
+                                                       datos::pena("OTRA", "Todos", {2020, 1, 1})});
     const QString pdf = dir.filePath("x.pdf");
     struct Caso
     {
@@ -114,6 +115,7 @@ TEST(CliLinea, statusZeroDoneOneRefusedTwoNonsenseCheckedBeforeAnyWrite)
     };
     const Caso casos[] = {
         {{"penas"}, 0, "A\\x01B\\tC "},
+        {{"penas"}, 0, "OTRA" + QString(20, u' ') + " | "}, // the columns still line up
         {{"comprobar", "1"}, 0, "A\\x01B\\tC", false},
         {{"precio"}, 0, "Precio por apuesta: 2,50 €"},
         {{"comprobar", "1"}, 1, "está en uso por otro Bolvera"},
