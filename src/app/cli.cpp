@@ -1,10 +1,10 @@
 // bolvera-cli: the program's core from a terminal, one subcommand per view.
 #include "app/argumentos.h"
-#include "app/opciones.h"
+#include "store/directorio.h"
 #include "app/ordenes.h"
 #include "platform/cerrojo.h"
 #include "platform/reloj.h"
-#include "shell/version.h"
+#include "programa/version.h"
 #include "store/historia.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // bolvera-cli: the prize check, the peñas and the multiple-bet breakdown.
 #include "app/ordenes.h"
 #include "app/salidajson.h"
-#include "checking/categorias.h"
+#include "store/categorias.h"
 #include "checking/comprobacion.h"
 #include "checking/desglose.h"
 #include "checking/euros.h"

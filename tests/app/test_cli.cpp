@@ -1,5 +1,5 @@
 #include "platform/cerrojo.h"
-#include "shell/versionprograma.h"
+#include "programa/versionprograma.h"
 #include "store/csvsorteos.h"
 #include "store/premios.h"
 #include "store/fechas.h"

@@ -1,4 +1,4 @@
-#include "checking/categorias.h"
+#include "store/categorias.h"
 #include "checking/desglose.h"
 #include "checking/formas.h"
 #include "support/imprime.h"

@@ -1,5 +1,5 @@
 #include "support/imprime.h"
-#include "shell/versiones.h"
+#include "programa/versiones.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,104 @@
+#include "checking/celdas.h"
+
+#include "store/categorias.h"
+#include "checking/euros.h"
+#include "checking/formas.h"
+#include "store/fechas.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+Celda coloreada(QString texto, std::uint32_t color) { return {std::move(texto), color, true, false}; }
+
+Celda comentario(const Fila& fila, Lista lista, const Instantanea& datos)
+{
+    const RegSorteo& s = datos.sorteos[fila.sorteo];
+    const RegPena& p = datos.penas[fila.pena];
+    switch (fila.clase) {
+    case ClaseFila::Separador:
+        return {};
+    case ClaseFila::Nombre:
+        return coloreada(QStringLiteral("PEÑA ") + p.nombre, categorias::granate);
+    case ClaseFila::Fecha:
+        return coloreada(fechas::fechacorta(s.fecha) + u' ' + fechas::diasemana(s.fecha),
+                         categorias::verdeOscuro);
+    case ClaseFila::Apuesta:
+    case ClaseFila::Linea:
+        break;
+    }
+    if (fila.categoria == 0)
+        return {};
+    static const auto comentarios = [] {
+        std::array<QString, categorias::total + 1> t;
+        for (int i = 1; i <= categorias::total; ++i)
+            t[static_cast<std::size_t>(i)] = categorias::comentario(i);
+        return t;
+    }();
+    const std::uint32_t color = categorias::de(fila.categoria).color;
+    Celda c = coloreada(lista == Lista::Sencillas
+                            ? comentarios.at(static_cast<std::size_t>(fila.categoria))
+                            : categorias::comentarioMultiple(fila.categoria, fila.cuenta),
+                        color);
+    // The amount when it is known; an unknown one is never shown as 0 €.
+    if (const auto premio = datos.premios.find(s.fecha); premio != datos.premios.end()) {
+        const std::int64_t unidad = premio->second.centimos[static_cast<std::size_t>(fila.categoria - 1)];
+        if (unidad >= 0) {
+            c.centimos = unidad * (lista == Lista::Sencillas ? 1 : fila.cuenta);
+            c.texto += u' ' + euros::texto(c.centimos);
+        }
+    }
+    return c;
+}
+
+// The texts of the usual values made once: a full-history check shows
+// millions of cells, and shared strings cost no allocation.
+QString texto(std::int16_t n)
+{
+    static const auto tabla = [] {
+        std::array<QString, 100> t;
+        for (int i = 0; i < 100; ++i)
+            t[static_cast<std::size_t>(i)] = QString::number(i);
+        return t;
+    }();
+    return n >= 0 && n < 100 ? tabla[static_cast<std::size_t>(n)] : QString::number(n);
+}
+
+Celda numero(std::int16_t n, const RegSorteo& s)
+{
+    const bool acierto = std::find(s.num.begin(), s.num.begin() + 5, n) != s.num.begin() + 5;
+    return acierto ? coloreada(texto(n), categorias::rojo) : Celda{texto(n)};
+}
+
+Celda estrella(std::int16_t e, const RegSorteo& s)
+{
+    const bool acierto = e == s.num[5] || e == s.num[6];
+    return coloreada(texto(e), acierto ? categorias::rojo : categorias::gris);
+}
+
+} // namespace
+
+int columnas(Lista lista) { return lista == Lista::Sencillas ? 9 : 17; }
+
+Celda celda(Lista lista, const Fila& fila, int columna, const Instantanea& datos)
+{
+    const int ultima = columnas(lista) - 1;
+    if (columna == ultima)
+        return comentario(fila, lista, datos);
+    if (columna == 0 || fila.clase != ClaseFila::Apuesta)
+        return {};
+
+    const RegSorteo& s = datos.sorteos[fila.sorteo];
+    const RegPena& p = datos.penas[fila.pena];
+    const auto f = forma(p.tipo);
+    if (!f)
+        return {};
+    const int huecosNumero = lista == Lista::Sencillas ? 5 : 10;
+    if (columna <= huecosNumero) {
+        const int i = columna - 1;
+        return i < f->numeros ? numero(p.numeros[fila.apuesta][i], s) : Celda{};
+    }
+    const int j = columna - 1 - huecosNumero;
+    return j < f->estrellas ? estrella(p.estrellas[fila.apuesta][j], s) : Celda{};
+}

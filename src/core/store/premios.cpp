@@ -1,0 +1,141 @@
+#include "store/premios.h"
+
+#include "store/categorias.h"
+#include "store/binario.h"
+#include "store/errores.h"
+#include "store/fechas.h"
+#include "store/ficheros.h"
+#include "store/ficheroregistros.h"
+#include "store/reescritura.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QtEndian>
+
+#include <cmath>
+
+RegPremios RegPremios::desdeBytes(QByteArrayView bytes)
+{
+    RegPremios r;
+    const char* p = bytes.data();
+    r.fecha = binario::leeDoble(p);
+    for (std::size_t i = 0; i < 13; ++i) {
+        const char* c = p + 8 + 12 * i;
+        r.centimos[i] = qFromLittleEndian<qint64>(c);
+        r.ganadores[i] = qFromLittleEndian<qint32>(c + 8);
+    }
+    r.fuente = static_cast<Fuente>(static_cast<std::uint8_t>(p[tamano - 1]));
+    return r;
+}
+
+QByteArray RegPremios::aBytes() const
+{
+    QByteArray b(tamano, '\0');
+    char* p = b.data();
+    binario::escribeDoble(p, fecha);
+    for (std::size_t i = 0; i < 13; ++i) {
+        char* c = p + 8 + 12 * i;
+        qToLittleEndian<qint64>(centimos[i], c);
+        qToLittleEndian<qint32>(ganadores[i], c + 8);
+    }
+    p[tamano - 1] = static_cast<char>(fuente);
+    return b;
+}
+
+bool RegPremios::sano() const
+{
+    const auto f = static_cast<std::uint8_t>(fuente);
+    if (!fechas::fechaDeDia(fecha).isValid() || f < 1 || f > 4)
+        return false;
+    for (std::size_t i = 0; i < 13; ++i)
+        if (centimos[i] < -1 || centimos[i] > premios::maximoCentimos || ganadores[i] < -1)
+            return false;
+    return true;
+}
+
+namespace premios {
+
+Lectura lee(const QString& ruta)
+{
+    Lectura l;
+    for (const RegPremios& r : ficheroregistros::leeTodos<RegPremios>(ruta + ficheros::premios)) {
+        if (r.sano())
+            l.porFecha[r.fecha] = r;
+        else
+            ++l.danados;
+    }
+    return l;
+}
+
+int guarda(const QString& ruta, const std::vector<RegPremios>& nuevos)
+{
+    std::map<double, RegPremios> todos = lee(ruta).porFecha;
+    for (const RegPremios& r : nuevos) {
+        const auto it = todos.find(r.fecha);
+        if (it != todos.end() && it->second.fuente == RegPremios::Fuente::Servicio &&
+            r.fuente != RegPremios::Fuente::Servicio)
+            continue;
+        todos[r.fecha] = r;
+    }
+    QByteArray bytes;
+    for (const auto& [fecha, r] : todos)
+        bytes += r.aBytes();
+    return reescribe(ruta + ficheros::premios, bytes);
+}
+
+std::optional<std::int64_t> centimosDe(QString texto)
+{
+    texto.remove(QStringLiteral("€")).remove(u' ').remove(QChar(0xA0));
+    if (texto.contains(u','))
+        texto = texto.remove(u'.').replace(u',', u'.');
+    static const QRegularExpression importe(QStringLiteral("^(\\d{1,12})(?:\\.(\\d{1,2}))?$"));
+    const QRegularExpressionMatch m = importe.match(texto);
+    if (!m.hasMatch())
+        return std::nullopt;
+    // Whole cents, never through a double: no rounding, no overflow.
+    const std::int64_t centimos = m.captured(1).toLongLong() * 100 + m.captured(2).leftJustified(2, u'0').toLongLong();
+    if (centimos > premios::maximoCentimos)
+        return std::nullopt;
+    return centimos;
+}
+
+LecturaCsv leeCsv(const QByteArray& texto)
+{
+    LecturaCsv l;
+    std::map<double, RegPremios> porFecha;
+    const QList<QByteArray> lineas = texto.split('\n');
+    for (qsizetype i = 0; i < lineas.size(); ++i) {
+        const QString linea = QString::fromUtf8(lineas[i]).trimmed();
+        if (linea.isEmpty() || (i == 0 && linea.startsWith(QStringLiteral("date"))))
+            continue;
+        const QStringList c = linea.split(u',');
+        const QDate fecha = QDate::fromString(c.value(0), Qt::ISODate);
+        const QStringList aciertos = c.value(3).split(u'+');
+        const int indice = aciertos.size() == 2 ? categorias::clasifica(aciertos[0].toInt(), aciertos[1].toInt()) : 0;
+        const auto centimos = centimosDe(c.value(4));
+        bool ok = false;
+        const int ganadores = c.value(5).toInt(&ok);
+        std::optional<QString> error;
+        if (c.size() < 6 || !fecha.isValid() || indice == 0 || !ok)
+            error = QStringLiteral("no es una fila de premios");
+        else if (!centimos)
+            error = QStringLiteral("el importe %1 no es un premio de 0 a 1.000.000.000 €").arg(c.value(4));
+        else if (ganadores < 0)
+            error = QStringLiteral("%1 acertantes no puede ser").arg(ganadores);
+        if (error) {
+            l.error = QStringLiteral("Línea %1: %2").arg(i + 1).arg(*error);
+            l.registros.clear();
+            return l;
+        }
+        RegPremios& r = porFecha[fechas::diaNumero(fecha)];
+        r.fecha = fechas::diaNumero(fecha);
+        r.fuente = RegPremios::Fuente::Csv;
+        r.centimos[static_cast<std::size_t>(indice - 1)] = *centimos;
+        r.ganadores[static_cast<std::size_t>(indice - 1)] = ganadores;
+    }
+    for (const auto& [fecha, r] : porFecha)
+        l.registros.push_back(r);
+    return l;
+}
+
+} // namespace premios

@@ -1,0 +1,247 @@
+#include "update/fuentes.h"
+
+#include "store/categorias.h"
+#include "store/fechas.h"
+#include "store/premios.h"
+#include "update/fuentescsv.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <map>
+
+namespace fuentes {
+namespace {
+
+using csv::Fila;
+using csv::noDisponible;
+
+QDate fechaIso(const QString& t)
+{
+    // Belgium writes "2026-10-09 00:00:00.0000000" in one file, "2026-10-09" in the other.
+    static const QRegularExpression iso(QStringLiteral(
+        "^(\\d{4})-(\\d{2})-(\\d{2})(?:[ T]\\d{2}:\\d{2}(?::\\d{2}(?:\\.\\d+)?)?)?$"));
+    const auto m = iso.match(t);
+    return m.hasMatch() ? csv::fecha(m.captured(3), m.captured(2), m.captured(1)) : QDate();
+}
+
+QStringList campos(const Fila& f, const std::vector<int>& columnas, std::size_t desde)
+{
+    QStringList r;
+    for (std::size_t i = desde; i < columnas.size(); ++i)
+        r << f.campos.value(columnas[i]);
+    return r;
+}
+
+// Belgium's amounts per date. A zero is not taken as "nobody won": it may
+// only say that nobody in Belgium did.
+std::optional<std::map<double, std::array<std::int64_t, 13>>>
+importesBelgica(const QByteArray& bytes, QString& motivo)
+{
+    const auto t = csv::tabla(bytes, u';', false, motivo);
+    if (!t) return std::nullopt;
+    QStringList nombres{QStringLiteral("Datum")};
+    for (int n = 1; n <= 13; ++n)
+        nombres << QStringLiteral("W-R%1").arg(n);
+    const std::vector<int> col = csv::columnas(*t, nombres, motivo);
+    if (col.empty()) return std::nullopt;
+    std::map<double, std::array<std::int64_t, 13>> r;
+    for (const Fila& f : t->filas) {
+        const QDate fecha = fechaIso(f.campos.value(col[0]));
+        SorteoFuente s;
+        bool leida = fecha.isValid();
+        for (int n = 1; n <= 13 && leida; ++n) {
+            const QString importe = f.campos.value(col[static_cast<std::size_t>(n)]);
+            const auto c = premios::centimosDe(importe);
+            leida = c.has_value() || importe.isEmpty();
+            if (c && *c > 0) s.centimos[static_cast<std::size_t>(csv::indiceDeRango(n) - 1)] = *c;
+        }
+        if (!leida) {
+            motivo = csv::enLinea(f, QStringLiteral("no es una fila de premios"));
+            return std::nullopt;
+        }
+        const double dia = fechas::diaNumero(fecha);
+        if (r.count(dia) && r[dia] != s.centimos) {
+            motivo = QStringLiteral("dos filas de premios distintas el %1")
+                         .arg(fechas::fechacorta(fecha));
+            return std::nullopt;
+        }
+        r[dia] = s.centimos;
+    }
+    return r;
+}
+
+// "09-Oct-2026"
+QDate fechaInglesa(const QString& t)
+{
+    static const QRegularExpression forma(QStringLiteral("^(\\d{1,2})-([A-Za-z]{3})-(\\d{4})$"));
+    static const QStringList meses{
+        QStringLiteral("jan"), QStringLiteral("feb"), QStringLiteral("mar"), QStringLiteral("apr"),
+        QStringLiteral("may"), QStringLiteral("jun"), QStringLiteral("jul"), QStringLiteral("aug"),
+        QStringLiteral("sep"), QStringLiteral("oct"), QStringLiteral("nov"), QStringLiteral("dec")};
+    const auto m = forma.match(t);
+    const qsizetype mes = m.hasMatch() ? meses.indexOf(m.captured(2).toLower()) : -1;
+    return mes < 0 ? QDate() : csv::fecha(m.captured(1), QString::number(mes + 1), m.captured(3));
+}
+
+// A JSON number or a string of digits as text; empty for anything else.
+QString textoJson(const QJsonValue& v)
+{
+    if (v.isString()) return v.toString().trimmed();
+    if (v.isDouble() && v.toDouble() == std::floor(v.toDouble()) && std::abs(v.toDouble()) < 1e9)
+        return QString::number(static_cast<qint64>(v.toDouble()));
+    return {};
+}
+
+std::optional<SorteoFuente> sorteoApi(const QJsonValue& v)
+{
+    const QJsonObject o = v.toObject();
+    const QJsonArray numeros = o.value(QStringLiteral("numbers")).toArray();
+    const QJsonArray estrellas = o.value(QStringLiteral("stars")).toArray();
+    if (numeros.size() != 5 || estrellas.size() != 2) return std::nullopt;
+    QStringList siete;
+    for (const QJsonValue& n : numeros)
+        siete << textoJson(n);
+    for (const QJsonValue& e : estrellas)
+        siete << textoJson(e);
+    const auto s = csv::sorteo(fechaIso(o.value(QStringLiteral("date")).toString()), siete);
+    if (!s) return std::nullopt;
+    SorteoFuente r{*s};
+    const QJsonValue lista = o.value(QStringLiteral("prizes"));
+    if (!lista.isArray() && !lista.isNull() && !lista.isUndefined()) return std::nullopt;
+    for (const QJsonValue& p : lista.toArray()) {
+        const QJsonObject premio = p.toObject();
+        bool okH = false, okK = false;
+        const int h = textoJson(premio.value(QStringLiteral("matched_numbers"))).toInt(&okH);
+        const int k = textoJson(premio.value(QStringLiteral("matched_stars"))).toInt(&okK);
+        if (!okH || !okK) return std::nullopt;
+        const int indice = categorias::clasifica(h, k);
+        const QJsonValue euros = premio.value(QStringLiteral("prize"));
+        std::int64_t c = -1;
+        if (euros.isDouble() && std::isfinite(euros.toDouble()) && euros.toDouble() >= 0 &&
+            euros.toDouble() < 1e12)
+            c = std::llround(euros.toDouble() * 100);
+        else if (euros.isString() && premios::centimosDe(euros.toString()))
+            c = *premios::centimosDe(euros.toString());
+        else if (!euros.isNull())
+            return std::nullopt;
+        // Nothing paid to a category somebody won is not a prize known.
+        if (c == 0 && textoJson(premio.value(QStringLiteral("winners"))).toInt() > 0) c = -1;
+        if (indice == 0) continue;
+        std::int64_t& hueco = r.centimos[static_cast<std::size_t>(indice - 1)];
+        if (hueco != -1 && hueco != c) return std::nullopt;
+        hueco = c;
+    }
+    return r;
+}
+
+} // namespace
+
+Lectura leeBelgica(const QByteArray& sorteosCsv, const QByteArray& premiosCsv)
+{
+    QString motivo;
+    const auto t = csv::tabla(sorteosCsv, u';', false, motivo);
+    if (!t) return noDisponible(motivo);
+    const std::vector<int> col = csv::columnas(
+        *t,
+        {QStringLiteral("Datum"), QStringLiteral("Nummer 1"), QStringLiteral("Nummer 2"),
+         QStringLiteral("Nummer 3"), QStringLiteral("Nummer 4"), QStringLiteral("Nummer 5"),
+         QStringLiteral("Ster 1"), QStringLiteral("Ster 2")},
+        motivo);
+    if (col.empty()) return noDisponible(motivo);
+    std::map<double, std::array<std::int64_t, 13>> importes;
+    if (!premiosCsv.trimmed().isEmpty()) {
+        auto p = importesBelgica(premiosCsv, motivo);
+        if (!p) return noDisponible(QStringLiteral("premios: ") + motivo);
+        importes = std::move(*p);
+    }
+    std::vector<SorteoFuente> sorteos;
+    for (const Fila& f : t->filas) {
+        const auto s = csv::sorteo(fechaIso(f.campos.value(col[0])), campos(f, col, 1));
+        if (!s) return noDisponible(csv::enLinea(f, QStringLiteral("no es un sorteo")));
+        SorteoFuente sf{*s};
+        if (const auto it = importes.find(s->fecha); it != importes.end()) sf.centimos = it->second;
+        sorteos.push_back(sf);
+    }
+    return csv::cierra(std::move(sorteos));
+}
+
+Lectura leeReinoUnido(const QByteArray& csvBytes)
+{
+    QString motivo;
+    const auto t = csv::tabla(csvBytes, u',', false, motivo);
+    if (!t) return noDisponible(motivo);
+    const std::vector<int> col = csv::columnas(
+        *t,
+        {QStringLiteral("DrawDate"), QStringLiteral("Ball 1"), QStringLiteral("Ball 2"),
+         QStringLiteral("Ball 3"), QStringLiteral("Ball 4"), QStringLiteral("Ball 5"),
+         QStringLiteral("Lucky Star 1"), QStringLiteral("Lucky Star 2")},
+        motivo);
+    if (col.empty()) return noDisponible(motivo);
+    std::vector<SorteoFuente> sorteos;
+    for (const Fila& f : t->filas) {
+        const auto s = csv::sorteo(fechaInglesa(f.campos.value(col[0])), campos(f, col, 1));
+        if (!s) return noDisponible(csv::enLinea(f, QStringLiteral("no es un sorteo")));
+        sorteos.push_back(SorteoFuente{*s});
+    }
+    return csv::cierra(std::move(sorteos));
+}
+
+Lectura leeAustria(const QByteArray& csvBytes)
+{
+    // The file names no columns: a draw row is one that starts with its date
+    // ("Fr. 09.10.2026"), then five numbers and two stars; titles and headers
+    // are passed over, but a row that starts with a date and is not a draw
+    // makes the file unreadable.
+    QString motivo;
+    const auto texto = csv::texto(csvBytes, true, motivo);
+    if (!texto) return noDisponible(motivo);
+    const auto filas = csv::filas(*texto, u';', motivo);
+    if (!filas) return noDisponible(motivo);
+    static const QRegularExpression pareceFecha(QStringLiteral("\\d+\\.\\d+\\.\\d+"));
+    static const QRegularExpression fecha(
+        QStringLiteral("^(?:(\\p{L}{2})\\p{L}?\\.?\\s+)?(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$"));
+    static const QStringList dias{QStringLiteral("mo"), QStringLiteral("di"), QStringLiteral("mi"),
+                                  QStringLiteral("do"), QStringLiteral("fr"), QStringLiteral("sa"),
+                                  QStringLiteral("so")};
+    std::vector<SorteoFuente> sorteos;
+    for (const Fila& f : *filas) {
+        const QString primero = f.campos.value(0);
+        if (!pareceFecha.match(primero).hasMatch()) continue;
+        const auto m = fecha.match(primero);
+        QDate dia =
+            m.hasMatch() ? csv::fecha(m.captured(2), m.captured(3), m.captured(4)) : QDate();
+        // A weekday that is not the date's is a typo in one of them.
+        const qsizetype semana = dias.indexOf(m.captured(1).toLower());
+        if (semana >= 0 && dia.isValid() && dia.dayOfWeek() != semana + 1) dia = QDate();
+        const auto s = csv::sorteo(dia, f.campos.mid(1, 7));
+        if (!s) return noDisponible(csv::enLinea(f, QStringLiteral("no es un sorteo")));
+        sorteos.push_back(SorteoFuente{*s});
+    }
+    if (sorteos.empty()) return noDisponible(QStringLiteral("el fichero no tiene sorteos"));
+    return csv::cierra(std::move(sorteos));
+}
+
+Lectura leeApi(const QByteArray& json)
+{
+    if (json.trimmed().isEmpty()) return noDisponible(QStringLiteral("la respuesta está vacía"));
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isArray())
+        return noDisponible(QStringLiteral("la respuesta no es una lista de sorteos"));
+    const QJsonArray lista = doc.array();
+    std::vector<SorteoFuente> sorteos;
+    for (qsizetype i = 0; i < lista.size(); ++i) {
+        const auto s = sorteoApi(lista[i]);
+        if (!s)
+            return noDisponible(
+                QStringLiteral("el sorteo %1 de la respuesta no se puede leer").arg(i + 1));
+        sorteos.push_back(*s);
+    }
+    return csv::cierra(std::move(sorteos));
+}
+
+} // namespace fuentes

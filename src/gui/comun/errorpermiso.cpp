@@ -1,0 +1,22 @@
+#include "comun/errorpermiso.h"
+
+#include "platform/dialogos.h"
+#include "store/errores.h"
+
+void errorpermiso(Dialogos& dialogos)
+{
+    dialogos.mensaje(Dialogos::Icono::Exclamacion, errores::tituloPermiso, errores::textoPermiso);
+}
+
+bool errorEscritura(Dialogos& dialogos, int error, const QString& fichero, const QString& mensaje)
+{
+    if (error == errores::ninguno)
+        return false;
+    if (error == errores::accesoRuta) {
+        errorpermiso(dialogos);
+        return true;
+    }
+    dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"),
+                     errores::explica(error, fichero, mensaje));
+    return true;
+}

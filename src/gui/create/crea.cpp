@@ -1,0 +1,238 @@
+#include "create/crea.h"
+
+#include "create/boleto.h"
+#include "comun/errorpermiso.h"
+#include "comun/nombra.h"
+#include "platform/dialogos.h"
+#include "platform/plataforma.h"
+#include "platform/reloj.h"
+#include "store/errores.h"
+#include "store/estado.h"
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "store/penas.h"
+#include "store/regsorteo.h"
+
+#include <QShortcut>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+Crea::Crea(Estado& estado, Plataforma& plataforma, QWidget* padre)
+    : QWidget(padre, Qt::Window), m_estado(estado), m_plataforma(plataforma),
+      m_editor(estado.modoApuesta)
+{
+    // Esc closes it, as any secondary window (the editor asks first when it holds bets).
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    setObjectName(QStringLiteral("Crea"));
+    setWindowTitle(QStringLiteral("Crear peña nueva..."));
+
+    auto* fila = new QHBoxLayout(this);
+    m_boleto = new Boleto;
+    fila->addWidget(m_boleto, 0, Qt::AlignTop);
+
+    auto* col = new QVBoxLayout;
+    auto* datos = new QGridLayout;
+    datos->addWidget(nombra(new QLabel(QStringLiteral("Nombre de la Peña:")), QStringLiteral("Label1")), 0, 0);
+    m_nombre = nombra(new QLineEdit, QStringLiteral("Text1"));
+    datos->addWidget(m_nombre, 0, 1);
+    datos->addWidget(nombra(new QLabel(QStringLiteral("-Apuesta nº:")), QStringLiteral("Label2")), 1, 0);
+    m_numeroApuesta = nombra(new QLabel(QStringLiteral("1")), QStringLiteral("Label3"));
+    m_numeroApuesta->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    datos->addWidget(m_numeroApuesta, 1, 1);
+    col->addLayout(datos);
+    m_instrucciones = nombra(new QLabel, QStringLiteral("Label4"));
+    m_instrucciones->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(128, 0, 0);"));
+    col->addWidget(m_instrucciones);
+
+    auto* dias = new QHBoxLayout;
+    m_martes = nombra(new QRadioButton(QStringLiteral("Sólo martes")), QStringLiteral("Option1"));
+    m_viernes = nombra(new QRadioButton(QStringLiteral("Sólo viernes")), QStringLiteral("Option2"));
+    auto* todos = nombra(new QRadioButton(QStringLiteral("Toda la semana")), QStringLiteral("Option3"));
+    todos->setChecked(true);
+    dias->addWidget(m_martes);
+    dias->addWidget(m_viernes);
+    dias->addWidget(todos);
+    col->addLayout(dias);
+
+    m_lista = nombra(new QTextEdit, QStringLiteral("RichTextBox1"));
+    m_lista->setReadOnly(true);
+    QFont courier(QStringLiteral("Courier"), 10);
+    courier.setStyleHint(QFont::Monospace);
+    m_lista->setFont(courier);
+    m_lista->setLineWrapMode(QTextEdit::NoWrap);
+    col->addWidget(m_lista, 1);
+
+    auto* botones = new QHBoxLayout;
+    m_grabar = nombra(new QPushButton(QStringLiteral("Grabar")), QStringLiteral("Command1"));
+    m_borrar = nombra(new QPushButton(QStringLiteral("Borrar")), QStringLiteral("Command2"));
+    m_aleatorio = nombra(new QPushButton(QStringLiteral("Aleatorio")), QStringLiteral("Command3"));
+    botones->addWidget(m_aleatorio);
+    botones->addWidget(m_borrar);
+    botones->addStretch(1);
+    botones->addWidget(m_grabar);
+    col->addLayout(botones);
+    fila->addLayout(col, 1);
+    resize(700, m_boleto->height() + 24);
+    // The keyboard goes as the eye reads: the name, the days, the slip, the buttons.
+    QWidget* const orden[] = {m_nombre, m_martes, m_viernes, todos, m_boleto, m_aleatorio, m_borrar, m_grabar, m_lista};
+    for (std::size_t i = 1; i < std::size(orden); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
+    m_nombre->setFocus();
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(100);
+
+    connect(m_boleto, &Boleto::pulsada, this, &Crea::Image1_Click);
+    connect(m_grabar, &QPushButton::clicked, this, &Crea::Command1_Click);
+    connect(m_borrar, &QPushButton::clicked, this, &Crea::Command2_Click);
+    connect(m_aleatorio, &QPushButton::clicked, this, &Crea::Command3_Click);
+    connect(m_timer1, &QTimer::timeout, this, &Crea::Timer1_Timer);
+    connect(m_nombre, &QLineEdit::textEdited, this, &Crea::Text1_Change);
+    pinta();
+}
+
+void Crea::showEvent(QShowEvent* evento)
+{
+    QWidget::showEvent(evento);
+    if (!m_activada) {
+        m_activada = true;
+        m_editor.activa();
+    }
+}
+
+bool Crea::sinGrabar() const { return m_editor.apuestas() > 0 || m_editor.marcadas() > 0; }
+
+void Crea::closeEvent(QCloseEvent* evento)
+{
+    // Bets marked and not saved go only when the user says so. The question
+    // waits for the event to end: the close may come from the main window's
+    // activation, inside which no modal box opens.
+    if (!sinGrabar() || m_descartar) {
+        QWidget::closeEvent(evento);
+        return;
+    }
+    evento->ignore();
+    if (m_preguntando)
+        return;
+    m_preguntando = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_descartar = m_plataforma.dialogos.pregunta(QStringLiteral("Crear peña nueva"),
+                                                     QStringLiteral("¿Descartar las apuestas sin grabar?"),
+                                                     Dialogos::PorDefecto::No);
+        m_preguntando = false;
+        if (m_descartar) {
+            close();
+            return;
+        }
+        raise();
+        activateWindow();
+    }, Qt::QueuedConnection);
+}
+
+void Crea::aviso(const std::optional<MensajeEditor>& mensaje)
+{
+    if (!mensaje)
+        return;
+    m_plataforma.dialogos.mensaje(mensaje->exclamacion ? Dialogos::Icono::Exclamacion
+                                                       : Dialogos::Icono::Informacion,
+                                  QStringLiteral("Error"), mensaje->texto);
+}
+
+void Crea::Image1_Click(int celda)
+{
+    aviso(m_editor.pulsa(celda));
+    pinta();
+}
+
+void Crea::Timer1_Timer()
+{
+    m_editor.tic();
+    pinta();
+}
+
+void Crea::Command3_Click()
+{
+    aviso(m_editor.aleatorio([](int k) { return static_cast<int>(QRandomGenerator::global()->bounded(k)); }));
+    pinta();
+}
+
+void Crea::Command2_Click()
+{
+    m_editor.borra();
+    pinta();
+}
+
+void Crea::Text1_Change(const QString& texto)
+{
+    const auto mensaje = m_editor.ponNombre(texto);
+    if (m_nombre->text() != m_editor.nombre()) {
+        // Upper-casing keeps the cursor where the user is typing.
+        const int cursor = m_nombre->cursorPosition();
+        m_nombre->setText(m_editor.nombre());
+        m_nombre->setCursorPosition(std::min<int>(cursor, static_cast<int>(m_editor.nombre().size())));
+    }
+    aviso(mensaje);
+}
+
+void Crea::Command1_Click()
+{
+    const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
+    const QDate hoy = m_plataforma.reloj.hoy();
+    const QString dia = m_martes->isChecked()    ? QStringLiteral("Martes")
+                        : m_viernes->isChecked() ? QStringLiteral("Viernes")
+                                                 : QStringLiteral("Todos");
+    const EditorPena::Grabacion g =
+        m_editor.grabar(penas.empty() ? 0 : penas.front().creacion,
+                        sorteos.empty() ? 0 : sorteos.back().fecha, fechas::diaNumero(hoy), dia);
+    aviso(g.mensaje);
+    if (g.grabar) {
+        const int error = anadePena(m_estado, g.registro, hoy);
+        // On a failure the bets stay in the editor: nothing typed is lost.
+        if (!errorEscritura(m_plataforma.dialogos, error, m_estado.fichero(ficheros::apuestas),
+                            QStringLiteral("No se pudo grabar la peña.")))
+            m_editor.carga();
+    }
+    pinta();
+}
+
+void Crea::pinta()
+{
+    m_boleto->muestra(m_editor);
+    if (!m_editor.transicion())
+        m_timer1->stop();
+    else if (!m_timer1->isActive())
+        m_timer1->start();
+    if (m_nombre->text() != m_editor.nombre())
+        m_nombre->setText(m_editor.nombre());
+    m_numeroApuesta->setText(m_editor.numeroApuesta());
+    m_instrucciones->setText(m_editor.instrucciones());
+    m_grabar->setEnabled(m_editor.grabarActivo());
+    m_borrar->setEnabled(m_editor.borrarActivo());
+    m_aleatorio->setEnabled(m_editor.aleatorioActivo());
+
+    if (m_lista->toPlainText() != m_editor.lista() || m_lista->document()->isEmpty()) {
+        m_lista->setPlainText(m_editor.lista());
+        for (const Tramo& t : m_editor.colorea()) {
+            QTextCursor cursor(m_lista->document());
+            cursor.setPosition(t.inicio);
+            cursor.setPosition(std::min<int>(t.inicio + t.largo, static_cast<int>(m_editor.lista().size())),
+                               QTextCursor::KeepAnchor);
+            QTextCharFormat formato;
+            formato.setFontWeight(QFont::Bold);
+            formato.setForeground(QColor(QRgb(t.color)));
+            cursor.mergeCharFormat(formato);
+        }
+    }
+}

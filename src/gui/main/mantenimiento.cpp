@@ -1,0 +1,227 @@
+// The main window's maintenance of the draw history: import, delete one draw,
+// delete every draw, reset or recount the peñas' counters.
+#include "checking/recuento.h"
+#include "comun/errorpermiso.h"
+#include "main/modelosorteos.h"
+#include "main/principal.h"
+#include "platform/dialogos.h"
+#include "platform/escritorio.h"
+#include "platform/plataforma.h"
+#include "platform/reloj.h"
+#include "platform/sitios.h"
+#include "store/errores.h"
+#include "store/estado.h"
+#include "store/csvsorteos.h"
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "store/historia.h"
+#include "store/reescritura.h"
+#include "store/validacion.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <QUrl>
+
+namespace {
+
+const QString vayaHombre = QStringLiteral("¡Vaya hombre!");
+const QString noValido = QStringLiteral(
+    "Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT sea para Bolvera.");
+
+} // namespace
+
+void Principal::Command8_Click()
+{
+    Dialogos& d = m_plataforma.dialogos;
+    const QString elegido = d.abreFichero(QDir::homePath(),
+                                          QStringLiteral("Seleccione el archivo NUMEROS.DAT"),
+                                          QStringLiteral("Archivos de sorteos (numeros.dat)"));
+    if (elegido.isEmpty()) {
+        if (d.pregunta(QStringLiteral("Bolvera"),
+                       QStringLiteral("No se ha seleccionado ningún archivo. Recuerde que puede "
+                                      "disponer de TODOS LOS SORTEOS DESDE LA CREACIÓN DEL "
+                                      "EUROMILLONES, obteniéndolo desde nuestra tienda virtual. "
+                                      "¿Quiere ir?")))
+            m_plataforma.escritorio.abre(QUrl(sitios::web() + QStringLiteral("/tienda.html#Sorteos")));
+        return;
+    }
+    const historia::Importacion r = historia::importa(m_estado.ruta, elegido);
+    switch (r.veredicto) {
+    case historia::Veredicto::Importado:
+        d.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Todos los sorteos"),
+                  QStringLiteral("Archivo de sorteos importado con éxito"));
+        cargasorteos();
+        refresca();
+        break;
+    case historia::Veredicto::Rechazado:
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, noValido);
+        break;
+    case historia::Veredicto::Error:
+        errorEscritura(d, r.error, m_estado.fichero(ficheros::numeros), noValido);
+        break;
+    }
+}
+
+void Principal::Command5_Click()
+{
+    m_borradoarmado = true;
+    Dialogos& d = m_plataforma.dialogos;
+    auto fallo = [&](int error, const QString& fichero) {
+        return errorEscritura(d, error, m_estado.fichero(fichero), QStringLiteral("No se pudo borrar."));
+    };
+    if (d.pregunta(QStringLiteral("Borrar..."), QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"),
+                   Dialogos::PorDefecto::No)) {
+        if (fallo(historia::vacia(m_estado.ruta), ficheros::numeros))
+            return;
+        cargasorteos();
+        refresca();
+    }
+    if (d.pregunta(QStringLiteral("Borrar..."),
+                   QStringLiteral("¿Quiere borrar también los aciertos de las peñas?. Si ha borrado "
+                                  "los sorteos, se aconseja que se resetee también los resultados "
+                                  "de las peñas y la fecha de creación pasará a ser la de hoy."),
+                   Dialogos::PorDefecto::No)) {
+        if (fallo(historia::reseteaPenas(m_estado.ruta, m_plataforma.reloj.hoy()), ficheros::apuestas))
+            return;
+        cargasorteos();
+    }
+}
+
+void Principal::ListView3_Click(int fila)
+{
+    if (!m_borradoarmado)
+        return;
+    if (!m_plataforma.dialogos.pregunta(QStringLiteral("Borrar..."),
+                                        QStringLiteral("¿Seguro que quieres eliminar este sorteo?"),
+                                        Dialogos::PorDefecto::No))
+        return;
+    if (errorEscritura(m_plataforma.dialogos, historia::borraSorteo(m_estado.ruta, m_estado.proxsorteo - (fila + 1)),
+                       m_estado.fichero(ficheros::numeros), QStringLiteral("No se pudo borrar el sorteo.")))
+        return;
+    // The chart and the results keep what they showed until the next refresh.
+    m_c.modeloSorteos->quita(fila);
+    cargasorteos();
+}
+
+void Principal::fusionaSorteos(const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia)
+{
+    Dialogos& d = m_plataforma.dialogos;
+    const historia::Fusion f = historia::fusiona(m_estado.ruta, lote, m_plataforma.reloj.hoy(), copia, lineas);
+    if (f.rechazo) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
+                  validacion::comoFrase(*f.rechazo) + QStringLiteral("\nNo se ha añadido nada."));
+        return;
+    }
+    if (errorEscritura(d, f.error, m_estado.fichero(ficheros::numeros), QStringLiteral("No se pudo guardar el histórico.")))
+        return;
+    d.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Sorteos añadidos"),
+              QStringLiteral("Añadidos: %1. Ya estaban guardados: %2. Sorteos en el histórico: %3.")
+                  .arg(f.insertados)
+                  .arg(f.iguales)
+                  .arg(f.total));
+    if (f.insertados > 0) {
+        cargasorteos();
+        refresca();
+    }
+}
+
+void Principal::importaCsv()
+{
+    Dialogos& d = m_plataforma.dialogos;
+    const QString elegido = d.abreFichero(QDir::homePath(), QStringLiteral("Importar sorteos de un CSV"),
+                                          QStringLiteral("Archivos CSV (*.csv *.txt)"));
+    if (elegido.isEmpty())
+        return;
+    QByteArray texto;
+    if (const int error = ficheroregistros::leeEntrada(elegido, texto)) {
+        const QString propio = errores::texto(error, elegido);
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
+                  !propio.isEmpty() && error != errores::accesoRuta
+                      ? propio
+                      : QStringLiteral("No se puede leer %1. Error %2").arg(elegido).arg(error));
+        return;
+    }
+    const csvsorteos::Lectura l = csvsorteos::lee(texto);
+    if (l.error) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, *l.error + QStringLiteral("\nNo se ha añadido nada."));
+        return;
+    }
+    fusionaSorteos(l.sorteos, l.lineas, true);
+}
+
+void Principal::exportaCsv()
+{
+    Dialogos& d = m_plataforma.dialogos;
+    const QString destino = d.guardaFichero(QDir::homePath() + QStringLiteral("/euromillones.csv"),
+                                            QStringLiteral("Exportar sorteos a un CSV"),
+                                            QStringLiteral("Archivos CSV (*.csv)"));
+    if (destino.isEmpty())
+        return;
+    if (ficheros::esPropio(m_estado.ruta, destino)) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, ficheros::textoPropio(destino));
+        return;
+    }
+    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
+    if (errorEscritura(d, reescribe(destino, csvsorteos::escribe(sorteos)), destino,
+                       QStringLiteral("No se pudo escribir %1.").arg(destino)))
+        return;
+    d.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Sorteos exportados"),
+              QStringLiteral("%1 sorteos guardados en %2").arg(sorteos.size()).arg(destino));
+}
+
+void Principal::anadeSorteo()
+{
+    // A refused entry is asked for again with what the user typed.
+    Dialogos& d = m_plataforma.dialogos;
+    const QDate hoy = m_plataforma.reloj.hoy();
+    Dialogos::SorteoEscrito propuesta{hoy, {}};
+    while (const auto escrito = d.pideSorteo(propuesta)) {
+        propuesta = *escrito;
+        const auto sorteo = csvsorteos::escrito(escrito->fecha.toString(Qt::ISODate), escrito->combinacion);
+        const std::optional<QString> motivo =
+            sorteo ? historia::motivoParaAnadir(m_estado.ruta, *sorteo, hoy)
+                   : QStringLiteral("Escriba cinco números y dos estrellas así: 1 2 3 4 5 + 1 2");
+        if (!motivo) {
+            fusionaSorteos({*sorteo}, {}, false);
+            return;
+        }
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, validacion::comoFrase(*motivo));
+    }
+}
+
+void Principal::recuentaPremios()
+{
+    Dialogos& d = m_plataforma.dialogos;
+    const QString titulo = QStringLiteral("Recontar premios");
+    const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+    if (penas.empty()) {
+        d.mensaje(Dialogos::Icono::Informacion, titulo, QStringLiteral("No hay peñas que recontar."));
+        return;
+    }
+    QStringList nombres;
+    for (const RegPena& p : penas)
+        nombres << p.nombreRecortado();
+    const bool una = penas.size() == 1;
+    if (!d.pregunta(titulo,
+                    QStringLiteral("¿Recontar desde su creación los premios de %1 %2? Se guardará una copia de "
+                                   "las peñas en apuestas.bak.")
+                        .arg(una ? QStringLiteral("la peña") : QStringLiteral("las peñas"), nombres.join(u", ")),
+                    Dialogos::PorDefecto::No))
+        return;
+    const Recuento r = recuenta(m_estado.ruta);
+    if (r.rechazo) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, *r.rechazo);
+        return;
+    }
+    if (errorEscritura(d, r.error, m_estado.fichero(ficheros::apuestas),
+                       QStringLiteral("No se pudieron recontar los premios de las peñas.")))
+        return;
+    cargasorteos();
+    refresca();
+    d.mensaje(Dialogos::Icono::Informacion, titulo,
+              r.recontadas.size() == 1
+                  ? QStringLiteral("Recontados los premios de 1 peña.")
+                  : QStringLiteral("Recontados los premios de %1 peñas.").arg(r.recontadas.size()));
+}

@@ -1,0 +1,342 @@
+#include "main/principal.h"
+
+#include "main/crecimiento.h"
+#include "main/secundarias.h"
+#include "comun/twips.h"
+#include "platform/dialogos.h"
+#include "platform/escritorio.h"
+#include "platform/plataforma.h"
+#include "platform/reloj.h"
+#include "platform/sitios.h"
+#include "create/creamenu.h"
+#include "shell/acercade.h"
+#include "programa/version.h"
+#include "store/ajustes.h"
+#include "store/cargasorteos.h"
+#include "store/estado.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "store/historia.h"
+#include "store/premios.h"
+#include "store/numsini.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+const QString bienvenida = QStringLiteral(
+    "Bienvenido a Bolvera. Vaya a la pestaña 'Gestor de Peñas' y cree una. La peña creada "
+    "empezará a almacenar resultados a partir de hoy. Si quieres ver los resultados de la peña "
+    "en sorteos anteriores, marque la casilla 'Histórico' de la pestaña 'General'.");
+
+QTimer* temporizador(QObject* padre, const QString& nombre, int intervalo)
+{
+    auto* t = new QTimer(padre);
+    t->setObjectName(nombre);
+    t->setInterval(intervalo);
+    return t;
+}
+
+} // namespace
+
+Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
+    : QMainWindow(padre), m_estado(estado), m_plataforma(plataforma)
+{
+    setObjectName(QStringLiteral("Principal"));
+    setWindowTitle(QStringLiteral("Bolvera - Comprueba tus Euromillones por internet. ") +
+                   versionPrograma);
+    auto* cuerpo = new QWidget;
+    m_c = construyeControles(cuerpo);
+    setCentralWidget(cuerpo);
+    Crecimiento::desplazables(m_c.SSTab1);
+    new Crecimiento(this, m_c.SSTab1);
+    // A small screen gets what it has room for; the tabs scroll inside.
+    QSize tamano(980, 720);
+    if (const QScreen* pantalla = screen())
+        tamano = tamano.boundedTo(pantalla->availableGeometry().size() - QSize(px(25), px(50) + 40));
+    resize(tamano);
+
+    m_secundarias = new Secundarias(this);
+    m_timer1 = temporizador(this, QStringLiteral("Timer1"), 1000);
+    m_timer2 = temporizador(this, QStringLiteral("Timer2"), 500);
+    m_timer3 = temporizador(this, QStringLiteral("Timer3"), 800);
+    m_timer2->start();
+
+    construyeMenus();
+    conecta();
+    Form_Load();
+}
+
+void Principal::construyeMenus()
+{
+    auto accion = [this](QMenu* menu, const QString& nombre, const QString& texto) {
+        QAction* a = menu->addAction(texto);
+        a->setObjectName(nombre);
+        return a;
+    };
+
+    QMenu* general = menuBar()->addMenu(QStringLiteral("&General"));
+    accion(general, QStringLiteral("Baja"), QStringLiteral("&Bajar Sorteos nuevos"));
+    accion(general, QStringLiteral("Fuentes"), QStringLiteral("&Fuentes de resultados..."));
+    accion(general, QStringLiteral("crear"), QStringLiteral("&Crear peña nueva"));
+    accion(general, QStringLiteral("borrar"),
+           QStringLiteral("B&orrar sorteos almacenados/Reset aciertos peñas"));
+    connect(accion(general, QStringLiteral("importarcsv"), QStringLiteral("&Importar sorteos de un CSV...")),
+            &QAction::triggered, this, &Principal::importaCsv);
+    connect(accion(general, QStringLiteral("exportarcsv"), QStringLiteral("&Exportar sorteos a un CSV...")),
+            &QAction::triggered, this, &Principal::exportaCsv);
+    connect(accion(general, QStringLiteral("anadirsorteo"), QStringLiteral("&Añadir sorteo...")),
+            &QAction::triggered, this, &Principal::anadeSorteo);
+    connect(accion(general, QStringLiteral("Recontar"), QStringLiteral("&Recontar premios...")),
+            &QAction::triggered, this, &Principal::recuentaPremios);
+    general->addSeparator();
+    QMenu* sencillas = general->addMenu(QStringLiteral("&Sencillas"));
+    accion(sencillas, QStringLiteral("sencillas"), QStringLiteral("&Todos los resultados"));
+    accion(sencillas, QStringLiteral("verpremio"), QStringLiteral("Sólo si hay &premio"));
+    accion(sencillas, QStringLiteral("verhisto"),
+           QStringLiteral("&Histórico (resultados sorteos anteriores a la fecha de creación de "
+                          "las peñas)"));
+    accion(sencillas, QStringLiteral("verprehi"), QStringLiteral("Sólo si hay premios + h&istórico"));
+    QMenu* multiples = general->addMenu(QStringLiteral("&Múltiples"));
+    accion(multiples, QStringLiteral("Multiples"), QStringLiteral("&Todos los resultados"));
+    accion(multiples, QStringLiteral("verpremiom"), QStringLiteral("Sólo si hay &premio"));
+    accion(multiples, QStringLiteral("verhistom"),
+           QStringLiteral("&Histórico (resultados sorteos anteriores a la fecha de creacón de "
+                          "las peñas)"));
+    accion(multiples, QStringLiteral("verpreim"), QStringLiteral("Sólo si hay premios + h&istórico"));
+    general->addSeparator();
+    connect(accion(general, QStringLiteral("salir"), QStringLiteral("Sa&lir")),
+            &QAction::triggered, this, &QWidget::close);
+
+    QMenu* ver = menuBar()->addMenu(QStringLiteral("&Ver"));
+    const QStringList pestanas = {QStringLiteral("Pestaña &General"),
+                                  QStringLiteral("Pestaña Último &sorteo"),
+                                  QStringLiteral("Pestaña Gestor de &peñas"),
+                                  QStringLiteral("Pestaña &Estadísticas")};
+    const QStringList nombres = {QStringLiteral("general"), QStringLiteral("ultimo"),
+                                 QStringLiteral("gestor"), QStringLiteral("estadisticas")};
+    for (int i = 0; i < 4; ++i)
+        connect(accion(ver, nombres[i], pestanas[i]), &QAction::triggered, this,
+                [this, i] { m_c.SSTab1->setCurrentIndex(i); });
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
+    accion(ayuda, QStringLiteral("Leer"), QStringLiteral("&Leer mensaje del Jefe"));
+    connect(accion(ayuda, QStringLiteral("web"), QStringLiteral("&Web del programa")),
+            &QAction::triggered, this,
+            [this] { m_plataforma.escritorio.abre(QUrl(sitios::web())); });
+    connect(accion(ayuda, QStringLiteral("acerca"), QStringLiteral("&Acerca de...")),
+            &QAction::triggered, this, &Principal::muestraAcercade);
+
+    // The usual keys of a desktop program.
+    const std::pair<const char*, QKeySequence> atajos[] = {
+        {"Baja", QKeySequence(Qt::Key_F5)},           {"crear", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"salir", QKeySequence(Qt::CTRL | Qt::Key_Q)},                {"acerca", QKeySequence(Qt::Key_F1)},
+        {"importarcsv", QKeySequence(Qt::CTRL | Qt::Key_I)}, {"exportarcsv", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"anadirsorteo", QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {"general", QKeySequence(Qt::CTRL | Qt::Key_1)}, {"ultimo", QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {"gestor", QKeySequence(Qt::CTRL | Qt::Key_3)},  {"estadisticas", QKeySequence(Qt::CTRL | Qt::Key_4)},
+    };
+    for (const auto& [nombre, tecla] : atajos)
+        findChild<QAction*>(QString::fromLatin1(nombre))->setShortcut(tecla);
+    // F10 opens the menu bar, as on other desktops.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty())
+            menuBar()->setActiveAction(menuBar()->actions().front());
+    });
+
+
+}
+
+void Principal::conecta()
+{
+    connect(m_c.HScroll1, &QScrollBar::valueChanged, this, &Principal::HScroll1_Change);
+    connect(m_c.HScroll1, &QScrollBar::sliderMoved, this,
+            [this](int valor) { m_c.Text3->setText(QString::number(valor)); });
+    connect(m_timer2, &QTimer::timeout, this, &Principal::Timer2_Timer);
+    connect(m_c.ListView1, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& i) { ListView1_Click(i.row()); });
+    connect(m_c.Command3, &QPushButton::clicked, this, &Principal::Command3_Click);
+    connect(m_c.Image1[0], &QToolButton::clicked, this, &Principal::Command3_Click);
+    connect(m_c.Command2, &QPushButton::clicked, this, &Principal::Command2_Click);
+    connect(m_c.Command4, &QPushButton::clicked, this, &Principal::Command4_Click);
+    connect(m_c.Image1[1], &QToolButton::clicked, this, &Principal::Command4_Click);
+    connect(findChild<QAction*>(QStringLiteral("crear")), &QAction::triggered, this,
+            &Principal::Command4_Click);
+    connect(m_c.Image1[3], &QToolButton::clicked, this, &Principal::Command2_Click);
+    conectaResultados();
+    conectaEstadisticas();
+    conectaActualizacion();
+    connect(m_c.SSTab1, &QTabWidget::currentChanged, this, &Principal::SSTab1_Click);
+    m_c.Text1->viewport()->installEventFilter(this);
+    connect(m_c.Command5, &QPushButton::clicked, this, &Principal::Command5_Click);
+    connect(findChild<QAction*>(QStringLiteral("borrar")), &QAction::triggered, this,
+            &Principal::Command5_Click);
+    connect(m_c.Image1[2], &QToolButton::clicked, this, [this] {
+        if (m_c.Command5->isEnabled())
+            Command5_Click();
+    });
+    connect(m_c.Command8, &QPushButton::clicked, this, &Principal::Command8_Click);
+    connect(m_c.Image1[4], &QToolButton::clicked, this, &Principal::Command8_Click);
+    connect(m_c.ListView3, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& i) { ListView3_Click(i.row()); });
+}
+
+void Principal::Form_Load()
+{
+    if (const QScreen* pantalla = screen())
+        move(pantalla->availableGeometry().topLeft() + QPoint(px(25), px(50)));
+
+    // Leftovers of rewrites cut short: the classic temporary name, and the
+    // temporary copies the atomic rewrites make beside each file.
+    QFile::remove(m_estado.fichero(ficheros::apuestasTmp));
+    ficheros::borraTemporales(m_estado.ruta);
+    // A new data directory starts with the history the program ships.
+    historia::preparaInicial(m_estado.ruta);
+    // The data files exist from the first start on; failures leave views empty.
+    for (const QString& nombre : {ficheros::apuestas, ficheros::numeros, ficheros::www, ficheros::www2})
+        ficheroregistros::asegura(m_estado.fichero(nombre));
+    numsini::prepara(m_estado.fichero(ficheros::numsIni));
+
+    cargasorteos();
+    if (m_premiosDanados > 0)
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("premios.dat"),
+                                      QStringLiteral("%1 registros dañados en premios.dat no se tienen en cuenta: "
+                                                     "sus premios se muestran sin importe.").arg(m_premiosDanados));
+    refresca();
+    cargainforme(1);
+    Command1_Click(0);
+    noticias();
+}
+
+void Principal::cargasorteos()
+{
+    const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
+    const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+    // The amounts and the price the peña view shows, read once a reload.
+    premios::Lectura premios = premios::lee(m_estado.ruta);
+    m_premios = std::move(premios.porFecha);
+    m_premiosDanados = premios.danados;
+    m_precioApuesta = ajustes::precioApuesta(m_estado.ruta);
+    const EstadoSorteos e = ::cargasorteos(sorteos, penas, m_plataforma.reloj.hoy());
+
+    m_sorteosjugados = e.sorteosjugados;
+    m_estado.proxsorteo = e.proxsorteo;
+    m_sorteo = e.sorteo;
+
+    m_c.Label9[3]->setText(e.ultima);
+    m_c.Check1->setEnabled(e.hayDatos);
+    m_c.Check2->setEnabled(e.hayDatos);
+
+    const int numSorteos = e.proxsorteo - 1;
+    m_c.HScroll1->setEnabled(numSorteos > 0);
+    if (numSorteos > 0)
+        m_c.HScroll1->setMaximum(numSorteos);
+
+    m_c.Label9[5]->setText(e.proximo);
+
+    if (e.aviso.isEmpty()) {
+        m_timer2->stop();
+        m_c.Label9[6]->hide();
+    } else {
+        m_c.Label9[6]->setText(e.aviso);
+        m_timer2->start();
+    }
+
+    cargapenas(sorteos, penas);
+}
+
+void Principal::refresca()
+{
+    // The listing judges the history first: a history it rejects is never
+    // counted into the peñas. Its recovery refreshes everything itself.
+    if (listasorteos())
+        compsencillas(m_c.HScroll1->value());
+}
+
+void Principal::HScroll1_Change(int valor)
+{
+    m_c.Text3->setText(QString::number(valor));
+    if (m_c.ProgressBar1->value() != 3)
+        refresca();
+}
+
+void Principal::Timer2_Timer() { m_c.Label9[6]->setHidden(!m_c.Label9[6]->isHidden()); }
+
+void Principal::changeEvent(QEvent* evento)
+{
+    QMainWindow::changeEvent(evento);
+    // Run at once, as the activation happens: a click that activated the
+    // window is handled after it, so a window it opens is not unloaded.
+    if (evento->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate(true);
+}
+
+void Principal::Form_Activate(bool avisoDiferido)
+{
+    ++m_focos;
+    if (m_focos == 1 &&
+        ficheroregistros::leeEnteros(m_estado.fichero(ficheros::apuestas), RegPena::tamano).isEmpty()) {
+        auto aviso = [this] {
+            m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion,
+                                          QStringLiteral("Fichero de peñas vacío"), bienvenida);
+        };
+        // From an activation the box waits for the event to end: a modal box
+        // does not open inside the activation itself.
+        if (avisoDiferido)
+            QMetaObject::invokeMethod(this, aviso, Qt::QueuedConnection);
+        else
+            aviso();
+    }
+
+    if (m_estado.penanueva == 1) {
+        recompruebaUltimo();
+        m_estado.penanueva = 0;
+        cargasorteos();
+    }
+    descargaSecundarias();
+}
+
+void Principal::descargaSecundarias() { m_secundarias->alActivarPrincipal(); }
+
+void Principal::abreSecundaria(QWidget* ventana) { m_secundarias->abre(ventana, !isActiveWindow()); }
+
+void Principal::Command4_Click()
+{
+    // The editor the menu opens is a secondary window like the menu itself.
+    abreSecundaria(new Creamenu(m_estado, m_plataforma,
+                                [this](QWidget* editor) { m_secundarias->abre(editor, false); }));
+}
+
+void Principal::muestraAcercade() { abreSecundaria(new Acercade(m_plataforma.escritorio, m_estado.ruta)); }
+
+bool Principal::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == m_c.Text1->viewport() && evento->type() == QEvent::MouseButtonRelease)
+        Text1_Click();
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+void Principal::closeEvent(QCloseEvent* evento)
+{
+    // Every change is already on disk: closing ends the program at once.
+    evento->accept();
+    QApplication::quit();
+}

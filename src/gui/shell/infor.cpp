@@ -1,0 +1,124 @@
+#include "shell/infor.h"
+
+#include "comun/twips.h"
+#include "platform/escritorio.h"
+#include "platform/sitios.h"
+#include "store/ficheroregistros.h"
+#include "store/texto1252.h"
+
+#include <QShortcut>
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QStringDecoder>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+// The news is shown as it came, but nothing in it reaches the network.
+class NavegadorLocal final : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int, const QUrl&) override { return {}; }
+};
+
+// HTML names its own encoding; otherwise UTF-8 when it is valid, else Windows-1252.
+QString textoNoticias(const QByteArray& bytes)
+{
+    if (const auto declarada = QStringConverter::encodingForHtml(bytes)) {
+        QStringDecoder decodificador(*declarada);
+        return decodificador(bytes);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString texto = utf8(bytes);
+    return utf8.hasError() ? texto1252::decodifica(bytes) : texto;
+}
+
+QPixmap sobre()
+{
+    QPixmap lienzo(64, 48);
+    lienzo.fill(Qt::transparent);
+    QPainter p(&lienzo);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(120, 90, 20), 2));
+    p.setBrush(QColor(250, 230, 160));
+    p.drawRect(QRectF(4, 6, 56, 36));
+    p.drawPolyline(QPolygonF({QPointF(4, 6), QPointF(32, 28), QPointF(60, 6)}));
+    return lienzo;
+}
+
+} // namespace
+
+Infor::Infor(Escritorio& escritorio, const QString& informe, QWidget* padre)
+    : QWidget(padre, Qt::Window | Qt::WindowStaysOnTopHint), m_escritorio(escritorio)
+{
+    // Esc closes it, as any secondary window (the editor asks first when it holds bets).
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    setObjectName(QStringLiteral("Infor"));
+    setWindowTitle(QStringLiteral("Noticias del jefe..."));
+    setFixedSize(520, 420);
+    move(0, 0);
+
+    auto* imagen = new QLabel(this);
+    imagen->setObjectName(QStringLiteral("Image1"));
+    imagen->setPixmap(sobre());
+    imagen->setGeometry(10, 8, 64, 48);
+
+    m_navegador = new NavegadorLocal(this);
+    m_navegador->setObjectName(QStringLiteral("WebBrowser1"));
+    m_navegador->setGeometry(10, 64, 500, 300);
+    m_navegador->setOpenLinks(false);
+    connect(m_navegador, &QTextBrowser::anchorClicked, this, [this](const QUrl& enlace) {
+        const QString esquema = enlace.scheme();
+        if (esquema == u"http" || esquema == u"https" || esquema == u"mailto")
+            m_escritorio.abre(enlace);
+    });
+    QByteArray contenido;
+    ficheroregistros::leeTodo(informe, contenido);
+    if (contenido.size() > 10)
+        m_navegador->setHtml(textoNoticias(contenido));
+    else
+        m_navegador->hide();
+
+    m_label1 = new QLabel(sitios::correo(), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); font-weight: bold;"));
+    m_label1->setCursor(Qt::PointingHandCursor);
+    m_label1->adjustSize();
+    m_label1->move(px(m_izquierda), 380);
+    m_label1->installEventFilter(this);
+
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setInterval(100);
+    connect(timer, &QTimer::timeout, this, &Infor::Timer1_Timer);
+    timer->start();
+}
+
+void Infor::Timer1_Timer()
+{
+    m_izquierda += m_paso;
+    if (m_izquierda > 3700)
+        m_paso = -100;
+    if (m_izquierda < 360)
+        m_paso = 100;
+    m_label1->move(px(m_izquierda), m_label1->y());
+}
+
+void Infor::Label1_Click()
+{
+    m_escritorio.abre(QUrl(QStringLiteral("mailto:") + sitios::correo()));
+    close();
+}
+
+bool Infor::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == m_label1 && evento->type() == QEvent::MouseButtonRelease) {
+        Label1_Click();
+        return true;
+    }
+    return QWidget::eventFilter(objeto, evento);
+}

@@ -1,0 +1,50 @@
+#include "shell/presentacion.h"
+
+#include "shell/arte.h"
+#include "programa/version.h"
+
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+Presentacion::Presentacion(QWidget* padre) : QWidget(padre, Qt::Window)
+{
+    setObjectName(QStringLiteral("Presentacion"));
+    setWindowTitle(QStringLiteral("Presentación"));
+    setFixedSize(520, 340);
+
+    m_command1 = new QPushButton(QStringLiteral("Entrar"), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setGeometry(400, 290, 100, 32);
+    m_command1->setDefault(true);
+    connect(m_command1, &QPushButton::clicked, this, &Presentacion::Command1_Click);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(250);
+    connect(m_timer1, &QTimer::timeout, this, &Presentacion::Timer1_Timer);
+    m_timer1->start();
+}
+
+void Presentacion::Timer1_Timer()
+{
+    ++m_ticks;
+    if (m_ticks == 40)
+        Command1_Click();
+}
+
+void Presentacion::Command1_Click()
+{
+    // The timer stops first, so that it cannot open the main window again.
+    m_timer1->stop();
+    if (m_entrado)
+        return;
+    m_entrado = true;
+    emit entrar();
+}
+
+void Presentacion::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    arte::pintaPortada(p, rect(), versionPrograma);
+}
