@@ -67,7 +67,7 @@ void BM_cargasorteos(benchmark::State& state)
     for (auto _ : state) {
         const auto s = ficheroregistros::leeTodos<RegSorteo>(dir.filePath("numeros.dat"));
         const auto p = ficheroregistros::leeTodos<RegPena>(dir.filePath("apuestas.dat"));
-        const EstadoSorteos e = cargasorteos(s, p, QDate(2026, 12, 8));
+        const EstadoSorteos e = estadoSorteos(s, p, QDate(2026, 12, 8));
         if (e.proxsorteo != maxSorteos + 1 || e.sorteosjugados != maxSorteos / 2)
             state.SkipWithError("wrong count");
         benchmark::DoNotOptimize(e);

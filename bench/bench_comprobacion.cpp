@@ -65,8 +65,8 @@ void BM_pasadas(benchmark::State& state)
     for (auto _ : state) {
         Instantanea d = original;
         Parpadeo p;
-        const Pasada s = compsencillas(d.sorteos, d.penas, numSorteos, historico, p);
-        const Pasada m = compmultiples(d.sorteos, d.penas, numSorteos, historico, p);
+        const Pasada s = pasadaSencillas(d.sorteos, d.penas, numSorteos, historico, p);
+        const Pasada m = pasadaMultiples(d.sorteos, d.penas, numSorteos, historico, p);
         filas = s.filas.size() + m.filas.size();
         benchmark::DoNotOptimize(filas);
     }
@@ -86,8 +86,8 @@ void BM_pasadasModeloYPintado(benchmark::State& state)
     for (auto _ : state) {
         auto d = std::make_shared<Instantanea>(original);
         Parpadeo p;
-        Pasada s = compsencillas(d->sorteos, d->penas, numSorteos, historico, p);
-        compmultiples(d->sorteos, d->penas, numSorteos, historico, p);
+        Pasada s = pasadaSencillas(d->sorteos, d->penas, numSorteos, historico, p);
+        pasadaMultiples(d->sorteos, d->penas, numSorteos, historico, p);
         modelo->pon(d, std::move(s.filas));
         benchmark::DoNotOptimize(vista.grab());
     }

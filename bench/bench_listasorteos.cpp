@@ -3,7 +3,7 @@
 // and first paint.
 #include "main/modelosorteos.h"
 #include "store/fechas.h"
-#include "store/listasorteos.h"
+#include "store/listado.h"
 
 #include <QTableView>
 
@@ -34,7 +34,7 @@ void BM_listasorteos(benchmark::State& state)
 {
     const auto sorteos = historia();
     for (auto _ : state)
-        benchmark::DoNotOptimize(listasorteos::calcula(sorteos));
+        benchmark::DoNotOptimize(listado::calcula(sorteos));
 }
 BENCHMARK(BM_listasorteos)->Unit(benchmark::kMillisecond);
 
@@ -47,7 +47,7 @@ void BM_listasorteosConLista(benchmark::State& state)
     vista.resize(460, 520);
     vista.show();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(listasorteos::calcula(sorteos));
+        benchmark::DoNotOptimize(listado::calcula(sorteos));
         modelo->pon(sorteos);
         benchmark::DoNotOptimize(vista.grab());
     }

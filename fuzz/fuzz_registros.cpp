@@ -6,7 +6,7 @@
 #include "checking/vistapena.h"
 #include "print/trabajo.h"
 #include "store/cargasorteos.h"
-#include "store/listasorteos.h"
+#include "store/listado.h"
 #include "store/numsini.h"
 #include "store/binario.h"
 
@@ -36,18 +36,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t lar
     auto penas = registros<RegPena>(todo.sliced(2 + corte));
 
     const QDate hoy(2026, 12, 8);
-    const EstadoSorteos e = cargasorteos(sorteos, penas, hoy);
-    listasorteos::calcula(sorteos);
+    const EstadoSorteos e = estadoSorteos(sorteos, penas, hoy);
+    listado::calcula(sorteos);
     const int n = static_cast<int>(sorteos.size());
     for (const bool historico : {false, true}) {
         Parpadeo p{0, false};
         const OpcionesPasada o{historico, !historico, true};
-        compsencillas(sorteos, penas, n, o, p);
-        compmultiples(sorteos, penas, n, o, p);
+        pasadaSencillas(sorteos, penas, n, o, p);
+        pasadaMultiples(sorteos, penas, n, o, p);
     }
-    cargapenas(penas, e.sorteosjugados);
+    totalesPenas(penas, e.sorteosjugados);
     for (int r = 0; r <= static_cast<int>(penas.size()) + 1; ++r)
-        verpena(penas, sorteos, r);
+        vistaPena(penas, sorteos, r);
     for (const RegPena& pena : penas) {
         trabajoImpresion(pena, Papel::Oficial, 10, 20, [] { return true; });
         trabajoImpresion(pena, Papel::Normal, 0, 0, [] { return false; });

@@ -2,7 +2,7 @@
 
 #include "checking/comprobacion.h"
 #include "store/errores.h"
-#include "store/listasorteos.h"
+#include "store/listado.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 
@@ -96,7 +96,7 @@ std::vector<RegPena> penas(const Contexto& c)
 int cuentaPremios(const Contexto& c)
 {
     const auto guardados = sorteos(c);
-    if (guardados.empty() || !listasorteos::calcula(guardados).valido)
+    if (guardados.empty() || !listado::calcula(guardados).valido)
         return 0;
     Parpadeo parpadeo;
     if (const int error = comprueba(c.ruta, 1, {}, parpadeo).error)

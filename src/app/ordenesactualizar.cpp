@@ -3,7 +3,7 @@
 #include "app/salidajson.h"
 #include "checking/comprobacion.h"
 #include "platform/redqt.h"
-#include "store/listasorteos.h"
+#include "store/listado.h"
 #include "store/ficheros.h"
 #include "store/texto1252.h"
 #include "update/actualizacion.h"
@@ -26,8 +26,8 @@ void imprimeSorteos(const std::vector<RegSorteo>& nuevos)
 {
     QTextStream salida(stdout);
     for (auto s = nuevos.rbegin(); s != nuevos.rend(); ++s)
-        salida << listasorteos::textoNumeros(*s) << "   " << listasorteos::textoEstrellas(*s) << "   "
-               << listasorteos::textoFecha(*s) << '\n';
+        salida << listado::textoNumeros(*s) << "   " << listado::textoEstrellas(*s) << "   "
+               << listado::textoFecha(*s) << '\n';
 }
 
 // The update as the terminal sees it: the messages, and a result.
@@ -99,7 +99,7 @@ private:
 int actualizar(const Contexto& c)
 {
     const auto antes = sorteos(c);
-    if (!listasorteos::calcula(antes).valido)
+    if (!listado::calcula(antes).valido)
         return fallaHistoriaDanada();
     RedQt red;
     QEventLoop bucle;

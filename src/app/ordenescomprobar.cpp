@@ -11,7 +11,7 @@
 #include "checking/totales.h"
 #include "checking/vistapena.h"
 #include "store/cargasorteos.h"
-#include "store/listasorteos.h"
+#include "store/listado.h"
 
 #include <QJsonArray>
 #include <QTextStream>
@@ -76,7 +76,7 @@ int comprobar(const Contexto& c)
         return fallaUso(QStringLiteral("Indique cuántos sorteos comprobar: comprobar N"));
     const auto guardados = sorteos(c);
     // A history the listing rejects is never counted into the peñas.
-    if (!listasorteos::calcula(guardados).valido)
+    if (!listado::calcula(guardados).valido)
         return fallaHistoriaDanada();
     const int total = static_cast<int>(guardados.size());
     if (*n > total)
@@ -127,7 +127,7 @@ int listaPenas(const Contexto& c)
 {
     const auto todas = penas(c);
     const int jugados = cuentaSorteosJugados(sorteos(c), todas);
-    const Totales t = cargapenas(todas, jugados);
+    const Totales t = totalesPenas(todas, jugados);
     if (c.json) {
         QJsonArray filas;
         for (const QStringList& fila : t.filas)
@@ -169,7 +169,7 @@ int unaPena(const Contexto& c)
         return fallaUso(QStringLiteral("Indique el número de la peña: pena R"));
     const auto todas = penas(c);
     const auto historia = sorteos(c);
-    const auto v = verpena(todas, historia, *r);
+    const auto v = vistaPena(todas, historia, *r);
     if (!v)
         return falla(QStringLiteral("Error crítico: fichero apuestas.dat corrupto."));
     const premios::Lectura conocidos = premios::lee(c.ruta);

@@ -4,7 +4,7 @@
 #include "store/errores.h"
 #include "store/estado.h"
 #include "store/fechas.h"
-#include "store/listasorteos.h"
+#include "store/listado.h"
 #include "store/penas.h"
 
 #include <QCommandLineParser>
@@ -40,7 +40,7 @@ int nuevaPena(const Contexto& c)
         editor.marcaApuesta(numeros, estrellas);
     const auto todas = penas(c);
     const auto historia = sorteos(c);
-    if (!listasorteos::calcula(historia).valido)
+    if (!listado::calcula(historia).valido)
         return fallaHistoriaDanada();
     const EditorPena::Grabacion g =
         editor.grabar(todas.empty() ? 0 : todas.front().creacion,

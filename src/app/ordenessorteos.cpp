@@ -8,7 +8,7 @@
 #include "store/fechas.h"
 #include "store/ficheros.h"
 #include "store/historia.h"
-#include "store/listasorteos.h"
+#include "store/listado.h"
 #include "store/premios.h"
 #include "store/reescritura.h"
 #include "store/validacion.h"
@@ -28,7 +28,7 @@ const QString noValido = QStringLiteral(
 
 int estado(const Contexto& c)
 {
-    const EstadoSorteos e = cargasorteos(sorteos(c), penas(c), c.hoy);
+    const EstadoSorteos e = estadoSorteos(sorteos(c), penas(c), c.hoy);
     if (c.json) {
         imprime({{QStringLiteral("penas"), e.penas},
                  {QStringLiteral("ultima"), e.ultima},
@@ -54,7 +54,7 @@ int estado(const Contexto& c)
 int listaSorteos(const Contexto& c)
 {
     const auto todos = sorteos(c);
-    const listasorteos::Resultado r = listasorteos::calcula(todos);
+    const listado::Resultado r = listado::calcula(todos);
     if (!r.valido)
         return fallaHistoriaDanada();
     // Written as the rows come, newest first.
@@ -63,24 +63,24 @@ int listaSorteos(const Contexto& c)
         salida.abreObjeto().clave("sorteos").abreLista();
         for (auto s = todos.rbegin(); s != todos.rend(); ++s)
             salida.abreLista()
-                .valor(listasorteos::textoNumeros(*s))
-                .valor(listasorteos::textoEstrellas(*s))
-                .valor(listasorteos::textoFecha(*s))
+                .valor(listado::textoNumeros(*s))
+                .valor(listado::textoEstrellas(*s))
+                .valor(listado::textoFecha(*s))
                 .cierraLista();
         salida.cierraLista().clave("total").valor(r.totalTexto).cierraObjeto().termina();
         return 0;
     }
     QTextStream salida(stdout);
     for (auto s = todos.rbegin(); s != todos.rend(); ++s)
-        salida << listasorteos::textoNumeros(*s) << "   " << listasorteos::textoEstrellas(*s) << "   "
-               << listasorteos::textoFecha(*s) << '\n';
+        salida << listado::textoNumeros(*s) << "   " << listado::textoEstrellas(*s) << "   "
+               << listado::textoFecha(*s) << '\n';
     salida << r.totalTexto << '\n';
     return 0;
 }
 
 int frecuencias(const Contexto& c)
 {
-    const listasorteos::Resultado r = listasorteos::calcula(sorteos(c));
+    const listado::Resultado r = listado::calcula(sorteos(c));
     if (!r.valido)
         return fallaHistoriaDanada();
     QJsonArray numeros;
@@ -126,7 +126,7 @@ int exportarCsv(const Contexto& c)
     if (ficheros::esPropio(c.ruta, c.argumentos.front()))
         return falla(ficheros::textoPropio(c.argumentos.front()));
     const auto todos = sorteos(c);
-    if (!listasorteos::calcula(todos).valido)
+    if (!listado::calcula(todos).valido)
         return fallaHistoriaDanada();
     if (const int error = reescribe(c.argumentos.front(), csvsorteos::escribe(todos)))
         return fallaEscritura(QStringLiteral("No se pudo escribir %1.").arg(c.argumentos.front()), error);

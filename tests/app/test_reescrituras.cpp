@@ -112,7 +112,7 @@ TEST(Reescrituras, aKillLeavesTheOldFileOrTheNewOne)
             // The program starts on what is left.
             const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(trabajo + "/numeros.dat");
             const auto penas = ficheroregistros::leeTodos<RegPena>(trabajo + "/apuestas.dat");
-            cargasorteos(sorteos, penas, QDate(2026, 12, 8));
+            estadoSorteos(sorteos, penas, QDate(2026, 12, 8));
         }
         std::printf("%s: %d kills, %d left the old files, %d the new, %d between two files\n", op.nombre,
                     muertes, viejos, nuevos, muertes - viejos - nuevos);

@@ -70,13 +70,13 @@ Resultado pasa(Pase pase, std::vector<RegSorteo> sorteos, std::vector<RegPena> p
 Resultado sencillas(std::vector<RegSorteo> sorteos, std::vector<RegPena> penas, int n,
                     OpcionesPasada opciones = {})
 {
-    return pasa(compsencillas, std::move(sorteos), std::move(penas), n, opciones);
+    return pasa(pasadaSencillas, std::move(sorteos), std::move(penas), n, opciones);
 }
 
 Resultado multiples(std::vector<RegSorteo> sorteos, std::vector<RegPena> penas, int n,
                     OpcionesPasada opciones = {})
 {
-    return pasa(compmultiples, std::move(sorteos), std::move(penas), n, opciones);
+    return pasa(pasadaMultiples, std::move(sorteos), std::move(penas), n, opciones);
 }
 
 TEST(Compsencillas, betsAgainstADraw)
@@ -122,10 +122,10 @@ TEST(Compsencillas, countsOnceOnly)
     std::vector<RegPena> penas = {pena("A", "Todos", {2020, 1, 1}, {{3, 14, 25, 1, 2, 2, 9}})};
     Parpadeo p;
     const std::vector<RegSorteo> sorteos = {martes, viernes};
-    const Pasada primera = compsencillas(sorteos, penas, 2, {}, p);
+    const Pasada primera = pasadaSencillas(sorteos, penas, 2, {}, p);
     EXPECT_EQ(penas[0].aciertos[6], 1); // 3+2 on Friday
     EXPECT_EQ(penas[0].aciertos[8], 1); // 3+1 on Tuesday: 3, 1, 2 and the star 2
-    const Pasada segunda = compsencillas(sorteos, penas, 2, {}, p);
+    const Pasada segunda = pasadaSencillas(sorteos, penas, 2, {}, p);
     EXPECT_EQ(penas[0].aciertos[6], 1);
     EXPECT_EQ(penas[0].aciertos[8], 1);
     EXPECT_TRUE(segunda.cambiadas.empty());
@@ -230,8 +230,8 @@ TEST(Compsencillas, everyDrawNewerThanContadoCountsOnce)
         Parpadeo parpadeo;
         std::vector<RegSorteo> vistos;
         for (const Paso& paso : pasos) {
-            compsencillas(paso.sorteos, penas, paso.n, {}, parpadeo);
-            compmultiples(paso.sorteos, penas, paso.n, {}, parpadeo);
+            pasadaSencillas(paso.sorteos, penas, paso.n, {}, parpadeo);
+            pasadaMultiples(paso.sorteos, penas, paso.n, {}, parpadeo);
             vistos.insert(vistos.end(), paso.sorteos.begin(), paso.sorteos.end());
         }
         const auto esperado = cuentaAparte(vistos, penas[0]);
@@ -245,7 +245,7 @@ TEST(Compsencillas, everyDrawNewerThanContadoCountsOnce)
         std::vector<RegPena> unaVez = {penas[1]};
         unaVez[0].aciertos.fill(0);
         unaVez[0].contado = 0;
-        compmultiples(todos, unaVez, static_cast<int>(todos.size()), {}, parpadeo);
+        pasadaMultiples(todos, unaVez, static_cast<int>(todos.size()), {}, parpadeo);
         EXPECT_EQ(penas[1].aciertos, unaVez[0].aciertos) << caso;
         EXPECT_GT(std::accumulate(unaVez[0].aciertos.begin(), unaVez[0].aciertos.end(), 0), 0);
     }
@@ -278,7 +278,7 @@ TEST(Recuento, everyDrawFromTheCreationOnceForOnePenaOrAll)
             sola[0].aciertos.fill(0);
             sola[0].contado = 0;
             Parpadeo parpadeo;
-            compmultiples({s}, sola, 1, {}, parpadeo);
+            pasadaMultiples({s}, sola, 1, {}, parpadeo);
             for (std::size_t i = 0; i < cuenta.size(); ++i)
                 cuenta[i] += sola[0].aciertos[i];
         }
@@ -337,8 +337,8 @@ TEST(Compsencillas, noDrawsNoRowsNoWrites)
 {
     std::vector<RegPena> penas = {pena("A", "Todos", {2020, 1, 1})};
     Parpadeo p;
-    EXPECT_TRUE(compsencillas({}, penas, 1, {}, p).filas.empty());
-    EXPECT_TRUE(compsencillas({viernes}, penas, 0, {}, p).cambiadas.empty());
+    EXPECT_TRUE(pasadaSencillas({}, penas, 1, {}, p).filas.empty());
+    EXPECT_TRUE(pasadaSencillas({viernes}, penas, 0, {}, p).cambiadas.empty());
     EXPECT_EQ(penas[0].contado, 0.0);
 }
 
@@ -347,7 +347,7 @@ TEST(Compsencillas, countersStopAtTheTop)
     std::vector<RegPena> penas = {pena("A", "Todos", {2020, 1, 1}, {{3, 14, 40, 41, 42, 5, 9}})};
     penas[0].aciertos[11] = std::numeric_limits<std::int16_t>::max();
     Parpadeo p;
-    compsencillas({viernes}, penas, 1, {}, p);
+    pasadaSencillas({viernes}, penas, 1, {}, p);
     EXPECT_EQ(penas[0].aciertos[11], std::numeric_limits<std::int16_t>::max());
 }
 
@@ -391,9 +391,11 @@ TEST(Parpadeo, startsOnlyAfterAnUpdateAddedDraws)
             penas.push_back(multiple("M2", 7, 2, {3, 14, 25, 41, 42, 43, 44}, {5, 6}));
         Parpadeo p;
         const OpcionesPasada o{.hayNuevos = c.hayNuevos};
-        compsencillas({viernes}, penas, 1, o, p);
-        compmultiples({viernes}, penas, 1, o, p);
-        EXPECT_EQ(p.modo, c.modo) << c.hayNuevos << c.sencilla << c.multiple << c.dosMultiples;
+        pasadaSencillas({viernes}, penas, 1, o, p);
+        pasadaMultiples({viernes}, penas, 1, o, p);
+        // modo: 0 none, 1 the simple button, 2 the multiple one, 3 both
+        EXPECT_EQ(p.sencillas, c.modo == 1 || c.modo == 3) << c.hayNuevos << c.sencilla << c.multiple << c.dosMultiples;
+        EXPECT_EQ(p.multiples, c.modo >= 2) << c.hayNuevos << c.sencilla << c.multiple << c.dosMultiples;
         EXPECT_EQ(p.activo, c.modo != 0);
     }
 }
@@ -440,10 +442,10 @@ TEST(Compmultiples, countsOnceAndSaturates)
     std::vector<RegPena> penas = {multiple("DIEZ", 10, 5, {3, 14, 25, 36, 47, 1, 4, 5, 6, 7}, {2, 9, 1, 3, 4})};
     penas[0].aciertos[8] = 32500; // 3+1 gets 600 more
     Parpadeo p;
-    compmultiples({viernes}, penas, 1, {}, p);
+    pasadaMultiples({viernes}, penas, 1, {}, p);
     EXPECT_EQ(penas[0].aciertos[8], 32767);
     EXPECT_EQ(penas[0].aciertos[0], 1);
-    compmultiples({viernes}, penas, 1, {}, p);
+    pasadaMultiples({viernes}, penas, 1, {}, p);
     EXPECT_EQ(penas[0].aciertos[0], 1);
 }
 
@@ -451,7 +453,7 @@ TEST(Compmultiples, simplePassLeavesMultiplePenasAlone)
 {
     std::vector<RegPena> penas = {multiple("M", 6, 2, {3, 14, 25, 40, 41, 42}, {5, 6})};
     Parpadeo p;
-    const Pasada s = compsencillas({viernes}, penas, 1, {}, p);
+    const Pasada s = pasadaSencillas({viernes}, penas, 1, {}, p);
     EXPECT_TRUE(s.filas.empty());
     EXPECT_TRUE(s.cambiadas.empty());
     EXPECT_EQ(penas[0].contado, 0.0);

@@ -35,7 +35,7 @@ TEST(UnDecimal, roundsHalvesToEvenWithAComma)
 
 TEST(Cargapenas, noPenas)
 {
-    const Totales t = cargapenas({}, 10);
+    const Totales t = totalesPenas({}, 10);
     EXPECT_TRUE(t.vacio);
     ASSERT_EQ(t.filas.size(), 1u);
     EXPECT_EQ(t.filas[0], QStringList{QStringLiteral("VACÍO")});
@@ -66,7 +66,7 @@ TEST(Cargapenas, totalsAndEffectiveness)
         {{conAciertos("A", {})}, 0, 0, "0% de efectividad en premios", 1},
     };
     for (const Caso& c : casos) {
-        const Totales t = cargapenas(c.penas, c.jugados);
+        const Totales t = totalesPenas(c.penas, c.jugados);
         EXPECT_EQ(t.premios, c.premios);
         EXPECT_EQ(t.efectividad, QString::fromUtf8(c.efectividad));
         EXPECT_EQ(t.sinPremio, c.sinPremio) << c.efectividad;
@@ -79,7 +79,7 @@ TEST(Cargapenas, rowsShowTheStoredFields)
 {
     RegPena m = pena("OCHO MAS TRES", "Viernes", {2026, 3, 5});
     m.tipo = 183;
-    const Totales t = cargapenas({pena("LA PEÑA", "Martes", {2026, 1, 2}, {{1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2}}), m}, 0);
+    const Totales t = totalesPenas({pena("LA PEÑA", "Martes", {2026, 1, 2}, {{1, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 5, 1, 2}}), m}, 0);
     ASSERT_EQ(t.filas.size(), 2u);
     EXPECT_EQ(t.filas[0], (QStringList{"LA PEÑA             ", "2", "02/01/2026", "Martes         "}));
     EXPECT_EQ(t.filas[1][1], QStringLiteral("168"));
@@ -102,16 +102,16 @@ TEST(Verpena, listsAndHeights)
     diez.numeros[0] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     diez.estrellas[0] = {1, 2, 3, 4, 5};
 
-    const auto v24 = verpena({veinticuatro}, {}, 1);
+    const auto v24 = vistaPena({veinticuatro}, {}, 1);
     ASSERT_TRUE(v24);
     EXPECT_EQ(v24->numeros.size(), 24);
     EXPECT_EQ(v24->numeros[0], QStringLiteral(" 3-14-25-40-47"));
     EXPECT_EQ(v24->estrellas[0], QStringLiteral("2-11"));
     EXPECT_EQ(v24->altoListasTwips, 5000);
     EXPECT_FALSE(v24->multiple);
-    EXPECT_EQ(verpena({nueve}, {}, 1)->altoListasTwips, 1825);
+    EXPECT_EQ(vistaPena({nueve}, {}, 1)->altoListasTwips, 1825);
 
-    const auto v10 = verpena({diez}, {}, 1);
+    const auto v10 = vistaPena({diez}, {}, 1);
     ASSERT_TRUE(v10);
     EXPECT_TRUE(v10->multiple);
     EXPECT_EQ(v10->numeros, QStringList{QStringLiteral(" 1- 2- 3- 4- 5- 6- 7- 8- 9-10")});
@@ -124,7 +124,7 @@ TEST(Verpena, participationAndEffectiveness)
     RegPena p = conAciertos("A", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2});
     p.creacion = sorteos.front().fecha;
 
-    auto v = verpena({p}, sorteos, 1);
+    auto v = vistaPena({p}, sorteos, 1);
     ASSERT_TRUE(v);
     EXPECT_EQ(v->jugados, QStringLiteral("80"));
     EXPECT_EQ(v->efectividad, QStringLiteral("3,8 %"));
@@ -133,7 +133,7 @@ TEST(Verpena, participationAndEffectiveness)
     EXPECT_EQ(v->aciertos[12], QStringLiteral("0"));
 
     p.dia = QStringLiteral("Martes");
-    v = verpena({p}, sorteos, 1);
+    v = vistaPena({p}, sorteos, 1);
     EXPECT_EQ(v->jugados, QStringLiteral("40"));
     EXPECT_EQ(v->efectividad, QStringLiteral("7,5 %"));
     EXPECT_EQ(v->sinPremio, 37);
@@ -141,7 +141,7 @@ TEST(Verpena, participationAndEffectiveness)
 
     // Created after the newest draw: nothing played yet.
     p.creacion = sorteos.back().fecha + 1;
-    v = verpena({p}, sorteos, 1);
+    v = vistaPena({p}, sorteos, 1);
     EXPECT_EQ(v->jugados, QStringLiteral("0"));
     EXPECT_EQ(v->efectividad, QStringLiteral("0 %"));
     EXPECT_EQ(v->sinPremio, 0);
@@ -149,10 +149,10 @@ TEST(Verpena, participationAndEffectiveness)
 
 TEST(Verpena, emptyHistoryAndNoPenas)
 {
-    EXPECT_EQ(verpena({conAciertos("A", {1})}, {}, 1)->efectividad, QStringLiteral("100 %"));
-    EXPECT_EQ(verpena({conAciertos("A", {})}, {}, 1)->efectividad, QStringLiteral("-"));
-    EXPECT_EQ(verpena({conAciertos("A", {})}, {}, 1)->jugados, QStringLiteral("0"));
-    const auto vacia = verpena({}, {}, 1);
+    EXPECT_EQ(vistaPena({conAciertos("A", {1})}, {}, 1)->efectividad, QStringLiteral("100 %"));
+    EXPECT_EQ(vistaPena({conAciertos("A", {})}, {}, 1)->efectividad, QStringLiteral("-"));
+    EXPECT_EQ(vistaPena({conAciertos("A", {})}, {}, 1)->jugados, QStringLiteral("0"));
+    const auto vacia = vistaPena({}, {}, 1);
     ASSERT_TRUE(vacia);
     EXPECT_FALSE(vacia->hayPena);
     EXPECT_EQ(vacia->jugados, QStringLiteral("-"));
@@ -165,10 +165,10 @@ TEST(Verpena, damagedOrMissingRecords)
     for (int tipo : {0, 25, 99, 152, 206})
     {
         rara.tipo = static_cast<std::int16_t>(tipo);
-        EXPECT_FALSE(verpena({rara}, {}, 1)) << tipo;
+        EXPECT_FALSE(vistaPena({rara}, {}, 1)) << tipo;
     }
-    EXPECT_FALSE(verpena({pena("A", "Todos", {})}, {}, 2));
-    EXPECT_FALSE(verpena({pena("A", "Todos", {})}, {}, 0));
+    EXPECT_FALSE(vistaPena({pena("A", "Todos", {})}, {}, 2));
+    EXPECT_FALSE(vistaPena({pena("A", "Todos", {})}, {}, 0));
 }
 
 } // namespace
@@ -238,7 +238,7 @@ TEST(Euros, aMultipleBetsLineShowsTheSumOfItsBets)
     r.centimos[3] = 123456; // 4+2
     datos.premios[r.fecha] = r;
     Parpadeo p;
-    const Pasada pasada = compmultiples(datos.sorteos, datos.penas, 1, {}, p);
+    const Pasada pasada = pasadaMultiples(datos.sorteos, datos.penas, 1, {}, p);
     bool vista = false;
     for (const Fila& f : pasada.filas) {
         const Celda c = celda(Lista::Multiples, f, 16, datos);

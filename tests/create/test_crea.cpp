@@ -76,14 +76,14 @@ TEST_F(CrearPena, simpleAndMultiplePenasByClickingTheSlip)
     marca(crea, {46, 47, 48, 49, 50}, {11, 12});
     EXPECT_EQ(crea->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText().count(u'\n'), 2);
     crea->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    EXPECT_EQ(m_estado.penanueva, 1);
+    EXPECT_TRUE(m_estado.penanueva);
     EXPECT_TRUE(crea->findChild<QLineEdit*>(QStringLiteral("Text1"))->text().isEmpty());
 
     // Back in the main window: the editor closes and the list shows the peña.
     v.Form_Activate();
     QApplication::processEvents();
     EXPECT_EQ(ventana<Crea>("Crea"), nullptr);
-    EXPECT_EQ(m_estado.penanueva, 0);
+    EXPECT_FALSE(m_estado.penanueva);
 
     v.Command4_Click();
     menu = ventana<Creamenu>("Creamenu");

@@ -283,7 +283,7 @@ TEST_F(Escritorio, aBetMarkedOnTheSlipWithTheKeyboardAlone)
     ASSERT_TRUE(QTest::qWaitFor([&] { return crea->editor().apuestas() == 1; }, 3000));
     ASSERT_TRUE(tabulaHasta(crea->findChild<QPushButton*>(QStringLiteral("Command1")))); // "Grabar"
     xdotool({"key", "space"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return m_estado.penanueva == 1; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_estado.penanueva; }, 3000));
     const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
     ASSERT_EQ(penas.size(), 2u);
     EXPECT_EQ(penas[1].nombreRecortado(), QStringLiteral("TECLADO"));

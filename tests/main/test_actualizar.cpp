@@ -105,7 +105,7 @@ TEST_F(Actualizar, theUpdateButtonBringsTheNewDrawsAndTheReport)
     EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 4 sorteos."));
     // A prize after an update: the simple-bet button blinks.
     EXPECT_TRUE(control<QTimer>("Timer3")->isActive());
-    EXPECT_EQ(v.parpadeo(), 1);
+    EXPECT_TRUE(v.parpadeo().sencillas && !v.parpadeo().multiples);
     EXPECT_EQ(ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"))[0].aciertos[12], 1);
     // The report of the new draw.
     EXPECT_EQ(texto("Label8"), QStringLiteral("-Informe del Viernes, 4 de diciembre del 2026"));

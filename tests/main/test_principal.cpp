@@ -167,9 +167,9 @@ TEST_F(VentanaPrincipal, activationAfterANewPenaReloadsTheStatus)
     EXPECT_EQ(control<QLineEdit>("Text3")->text(), QStringLiteral("4"));
 
     ASSERT_EQ(anadePena(m_estado, datos::pena("NUEVA", "Todos", {}), m_reloj.hoy()), 0);
-    ASSERT_EQ(m_estado.penanueva, 1);
+    ASSERT_TRUE(m_estado.penanueva);
     v.Form_Activate();
-    EXPECT_EQ(m_estado.penanueva, 0);
+    EXPECT_FALSE(m_estado.penanueva);
     EXPECT_EQ(texto("Label9_2"), QStringLiteral("1"));
     EXPECT_EQ(scroll->value(), 1);
     EXPECT_EQ(control<QLineEdit>("Text3")->text(), QStringLiteral("1"));

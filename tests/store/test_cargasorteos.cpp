@@ -84,7 +84,7 @@ TEST(SorteosJugados, countsFromTheFirstPenasCreation)
 
 TEST(Cargasorteos, emptyFilesShowTheEmptyStatus)
 {
-    const EstadoSorteos e = cargasorteos({}, {}, QDate(2026, 12, 8));
+    const EstadoSorteos e = estadoSorteos({}, {}, QDate(2026, 12, 8));
     EXPECT_EQ(e.proxsorteo, 1);
     EXPECT_EQ(e.sorteo.fecha, 0.0);
     EXPECT_FALSE(e.hayDatos);
@@ -99,7 +99,7 @@ TEST(Cargasorteos, onlyTheNewestDateDecidesWhetherTheHistoryIsEmpty)
 {
     std::vector<RegSorteo> sorteos = datos::sorteosSeguidos(3, QDate(2026, 12, 4));
     sorteos[1].fecha = 0; // still a draw for counting
-    EstadoSorteos e = cargasorteos(sorteos, {pena("A", "Todos", {2020, 1, 1})}, QDate(2026, 12, 8));
+    EstadoSorteos e = estadoSorteos(sorteos, {pena("A", "Todos", {2020, 1, 1})}, QDate(2026, 12, 8));
     EXPECT_EQ(e.proxsorteo, 4);
     EXPECT_EQ(e.sorteo, sorteos.back());
     EXPECT_TRUE(e.hayDatos);
@@ -109,7 +109,7 @@ TEST(Cargasorteos, onlyTheNewestDateDecidesWhetherTheHistoryIsEmpty)
     EXPECT_EQ(e.proxpena, 2);
 
     sorteos.back().fecha = 0;
-    e = cargasorteos(sorteos, {}, QDate(2026, 12, 8));
+    e = estadoSorteos(sorteos, {}, QDate(2026, 12, 8));
     EXPECT_EQ(e.proxsorteo, 4);
     EXPECT_FALSE(e.hayDatos);
     EXPECT_EQ(e.ultima, QStringLiteral("Fichero de datos vacío."));
@@ -125,7 +125,7 @@ TEST(Cargasorteos, realHistory)
         return s.fecha >= fechas::diaNumero(desde);
     });
     const EstadoSorteos e =
-        cargasorteos(*historia, {pena("A", "Todos", desde)}, QDate(2026, 9, 14));
+        estadoSorteos(*historia, {pena("A", "Todos", desde)}, QDate(2026, 9, 14));
     EXPECT_EQ(e.proxsorteo, static_cast<int>(historia->size()) + 1);
     EXPECT_EQ(e.ultima, QStringLiteral("Viernes, 11 de septiembre del 2026"));
     EXPECT_EQ(e.proximo, QStringLiteral("Martes, 15 de septiembre del 2026"));

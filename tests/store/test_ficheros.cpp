@@ -65,7 +65,7 @@ TEST_F(Ficheros, appendingAPenaNumbersItAndResetsItsCounters)
     datos::escribeBytes(ruta("apuestas.dat"), {});
     ASSERT_EQ(anadePena(estado, nueva, QDate(2026, 12, 8)), 0);
     EXPECT_EQ(estado.proxpena, 2);
-    EXPECT_EQ(estado.penanueva, 1);
+    EXPECT_TRUE(estado.penanueva);
 
     nueva.nombre = QStringLiteral("SEGUNDA");
     ASSERT_EQ(anadePena(estado, nueva, QDate(2026, 12, 9)), 0);
@@ -95,7 +95,7 @@ TEST_F(Ficheros, aFailedAppendChangesNoState)
                                 QDate(2026, 12, 8));
     EXPECT_NE(error, 0);
     EXPECT_EQ(estado.proxpena, 4);
-    EXPECT_EQ(estado.penanueva, 0);
+    EXPECT_FALSE(estado.penanueva);
 }
 
 TEST_F(Ficheros, rewriteReplacesTheWholeFile)

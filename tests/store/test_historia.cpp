@@ -5,7 +5,7 @@
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 #include "store/historia.h"
-#include "store/listasorteos.h"
+#include "store/listado.h"
 #include "store/penas.h"
 #include "store/reescritura.h"
 #include "support/datos.h"
@@ -41,10 +41,10 @@ TEST(Listasorteos, rowTexts)
     };
     for (const Caso& c : casos) {
         const RegSorteo s = sorteo({2026, 12, 4}, c.num);
-        EXPECT_EQ(listasorteos::textoNumeros(s), QString::fromLatin1(c.numeros));
-        EXPECT_EQ(listasorteos::textoEstrellas(s), QString::fromLatin1(c.estrellas));
+        EXPECT_EQ(listado::textoNumeros(s), QString::fromLatin1(c.numeros));
+        EXPECT_EQ(listado::textoEstrellas(s), QString::fromLatin1(c.estrellas));
     }
-    EXPECT_EQ(listasorteos::textoFecha(sorteo({2026, 12, 4})), QStringLiteral("04/12/2026  Viernes"));
+    EXPECT_EQ(listado::textoFecha(sorteo({2026, 12, 4})), QStringLiteral("04/12/2026  Viernes"));
 }
 
 TEST(Listasorteos, frequencyTables)
@@ -52,7 +52,7 @@ TEST(Listasorteos, frequencyTables)
     const std::vector<RegSorteo> sorteos = {sorteo({2026, 12, 1}, {7, 14, 26, 40, 50, 3, 12}),
                                             sorteo({2026, 12, 4}, {7, 15, 27, 41, 49, 12, 3}),
                                             sorteo({2026, 12, 8}, {7, 16, 28, 42, 48, 1, 3})};
-    const auto r = listasorteos::calcula(sorteos);
+    const auto r = listado::calcula(sorteos);
     ASSERT_TRUE(r.valido);
     EXPECT_EQ(r.totalTexto, QStringLiteral("TOTAL: 3 sorteos."));
     EXPECT_EQ(r.tablanum1.cuentas[6], 3); // drawn every time
@@ -67,7 +67,7 @@ TEST(Listasorteos, frequencyTables)
     EXPECT_EQ(r.tablanum2.etiquetas.back(), QStringLiteral("50"));
     EXPECT_EQ(r.tablaest.etiquetas.back(), QStringLiteral("12"));
 
-    const auto vacia = listasorteos::calcula({});
+    const auto vacia = listado::calcula({});
     EXPECT_EQ(vacia.totalTexto, QStringLiteral("TOTAL: 0 sorteos."));
     for (const auto& c : vacia.tablaest.cuentas)
         EXPECT_FALSE(c.has_value());
@@ -78,7 +78,7 @@ TEST(Listasorteos, outOfRangeValuesMakeTheHistoryInvalid)
     for (const auto& num : std::vector<std::array<std::int16_t, 7>>{
              {0, 2, 3, 4, 5, 1, 2}, {1, 2, 3, 4, 51, 1, 2}, {1, 2, 3, 4, 5, 13, 2}, {1, 2, 3, 4, 5, 1, 0},
              {-300, 2, 3, 4, 5, 1, 2}}) {
-        const auto r = listasorteos::calcula({sorteo({2026, 12, 1}), sorteo({2026, 12, 4}, num)});
+        const auto r = listado::calcula({sorteo({2026, 12, 1}), sorteo({2026, 12, 4}, num)});
         EXPECT_FALSE(r.valido) << num[0] << " " << num[4] << " " << num[5] << " " << num[6];
     }
 }

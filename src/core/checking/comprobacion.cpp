@@ -14,8 +14,8 @@ Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opcione
     datos->premios = premios::lee(ruta).porFecha;
 
     Comprobacion c;
-    c.sencillas = compsencillas(datos->sorteos, datos->penas, n, opciones, parpadeo);
-    c.multiples = compmultiples(datos->sorteos, datos->penas, n, opciones, parpadeo);
+    c.sencillas = pasadaSencillas(datos->sorteos, datos->penas, n, opciones, parpadeo);
+    c.multiples = pasadaMultiples(datos->sorteos, datos->penas, n, opciones, parpadeo);
 
     std::vector<int> cambiadas = c.sencillas.cambiadas;
     cambiadas.insert(cambiadas.end(), c.multiples.cambiadas.begin(), c.multiples.cambiadas.end());

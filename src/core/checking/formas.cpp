@@ -7,9 +7,9 @@ std::optional<Forma> forma(int tipo)
 {
     if (tipo >= 1 && tipo <= RegPena::maxApuestas)
         return Forma{tipo, 5, 2, false};
-    const int n = (tipo - 100) / 10;
-    const int s = tipo - 100 - 10 * n;
-    if (tipo > 100 && n >= 5 && n <= 10 && s >= 2 && s <= 5 && !(n == 5 && s == 2))
+    const int n = (tipo - codigoMultiple(0, 0)) / 10;
+    const int s = tipo - codigoMultiple(n, 0);
+    if (tipo > codigoMultiple(0, 0) && n >= 5 && n <= 10 && s >= 2 && s <= 5 && !(n == 5 && s == 2))
         return Forma{1, n, s, true};
     return std::nullopt;
 }

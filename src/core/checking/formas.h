@@ -15,6 +15,9 @@ struct Forma
     bool multiple;
 };
 
+// The code of one multiple bet of n numbers and s stars: 100 + 10·n + s.
+constexpr int codigoMultiple(int n, int s) { return 100 + 10 * n + s; }
+
 // The shape of `tipo`; nothing for a code the program never writes.
 std::optional<Forma> forma(int tipo);
 

@@ -152,7 +152,7 @@ bool juega(const RegPena& pena, double fecha)
     return dia == u"Todos" || dia == fechas::diasemana(fecha);
 }
 
-Pasada compsencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
+Pasada pasadaSencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
                      const OpcionesPasada& opciones, Parpadeo& parpadeo)
 {
     Recorrido r(sorteos, penas, n);
@@ -188,7 +188,8 @@ Pasada compsencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>
         if (opciones.soloPremio && !premioPena)
             r.quita(3);
         if (premioSorteo && !parpadeo.activo && opciones.hayNuevos) {
-            parpadeo.modo = 1;
+            parpadeo.sencillas = true;
+            parpadeo.multiples = false;
             parpadeo.activo = true;
         }
         return true;
@@ -207,7 +208,7 @@ Pasada compsencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>
     return r.termina();
 }
 
-Pasada compmultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
+Pasada pasadaMultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
                      const OpcionesPasada& opciones, Parpadeo& parpadeo)
 {
     Recorrido r(sorteos, penas, n);
@@ -228,12 +229,9 @@ Pasada compmultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>
             return true;
         }
         if (opciones.hayNuevos) {
-            if (parpadeo.modo == 0) {
+            if (!parpadeo.sencillas && !parpadeo.multiples)
                 parpadeo.activo = true;
-                parpadeo.modo = 2;
-            } else {
-                parpadeo.modo = parpadeo.modo == 1 || parpadeo.modo == 3 ? 3 : 2;
-            }
+            parpadeo.multiples = true;
         }
         const Desglose desg = desglose(f->numeros, f->estrellas, h, k);
         bool primera = true;

@@ -14,11 +14,12 @@ struct OpcionesPasada
     bool hayNuevos = false;  // the update just added draws: a prize starts the blink
 };
 
-// The blink of the view buttons: 0 none, 1 simple, 2 multiple, 3 both.
+// The blink of the view buttons after an update found a prize.
 struct Parpadeo
 {
-    int modo = 0;
-    bool activo = false; // Timer3 running
+    bool sencillas = false; // "S E N C I L L A" blinks
+    bool multiples = false; // "M Ú L T I P L E" blinks
+    bool activo = false;    // Timer3 running
 };
 
 struct Pasada
@@ -31,11 +32,11 @@ struct Pasada
 // simple list, and the counters and `contado` of the peñas, updated in `penas`.
 // A prize counts once: only draws newer than `contado` and not older than the
 // creation date; `contado` then moves to the newest draw.
-Pasada compsencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
+Pasada pasadaSencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
                      const OpcionesPasada& opciones, Parpadeo& parpadeo);
 
 // The same for the multiple-bet peñas, whose counters grow by the breakdown.
-Pasada compmultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
+Pasada pasadaMultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
                      const OpcionesPasada& opciones, Parpadeo& parpadeo);
 
 // How many of the first n numbers (stars) of a bet the draw holds.

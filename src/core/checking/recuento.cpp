@@ -3,7 +3,7 @@
 #include "checking/pasadas.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
-#include "store/listasorteos.h"
+#include "store/listado.h"
 #include "store/reescritura.h"
 
 #include <QFile>
@@ -20,7 +20,7 @@ Recuento recuenta(const QString& ruta, std::optional<int> r)
     std::vector<RegSorteo> sorteos;
     for (qsizetype off = 0; off < historia.size(); off += RegSorteo::tamano)
         sorteos.push_back(RegSorteo::desdeBytes(QByteArrayView(historia).sliced(off)));
-    if (!listasorteos::calcula(sorteos).valido) {
+    if (!listado::calcula(sorteos).valido) {
         c.rechazo = QStringLiteral("El histórico guardado está dañado: no se recuenta nada.");
         return c;
     }
@@ -53,8 +53,8 @@ Recuento recuenta(const QString& ruta, std::optional<int> r)
     // One check of the newest draw counts every draw newer than `contado`:
     // with `contado` at none, the whole history from each creation on.
     Parpadeo parpadeo;
-    compsencillas(sorteos, penas, 1, {}, parpadeo);
-    compmultiples(sorteos, penas, 1, {}, parpadeo);
+    pasadaSencillas(sorteos, penas, 1, {}, parpadeo);
+    pasadaMultiples(sorteos, penas, 1, {}, parpadeo);
 
     QByteArray nuevos = bytes;
     for (int p = primera; p < ultima; ++p) {

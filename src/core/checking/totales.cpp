@@ -6,7 +6,7 @@
 
 #include <numeric>
 
-Totales cargapenas(const std::vector<RegPena>& penas, int sorteosjugados)
+Totales totalesPenas(const std::vector<RegPena>& penas, int sorteosjugados)
 {
     Totales t;
     if (penas.empty()) {

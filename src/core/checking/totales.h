@@ -22,4 +22,4 @@ struct Totales
 };
 
 // `sorteosjugados` is the number of draws that some peña played (cargasorteos).
-Totales cargapenas(const std::vector<RegPena>& penas, int sorteosjugados);
+Totales totalesPenas(const std::vector<RegPena>& penas, int sorteosjugados);

@@ -27,7 +27,7 @@ QString lineaEstrellas(const std::int16_t* estrellas, int s)
 
 } // namespace
 
-std::optional<VistaPena> verpena(const std::vector<RegPena>& penas,
+std::optional<VistaPena> vistaPena(const std::vector<RegPena>& penas,
                                  const std::vector<RegSorteo>& sorteos, int r)
 {
     VistaPena v;

@@ -27,5 +27,5 @@ struct VistaPena
 
 // The view of peña record r (from 1); nothing when the record is missing or
 // damaged ("Error crítico: fichero apuestas.dat corrupto.").
-std::optional<VistaPena> verpena(const std::vector<RegPena>& penas,
+std::optional<VistaPena> vistaPena(const std::vector<RegPena>& penas,
                                  const std::vector<RegSorteo>& sorteos, int r);

@@ -28,13 +28,10 @@ void EditorPena::carga()
 {
     m_aleatorio = true;
     // leemodo
-    if (m_modo == 0) {
-        m_n = 5;
-        m_s = 2;
-    } else {
-        m_n = (m_modo - 100) / 10;
-        m_s = m_modo - (10 * m_n + 100);
-    }
+    // 0 is simple bets; a multiple code reads through the one decoder.
+    const auto f = forma(m_modo == 0 ? 1 : m_modo);
+    m_n = f ? f->numeros : 5;
+    m_s = f ? f->estrellas : 2;
     m_apuestas = 0;
     m_lista.clear();
     m_grabar = false;
@@ -316,7 +313,7 @@ std::optional<QString> compruebaApuestas(
     const auto& [n, s] = apuestas.front();
     const bool sencilla = n.size() == 5 && s.size() == 2;
     if (!sencilla) {
-        const int codigo = 100 + 10 * static_cast<int>(n.size()) + static_cast<int>(s.size());
+        const int codigo = codigoMultiple(static_cast<int>(n.size()), static_cast<int>(s.size()));
         if (apuestas.size() != 1 || !forma(codigo))
             return QStringLiteral("Una apuesta múltiple va sola, con 5 a 10 números y 2 a 5 estrellas.");
         tipo = codigo;

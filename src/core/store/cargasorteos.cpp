@@ -58,7 +58,7 @@ QString avisoActualizacion(double ultimaFecha, QDate hoy)
     return QStringLiteral("Faltan %1 semanas por actualizar").arg(dias / 7);
 }
 
-EstadoSorteos cargasorteos(const std::vector<RegSorteo>& sorteos,
+EstadoSorteos estadoSorteos(const std::vector<RegSorteo>& sorteos,
                            const std::vector<RegPena>& penas, QDate hoy)
 {
     EstadoSorteos e;

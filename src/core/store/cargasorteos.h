@@ -25,7 +25,7 @@ struct EstadoSorteos
     QString aviso;   // the update-age warning; empty when hidden
 };
 
-EstadoSorteos cargasorteos(const std::vector<RegSorteo>& sorteos,
+EstadoSorteos estadoSorteos(const std::vector<RegSorteo>& sorteos,
                            const std::vector<RegPena>& penas, QDate hoy);
 
 // The draws counted from the first one not earlier than the creation of

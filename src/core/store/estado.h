@@ -11,7 +11,7 @@ struct Estado
     RegPena pena;        // the current peña
     int proxpena = 0;    // number of peñas + 1; 0 when there is none
     int proxsorteo = 1;  // number of draws + 1
-    int penanueva = 0;   // 1 after a peña was saved, until the main window rechecks
+    bool penanueva = false; // a peña was saved, and the main window has not rechecked
     int modoApuesta = 0; // bet shape chosen in the bet type menu
 
     QString fichero(const QString& nombre) const { return ruta + nombre; }

@@ -5,7 +5,7 @@
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
-#include "store/listasorteos.h"
+#include "store/listado.h"
 #include "store/regpena.h"
 #include "store/regsorteo.h"
 #include "store/reescritura.h"
@@ -32,7 +32,7 @@ bool esFicheroDeSorteos(const QByteArray& bytes)
     std::vector<RegSorteo> sorteos;
     for (qsizetype off = 0; off + RegSorteo::tamano <= bytes.size(); off += RegSorteo::tamano)
         sorteos.push_back(RegSorteo::desdeBytes(QByteArrayView(bytes).sliced(off)));
-    return listasorteos::calcula(sorteos).valido;
+    return listado::calcula(sorteos).valido;
 }
 
 } // namespace
@@ -118,7 +118,7 @@ Fusion fusiona(const QString& ruta, const std::vector<RegSorteo>& lote, QDate ho
     std::vector<RegSorteo> sorteos;
     for (qsizetype off = 0; off < actual.size(); off += RegSorteo::tamano)
         sorteos.push_back(RegSorteo::desdeBytes(QByteArrayView(actual).sliced(off)));
-    if (!listasorteos::calcula(sorteos).valido) {
+    if (!listado::calcula(sorteos).valido) {
         f.rechazo = QStringLiteral("El histórico guardado está dañado: no se añade nada.");
         return f;
     }

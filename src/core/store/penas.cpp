@@ -21,7 +21,7 @@ int anadePena(Estado& estado, RegPena nueva, QDate hoy)
         return error;
     estado.pena = nueva;
     estado.proxpena = k + 1;
-    estado.penanueva = 1;
+    estado.penanueva = true;
     return errores::ninguno;
 }
 

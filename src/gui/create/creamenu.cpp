@@ -1,5 +1,6 @@
 #include "create/creamenu.h"
 
+#include "checking/formas.h"
 #include "create/crea.h"
 #include "store/estado.h"
 
@@ -159,7 +160,7 @@ void Creamenu::Option1_Click(int indice)
     m_option2[0]->setEnabled(m_n != 5);
 }
 
-void Creamenu::Option2_Click(int indice) { abreEditor(100 + 10 * m_n + indice); }
+void Creamenu::Option2_Click(int indice) { abreEditor(codigoMultiple(m_n, indice)); }
 
 void Creamenu::abreEditor(int modo)
 {

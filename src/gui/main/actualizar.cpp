@@ -50,7 +50,7 @@ void Principal::Picture2_Click()
     if ((m_infor && m_infor->isVisible()) || m_actualizacion->enCurso())
         return;
     paraparpadeo();
-    m_parpadeo = 0;
+    m_parpadeo = {};
     if (m_infor)
         m_infor->close();
     m_pdfbajado = false;
@@ -87,7 +87,7 @@ void Principal::refrescaTodo()
 {
     cargasorteos();
     listasorteos();
-    cargainforme(0);
+    cargainforme(Pdf::Bajar);
     m_c.Picture2->ponImagen(2);
 }
 

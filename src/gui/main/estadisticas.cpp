@@ -18,7 +18,7 @@
 bool Principal::listasorteos()
 {
     auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
-    m_tablas = listasorteos::calcula(sorteos);
+    m_tablas = listado::calcula(sorteos);
     if (!m_tablas.valido) {
         m_c.modeloSorteos->pon({});
         m_plataforma.dialogos.mensaje(
@@ -51,7 +51,7 @@ bool Principal::listasorteos()
 void Principal::muestraTabla(int tabla)
 {
     m_tablaMostrada = tabla;
-    const listasorteos::Tabla& t = tabla == 1   ? m_tablas.tablanum1
+    const listado::Tabla& t = tabla == 1   ? m_tablas.tablanum1
                                    : tabla == 2 ? m_tablas.tablanum2
                                                 : m_tablas.tablaest;
     muestraBarras(m_c.MSChart1, t.etiquetas, t.cuentas,

@@ -40,7 +40,7 @@ void ponFuente(QListWidget* lista, bool multiple)
 
 void Principal::cargapenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas)
 {
-    const Totales t = ::cargapenas(penas, m_sorteosjugados);
+    const Totales t = totalesPenas(penas, m_sorteosjugados);
     m_estado.proxpena = t.proxpena;
 
     m_c.modeloPenas->removeRows(0, m_c.modeloPenas->rowCount());
@@ -86,7 +86,7 @@ void Principal::verpena(int r, const std::vector<RegSorteo>& sorteos, const std:
     if (r >= 1 && r <= static_cast<int>(penas.size()))
         m_estado.pena = penas[static_cast<std::size_t>(r - 1)];
 
-    const auto v = ::verpena(penas, sorteos, r);
+    const auto v = vistaPena(penas, sorteos, r);
     if (!v) {
         m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"),
                                       QStringLiteral("Error crítico: fichero apuestas.dat corrupto."));

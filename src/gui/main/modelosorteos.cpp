@@ -1,6 +1,6 @@
 #include "main/modelosorteos.h"
 
-#include "store/listasorteos.h"
+#include "store/listado.h"
 
 #include <QColor>
 #include <QFont>
@@ -38,9 +38,9 @@ QVariant ModeloSorteos::data(const QModelIndex& indice, int rol) const
     const int columna = indice.column();
     switch (rol) {
     case Qt::DisplayRole:
-        return columna == 0   ? listasorteos::textoNumeros(s)
-               : columna == 1 ? listasorteos::textoEstrellas(s)
-                              : listasorteos::textoFecha(s);
+        return columna == 0   ? listado::textoNumeros(s)
+               : columna == 1 ? listado::textoEstrellas(s)
+                              : listado::textoFecha(s);
     case Qt::ForegroundRole:
         return columna == 1 ? QVariant(QColor(0, 192, 0)) : QVariant();
     case Qt::FontRole: {

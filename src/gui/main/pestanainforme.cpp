@@ -40,12 +40,12 @@ void Principal::SSTab1_Click(int nueva)
         m_c.Label8->setText(QStringLiteral("Un momento. Actualizando información..."));
         m_c.Label8->setStyleSheet(naranja);
         m_c.Label8->repaint();
-        cargainforme(1);
+        cargainforme(Pdf::Guardado);
         m_c.Label8->setStyleSheet(grisClaro);
     }
 }
 
-void Principal::cargainforme(int local)
+void Principal::cargainforme(Pdf pdf)
 {
     m_c.Text1->show();
     m_c.WebBrowser1->hide();
@@ -62,7 +62,7 @@ void Principal::cargainforme(int local)
         return;
     }
     m_urlpdf = informe.urlpdf;
-    if (local != 0)
+    if (pdf == Pdf::Guardado)
         muestrapdf();
     else
         bajapdf(m_urlpdf);

@@ -221,7 +221,7 @@ void Principal::Form_Load()
                                       QStringLiteral("%1 registros dañados en premios.dat no se tienen en cuenta: "
                                                      "sus premios se muestran sin importe.").arg(m_premiosDanados));
     refresca();
-    cargainforme(1);
+    cargainforme(Pdf::Guardado);
     Command1_Click(0);
     noticias();
 }
@@ -235,7 +235,7 @@ void Principal::cargasorteos()
     m_premios = std::move(premios.porFecha);
     m_premiosDanados = premios.danados;
     m_precioApuesta = ajustes::precioApuesta(m_estado.ruta);
-    const EstadoSorteos e = ::cargasorteos(sorteos, penas, m_plataforma.reloj.hoy());
+    const EstadoSorteos e = estadoSorteos(sorteos, penas, m_plataforma.reloj.hoy());
 
     m_sorteosjugados = e.sorteosjugados;
     m_estado.proxsorteo = e.proxsorteo;
@@ -306,9 +306,9 @@ void Principal::Form_Activate(bool avisoDiferido)
             aviso();
     }
 
-    if (m_estado.penanueva == 1) {
+    if (m_estado.penanueva) {
         recompruebaUltimo();
-        m_estado.penanueva = 0;
+        m_estado.penanueva = false;
         cargasorteos();
     }
     descargaSecundarias();

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "checking/pasadas.h"
 #include "main/controles.h"
-#include "store/listasorteos.h"
+#include "store/listado.h"
 #include "store/premios.h"
 #include "store/regpena.h"
 #include "store/regsorteo.h"
@@ -77,9 +78,10 @@ public:
     // The online update ("Bajar Sorteos nuevos").
     void Picture2_Click();
 
-    // The "Sorteos" tab: the prize report of the working draw; local = 0
-    // downloads the PDF first.
-    void cargainforme(int local);
+    // The "Sorteos" tab: the prize report of the working draw, its PDF
+    // downloaded again or the copy already on disk.
+    enum class Pdf { Bajar, Guardado };
+    void cargainforme(Pdf pdf);
     void Text1_Click();
 
     // The maker's news: fetched at start-up when due, shown on request.
@@ -91,7 +93,7 @@ public:
     int sorteosjugados() const { return m_sorteosjugados; }
     int focos() const { return m_focos; }
     int penasel() const { return m_penasel; }
-    int parpadeo() const { return m_parpadeo; }
+    const Parpadeo& parpadeo() const { return m_parpadeo; }
     int pasadas() const { return m_pasadas; }
 
 protected:
@@ -155,13 +157,13 @@ private:
     RegSorteo m_sorteo;
     int m_sorteosjugados = 0;
     int m_penasel = 0;
-    int m_parpadeo = 0;
+    Parpadeo m_parpadeo;
     int m_focos = 0;
     int m_pasadas = 0; // checks run, for the tests of the filters
     std::map<double, RegPremios> m_premios; // as of the last reload
     int m_premiosDanados = 0;
     std::int64_t m_precioApuesta = 0;
-    listasorteos::Resultado m_tablas;
+    listado::Resultado m_tablas;
     Actualizacion* m_actualizacion = nullptr;
     QPointer<Infor> m_infor;
     QPointer<Descarga> m_descargaPdf;

@@ -30,7 +30,8 @@ void Principal::compsencillas(int n)
     ++m_pasadas;
     const OpcionesPasada opciones{m_c.Check1->isChecked(), m_c.Check2->isChecked(),
                                   !m_c.Label19->text().isEmpty()};
-    Parpadeo parpadeo{m_parpadeo, m_timer3->isActive()};
+    Parpadeo parpadeo = m_parpadeo;
+    parpadeo.activo = m_timer3->isActive();
     Comprobacion c = comprueba(m_estado.ruta, n, opciones, parpadeo);
     errorEscritura(m_plataforma.dialogos, c.error, m_estado.fichero(ficheros::apuestas),
                    QStringLiteral("No se pudieron guardar los aciertos de las peñas."));
@@ -48,7 +49,7 @@ void Principal::compsencillas(int n)
     m_c.modeloSencillas->pon(c.datos, std::move(c.sencillas.filas));
     m_c.modeloMultiples->pon(c.datos, std::move(c.multiples.filas));
 
-    m_parpadeo = parpadeo.modo;
+    m_parpadeo = parpadeo;
     if (parpadeo.activo && !m_timer3->isActive())
         m_timer3->start();
 }
@@ -84,12 +85,12 @@ void Principal::paraparpadeo()
 
 void Principal::Timer3_Timer()
 {
-    if (m_parpadeo == 3) {
+    if (m_parpadeo.sencillas && m_parpadeo.multiples) {
         const bool rojo = m_c.Command1[0]->property("premio").toBool();
         pintaBoton(0, !rojo);
         pintaBoton(1, !rojo);
-    } else if (m_parpadeo == 1 || m_parpadeo == 2) {
-        const int i = m_parpadeo - 1;
+    } else if (m_parpadeo.sencillas || m_parpadeo.multiples) {
+        const int i = m_parpadeo.sencillas ? 0 : 1;
         pintaBoton(i, !m_c.Command1[i]->property("premio").toBool());
     }
 }

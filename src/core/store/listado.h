@@ -9,7 +9,7 @@
 #include <vector>
 
 // The draw list and the frequency tables of the statistics tab.
-namespace listasorteos {
+namespace listado {
 
 // A table of the chart: one label and one count per row; a count stays empty
 // until some draw adds to it.
@@ -43,4 +43,4 @@ QString textoFecha(const RegSorteo& s);
 // from the first draw on.
 bool enRango(const RegSorteo& s);
 
-} // namespace listasorteos
+} // namespace listado

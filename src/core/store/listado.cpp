@@ -1,4 +1,4 @@
-#include "store/listasorteos.h"
+#include "store/listado.h"
 
 #include "store/fechas.h"
 #include "store/validacion.h"
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace listasorteos {
+namespace listado {
 namespace {
 
 Tabla tabla(int primero, int filas)
@@ -79,4 +79,4 @@ QString textoFecha(const RegSorteo& s)
     return fechas::fechacorta(s.fecha) + QStringLiteral("  ") + fechas::diasemana(s.fecha);
 }
 
-} // namespace listasorteos
+} // namespace listado
