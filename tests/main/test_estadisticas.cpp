@@ -1,3 +1,4 @@
+#include "main/pestanaestadisticas.h"
 #include "support/ventana.h"
 #include "main/graficos.h"
 #include "platform/plataforma.h"
@@ -60,22 +61,22 @@ TEST_F(Estadisticas, chartFollowsTheOptionsAndThePager)
     datos::escribeSorteos(ruta("numeros.dat"), datos::sorteosSeguidos(5, QDate(2026, 12, 4)));
     Principal& v = abre();
     auto* pager = control<QScrollBar>("HScroll2");
-    EXPECT_EQ(v.tablaMostrada(), 1);
+    EXPECT_EQ(v.estadisticas().tablaMostrada(), 1);
 
     control<QRadioButton>("Option1_1")->click();
-    EXPECT_EQ(v.tablaMostrada(), 3);
+    EXPECT_EQ(v.estadisticas().tablaMostrada(), 3);
     EXPECT_FALSE(pager->isEnabled());
     // A refresh shows the numbers again, as a click on "Números" would.
     v.refresca();
-    EXPECT_EQ(v.tablaMostrada(), 1);
+    EXPECT_EQ(v.estadisticas().tablaMostrada(), 1);
     EXPECT_TRUE(control<QRadioButton>("Option1_0")->isChecked());
     EXPECT_TRUE(pager->isEnabled());
 
     control<QRadioButton>("Option1_0")->click();
     pager->setValue(2);
-    EXPECT_EQ(v.tablaMostrada(), 2);
+    EXPECT_EQ(v.estadisticas().tablaMostrada(), 2);
     control<QRadioButton>("Option1_0")->click();
-    EXPECT_EQ(v.tablaMostrada(), 1);
+    EXPECT_EQ(v.estadisticas().tablaMostrada(), 1);
     EXPECT_EQ(pager->value(), 2);
 }
 
@@ -121,7 +122,7 @@ TEST_F(Estadisticas, deletingOneDrawNeedsArmingFirst)
     Principal& v = abre();
 
     m_dialogos.respuestas = {true};
-    v.ListView3_Click(0);
+    v.estadisticas().ListView3_Click(0);
     EXPECT_TRUE(m_dialogos.cajas.isEmpty());
     EXPECT_EQ(guardados(), sorteos);
 
@@ -129,11 +130,11 @@ TEST_F(Estadisticas, deletingOneDrawNeedsArmingFirst)
     m_dialogos.respuestas = {false, false};
     control<QPushButton>("Command5")->click();
     EXPECT_EQ(m_dialogos.cajas.size(), 2);
-    EXPECT_TRUE(v.borradoarmado());
+    EXPECT_TRUE(v.estadisticas().borradoarmado());
     EXPECT_EQ(guardados(), sorteos);
 
     m_dialogos.respuestas = {true};
-    v.ListView3_Click(0); // the newest
+    v.estadisticas().ListView3_Click(0); // the newest
     EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
     EXPECT_EQ(m_dialogos.cajas.back().porDefecto, Dialogos::PorDefecto::No);
     EXPECT_EQ(guardados(), (std::vector<RegSorteo>{sorteos[0], sorteos[1], sorteos[2]}));
@@ -141,7 +142,7 @@ TEST_F(Estadisticas, deletingOneDrawNeedsArmingFirst)
     EXPECT_EQ(control<QTableView>("ListView3")->model()->rowCount(), 3);
 
     m_dialogos.respuestas = {true};
-    v.ListView3_Click(1); // the middle one of three
+    v.estadisticas().ListView3_Click(1); // the middle one of three
     EXPECT_EQ(guardados(), (std::vector<RegSorteo>{sorteos[0], sorteos[2]}));
     EXPECT_EQ(m_estado.proxsorteo, 3);
 }
@@ -182,7 +183,7 @@ TEST_F(Estadisticas, importingADrawFile)
     // Cancelled: the offer of the shop, which opens on Yes.
     m_dialogos.ficheroElegido.clear();
     m_dialogos.respuestas = {true};
-    v.Command8_Click();
+    v.estadisticas().Command8_Click();
     EXPECT_TRUE(m_dialogos.cajas.back().pregunta);
     ASSERT_EQ(m_escritorio.abiertas.size(), 1);
     EXPECT_TRUE(m_escritorio.abiertas[0].toString().endsWith(QStringLiteral("/tienda.html#Sorteos")));
@@ -201,7 +202,7 @@ TEST_F(Estadisticas, importingADrawFile)
     EXPECT_EQ(texto("Label13"), QString::number(premios));
 
     datos::escribeSorteos(otra.filePath("NUMEROS.DAT"), {sorteo({2026, 12, 2})}); // a Wednesday
-    v.Command8_Click();
+    v.estadisticas().Command8_Click();
     EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("¡Vaya hombre!"));
     EXPECT_EQ(m_dialogos.cajas.back().texto,
               QStringLiteral("Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT sea para Bolvera."));

@@ -1,5 +1,6 @@
 // The main window's online update and the maker's news.
 #include "main/botonactualizar.h"
+#include "main/pestanaestadisticas.h"
 #include "main/principal.h"
 #include "main/secundarias.h"
 #include "platform/dialogos.h"
@@ -86,7 +87,7 @@ void Principal::compruebaNuevos(int nuevos)
 void Principal::refrescaTodo()
 {
     cargasorteos();
-    listasorteos();
+    m_estadisticas->listasorteos();
     cargainforme(Pdf::Bajar);
     m_c.Picture2->ponImagen(2);
 }
@@ -108,17 +109,16 @@ void Principal::bajanoticias()
         ficheroregistros::leeTodo(m_estado.fichero(informeDat), bytes);
         return texto1252::decodifica(bytes);
     };
-    m_c.Text6->setPlainText(lee());
+    const qsizetype antes = lee().size();
     delete m_descargaNoticias;
     m_descargaNoticias = m_plataforma.red.trae(direcciones::noticias());
     m_descargaNoticias->setParent(this);
     connect(m_descargaNoticias, &Descarga::terminada, this,
-            [this, lee](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
+            [this, lee, antes](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
                 // Only a whole document replaces the old news.
                 if (fallo == Descarga::Fallo::Ninguno)
                     reescribe(m_estado.fichero(informeDat), cuerpo);
-                m_c.Text2->setPlainText(lee());
-                if (noticias::avisar(m_c.Text6->toPlainText().size(), m_c.Text2->toPlainText().size()))
+                if (noticias::avisar(antes, lee().size()))
                     muestraInfor();
             });
 }

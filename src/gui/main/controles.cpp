@@ -4,6 +4,7 @@
 #include "main/iconos.h"
 #include "main/modeloresultados.h"
 #include "main/modelosorteos.h"
+#include "main/piezas.h"
 #include "comun/nombra.h"
 #include "comun/twips.h"
 
@@ -29,56 +30,7 @@
 
 namespace {
 
-QLabel* etiqueta(const QString& nombre, const QString& texto, QWidget* padre = nullptr)
-{
-    return nombra(new QLabel(texto, padre), nombre);
-}
-
-QFont letra(const QString& familia, int puntos, QFont::StyleHint pista, bool negrita = false)
-{
-    QFont f(familia, puntos, negrita ? QFont::Bold : QFont::Normal);
-    f.setStyleHint(pista);
-    return f;
-}
-
-// A report-style list over `modelo`, with its column widths.
-QTableView* listaInforme(const QString& nombre, QAbstractItemModel* modelo,
-                         const QList<int>& anchosTwips, const QFont& fuente)
-{
-    auto* vista = nombra(new QTableView, nombre);
-    modelo->setParent(vista);
-    vista->setModel(modelo);
-    vista->setFont(fuente);
-    vista->setSelectionBehavior(QAbstractItemView::SelectRows);
-    vista->setSelectionMode(QAbstractItemView::SingleSelection);
-    vista->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    vista->setShowGrid(false);
-    vista->verticalHeader()->hide();
-    vista->verticalHeader()->setDefaultSectionSize(QFontMetrics(fuente).height() + 4);
-    for (int c = 0; c < anchosTwips.size(); ++c)
-        vista->setColumnWidth(c, px(anchosTwips[c]));
-    return vista;
-}
-
-QStandardItemModel* modeloCabeceras(const QStringList& cabeceras)
-{
-    auto* modelo = new QStandardItemModel(0, static_cast<int>(cabeceras.size()));
-    modelo->setHorizontalHeaderLabels(cabeceras);
-    return modelo;
-}
-
-QChartView* grafico(const QString& nombre)
-{
-    auto* vista = nombra(new QChartView(new QChart), nombre);
-    vista->setRenderHint(QPainter::Antialiasing);
-    vista->chart()->legend()->hide();
-    return vista;
-}
-
-QPushButton* boton(const QString& nombre, const QString& texto)
-{
-    return nombra(new QPushButton(texto), nombre);
-}
+using namespace piezas;
 
 QWidget* construyeTransferencia(Controles& c)
 {
@@ -391,64 +343,6 @@ QWidget* construyePenas(Controles& c)
     return pestana;
 }
 
-QWidget* construyeEstadisticas(Controles& c)
-{
-    auto* pestana = new QWidget;
-    auto* fila = new QHBoxLayout(pestana);
-
-    auto* izquierda = new QVBoxLayout;
-    c.modeloSorteos = new ModeloSorteos;
-    c.ListView3 = listaInforme(QStringLiteral("ListView3"), c.modeloSorteos,
-                               {2600, 1300, 2500},
-                               letra(QStringLiteral("Courier"), 10, QFont::Monospace));
-    c.ListView3->setFixedWidth(px(6900));
-    izquierda->addWidget(c.ListView3, 1);
-    c.Label7 = etiqueta(QStringLiteral("Label7"), QStringLiteral("TOTAL: 0 sorteos."));
-    c.Label7->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
-    c.LabelHuecos = etiqueta(QStringLiteral("LabelHuecos"), QString());
-    c.LabelHuecos->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold;"));
-    c.LabelHuecos->hide();
-    // The missing draws go under the total, clear of the buttons beside it.
-    izquierda->addWidget(c.Label7);
-    izquierda->addWidget(c.LabelHuecos);
-    fila->addLayout(izquierda);
-
-    auto* derecha = new QVBoxLayout;
-    c.MSChart1 = grafico(QStringLiteral("MSChart1"));
-    derecha->addWidget(c.MSChart1, 1);
-    auto* opciones = new QHBoxLayout;
-    c.Option1 = {nombra(new QRadioButton(QStringLiteral("Números")), QStringLiteral("Option1_0")),
-                 nombra(new QRadioButton(QStringLiteral("Estrellas")), QStringLiteral("Option1_1"))};
-    c.Option1[0]->setChecked(true);
-    opciones->addWidget(c.Option1[0]);
-    opciones->addWidget(c.Option1[1]);
-    c.HScroll2 = nombra(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll2"));
-    c.HScroll2->setRange(1, 2);
-    c.HScroll2->setPageStep(1);
-    c.HScroll2->setFixedWidth(120);
-    opciones->addWidget(c.HScroll2);
-    opciones->addStretch(1);
-    derecha->addLayout(opciones);
-
-    auto* mantenimiento = new QHBoxLayout;
-    c.Command5 = boton(QStringLiteral("Command5"), QStringLiteral("Borrar todos los sorteos"));
-    c.Command8 = boton(QStringLiteral("Command8"), QStringLiteral("Añadir todos los sorteos"));
-    mantenimiento->addWidget(c.Command5);
-    mantenimiento->addWidget(c.Command8);
-    mantenimiento->addStretch(1);
-    derecha->addLayout(mantenimiento);
-
-    // The texts of the news check; never shown.
-    c.Text6 = nombra(new QTextEdit, QStringLiteral("Text6"));
-    c.Text2 = nombra(new QTextEdit, QStringLiteral("Text2"));
-    for (QTextEdit* caja : {c.Text6, c.Text2}) {
-        caja->hide();
-        derecha->addWidget(caja);
-    }
-    fila->addLayout(derecha, 1);
-    return pestana;
-}
-
 } // namespace
 
 Controles construyeControles(QWidget* cuerpo)
@@ -461,7 +355,6 @@ Controles construyeControles(QWidget* cuerpo)
     c.SSTab1->addTab(construyeGeneral(c), QStringLiteral("General"));
     c.SSTab1->addTab(construyeSorteos(c), QStringLiteral("Sorteos"));
     c.SSTab1->addTab(construyePenas(c), QStringLiteral("Gestor de peñas"));
-    c.SSTab1->addTab(construyeEstadisticas(c), QStringLiteral("Estadísticas"));
     col->addWidget(c.SSTab1, 1);
     return c;
 }

@@ -74,21 +74,8 @@ struct Controles
     QPushButton* Command2 = nullptr; // Imprimir
     QPushButton* Command3 = nullptr; // Eliminar peña
     QPushButton* Command4 = nullptr; // Crear peña nueva
-
-    // "Estadísticas"
-    QTableView* ListView3 = nullptr;
-    ModeloSorteos* modeloSorteos = nullptr;
-    QLabel* Label7 = nullptr;        // "TOTAL: N sorteos."
-    QLabel* LabelHuecos = nullptr;   // "Faltan N sorteos en el histórico"
-    QChartView* MSChart1 = nullptr;  // frequency of numbers or stars
-    QList<QRadioButton*> Option1;    // 0 "Números", 1 "Estrellas"
-    QScrollBar* HScroll2 = nullptr;
-    QTextEdit* Text6 = nullptr; // the news before the fetch
-    QTextEdit* Text2 = nullptr; // the news after it
-    QPushButton* Command5 = nullptr; // Borrar todos los sorteos
-    QPushButton* Command8 = nullptr; // Añadir todos los sorteos
 };
 
-// Builds the main window's body (transfer area, icon row and the four tabs)
-// into `cuerpo` and returns its controls.
+// Builds the main window's body (transfer area, icon row and the first three
+// tabs) into `cuerpo` and returns its controls.
 Controles construyeControles(QWidget* cuerpo);

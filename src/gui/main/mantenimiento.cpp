@@ -1,9 +1,10 @@
-// The main window's maintenance of the draw history: import, delete one draw,
+// The statistics tab's maintenance of the draw history: import, delete one draw,
 // delete every draw, reset or recount the peñas' counters.
 #include "checking/recuento.h"
 #include "comun/errorpermiso.h"
 #include "main/modelosorteos.h"
-#include "main/principal.h"
+#include "main/anfitrion.h"
+#include "main/pestanaestadisticas.h"
 #include "platform/dialogos.h"
 #include "platform/escritorio.h"
 #include "platform/plataforma.h"
@@ -32,7 +33,7 @@ const QString noValido = QStringLiteral(
 
 } // namespace
 
-void Principal::Command8_Click()
+void PestanaEstadisticas::Command8_Click()
 {
     Dialogos& d = m_plataforma.dialogos;
     const QString elegido = d.abreFichero(QDir::homePath(),
@@ -52,8 +53,8 @@ void Principal::Command8_Click()
     case historia::Veredicto::Importado:
         d.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Todos los sorteos"),
                   QStringLiteral("Archivo de sorteos importado con éxito"));
-        cargasorteos();
-        refresca();
+        m_anfitrion.cargasorteos();
+        m_anfitrion.refresca();
         break;
     case historia::Veredicto::Rechazado:
         d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, noValido);
@@ -64,7 +65,7 @@ void Principal::Command8_Click()
     }
 }
 
-void Principal::Command5_Click()
+void PestanaEstadisticas::Command5_Click()
 {
     m_borradoarmado = true;
     Dialogos& d = m_plataforma.dialogos;
@@ -75,8 +76,8 @@ void Principal::Command5_Click()
                    Dialogos::PorDefecto::No)) {
         if (fallo(historia::vacia(m_estado.ruta), ficheros::numeros))
             return;
-        cargasorteos();
-        refresca();
+        m_anfitrion.cargasorteos();
+        m_anfitrion.refresca();
     }
     if (d.pregunta(QStringLiteral("Borrar..."),
                    QStringLiteral("¿Quiere borrar también los aciertos de las peñas?. Si ha borrado "
@@ -85,11 +86,11 @@ void Principal::Command5_Click()
                    Dialogos::PorDefecto::No)) {
         if (fallo(historia::reseteaPenas(m_estado.ruta, m_plataforma.reloj.hoy()), ficheros::apuestas))
             return;
-        cargasorteos();
+        m_anfitrion.cargasorteos();
     }
 }
 
-void Principal::ListView3_Click(int fila)
+void PestanaEstadisticas::ListView3_Click(int fila)
 {
     if (!m_borradoarmado)
         return;
@@ -101,11 +102,11 @@ void Principal::ListView3_Click(int fila)
                        m_estado.fichero(ficheros::numeros), QStringLiteral("No se pudo borrar el sorteo.")))
         return;
     // The chart and the results keep what they showed until the next refresh.
-    m_c.modeloSorteos->quita(fila);
-    cargasorteos();
+    m_modelo->quita(fila);
+    m_anfitrion.cargasorteos();
 }
 
-void Principal::fusionaSorteos(const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia)
+void PestanaEstadisticas::fusionaSorteos(const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia)
 {
     Dialogos& d = m_plataforma.dialogos;
     const historia::Fusion f = historia::fusiona(m_estado.ruta, lote, m_plataforma.reloj.hoy(), copia, lineas);
@@ -122,12 +123,12 @@ void Principal::fusionaSorteos(const std::vector<RegSorteo>& lote, const std::ve
                   .arg(f.iguales)
                   .arg(f.total));
     if (f.insertados > 0) {
-        cargasorteos();
-        refresca();
+        m_anfitrion.cargasorteos();
+        m_anfitrion.refresca();
     }
 }
 
-void Principal::importaCsv()
+void PestanaEstadisticas::importaCsv()
 {
     Dialogos& d = m_plataforma.dialogos;
     const QString elegido = d.abreFichero(QDir::homePath(), QStringLiteral("Importar sorteos de un CSV"),
@@ -151,7 +152,7 @@ void Principal::importaCsv()
     fusionaSorteos(l.sorteos, l.lineas, true);
 }
 
-void Principal::exportaCsv()
+void PestanaEstadisticas::exportaCsv()
 {
     Dialogos& d = m_plataforma.dialogos;
     const QString destino = d.guardaFichero(QDir::homePath() + QStringLiteral("/euromillones.csv"),
@@ -171,7 +172,7 @@ void Principal::exportaCsv()
               QStringLiteral("%1 sorteos guardados en %2").arg(sorteos.size()).arg(destino));
 }
 
-void Principal::anadeSorteo()
+void PestanaEstadisticas::anadeSorteo()
 {
     // A refused entry is asked for again with what the user typed.
     Dialogos& d = m_plataforma.dialogos;
@@ -191,7 +192,7 @@ void Principal::anadeSorteo()
     }
 }
 
-void Principal::recuentaPremios()
+void PestanaEstadisticas::recuentaPremios()
 {
     Dialogos& d = m_plataforma.dialogos;
     const QString titulo = QStringLiteral("Recontar premios");
@@ -218,8 +219,8 @@ void Principal::recuentaPremios()
     if (errorEscritura(d, r.error, m_estado.fichero(ficheros::apuestas),
                        QStringLiteral("No se pudieron recontar los premios de las peñas.")))
         return;
-    cargasorteos();
-    refresca();
+    m_anfitrion.cargasorteos();
+    m_anfitrion.refresca();
     d.mensaje(Dialogos::Icono::Informacion, titulo,
               r.recontadas.size() == 1
                   ? QStringLiteral("Recontados los premios de 1 peña.")

@@ -1,6 +1,7 @@
 #include "main/principal.h"
 
 #include "main/crecimiento.h"
+#include "main/pestanaestadisticas.h"
 #include "main/secundarias.h"
 #include "comun/twips.h"
 #include "platform/dialogos.h"
@@ -64,6 +65,8 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
                    versionPrograma);
     auto* cuerpo = new QWidget;
     m_c = construyeControles(cuerpo);
+    m_estadisticas = new PestanaEstadisticas(m_estado, m_plataforma, *this, this);
+    m_c.SSTab1->addTab(m_estadisticas->pagina(), QStringLiteral("Estadísticas"));
     setCentralWidget(cuerpo);
     Crecimiento::desplazables(m_c.SSTab1);
     new Crecimiento(this, m_c.SSTab1);
@@ -99,13 +102,13 @@ void Principal::construyeMenus()
     accion(general, QStringLiteral("borrar"),
            QStringLiteral("B&orrar sorteos almacenados/Reset aciertos peñas"));
     connect(accion(general, QStringLiteral("importarcsv"), QStringLiteral("&Importar sorteos de un CSV...")),
-            &QAction::triggered, this, &Principal::importaCsv);
+            &QAction::triggered, m_estadisticas, &PestanaEstadisticas::importaCsv);
     connect(accion(general, QStringLiteral("exportarcsv"), QStringLiteral("&Exportar sorteos a un CSV...")),
-            &QAction::triggered, this, &Principal::exportaCsv);
+            &QAction::triggered, m_estadisticas, &PestanaEstadisticas::exportaCsv);
     connect(accion(general, QStringLiteral("anadirsorteo"), QStringLiteral("&Añadir sorteo...")),
-            &QAction::triggered, this, &Principal::anadeSorteo);
+            &QAction::triggered, m_estadisticas, &PestanaEstadisticas::anadeSorteo);
     connect(accion(general, QStringLiteral("Recontar"), QStringLiteral("&Recontar premios...")),
-            &QAction::triggered, this, &Principal::recuentaPremios);
+            &QAction::triggered, m_estadisticas, &PestanaEstadisticas::recuentaPremios);
     general->addSeparator();
     QMenu* sencillas = general->addMenu(QStringLiteral("&Sencillas"));
     accion(sencillas, QStringLiteral("sencillas"), QStringLiteral("&Todos los resultados"));
@@ -182,21 +185,16 @@ void Principal::conecta()
             &Principal::Command4_Click);
     connect(m_c.Image1[3], &QToolButton::clicked, this, &Principal::Command2_Click);
     conectaResultados();
-    conectaEstadisticas();
     conectaActualizacion();
     connect(m_c.SSTab1, &QTabWidget::currentChanged, this, &Principal::SSTab1_Click);
     m_c.Text1->viewport()->installEventFilter(this);
-    connect(m_c.Command5, &QPushButton::clicked, this, &Principal::Command5_Click);
-    connect(findChild<QAction*>(QStringLiteral("borrar")), &QAction::triggered, this,
-            &Principal::Command5_Click);
+    connect(findChild<QAction*>(QStringLiteral("borrar")), &QAction::triggered, m_estadisticas,
+            &PestanaEstadisticas::Command5_Click);
     connect(m_c.Image1[2], &QToolButton::clicked, this, [this] {
-        if (m_c.Command5->isEnabled())
-            Command5_Click();
+        if (m_estadisticas->puedeBorrarTodo())
+            m_estadisticas->Command5_Click();
     });
-    connect(m_c.Command8, &QPushButton::clicked, this, &Principal::Command8_Click);
-    connect(m_c.Image1[4], &QToolButton::clicked, this, &Principal::Command8_Click);
-    connect(m_c.ListView3, &QAbstractItemView::clicked, this,
-            [this](const QModelIndex& i) { ListView3_Click(i.row()); });
+    connect(m_c.Image1[4], &QToolButton::clicked, m_estadisticas, &PestanaEstadisticas::Command8_Click);
 }
 
 void Principal::Form_Load()
@@ -267,7 +265,7 @@ void Principal::refresca()
 {
     // The listing judges the history first: a history it rejects is never
     // counted into the peñas. Its recovery refreshes everything itself.
-    if (listasorteos())
+    if (m_estadisticas->listasorteos())
         compsencillas(m_c.HScroll1->value());
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "checking/pasadas.h"
+#include "main/anfitrion.h"
 #include "main/controles.h"
-#include "store/listado.h"
 #include "store/premios.h"
 #include "store/regpena.h"
 #include "store/regsorteo.h"
@@ -19,13 +19,14 @@ struct Estado;
 struct Plataforma;
 class Descarga;
 class Infor;
+class PestanaEstadisticas;
 class QPdfDocument;
 class Secundarias;
 class QTimer;
 
 // The main window: opens the data files, shows the status block and hosts
 // every view in its four tabs.
-class Principal final : public QMainWindow, private PantallaActualizacion
+class Principal final : public QMainWindow, private PantallaActualizacion, private Anfitrion
 {
     Q_OBJECT
 
@@ -36,7 +37,7 @@ public:
     // Recounts the draw file, refreshes the status block and the peña list.
     void cargasorteos() override;
     // Rechecks the newest draws and refills the draw list.
-    void refresca();
+    void refresca() override;
     // Runs every time the window becomes the active window again; from an
     // activation event the welcome box is shown once the event is over.
     void Form_Activate(bool avisoDiferido = false);
@@ -58,22 +59,8 @@ public:
     void Command2_Click(); // "Imprimir"
     void Command4_Click(); // "Crear peña nueva"
 
-    // The statistics tab: the draw list and the frequency chart.
-    // False when the history was damaged (it is then kept aside and emptied).
-    bool listasorteos();
-    void Option1_Click(int indice);
-    // The table the chart shows: 1 numbers 1–25, 2 numbers 26–50, 3 stars.
-    int tablaMostrada() const { return m_tablaMostrada; }
-
-    // The draw history's maintenance.
-    void Command8_Click();          // import a numeros.dat
-    void Command5_Click();          // delete every draw, then offer the peña reset
-    void ListView3_Click(int fila); // delete one draw, once armed
-    void importaCsv();              // merge the draws of a CSV file
-    void exportaCsv();              // write the history as a CSV file
-    void anadeSorteo();             // one draw typed by the user
-    void recuentaPremios();         // every peña's counters again from its creation
-    bool borradoarmado() const { return m_borradoarmado; }
+    // The statistics tab, with the history's maintenance.
+    PestanaEstadisticas& estadisticas() { return *m_estadisticas; }
 
     // The online update ("Bajar Sorteos nuevos").
     void Picture2_Click();
@@ -109,9 +96,6 @@ private:
     void HScroll1_Change(int valor);
     void Timer2_Timer();
     void Timer3_Timer();
-    void HScroll2_Change(int valor);
-    void muestraTabla(int tabla);
-    void conectaEstadisticas();
     void conectaActualizacion();
     void SSTab1_Click(int nueva);
     void bajapdf(const QString& url);
@@ -139,10 +123,8 @@ private:
     void descargaSecundarias();
     // `pena` = the record `penasel` names; false (and the box) when none.
     bool cargaSeleccionada();
-    // Merges draws into the history, says what happened and reloads.
-    void fusionaSorteos(const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia);
     // Shows a secondary window, modeless, until the main window unloads it.
-    void abreSecundaria(QWidget* ventana);
+    void abreSecundaria(QWidget* ventana) override;
     void muestraAcercade();
     void pintaBoton(int indice, bool premio);
 
@@ -163,7 +145,7 @@ private:
     std::map<double, RegPremios> m_premios; // as of the last reload
     int m_premiosDanados = 0;
     std::int64_t m_precioApuesta = 0;
-    listado::Resultado m_tablas;
+    PestanaEstadisticas* m_estadisticas = nullptr;
     Actualizacion* m_actualizacion = nullptr;
     QPointer<Infor> m_infor;
     QPointer<Descarga> m_descargaPdf;
@@ -174,6 +156,4 @@ private:
     bool m_pdfbajado = false;
     int m_sinlector = 0;
     int m_pestana = 0; // the tab shown before the last change
-    int m_tablaMostrada = 1;
-    bool m_borradoarmado = false;
 };

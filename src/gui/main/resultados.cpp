@@ -4,6 +4,7 @@
 #include "comun/errorpermiso.h"
 #include "store/ficheros.h"
 #include "main/modeloresultados.h"
+#include "main/pestanaestadisticas.h"
 #include "main/principal.h"
 #include "platform/plataforma.h"
 #include "store/errores.h"
@@ -120,7 +121,7 @@ void Principal::recompruebaUltimo()
         compsencillas(1);
     } else {
         m_c.HScroll1->setValue(1);
-        m_c.HScroll2->setValue(1);
+        m_estadisticas->alPrincipio();
     }
 }
 

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "store/listado.h"
+#include "store/regsorteo.h"
+
+#include <QList>
+#include <QObject>
+
+#include <vector>
+
+class Anfitrion;
+class ModeloSorteos;
+class QChartView;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTableView;
+class QWidget;
+struct Estado;
+struct Plataforma;
+
+// The "Estadísticas" tab: the draw list, the frequency chart and the
+// maintenance of the draw history.
+class PestanaEstadisticas final : public QObject
+{
+public:
+    PestanaEstadisticas(Estado& estado, Plataforma& plataforma, Anfitrion& anfitrion, QObject* padre);
+    QWidget* pagina() const { return m_pagina; }
+
+    // The draw list and the chart; false when the history was damaged (it is
+    // then kept aside and emptied).
+    bool listasorteos();
+    void Option1_Click(int indice);
+    // The table the chart shows: 1 numbers 1–25, 2 numbers 26–50, 3 stars.
+    int tablaMostrada() const { return m_tablaMostrada; }
+    // Back to the numbers 1–25, as after a new peña.
+    void alPrincipio();
+
+    // The history's maintenance.
+    void Command8_Click();          // import a numeros.dat
+    void Command5_Click();          // delete every draw, then offer the peña reset
+    bool puedeBorrarTodo() const;   // "Borrar todos los sorteos" is enabled
+    void ListView3_Click(int fila); // delete one draw, once armed
+    void importaCsv();              // merge the draws of a CSV file
+    void exportaCsv();              // write the history as a CSV file
+    void anadeSorteo();             // one draw typed by the user
+    void recuentaPremios();         // every peña's counters again from its creation
+    bool borradoarmado() const { return m_borradoarmado; }
+
+private:
+    QWidget* construye();
+    void HScroll2_Change(int valor);
+    void muestraTabla(int tabla);
+    // Merges draws into the history, says what happened and reloads.
+    void fusionaSorteos(const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia);
+
+    Estado& m_estado;
+    Plataforma& m_plataforma;
+    Anfitrion& m_anfitrion;
+    QWidget* m_pagina = nullptr;
+
+    QTableView* ListView3 = nullptr;
+    ModeloSorteos* m_modelo = nullptr;
+    QLabel* Label7 = nullptr;       // "TOTAL: N sorteos."
+    QLabel* LabelHuecos = nullptr;  // "Faltan N sorteos en el histórico"
+    QChartView* MSChart1 = nullptr; // frequency of numbers or stars
+    QList<QRadioButton*> Option1;   // 0 "Números", 1 "Estrellas"
+    QScrollBar* HScroll2 = nullptr;
+    QPushButton* Command5 = nullptr; // Borrar todos los sorteos
+    QPushButton* Command8 = nullptr; // Añadir todos los sorteos
+
+    listado::Resultado m_tablas;
+    int m_tablaMostrada = 1;
+    bool m_borradoarmado = false;
+};
