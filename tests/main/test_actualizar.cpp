@@ -1,3 +1,4 @@
+#include "main/pestanasorteos.h"
 #include "main/botonactualizar.h"
 #include "shell/infor.h"
 #include "store/fechas.h"
@@ -180,7 +181,7 @@ TEST_F(Actualizar, theReportAtStartUpUsesTheSavedPages)
         EXPECT_FALSE(pidio(m_red.pedidas, QStringLiteral(".pdf"))) << c.que; // nothing downloaded
     }
     // The reader notice opens the reader's page when clicked.
-    m_ventana->Text1_Click();
+    m_ventana->pestanaSorteos().Text1_Click();
     ASSERT_FALSE(m_escritorio.abiertas.isEmpty());
     EXPECT_TRUE(m_escritorio.abiertas.back().toString().contains(QStringLiteral("reader")));
 }

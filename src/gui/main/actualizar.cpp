@@ -1,6 +1,7 @@
 // The main window's online update and the maker's news.
 #include "main/botonactualizar.h"
 #include "main/pestanaestadisticas.h"
+#include "main/pestanasorteos.h"
 #include "main/principal.h"
 #include "main/secundarias.h"
 #include "platform/dialogos.h"
@@ -54,7 +55,6 @@ void Principal::Picture2_Click()
     m_parpadeo = {};
     if (m_infor)
         m_infor->close();
-    m_pdfbajado = false;
     m_actualizacion->empieza(m_plataforma.reloj.hoy(), m_sorteo.fecha);
 }
 
@@ -73,7 +73,7 @@ void Principal::mensaje(Dialogos::Icono icono, const QString& titulo, const QStr
     m_plataforma.dialogos.mensaje(icono, titulo, texto);
 }
 
-void Principal::avisoSorteos(const QString& texto) { m_c.Text1->setPlainText(texto); }
+void Principal::avisoSorteos(const QString& texto) { m_pestanaSorteos->aviso(texto); }
 void Principal::muestraGeneral() { m_c.SSTab1->setCurrentIndex(0); }
 
 void Principal::compruebaNuevos(int nuevos)
@@ -88,7 +88,7 @@ void Principal::refrescaTodo()
 {
     cargasorteos();
     m_estadisticas->listasorteos();
-    cargainforme(Pdf::Bajar);
+    m_pestanaSorteos->cargainforme(m_sorteo, PestanaSorteos::Pdf::Bajar);
     m_c.Picture2->ponImagen(2);
 }
 

@@ -187,57 +187,6 @@ QWidget* construyeGeneral(Controles& c)
     return pestana;
 }
 
-QWidget* construyeSorteos(Controles& c)
-{
-    auto* pestana = new QWidget;
-    auto* fila = new QHBoxLayout(pestana);
-    auto* izquierda = new QVBoxLayout;
-
-    c.Label8 = etiqueta(QStringLiteral("Label8"), QStringLiteral("Informe"));
-    c.Label8->setFont(letra(QStringLiteral("Arial"), 11, QFont::SansSerif, true));
-    c.Label8->setStyleSheet(QStringLiteral("background-color: rgb(224, 224, 224); padding: 4px;"));
-    izquierda->addWidget(c.Label8);
-
-    auto* premios = nombra(new QGroupBox(QStringLiteral("Premios en Euros ")), QStringLiteral("Frame2"));
-    auto* rejilla = new QGridLayout(premios);
-    const QStringList categorias = {
-        QStringLiteral("- 1ª Categoría (5 aciertos + 2 estrellas): "),
-        QStringLiteral("- 2ª Categoría (5 aciertos + 1 estrella): "),
-        QStringLiteral("- 3ª Categoría (5 aciertos + 0 estrellas): "),
-        QStringLiteral("- 4ª Categoría (4 aciertos + 2 estrellas): "),
-        QStringLiteral("- 5ª Categoría (4 aciertos + 1 estrella): "),
-        QStringLiteral("- 6ª Categoría (4 aciertos + 0 estrellas): "),
-        QStringLiteral("- 7ª Categoría (3 aciertos + 2 estrellas): "),
-        QStringLiteral("- 8ª Categoría (3 aciertos + 1 estrella): "),
-        QStringLiteral("- 9ª Categoría (2 aciertos + 2 estrellas): "),
-        QStringLiteral("- 10ª Categoría (3 aciertos + 0 estrellas): "),
-        QStringLiteral("- 11ª Categoría (1 acierto + 2 estrellas): "),
-        QStringLiteral("- 12ª Categoría (2 aciertos + 1 estrella): "),
-        QStringLiteral("- 13ª Categoría (2 aciertos + 0 estrella): ")};
-    for (int i = 0; i < 13; ++i) {
-        rejilla->addWidget(etiqueta(QStringLiteral("Label11_%1").arg(i), categorias[i]), i, 0);
-        auto* valor = etiqueta(QStringLiteral("Label10_%1").arg(i), QStringLiteral("0"));
-        valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        valor->setFont(letra(QStringLiteral("Arial"), 9, QFont::SansSerif, true));
-        rejilla->addWidget(valor, i, 1);
-        c.Label10.append(valor);
-    }
-    izquierda->addWidget(premios);
-    izquierda->addStretch(1);
-    fila->addLayout(izquierda);
-
-    c.WebBrowser1 = nombra(new QPdfView, QStringLiteral("WebBrowser1"));
-    c.WebBrowser1->setPageMode(QPdfView::PageMode::MultiPage);
-    c.WebBrowser1->setZoomMode(QPdfView::ZoomMode::FitToWidth);
-    c.WebBrowser1->hide();
-    c.Text1 = nombra(new QTextEdit, QStringLiteral("Text1"));
-    c.Text1->setReadOnly(true);
-    c.Text1->setFont(letra(QStringLiteral("Arial"), 11, QFont::SansSerif, true));
-    fila->addWidget(c.WebBrowser1, 1);
-    fila->addWidget(c.Text1, 1);
-    return pestana;
-}
-
 QWidget* construyePenas(Controles& c)
 {
     auto* pestana = new QWidget;
@@ -353,7 +302,6 @@ Controles construyeControles(QWidget* cuerpo)
 
     c.SSTab1 = nombra(new QTabWidget, QStringLiteral("SSTab1"));
     c.SSTab1->addTab(construyeGeneral(c), QStringLiteral("General"));
-    c.SSTab1->addTab(construyeSorteos(c), QStringLiteral("Sorteos"));
     c.SSTab1->addTab(construyePenas(c), QStringLiteral("Gestor de peñas"));
     col->addWidget(c.SSTab1, 1);
     return c;

@@ -51,12 +51,6 @@ struct Controles
     ModeloResultados* modeloSencillas = nullptr;
     ModeloResultados* modeloMultiples = nullptr;
 
-    // "Sorteos"
-    QLabel* Label8 = nullptr;          // the report's heading
-    QList<QLabel*> Label10;            // 0–12, the prizes
-    QPdfView* WebBrowser1 = nullptr;   // the report PDF
-    QTextEdit* Text1 = nullptr;        // the notice shown instead
-
     // "Gestor de peñas"
     QTableView* ListView1 = nullptr;
     QStandardItemModel* modeloPenas = nullptr;
@@ -76,6 +70,6 @@ struct Controles
     QPushButton* Command4 = nullptr; // Crear peña nueva
 };
 
-// Builds the main window's body (transfer area, icon row and the first three
-// tabs) into `cuerpo` and returns its controls.
+// Builds the main window's body (transfer area, icon row, the "General" and
+// "Gestor de peñas" tabs) into `cuerpo` and returns its controls.
 Controles construyeControles(QWidget* cuerpo);

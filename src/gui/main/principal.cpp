@@ -2,6 +2,7 @@
 
 #include "main/crecimiento.h"
 #include "main/pestanaestadisticas.h"
+#include "main/pestanasorteos.h"
 #include "main/secundarias.h"
 #include "comun/twips.h"
 #include "platform/dialogos.h"
@@ -65,6 +66,8 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
                    versionPrograma);
     auto* cuerpo = new QWidget;
     m_c = construyeControles(cuerpo);
+    m_pestanaSorteos = new PestanaSorteos(m_estado, m_plataforma, this);
+    m_c.SSTab1->insertTab(1, m_pestanaSorteos->pagina(), QStringLiteral("Sorteos"));
     m_estadisticas = new PestanaEstadisticas(m_estado, m_plataforma, *this, this);
     m_c.SSTab1->addTab(m_estadisticas->pagina(), QStringLiteral("Estadísticas"));
     setCentralWidget(cuerpo);
@@ -187,7 +190,6 @@ void Principal::conecta()
     conectaResultados();
     conectaActualizacion();
     connect(m_c.SSTab1, &QTabWidget::currentChanged, this, &Principal::SSTab1_Click);
-    m_c.Text1->viewport()->installEventFilter(this);
     connect(findChild<QAction*>(QStringLiteral("borrar")), &QAction::triggered, m_estadisticas,
             &PestanaEstadisticas::Command5_Click);
     connect(m_c.Image1[2], &QToolButton::clicked, this, [this] {
@@ -219,7 +221,7 @@ void Principal::Form_Load()
                                       QStringLiteral("%1 registros dañados en premios.dat no se tienen en cuenta: "
                                                      "sus premios se muestran sin importe.").arg(m_premiosDanados));
     refresca();
-    cargainforme(Pdf::Guardado);
+    m_pestanaSorteos->cargainforme(m_sorteo, PestanaSorteos::Pdf::Guardado);
     Command1_Click(0);
     noticias();
 }
@@ -325,11 +327,18 @@ void Principal::Command4_Click()
 
 void Principal::muestraAcercade() { abreSecundaria(new Acercade(m_plataforma.escritorio, m_estado.ruta)); }
 
-bool Principal::eventFilter(QObject* objeto, QEvent* evento)
+void Principal::SSTab1_Click(int nueva)
 {
-    if (objeto == m_c.Text1->viewport() && evento->type() == QEvent::MouseButtonRelease)
-        Text1_Click();
-    return QMainWindow::eventFilter(objeto, evento);
+    paraparpadeo();
+    // The report cannot be opened while an update runs.
+    if (nueva == 1 && m_actualizacion && m_actualizacion->enCurso()) {
+        const QSignalBlocker sinAviso(m_c.SSTab1);
+        m_c.SSTab1->setCurrentIndex(m_pestana);
+        return;
+    }
+    m_pestana = nueva;
+    if (nueva == 1)
+        m_pestanaSorteos->alMostrar(m_sorteo);
 }
 
 void Principal::closeEvent(QCloseEvent* evento)

@@ -8,7 +8,6 @@
 #include "store/regsorteo.h"
 #include "update/actualizacion.h"
 
-#include <QBuffer>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -20,7 +19,7 @@ struct Plataforma;
 class Descarga;
 class Infor;
 class PestanaEstadisticas;
-class QPdfDocument;
+class PestanaSorteos;
 class Secundarias;
 class QTimer;
 
@@ -65,11 +64,8 @@ public:
     // The online update ("Bajar Sorteos nuevos").
     void Picture2_Click();
 
-    // The "Sorteos" tab: the prize report of the working draw, its PDF
-    // downloaded again or the copy already on disk.
-    enum class Pdf { Bajar, Guardado };
-    void cargainforme(Pdf pdf);
-    void Text1_Click();
+    // The "Sorteos" tab: the prize report of the working draw.
+    PestanaSorteos& pestanaSorteos() { return *m_pestanaSorteos; }
 
     // The maker's news: fetched at start-up when due, shown on request.
     void noticias();
@@ -86,7 +82,6 @@ public:
 protected:
     void changeEvent(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void Form_Load();
@@ -98,8 +93,6 @@ private:
     void Timer3_Timer();
     void conectaActualizacion();
     void SSTab1_Click(int nueva);
-    void bajapdf(const QString& url);
-    void muestrapdf();
     void bajanoticias();
 
     // What the update shows.
@@ -146,14 +139,9 @@ private:
     int m_premiosDanados = 0;
     std::int64_t m_precioApuesta = 0;
     PestanaEstadisticas* m_estadisticas = nullptr;
+    PestanaSorteos* m_pestanaSorteos = nullptr;
     Actualizacion* m_actualizacion = nullptr;
     QPointer<Infor> m_infor;
-    QPointer<Descarga> m_descargaPdf;
     QPointer<Descarga> m_descargaNoticias;
-    QPdfDocument* m_pdf = nullptr;
-    QBuffer m_pdfBytes; // the report the PDF view reads
-    QString m_urlpdf;
-    bool m_pdfbajado = false;
-    int m_sinlector = 0;
     int m_pestana = 0; // the tab shown before the last change
 };
