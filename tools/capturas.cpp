@@ -1,5 +1,6 @@
 // Saves a picture of every window and tab, for looking at the GUI without a
 // screen: capturas --dir DATA --salida OUT (run with QT_QPA_PLATFORM=offscreen).
+#include "main/pestanapenas.h"
 #include "main/principal.h"
 #include "platform/plataforma.h"
 #include "platform/qt/dialogosqt.h"
@@ -86,7 +87,7 @@ int main(int argc, char* argv[])
     crea.grab().save(destino.filePath(QStringLiteral("crea.png")));
     crea.hide();
 
-    principal.ListView1_Click(0);
+    principal.gestor().ListView1_Click(0);
     Imprimir imprimir(estado, plataforma);
     imprimir.show();
     imprimir.grab().save(destino.filePath(QStringLiteral("imprimir.png")));

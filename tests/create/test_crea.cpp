@@ -1,3 +1,4 @@
+#include "main/pestanapenas.h"
 #include "create/boleto.h"
 #include "create/crea.h"
 #include "create/creamenu.h"
@@ -85,7 +86,7 @@ TEST_F(CrearPena, simpleAndMultiplePenasByClickingTheSlip)
     EXPECT_EQ(ventana<Crea>("Crea"), nullptr);
     EXPECT_FALSE(m_estado.penanueva);
 
-    v.Command4_Click();
+    v.gestor().Command4_Click();
     menu = ventana<Creamenu>("Creamenu");
     ASSERT_NE(menu, nullptr);
     menu->findChild<QCheckBox*>(QStringLiteral("Check1_0"))->click(); // "Múltiple"
@@ -110,7 +111,7 @@ TEST_F(CrearPena, simpleAndMultiplePenasByClickingTheSlip)
 
 TEST_F(CrearPena, fiveNumbersCannotTakeTwoStars)
 {
-    abre().Command4_Click();
+    abre().gestor().Command4_Click();
     auto* menu = ventana<Creamenu>("Creamenu");
     ASSERT_NE(menu, nullptr);
     menu->findChild<QCheckBox*>(QStringLiteral("Check1_0"))->click();

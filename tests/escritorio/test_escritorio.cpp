@@ -1,6 +1,7 @@
 // The windows on a real X server with a window manager, driven by real keys
 // and clicks (xdotool): what the user does, with the focus and activation
 // changes that only a window manager makes.
+#include "main/pestanapenas.h"
 #include "create/crea.h"
 #include "main/principal.h"
 #include "platform/plataforma.h"
@@ -139,7 +140,7 @@ protected:
 
 TEST_F(Escritorio, theEditorsOwnBoxesNeverCloseItButGoingBackToTheMainWindowDoes)
 {
-    m_ventana->Command4_Click();
+    m_ventana->gestor().Command4_Click();
     QPointer<QWidget> menu = visible<QWidget>(QStringLiteral("Creamenu"));
     ASSERT_TRUE(menu);
     ASSERT_TRUE(QTest::qWaitForWindowActive(menu, 5000));
@@ -193,7 +194,7 @@ TEST_F(Escritorio, theEditorsOwnBoxesNeverCloseItButGoingBackToTheMainWindowDoes
 TEST_F(Escritorio, thePrintWindowsOwnBoxDoesNotCloseIt)
 {
     m_ventana->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
-    m_ventana->ListView1_Click(0);
+    m_ventana->gestor().ListView1_Click(0);
     QTest::qWait(300); // the tab is laid out, as it is before a user can click
     pulsaEn(m_ventana->findChild<QPushButton*>(QStringLiteral("Command2")));
     ASSERT_TRUE(QTest::qWaitFor([] { return visible<QWidget>(QStringLiteral("Imprimir")); }, 5000));
@@ -238,7 +239,7 @@ TEST_F(Escritorio, theKeyboardReachesTheMenusAndEscClosesWindows)
     // F1 opens "Acerca de...", Ctrl+N the bet type menu, Alt+Y L the news; the
     // print window opens from the peña tab. Each opens over the main window,
     // and Esc closes it.
-    m_ventana->ListView1_Click(0);
+    m_ventana->gestor().ListView1_Click(0);
     const std::pair<QStringList, const char*> ventanas[] = {{{"F1"}, "Acercade"},
                                                             {{"ctrl+n"}, "Creamenu"},
                                                             {{"alt+y", "l"}, "Infor"},
@@ -246,7 +247,7 @@ TEST_F(Escritorio, theKeyboardReachesTheMenusAndEscClosesWindows)
     for (const auto& [teclas, nombre] : ventanas) {
         QTest::qWait(500);
         if (teclas.isEmpty())
-            m_ventana->Command2_Click();
+            m_ventana->gestor().Command2_Click();
         for (const QString& tecla : teclas) {
             xdotool({"key", tecla});
             QTest::qWait(400);
@@ -305,8 +306,8 @@ TEST_F(Escritorio, withoutAPrinterThePrintWindowWritesTheCliPdf)
     QTemporaryDir casa;
     const QByteArray antes = qgetenv("HOME");
     qputenv("HOME", casa.path().toLocal8Bit());
-    m_ventana->ListView1_Click(0);
-    m_ventana->Command2_Click();
+    m_ventana->gestor().ListView1_Click(0);
+    m_ventana->gestor().Command2_Click();
     ASSERT_TRUE(QTest::qWaitFor([] { return visible<QWidget>(QStringLiteral("Imprimir")); }, 5000));
     QPointer<QWidget> imprimir = visible<QWidget>(QStringLiteral("Imprimir"));
     ASSERT_TRUE(QTest::qWaitForWindowActive(imprimir, 5000));
@@ -341,7 +342,7 @@ TEST_F(Escritorio, everyButtonOfEveryTabCanBeReachedOnTheScreen)
 {
     const QRect libre = m_ventana->screen()->availableGeometry();
     EXPECT_TRUE(libre.contains(m_ventana->frameGeometry()));
-    m_ventana->ListView1_Click(0);
+    m_ventana->gestor().ListView1_Click(0);
     auto* pestanas = m_ventana->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     for (int i = 0; i < pestanas->count(); ++i) {
         pestanas->setCurrentIndex(i);

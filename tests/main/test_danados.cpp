@@ -1,3 +1,4 @@
+#include "main/pestanapenas.h"
 #include "checking/vistapena.h"
 #include "print/trabajo.h"
 #include "store/ficheroregistros.h"
@@ -108,8 +109,8 @@ TEST_F(Danados, damagedFilesNeverCrashAndLoseNothing)
         v.Form_Activate();
         auto* lista = control<QTableView>("ListView1");
         for (int fila = 0; fila < lista->model()->rowCount(); ++fila) {
-            v.ListView1_Click(fila);
-            v.Command2_Click();
+            v.gestor().ListView1_Click(fila);
+            v.gestor().Command2_Click();
         }
         v.compsencillas(m_estado.proxsorteo - 1);
         const auto leidas = ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"));

@@ -1,3 +1,4 @@
+#include "main/pestanapenas.h"
 #include "support/ventana.h"
 #include "platform/plataforma.h"
 #include "store/estado.h"
@@ -299,7 +300,7 @@ TEST_F(VentanaPrincipal, closingABoxNeverUnloadsTheWindowThatRaisedIt)
     Principal& v = abre();
     v.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
-    v.Command4_Click();
+    v.gestor().Command4_Click();
     QPointer<QWidget> menu;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == u"Creamenu" && w->isVisible())

@@ -1,3 +1,4 @@
+#include "main/pestanapenas.h"
 #include "print/imprimir.h"
 #include "print/pintor.h"
 #include "store/numsini.h"
@@ -40,8 +41,8 @@ protected:
 TEST_F(Imprimir_, opensForTheSelectedPenaAndPrintsItsSlips)
 {
     Principal& v = abre();
-    v.ListView1_Click(0);
-    v.Command2_Click();
+    v.gestor().ListView1_Click(0);
+    v.gestor().Command2_Click();
     ::Imprimir* imp = ventana();
     ASSERT_NE(imp, nullptr);
     EXPECT_EQ(imp->windowTitle(), QStringLiteral("Imprimir Boletos"));
@@ -98,8 +99,8 @@ TEST_F(Imprimir_, calibrationBoxes)
     datos::escribeBytes(ruta("nums.ini"), QByteArray::fromHex("aabbccdd") + QByteArray(8, '\0') + QByteArray::fromHex("eeff"));
     numsini::escribe(ruta("nums.ini"), {2.5f, 12});
     Principal& v = abre();
-    v.ListView1_Click(0);
-    v.Command2_Click();
+    v.gestor().ListView1_Click(0);
+    v.gestor().Command2_Click();
     ::Imprimir* imp = ventana();
     ASSERT_NE(imp, nullptr);
     auto* x = imp->findChild<QLineEdit*>(QStringLiteral("Text1_0"));

@@ -12,8 +12,12 @@ public:
     virtual void cargasorteos() = 0;
     // Rechecks the newest draws and refills the draw list.
     virtual void refresca() = 0;
+    // Checks the newest draw again (after a peña changed).
+    virtual void recompruebaUltimo() = 0;
     // Shows a secondary window, modeless, until the main window unloads it.
     virtual void abreSecundaria(QWidget* ventana) = 0;
+    // The bet type menu, then the peña editor.
+    virtual void creaPena() = 0;
 
 protected:
     ~Anfitrion() = default;

@@ -187,111 +187,6 @@ QWidget* construyeGeneral(Controles& c)
     return pestana;
 }
 
-QWidget* construyePenas(Controles& c)
-{
-    auto* pestana = new QWidget;
-    auto* col = new QVBoxLayout(pestana);
-
-    const QFont sans = letra(QStringLiteral("MS Sans Serif"), 9, QFont::SansSerif);
-    c.modeloPenas = modeloCabeceras({QStringLiteral("Nombre"), QStringLiteral("Apuestas"),
-                                     QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")});
-    c.ListView1 = listaInforme(QStringLiteral("ListView1"), c.modeloPenas, {5998, 1764, 2823, 2999}, sans);
-    c.ListView1->setMinimumHeight(90); // three rows: the lower half must fit a laptop too
-    col->addWidget(c.ListView1, 2);
-
-    auto* abajo = new QHBoxLayout;
-    const QFont courier = letra(QStringLiteral("Courier"), 10, QFont::Monospace, true);
-    c.List1 = nombra(new QListWidget, QStringLiteral("List1"));
-    c.List1->setFont(courier);
-    c.List1->setFixedWidth(260);
-    c.List2 = nombra(new QListWidget, QStringLiteral("List2"));
-    c.List2->setFont(courier);
-    c.List2->setFixedWidth(110);
-    for (QListWidget* lista : {c.List1, c.List2}) {
-        lista->setSelectionMode(QAbstractItemView::NoSelection);
-        lista->setUniformItemSizes(true);
-        lista->setFocusPolicy(Qt::NoFocus);
-    }
-    abajo->addWidget(c.List1, 0, Qt::AlignTop);
-    abajo->addWidget(c.List2, 0, Qt::AlignTop);
-
-    auto* centro = new QVBoxLayout;
-    auto* participacion = nombra(new QGroupBox, QStringLiteral("Frame4"));
-    auto* rp = new QGridLayout(participacion);
-    c.MSChart3 = grafico(QStringLiteral("MSChart3"));
-    c.MSChart3->setMinimumSize(150, 100);
-    rp->addWidget(c.MSChart3, 0, 0, 4, 1);
-    auto* muestraAciertos = new QLabel;
-    muestraAciertos->setFixedSize(14, 14);
-    muestraAciertos->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0);"));
-    auto* muestraSorteos = new QLabel;
-    muestraSorteos->setFixedSize(14, 14);
-    muestraSorteos->setStyleSheet(QStringLiteral("background-color: rgb(0, 0, 255);"));
-    rp->addWidget(muestraAciertos, 0, 1);
-    rp->addWidget(new QLabel(QStringLiteral("Aciertos")), 0, 2);
-    rp->addWidget(muestraSorteos, 1, 1);
-    rp->addWidget(new QLabel(QStringLiteral("Sorteos")), 1, 2);
-    rp->addWidget(new QLabel(QStringLiteral("participados:")), 2, 1, 1, 2);
-    c.Label17 = etiqueta(QStringLiteral("Label17"), QStringLiteral("-"));
-    c.Label16 = etiqueta(QStringLiteral("Label16"), QStringLiteral("-"));
-    c.Label16->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
-    rp->addWidget(c.Label17, 2, 3);
-    rp->addWidget(c.Label16, 3, 1, 1, 3);
-    participacion->setMinimumHeight(110);
-    centro->addWidget(participacion);
-
-    auto* contadores = nombra(new QGroupBox(QStringLiteral("Desde la creación de la peña ")),
-                              QStringLiteral("Frame1"));
-    auto* rc = new QGridLayout(contadores);
-    const QStringList categorias = {"2+0", "2+1", "1+2", "3+0", "3+1", "2+2", "3+2",
-                                    "4+0", "4+1", "4+2", "5+0", "5+1", "5+2"};
-    for (int k = 0; k < 13; ++k) {
-        const int f = k % 7;
-        const int col0 = (k / 7) * 2;
-        rc->addWidget(etiqueta(QStringLiteral("Label1_%1").arg(k),
-                               QStringLiteral("-Aciertos de %1: ").arg(categorias[k])),
-                      f, col0);
-        c.Label3.append(etiqueta(QStringLiteral("Label3_%1").arg(k), QStringLiteral("0")));
-        rc->addWidget(c.Label3.back(), f, col0 + 1);
-    }
-    c.LabelEuros = etiqueta(QStringLiteral("LabelEuros"), QString());
-    c.LabelEuros->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    c.LabelEuros->setWordWrap(true);
-    rc->addWidget(c.LabelEuros, 7, 0, 1, 4);
-    centro->addWidget(contadores);
-    abajo->addLayout(centro, 1);
-
-    auto* totales = new QVBoxLayout;
-    auto* premios = new QHBoxLayout;
-    premios->addWidget(new QLabel(QStringLiteral("Premios totales:")));
-    c.Label13 = etiqueta(QStringLiteral("Label13"), QStringLiteral("0"));
-    c.Label13->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
-    premios->addWidget(c.Label13);
-    premios->addStretch(1);
-    totales->addLayout(premios);
-    c.Text4 = nombra(new QLineEdit, QStringLiteral("Text4"));
-    c.Text5 = nombra(new QLineEdit, QStringLiteral("Text5"));
-    for (QLineEdit* caja : {c.Text4, c.Text5}) {
-        caja->setReadOnly(true);
-        caja->setFrame(false);
-        caja->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
-    }
-    totales->addWidget(c.Text4);
-    totales->addWidget(c.Text5);
-    c.MSChart2 = grafico(QStringLiteral("MSChart2"));
-    totales->addWidget(c.MSChart2, 1);
-
-    c.Command3 = boton(QStringLiteral("Command3"), QStringLiteral("Eliminar peña"));
-    c.Command4 = boton(QStringLiteral("Command4"), QStringLiteral("Crear peña nueva"));
-    c.Command2 = boton(QStringLiteral("Command2"), QStringLiteral("Imprimir"));
-    totales->addWidget(c.Command4);
-    totales->addWidget(c.Command3);
-    totales->addWidget(c.Command2);
-    abajo->addLayout(totales, 1);
-    col->addLayout(abajo, 3);
-    return pestana;
-}
-
 } // namespace
 
 Controles construyeControles(QWidget* cuerpo)
@@ -302,7 +197,6 @@ Controles construyeControles(QWidget* cuerpo)
 
     c.SSTab1 = nombra(new QTabWidget, QStringLiteral("SSTab1"));
     c.SSTab1->addTab(construyeGeneral(c), QStringLiteral("General"));
-    c.SSTab1->addTab(construyePenas(c), QStringLiteral("Gestor de peñas"));
     col->addWidget(c.SSTab1, 1);
     return c;
 }

@@ -50,26 +50,8 @@ struct Controles
     QTableView* Listview4 = nullptr;
     ModeloResultados* modeloSencillas = nullptr;
     ModeloResultados* modeloMultiples = nullptr;
-
-    // "Gestor de peñas"
-    QTableView* ListView1 = nullptr;
-    QStandardItemModel* modeloPenas = nullptr;
-    QListWidget* List1 = nullptr; // the bets' numbers
-    QListWidget* List2 = nullptr; // the bets' stars
-    QList<QLabel*> Label3;         // 0–12, the selected peña's counters, 2+0 first
-    QLabel* Label16 = nullptr;     // its effectiveness
-    QLabel* LabelEuros = nullptr;  // won, played and the balance, in euros
-    QLabel* Label17 = nullptr;     // the draws it played
-    QChartView* MSChart3 = nullptr;
-    QLabel* Label13 = nullptr;     // prizes of all peñas
-    QLineEdit* Text4 = nullptr;    // effectiveness of all peñas
-    QLineEdit* Text5 = nullptr;    // draws played
-    QChartView* MSChart2 = nullptr;
-    QPushButton* Command2 = nullptr; // Imprimir
-    QPushButton* Command3 = nullptr; // Eliminar peña
-    QPushButton* Command4 = nullptr; // Crear peña nueva
 };
 
-// Builds the main window's body (transfer area, icon row, the "General" and
-// "Gestor de peñas" tabs) into `cuerpo` and returns its controls.
+// Builds the main window's body (transfer area, icon row and the "General"
+// tab) into `cuerpo` and returns its controls.
 Controles construyeControles(QWidget* cuerpo);

@@ -2,6 +2,7 @@
 
 #include "main/crecimiento.h"
 #include "main/pestanaestadisticas.h"
+#include "main/pestanapenas.h"
 #include "main/pestanasorteos.h"
 #include "main/secundarias.h"
 #include "comun/twips.h"
@@ -68,6 +69,8 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
     m_c = construyeControles(cuerpo);
     m_pestanaSorteos = new PestanaSorteos(m_estado, m_plataforma, this);
     m_c.SSTab1->insertTab(1, m_pestanaSorteos->pagina(), QStringLiteral("Sorteos"));
+    m_gestor = new PestanaPenas(m_estado, m_plataforma, *this, this);
+    m_c.SSTab1->insertTab(2, m_gestor->pagina(), QStringLiteral("Gestor de peñas"));
     m_estadisticas = new PestanaEstadisticas(m_estado, m_plataforma, *this, this);
     m_c.SSTab1->addTab(m_estadisticas->pagina(), QStringLiteral("Estadísticas"));
     setCentralWidget(cuerpo);
@@ -177,16 +180,10 @@ void Principal::conecta()
     connect(m_c.HScroll1, &QScrollBar::sliderMoved, this,
             [this](int valor) { m_c.Text3->setText(QString::number(valor)); });
     connect(m_timer2, &QTimer::timeout, this, &Principal::Timer2_Timer);
-    connect(m_c.ListView1, &QAbstractItemView::clicked, this,
-            [this](const QModelIndex& i) { ListView1_Click(i.row()); });
-    connect(m_c.Command3, &QPushButton::clicked, this, &Principal::Command3_Click);
-    connect(m_c.Image1[0], &QToolButton::clicked, this, &Principal::Command3_Click);
-    connect(m_c.Command2, &QPushButton::clicked, this, &Principal::Command2_Click);
-    connect(m_c.Command4, &QPushButton::clicked, this, &Principal::Command4_Click);
-    connect(m_c.Image1[1], &QToolButton::clicked, this, &Principal::Command4_Click);
-    connect(findChild<QAction*>(QStringLiteral("crear")), &QAction::triggered, this,
-            &Principal::Command4_Click);
-    connect(m_c.Image1[3], &QToolButton::clicked, this, &Principal::Command2_Click);
+    connect(m_c.Image1[0], &QToolButton::clicked, m_gestor, &PestanaPenas::Command3_Click);
+    connect(m_c.Image1[1], &QToolButton::clicked, this, &Principal::creaPena);
+    connect(findChild<QAction*>(QStringLiteral("crear")), &QAction::triggered, this, &Principal::creaPena);
+    connect(m_c.Image1[3], &QToolButton::clicked, m_gestor, &PestanaPenas::Command2_Click);
     conectaResultados();
     conectaActualizacion();
     connect(m_c.SSTab1, &QTabWidget::currentChanged, this, &Principal::SSTab1_Click);
@@ -232,9 +229,8 @@ void Principal::cargasorteos()
     const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
     // The amounts and the price the peña view shows, read once a reload.
     premios::Lectura premios = premios::lee(m_estado.ruta);
-    m_premios = std::move(premios.porFecha);
     m_premiosDanados = premios.danados;
-    m_precioApuesta = ajustes::precioApuesta(m_estado.ruta);
+    m_gestor->ponImportes(std::move(premios.porFecha), ajustes::precioApuesta(m_estado.ruta));
     const EstadoSorteos e = estadoSorteos(sorteos, penas, m_plataforma.reloj.hoy());
 
     m_sorteosjugados = e.sorteosjugados;
@@ -260,7 +256,12 @@ void Principal::cargasorteos()
         m_timer2->start();
     }
 
-    cargapenas(sorteos, penas);
+    muestraPenas(sorteos, penas);
+}
+
+void Principal::muestraPenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas)
+{
+    m_c.Label9[2]->setText(QString::number(m_gestor->cargapenas(sorteos, penas, m_sorteosjugados)));
 }
 
 void Principal::refresca()
@@ -318,7 +319,7 @@ void Principal::descargaSecundarias() { m_secundarias->alActivarPrincipal(); }
 
 void Principal::abreSecundaria(QWidget* ventana) { m_secundarias->abre(ventana, !isActiveWindow()); }
 
-void Principal::Command4_Click()
+void Principal::creaPena()
 {
     // The editor the menu opens is a secondary window like the menu itself.
     abreSecundaria(new Creamenu(m_estado, m_plataforma,

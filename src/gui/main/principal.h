@@ -19,6 +19,7 @@ struct Plataforma;
 class Descarga;
 class Infor;
 class PestanaEstadisticas;
+class PestanaPenas;
 class PestanaSorteos;
 class Secundarias;
 class QTimer;
@@ -48,15 +49,8 @@ public:
     void Command1_Click(int indice);
     void paraparpadeo();
 
-    // The peña tab: every peña and the totals, then one peña.
-    // Both take the files as just read, so that a reload reads each file once.
-    void cargapenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas);
-    void verpena(int r, const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas);
-    void verpena(int r);
-    void ListView1_Click(int fila);
-    void Command3_Click(); // "Eliminar peña"
-    void Command2_Click(); // "Imprimir"
-    void Command4_Click(); // "Crear peña nueva"
+    // The peña tab.
+    PestanaPenas& gestor() { return *m_gestor; }
 
     // The statistics tab, with the history's maintenance.
     PestanaEstadisticas& estadisticas() { return *m_estadisticas; }
@@ -75,7 +69,6 @@ public:
     const RegSorteo& sorteo() const { return m_sorteo; }
     int sorteosjugados() const { return m_sorteosjugados; }
     int focos() const { return m_focos; }
-    int penasel() const { return m_penasel; }
     const Parpadeo& parpadeo() const { return m_parpadeo; }
     int pasadas() const { return m_pasadas; }
 
@@ -112,10 +105,11 @@ private:
     // The results menu items: a list, then "Ver sólo si hay premio" and
     // "Histórico" as given (unchanged when empty).
     void filtro(int lista, std::optional<bool> soloPremio, std::optional<bool> historico);
-    void recompruebaUltimo();
+    void recompruebaUltimo() override;
     void descargaSecundarias();
-    // `pena` = the record `penasel` names; false (and the box) when none.
-    bool cargaSeleccionada();
+    // The peña tab from the files as just read, and the count in the status block.
+    void muestraPenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas);
+    void creaPena() override;
     // Shows a secondary window, modeless, until the main window unloads it.
     void abreSecundaria(QWidget* ventana) override;
     void muestraAcercade();
@@ -131,15 +125,13 @@ private:
 
     RegSorteo m_sorteo;
     int m_sorteosjugados = 0;
-    int m_penasel = 0;
     Parpadeo m_parpadeo;
     int m_focos = 0;
     int m_pasadas = 0; // checks run, for the tests of the filters
-    std::map<double, RegPremios> m_premios; // as of the last reload
     int m_premiosDanados = 0;
-    std::int64_t m_precioApuesta = 0;
     PestanaEstadisticas* m_estadisticas = nullptr;
     PestanaSorteos* m_pestanaSorteos = nullptr;
+    PestanaPenas* m_gestor = nullptr;
     Actualizacion* m_actualizacion = nullptr;
     QPointer<Infor> m_infor;
     QPointer<Descarga> m_descargaNoticias;

@@ -45,7 +45,7 @@ void Principal::compsencillas(int n)
 
     // Counters that moved show in the peña list and its totals at once.
     if (!c.sencillas.cambiadas.empty() || !c.multiples.cambiadas.empty())
-        cargapenas(sorteos, c.datos->penas);
+        muestraPenas(sorteos, c.datos->penas);
 
     m_c.modeloSencillas->pon(c.datos, std::move(c.sencillas.filas));
     m_c.modeloMultiples->pon(c.datos, std::move(c.multiples.filas));

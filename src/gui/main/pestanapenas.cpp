@@ -1,0 +1,314 @@
+// The main window's peña tab: the list and totals, one peña's view, deleting
+// and the print button's check.
+#include "main/pestanapenas.h"
+
+#include "checking/euros.h"
+#include "checking/totales.h"
+#include "checking/vistapena.h"
+#include "comun/errorpermiso.h"
+#include "comun/nombra.h"
+#include "comun/twips.h"
+#include "main/anfitrion.h"
+#include "main/graficos.h"
+#include "main/piezas.h"
+#include "platform/dialogos.h"
+#include "platform/plataforma.h"
+#include "print/imprimir.h"
+#include "store/errores.h"
+#include "store/estado.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "store/penas.h"
+
+#include <QBoxLayout>
+#include <QChartView>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+
+using namespace piezas;
+
+namespace {
+
+const QString nooo = QStringLiteral("¡Nooooo!");
+const QString seleccione = QStringLiteral("Seleccione una peña primero...");
+
+void ponFuente(QListWidget* lista, bool multiple)
+{
+    QFont f(multiple ? QStringLiteral("Courier New") : QStringLiteral("Courier"), multiple ? 9 : 10,
+            multiple ? QFont::Normal : QFont::Bold);
+    f.setStyleHint(QFont::Monospace);
+    lista->setFont(f);
+}
+
+} // namespace
+
+PestanaPenas::PestanaPenas(Estado& estado, Plataforma& plataforma, Anfitrion& anfitrion, QObject* padre)
+    : QObject(padre), m_estado(estado), m_plataforma(plataforma), m_anfitrion(anfitrion)
+{
+    m_pagina = construye();
+    connect(ListView1, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) { ListView1_Click(i.row()); });
+    connect(Command3, &QPushButton::clicked, this, &PestanaPenas::Command3_Click);
+    connect(Command2, &QPushButton::clicked, this, &PestanaPenas::Command2_Click);
+    connect(Command4, &QPushButton::clicked, this, &PestanaPenas::Command4_Click);
+}
+
+QWidget* PestanaPenas::construye()
+{
+    auto* pestana = new QWidget;
+    auto* col = new QVBoxLayout(pestana);
+
+    const QFont sans = letra(QStringLiteral("MS Sans Serif"), 9, QFont::SansSerif);
+    m_modelo = modeloCabeceras({QStringLiteral("Nombre"), QStringLiteral("Apuestas"),
+                                     QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")});
+    ListView1 = listaInforme(QStringLiteral("ListView1"), m_modelo, {5998, 1764, 2823, 2999}, sans);
+    ListView1->setMinimumHeight(90); // three rows: the lower half must fit a laptop too
+    col->addWidget(ListView1, 2);
+
+    auto* abajo = new QHBoxLayout;
+    const QFont courier = letra(QStringLiteral("Courier"), 10, QFont::Monospace, true);
+    List1 = nombra(new QListWidget, QStringLiteral("List1"));
+    List1->setFont(courier);
+    List1->setFixedWidth(260);
+    List2 = nombra(new QListWidget, QStringLiteral("List2"));
+    List2->setFont(courier);
+    List2->setFixedWidth(110);
+    for (QListWidget* lista : {List1, List2}) {
+        lista->setSelectionMode(QAbstractItemView::NoSelection);
+        lista->setUniformItemSizes(true);
+        lista->setFocusPolicy(Qt::NoFocus);
+    }
+    abajo->addWidget(List1, 0, Qt::AlignTop);
+    abajo->addWidget(List2, 0, Qt::AlignTop);
+
+    auto* centro = new QVBoxLayout;
+    auto* participacion = nombra(new QGroupBox, QStringLiteral("Frame4"));
+    auto* rp = new QGridLayout(participacion);
+    MSChart3 = grafico(QStringLiteral("MSChart3"));
+    MSChart3->setMinimumSize(150, 100);
+    rp->addWidget(MSChart3, 0, 0, 4, 1);
+    auto* muestraAciertos = new QLabel;
+    muestraAciertos->setFixedSize(14, 14);
+    muestraAciertos->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0);"));
+    auto* muestraSorteos = new QLabel;
+    muestraSorteos->setFixedSize(14, 14);
+    muestraSorteos->setStyleSheet(QStringLiteral("background-color: rgb(0, 0, 255);"));
+    rp->addWidget(muestraAciertos, 0, 1);
+    rp->addWidget(new QLabel(QStringLiteral("Aciertos")), 0, 2);
+    rp->addWidget(muestraSorteos, 1, 1);
+    rp->addWidget(new QLabel(QStringLiteral("Sorteos")), 1, 2);
+    rp->addWidget(new QLabel(QStringLiteral("participados:")), 2, 1, 1, 2);
+    Label17 = etiqueta(QStringLiteral("Label17"), QStringLiteral("-"));
+    Label16 = etiqueta(QStringLiteral("Label16"), QStringLiteral("-"));
+    Label16->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
+    rp->addWidget(Label17, 2, 3);
+    rp->addWidget(Label16, 3, 1, 1, 3);
+    participacion->setMinimumHeight(110);
+    centro->addWidget(participacion);
+
+    auto* contadores = nombra(new QGroupBox(QStringLiteral("Desde la creación de la peña ")),
+                              QStringLiteral("Frame1"));
+    auto* rc = new QGridLayout(contadores);
+    const QStringList categorias = {"2+0", "2+1", "1+2", "3+0", "3+1", "2+2", "3+2",
+                                    "4+0", "4+1", "4+2", "5+0", "5+1", "5+2"};
+    for (int k = 0; k < 13; ++k) {
+        const int f = k % 7;
+        const int col0 = (k / 7) * 2;
+        rc->addWidget(etiqueta(QStringLiteral("Label1_%1").arg(k),
+                               QStringLiteral("-Aciertos de %1: ").arg(categorias[k])),
+                      f, col0);
+        Label3.append(etiqueta(QStringLiteral("Label3_%1").arg(k), QStringLiteral("0")));
+        rc->addWidget(Label3.back(), f, col0 + 1);
+    }
+    LabelEuros = etiqueta(QStringLiteral("LabelEuros"), QString());
+    LabelEuros->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    LabelEuros->setWordWrap(true);
+    rc->addWidget(LabelEuros, 7, 0, 1, 4);
+    centro->addWidget(contadores);
+    abajo->addLayout(centro, 1);
+
+    auto* totales = new QVBoxLayout;
+    auto* premios = new QHBoxLayout;
+    premios->addWidget(new QLabel(QStringLiteral("Premios totales:")));
+    Label13 = etiqueta(QStringLiteral("Label13"), QStringLiteral("0"));
+    Label13->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
+    premios->addWidget(Label13);
+    premios->addStretch(1);
+    totales->addLayout(premios);
+    Text4 = nombra(new QLineEdit, QStringLiteral("Text4"));
+    Text5 = nombra(new QLineEdit, QStringLiteral("Text5"));
+    for (QLineEdit* caja : {Text4, Text5}) {
+        caja->setReadOnly(true);
+        caja->setFrame(false);
+        caja->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
+    }
+    totales->addWidget(Text4);
+    totales->addWidget(Text5);
+    MSChart2 = grafico(QStringLiteral("MSChart2"));
+    totales->addWidget(MSChart2, 1);
+
+    Command3 = boton(QStringLiteral("Command3"), QStringLiteral("Eliminar peña"));
+    Command4 = boton(QStringLiteral("Command4"), QStringLiteral("Crear peña nueva"));
+    Command2 = boton(QStringLiteral("Command2"), QStringLiteral("Imprimir"));
+    totales->addWidget(Command4);
+    totales->addWidget(Command3);
+    totales->addWidget(Command2);
+    abajo->addLayout(totales, 1);
+    col->addLayout(abajo, 3);
+    return pestana;
+}
+
+void PestanaPenas::ponImportes(std::map<double, RegPremios> premios, std::int64_t precioApuesta)
+{
+    m_premios = std::move(premios);
+    m_precioApuesta = precioApuesta;
+}
+
+void PestanaPenas::Command4_Click() { m_anfitrion.creaPena(); }
+
+int PestanaPenas::cargapenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas,
+                             int sorteosjugados)
+{
+    const Totales t = totalesPenas(penas, sorteosjugados);
+    m_estado.proxpena = t.proxpena;
+
+    m_modelo->removeRows(0, m_modelo->rowCount());
+    for (const QStringList& fila : t.filas) {
+        QList<QStandardItem*> celdas;
+        for (qsizetype c = 0; c < fila.size(); ++c) {
+            auto* item = new QStandardItem(fila[c]);
+            if (c == 1 || c == 2)
+                item->setTextAlignment(Qt::AlignCenter);
+            celdas.append(item);
+        }
+        m_modelo->appendRow(celdas);
+    }
+    // The list is new: no peña has been clicked in it yet, as at start-up.
+    m_penasel = 0;
+    Command2->setEnabled(!t.vacio);
+    Command3->setEnabled(!t.vacio);
+    if (t.vacio) {
+        List1->clear();
+        List2->clear();
+        for (QLabel* contador : Label3)
+            contador->setText(QStringLiteral("0"));
+    } else {
+        ListView1->selectRow(0);
+    }
+    Label13->setText(QString::number(t.premios));
+    Text4->setText(t.efectividad);
+    Text5->setText(t.sorteos);
+    muestraTarta(MSChart2, t.sinPremio, t.conPremio, QStringLiteral("Sin premio"),
+                 QStringLiteral("Premios"));
+    verpena(1, sorteos, penas);
+    return t.penas;
+}
+
+void PestanaPenas::verpena(int r)
+{
+    verpena(r, ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros)),
+            ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas)));
+}
+
+void PestanaPenas::verpena(int r, const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas)
+{
+    if (r >= 1 && r <= static_cast<int>(penas.size()))
+        m_estado.pena = penas[static_cast<std::size_t>(r - 1)];
+
+    const auto v = vistaPena(penas, sorteos, r);
+    if (!v) {
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"),
+                                      QStringLiteral("Error crítico: fichero apuestas.dat corrupto."));
+        return;
+    }
+    if (v->hayPena) {
+        for (QListWidget* lista : {List1, List2}) {
+            ponFuente(lista, v->multiple);
+            lista->clear();
+            lista->setFixedHeight(px(v->altoListasTwips) + 2 * lista->frameWidth());
+        }
+        List1->addItems(v->numeros);
+        List2->addItems(v->estrellas);
+        // Every bet shows: the lines share the list's height evenly, and the
+        // font never grows past a line.
+        const int linea = std::max(1, px(v->altoListasTwips) / std::max<int>(1, static_cast<int>(v->numeros.size())));
+        for (QListWidget* lista : {List1, List2}) {
+            QFont f = lista->font();
+            if (QFontMetrics(f).height() > linea) {
+                f.setPixelSize(std::max(6, linea - 2));
+                lista->setFont(f);
+            }
+            for (int i = 0; i < lista->count(); ++i)
+                lista->item(i)->setSizeHint(QSize(0, linea));
+        }
+        for (int k = 0; k < 13; ++k)
+            Label3[k]->setText(v->aciertos[static_cast<std::size_t>(k)]);
+        const euros::Balance b =
+            euros::balance(penas[static_cast<std::size_t>(r - 1)], sorteos, m_premios, m_precioApuesta);
+        // Each phrase stays whole when the line wraps: no-break spaces inside.
+        const auto entero = [](QString frase) { return frase.replace(u' ', QChar(0xA0)); };
+        QString dinero = QStringList{entero(QStringLiteral("Ganado: ") + euros::texto(b.ganado)),
+                                     entero(QStringLiteral("Jugado: ") + euros::texto(b.jugado)),
+                                     entero(QStringLiteral("Balance: ") + euros::texto(b.balance()))}
+                             .join(QStringLiteral(" · "));
+        if (b.sinImporte > 0)
+            dinero += u'\n' + entero(euros::sinImporte(b.sinImporte));
+        LabelEuros->setText(dinero);
+    } else {
+        LabelEuros->clear();
+    }
+    Label17->setText(v->jugados);
+    Label16->setText(v->efectividad);
+    muestraTarta(MSChart3, v->sinPremio, v->conPremio, QStringLiteral("Sorteos"),
+                 QStringLiteral("Aciertos"));
+}
+
+void PestanaPenas::ListView1_Click(int fila)
+{
+    verpena(fila + 1);
+    m_penasel = fila + 1;
+}
+
+bool PestanaPenas::cargaSeleccionada()
+{
+    const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+    if (m_penasel < 1 || m_penasel > static_cast<int>(penas.size())) {
+        m_penasel = 0;
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, nooo, seleccione);
+        return false;
+    }
+    m_estado.pena = penas[static_cast<std::size_t>(m_penasel - 1)];
+    return true;
+}
+
+void PestanaPenas::Command3_Click()
+{
+    // The question names the very record the deletion removes.
+    if (!cargaSeleccionada())
+        return;
+    if (!m_plataforma.dialogos.pregunta(
+            QStringLiteral("Borrar..."),
+            QStringLiteral("¿Seguro que quieres eliminar la Peña ") +
+                m_estado.pena.nombreRecortado() + u'?',
+            Dialogos::PorDefecto::No))
+        return;
+    const int error = borraPena(m_estado.fichero(ficheros::apuestas), m_penasel);
+    if (errorEscritura(m_plataforma.dialogos, error, m_estado.fichero(ficheros::apuestas),
+                       QStringLiteral("No se pudo borrar la peña.")))
+        return;
+    m_anfitrion.cargasorteos();
+    m_anfitrion.recompruebaUltimo();
+}
+
+void PestanaPenas::Command2_Click()
+{
+    // The print window works on `pena`: the peña selected, never another.
+    if (!cargaSeleccionada())
+        return;
+    m_anfitrion.abreSecundaria(new Imprimir(m_estado, m_plataforma));
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "store/premios.h"
+#include "store/regpena.h"
+#include "store/regsorteo.h"
+
+#include <QList>
+#include <QObject>
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+class Anfitrion;
+class QChartView;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStandardItemModel;
+class QTableView;
+class QWidget;
+struct Estado;
+struct Plataforma;
+
+// The "Gestor de peñas" tab: every peña with the totals, one peña's bets,
+// counters and money, deleting, printing and creating.
+class PestanaPenas final : public QObject
+{
+public:
+    PestanaPenas(Estado& estado, Plataforma& plataforma, Anfitrion& anfitrion, QObject* padre);
+    QWidget* pagina() const { return m_pagina; }
+
+    // The amounts and the price the money line uses, as of the last reload.
+    void ponImportes(std::map<double, RegPremios> premios, std::int64_t precioApuesta);
+    // Every peña and the totals, then the first peña; the files as just read,
+    // so that a reload reads each file once. Returns how many peñas there are.
+    int cargapenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas, int sorteosjugados);
+    void verpena(int r, const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas);
+    void verpena(int r);
+    void ListView1_Click(int fila);
+    void Command3_Click(); // "Eliminar peña"
+    void Command2_Click(); // "Imprimir"
+    void Command4_Click(); // "Crear peña nueva"
+    int penasel() const { return m_penasel; }
+
+private:
+    QWidget* construye();
+    // `pena` = the record `penasel` names; false (and the box) when none.
+    bool cargaSeleccionada();
+
+    Estado& m_estado;
+    Plataforma& m_plataforma;
+    Anfitrion& m_anfitrion;
+    QWidget* m_pagina = nullptr;
+
+    QTableView* ListView1 = nullptr;
+    QStandardItemModel* m_modelo = nullptr;
+    QListWidget* List1 = nullptr;  // the bets' numbers
+    QListWidget* List2 = nullptr;  // the bets' stars
+    QList<QLabel*> Label3;         // 0–12, the selected peña's counters, 2+0 first
+    QLabel* Label16 = nullptr;     // its effectiveness
+    QLabel* LabelEuros = nullptr;  // won, played and the balance, in euros
+    QLabel* Label17 = nullptr;     // the draws it played
+    QChartView* MSChart3 = nullptr;
+    QLabel* Label13 = nullptr;     // prizes of all peñas
+    QLineEdit* Text4 = nullptr;    // effectiveness of all peñas
+    QLineEdit* Text5 = nullptr;    // draws played
+    QChartView* MSChart2 = nullptr;
+    QPushButton* Command2 = nullptr; // Imprimir
+    QPushButton* Command3 = nullptr; // Eliminar peña
+    QPushButton* Command4 = nullptr; // Crear peña nueva
+
+    int m_penasel = 0;
+    std::map<double, RegPremios> m_premios;
+    std::int64_t m_precioApuesta = 0;
+};
