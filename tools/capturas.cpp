@@ -1,5 +1,6 @@
 // Saves a picture of every window and tab, for looking at the GUI without a
 // screen: capturas --dir DATA --salida OUT (run with QT_QPA_PLATFORM=offscreen).
+#include "main/pestanageneral.h"
 #include "main/pestanapenas.h"
 #include "main/principal.h"
 #include "platform/plataforma.h"
@@ -63,7 +64,7 @@ int main(int argc, char* argv[])
     }
     // The multiple-bet list, and every draw with "Histórico".
     principal.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
-    principal.Command1_Click(1);
+    principal.general().Command1_Click(1);
     QApplication::processEvents();
     principal.grab().save(destino.filePath(QStringLiteral("principal-multiples.png")));
     Creamenu menu(estado, plataforma, [](QWidget* editor) { editor->show(); });

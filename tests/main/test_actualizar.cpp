@@ -1,3 +1,4 @@
+#include "main/pestanageneral.h"
 #include "main/pestanasorteos.h"
 #include "main/botonactualizar.h"
 #include "shell/infor.h"
@@ -106,7 +107,7 @@ TEST_F(Actualizar, theUpdateButtonBringsTheNewDrawsAndTheReport)
     EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 4 sorteos."));
     // A prize after an update: the simple-bet button blinks.
     EXPECT_TRUE(control<QTimer>("Timer3")->isActive());
-    EXPECT_TRUE(v.parpadeo().sencillas && !v.parpadeo().multiples);
+    EXPECT_TRUE(v.general().parpadeo().sencillas && !v.general().parpadeo().multiples);
     EXPECT_EQ(ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"))[0].aciertos[12], 1);
     // The report of the new draw.
     EXPECT_EQ(texto("Label8"), QStringLiteral("-Informe del Viernes, 4 de diciembre del 2026"));

@@ -1,3 +1,4 @@
+#include "main/pestanageneral.h"
 #include "main/pestanapenas.h"
 #include "checking/vistapena.h"
 #include "print/trabajo.h"
@@ -112,7 +113,7 @@ TEST_F(Danados, damagedFilesNeverCrashAndLoseNothing)
             v.gestor().ListView1_Click(fila);
             v.gestor().Command2_Click();
         }
-        v.compsencillas(m_estado.proxsorteo - 1);
+        v.general().compsencillas(m_estado.proxsorteo - 1);
         const auto leidas = ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"));
         for (const RegPena& p : leidas) {
             trabajoImpresion(p, Papel::Oficial, 10, 20, [] { return true; });

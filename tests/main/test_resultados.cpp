@@ -1,3 +1,4 @@
+#include "main/pestanageneral.h"
 #include "main/pestanapenas.h"
 #include "main/modeloresultados.h"
 #include "support/ventana.h"
@@ -82,13 +83,13 @@ TEST_F(Comprobar, viewButtonsMenusAndBoxesRerunTheCheckOncePerChange)
     auto* historico = control<QCheckBox>("Check1");
     auto* soloPremio = control<QCheckBox>("Check2");
 
-    const int inicio = v.pasadas();
+    const int inicio = v.general().pasadas();
     control<QPushButton>("Command1_1")->click();
     EXPECT_FALSE(control<QTableView>("Listview4")->isHidden());
     EXPECT_TRUE(control<QTableView>("ListView2")->isHidden());
     control<QPushButton>("Command1_0")->click();
     EXPECT_FALSE(control<QTableView>("ListView2")->isHidden());
-    EXPECT_EQ(v.pasadas(), inicio);
+    EXPECT_EQ(v.general().pasadas(), inicio);
 
     struct Paso
     {
@@ -105,31 +106,31 @@ TEST_F(Comprobar, viewButtonsMenusAndBoxesRerunTheCheckOncePerChange)
     };
     control<QTabWidget>("SSTab1")->setCurrentIndex(3);
     for (const Paso& p : pasos) {
-        const int antes = v.pasadas();
+        const int antes = v.general().pasadas();
         control<QAction>(QString::fromLatin1(p.item))->trigger();
-        EXPECT_EQ(v.pasadas() - antes, p.reruns) << p.item;
+        EXPECT_EQ(v.general().pasadas() - antes, p.reruns) << p.item;
         EXPECT_EQ(soloPremio->isChecked(), p.soloPremio) << p.item;
         EXPECT_EQ(historico->isChecked(), p.historico) << p.item;
         EXPECT_EQ(control<QTableView>("Listview4")->isHidden(), !p.multiple) << p.item;
         EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 0);
     }
-    int antes = v.pasadas();
+    int antes = v.general().pasadas();
     historico->click();
     soloPremio->click();
-    EXPECT_EQ(v.pasadas() - antes, 2);
+    EXPECT_EQ(v.general().pasadas() - antes, 2);
 
     // Dragging the draw count checks once, where the drag settles; an arrow
     // step checks at once.
     auto* sorteos = control<QScrollBar>("HScroll1");
-    antes = v.pasadas();
+    antes = v.general().pasadas();
     sorteos->setSliderDown(true);
     for (int valor : {2, 1, 2})
         sorteos->setSliderPosition(valor);
     EXPECT_EQ(control<QLineEdit>("Text3")->text(), QStringLiteral("2"));
     sorteos->setSliderDown(false);
-    EXPECT_EQ(v.pasadas() - antes, 1);
+    EXPECT_EQ(v.general().pasadas() - antes, 1);
     sorteos->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(v.pasadas() - antes, 2);
+    EXPECT_EQ(v.general().pasadas() - antes, 2);
 }
 
 TEST_F(Comprobar, aSelectedRowKeepsItsHitColours)
@@ -165,9 +166,9 @@ TEST_F(Comprobar, prizeAfterAnUpdateBlinksUntilAViewButtonIsClicked)
     EXPECT_FALSE(timer->isActive()); // no update yet: no blink
 
     control<QLabel>("Label19")->setText(QStringLiteral("1"));
-    v.compsencillas(1);
+    v.general().compsencillas(1);
     EXPECT_TRUE(timer->isActive());
-    EXPECT_TRUE(v.parpadeo().sencillas && !v.parpadeo().multiples);
+    EXPECT_TRUE(v.general().parpadeo().sencillas && !v.general().parpadeo().multiples);
     auto* sencilla = control<QPushButton>("Command1_0");
     auto* multiple = control<QPushButton>("Command1_1");
     EXPECT_TRUE(QTest::qWaitFor([&] { return sencilla->text() == u"P R E M I O"; }, 2000));

@@ -1,6 +1,7 @@
 // The main window's online update and the maker's news.
 #include "main/botonactualizar.h"
 #include "main/pestanaestadisticas.h"
+#include "main/pestanageneral.h"
 #include "main/pestanasorteos.h"
 #include "main/principal.h"
 #include "main/secundarias.h"
@@ -51,8 +52,7 @@ void Principal::Picture2_Click()
     // press while one runs is ignored: it would end the first one's report.
     if ((m_infor && m_infor->isVisible()) || m_actualizacion->enCurso())
         return;
-    paraparpadeo();
-    m_parpadeo = {};
+    m_general->olvidaParpadeo();
     if (m_infor)
         m_infor->close();
     m_actualizacion->empieza(m_plataforma.reloj.hoy(), m_sorteo.fecha);
@@ -78,10 +78,7 @@ void Principal::muestraGeneral() { m_c.SSTab1->setCurrentIndex(0); }
 
 void Principal::compruebaNuevos(int nuevos)
 {
-    compsencillas(nuevos);
-    // The progress bar stands at 3: moving the scroll bar does not check again.
-    if (nuevos != 0)
-        m_c.HScroll1->setValue(std::min(nuevos, 8));
+    m_general->muestraNuevos(nuevos);
 }
 
 void Principal::refrescaTodo()

@@ -2,6 +2,7 @@
 
 #include "main/crecimiento.h"
 #include "main/pestanaestadisticas.h"
+#include "main/pestanageneral.h"
 #include "main/pestanapenas.h"
 #include "main/pestanasorteos.h"
 #include "main/secundarias.h"
@@ -25,20 +26,15 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QScrollBar>
 #include <QTabWidget>
-#include <QTableView>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
@@ -67,6 +63,8 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
                    versionPrograma);
     auto* cuerpo = new QWidget;
     m_c = construyeControles(cuerpo);
+    m_general = new PestanaGeneral(m_estado, m_plataforma, *this, this);
+    m_c.SSTab1->insertTab(0, m_general->pagina(), QStringLiteral("General"));
     m_pestanaSorteos = new PestanaSorteos(m_estado, m_plataforma, this);
     m_c.SSTab1->insertTab(1, m_pestanaSorteos->pagina(), QStringLiteral("Sorteos"));
     m_gestor = new PestanaPenas(m_estado, m_plataforma, *this, this);
@@ -85,7 +83,6 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
     m_secundarias = new Secundarias(this);
     m_timer1 = temporizador(this, QStringLiteral("Timer1"), 1000);
     m_timer2 = temporizador(this, QStringLiteral("Timer2"), 500);
-    m_timer3 = temporizador(this, QStringLiteral("Timer3"), 800);
     m_timer2->start();
 
     construyeMenus();
@@ -176,15 +173,12 @@ void Principal::construyeMenus()
 
 void Principal::conecta()
 {
-    connect(m_c.HScroll1, &QScrollBar::valueChanged, this, &Principal::HScroll1_Change);
-    connect(m_c.HScroll1, &QScrollBar::sliderMoved, this,
-            [this](int valor) { m_c.Text3->setText(QString::number(valor)); });
     connect(m_timer2, &QTimer::timeout, this, &Principal::Timer2_Timer);
     connect(m_c.Image1[0], &QToolButton::clicked, m_gestor, &PestanaPenas::Command3_Click);
     connect(m_c.Image1[1], &QToolButton::clicked, this, &Principal::creaPena);
     connect(findChild<QAction*>(QStringLiteral("crear")), &QAction::triggered, this, &Principal::creaPena);
     connect(m_c.Image1[3], &QToolButton::clicked, m_gestor, &PestanaPenas::Command2_Click);
-    conectaResultados();
+    conectaFiltros();
     conectaActualizacion();
     connect(m_c.SSTab1, &QTabWidget::currentChanged, this, &Principal::SSTab1_Click);
     connect(findChild<QAction*>(QStringLiteral("borrar")), &QAction::triggered, m_estadisticas,
@@ -219,7 +213,7 @@ void Principal::Form_Load()
                                                      "sus premios se muestran sin importe.").arg(m_premiosDanados));
     refresca();
     m_pestanaSorteos->cargainforme(m_sorteo, PestanaSorteos::Pdf::Guardado);
-    Command1_Click(0);
+    m_general->Command1_Click(0);
     noticias();
 }
 
@@ -237,31 +231,18 @@ void Principal::cargasorteos()
     m_estado.proxsorteo = e.proxsorteo;
     m_sorteo = e.sorteo;
 
-    m_c.Label9[3]->setText(e.ultima);
-    m_c.Check1->setEnabled(e.hayDatos);
-    m_c.Check2->setEnabled(e.hayDatos);
-
-    const int numSorteos = e.proxsorteo - 1;
-    m_c.HScroll1->setEnabled(numSorteos > 0);
-    if (numSorteos > 0)
-        m_c.HScroll1->setMaximum(numSorteos);
-
-    m_c.Label9[5]->setText(e.proximo);
-
-    if (e.aviso.isEmpty()) {
+    m_general->muestraEstado(e);
+    if (e.aviso.isEmpty())
         m_timer2->stop();
-        m_c.Label9[6]->hide();
-    } else {
-        m_c.Label9[6]->setText(e.aviso);
+    else
         m_timer2->start();
-    }
 
     muestraPenas(sorteos, penas);
 }
 
 void Principal::muestraPenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas)
 {
-    m_c.Label9[2]->setText(QString::number(m_gestor->cargapenas(sorteos, penas, m_sorteosjugados)));
+    m_general->muestraNumeroPenas(m_gestor->cargapenas(sorteos, penas, m_sorteosjugados));
 }
 
 void Principal::refresca()
@@ -269,17 +250,40 @@ void Principal::refresca()
     // The listing judges the history first: a history it rejects is never
     // counted into the peñas. Its recovery refreshes everything itself.
     if (m_estadisticas->listasorteos())
-        compsencillas(m_c.HScroll1->value());
+        m_general->compruebaMostrados();
 }
 
-void Principal::HScroll1_Change(int valor)
+bool Principal::anadiendo() const { return m_c.ProgressBar1->value() == 3; }
+bool Principal::hayNuevos() const { return !m_c.Label19->text().isEmpty(); }
+void Principal::olvidaNuevos() { m_c.Label19->clear(); }
+
+void Principal::recompruebaUltimo()
 {
-    m_c.Text3->setText(QString::number(valor));
-    if (m_c.ProgressBar1->value() != 3)
-        refresca();
+    if (m_general->recompruebaUltimo())
+        m_estadisticas->alPrincipio();
 }
 
-void Principal::Timer2_Timer() { m_c.Label9[6]->setHidden(!m_c.Label9[6]->isHidden()); }
+void Principal::conectaFiltros()
+{
+    struct Item
+    {
+        const char* nombre;
+        int lista;
+        std::optional<bool> soloPremio;
+        std::optional<bool> historico;
+    };
+    const Item items[] = {
+        {"sencillas", 0, {}, {}},     {"verpremio", 0, true, false},
+        {"verhisto", 0, false, true}, {"verprehi", 0, true, true},
+        {"Multiples", 1, {}, {}},     {"verpremiom", 1, true, false},
+        {"verhistom", 1, false, true}, {"verpreim", 1, true, true},
+    };
+    for (const Item& item : items)
+        connect(findChild<QAction*>(QString::fromLatin1(item.nombre)), &QAction::triggered, this,
+                [this, item] { m_general->filtro(item.lista, item.soloPremio, item.historico); });
+}
+
+void Principal::Timer2_Timer() { m_general->alternaAviso(); }
 
 void Principal::changeEvent(QEvent* evento)
 {
@@ -330,7 +334,7 @@ void Principal::muestraAcercade() { abreSecundaria(new Acercade(m_plataforma.esc
 
 void Principal::SSTab1_Click(int nueva)
 {
-    paraparpadeo();
+    m_general->paraparpadeo();
     // The report cannot be opened while an update runs.
     if (nueva == 1 && m_actualizacion && m_actualizacion->enCurso()) {
         const QSignalBlocker sinAviso(m_c.SSTab1);

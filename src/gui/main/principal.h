@@ -1,9 +1,7 @@
 #pragma once
 
-#include "checking/pasadas.h"
 #include "main/anfitrion.h"
 #include "main/controles.h"
-#include "store/premios.h"
 #include "store/regpena.h"
 #include "store/regsorteo.h"
 #include "update/actualizacion.h"
@@ -11,14 +9,13 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <map>
-#include <optional>
 
 struct Estado;
 struct Plataforma;
 class Descarga;
 class Infor;
 class PestanaEstadisticas;
+class PestanaGeneral;
 class PestanaPenas;
 class PestanaSorteos;
 class Secundarias;
@@ -42,12 +39,8 @@ public:
     // activation event the welcome box is shown once the event is over.
     void Form_Activate(bool avisoDiferido = false);
 
-    // Checks the n newest draws against every peña, simple then multiple,
-    // fills both results lists and keeps the counters.
-    void compsencillas(int n);
-    // The results list to show: 0 simple bets, 1 multiple bets.
-    void Command1_Click(int indice);
-    void paraparpadeo();
+    // The status block and the results lists.
+    PestanaGeneral& general() { return *m_general; }
 
     // The peña tab.
     PestanaPenas& gestor() { return *m_gestor; }
@@ -69,8 +62,6 @@ public:
     const RegSorteo& sorteo() const { return m_sorteo; }
     int sorteosjugados() const { return m_sorteosjugados; }
     int focos() const { return m_focos; }
-    const Parpadeo& parpadeo() const { return m_parpadeo; }
-    int pasadas() const { return m_pasadas; }
 
 protected:
     void changeEvent(QEvent* evento) override;
@@ -80,10 +71,8 @@ private:
     void Form_Load();
     void construyeMenus();
     void conecta();
-    void conectaResultados();
-    void HScroll1_Change(int valor);
+    void conectaFiltros();
     void Timer2_Timer();
-    void Timer3_Timer();
     void conectaActualizacion();
     void SSTab1_Click(int nueva);
     void bajanoticias();
@@ -100,20 +89,18 @@ private:
     void muestraGeneral() override;
     void compruebaNuevos(int nuevos) override;
     void refrescaTodo() override;
-    void Check1_Click();
-    void Check2_Click();
-    // The results menu items: a list, then "Ver sólo si hay premio" and
-    // "Histórico" as given (unchanged when empty).
-    void filtro(int lista, std::optional<bool> soloPremio, std::optional<bool> historico);
     void recompruebaUltimo() override;
+    void ponSorteo(const RegSorteo& sorteo) override { m_sorteo = sorteo; }
+    bool hayNuevos() const override;
+    void olvidaNuevos() override;
+    bool anadiendo() const override;
     void descargaSecundarias();
     // The peña tab from the files as just read, and the count in the status block.
-    void muestraPenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas);
+    void muestraPenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas) override;
     void creaPena() override;
     // Shows a secondary window, modeless, until the main window unloads it.
     void abreSecundaria(QWidget* ventana) override;
     void muestraAcercade();
-    void pintaBoton(int indice, bool premio);
 
     Estado& m_estado;
     Plataforma& m_plataforma;
@@ -121,14 +108,12 @@ private:
     Secundarias* m_secundarias = nullptr;
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
-    QTimer* m_timer3 = nullptr;
 
     RegSorteo m_sorteo;
     int m_sorteosjugados = 0;
-    Parpadeo m_parpadeo;
     int m_focos = 0;
-    int m_pasadas = 0; // checks run, for the tests of the filters
     int m_premiosDanados = 0;
+    PestanaGeneral* m_general = nullptr;
     PestanaEstadisticas* m_estadisticas = nullptr;
     PestanaSorteos* m_pestanaSorteos = nullptr;
     PestanaPenas* m_gestor = nullptr;

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "checking/pasadas.h"
+
+#include <QList>
+#include <QObject>
+
+#include <optional>
+
+class Anfitrion;
+class ModeloResultados;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QTableView;
+class QTimer;
+class QWidget;
+struct Estado;
+struct EstadoSorteos;
+struct Plataforma;
+
+// The "General" tab: the status block, and the results of the newest draws
+// for the simple and the multiple peñas, their filters and the prize blink.
+class PestanaGeneral final : public QObject
+{
+public:
+    PestanaGeneral(Estado& estado, Plataforma& plataforma, Anfitrion& anfitrion, QObject* padre);
+    QWidget* pagina() const { return m_pagina; }
+
+    // The status block and what the history allows (`cargasorteos`).
+    void muestraEstado(const EstadoSorteos& e);
+    void muestraNumeroPenas(int penas);
+    void alternaAviso(); // Timer2: the update-age warning blinks
+
+    // Checks the n newest draws against every peña, simple then multiple,
+    // fills both results lists and keeps the counters.
+    void compsencillas(int n);
+    // As many draws as the scroll bar shows.
+    void compruebaMostrados();
+    // The newest draw again: at once, or by moving the scroll bar to 1 (true).
+    bool recompruebaUltimo();
+    // After an update added `nuevos` draws: the scroll bar shows them, up to 8.
+    void muestraNuevos(int nuevos);
+    // The results list to show: 0 simple bets, 1 multiple bets.
+    void Command1_Click(int indice);
+    void paraparpadeo();
+    // The results menu items: a list, then "Ver sólo si hay premio" and
+    // "Histórico" as given (unchanged when empty).
+    void filtro(int lista, std::optional<bool> soloPremio, std::optional<bool> historico);
+    // A new update starts: no button blinks.
+    void olvidaParpadeo();
+
+    const Parpadeo& parpadeo() const { return m_parpadeo; }
+    int pasadas() const { return m_pasadas; }
+
+private:
+    QWidget* construye();
+    void HScroll1_Change(int valor);
+    void Timer3_Timer();
+    void Check1_Click();
+    void Check2_Click();
+    void pintaBoton(int indice, bool premio);
+
+    Estado& m_estado;
+    Plataforma& m_plataforma;
+    Anfitrion& m_anfitrion;
+    QWidget* m_pagina = nullptr;
+    QTimer* m_timer3 = nullptr; // the view buttons blink after an update found a prize
+
+    QList<QLabel*> Label9;        // 0–6, the status block
+    QList<QPushButton*> Command1; // 0 simple, 1 multiple
+    QScrollBar* HScroll1 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QFrame* Shape2 = nullptr;
+    QTableView* ListView2 = nullptr;
+    QTableView* Listview4 = nullptr;
+    ModeloResultados* m_sencillas = nullptr;
+    ModeloResultados* m_multiples = nullptr;
+
+    Parpadeo m_parpadeo;
+    int m_pasadas = 0; // checks run, for the tests of the filters
+};
