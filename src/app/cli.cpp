@@ -21,6 +21,7 @@
 
 namespace {
 
+using namespace ordenes;
 using argumentos::Argumento;
 using Tipo = Argumento::Tipo;
 using Cuantos = Argumento::Cuantos;
@@ -43,7 +44,7 @@ const Argumento fichero{QStringLiteral("FICHERO")};
 const Argumento penaR{QStringLiteral("R"), Tipo::Entero, Cuantos::Uno, 1};
 const Argumento apuesta{QStringLiteral("\"1 2 3 4 5 + 1 2\""), Tipo::Texto, Cuantos::Varios};
 
-const std::vector<Orden> ordenes = {
+const std::vector<Orden> tabla = {
     {"estado", {}, {}, "el bloque de estado", estado, Escribe::No},
     {"comprobar", {{"N", Tipo::Entero, Cuantos::Uno, 0}}, {"historico", "solo-premio"},
      "comprueba los N últimos sorteos", comprobar, Escribe::Si},
@@ -114,7 +115,7 @@ QString sintaxis(const Orden& o)
 QString uso()
 {
     QString texto = QStringLiteral("Uso: bolvera-cli ORDEN [--dir DIR] [--hoy AAAA-MM-DD] [--json]");
-    for (const Orden& o : ordenes) {
+    for (const Orden& o : tabla) {
         // A long line puts its description on the next one, in the same column.
         const QString linea = sintaxis(o);
         const QString columna(40, u' ');
@@ -178,8 +179,8 @@ int main(int argc, char* argv[])
     if (posicionales.isEmpty())
         return fallaUso(uso());
     const QString nombre = posicionales.takeFirst();
-    const auto orden = std::find_if(ordenes.begin(), ordenes.end(), [&](const Orden& o) { return o.nombre == nombre; });
-    if (orden == ordenes.end())
+    const auto orden = std::find_if(tabla.begin(), tabla.end(), [&](const Orden& o) { return o.nombre == nombre; });
+    if (orden == tabla.end())
         return fallaUso(QStringLiteral("Orden desconocida: %1\n").arg(nombre) + uso());
     if (const QString error = compruebaOpciones(*orden, linea.opciones); !error.isEmpty())
         return fallaUso(error + u'\n' + usoDe(*orden));

@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QMessageBox>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -69,18 +68,19 @@ int main(int argc, char* argv[])
     // One window a data folder: a second start brings the first one up.
     const QString canal = QStringLiteral("bolvera-") +
         QString::fromLatin1(QCryptographicHash::hash(datos.ruta.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+    // Every box goes through the platform's dialogs, the lock's two as well.
+    DialogosQt dialogos;
+    Dialogos& cajas = dialogos;
     Cerrojo cerrojo(datos.ruta);
     if (!cerrojo.toma() && cerrojo.fallo() != Cerrojo::Fallo::Ocupado) {
-        QMessageBox::critical(nullptr, QStringLiteral("Bolvera"), cerrojo.motivo());
+        cajas.mensaje(Dialogos::Icono::Critico, QStringLiteral("Bolvera"), cerrojo.motivo());
         return 1;
     }
     if (cerrojo.fallo() == Cerrojo::Fallo::Ocupado) {
-        const auto respuesta = QMessageBox::question(
-            nullptr, QStringLiteral("Bolvera"),
-            QStringLiteral("Bolvera ya está abierto con esta carpeta de datos:\n%1\n\n¿Quiere ir a esa ventana?")
-                .arg(QDir::toNativeSeparators(datos.ruta)),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-        if (respuesta == QMessageBox::Yes) {
+        if (cajas.pregunta(
+                QStringLiteral("Bolvera"),
+                QStringLiteral("Bolvera ya está abierto con esta carpeta de datos:\n%1\n\n¿Quiere ir a esa ventana?")
+                    .arg(QDir::toNativeSeparators(datos.ruta)))) {
             QLocalSocket aviso;
             aviso.connectToServer(canal);
             if (aviso.waitForConnected(2000)) {
@@ -97,7 +97,6 @@ int main(int argc, char* argv[])
     Estado estado;
     estado.ruta = datos.ruta;
     RelojSistema reloj;
-    DialogosQt dialogos;
     EscritorioQt escritorio;
     RedQt red;
     Plataforma plataforma{reloj, dialogos, escritorio, red};

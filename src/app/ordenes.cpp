@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace ordenes {
+
 int falla(const QString& mensaje)
 {
     QTextStream(stderr) << mensaje << '\n';
@@ -103,3 +105,5 @@ int cuentaPremios(const Contexto& c)
         return fallaEscritura(QStringLiteral("No se pudieron guardar los aciertos de las peñas."), error);
     return 0;
 }
+
+} // namespace ordenes

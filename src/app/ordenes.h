@@ -11,6 +11,9 @@
 #include <optional>
 #include <vector>
 
+// The subcommands of bolvera-cli and what they share.
+namespace ordenes {
+
 // What every subcommand of bolvera-cli gets.
 struct Contexto
 {
@@ -73,3 +76,5 @@ int anadirSorteo(const Contexto& c);
 int listaHuecos(const Contexto& c);
 int importarPremios(const Contexto& c);
 int precio(const Contexto& c);
+
+} // namespace ordenes

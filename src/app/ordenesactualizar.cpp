@@ -18,6 +18,8 @@
 #include <QTextStream>
 #include <QTimer>
 
+namespace ordenes {
+
 namespace {
 
 const QString todaviaNo = QStringLiteral("Todavía no hay sorteos nuevos.");
@@ -204,3 +206,5 @@ int listaFuentes(const Contexto& c)
     salida.cierraLista().cierraObjeto().termina();
     return alguna ? 0 : 1;
 }
+
+} // namespace ordenes

@@ -19,6 +19,8 @@
 #include <cstdio>
 #include <numeric>
 
+namespace ordenes {
+
 namespace {
 
 // The rows as they are made, each cell {"b", "c", "t"} in that (sorted) order.
@@ -228,3 +230,5 @@ int unDesglose(const Contexto& c)
             salida << categorias::de(i).h << '+' << categorias::de(i).k << ": " << desg[i] << '\n';
     return 0;
 }
+
+} // namespace ordenes

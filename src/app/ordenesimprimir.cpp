@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <QTextStream>
 
+namespace ordenes {
+
 int imprimir(const Contexto& c)
 {
     const auto r = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
@@ -39,3 +41,5 @@ int imprimir(const Contexto& c)
     QTextStream(stdout) << boletosNecesarios(pena) << " boletos en " << c.pdf << '\n';
     return 0;
 }
+
+} // namespace ordenes

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace ordenes {
+
 
 int nuevaPena(const Contexto& c)
 {
@@ -56,3 +58,5 @@ int nuevaPena(const Contexto& c)
     QTextStream(stdout) << "Peña " << editor.nombre() << " grabada con el número " << estado.proxpena - 1 << ".\n";
     return 0;
 }
+
+} // namespace ordenes

@@ -19,6 +19,8 @@
 
 #include <algorithm>
 
+namespace ordenes {
+
 namespace {
 
 const QString noValido = QStringLiteral(
@@ -224,3 +226,5 @@ int precio(const Contexto& c)
     QTextStream(stdout) << "Precio por apuesta: " << euros::texto(ajustes::precioApuesta(c.ruta)) << '\n';
     return 0;
 }
+
+} // namespace ordenes
