@@ -190,7 +190,10 @@ void ConsultaServicio::siguiente()
         emit terminada(m_total);
         return;
     }
-    const auto [desde, hasta] = m_ventanas[m_pedidas++];
+    // Plain names, not a structured binding: the lambda below captures them.
+    const QDate desde = m_ventanas[m_pedidas].first;
+    const QDate hasta = m_ventanas[m_pedidas].second;
+    ++m_pedidas;
     delete m_descarga;
     m_descarga = m_red.trae(direcciones::servicio(desde, hasta));
     m_descarga->setParent(this);
