@@ -23,6 +23,8 @@
 #include <algorithm>
 #include <cstdio>
 
+using namespace bolvera;
+
 namespace {
 
 // The world kept quiet: no box waits for a click, nothing leaves the machine.

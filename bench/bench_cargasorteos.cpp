@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace bolvera;
+
 namespace {
 
 constexpr int maxSorteos = 32766;

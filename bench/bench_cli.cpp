@@ -23,6 +23,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace bolvera;
+
 extern char** environ;
 
 namespace {

@@ -16,6 +16,8 @@
 
 #include <random>
 
+using namespace bolvera;
+
 namespace {
 
 constexpr int numSorteos = 2000;

@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace bolvera;
+
 namespace {
 
 std::vector<RegSorteo> historia()

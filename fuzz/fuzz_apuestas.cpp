@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+using namespace bolvera;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo)
 {
     const QString texto = QString::fromUtf8(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(largo));

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+using namespace bolvera;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo)
 {
     if (largo < 8)

@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <vector>
 
+using namespace bolvera;
+
 template <typename Registro>
 std::vector<Registro> registros(QByteArrayView bytes)
 {

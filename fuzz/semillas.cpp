@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+using namespace bolvera;
+
 namespace {
 
 void escribe(const QString& ruta, const QByteArray& bytes)

@@ -25,6 +25,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+using namespace bolvera;
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace bolvera {
+
 namespace argumentos {
 
 namespace {
@@ -113,3 +115,5 @@ QString textoForma(const std::vector<Argumento>& forma)
 }
 
 } // namespace argumentos
+
+} // namespace bolvera

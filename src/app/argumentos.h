@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+namespace bolvera {
+
 // bolvera-cli's own reading of its command line: Spanish messages, negative
 // numbers taken as arguments, and an option's value never taken from the
 // option that follows it.
@@ -49,3 +51,5 @@ std::optional<QString> compruebaPosicionales(const QStringList& dados, const std
 QString textoForma(const std::vector<Argumento>& forma);
 
 } // namespace argumentos
+
+} // namespace bolvera

@@ -19,6 +19,8 @@
 #include <utility>
 #include <vector>
 
+using namespace bolvera;
+
 namespace {
 
 using namespace ordenes;

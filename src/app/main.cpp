@@ -24,6 +24,8 @@
 #include <cstring>
 #include <memory>
 
+using namespace bolvera;
+
 int main(int argc, char* argv[])
 {
     // Answered before any window system is needed.

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace bolvera {
+
 namespace ordenes {
 
 int falla(const QString& mensaje)
@@ -107,3 +109,5 @@ int cuentaPremios(const Contexto& c)
 }
 
 } // namespace ordenes
+
+} // namespace bolvera

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+namespace bolvera {
+
 // The subcommands of bolvera-cli and what they share.
 namespace ordenes {
 
@@ -78,3 +80,5 @@ int importarPremios(const Contexto& c);
 int precio(const Contexto& c);
 
 } // namespace ordenes
+
+} // namespace bolvera

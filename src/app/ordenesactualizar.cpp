@@ -18,6 +18,8 @@
 #include <QTextStream>
 #include <QTimer>
 
+namespace bolvera {
+
 namespace ordenes {
 
 namespace {
@@ -208,3 +210,5 @@ int listaFuentes(const Contexto& c)
 }
 
 } // namespace ordenes
+
+} // namespace bolvera

@@ -19,6 +19,8 @@
 #include <cstdio>
 #include <numeric>
 
+namespace bolvera {
+
 namespace ordenes {
 
 namespace {
@@ -232,3 +234,5 @@ int unDesglose(const Contexto& c)
 }
 
 } // namespace ordenes
+
+} // namespace bolvera

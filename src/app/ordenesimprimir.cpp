@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <QTextStream>
 
+namespace bolvera {
+
 namespace ordenes {
 
 int imprimir(const Contexto& c)
@@ -43,3 +45,5 @@ int imprimir(const Contexto& c)
 }
 
 } // namespace ordenes
+
+} // namespace bolvera

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace bolvera {
+
 namespace ordenes {
 
 
@@ -60,3 +62,5 @@ int nuevaPena(const Contexto& c)
 }
 
 } // namespace ordenes
+
+} // namespace bolvera

@@ -19,6 +19,8 @@
 
 #include <algorithm>
 
+namespace bolvera {
+
 namespace ordenes {
 
 namespace {
@@ -228,3 +230,5 @@ int precio(const Contexto& c)
 }
 
 } // namespace ordenes
+
+} // namespace bolvera

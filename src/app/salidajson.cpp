@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace bolvera {
+
 namespace {
 
 const char hex[] = "0123456789abcdef";
@@ -194,3 +196,5 @@ void SalidaJson::vacia()
         std::fwrite(m_tanda.get(), 1, m_usado, m_destino);
     m_usado = 0;
 }
+
+} // namespace bolvera

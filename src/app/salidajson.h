@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace bolvera {
+
 // Writes JSON as it is produced, in the bytes QJsonDocument's compact form
 // gives (the same escapes; the caller writes object keys in sorted order, as
 // QJsonObject keeps them), so that a large answer never sits whole in memory.
@@ -62,3 +64,5 @@ private:
     std::vector<char> m_vacios; // per open container: nothing written in it yet
     bool m_trasClave = false;
 };
+
+} // namespace bolvera

@@ -33,6 +33,8 @@
 
 #include <sys/resource.h>
 
+using namespace bolvera;
+
 namespace {
 
 struct Salida

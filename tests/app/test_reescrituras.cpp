@@ -15,6 +15,8 @@
 #include <cstdio>
 #include <map>
 
+using namespace bolvera;
+
 namespace {
 
 constexpr int muertes = 200;

@@ -37,6 +37,8 @@
 #include <memory>
 #include <optional>
 
+using namespace bolvera;
+
 namespace {
 
 // One call at a time: a click still on its way must not race the keys after it.

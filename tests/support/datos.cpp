@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using namespace bolvera;
+
 namespace datos {
 
 RegSorteo sorteo(QDate fecha, std::array<std::int16_t, 7> num)

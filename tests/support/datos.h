@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+using namespace bolvera;
+
 // Builds the records and files that tests need.
 namespace datos {
 

@@ -15,6 +15,8 @@
 #include <map>
 #include <utility>
 
+using namespace bolvera;
+
 // A clock fixed at one day.
 class RelojFijo final : public Reloj
 {

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+using namespace bolvera;
+
 // Records what the update shows.
 class PantallaGrabada final : public PantallaActualizacion
 {

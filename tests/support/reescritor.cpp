@@ -9,6 +9,8 @@
 #include <QDate>
 #include <QFile>
 
+using namespace bolvera;
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);

@@ -10,6 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace bolvera;
+
 // Root writes read-only files, so a permission failure only shows without its
 // rights: these run code as user "nobody" when the tests run as root.
 namespace sinprivilegios {

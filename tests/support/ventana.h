@@ -14,6 +14,8 @@
 
 #include <memory>
 
+using namespace bolvera;
+
 // A main window over a fresh data directory, with every seam faked: today is
 // Tuesday 8 December 2026.
 class PruebaVentana : public ::testing::Test

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 
+namespace bolvera {
+
 namespace {
 
 Celda coloreada(QString texto, std::uint32_t color) { return {std::move(texto), color, true, false}; }
@@ -102,3 +104,5 @@ Celda celda(Lista lista, const Fila& fila, int columna, const Instantanea& datos
     const int j = columna - 1 - huecosNumero;
     return j < f->estrellas ? estrella(p.estrellas[fila.apuesta][j], s) : Celda{};
 }
+
+} // namespace bolvera

@@ -11,6 +11,8 @@
 #include <map>
 #include <vector>
 
+namespace bolvera {
+
 // What a results list shows in each cell of a row.
 enum class Lista
 {
@@ -39,3 +41,5 @@ struct Instantanea
 };
 
 Celda celda(Lista lista, const Fila& fila, int columna, const Instantanea& datos);
+
+} // namespace bolvera

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace bolvera {
+
 Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opciones,
                        Parpadeo& parpadeo)
 {
@@ -28,3 +30,5 @@ Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opcione
     c.datos = std::move(datos);
     return c;
 }
+
+} // namespace bolvera

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+namespace bolvera {
+
 // One check as the main window runs it: both passes over the files of the
 // data directory `ruta`, and the changed peñas written back.
 struct Comprobacion
@@ -19,3 +21,5 @@ struct Comprobacion
 
 Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opciones,
                        Parpadeo& parpadeo);
+
+} // namespace bolvera

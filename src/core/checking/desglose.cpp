@@ -1,5 +1,7 @@
 #include "checking/desglose.h"
 
+namespace bolvera {
+
 std::int64_t combinaciones(int a, int b)
 {
     if (b < 0 || a < 0 || b > a)
@@ -20,3 +22,5 @@ Desglose desglose(int n, int s, int h, int k)
     }
     return desg;
 }
+
+} // namespace bolvera

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+namespace bolvera {
+
 // C(a, b); 0 when b < 0 or b > a.
 std::int64_t combinaciones(int a, int b);
 
@@ -13,3 +15,5 @@ std::int64_t combinaciones(int a, int b);
 // and k of its stars are hit.
 using Desglose = std::array<int, categorias::total + 1>;
 Desglose desglose(int n, int s, int h, int k);
+
+} // namespace bolvera

@@ -3,6 +3,8 @@
 #include <cfenv>
 #include <cmath>
 
+namespace bolvera {
+
 QString unDecimal(double valor)
 {
     // nearbyint rounds halves to even in the default rounding mode.
@@ -14,3 +16,5 @@ QString unDecimal(double valor)
         texto = QStringLiteral("0");
     return texto.replace(u'.', u',');
 }
+
+} // namespace bolvera

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace bolvera {
+
 namespace euros {
 
 QString texto(std::int64_t centimos)
@@ -74,3 +76,5 @@ Balance balance(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
 }
 
 } // namespace euros
+
+} // namespace bolvera

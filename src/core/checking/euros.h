@@ -10,6 +10,8 @@
 #include <map>
 #include <vector>
 
+namespace bolvera {
+
 // Money, always in whole euro cents.
 namespace euros {
 
@@ -33,3 +35,5 @@ Balance balance(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
                 const std::map<double, RegPremios>& premios, std::int64_t precioApuesta);
 
 } // namespace euros
+
+} // namespace bolvera

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace bolvera {
+
 // One row of a results list, kept small: a full-history check can make
 // millions. Texts and colours are worked out when the row is shown (celdas.h).
 enum class ClaseFila : std::uint8_t
@@ -23,3 +25,5 @@ struct Fila
     std::uint8_t categoria = 0; // prize category of the comment; 0 = none
 };
 static_assert(sizeof(Fila) <= 10);
+
+} // namespace bolvera

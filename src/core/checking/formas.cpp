@@ -3,6 +3,8 @@
 #include "checking/desglose.h"
 #include "store/regpena.h"
 
+namespace bolvera {
+
 std::optional<Forma> forma(int tipo)
 {
     if (tipo >= 1 && tipo <= RegPena::maxApuestas)
@@ -37,3 +39,5 @@ std::optional<Forma> formaValida(const RegPena& pena)
     }
     return f;
 }
+
+} // namespace bolvera

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace bolvera {
+
 struct RegPena;
 
 // The bet shape `tipo`: 1–24 simple bets, or 100 + 10·n + s for one multiple
@@ -27,3 +29,5 @@ int cuantos(int tipo);
 // The shape of the peña when its record is sound: a known `tipo` and every
 // used slot holding a number 1–50 or a star 1–12.
 std::optional<Forma> formaValida(const RegPena& pena);
+
+} // namespace bolvera

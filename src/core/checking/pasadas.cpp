@@ -9,6 +9,8 @@
 #include <limits>
 #include <optional>
 
+namespace bolvera {
+
 namespace {
 
 // Counters are 16-bit on disk: they stop at the top instead of wrapping.
@@ -266,3 +268,5 @@ Pasada pasadaMultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
     });
     return r.termina();
 }
+
+} // namespace bolvera

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace bolvera {
+
 // How the results tab asks for the check.
 struct OpcionesPasada
 {
@@ -45,3 +47,5 @@ int aciertosEstrellas(const std::int16_t* estrellas, int n, const RegSorteo& s);
 
 // Whether the peña plays the draw of `fecha` by its day filter.
 bool juega(const RegPena& pena, double fecha);
+
+} // namespace bolvera

@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+namespace bolvera {
+
 Recuento recuenta(const QString& ruta, std::optional<int> r)
 {
     Recuento c;
@@ -68,3 +70,5 @@ Recuento recuenta(const QString& ruta, std::optional<int> r)
     c.recontadas = std::move(penas);
     return c;
 }
+
+} // namespace bolvera

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+namespace bolvera {
+
 // Counting the prizes of the peñas again, for draws that entered the history
 // below what a peña had already counted and so were never added.
 struct Recuento
@@ -23,3 +25,5 @@ struct Recuento
 // apuestas.dat is rewritten at once. An empty or damaged history, or no peña
 // r, recounts nothing.
 Recuento recuenta(const QString& ruta, std::optional<int> r = std::nullopt);
+
+} // namespace bolvera

@@ -6,6 +6,8 @@
 
 #include <numeric>
 
+namespace bolvera {
+
 Totales totalesPenas(const std::vector<RegPena>& penas, int sorteosjugados)
 {
     Totales t;
@@ -40,3 +42,5 @@ Totales totalesPenas(const std::vector<RegPena>& penas, int sorteosjugados)
     t.sorteos = QStringLiteral("en %1 sorteos").arg(n);
     return t;
 }
+
+} // namespace bolvera

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace bolvera {
+
 // What the peña tab shows of all peñas together (`cargapenas`).
 struct Totales
 {
@@ -23,3 +25,5 @@ struct Totales
 
 // `sorteosjugados` is the number of draws that some peña played (cargasorteos).
 Totales totalesPenas(const std::vector<RegPena>& penas, int sorteosjugados);
+
+} // namespace bolvera

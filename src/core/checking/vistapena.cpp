@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <numeric>
 
+namespace bolvera {
+
 namespace {
 
 QString lineaNumeros(const std::int16_t* numeros, int n)
@@ -69,3 +71,5 @@ std::optional<VistaPena> vistaPena(const std::vector<RegPena>& penas,
     v.sinPremio = std::max<double>(0, static_cast<double>(jugados) - total);
     return v;
 }
+
+} // namespace bolvera

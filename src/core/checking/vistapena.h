@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+namespace bolvera {
+
 // What the peña tab shows of one peña (`verpena`).
 struct VistaPena
 {
@@ -29,3 +31,5 @@ struct VistaPena
 // damaged ("Error crítico: fichero apuestas.dat corrupto.").
 std::optional<VistaPena> vistaPena(const std::vector<RegPena>& penas,
                                  const std::vector<RegSorteo>& sorteos, int r);
+
+} // namespace bolvera

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <set>
 
+namespace bolvera {
+
 namespace {
 
 const QString maxSencillas = QStringLiteral("Máximo de apuestas sencillas por peña : 24.");
@@ -343,3 +345,5 @@ std::optional<std::pair<std::vector<int>, std::vector<int>>> leeApuesta(const QS
     }
     return apuesta;
 }
+
+} // namespace bolvera

@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+namespace bolvera {
+
 // A message box the editor asks for: always titled "Error".
 struct MensajeEditor
 {
@@ -126,3 +128,5 @@ std::optional<std::pair<std::vector<int>, std::vector<int>>> leeApuesta(const QS
 // then stars. A message, or nothing when it can be saved.
 std::optional<QString> compruebaApuestas(const std::vector<std::pair<std::vector<int>, std::vector<int>>>& apuestas,
                                          int& tipo);
+
+} // namespace bolvera

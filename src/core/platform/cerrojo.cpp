@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace bolvera {
+
 Cerrojo::Cerrojo(const QString& ruta) : m_ruta(ruta), m_fichero(ruta + ficheros::cerrojo)
 {
     // Only a dead holder makes a lock stale, never its age: an update may take minutes.
@@ -79,3 +81,5 @@ QString Cerrojo::ocupado(const QString& ruta)
                           "Ciérrelo o espere a que termine; no se ha cambiado nada.")
         .arg(QDir::toNativeSeparators(ruta));
 }
+
+} // namespace bolvera

@@ -3,6 +3,8 @@
 #include <QLockFile>
 #include <QString>
 
+namespace bolvera {
+
 // One writer at a time in a data folder: the window holds it for its whole
 // run, a bolvera-cli command that writes for as long as it runs. A lock left
 // by a process that died (killed, crashed) is taken over, and so is one whose
@@ -38,3 +40,5 @@ private:
     QLockFile m_fichero;
     Fallo m_fallo = Fallo::Ninguno;
 };
+
+} // namespace bolvera

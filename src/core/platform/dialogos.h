@@ -8,6 +8,8 @@
 class QPrinter;
 class QWidget;
 
+namespace bolvera {
+
 // The modal boxes and common dialogs, so that tests can answer them.
 class Dialogos
 {
@@ -41,3 +43,5 @@ public:
     // Asks for one draw, starting from `propuesta`; empty when cancelled.
     virtual std::optional<SorteoEscrito> pideSorteo(const SorteoEscrito& propuesta) = 0;
 };
+
+} // namespace bolvera

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+namespace bolvera {
+
 // The desktop around the program: the browser and mail program, the system.
 class Escritorio
 {
@@ -15,3 +17,5 @@ public:
     // Whether PDF files can be shown.
     virtual bool hayLectorPdf() const = 0;
 };
+
+} // namespace bolvera

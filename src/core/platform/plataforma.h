@@ -1,5 +1,7 @@
 #pragma once
 
+namespace bolvera {
+
 class Dialogos;
 class Escritorio;
 class Red;
@@ -13,3 +15,5 @@ struct Plataforma
     Escritorio& escritorio;
     Red& red;
 };
+
+} // namespace bolvera

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QUrl>
 
+namespace bolvera {
+
 // One request for a whole document. It reports once, with `terminada`.
 class Descarga : public QObject
 {
@@ -58,3 +60,5 @@ public:
     // Starts fetching `url`; the caller owns the returned request.
     virtual Descarga* trae(const QUrl& url) = 0;
 };
+
+} // namespace bolvera

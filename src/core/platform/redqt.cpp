@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QTimer>
 
+namespace bolvera {
+
 namespace {
 
 class DescargaQt final : public Descarga
@@ -120,3 +122,5 @@ Descarga* RedQt::trae(const QUrl& url)
     peticion.setRawHeader("Accept-Encoding", "identity");
     return new DescargaQt(m_red.get(peticion), m_tope, m_plazoMs);
 }
+
+} // namespace bolvera

@@ -4,6 +4,8 @@
 
 #include <QNetworkAccessManager>
 
+namespace bolvera {
+
 // The web through QNetworkAccessManager: a time-out for a server that falls
 // silent, a deadline for the whole document (a server that trickles a byte now
 // and then must not hold an update for ever), redirects only to https on the
@@ -22,3 +24,5 @@ private:
     qint64 m_tope;
     int m_plazoMs;
 };
+
+} // namespace bolvera

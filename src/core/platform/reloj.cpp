@@ -1,5 +1,7 @@
 #include "platform/reloj.h"
 
+namespace bolvera {
+
 RelojSistema::RelojSistema()
     : m_hoyFijo(QDate::fromString(qEnvironmentVariable("BOLVERA_HOY"), Qt::ISODate))
 {
@@ -17,3 +19,5 @@ QDateTime RelojSistema::ahora() const
         ahora.setDate(m_hoyFijo);
     return ahora;
 }
+
+} // namespace bolvera

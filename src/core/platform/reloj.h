@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QDateTime>
 
+namespace bolvera {
+
 // Today's date and the time, as the program sees them.
 class Reloj
 {
@@ -24,3 +26,5 @@ public:
 private:
     QDate m_hoyFijo;
 };
+
+} // namespace bolvera

@@ -1,5 +1,7 @@
 #include "platform/sitios.h"
 
+namespace bolvera {
+
 namespace sitios {
 namespace {
 
@@ -25,3 +27,5 @@ QString fuente(const QString& porDefecto) { return entornoO("BOLVERA_FUENTES_URL
 QString correo() { return QStringLiteral("jefe@bolvera.es"); }
 
 } // namespace sitios
+
+} // namespace bolvera

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace bolvera {
+
 // The web addresses the program uses, in one place. BOLVERA_OPERADOR_URL,
 // BOLVERA_WEB_URL and BOLVERA_FUENTES_URL (scheme included) override the
 // hosts, for tests.
@@ -15,3 +17,5 @@ QString correo();     // the maker's contact address
 QString fuente(const QString& porDefecto);
 
 } // namespace sitios
+
+} // namespace bolvera

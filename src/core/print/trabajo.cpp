@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace bolvera {
+
 namespace {
 
 constexpr double anchoBloque = 26.2;
@@ -146,3 +148,5 @@ std::vector<Operacion> trabajoImpresion(const RegPena& pena, Papel papel, float 
     }
     return t.termina();
 }
+
+} // namespace bolvera

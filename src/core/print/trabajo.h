@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+namespace bolvera {
+
 // One step of a print job, in millimetres from the top-left corner of the
 // printable area.
 struct Operacion
@@ -43,3 +45,5 @@ std::vector<Operacion> trabajoImpresion(const RegPena& pena, Papel papel, float 
 
 // The maker's address printed on the official slips.
 QString webImpresa();
+
+} // namespace bolvera

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+namespace bolvera {
+
 QString VersionToName(const QString& version)
 {
     static const std::array<std::pair<QString, QString>, 12> nombres = {{
@@ -24,3 +26,5 @@ QString VersionToName(const QString& version)
             return nombre;
     return version;
 }
+
+} // namespace bolvera

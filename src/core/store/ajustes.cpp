@@ -11,6 +11,8 @@
 #include <QSettings>
 #include <QTemporaryFile>
 
+namespace bolvera {
+
 namespace ajustes {
 
 std::int64_t precioApuesta(const QString& ruta)
@@ -73,3 +75,5 @@ int ponPrecioApuesta(const QString& ruta, std::int64_t centimos)
 }
 
 } // namespace ajustes
+
+} // namespace bolvera

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace bolvera {
+
 // The user's settings: ajustes.ini in the data directory.
 namespace ajustes {
 
@@ -23,3 +25,5 @@ struct Fuente
 Fuente fuente(const QString& ruta, const QString& clave);
 
 } // namespace ajustes
+
+} // namespace bolvera

@@ -5,6 +5,8 @@
 #include <bit>
 #include <cstdint>
 
+namespace bolvera {
+
 // Little-endian fields at byte offsets of a record buffer.
 namespace binario {
 
@@ -18,3 +20,5 @@ inline float leeSimple(const char* p) { return std::bit_cast<float>(qFromLittleE
 inline void escribeSimple(char* p, float v) { qToLittleEndian<quint32>(std::bit_cast<quint32>(v), p); }
 
 } // namespace binario
+
+} // namespace bolvera

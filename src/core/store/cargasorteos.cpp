@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+namespace bolvera {
+
 namespace {
 
 const QString todos = QStringLiteral("Todos");
@@ -77,3 +79,5 @@ EstadoSorteos estadoSorteos(const std::vector<RegSorteo>& sorteos,
     e.aviso = avisoActualizacion(e.sorteo.fecha, hoy);
     return e;
 }
+
+} // namespace bolvera

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+namespace bolvera {
+
 // What the status block shows after the draw file and the peña file were
 // counted: the core of the main window's `cargasorteos`.
 struct EstadoSorteos
@@ -39,3 +41,5 @@ QDate proximoSorteo(QDate hoy, double ultimaFecha);
 // The update-age warning for a newest draw of `ultimaFecha`; empty when it is
 // at most 7 days old.
 QString avisoActualizacion(double ultimaFecha, QDate hoy);
+
+} // namespace bolvera

@@ -1,5 +1,7 @@
 #include "store/categorias.h"
 
+namespace bolvera {
+
 namespace categorias {
 namespace {
 
@@ -41,3 +43,5 @@ QString comentarioMultiple(int indice, int cuenta)
 }
 
 } // namespace categorias
+
+} // namespace bolvera

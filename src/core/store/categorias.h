@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+namespace bolvera {
+
 // The thirteen prize categories, index 1 (5+2) to 13 (2+0): they order the
 // counters `aciertos`, the breakdown and the comment colours.
 namespace categorias {
@@ -38,3 +40,5 @@ QString comentario(int indice);
 QString comentarioMultiple(int indice, int cuenta);
 
 } // namespace categorias
+
+} // namespace bolvera

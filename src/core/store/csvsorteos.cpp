@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace bolvera {
+
 namespace csvsorteos {
 namespace {
 
@@ -109,3 +111,5 @@ QByteArray escribe(const std::vector<RegSorteo>& sorteos)
 }
 
 } // namespace csvsorteos
+
+} // namespace bolvera

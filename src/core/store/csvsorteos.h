@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+namespace bolvera {
+
 // Draws as comma-separated text: "date,n1,n2,n3,n4,n5,s1,s2".
 namespace csvsorteos {
 
@@ -33,3 +35,5 @@ std::optional<RegSorteo> escrito(const QString& fecha, const QString& combinacio
 QByteArray escribe(const std::vector<RegSorteo>& sorteos);
 
 } // namespace csvsorteos
+
+} // namespace bolvera

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace bolvera {
+
 DirectorioDatos directorioDatos(const QString& dirOpcion, const QString& dirEjecutable)
 {
     // The user's choice: --dir, else BOLVERA_DIR. It must exist.
@@ -26,3 +28,5 @@ DirectorioDatos directorioDatos(const QString& dirOpcion, const QString& dirEjec
         return {{}, QStringLiteral("No se puede crear la carpeta de datos: %1").arg(propio)};
     return {ficheros::calculaRuta(propio), {}};
 }
+
+} // namespace bolvera

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace bolvera {
+
 // The data directory: `--dir DIR`, else `BOLVERA_DIR`, else the executable's
 // directory when it holds the data files, else $XDG_DATA_HOME/Bolvera (made
 // when missing). Empty with `error` set when the chosen one does not exist.
@@ -15,3 +17,5 @@ struct DirectorioDatos
 };
 
 DirectorioDatos directorioDatos(const QString& dirOpcion, const QString& dirEjecutable);
+
+} // namespace bolvera

@@ -5,6 +5,8 @@
 
 #include <cerrno>
 
+namespace bolvera {
+
 namespace errores {
 
 QString texto(int error, const QString& fichero)
@@ -77,3 +79,5 @@ int deEscritura(const QFileDevice& fichero, int numeroSistema)
 }
 
 } // namespace errores
+
+} // namespace bolvera

@@ -2,6 +2,8 @@
 
 #include <QFileDevice>
 
+namespace bolvera {
+
 // Error numbers of the file operations, in the classic run-time numbering that
 // the program's messages use ("… Error 53"). 0 means success.
 namespace errores {
@@ -39,3 +41,5 @@ int deFallo(const QFileDevice& fichero, bool escribiendo);
 int deEscritura(const QFileDevice& fichero, int numeroSistema);
 
 } // namespace errores
+
+} // namespace bolvera

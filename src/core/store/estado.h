@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace bolvera {
+
 // Program-wide state shared by the windows; owned by main().
 struct Estado
 {
@@ -16,3 +18,5 @@ struct Estado
 
     QString fichero(const QString& nombre) const { return ruta + nombre; }
 };
+
+} // namespace bolvera

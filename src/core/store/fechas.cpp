@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+namespace bolvera {
+
 namespace fechas {
 namespace {
 
@@ -76,3 +78,5 @@ QString fechacorta(QDate fecha)
 QString fechacorta(double dia) { return fechacorta(fechaDeDia(dia)); }
 
 } // namespace fechas
+
+} // namespace bolvera

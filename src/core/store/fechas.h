@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+namespace bolvera {
+
 // Dates are stored as day numbers: days since 30 December 1899, 0 = no date.
 // The program speaks Spanish whatever the system locale.
 namespace fechas {
@@ -24,3 +26,5 @@ QString fechacorta(double dia);
 QString fechacorta(QDate fecha);
 
 } // namespace fechas
+
+} // namespace bolvera

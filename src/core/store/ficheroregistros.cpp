@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+namespace bolvera {
+
 namespace ficheroregistros {
 
 int leeTodo(const QString& ruta, QByteArray& bytes)
@@ -85,3 +87,5 @@ int asegura(const QString& ruta)
 }
 
 } // namespace ficheroregistros
+
+} // namespace bolvera

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace bolvera {
+
 // A file of fixed-size records numbered from 1, with no header. Only whole
 // records count: a trailing partial record is not a record.
 namespace ficheroregistros {
@@ -54,3 +56,5 @@ std::vector<Registro> leeTodos(const QString& ruta)
 }
 
 } // namespace ficheroregistros
+
+} // namespace bolvera

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <system_error>
 
+namespace bolvera {
+
 namespace ficheros {
 
 QString calculaRuta(const QString& directorio)
@@ -62,3 +64,5 @@ void borraTemporales(const QString& ruta)
 }
 
 } // namespace ficheros
+
+} // namespace bolvera

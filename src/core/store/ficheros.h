@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace bolvera {
+
 // The files of the data directory and the directory itself (`ruta`).
 namespace ficheros {
 
@@ -38,3 +40,5 @@ QString calculaRuta(const QString& directorio);
 void borraTemporales(const QString& ruta);
 
 } // namespace ficheros
+
+} // namespace bolvera

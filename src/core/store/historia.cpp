@@ -17,6 +17,8 @@
 #include <map>
 #include <set>
 
+namespace bolvera {
+
 namespace historia {
 namespace {
 
@@ -210,3 +212,5 @@ int preparaInicial(const QString& ruta)
 }
 
 } // namespace historia
+
+} // namespace bolvera

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+namespace bolvera {
+
 // The maintenance of the draw history and the peña counters. Every rewrite is
 // atomic: a failure leaves the file as it was. Each returns an error number
 // (errores.h), 0 on success.
@@ -76,3 +78,5 @@ std::vector<QDate> huecos(const std::vector<RegSorteo>& sorteos);
 int preparaInicial(const QString& ruta);
 
 } // namespace historia
+
+} // namespace bolvera

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace bolvera {
+
 namespace listado {
 namespace {
 
@@ -80,3 +82,5 @@ QString textoFecha(const RegSorteo& s)
 }
 
 } // namespace listado
+
+} // namespace bolvera

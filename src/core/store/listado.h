@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+namespace bolvera {
+
 // The draw list and the frequency tables of the statistics tab.
 namespace listado {
 
@@ -44,3 +46,5 @@ QString textoFecha(const RegSorteo& s);
 bool enRango(const RegSorteo& s);
 
 } // namespace listado
+
+} // namespace bolvera

@@ -6,6 +6,8 @@
 
 #include <QLocale>
 
+namespace bolvera {
+
 namespace numsini {
 namespace {
 
@@ -53,3 +55,5 @@ std::optional<float> milimetros(const QString& texto)
 }
 
 } // namespace numsini
+
+} // namespace bolvera

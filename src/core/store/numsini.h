@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace bolvera {
+
 // nums.ini: one 14-byte record holding the printer calibration.
 namespace numsini {
 
@@ -29,3 +31,5 @@ int escribe(const QString& ruta, Calibracion calibracion);
 std::optional<float> milimetros(const QString& texto);
 
 } // namespace numsini
+
+} // namespace bolvera

@@ -4,6 +4,8 @@
 #include "store/reescritura.h"
 #include "store/texto1252.h"
 
+namespace bolvera {
+
 namespace paginas {
 
 QByteArray guardada(const QByteArray& documento)
@@ -25,3 +27,5 @@ QString lee(const QString& fichero)
 }
 
 } // namespace paginas
+
+} // namespace bolvera

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace bolvera {
+
 // The saved pages www.txt and www2.txt: the document between double quotes,
 // then CR LF, one character per byte.
 namespace paginas {
@@ -15,3 +17,5 @@ int guarda(const QString& ruta, const QString& nombre, const QByteArray& documen
 QString lee(const QString& fichero);
 
 } // namespace paginas
+
+} // namespace bolvera

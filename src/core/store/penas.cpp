@@ -7,6 +7,8 @@
 #include "store/ficheros.h"
 #include "store/reescritura.h"
 
+namespace bolvera {
+
 int anadePena(Estado& estado, RegPena nueva, QDate hoy)
 {
     const int k = estado.proxpena == 0 ? 1 : estado.proxpena;
@@ -35,3 +37,5 @@ int borraPena(const QString& apuestas, int k)
         contenido.remove(offset, RegPena::tamano);
     return reescribe(apuestas, contenido);
 }
+
+} // namespace bolvera

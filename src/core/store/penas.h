@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+namespace bolvera {
+
 struct Estado;
 struct RegPena;
 
@@ -15,3 +17,5 @@ int anadePena(Estado& estado, RegPena nueva, QDate hoy);
 // The file is replaced atomically; on failure it is left as it was. Returns
 // an error number (errores.h), 0 on success.
 int borraPena(const QString& apuestas, int k);
+
+} // namespace bolvera

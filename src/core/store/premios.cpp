@@ -14,6 +14,8 @@
 
 #include <cmath>
 
+namespace bolvera {
+
 RegPremios RegPremios::desdeBytes(QByteArrayView bytes)
 {
     RegPremios r;
@@ -139,3 +141,5 @@ LecturaCsv leeCsv(const QByteArray& texto)
 }
 
 } // namespace premios
+
+} // namespace bolvera

@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+namespace bolvera {
+
 // The Spanish prize of each category of one draw (premios.dat): 165 bytes,
 // little-endian — the draw date (8-byte day number, as in numeros.dat), then
 // for each category 1–13 (5+2 … 2+0) the prize per winning bet in euro cents
@@ -73,3 +75,5 @@ struct LecturaCsv
 LecturaCsv leeCsv(const QByteArray& texto);
 
 } // namespace premios
+
+} // namespace bolvera

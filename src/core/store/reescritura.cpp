@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <system_error>
 
+namespace bolvera {
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -65,3 +67,5 @@ int reescribe(const QString& ruta, const QByteArray& contenido)
     f.setAutoRemove(false);
     return errores::ninguno;
 }
+
+} // namespace bolvera

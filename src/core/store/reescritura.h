@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace bolvera {
+
 // Replaces the whole content of a file: the new content is written completely
 // to a temporary file beside it, flushed to disk, then renamed over the old
 // one. A crash at any moment leaves either the old or the new file.
@@ -13,3 +15,5 @@ int reescribe(const QString& ruta, const QByteArray& contenido);
 // The name of the temporary copies: "numeros.dat.bolvera-Ab12Cd". Nobody else
 // uses it, so a copy left by a killed rewrite can be deleted safely.
 QString plantillaTemporal(const QString& ruta);
+
+} // namespace bolvera

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+namespace bolvera {
+
 namespace {
 
 constexpr int offNombre = 0;
@@ -73,3 +75,5 @@ QByteArray RegPena::aBytes() const
     binario::escribeDoble(p + offContado, contado);
     return bytes;
 }
+
+} // namespace bolvera

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+namespace bolvera {
+
 // One peña: up to 24 simple bets or one multiple bet, its day filter, its
 // creation date and its prize counters. Arrays are 0-based here; on disk bet b,
 // slot i (both from 1) sits at 20 + 20·(b−1) + 2·(i−1).
@@ -37,3 +39,5 @@ struct RegPena
 
     bool operator==(const RegPena&) const = default;
 };
+
+} // namespace bolvera

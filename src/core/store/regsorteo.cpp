@@ -2,6 +2,8 @@
 
 #include "store/binario.h"
 
+namespace bolvera {
+
 RegSorteo RegSorteo::desdeBytes(QByteArrayView bytes)
 {
     Q_ASSERT(bytes.size() >= tamano);
@@ -22,3 +24,5 @@ QByteArray RegSorteo::aBytes() const
     binario::escribeDoble(p + 14, fecha);
     return bytes;
 }
+
+} // namespace bolvera

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+namespace bolvera {
+
 // One draw: five numbers then two stars, as stored, and the draw date.
 struct RegSorteo
 {
@@ -23,3 +25,5 @@ struct RegSorteo
 
     bool operator==(const RegSorteo&) const = default;
 };
+
+} // namespace bolvera

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace bolvera {
+
 namespace texto1252 {
 namespace {
 
@@ -50,3 +52,5 @@ QByteArray codifica(const QString& texto, qsizetype ancho)
 }
 
 } // namespace texto1252
+
+} // namespace bolvera

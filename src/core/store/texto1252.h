@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+namespace bolvera {
+
 // The fixed text fields of the record files are 8-bit Windows-1252, so that
 // files written by the Windows program and by this one are interchangeable.
 // Every byte maps to one character and back (the five bytes that Windows-1252
@@ -21,3 +23,5 @@ QByteArray codifica(const QString& texto, qsizetype ancho);
 bool representable(QChar c);
 
 } // namespace texto1252
+
+} // namespace bolvera

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <set>
 
+namespace bolvera {
+
 namespace validacion {
 
 int maxEstrella(QDate fecha)
@@ -79,3 +81,5 @@ std::optional<QString> lote(const std::vector<RegSorteo>& lote, double ultima, Q
 }
 
 } // namespace validacion
+
+} // namespace bolvera

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+namespace bolvera {
+
 // The one rule for a draw that may enter the history, whatever brings it (the
 // results page, the results service, a CSV file, the user's own typing).
 namespace validacion {
@@ -49,3 +51,5 @@ inline QString comoFrase(QString motivo)
 }
 
 } // namespace validacion
+
+} // namespace bolvera

@@ -23,6 +23,8 @@
 
 #include <algorithm>
 
+namespace bolvera {
+
 const QString Actualizacion::conectando = QStringLiteral("CONECTANDO AL SERVIDOR");
 
 namespace {
@@ -535,3 +537,5 @@ void Actualizacion::bloquesFinales()
     m_pantalla.muestraGeneral();
     termina();
 }
+
+} // namespace bolvera

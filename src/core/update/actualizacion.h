@@ -10,9 +10,12 @@
 
 #include <vector>
 
+class QTimer;
+
+namespace bolvera {
+
 class ConsultaFuentes;
 class ConsultaServicio;
-class QTimer;
 
 namespace fuentes {
 struct Respuesta;
@@ -127,3 +130,5 @@ private:
     int m_progreso = 0;
     qint64 m_bytes = 0;
 };
+
+} // namespace bolvera

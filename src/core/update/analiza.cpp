@@ -8,6 +8,8 @@
 #include <limits>
 #include <optional>
 
+namespace bolvera {
+
 namespace {
 
 constexpr int maxFechas = 50;
@@ -232,3 +234,5 @@ QString avisoInterpretacion(const QString& correo)
                           "a suceder envie un email a: ") +
            correo;
 }
+
+} // namespace bolvera

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace bolvera {
+
 // What the results page yields: the draws newer than the newest stored one,
 // and the path of one draw's page.
 struct Analisis
@@ -58,3 +60,5 @@ Aviso aviso(Analisis::Resultado resultado, int anio, QDate falta = {});
 
 // The notice of the "Sorteos" tab after an unreadable page.
 QString avisoInterpretacion(const QString& correo);
+
+} // namespace bolvera

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <map>
 
+namespace bolvera {
+
 namespace fuentes {
 
 QString nombre(Id id)
@@ -239,3 +241,5 @@ Confirmacion confirma(std::vector<Respuesta>& respuestas, double ultima, QDate h
 }
 
 } // namespace fuentes
+
+} // namespace bolvera

@@ -11,6 +11,8 @@
 #include <array>
 #include <vector>
 
+namespace bolvera {
+
 // The same draw from the other operators: which of their draws may enter the
 // history. One source is never enough: a draw is taken when two agree on it
 // and none says otherwise.
@@ -88,3 +90,5 @@ QString combinacion(const RegSorteo& s);
 QString enumera(const QStringList& nombres);
 
 } // namespace fuentes
+
+} // namespace bolvera

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace bolvera {
+
 using fuentes::Id;
 
 ConsultaFuentes::ConsultaFuentes(Red& red, QString ruta, double ultima, QDate hoy, int plazoMs, QObject* padre)
@@ -213,3 +215,5 @@ void ConsultaFuentes::empieza()
     // Every source may have been turned off.
     QMetaObject::invokeMethod(this, [this] { terminaSiListo(); }, Qt::QueuedConnection);
 }
+
+} // namespace bolvera

@@ -11,6 +11,8 @@
 #include <functional>
 #include <vector>
 
+namespace bolvera {
+
 // Asks every other source of results at once, each with as many requests as
 // it needs (a page then its file, a file a year), and reports once: when all
 // have answered or `plazoMs` has passed, whichever comes first. Each source is
@@ -55,3 +57,5 @@ private:
     std::vector<QPointer<Descarga>> m_descargas;
     bool m_emitida = false;
 };
+
+} // namespace bolvera

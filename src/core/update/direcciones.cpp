@@ -2,6 +2,8 @@
 
 #include "platform/sitios.h"
 
+namespace bolvera {
+
 namespace direcciones {
 
 QUrl buscador(QDate hoy)
@@ -48,3 +50,5 @@ QString pdf(const QString& enlace)
 QUrl lectorPdf() { return QUrl(QStringLiteral("https://get.adobe.com/reader/")); }
 
 } // namespace direcciones
+
+} // namespace bolvera

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QUrl>
 
+namespace bolvera {
+
 // The addresses of the operator's and the maker's pages.
 namespace direcciones {
 
@@ -23,3 +25,5 @@ QString pdf(const QString& enlace);
 QUrl lectorPdf();
 
 } // namespace direcciones
+
+} // namespace bolvera

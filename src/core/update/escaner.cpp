@@ -1,5 +1,7 @@
 #include "update/escaner.h"
 
+namespace bolvera {
+
 QStringView Escaner::ventana(qsizetype desde, qsizetype largo) const
 {
     if (desde < 1 || desde > m_pagina.size())
@@ -72,3 +74,5 @@ QString raros(const QString& texto)
             limpio += c;
     return limpio;
 }
+
+} // namespace bolvera

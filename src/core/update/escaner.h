@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace bolvera {
+
 // A saved page read with a cursor: the scanners look for a start marker and
 // cut the text up to an end marker, one character at a time, the way the
 // operator's pages have always been read. Positions are 1-based.
@@ -38,3 +40,5 @@ private:
 // The text without every character below "!" or above "z" (spaces, control
 // characters, non-breaking spaces, the euro sign…).
 QString raros(const QString& texto);
+
+} // namespace bolvera

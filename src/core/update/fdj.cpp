@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+namespace bolvera {
+
 namespace fuentes {
 namespace {
 
@@ -171,3 +173,5 @@ Lectura leeFdj(const QByteArray& archivo)
 }
 
 } // namespace fuentes
+
+} // namespace bolvera

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <map>
 
+namespace bolvera {
+
 namespace fuentes {
 namespace {
 
@@ -245,3 +247,5 @@ Lectura leeApi(const QByteArray& json)
 }
 
 } // namespace fuentes
+
+} // namespace bolvera

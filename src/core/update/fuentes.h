@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace bolvera {
+
 // The same draw as published by other operators and by a third-party service.
 // Each reader only turns bytes into draws: nothing in a file is trusted, and
 // anything unexpected makes the whole source "not available now", never a
@@ -68,3 +70,5 @@ QUrl austria(int anio);
 QUrl api(QDate desde);
 
 } // namespace fuentes
+
+} // namespace bolvera

@@ -9,6 +9,8 @@
 #include <array>
 #include <utility>
 
+namespace bolvera {
+
 namespace fuentes::csv {
 
 std::optional<QString> texto(const QByteArray& bytes, bool latin1, QString& motivo)
@@ -214,3 +216,5 @@ Lectura cierra(std::vector<SorteoFuente> sorteos)
 }
 
 } // namespace fuentes::csv
+
+} // namespace bolvera

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+namespace bolvera {
+
 // What the readers of fuentes.h share: text, CSV rows, columns by name.
 namespace fuentes::csv {
 
@@ -68,3 +70,5 @@ Lectura noDisponible(const QString& motivo);
 Lectura cierra(std::vector<SorteoFuente> sorteos);
 
 } // namespace fuentes::csv
+
+} // namespace bolvera

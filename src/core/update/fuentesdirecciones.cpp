@@ -2,6 +2,8 @@
 
 #include "platform/sitios.h"
 
+namespace bolvera {
+
 namespace fuentes {
 namespace {
 
@@ -73,3 +75,5 @@ QUrl api(QDate desde)
 }
 
 } // namespace fuentes
+
+} // namespace bolvera

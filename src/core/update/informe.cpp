@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+namespace bolvera {
+
 namespace {
 
 // A link that arrived UTF-8 encoded and was read one byte per character.
@@ -77,3 +79,5 @@ QString sinLector()
 QString sinConexion() { return QStringLiteral("No se encuentra conexión a internet.... :("); }
 
 } // namespace avisos
+
+} // namespace bolvera

@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 
+namespace bolvera {
+
 // The prize report cut out of a saved draw page.
 struct Informe
 {
@@ -33,3 +35,5 @@ QString noDisponible();    // no data for the draw yet
 QString sinLector();       // no PDF reader
 QString sinConexion();     // the PDF could not be shown
 } // namespace avisos
+
+} // namespace bolvera

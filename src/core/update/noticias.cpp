@@ -2,6 +2,8 @@
 
 #include "store/fechas.h"
 
+namespace bolvera {
+
 namespace noticias {
 
 bool toca(double ultimaFecha, QDate hoy)
@@ -12,3 +14,5 @@ bool toca(double ultimaFecha, QDate hoy)
 bool avisar(qsizetype antes, qsizetype despues) { return despues != antes && despues >= 301; }
 
 } // namespace noticias
+
+} // namespace bolvera

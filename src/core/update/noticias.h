@@ -2,6 +2,8 @@
 
 #include <QDate>
 
+namespace bolvera {
+
 // When the maker's news is fetched and when it is announced.
 namespace noticias {
 
@@ -11,3 +13,5 @@ bool toca(double ultimaFecha, QDate hoy);
 bool avisar(qsizetype antes, qsizetype despues);
 
 } // namespace noticias
+
+} // namespace bolvera

@@ -6,6 +6,8 @@
 #include "store/ficheros.h"
 #include "store/validacion.h"
 
+namespace bolvera {
+
 Analisis anadeNuevos(const QString& ruta, const QString& pagina, const QString& rutasorteo,
                      bool errorConexion, QDate hoy)
 {
@@ -40,3 +42,5 @@ Analisis anadeNuevos(const QString& ruta, const QString& pagina, const QString& 
     }
     return a;
 }
+
+} // namespace bolvera

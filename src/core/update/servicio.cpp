@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace bolvera {
+
 namespace servicio {
 namespace {
 
@@ -219,3 +221,5 @@ void ConsultaServicio::siguiente()
             d->cancela();
     });
 }
+
+} // namespace bolvera

@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+namespace bolvera {
+
 // The operator's results service: draws in a date window, as JSON. Nothing in
 // its answers is trusted: every field may be missing, a string or a number,
 // and the answer may not be JSON at all.
@@ -87,3 +89,5 @@ private:
     QPointer<Descarga> m_descarga;
     servicio::Respuesta m_total;
 };
+
+} // namespace bolvera

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+namespace bolvera {
+
 namespace zip {
 
 std::optional<Miembro> unico(const QByteArray& archivo, qsizetype tope, QString& motivo)
@@ -55,3 +57,5 @@ std::optional<Miembro> unico(const QByteArray& archivo, qsizetype tope, QString&
 }
 
 } // namespace zip
+
+} // namespace bolvera

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace bolvera {
+
 // Downloaded ZIP archives, read in memory and never trusted: what a member
 // claims about its own size is not believed.
 namespace zip {
@@ -21,3 +23,5 @@ struct Miembro
 std::optional<Miembro> unico(const QByteArray& archivo, qsizetype tope, QString& motivo);
 
 } // namespace zip
+
+} // namespace bolvera

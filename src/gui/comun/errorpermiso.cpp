@@ -3,6 +3,8 @@
 #include "platform/dialogos.h"
 #include "store/errores.h"
 
+namespace bolvera {
+
 void errorpermiso(Dialogos& dialogos)
 {
     dialogos.mensaje(Dialogos::Icono::Exclamacion, errores::tituloPermiso, errores::textoPermiso);
@@ -20,3 +22,5 @@ bool errorEscritura(Dialogos& dialogos, int error, const QString& fichero, const
                      errores::explica(error, fichero, mensaje));
     return true;
 }
+
+} // namespace bolvera

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace bolvera {
+
 class Dialogos;
 
 // The message for a rewrite refused for lack of rights.
@@ -12,3 +14,5 @@ void errorpermiso(Dialogos& dialogos);
 // as `mensaje` with the error number. Nothing for error 0; returns whether
 // there was an error.
 bool errorEscritura(Dialogos& dialogos, int error, const QString& fichero, const QString& mensaje);
+
+} // namespace bolvera

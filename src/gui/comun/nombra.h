@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace bolvera {
+
 // Gives a control its name: the name the program's routines know it by.
 template <typename W>
 W* nombra(W* w, const QString& nombre)
@@ -9,3 +11,5 @@ W* nombra(W* w, const QString& nombre)
     w->setObjectName(nombre);
     return w;
 }
+
+} // namespace bolvera

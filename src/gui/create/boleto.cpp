@@ -13,6 +13,8 @@
 #include <cmath>
 #include <limits>
 
+namespace bolvera {
+
 namespace {
 
 // Slip positions are given in twips; the slip is drawn a little larger than
@@ -259,3 +261,5 @@ void Boleto::paintEvent(QPaintEvent*)
         p.drawRect(rectCelda(m_foco, m_escala).adjusted(-3, -3, 3, 3));
     }
 }
+
+} // namespace bolvera

@@ -4,8 +4,11 @@
 #include <QList>
 #include <QWidget>
 
-class EditorPena;
 class QFrame;
+
+namespace bolvera {
+
+class EditorPena;
 
 // The betting slip drawn by the program: 50 number cells in six columns of
 // nine, 12 star cells in three columns of four, the phase bar and the cover
@@ -39,3 +42,5 @@ private:
     double m_escala = 0;           // pixels per twip
     bool m_estrellas = false;      // the stars were open at the last muestra
 };
+
+} // namespace bolvera

@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+namespace bolvera {
+
 Crea::Crea(Estado& estado, Plataforma& plataforma, QWidget* padre)
     : QWidget(padre, Qt::Window), m_estado(estado), m_plataforma(plataforma),
       m_editor(estado.modoApuesta)
@@ -236,3 +238,5 @@ void Crea::pinta()
         }
     }
 }
+
+} // namespace bolvera

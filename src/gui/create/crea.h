@@ -4,15 +4,18 @@
 
 #include <QWidget>
 
-struct Estado;
-struct Plataforma;
-class Boleto;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTextEdit;
 class QTimer;
+
+namespace bolvera {
+
+struct Estado;
+struct Plataforma;
+class Boleto;
 
 // "Crear peña nueva...": the name, the draw days, the list of bets marked on
 // the slip, and the buttons to delete the last bet, fill one at random and
@@ -62,3 +65,5 @@ private:
     bool m_preguntando = false;
     bool m_descartar = false;
 };
+
+} // namespace bolvera

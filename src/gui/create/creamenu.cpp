@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+namespace bolvera {
+
 namespace {
 
 constexpr int xOpciones = 250;
@@ -183,3 +185,5 @@ void Creamenu::paintEvent(QPaintEvent*)
         for (int f = 0; f < 5; ++f)
             p.drawRect(QRect(24 + c * 26, 120 + f * 26, 16, 18));
 }
+
+} // namespace bolvera

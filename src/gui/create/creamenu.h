@@ -5,13 +5,16 @@
 
 #include <functional>
 
-struct Estado;
-struct Plataforma;
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QRadioButton;
 class QTimer;
+
+namespace bolvera {
+
+struct Estado;
+struct Plataforma;
 
 // "Menú creación": simple bets, or one multiple bet of n numbers and s stars.
 // The choice goes to the editor in `modoApuesta`.
@@ -50,3 +53,5 @@ private:
     int m_marcas = 0;
     int m_n = 0;
 };
+
+} // namespace bolvera

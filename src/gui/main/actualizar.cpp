@@ -28,6 +28,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+namespace bolvera {
+
 namespace {
 
 const QString informeDat = QStringLiteral("informe.dat");
@@ -152,3 +154,5 @@ void Principal::muestraInfor()
     m_infor->show();
     m_infor->raise();
 }
+
+} // namespace bolvera

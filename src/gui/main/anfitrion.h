@@ -3,6 +3,9 @@
 #include <vector>
 
 class QWidget;
+
+namespace bolvera {
+
 struct RegPena;
 struct RegSorteo;
 
@@ -37,3 +40,5 @@ public:
 protected:
     ~Anfitrion() = default;
 };
+
+} // namespace bolvera

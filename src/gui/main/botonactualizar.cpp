@@ -5,6 +5,8 @@
 
 #include <QMouseEvent>
 
+namespace bolvera {
+
 BotonActualizar::BotonActualizar(QWidget* padre) : QLabel(padre)
 {
     setObjectName(QStringLiteral("Picture2"));
@@ -46,3 +48,5 @@ void BotonActualizar::mouseMoveEvent(QMouseEvent* evento)
 }
 
 void BotonActualizar::leaveEvent(QEvent*) { ponImagen(2); }
+
+} // namespace bolvera

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace bolvera {
+
 // The update button: a picture that lights up while the pointer is over its
 // middle and reacts to the press like a button.
 class BotonActualizar final : public QLabel
@@ -26,3 +28,5 @@ protected:
 private:
     int m_imagen = 0;
 };
+
+} // namespace bolvera

@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+namespace bolvera {
+
 namespace {
 
 using namespace piezas;
@@ -78,3 +80,5 @@ Controles construyeControles(QWidget* cuerpo)
     col->addWidget(c.SSTab1, 1);
     return c;
 }
+
+} // namespace bolvera

@@ -3,13 +3,16 @@
 #include <QList>
 #include <QString>
 
-class BotonActualizar;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
 class QWidget;
+
+namespace bolvera {
+
+class BotonActualizar;
 
 // The main window's own controls, by their names: the tab control and the
 // update's bar above it. Each tab owns its controls.
@@ -30,3 +33,5 @@ struct Controles
 // Builds the main window's body (transfer area, icon row and the empty tab
 // control) into `cuerpo` and returns its controls.
 Controles construyeControles(QWidget* cuerpo);
+
+} // namespace bolvera

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+namespace bolvera {
+
 void Crecimiento::desplazables(QTabWidget* pestanas)
 {
     for (int i = 0; i < pestanas->count(); ++i) {
@@ -111,3 +113,5 @@ void Crecimiento::ajusta()
         m_ventana->move(std::max(fuera.left(), libre.left()), std::max(fuera.top(), libre.top()));
     }
 }
+
+} // namespace bolvera

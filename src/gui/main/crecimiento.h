@@ -5,6 +5,8 @@
 class QTabWidget;
 class QWidget;
 
+namespace bolvera {
+
 // Each tab scrolls when the screen is too small to show it whole (a laptop
 // at 125 %). Where the screen has room, the window grows to show the tab
 // instead, as it did before the tabs scrolled: no scroll bar appears on a
@@ -28,3 +30,5 @@ private:
     QTabWidget* m_pestanas;
     bool m_pedido = false;
 };
+
+} // namespace bolvera

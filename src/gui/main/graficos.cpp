@@ -8,6 +8,8 @@
 #include <QPieSeries>
 #include <QPieSlice>
 
+namespace bolvera {
+
 void muestraTarta(QChartView* grafico, double sinPremio, double conPremio,
                   const QString& etiquetaSin, const QString& etiquetaCon)
 {
@@ -70,3 +72,5 @@ void muestraBarras(QChartView* grafico, const std::vector<QString>& etiquetas,
     chart->addAxis(ejeY, Qt::AlignLeft);
     serie->attachAxis(ejeY);
 }
+
+} // namespace bolvera

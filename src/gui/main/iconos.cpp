@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+namespace bolvera {
+
 namespace iconos {
 namespace {
 
@@ -116,3 +118,5 @@ QPixmap actualizar(int imagen)
 }
 
 } // namespace iconos
+
+} // namespace bolvera

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+namespace bolvera {
+
 // Artwork drawn by the program itself.
 namespace iconos {
 
@@ -13,3 +15,5 @@ QIcon imagen1(int indice);
 QPixmap actualizar(int imagen);
 
 } // namespace iconos
+
+} // namespace bolvera

@@ -25,6 +25,8 @@
 #include <algorithm>
 #include <QUrl>
 
+namespace bolvera {
+
 namespace {
 
 const QString vayaHombre = QStringLiteral("¡Vaya hombre!");
@@ -226,3 +228,5 @@ void PestanaEstadisticas::recuentaPremios()
                   ? QStringLiteral("Recontados los premios de 1 peña.")
                   : QStringLiteral("Recontados los premios de %1 peñas.").arg(r.recontadas.size()));
 }
+
+} // namespace bolvera

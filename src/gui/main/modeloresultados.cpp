@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 
+namespace bolvera {
+
 ModeloResultados::ModeloResultados(Lista lista, QStringList cabeceras, QObject* padre)
     : QAbstractTableModel(padre), m_lista(lista), m_cabeceras(std::move(cabeceras))
 {
@@ -64,3 +66,5 @@ void DelegadoResultados::initStyleOption(QStyleOptionViewItem* opcion, const QMo
     opcion->palette.setColor(QPalette::Highlight, QColor(255, 244, 196));
     opcion->palette.setColor(QPalette::HighlightedText, opcion->palette.color(QPalette::Text));
 }
+
+} // namespace bolvera

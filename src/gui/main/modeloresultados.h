@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+namespace bolvera {
+
 // A results list (simple or multiple bets): compact rows from a checking
 // pass; texts and colours are made only for the cells on screen.
 class ModeloResultados final : public QAbstractTableModel
@@ -40,3 +42,5 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void initStyleOption(QStyleOptionViewItem* opcion, const QModelIndex& indice) const override;
 };
+
+} // namespace bolvera

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QFont>
 
+namespace bolvera {
+
 ModeloSorteos::ModeloSorteos(QObject* padre) : QAbstractTableModel(padre) {}
 
 void ModeloSorteos::pon(std::vector<RegSorteo> sorteos)
@@ -63,3 +65,5 @@ QVariant ModeloSorteos::headerData(int seccion, Qt::Orientation orientacion, int
         return cabeceras[seccion];
     return {};
 }
+
+} // namespace bolvera

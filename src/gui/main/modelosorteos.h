@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace bolvera {
+
 // The draw list, newest first: texts are made only for the rows on screen.
 class ModeloSorteos final : public QAbstractTableModel
 {
@@ -26,3 +28,5 @@ public:
 private:
     std::vector<RegSorteo> m_sorteos;
 };
+
+} // namespace bolvera

@@ -23,6 +23,8 @@
 #include <QScrollBar>
 #include <QTableView>
 
+namespace bolvera {
+
 using namespace piezas;
 
 PestanaEstadisticas::PestanaEstadisticas(Estado& estado, Plataforma& plataforma, Anfitrion& anfitrion,
@@ -137,3 +139,5 @@ void PestanaEstadisticas::Option1_Click(int indice)
 }
 
 void PestanaEstadisticas::HScroll2_Change(int valor) { muestraTabla(valor == 1 ? 1 : 2); }
+
+} // namespace bolvera

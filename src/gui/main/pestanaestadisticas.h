@@ -8,8 +8,6 @@
 
 #include <vector>
 
-class Anfitrion;
-class ModeloSorteos;
 class QChartView;
 class QLabel;
 class QPushButton;
@@ -17,6 +15,11 @@ class QRadioButton;
 class QScrollBar;
 class QTableView;
 class QWidget;
+
+namespace bolvera {
+
+class Anfitrion;
+class ModeloSorteos;
 struct Estado;
 struct Plataforma;
 
@@ -74,3 +77,5 @@ private:
     int m_tablaMostrada = 1;
     bool m_borradoarmado = false;
 };
+
+} // namespace bolvera

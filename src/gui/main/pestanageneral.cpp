@@ -28,6 +28,8 @@
 
 #include <algorithm>
 
+namespace bolvera {
+
 using namespace piezas;
 
 namespace {
@@ -298,3 +300,5 @@ void PestanaGeneral::HScroll1_Change(int valor)
     if (!m_anfitrion.anadiendo())
         m_anfitrion.refresca();
 }
+
+} // namespace bolvera

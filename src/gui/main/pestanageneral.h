@@ -7,8 +7,6 @@
 
 #include <optional>
 
-class Anfitrion;
-class ModeloResultados;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -18,6 +16,11 @@ class QScrollBar;
 class QTableView;
 class QTimer;
 class QWidget;
+
+namespace bolvera {
+
+class Anfitrion;
+class ModeloResultados;
 struct Estado;
 struct EstadoSorteos;
 struct Plataforma;
@@ -85,3 +88,5 @@ private:
     Parpadeo m_parpadeo;
     int m_pasadas = 0; // checks run, for the tests of the filters
 };
+
+} // namespace bolvera

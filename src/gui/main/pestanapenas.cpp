@@ -31,6 +31,8 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+namespace bolvera {
+
 using namespace piezas;
 
 namespace {
@@ -312,3 +314,5 @@ void PestanaPenas::Command2_Click()
         return;
     m_anfitrion.abreSecundaria(new Imprimir(m_estado, m_plataforma));
 }
+
+} // namespace bolvera

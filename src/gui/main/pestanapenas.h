@@ -11,7 +11,6 @@
 #include <map>
 #include <vector>
 
-class Anfitrion;
 class QChartView;
 class QLabel;
 class QLineEdit;
@@ -20,6 +19,10 @@ class QPushButton;
 class QStandardItemModel;
 class QTableView;
 class QWidget;
+
+namespace bolvera {
+
+class Anfitrion;
 struct Estado;
 struct Plataforma;
 
@@ -75,3 +78,5 @@ private:
     std::map<double, RegPremios> m_premios;
     std::int64_t m_precioApuesta = 0;
 };
+
+} // namespace bolvera

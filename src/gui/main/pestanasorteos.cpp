@@ -24,6 +24,8 @@
 #include <QPdfView>
 #include <QTextEdit>
 
+namespace bolvera {
+
 using namespace piezas;
 
 namespace {
@@ -180,3 +182,5 @@ void PestanaSorteos::Text1_Click()
     if (m_sinlector)
         m_plataforma.escritorio.abre(direcciones::lectorPdf());
 }
+
+} // namespace bolvera

@@ -6,12 +6,15 @@
 #include <QPointer>
 #include <QString>
 
-class Descarga;
 class QLabel;
 class QPdfDocument;
 class QPdfView;
 class QTextEdit;
 class QWidget;
+
+namespace bolvera {
+
+class Descarga;
 struct Estado;
 struct Plataforma;
 struct RegSorteo;
@@ -55,3 +58,5 @@ private:
     QString m_urlpdf;
     bool m_sinlector = false; // the notice says there is no PDF reader: a click offers one
 };
+
+} // namespace bolvera

@@ -10,6 +10,8 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+namespace bolvera {
+
 namespace piezas {
 
 QLabel* etiqueta(const QString& nombre, const QString& texto, QWidget* padre)
@@ -63,3 +65,5 @@ QPushButton* boton(const QString& nombre, const QString& texto)
 }
 
 } // namespace piezas
+
+} // namespace bolvera

@@ -13,6 +13,8 @@ class QStandardItemModel;
 class QTableView;
 class QWidget;
 
+namespace bolvera {
+
 // The controls the main window's tabs are built from, named as the window's
 // routines find them.
 namespace piezas {
@@ -27,3 +29,5 @@ QChartView* grafico(const QString& nombre);
 QPushButton* boton(const QString& nombre, const QString& texto);
 
 } // namespace piezas
+
+} // namespace bolvera

@@ -38,6 +38,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+namespace bolvera {
+
 namespace {
 
 const QString bienvenida = QStringLiteral(
@@ -352,3 +354,5 @@ void Principal::closeEvent(QCloseEvent* evento)
     evento->accept();
     QApplication::quit();
 }
+
+} // namespace bolvera

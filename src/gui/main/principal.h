@@ -9,6 +9,9 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QTimer;
+
+namespace bolvera {
 
 struct Estado;
 struct Plataforma;
@@ -19,7 +22,6 @@ class PestanaGeneral;
 class PestanaPenas;
 class PestanaSorteos;
 class Secundarias;
-class QTimer;
 
 // The main window: opens the data files, shows the status block and hosts
 // every view in its four tabs.
@@ -122,3 +124,5 @@ private:
     QPointer<Descarga> m_descargaNoticias;
     int m_pestana = 0; // the tab shown before the last change
 };
+
+} // namespace bolvera

@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QWindow>
 
+namespace bolvera {
+
 Secundarias::Secundarias(QObject* padre) : QObject(padre)
 {
     // A window losing the focus to nothing (between two windows) changes
@@ -60,3 +62,5 @@ void Secundarias::alActivarPrincipal()
     }
     m_abiertas = std::move(quedan);
 }
+
+} // namespace bolvera

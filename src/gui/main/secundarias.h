@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace bolvera {
+
 // The secondary windows (bet type menu, peña editor, print window, About) and
 // the rule that unloads them when the main window becomes active again: the
 // user's going back to the main window closes them all, but not
@@ -38,3 +40,5 @@ private:
     std::vector<Abierta> m_abiertas;
     bool m_vieneDeDialogo = false;
 };
+
+} // namespace bolvera

@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace bolvera {
+
 namespace {
 
 QLabel* etiqueta(const QString& nombre, const QString& texto)
@@ -233,3 +235,5 @@ void Imprimir::imprime(int papel)
         d.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"),
                   QStringLiteral("No se pudo escribir %1.").arg(QDir::toNativeSeparators(pdf)));
 }
+
+} // namespace bolvera

@@ -4,10 +4,13 @@
 
 #include <QWidget>
 
-struct Estado;
-struct Plataforma;
 class QLineEdit;
 class QPushButton;
+
+namespace bolvera {
+
+struct Estado;
+struct Plataforma;
 
 // "Imprimir Boletos": the selected peña's bets onto official slips or plain
 // paper, with the printer calibration kept in nums.ini.
@@ -39,3 +42,5 @@ private:
     QPushButton* m_oficial = nullptr;
     QPushButton* m_normal = nullptr;
 };
+
+} // namespace bolvera

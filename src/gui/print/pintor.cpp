@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+namespace bolvera {
+
 bool pinta(const std::vector<Operacion>& trabajo, QPrinter& impresora)
 {
     QPainter p;
@@ -48,3 +50,5 @@ void preparaPdf(QPrinter& impresora, const QString& fichero)
     impresora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     impresora.setFullPage(true);
 }
+
+} // namespace bolvera

@@ -6,6 +6,8 @@
 
 class QPrinter;
 
+namespace bolvera {
+
 // Plays a print job on `impresora`: millimetres from the top-left corner of
 // its printable area (of the page, for a full-page printer such as a PDF).
 // False when the printer could not start.
@@ -13,3 +15,5 @@ bool pinta(const std::vector<Operacion>& trabajo, QPrinter& impresora);
 
 // Prepares `impresora` to write an A4 PDF with no margins into `fichero`.
 void preparaPdf(QPrinter& impresora, const QString& fichero);
+
+} // namespace bolvera

@@ -12,6 +12,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace bolvera {
+
 namespace {
 
 QLabel* enlace(QWidget* padre, const QString& nombre, const QString& texto)
@@ -73,3 +75,5 @@ void Acercade::paintEvent(QPaintEvent*)
     arte::pintaPortada(p, QRect(0, 0, width(), height() - 90), versionPrograma);
     p.fillRect(QRect(0, height() - 90, width(), 90), QColor(20, 60, 140));
 }
+
+} // namespace bolvera

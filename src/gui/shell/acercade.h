@@ -2,8 +2,11 @@
 
 #include <QWidget>
 
-class Escritorio;
 class QLabel;
+
+namespace bolvera {
+
+class Escritorio;
 
 // The About window: the running system's name and the maker's addresses.
 class Acercade final : public QWidget
@@ -23,3 +26,5 @@ protected:
 private:
     Escritorio& m_escritorio;
 };
+
+} // namespace bolvera

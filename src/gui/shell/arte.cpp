@@ -7,6 +7,8 @@
 #include <array>
 #include <cmath>
 
+namespace bolvera {
+
 namespace arte {
 namespace {
 
@@ -91,3 +93,5 @@ void pintaPortada(QPainter& p, const QRect& area, const QString& version)
 }
 
 } // namespace arte
+
+} // namespace bolvera

@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QUrl>
 
+namespace bolvera {
+
 namespace {
 
 // The news is shown as it came, but nothing in it reaches the network.
@@ -122,3 +124,5 @@ bool Infor::eventFilter(QObject* objeto, QEvent* evento)
     }
     return QWidget::eventFilter(objeto, evento);
 }
+
+} // namespace bolvera

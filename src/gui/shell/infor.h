@@ -2,10 +2,13 @@
 
 #include <QWidget>
 
-class Escritorio;
 class QLabel;
 class QTextBrowser;
 class QTimer;
+
+namespace bolvera {
+
+class Escritorio;
 
 // "Noticias del jefe...": the maker's news, always on top, with the maker's
 // address sliding to and fro.
@@ -32,3 +35,5 @@ private:
     int m_paso = 100;
     int m_izquierda = 360; // twips
 };
+
+} // namespace bolvera

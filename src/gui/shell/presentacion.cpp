@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+namespace bolvera {
+
 Presentacion::Presentacion(QWidget* padre) : QWidget(padre, Qt::Window)
 {
     setObjectName(QStringLiteral("Presentacion"));
@@ -48,3 +50,5 @@ void Presentacion::paintEvent(QPaintEvent*)
     QPainter p(this);
     arte::pintaPortada(p, rect(), versionPrograma);
 }
+
+} // namespace bolvera

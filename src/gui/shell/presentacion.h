@@ -5,6 +5,8 @@
 class QPushButton;
 class QTimer;
 
+namespace bolvera {
+
 // The splash window: the program's artwork and "Entrar". After 9.5 s, or
 // when "Entrar" is pressed, it asks for the main window, exactly once.
 class Presentacion final : public QWidget
@@ -30,3 +32,5 @@ private:
     int m_ticks = 2;
     bool m_entrado = false;
 };
+
+} // namespace bolvera

@@ -15,6 +15,8 @@
 #include <set>
 #include <numeric>
 
+using namespace bolvera;
+
 namespace {
 
 using datos::pena;

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace bolvera;
+
 namespace {
 
 using datos::pena;

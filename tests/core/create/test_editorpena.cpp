@@ -6,6 +6,8 @@
 
 #include <deque>
 
+using namespace bolvera;
+
 namespace {
 
 void apuesta(EditorPena& e, std::vector<int> numeros, std::vector<int> estrellas)

@@ -8,6 +8,8 @@
 #include <map>
 #include <set>
 
+using namespace bolvera;
+
 namespace {
 
 using T = Operacion::Tipo;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace bolvera;
+
 namespace {
 
 using datos::pena;

@@ -7,6 +7,8 @@
 
 #include <map>
 
+using namespace bolvera;
+
 namespace {
 
 TEST(Categorias, classifyEveryHitCombination)

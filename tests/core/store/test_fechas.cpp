@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace bolvera;
+
 namespace {
 
 TEST(Fechas, dayNumbersCountFromThe30thOfDecember1899)

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace bolvera;
+
 namespace {
 
 class Ficheros : public ::testing::Test

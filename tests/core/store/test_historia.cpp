@@ -21,6 +21,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
+using namespace bolvera;
+
 namespace {
 
 using datos::sorteo;

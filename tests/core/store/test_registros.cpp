@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace bolvera;
+
 namespace {
 
 TEST(RegSorteo, fieldsSitAtTheirOffsets)

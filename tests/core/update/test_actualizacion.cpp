@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace bolvera;
+
 namespace {
 
 using paginas_prueba::Entrada;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace bolvera;
+
 namespace {
 
 using paginas_prueba::Entrada;

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace bolvera;
+
 namespace {
 
 using Sorteos = std::vector<RegSorteo>;

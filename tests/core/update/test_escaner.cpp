@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace bolvera;
+
 namespace {
 
 TEST(Busca, cutsBetweenMarkersWithoutCase)

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace bolvera;
+
 namespace {
 
 using fuentes::Lectura;

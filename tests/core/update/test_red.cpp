@@ -8,6 +8,8 @@
 
 #include <memory>
 
+using namespace bolvera;
+
 namespace {
 
 struct Resultado

@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace bolvera;
+
 namespace {
 
 const QString noConectado = QStringLiteral("Error de conexión | No conectado: Compruebe la conexión a internet...");

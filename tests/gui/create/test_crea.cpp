@@ -19,6 +19,8 @@
 #include <cmath>
 #include <map>
 
+using namespace bolvera;
+
 namespace {
 
 template <typename T>

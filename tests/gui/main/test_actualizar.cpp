@@ -24,6 +24,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+using namespace bolvera;
+
 namespace {
 
 using paginas_prueba::Entrada;

@@ -15,6 +15,8 @@
 
 #include <limits>
 
+using namespace bolvera;
+
 namespace {
 
 QByteArray sorteos(std::vector<RegSorteo> lista)

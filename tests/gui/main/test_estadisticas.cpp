@@ -23,6 +23,8 @@
 #include <memory>
 #include <numeric>
 
+using namespace bolvera;
+
 namespace {
 
 using datos::sorteo;

@@ -27,6 +27,8 @@
 
 #include <memory>
 
+using namespace bolvera;
+
 namespace {
 
 const QString bienvenida = QStringLiteral(

@@ -27,6 +27,8 @@
 
 #include <memory>
 
+using namespace bolvera;
+
 namespace {
 
 using datos::pena;

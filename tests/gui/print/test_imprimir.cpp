@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QPushButton>
 
+using namespace bolvera;
+
 namespace {
 
 class Imprimir_ : public PruebaVentana

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace bolvera;
+
 namespace {
 
 TEST(Presentacion, opensTheMainWindowAfter38Ticks)

@@ -14,6 +14,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+namespace bolvera {
+
 QWidget* DialogosQt::padre() const
 {
     QWidget* activa = QApplication::activeWindow();
@@ -126,3 +128,5 @@ std::optional<Dialogos::SorteoEscrito> DialogosQt::pideSorteo(const SorteoEscrit
         return std::nullopt;
     return SorteoEscrito{dia->date(), combinacion->text()};
 }
+
+} // namespace bolvera

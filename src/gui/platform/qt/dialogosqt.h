@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+namespace bolvera {
+
 // Message boxes and common dialogs shown with Qt over the window the user is
 // working in (the one that raises them), else over `padre`: closing a box
 // gives the focus back to the window that raised it.
@@ -28,3 +30,5 @@ private:
     QPointer<QWidget> m_padre;
     mutable QPointer<QWidget> m_enUso; // the last window that raised a box
 };
+
+} // namespace bolvera

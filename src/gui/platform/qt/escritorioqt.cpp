@@ -6,6 +6,8 @@
 #include <QOperatingSystemVersion>
 #include <QSysInfo>
 
+namespace bolvera {
+
 bool EscritorioQt::abre(const QUrl& direccion) { return QDesktopServices::openUrl(direccion); }
 
 QString EscritorioQt::nombreSistema() const
@@ -17,3 +19,5 @@ QString EscritorioQt::nombreSistema() const
     }
     return QSysInfo::prettyProductName();
 }
+
+} // namespace bolvera

@@ -2,6 +2,8 @@
 
 #include "platform/escritorio.h"
 
+namespace bolvera {
+
 // The user's desktop through Qt.
 class EscritorioQt final : public Escritorio
 {
@@ -10,3 +12,5 @@ public:
     QString nombreSistema() const override;
     bool hayLectorPdf() const override { return true; } // Qt PDF is built in
 };
+
+} // namespace bolvera
