@@ -1,9 +1,6 @@
 #include "checking/euros.h"
 
-#include "store/categorias.h"
-#include "checking/desglose.h"
-#include "checking/formas.h"
-#include "checking/pasadas.h"
+#include "checking/cuentas.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -40,37 +37,11 @@ Balance balance(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
                 const std::map<double, RegPremios>& premios, std::int64_t precioApuesta)
 {
     Balance b;
-    const auto f = formaValida(pena);
-    if (!f)
-        return b;
-    const std::int64_t apuestas = f->multiple ? cuantos(pena.tipo) : f->apuestas;
-    for (const RegSorteo& s : sorteos) {
-        if (s.fecha < pena.creacion || s.fecha > pena.contado || !juega(pena, s.fecha))
-            continue;
-        b.jugado += apuestas * precioApuesta;
-        const auto conocidos = premios.find(s.fecha);
-        const auto suma = [&](int categoria, int veces) {
-            if (categoria == 0 || veces == 0)
-                return;
-            const std::int64_t c = conocidos == premios.end() ? -1 : conocidos->second.centimos[static_cast<std::size_t>(categoria - 1)];
-            if (c < 0)
-                b.sinImporte += veces;
-            else
-                b.ganado += c * veces;
-        };
-        for (int a = 0; a < f->apuestas; ++a) {
-            const auto& numeros = pena.numeros[static_cast<std::size_t>(a)];
-            const auto& estrellas = pena.estrellas[static_cast<std::size_t>(a)];
-            const int h = aciertosNumeros(numeros.data(), f->numeros, s);
-            const int k = aciertosEstrellas(estrellas.data(), f->estrellas, s);
-            if (!f->multiple) {
-                suma(categorias::clasifica(h, k), 1);
-                continue;
-            }
-            const Desglose d = desglose(f->numeros, f->estrellas, h, k);
-            for (int c = 1; c <= categorias::total; ++c)
-                suma(c, d[static_cast<std::size_t>(c)]);
-        }
+    for (const cuentas::Jugada& j : cuentas::jugadas(pena, sorteos, premios, precioApuesta)) {
+        b.jugado += j.apostado;
+        b.sinImporte += j.sinImporte;
+        for (std::int64_t p : j.premios)
+            b.ganado += p;
     }
     return b;
 }

@@ -1,4 +1,5 @@
 #include "checking/celdas.h"
+#include "checking/cuentas.h"
 #include "checking/efectividad.h"
 #include "checking/euros.h"
 #include "checking/pasadas.h"
@@ -7,7 +8,11 @@
 #include "store/fechas.h"
 #include "support/datos.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <numeric>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -251,6 +256,115 @@ TEST(Euros, aMultipleBetsLineShowsTheSumOfItsBets)
         }
     }
     EXPECT_TRUE(vista);
+}
+
+TEST(Cuentas, sharesAddUpToTheCentAndTheWithholding)
+{
+    // Whole cents of each share; the cents left go to the largest remainders,
+    // ties to the member listed first.
+    const std::tuple<std::int64_t, std::vector<int>, std::vector<std::int64_t>> partes[] = {
+        {100, {1, 2, 3}, {17, 33, 50}}, {1, {1, 1, 1}, {1, 0, 0}}, {2, {1, 1, 1}, {1, 1, 0}},
+        {0, {1, 2}, {0, 0}}, {-100, {1, 2, 3}, {-17, -33, -50}}, {7, {}, {}}, {5, {5}, {5}}};
+    for (const auto& [total, participaciones, esperadas] : partes)
+        EXPECT_EQ(cuentas::reparte(total, participaciones), esperadas) << total;
+    for (std::int64_t total : {0LL, 1LL, 99LL, 12345LL, 987654321LL})
+        for (const std::vector<int>& p : {std::vector<int>{1, 2, 3}, {7, 7}, {1, 1, 1, 1, 1, 1, 1}, {3, 100}}) {
+            const auto r = cuentas::reparte(total, p);
+            const int suma = std::accumulate(p.begin(), p.end(), 0);
+            EXPECT_EQ(std::accumulate(r.begin(), r.end(), std::int64_t{0}), total);
+            for (std::size_t i = 0; i < p.size(); ++i)
+                EXPECT_LT(std::abs(static_cast<double>(r[i]) - static_cast<double>(total) * p[i] / suma), 1.0);
+        }
+
+    // 20 % of what a bet's prize has above 40.000 €.
+    const std::pair<std::int64_t, std::int64_t> retenciones[] = {
+        {100, 0}, {4'000'000, 0}, {4'000'002, 0}, {4'000'003, 1}, {5'000'000, 200'000}, {18'112'733, 2'822'547}};
+    for (const auto& [premio, retenido] : retenciones)
+        EXPECT_EQ(cuentas::retencion(premio), retenido) << premio;
+
+    // Three members with 1, 2 and 3 shares; a 50.000 € prize and a small one.
+    const double d1 = fechas::diaNumero({2026, 12, 1}), d2 = fechas::diaNumero({2026, 12, 4});
+    const std::vector<cuentas::Jugada> jugadas = {{d1, 6000, {5'000'000, 1001}, 0}, {d2, 6000, {}, 1}};
+    const std::vector<cuentas::Socio> socios = {
+        {"ANA", 1, {}, {{{2026, 11, 30}, 2000}}},
+        {"BEA", 2, {}, {{{2026, 11, 30}, 4000}, {{2026, 12, 5}, 4000}}},
+        {"CAR", 3, {}, {{{2026, 11, 30}, 6000}, {{2026, 12, 2}, -100}}}};
+    const cuentas::Cuentas c = cuentas::calcula(jugadas, socios, d2);
+    EXPECT_EQ(c.pena.apostado, 12000);
+    EXPECT_EQ(c.pena.ganado, 5'001'001);
+    EXPECT_EQ(c.pena.neto, 5'001'001 - 200'000);
+    EXPECT_EQ(c.pena.pagado, 2000 + 4000 + 6000 - 100); // the payment after the period does not count
+    EXPECT_EQ(c.sinImporte, 1);
+    ASSERT_EQ(c.socios.size(), 3u);
+    EXPECT_EQ(c.socios[0].apostado, 2000);
+    EXPECT_EQ(c.socios[1].ganado, 1'667'000); // 5.001.001 · 2/6 rounded down: the cent left goes to CAR
+    for (auto campo : {&cuentas::Cuenta::apostado, &cuentas::Cuenta::ganado, &cuentas::Cuenta::neto, &cuentas::Cuenta::pagado}) {
+        std::int64_t suma = 0;
+        for (const cuentas::Cuenta& s : c.socios)
+            suma += s.*campo;
+        EXPECT_EQ(suma, c.pena.*campo);
+    }
+    EXPECT_EQ(c.socios[2].balance(), 5900 - 6000 + c.socios[2].ganado);
+}
+
+TEST(Cuentas, aRealPenaOverTheRealDrawsWithRealSpanishPrizes)
+{
+    const auto historia = datos::historiaReal();
+    QFile csv(QStringLiteral(BOLVERA_DATOS_COMPARTIDOS "/premios-es.csv"));
+    if (!historia || !csv.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "sin ../shared/data";
+    const premios::LecturaCsv l = premios::leeCsv(csv.readAll());
+    ASSERT_FALSE(l.error.has_value()) << qPrintable(*l.error);
+    std::map<double, RegPremios> porFecha;
+    for (const RegPremios& r : l.registros)
+        porFecha[r.fecha] = r;
+
+    // 24 bets from 2026 on, counted up to the newest draw.
+    RegPena p = pena("VEINTICUATRO", "Todos", {2026, 1, 1});
+    p.tipo = 24;
+    for (int b = 0; b < 24; ++b) {
+        for (int i = 0; i < 5; ++i)
+            p.numeros[b][i] = static_cast<std::int16_t>(1 + (b * 7 + i * 11) % 50);
+        std::sort(p.numeros[b].begin(), p.numeros[b].begin() + 5);
+        p.estrellas[b][0] = static_cast<std::int16_t>(1 + b % 12);
+        p.estrellas[b][1] = static_cast<std::int16_t>(1 + (b + 5) % 12);
+        if (p.estrellas[b][0] > p.estrellas[b][1])
+            std::swap(p.estrellas[b][0], p.estrellas[b][1]);
+    }
+    p.contado = historia->back().fecha;
+
+    // The independent sum: hits by sets, the category by its (numbers, stars).
+    const std::map<std::pair<int, int>, int> categoria = {
+        {{5, 2}, 1}, {{5, 1}, 2}, {{5, 0}, 3}, {{4, 2}, 4}, {{4, 1}, 5}, {{4, 0}, 6}, {{3, 2}, 7},
+        {{2, 2}, 8}, {{3, 1}, 9}, {{3, 0}, 10}, {{1, 2}, 11}, {{2, 1}, 12}, {{2, 0}, 13}};
+    std::int64_t ganado = 0, apostado = 0;
+    for (const RegSorteo& s : *historia) {
+        if (s.fecha < p.creacion)
+            continue;
+        apostado += 24 * 250;
+        const std::set<int> n(s.num.begin(), s.num.begin() + 5), e(s.num.begin() + 5, s.num.end());
+        for (int b = 0; b < 24; ++b) {
+            const int h = static_cast<int>(std::count_if(p.numeros[b].begin(), p.numeros[b].begin() + 5,
+                                                         [&](int x) { return n.count(x) > 0; }));
+            const int k = static_cast<int>(e.count(p.estrellas[b][0]) + e.count(p.estrellas[b][1]));
+            const auto c = categoria.find({h, k});
+            const auto r = porFecha.find(s.fecha);
+            if (c != categoria.end() && r != porFecha.end() && r->second.centimos[c->second - 1] >= 0)
+                ganado += r->second.centimos[c->second - 1];
+        }
+    }
+    ASSERT_GT(ganado, 0);
+
+    const std::vector<cuentas::Socio> socios = {
+        {"ANA", 1, {}, {{{2026, 1, 5}, 10000}}}, {"BEA", 2, {}, {{{2026, 2, 1}, 20000}}}, {"CAR", 3, {}, {}}};
+    const cuentas::Cuentas c = cuentas::calcula(cuentas::jugadas(p, *historia, porFecha, 250), socios);
+    EXPECT_EQ(c.pena.ganado, ganado);
+    EXPECT_EQ(c.pena.apostado, apostado);
+    std::int64_t suma = 0;
+    for (const cuentas::Cuenta& s : c.socios)
+        suma += s.ganado;
+    EXPECT_EQ(suma, ganado);
+    EXPECT_EQ(c.socios[0].pagado + c.socios[1].pagado + c.socios[2].pagado, 30000);
 }
 
 } // namespace
