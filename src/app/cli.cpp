@@ -73,6 +73,12 @@ const std::vector<Orden> tabla = {
     {"informe", {fichero}, {}, "los premios de una página de sorteo guardada", informe, Escribe::No},
     {"nueva-pena", {apuesta}, {"nombre!", "dia"}, "añade una peña", nuevaPena, Escribe::Si},
     {"imprimir", {penaR}, {"papel", "pdf!", "dos-semanas"}, "imprime la peña R en un PDF", imprimir, Escribe::No},
+    {"socios", {penaR}, {}, "los socios de la peña R y sus cuentas", listaSocios, Escribe::No},
+    {"socio-anadir", {penaR, {"NOMBRE"}, {"PARTICIPACIONES", Tipo::Entero, Cuantos::Uno, 1}}, {"nota"},
+     "añade un socio a la peña R", anadeSocio, Escribe::Si},
+    {"socio-pago", {penaR, {"NOMBRE"}, {"EUROS", Tipo::Importe}}, {"fecha", "correccion"},
+     "anota lo que ha puesto un socio (o lo corrige)", pagaSocio, Escribe::Si},
+    {"socio-quitar", {penaR, {"NOMBRE"}}, {}, "quita un socio de la peña R", quitaSocio, Escribe::Si},
 };
 
 const std::vector<argumentos::Opcion> todasLasOpciones = {
@@ -88,6 +94,9 @@ const std::vector<argumentos::Opcion> todasLasOpciones = {
     {"papel", "PAPEL", {"oficial", "normal"}},
     {"pdf", "FICHERO", {}},
     {"dos-semanas", "SI_NO", {"si", "no"}},
+    {"nota", "NOTA", {}},
+    {"fecha", "AAAA-MM-DD", {}},
+    {"correccion", {}, {}},
 };
 const QStringList comunes = {"help", "version", "dir", "hoy", "json"};
 
@@ -205,6 +214,13 @@ int main(int argc, char* argv[])
         if (linea.opciones.count(QString::fromLatin1(clave)))
             *campo = linea.opciones.at(QString::fromLatin1(clave));
     c.pdf = opcion(QStringLiteral("pdf"));
+    c.nota = opcion(QStringLiteral("nota"));
+    c.correccion = linea.opciones.count(QStringLiteral("correccion"));
+    if (linea.opciones.count(QStringLiteral("fecha"))) {
+        c.fecha = QDate::fromString(opcion(QStringLiteral("fecha")), Qt::ISODate);
+        if (!c.fecha.isValid())
+            return fallaUso(QStringLiteral("Fecha no válida: %1").arg(opcion(QStringLiteral("fecha"))));
+    }
 
     // The folder is found (and made, the first time) only for a line that makes sense.
     const DirectorioDatos datos = directorioDatos(opcion(QStringLiteral("dir")), QCoreApplication::applicationDirPath());

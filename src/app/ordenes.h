@@ -29,6 +29,9 @@ struct Contexto
     QString papel = QStringLiteral("oficial"); // imprimir --papel
     QString pdf;                                // imprimir --pdf
     QString dosSemanas = QStringLiteral("no");  // imprimir --dos-semanas
+    QString nota;                               // socio-anadir --nota
+    QDate fecha;                                // socio-pago --fecha; invalid = today
+    bool correccion = false;                    // socio-pago --correccion
     QStringList argumentos; // after the subcommand
 };
 
@@ -78,6 +81,10 @@ int anadirSorteo(const Contexto& c);
 int listaHuecos(const Contexto& c);
 int importarPremios(const Contexto& c);
 int precio(const Contexto& c);
+int listaSocios(const Contexto& c);
+int anadeSocio(const Contexto& c);
+int pagaSocio(const Contexto& c);
+int quitaSocio(const Contexto& c);
 
 } // namespace ordenes
 

@@ -1,6 +1,7 @@
 #include "platform/cerrojo.h"
 #include "programa/versionprograma.h"
 #include "store/csvsorteos.h"
+#include "store/penas.h"
 #include "store/premios.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
@@ -704,6 +705,75 @@ int paginas(const QByteArray& pdf)
         if (pdf.mid(i + 11, 1) != "s")
             ++n;
     return n;
+}
+
+TEST(CliSocios, membersPaymentsAndAccountsThatAddUp)
+{
+    QTemporaryDir dir;
+    // A peña that won 3+2 (Spanish amount 50,00 €) on the only draw.
+    datos::escribeSorteos(dir.filePath("numeros.dat"), {datos::sorteo({2026, 12, 4}, {1, 2, 3, 40, 41, 1, 2})});
+    RegPena una = datos::pena("UNA", "Todos", {2026, 12, 1}, {{1, 2, 3, 4, 5, 1, 2}});
+    una.contado = datos::sorteo({2026, 12, 4}).fecha;
+    RegPena otra = datos::pena("OTRA", "Todos", {2026, 12, 1});
+    datos::escribePenas(dir.filePath("apuestas.dat"), {una, otra});
+    RegPremios conocidos;
+    conocidos.fecha = una.contado;
+    conocidos.fuente = RegPremios::Fuente::Csv;
+    conocidos.centimos.fill(-1);
+    conocidos.centimos[6] = 5000; // 3+2
+    ASSERT_EQ(premios::guarda(dir.path() + u'/', {conocidos}), 0);
+    auto en = [&](QStringList argumentos) { return ejecuta(argumentos << "--dir" << dir.path() << "--hoy" << "2026-12-08"); };
+
+    struct Paso
+    {
+        QStringList argumentos;
+        int estado;
+        QString salida; // part of stdout, or of stderr when it fails
+    };
+    const Paso pasos[] = {
+        {{"socios", "1"}, 0, "Peña UNA: 0 socios"},
+        {{"socio-anadir", "1", "Ana", "1", "--nota", "600 111 222"}, 0, "Socio Ana añadido con 1 participación."},
+        {{"socio-anadir", "1", "Bea", "2"}, 0, "Socio Bea añadido"},
+        {{"socio-anadir", "1", "Car", "3"}, 0, "Socio Car añadido"},
+        {{"socio-anadir", "1", "ana", "1"}, 1, "Ya hay un socio ana"},
+        {{"socio-anadir", "1", "Dan", "0"}, 2, "PARTICIPACIONES"},
+        {{"socio-anadir", "3", "Dan", "1"}, 1, "No hay peña número 3."},
+        {{"socio-pago", "1", "Bea", "10,00", "--fecha", "2026-12-02"}, 0, "Pago de 10,00 € de Bea el 02/12/2026."},
+        {{"socio-pago", "1", "Bea", "1,50", "--correccion"}, 0, "Corrección de -1,50 € de Bea el 08/12/2026."},
+        {{"socio-pago", "1", "Eva", "5"}, 1, "No hay ningún socio Eva"},
+        {{"socio-pago", "1", "Bea", "diez"}, 2, "EUROS"},
+        {{"socio-pago", "1", "Bea", "5", "--fecha", "ayer"}, 2, "Fecha no válida: ayer"},
+        // 50,00 € won split 1:2:3 with its cent left over, 2,50 € staked.
+        {{"socios", "1"}, 0, "Bea | 2 | pagado 8,50 € | apostado 0,83 € | ganado 16,67 € | balance 24,34 €"},
+        {{"socios", "1"}, 0, "Ana | 1 | pagado 0,00 € | apostado 0,42 € | ganado 8,33 € | balance 7,91 €"},
+        {{"socios", "1"}, 0, "TOTAL | - | pagado 8,50 € | apostado 2,50 € | ganado 50,00 € | balance 56,00 €"},
+        {{"socios", "2"}, 0, "Peña OTRA: 0 socios"},
+        {{"socio-quitar", "1", "Car"}, 0, "Socio Car quitado"},
+        {{"socios", "1", "--json"}, 0, "\"nombre\":\"Bea\""},
+    };
+    for (const Paso& p : pasos) {
+        const Salida r = en(p.argumentos);
+        const QString donde = p.argumentos.join(' ');
+        EXPECT_EQ(r.estado, p.estado) << qPrintable(donde) << "\n" << r.err.constData();
+        EXPECT_TRUE(QString::fromUtf8(p.estado == 0 ? r.out : r.err).contains(p.salida))
+            << qPrintable(donde) << "\n" << r.out.constData() << r.err.constData();
+    }
+
+    // The members follow their peña, not its number: the first one deleted,
+    // OTRA's are still OTRA's and UNA's are gone with UNA.
+    ASSERT_EQ(en({"socio-anadir", "2", "Fin", "1"}).estado, 0);
+    ASSERT_EQ(borraPena(dir.filePath("apuestas.dat"), 1), 0);
+    Salida r = en({"socios", "1"});
+    EXPECT_TRUE(r.out.contains("Peña OTRA: 1 socio\nFin | 1 |")) << r.out.constData();
+
+    // A damaged members file says so and keeps the peñas working.
+    datos::escribeBytes(dir.filePath("socios.json"), "{ no es json");
+    r = en({"socios", "1"});
+    EXPECT_EQ(r.estado, 1);
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("socios.json está dañado"))) << r.err.constData();
+    EXPECT_EQ(en({"socio-anadir", "1", "Gil", "1"}).estado, 1);
+    EXPECT_EQ(datos::leeBytes(dir.filePath("socios.json")), QByteArray("{ no es json"));
+    EXPECT_EQ(en({"penas"}).estado, 0);
 }
 
 TEST(CliImprimir, aPdfWithOnePageASlipOrTwoFormsASheet)

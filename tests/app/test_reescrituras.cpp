@@ -1,3 +1,4 @@
+#include "store/socios.h"
 #include "store/cargasorteos.h"
 #include "store/ficheroregistros.h"
 #include "support/datos.h"
@@ -37,6 +38,10 @@ void prepara(const QString& dir)
         penas.push_back(datos::pena(QStringLiteral("PEÑA %1").arg(i), "Todos", {2329, 6, 1},
                                     {{47, 48, 49, 50, 1, 12, 11}, {1, 2, 3, 4, 5, 1, 2}}));
     datos::escribePenas(dir + "/apuestas.dat", penas);
+    std::vector<socios::Grupo> grupos;
+    for (const RegPena& p : penas)
+        socios::pon(grupos, p, {{"ANA", 1, "600 000 000", {{{2330, 1, 1}, 1000}}}, {"BEA", 2, {}, {}}, {"CAR", 3, {}, {}}});
+    ASSERT_EQ(socios::guarda(dir + u'/', grupos), 0);
     datos::escribeSorteos(dir + "/elegido.dat", datos::sorteosSeguidos(3000, QDate(2036, 12, 5)));
     datos::escribeBytes(dir + "/ovk.pdf", "%PDF-1.4 " + QByteArray(512 * 1024, 'a'));
     datos::escribeBytes(dir + "/nuevo.pdf", "%PDF-1.4 " + QByteArray(512 * 1024, 'b'));
@@ -87,6 +92,7 @@ TEST(Reescrituras, aKillLeavesTheOldFileOrTheNewOne)
         {"resetea", {"apuestas.dat"}},
         {"contadores", {"apuestas.dat"}},
         {"descarga", {"ovk.pdf"}},
+        {"socios", {"socios.json", "socios.bak"}},
     };
     auto* azar = QRandomGenerator::global();
     for (const Operacion& op : operaciones) {

@@ -1,9 +1,11 @@
 // A child process for the crash tests: performs one whole-file rewrite of the
 // data directory and exits. The test kills it at random moments.
 #include "checking/comprobacion.h"
+#include "store/ficheroregistros.h"
 #include "store/historia.h"
 #include "store/penas.h"
 #include "store/reescritura.h"
+#include "store/socios.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -32,6 +34,8 @@ int main(int argc, char** argv)
         Parpadeo p;
         return comprueba(ruta, 200, {}, p).error;
     }
+    if (op == "socios") // the first peña's members into socios.bak, then out of socios.json
+        return socios::apartaDe(ruta, ficheroregistros::leeTodos<RegPena>(ruta + QStringLiteral("apuestas.dat")).front(), true);
     if (op == "descarga") {
         QFile nuevo(ruta + QStringLiteral("nuevo.pdf"));
         nuevo.open(QIODevice::ReadOnly);

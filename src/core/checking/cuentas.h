@@ -3,9 +3,7 @@
 #include "store/premios.h"
 #include "store/regpena.h"
 #include "store/regsorteo.h"
-
-#include <QDate>
-#include <QString>
+#include "store/socios.h"
 
 #include <cstdint>
 #include <map>
@@ -41,19 +39,8 @@ std::vector<std::int64_t> reparte(std::int64_t total, const std::vector<int>& pa
 constexpr std::int64_t exento = 4'000'000;
 std::int64_t retencion(std::int64_t premio);
 
-struct Pago
-{
-    QDate fecha;
-    std::int64_t centimos = 0; // negative for a correction
-};
-
-struct Socio
-{
-    QString nombre;
-    int participaciones = 1;
-    QString nota;
-    std::vector<Pago> pagos;
-};
+using socios::Pago;
+using socios::Socio;
 
 struct Cuenta
 {

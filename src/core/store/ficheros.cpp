@@ -21,7 +21,7 @@ QString calculaRuta(const QString& directorio)
 QStringList propios()
 {
     return {numeros, numerosBak, numerosErr, apuestas, apuestasTmp, apuestasBak, numsIni, www, www2, ovkPdf,
-            premios, ajustes, informe, cerrojo};
+            premios, ajustes, informe, cerrojo, socios, sociosBak};
 }
 
 bool esPropio(const QString& ruta, const QString& destino)

@@ -21,6 +21,8 @@ inline const QString premios = QStringLiteral("premios.dat"); // prize amounts b
 inline const QString ajustes = QStringLiteral("ajustes.ini"); // the user's settings
 inline const QString informe = QStringLiteral("informe.dat"); // the maker's news
 inline const QString cerrojo = QStringLiteral("bolvera.lock"); // one writer at a time
+inline const QString socios = QStringLiteral("socios.json");     // the peñas' members and payments
+inline const QString sociosBak = QStringLiteral("socios.bak");   // members of deleted peñas
 
 // Every file the program keeps in a data directory.
 QStringList propios();

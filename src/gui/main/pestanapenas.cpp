@@ -19,6 +19,7 @@
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 #include "store/penas.h"
+#include "store/socios.h"
 
 #include <QBoxLayout>
 #include <QChartView>
@@ -299,10 +300,26 @@ void PestanaPenas::Command3_Click()
                 m_estado.pena.nombreRecortado() + u'?',
             Dialogos::PorDefecto::No))
         return;
+    // Its members go with it, or into socios.bak: the user says which first.
+    const RegPena borrada = m_estado.pena;
+    const auto miembros = socios::de(socios::lee(m_estado.ruta).grupos, borrada);
+    const bool quitarSocios =
+        !miembros.empty() &&
+        m_plataforma.dialogos.pregunta(
+            QStringLiteral("Borrar..."),
+            (miembros.size() == 1 ? QStringLiteral("La peña tiene un socio. ¿Borrarlo también? Si responde No, se "
+                                                   "guarda en socios.bak.")
+                                  : QStringLiteral("La peña tiene %1 socios. ¿Borrarlos también? Si responde No, se "
+                                                   "guardan en socios.bak.")
+                                        .arg(miembros.size())),
+            Dialogos::PorDefecto::No);
     const int error = borraPena(m_estado.fichero(ficheros::apuestas), m_penasel);
     if (errorEscritura(m_plataforma.dialogos, error, m_estado.fichero(ficheros::apuestas),
                        QStringLiteral("No se pudo borrar la peña.")))
         return;
+    if (!miembros.empty())
+        errorEscritura(m_plataforma.dialogos, socios::apartaDe(m_estado.ruta, borrada, !quitarSocios),
+                       m_estado.fichero(ficheros::socios), QStringLiteral("No se pudieron apartar los socios de la peña."));
     m_anfitrion.cargasorteos();
     m_anfitrion.recompruebaUltimo();
 }

@@ -3,6 +3,7 @@
 #include "main/modeloresultados.h"
 #include "support/ventana.h"
 #include "platform/plataforma.h"
+#include "store/socios.h"
 #include "store/estado.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
@@ -249,10 +250,23 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
     EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("¿Seguro que quieres eliminar la Peña DOS?"));
     EXPECT_EQ(penas().size(), 3u);
 
-    m_dialogos.respuestas = {true};
+    // DOS and TRES have members; DOS's go to socios.bak when the user keeps them.
+    const auto antes = penas();
+    std::vector<socios::Grupo> grupos;
+    socios::pon(grupos, antes[1], {{"ANA", 1, {}, {}}});
+    socios::pon(grupos, antes[2], {{"BEA", 2, {}, {}}});
+    ASSERT_EQ(socios::guarda(m_estado.ruta, grupos), 0);
+    m_dialogos.respuestas = {true, false};
     control<QToolButton>("Image1_0")->click();
     ASSERT_EQ(penas().size(), 2u);
     EXPECT_EQ(penas()[1].nombreRecortado(), QStringLiteral("TRES"));
+    EXPECT_EQ(m_dialogos.cajas.back().texto,
+              QStringLiteral("La peña tiene un socio. ¿Borrarlo también? Si responde No, se guarda en socios.bak."));
+    EXPECT_TRUE(socios::de(socios::lee(m_estado.ruta).grupos, antes[1]).empty());
+    EXPECT_EQ(socios::de(socios::lee(m_estado.ruta).grupos, penas()[1]).size(), 1u);
+    QByteArray copia;
+    ASSERT_EQ(ficheroregistros::leeEntrada(ruta("socios.bak"), copia), 0);
+    EXPECT_EQ(socios::de(socios::leeTexto(copia).grupos, antes[1]).front().nombre, QStringLiteral("ANA"));
     EXPECT_EQ(control<QLabel>("Label9_2")->text(), QStringLiteral("2"));
 
     // A second press without a new click must not delete "TRES".

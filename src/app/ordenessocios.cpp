@@ -1,0 +1,172 @@
+// The members of a peña, from the terminal: their accounts, adding one,
+// recording a payment and removing one.
+#include "app/ordenes.h"
+#include "checking/cuentas.h"
+#include "checking/euros.h"
+#include "store/ajustes.h"
+#include "store/premios.h"
+#include "store/socios.h"
+
+#include <QJsonArray>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace bolvera {
+
+namespace ordenes {
+
+namespace {
+
+struct Elegida
+{
+    RegPena pena;
+    std::vector<socios::Grupo> grupos;
+};
+
+// The peña R and every peña's members; a message and its status when not.
+std::optional<Elegida> elige(const Contexto& c, int& estado)
+{
+    const auto r = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
+    const auto todas = penas(c);
+    if (!r || *r < 1 || *r > static_cast<int>(todas.size())) {
+        estado = falla(QStringLiteral("No hay peña número %1.").arg(c.argumentos.value(0)));
+        return std::nullopt;
+    }
+    socios::Lectura l = socios::lee(c.ruta);
+    if (l.error) {
+        estado = falla(*l.error);
+        return std::nullopt;
+    }
+    return Elegida{todas[static_cast<std::size_t>(*r - 1)], std::move(l.grupos)};
+}
+
+auto buscaSocio(std::vector<socios::Socio>& lista, const QString& nombre)
+{
+    return std::find_if(lista.begin(), lista.end(),
+                        [&](const socios::Socio& s) { return s.nombre.compare(nombre, Qt::CaseInsensitive) == 0; });
+}
+
+int guardaSocios(const Contexto& c, const Elegida& e, const QString& hecho)
+{
+    if (const int error = socios::guarda(c.ruta, e.grupos))
+        return fallaEscritura(QStringLiteral("No se pudieron guardar los socios."), error);
+    QTextStream(stdout) << hecho << '\n';
+    return 0;
+}
+
+} // namespace
+
+int listaSocios(const Contexto& c)
+{
+    int estado = 0;
+    const auto e = elige(c, estado);
+    if (!e)
+        return estado;
+    const auto miembros = socios::de(e->grupos, e->pena);
+    const std::vector<cuentas::Jugada> jugadas = cuentas::jugadas(
+        e->pena, sorteos(c), premios::lee(c.ruta).porFecha, ajustes::precioApuesta(c.ruta));
+    const cuentas::Cuentas t = cuentas::calcula(jugadas, miembros);
+    const bool retenido = t.pena.neto != t.pena.ganado;
+    if (c.json) {
+        QJsonArray filas;
+        for (std::size_t i = 0; i < miembros.size(); ++i) {
+            const cuentas::Cuenta& k = t.socios[i];
+            filas.append(QJsonObject{{QStringLiteral("nombre"), miembros[i].nombre},
+                                     {QStringLiteral("participaciones"), miembros[i].participaciones},
+                                     {QStringLiteral("nota"), miembros[i].nota},
+                                     {QStringLiteral("pagado"), euros::decimal(k.pagado)},
+                                     {QStringLiteral("apostado"), euros::decimal(k.apostado)},
+                                     {QStringLiteral("ganado"), euros::decimal(k.ganado)},
+                                     {QStringLiteral("ganadoTrasRetencion"), euros::decimal(k.neto)},
+                                     {QStringLiteral("balance"), euros::decimal(k.balance())}});
+        }
+        imprime({{QStringLiteral("pena"), e->pena.nombreRecortado()},
+                 {QStringLiteral("socios"), filas},
+                 {QStringLiteral("pagado"), euros::decimal(t.pena.pagado)},
+                 {QStringLiteral("apostado"), euros::decimal(t.pena.apostado)},
+                 {QStringLiteral("ganado"), euros::decimal(t.pena.ganado)},
+                 {QStringLiteral("ganadoTrasRetencion"), euros::decimal(t.pena.neto)},
+                 {QStringLiteral("balance"), euros::decimal(t.pena.balance())},
+                 {QStringLiteral("premiosSinImporte"), t.sinImporte}});
+        return 0;
+    }
+    QTextStream salida(stdout);
+    salida << "Peña " << paraTerminal(e->pena.nombreRecortado()) << ": " << miembros.size()
+           << (miembros.size() == 1 ? " socio" : " socios") << '\n';
+    const auto fila = [&](const QString& nombre, const QString& partes, const cuentas::Cuenta& k) {
+        salida << paraTerminal(nombre) << " | " << partes << " | pagado " << euros::texto(k.pagado) << " | apostado "
+               << euros::texto(k.apostado) << " | ganado " << euros::texto(k.ganado);
+        if (retenido)
+            salida << " (" << euros::texto(k.neto) << " tras la retención)";
+        salida << " | balance " << euros::texto(k.balance()) << '\n';
+    };
+    for (std::size_t i = 0; i < miembros.size(); ++i)
+        fila(miembros[i].nombre, QString::number(miembros[i].participaciones), t.socios[i]);
+    fila(QStringLiteral("TOTAL"), QStringLiteral("-"), t.pena);
+    if (t.sinImporte > 0)
+        salida << euros::sinImporte(t.sinImporte) << '\n';
+    return 0;
+}
+
+int anadeSocio(const Contexto& c)
+{
+    int estado = 0;
+    auto e = elige(c, estado);
+    if (!e)
+        return estado;
+    const QString nombre = c.argumentos.value(1).trimmed();
+    const int participaciones = c.argumentos.value(2).toInt();
+    auto lista = socios::de(e->grupos, e->pena);
+    if (nombre.isEmpty())
+        return fallaUso(QStringLiteral("El socio necesita un nombre."));
+    if (buscaSocio(lista, nombre) != lista.end())
+        return falla(QStringLiteral("Ya hay un socio %1 en la peña.").arg(nombre));
+    lista.push_back({nombre, participaciones, c.nota, {}});
+    socios::pon(e->grupos, e->pena, lista);
+    return guardaSocios(c, *e, participaciones == 1 ? QStringLiteral("Socio %1 añadido con 1 participación.").arg(nombre)
+                                                  : QStringLiteral("Socio %1 añadido con %2 participaciones.").arg(nombre).arg(participaciones));
+}
+
+int pagaSocio(const Contexto& c)
+{
+    int estado = 0;
+    auto e = elige(c, estado);
+    if (!e)
+        return estado;
+    auto lista = socios::de(e->grupos, e->pena);
+    const auto socio = buscaSocio(lista, c.argumentos.value(1));
+    if (socio == lista.end())
+        return falla(QStringLiteral("No hay ningún socio %1 en la peña.").arg(c.argumentos.value(1)));
+    const auto centimos = premios::centimosDe(c.argumentos.value(2));
+    if (!centimos || *centimos == 0)
+        return fallaUso(QStringLiteral("EUROS ha de ser un importe, no «%1».").arg(c.argumentos.value(2)));
+    // A correction is one more entry, never an edit of the one it corrects.
+    socio->pagos.push_back({c.fecha.isValid() ? c.fecha : c.hoy, c.correccion ? -*centimos : *centimos});
+    const QString hecho = QStringLiteral("%1 de %2 de %3 el %4.")
+                              .arg(c.correccion ? QStringLiteral("Corrección") : QStringLiteral("Pago"),
+                                   euros::texto(socio->pagos.back().centimos), socio->nombre)
+                              .arg(socio->pagos.back().fecha.toString(QStringLiteral("dd/MM/yyyy")));
+    socios::pon(e->grupos, e->pena, lista);
+    return guardaSocios(c, *e, hecho);
+}
+
+int quitaSocio(const Contexto& c)
+{
+    int estado = 0;
+    auto e = elige(c, estado);
+    if (!e)
+        return estado;
+    auto lista = socios::de(e->grupos, e->pena);
+    const auto socio = buscaSocio(lista, c.argumentos.value(1));
+    if (socio == lista.end())
+        return falla(QStringLiteral("No hay ningún socio %1 en la peña.").arg(c.argumentos.value(1)));
+    const QString nombre = socio->nombre;
+    lista.erase(socio);
+    socios::pon(e->grupos, e->pena, lista);
+    return guardaSocios(c, *e, QStringLiteral("Socio %1 quitado de la peña.").arg(nombre));
+}
+
+} // namespace ordenes
+
+} // namespace bolvera

@@ -1,0 +1,169 @@
+#include "store/socios.h"
+
+#include "store/errores.h"
+#include "store/fechas.h"
+#include "store/ficheroregistros.h"
+#include "store/ficheros.h"
+#include "store/reescritura.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cmath>
+
+namespace bolvera {
+
+namespace socios {
+
+namespace {
+
+constexpr int version = 1;
+
+QString fechaTexto(double dia) { return fechas::fechaDeDia(dia).toString(Qt::ISODate); }
+
+} // namespace
+
+Clave claveDe(const RegPena& pena) { return {pena.nombreRecortado(), pena.creacion, pena.tipo}; }
+
+Lectura leeTexto(const QByteArray& texto)
+{
+    Lectura l;
+    QJsonParseError fallo;
+    const QJsonDocument doc = QJsonDocument::fromJson(texto, &fallo);
+    const auto danado = [&l](const QString& por) {
+        l.grupos.clear();
+        l.error = QStringLiteral("socios.json está dañado (%1): no se han leído los socios.").arg(por);
+        return l;
+    };
+    if (fallo.error != QJsonParseError::NoError || !doc.isObject())
+        return danado(QStringLiteral("no es JSON"));
+    const QJsonObject raiz = doc.object();
+    if (raiz.value(QStringLiteral("version")).toInt(-1) != version)
+        return danado(QStringLiteral("versión desconocida"));
+    for (const QJsonValue& g : raiz.value(QStringLiteral("penas")).toArray()) {
+        const QJsonObject o = g.toObject();
+        const QJsonObject clave = o.value(QStringLiteral("pena")).toObject();
+        const QDate creacion = QDate::fromString(clave.value(QStringLiteral("creacion")).toString(), Qt::ISODate);
+        Grupo grupo;
+        grupo.pena = {clave.value(QStringLiteral("nombre")).toString(), fechas::diaNumero(creacion),
+                      clave.value(QStringLiteral("tipo")).toInt()};
+        if (!creacion.isValid() || grupo.pena.nombre.isEmpty())
+            return danado(QStringLiteral("una peña sin nombre o sin fecha"));
+        for (const QJsonValue& s : o.value(QStringLiteral("socios")).toArray()) {
+            const QJsonObject so = s.toObject();
+            Socio socio{so.value(QStringLiteral("nombre")).toString(), so.value(QStringLiteral("participaciones")).toInt(0),
+                        so.value(QStringLiteral("nota")).toString(), {}};
+            if (socio.nombre.isEmpty() || socio.participaciones < 1)
+                return danado(QStringLiteral("un socio sin nombre o sin participaciones"));
+            for (const QJsonValue& p : so.value(QStringLiteral("pagos")).toArray()) {
+                const QJsonObject po = p.toObject();
+                const QDate fecha = QDate::fromString(po.value(QStringLiteral("fecha")).toString(), Qt::ISODate);
+                const QJsonValue centimos = po.value(QStringLiteral("centimos"));
+                if (!fecha.isValid() || !centimos.isDouble() || centimos.toDouble() != std::floor(centimos.toDouble()))
+                    return danado(QStringLiteral("un pago sin fecha o sin importe"));
+                socio.pagos.push_back({fecha, static_cast<std::int64_t>(centimos.toDouble())});
+            }
+            grupo.socios.push_back(std::move(socio));
+        }
+        l.grupos.push_back(std::move(grupo));
+    }
+    return l;
+}
+
+Lectura lee(const QString& ruta)
+{
+    QByteArray contenido;
+    const QString fichero = ruta + ficheros::socios;
+    if (!QFile::exists(fichero))
+        return {};
+    if (const int error = ficheroregistros::leeEntrada(fichero, contenido)) {
+        Lectura l;
+        l.error = errores::texto(error, fichero);
+        return l;
+    }
+    return leeTexto(contenido);
+}
+
+QByteArray texto(const std::vector<Grupo>& grupos)
+{
+    QJsonArray penas;
+    for (const Grupo& g : grupos) {
+        QJsonArray lista;
+        for (const Socio& s : g.socios) {
+            QJsonArray pagos;
+            for (const Pago& p : s.pagos)
+                pagos.append(QJsonObject{{QStringLiteral("fecha"), p.fecha.toString(Qt::ISODate)},
+                                         {QStringLiteral("centimos"), static_cast<double>(p.centimos)}});
+            lista.append(QJsonObject{{QStringLiteral("nombre"), s.nombre},
+                                     {QStringLiteral("participaciones"), s.participaciones},
+                                     {QStringLiteral("nota"), s.nota},
+                                     {QStringLiteral("pagos"), pagos}});
+        }
+        penas.append(QJsonObject{{QStringLiteral("pena"), QJsonObject{{QStringLiteral("nombre"), g.pena.nombre},
+                                                                      {QStringLiteral("creacion"), fechaTexto(g.pena.creacion)},
+                                                                      {QStringLiteral("tipo"), g.pena.tipo}}},
+                                 {QStringLiteral("socios"), lista}});
+    }
+    return QJsonDocument(QJsonObject{{QStringLiteral("version"), version}, {QStringLiteral("penas"), penas}})
+        .toJson(QJsonDocument::Indented);
+}
+
+int guarda(const QString& ruta, const std::vector<Grupo>& grupos)
+{
+    return reescribe(ruta + ficheros::socios, texto(grupos));
+}
+
+std::vector<Socio> de(const std::vector<Grupo>& grupos, const RegPena& pena)
+{
+    const Clave clave = claveDe(pena);
+    const auto g = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) { return x.pena == clave; });
+    return g == grupos.end() ? std::vector<Socio>{} : g->socios;
+}
+
+void pon(std::vector<Grupo>& grupos, const RegPena& pena, std::vector<Socio> socios)
+{
+    const Clave clave = claveDe(pena);
+    const auto g = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) { return x.pena == clave; });
+    if (socios.empty()) {
+        if (g != grupos.end())
+            grupos.erase(g);
+        return;
+    }
+    if (g == grupos.end())
+        grupos.push_back({clave, std::move(socios)});
+    else
+        g->socios = std::move(socios);
+}
+
+int apartaDe(const QString& ruta, const RegPena& pena, bool copia)
+{
+    Lectura l = lee(ruta);
+    if (l.error)
+        return 0; // a damaged file is kept as it is; reading it says so
+
+    const std::vector<Socio> suyos = de(l.grupos, pena);
+    if (suyos.empty())
+        return 0;
+    if (copia) {
+        // The copy is written before the members leave: a crash keeps them twice, never nowhere.
+        QByteArray antes;
+        std::vector<Grupo> apartados;
+        if (QFile::exists(ruta + ficheros::sociosBak) && ficheroregistros::leeEntrada(ruta + ficheros::sociosBak, antes) == 0) {
+            Lectura b = leeTexto(antes);
+            if (!b.error)
+                apartados = std::move(b.grupos);
+        }
+        apartados.push_back({claveDe(pena), suyos});
+        if (const int error = reescribe(ruta + ficheros::sociosBak, texto(apartados)))
+            return error;
+    }
+    pon(l.grupos, pena, {});
+    return guarda(ruta, l.grupos);
+}
+
+} // namespace socios
+
+} // namespace bolvera

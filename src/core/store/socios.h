@@ -1,0 +1,73 @@
+#pragma once
+
+#include "store/regpena.h"
+
+#include <QDate>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace bolvera {
+
+// The people of each peña: its members, their shares and what each paid,
+// kept in socios.json beside the peñas. A peña is known by its name, its
+// creation day and its shape, never by its record number, so its members
+// stay with it when another peña is deleted and the records move up.
+namespace socios {
+
+struct Pago
+{
+    QDate fecha;
+    std::int64_t centimos = 0; // negative for a correction: entries are never edited
+};
+
+struct Socio
+{
+    QString nombre;
+    int participaciones = 1;
+    QString nota; // a phone or an e-mail
+    std::vector<Pago> pagos;
+};
+
+struct Clave
+{
+    QString nombre; // trimmed
+    double creacion = 0;
+    int tipo = 0;
+    bool operator==(const Clave&) const = default;
+};
+Clave claveDe(const RegPena& pena);
+
+struct Grupo
+{
+    Clave pena;
+    std::vector<Socio> socios;
+};
+
+struct Lectura
+{
+    std::vector<Grupo> grupos;
+    std::optional<QString> error; // a damaged file: nothing was read from it
+};
+
+// No file is no members; a file that is not ours is an error, and is kept.
+Lectura lee(const QString& ruta);
+Lectura leeTexto(const QByteArray& texto);
+QByteArray texto(const std::vector<Grupo>& grupos);
+// Whole or not at all. Returns an error number (errores.h), 0 on success.
+int guarda(const QString& ruta, const std::vector<Grupo>& grupos);
+
+// The members of `pena` (empty when it has none).
+std::vector<Socio> de(const std::vector<Grupo>& grupos, const RegPena& pena);
+// Sets the members of `pena`; an empty list removes its group.
+void pon(std::vector<Grupo>& grupos, const RegPena& pena, std::vector<Socio> socios);
+
+// After `pena` was deleted: its members leave socios.json, kept in
+// socios.bak first when `copia`. Returns an error number, 0 on success.
+int apartaDe(const QString& ruta, const RegPena& pena, bool copia);
+
+} // namespace socios
+
+} // namespace bolvera
