@@ -79,6 +79,7 @@ const std::vector<Orden> tabla = {
     {"socio-pago", {penaR, {"NOMBRE"}, {"EUROS", Tipo::Importe}}, {"fecha", "correccion"},
      "anota lo que ha puesto un socio (o lo corrige)", pagaSocio, Escribe::Si},
     {"socio-quitar", {penaR, {"NOMBRE"}}, {}, "quita un socio de la peña R", quitaSocio, Escribe::Si},
+    {"resumen", {penaR}, {"desde", "hasta"}, "el resumen de la peña R para sus socios, en texto", resumen, Escribe::No},
 };
 
 const std::vector<argumentos::Opcion> todasLasOpciones = {
@@ -97,6 +98,8 @@ const std::vector<argumentos::Opcion> todasLasOpciones = {
     {"nota", "NOTA", {}},
     {"fecha", "AAAA-MM-DD", {}},
     {"correccion", {}, {}},
+    {"desde", "AAAA-MM-DD", {}},
+    {"hasta", "AAAA-MM-DD", {}},
 };
 const QStringList comunes = {"help", "version", "dir", "hoy", "json"};
 
@@ -216,10 +219,12 @@ int main(int argc, char* argv[])
     c.pdf = opcion(QStringLiteral("pdf"));
     c.nota = opcion(QStringLiteral("nota"));
     c.correccion = linea.opciones.count(QStringLiteral("correccion"));
-    if (linea.opciones.count(QStringLiteral("fecha"))) {
-        c.fecha = QDate::fromString(opcion(QStringLiteral("fecha")), Qt::ISODate);
-        if (!c.fecha.isValid())
-            return fallaUso(QStringLiteral("Fecha no válida: %1").arg(opcion(QStringLiteral("fecha"))));
+    for (auto [campo, clave] : {std::pair{&c.fecha, "fecha"}, std::pair{&c.desde, "desde"}, std::pair{&c.hasta, "hasta"}}) {
+        if (!linea.opciones.count(QString::fromLatin1(clave)))
+            continue;
+        *campo = QDate::fromString(opcion(QString::fromLatin1(clave)), Qt::ISODate);
+        if (!campo->isValid())
+            return fallaUso(QStringLiteral("Fecha no válida: %1").arg(opcion(QString::fromLatin1(clave))));
     }
 
     // The folder is found (and made, the first time) only for a line that makes sense.

@@ -32,6 +32,7 @@ struct Contexto
     QString nota;                               // socio-anadir --nota
     QDate fecha;                                // socio-pago --fecha; invalid = today
     bool correccion = false;                    // socio-pago --correccion
+    QDate desde, hasta;                         // resumen --desde, --hasta; invalid = open
     QStringList argumentos; // after the subcommand
 };
 
@@ -85,6 +86,7 @@ int listaSocios(const Contexto& c);
 int anadeSocio(const Contexto& c);
 int pagaSocio(const Contexto& c);
 int quitaSocio(const Contexto& c);
+int resumen(const Contexto& c);
 
 } // namespace ordenes
 

@@ -3,7 +3,9 @@
 #include "app/ordenes.h"
 #include "checking/cuentas.h"
 #include "checking/euros.h"
+#include "checking/resumen.h"
 #include "store/ajustes.h"
+#include "store/fechas.h"
 #include "store/premios.h"
 #include "store/socios.h"
 
@@ -121,11 +123,14 @@ int anadeSocio(const Contexto& c)
     if (nombre.isEmpty())
         return fallaUso(QStringLiteral("El socio necesita un nombre."));
     if (buscaSocio(lista, nombre) != lista.end())
-        return falla(QStringLiteral("Ya hay un socio %1 en la peña.").arg(nombre));
+        return falla(QStringLiteral("Ya hay un socio ") + nombre + QStringLiteral(" en la peña."));
     lista.push_back({nombre, participaciones, c.nota, {}});
     socios::pon(e->grupos, e->pena, lista);
-    return guardaSocios(c, *e, participaciones == 1 ? QStringLiteral("Socio %1 añadido con 1 participación.").arg(nombre)
-                                                  : QStringLiteral("Socio %1 añadido con %2 participaciones.").arg(nombre).arg(participaciones));
+    // Concatenated: a member's name may hold a '%'.
+    return guardaSocios(c, *e,
+                        QStringLiteral("Socio ") + nombre +
+                            (participaciones == 1 ? QStringLiteral(" añadido con 1 participación.")
+                                                  : QStringLiteral(" añadido con %1 participaciones.").arg(participaciones)));
 }
 
 int pagaSocio(const Contexto& c)
@@ -137,7 +142,7 @@ int pagaSocio(const Contexto& c)
     auto lista = socios::de(e->grupos, e->pena);
     const auto socio = buscaSocio(lista, c.argumentos.value(1));
     if (socio == lista.end())
-        return falla(QStringLiteral("No hay ningún socio %1 en la peña.").arg(c.argumentos.value(1)));
+        return falla(QStringLiteral("No hay ningún socio ") + c.argumentos.value(1) + QStringLiteral(" en la peña."));
     const auto centimos = premios::centimosDe(c.argumentos.value(2));
     if (!centimos || *centimos == 0)
         return fallaUso(QStringLiteral("EUROS ha de ser un importe, no «%1».").arg(c.argumentos.value(2)));
@@ -145,8 +150,8 @@ int pagaSocio(const Contexto& c)
     socio->pagos.push_back({c.fecha.isValid() ? c.fecha : c.hoy, c.correccion ? -*centimos : *centimos});
     const QString hecho = QStringLiteral("%1 de %2 de %3 el %4.")
                               .arg(c.correccion ? QStringLiteral("Corrección") : QStringLiteral("Pago"),
-                                   euros::texto(socio->pagos.back().centimos), socio->nombre)
-                              .arg(socio->pagos.back().fecha.toString(QStringLiteral("dd/MM/yyyy")));
+                                   euros::texto(socio->pagos.back().centimos), socio->nombre,
+                                   socio->pagos.back().fecha.toString(QStringLiteral("dd/MM/yyyy")));
     socios::pon(e->grupos, e->pena, lista);
     return guardaSocios(c, *e, hecho);
 }
@@ -160,11 +165,34 @@ int quitaSocio(const Contexto& c)
     auto lista = socios::de(e->grupos, e->pena);
     const auto socio = buscaSocio(lista, c.argumentos.value(1));
     if (socio == lista.end())
-        return falla(QStringLiteral("No hay ningún socio %1 en la peña.").arg(c.argumentos.value(1)));
+        return falla(QStringLiteral("No hay ningún socio ") + c.argumentos.value(1) + QStringLiteral(" en la peña."));
     const QString nombre = socio->nombre;
     lista.erase(socio);
     socios::pon(e->grupos, e->pena, lista);
-    return guardaSocios(c, *e, QStringLiteral("Socio %1 quitado de la peña.").arg(nombre));
+    return guardaSocios(c, *e, QStringLiteral("Socio ") + nombre + QStringLiteral(" quitado de la peña."));
+}
+
+int resumen(const Contexto& c)
+{
+    int estado = 0;
+    const auto e = elige(c, estado);
+    if (!e)
+        return estado;
+    const auto dia = [](QDate d) { return d.isValid() ? fechas::diaNumero(d) : 0.0; };
+    const QString texto = resumenTexto(e->pena, sorteos(c), premios::lee(c.ruta).porFecha, ajustes::precioApuesta(c.ruta),
+                                       socios::de(e->grupos, e->pena), dia(c.desde), dia(c.hasta));
+    if (c.json) {
+        imprime({{QStringLiteral("texto"), texto}});
+        return 0;
+    }
+    // Line by line: the lines stay lines, control bytes inside them are shown escaped.
+    QStringList lineas = texto.split(u'\n');
+    if (!lineas.isEmpty() && lineas.back().isEmpty())
+        lineas.removeLast();
+    QTextStream salida(stdout);
+    for (const QString& linea : lineas)
+        salida << paraTerminal(linea) << '\n';
+    return 0;
 }
 
 } // namespace ordenes

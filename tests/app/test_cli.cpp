@@ -748,6 +748,11 @@ TEST(CliSocios, membersPaymentsAndAccountsThatAddUp)
         {{"socios", "1"}, 0, "Ana | 1 | pagado 0,00 € | apostado 0,42 € | ganado 8,33 € | balance 7,91 €"},
         {{"socios", "1"}, 0, "TOTAL | - | pagado 8,50 € | apostado 2,50 € | ganado 50,00 € | balance 56,00 €"},
         {{"socios", "2"}, 0, "Peña OTRA: 0 socios"},
+        // The summary to hand them, as text.
+        {{"resumen", "1"}, 0, "04/12/2026  1-2-3-40-41 + 1 2  premios: 1 × 3+2 (50,00 €)"},
+        {{"resumen", "1"}, 0, "  Bea: 2, 8,50 €, 0,83 €, 16,67 €, 24,34 €"},
+        {{"resumen", "1", "--desde", "2026-12-05"}, 0, "Ningún sorteo jugado en el periodo."},
+        {{"resumen", "1", "--hasta", "mañana"}, 2, "Fecha no válida: mañana"},
         {{"socio-quitar", "1", "Car"}, 0, "Socio Car quitado"},
         {{"socios", "1", "--json"}, 0, "\"nombre\":\"Bea\""},
     };

@@ -34,6 +34,7 @@ std::vector<Jugada> jugadas(const RegPena& pena, const std::vector<RegSorteo>& s
         const auto anota = [&](int categoria, int veces) {
             if (categoria == 0 || veces <= 0)
                 return;
+            j.categorias.insert(j.categorias.end(), static_cast<std::size_t>(veces), categoria);
             const std::int64_t c =
                 conocidos == premios.end() ? -1 : conocidos->second.centimos[static_cast<std::size_t>(categoria - 1)];
             if (c < 0)

@@ -22,6 +22,7 @@ struct Jugada
     std::int64_t apostado = 0;          // bets × price per bet
     std::vector<std::int64_t> premios;  // one entry a winning bet of known amount
     int sinImporte = 0;                 // winning bets whose amount is not known
+    std::vector<int> categorias;        // the category of every winning bet, known amount or not
 };
 
 // The draws the peña counted (from its creation to `contado`, on its days),

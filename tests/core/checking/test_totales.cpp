@@ -284,7 +284,7 @@ TEST(Cuentas, sharesAddUpToTheCentAndTheWithholding)
 
     // Three members with 1, 2 and 3 shares; a 50.000 € prize and a small one.
     const double d1 = fechas::diaNumero({2026, 12, 1}), d2 = fechas::diaNumero({2026, 12, 4});
-    const std::vector<cuentas::Jugada> jugadas = {{d1, 6000, {5'000'000, 1001}, 0}, {d2, 6000, {}, 1}};
+    const std::vector<cuentas::Jugada> jugadas = {{d1, 6000, {5'000'000, 1001}, 0, {2, 12}}, {d2, 6000, {}, 1, {13}}};
     const std::vector<cuentas::Socio> socios = {
         {"ANA", 1, {}, {{{2026, 11, 30}, 2000}}},
         {"BEA", 2, {}, {{{2026, 11, 30}, 4000}, {{2026, 12, 5}, 4000}}},
