@@ -79,6 +79,8 @@ const std::vector<Orden> tabla = {
     {"socio-pago", {penaR, {"NOMBRE"}, {"EUROS", Tipo::Importe}}, {"fecha", "correccion"},
      "anota lo que ha puesto un socio (o lo corrige)", pagaSocio, Escribe::Si},
     {"socio-quitar", {penaR, {"NOMBRE"}}, {}, "quita un socio de la peña R", quitaSocio, Escribe::Si},
+    {"socio-cambiar", {penaR, {"NOMBRE"}}, {"nombre", "participaciones"},
+     "cambia el nombre o las participaciones de un socio", cambiaSocio, Escribe::Si},
     {"resumen", {penaR}, {"desde", "hasta"}, "el resumen de la peña R para sus socios, en texto", resumen, Escribe::No},
 };
 
@@ -99,6 +101,7 @@ const std::vector<argumentos::Opcion> todasLasOpciones = {
     {"fecha", "AAAA-MM-DD", {}},
     {"correccion", {}, {}},
     {"desde", "AAAA-MM-DD", {}},
+    {"participaciones", "N", {}},
     {"hasta", "AAAA-MM-DD", {}},
 };
 const QStringList comunes = {"help", "version", "dir", "hoy", "json"};
@@ -218,6 +221,13 @@ int main(int argc, char* argv[])
             *campo = linea.opciones.at(QString::fromLatin1(clave));
     c.pdf = opcion(QStringLiteral("pdf"));
     c.nota = opcion(QStringLiteral("nota"));
+    if (linea.opciones.count(QStringLiteral("participaciones"))) {
+        bool numero = false;
+        c.participaciones = opcion(QStringLiteral("participaciones")).toInt(&numero);
+        if (!numero || c.participaciones < 1)
+            return fallaUso(QStringLiteral("--participaciones ha de ser un número de 1 en adelante, no «%1».")
+                                .arg(opcion(QStringLiteral("participaciones"))));
+    }
     c.correccion = linea.opciones.count(QStringLiteral("correccion"));
     for (auto [campo, clave] : {std::pair{&c.fecha, "fecha"}, std::pair{&c.desde, "desde"}, std::pair{&c.hasta, "hasta"}}) {
         if (!linea.opciones.count(QString::fromLatin1(clave)))

@@ -33,6 +33,7 @@ struct Contexto
     QDate fecha;                                // socio-pago --fecha; invalid = today
     bool correccion = false;                    // socio-pago --correccion
     QDate desde, hasta;                         // resumen --desde, --hasta; invalid = open
+    int participaciones = 0;                    // socio-cambiar --participaciones; 0 = not given
     QStringList argumentos; // after the subcommand
 };
 
@@ -86,6 +87,7 @@ int listaSocios(const Contexto& c);
 int anadeSocio(const Contexto& c);
 int pagaSocio(const Contexto& c);
 int quitaSocio(const Contexto& c);
+int cambiaSocio(const Contexto& c);
 int resumen(const Contexto& c);
 
 } // namespace ordenes

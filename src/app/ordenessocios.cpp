@@ -172,6 +172,33 @@ int quitaSocio(const Contexto& c)
     return guardaSocios(c, *e, QStringLiteral("Socio ") + nombre + QStringLiteral(" quitado de la peña."));
 }
 
+int cambiaSocio(const Contexto& c)
+{
+    int estado = 0;
+    auto e = elige(c, estado);
+    if (!e)
+        return estado;
+    const int participaciones = c.participaciones;
+    const QString nuevo = c.nombre.trimmed();
+    if (nuevo.isEmpty() && participaciones == 0)
+        return fallaUso(QStringLiteral("Indique --nombre o --participaciones."));
+    auto lista = socios::de(e->grupos, e->pena);
+    const auto socio = buscaSocio(lista, c.argumentos.value(1));
+    if (socio == lista.end())
+        return falla(QStringLiteral("No hay ningún socio ") + c.argumentos.value(1) + QStringLiteral(" en la peña."));
+    if (!nuevo.isEmpty() && buscaSocio(lista, nuevo) != lista.end() && buscaSocio(lista, nuevo) != socio)
+        return falla(QStringLiteral("Ya hay un socio ") + nuevo + QStringLiteral(" en la peña."));
+    if (!nuevo.isEmpty())
+        socio->nombre = nuevo;
+    if (participaciones > 0)
+        socio->participaciones = participaciones;
+    const QString hecho = QStringLiteral("Socio ") + socio->nombre + QStringLiteral(": %1.").arg(
+        socio->participaciones == 1 ? QStringLiteral("1 participación")
+                                    : QStringLiteral("%1 participaciones").arg(socio->participaciones));
+    socios::pon(e->grupos, e->pena, lista);
+    return guardaSocios(c, *e, hecho);
+}
+
 int resumen(const Contexto& c)
 {
     int estado = 0;

@@ -753,7 +753,12 @@ TEST(CliSocios, membersPaymentsAndAccountsThatAddUp)
         {{"resumen", "1"}, 0, "  Bea: 2, 8,50 €, 0,83 €, 16,67 €, 24,34 €"},
         {{"resumen", "1", "--desde", "2026-12-05"}, 0, "Ningún sorteo jugado en el periodo."},
         {{"resumen", "1", "--hasta", "mañana"}, 2, "Fecha no válida: mañana"},
-        {{"socio-quitar", "1", "Car"}, 0, "Socio Car quitado"},
+        {{"socio-cambiar", "1", "Car", "--participaciones", "4"}, 0, "Socio Car: 4 participaciones."},
+        {{"socio-cambiar", "1", "Car", "--nombre", "Bea"}, 1, "Ya hay un socio Bea"},
+        {{"socio-cambiar", "1", "Car", "--participaciones", "0"}, 2, "--participaciones ha de ser"},
+        {{"socio-cambiar", "1", "Car"}, 2, "Indique --nombre o --participaciones."},
+        {{"socio-cambiar", "1", "Car", "--nombre", "Carla"}, 0, "Socio Carla: 4 participaciones."},
+        {{"socio-quitar", "1", "Carla"}, 0, "Socio Carla quitado"},
         {{"socios", "1", "--json"}, 0, "\"nombre\":\"Bea\""},
     };
     for (const Paso& p : pasos) {
