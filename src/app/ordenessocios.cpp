@@ -49,6 +49,29 @@ auto buscaSocio(std::vector<socios::Socio>& lista, const QString& nombre)
                         [&](const socios::Socio& s) { return s.nombre.compare(nombre, Qt::CaseInsensitive) == 0; });
 }
 
+// The peña R, its members and the one named by the second argument.
+struct ConSocio
+{
+    Elegida e;
+    std::vector<socios::Socio> lista;
+    std::size_t socio = 0;
+};
+
+std::optional<ConSocio> eligeSocio(const Contexto& c, int& estado)
+{
+    auto e = elige(c, estado);
+    if (!e)
+        return std::nullopt;
+    auto lista = socios::de(e->grupos, e->pena);
+    const auto socio = buscaSocio(lista, c.argumentos.value(1));
+    if (socio == lista.end()) {
+        estado = falla(QStringLiteral("No hay ningún socio ") + c.argumentos.value(1) + QStringLiteral(" en la peña."));
+        return std::nullopt;
+    }
+    const auto indice = static_cast<std::size_t>(socio - lista.begin());
+    return ConSocio{std::move(*e), std::move(lista), indice};
+}
+
 int guardaSocios(const Contexto& c, const Elegida& e, const QString& hecho)
 {
     if (const int error = socios::guarda(c.ruta, e.grupos))
@@ -136,13 +159,11 @@ int anadeSocio(const Contexto& c)
 int pagaSocio(const Contexto& c)
 {
     int estado = 0;
-    auto e = elige(c, estado);
-    if (!e)
+    auto s = eligeSocio(c, estado);
+    if (!s)
         return estado;
-    auto lista = socios::de(e->grupos, e->pena);
-    const auto socio = buscaSocio(lista, c.argumentos.value(1));
-    if (socio == lista.end())
-        return falla(QStringLiteral("No hay ningún socio ") + c.argumentos.value(1) + QStringLiteral(" en la peña."));
+    auto& lista = s->lista;
+    const auto socio = lista.begin() + static_cast<std::ptrdiff_t>(s->socio);
     const auto centimos = premios::centimosDe(c.argumentos.value(2));
     if (!centimos || *centimos == 0)
         return fallaUso(QStringLiteral("EUROS ha de ser un importe, no «%1».").arg(c.argumentos.value(2)));
@@ -152,40 +173,34 @@ int pagaSocio(const Contexto& c)
                               .arg(c.correccion ? QStringLiteral("Corrección") : QStringLiteral("Pago"),
                                    euros::texto(socio->pagos.back().centimos), socio->nombre,
                                    socio->pagos.back().fecha.toString(QStringLiteral("dd/MM/yyyy")));
-    socios::pon(e->grupos, e->pena, lista);
-    return guardaSocios(c, *e, hecho);
+    socios::pon(s->e.grupos, s->e.pena, lista);
+    return guardaSocios(c, s->e, hecho);
 }
 
 int quitaSocio(const Contexto& c)
 {
     int estado = 0;
-    auto e = elige(c, estado);
-    if (!e)
+    auto s = eligeSocio(c, estado);
+    if (!s)
         return estado;
-    auto lista = socios::de(e->grupos, e->pena);
-    const auto socio = buscaSocio(lista, c.argumentos.value(1));
-    if (socio == lista.end())
-        return falla(QStringLiteral("No hay ningún socio ") + c.argumentos.value(1) + QStringLiteral(" en la peña."));
-    const QString nombre = socio->nombre;
-    lista.erase(socio);
-    socios::pon(e->grupos, e->pena, lista);
-    return guardaSocios(c, *e, QStringLiteral("Socio ") + nombre + QStringLiteral(" quitado de la peña."));
+    const QString nombre = s->lista[s->socio].nombre;
+    s->lista.erase(s->lista.begin() + static_cast<std::ptrdiff_t>(s->socio));
+    socios::pon(s->e.grupos, s->e.pena, s->lista);
+    return guardaSocios(c, s->e, QStringLiteral("Socio ") + nombre + QStringLiteral(" quitado de la peña."));
 }
 
 int cambiaSocio(const Contexto& c)
 {
-    int estado = 0;
-    auto e = elige(c, estado);
-    if (!e)
-        return estado;
     const int participaciones = c.participaciones;
     const QString nuevo = c.nombre.trimmed();
     if (nuevo.isEmpty() && participaciones == 0)
         return fallaUso(QStringLiteral("Indique --nombre o --participaciones."));
-    auto lista = socios::de(e->grupos, e->pena);
-    const auto socio = buscaSocio(lista, c.argumentos.value(1));
-    if (socio == lista.end())
-        return falla(QStringLiteral("No hay ningún socio ") + c.argumentos.value(1) + QStringLiteral(" en la peña."));
+    int estado = 0;
+    auto s = eligeSocio(c, estado);
+    if (!s)
+        return estado;
+    auto& lista = s->lista;
+    const auto socio = lista.begin() + static_cast<std::ptrdiff_t>(s->socio);
     if (!nuevo.isEmpty() && buscaSocio(lista, nuevo) != lista.end() && buscaSocio(lista, nuevo) != socio)
         return falla(QStringLiteral("Ya hay un socio ") + nuevo + QStringLiteral(" en la peña."));
     if (!nuevo.isEmpty())
@@ -195,8 +210,8 @@ int cambiaSocio(const Contexto& c)
     const QString hecho = QStringLiteral("Socio ") + socio->nombre + QStringLiteral(": %1.").arg(
         socio->participaciones == 1 ? QStringLiteral("1 participación")
                                     : QStringLiteral("%1 participaciones").arg(socio->participaciones));
-    socios::pon(e->grupos, e->pena, lista);
-    return guardaSocios(c, *e, hecho);
+    socios::pon(s->e.grupos, s->e.pena, lista);
+    return guardaSocios(c, s->e, hecho);
 }
 
 int resumen(const Contexto& c)
