@@ -1,3 +1,4 @@
+#include "programa/versionprograma.h"
 #include "support/imprime.h"
 #include "shell/acercade.h"
 #include "shell/presentacion.h"
@@ -56,7 +57,7 @@ TEST(Acercade, namesTheSystemAndOpensTheMakersAddresses)
     EscritorioGrabado escritorio;
     escritorio.nombre = QStringLiteral("Debian GNU/Linux 12 (bookworm)");
     Acercade acerca(escritorio);
-    EXPECT_EQ(acerca.windowTitle(), QStringLiteral("Acerca de Bolvera v.1.2.85"));
+    EXPECT_EQ(acerca.windowTitle(), QStringLiteral("Acerca de Bolvera v." BOLVERA_VERSION)); // the version of project()
     EXPECT_EQ(acerca.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
               QStringLiteral("S.O: Debian GNU/Linux 12 (bookworm)"));
 
