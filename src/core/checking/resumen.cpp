@@ -8,21 +8,21 @@
 
 #include <QStringList>
 
-#include <algorithm>
 #include <map>
 
 namespace bolvera {
 
 namespace {
 
-QString apuestaTexto(const RegPena& pena, const Forma& f, int b)
+// "1-7-10-26-34 + 2 4": the first n numbers and s stars given.
+QString combinacion(const std::int16_t* numeros, int n, const std::int16_t* estrellas, int s)
 {
-    QStringList numeros, estrellas;
-    for (int i = 0; i < f.numeros; ++i)
-        numeros << QString::number(pena.numeros[static_cast<std::size_t>(b)][static_cast<std::size_t>(i)]);
-    for (int i = 0; i < f.estrellas; ++i)
-        estrellas << QString::number(pena.estrellas[static_cast<std::size_t>(b)][static_cast<std::size_t>(i)]);
-    return numeros.join(u'-') + QStringLiteral(" + ") + estrellas.join(u' ');
+    QStringList a, b;
+    for (int i = 0; i < n; ++i)
+        a << QString::number(numeros[i]);
+    for (int i = 0; i < s; ++i)
+        b << QString::number(estrellas[i]);
+    return a.join(u'-') + QStringLiteral(" + ") + b.join(u' ');
 }
 
 // "2 × 3+2, 1 × 2+1"
@@ -55,7 +55,8 @@ QString resumenTexto(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
                           : QStringLiteral("Sorteos del %1 al %2: %3").arg(inicio, fin).arg(jugadas.size()));
     l << QString() << (f->apuestas == 1 ? QStringLiteral("Apuesta:") : QStringLiteral("Apuestas:"));
     for (int b = 0; b < f->apuestas; ++b)
-        l << QStringLiteral("  ") + apuestaTexto(pena, *f, b);
+        l << QStringLiteral("  ") + combinacion(pena.numeros[static_cast<std::size_t>(b)].data(), f->numeros,
+                                                 pena.estrellas[static_cast<std::size_t>(b)].data(), f->estrellas);
 
     l << QString() << QStringLiteral("Sorteos:");
     std::size_t k = 0;
@@ -65,12 +66,8 @@ QString resumenTexto(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
         if (s.fecha != jugadas[k].fecha)
             continue;
         const cuentas::Jugada& j = jugadas[k++];
-        QStringList numeros, estrellas;
-        for (int i = 0; i < 5; ++i)
-            numeros << QString::number(s.num[static_cast<std::size_t>(i)]);
-        for (int i = 5; i < 7; ++i)
-            estrellas << QString::number(s.num[static_cast<std::size_t>(i)]);
-        QString linea = QStringLiteral("  %1  %2 + %3").arg(fechas::fechacorta(s.fecha), numeros.join(u'-'), estrellas.join(u' '));
+        QString linea = QStringLiteral("  ") + fechas::fechacorta(s.fecha) + QStringLiteral("  ") +
+                        combinacion(s.num.data(), 5, s.num.data() + 5, 2);
         if (!j.categorias.empty()) {
             QStringList importe;
             if (!j.premios.empty()) {

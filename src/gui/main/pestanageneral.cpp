@@ -42,9 +42,7 @@ PestanaGeneral::PestanaGeneral(Estado& estado, Plataforma& plataforma, Anfitrion
     : QObject(padre), m_estado(estado), m_plataforma(plataforma), m_anfitrion(anfitrion)
 {
     m_pagina = construye();
-    m_timer3 = new QTimer(this);
-    m_timer3->setObjectName(QStringLiteral("Timer3"));
-    m_timer3->setInterval(800);
+    m_timer3 = temporizador(this, QStringLiteral("Timer3"), 800);
     for (int i = 0; i < 2; ++i)
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     connect(m_timer3, &QTimer::timeout, this, &PestanaGeneral::Timer3_Timer);

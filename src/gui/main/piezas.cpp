@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTimer>
 
 namespace bolvera {
 
@@ -62,6 +63,14 @@ QChartView* grafico(const QString& nombre)
 QPushButton* boton(const QString& nombre, const QString& texto)
 {
     return nombra(new QPushButton(texto), nombre);
+}
+
+QTimer* temporizador(QObject* padre, const QString& nombre, int intervalo)
+{
+    auto* t = new QTimer(padre);
+    t->setObjectName(nombre);
+    t->setInterval(intervalo);
+    return t;
 }
 
 } // namespace piezas

@@ -11,6 +11,8 @@ class QLabel;
 class QPushButton;
 class QStandardItemModel;
 class QTableView;
+class QObject;
+class QTimer;
 class QWidget;
 
 namespace bolvera {
@@ -27,6 +29,8 @@ QTableView* listaInforme(const QString& nombre, QAbstractItemModel* modelo, cons
 QStandardItemModel* modeloCabeceras(const QStringList& cabeceras);
 QChartView* grafico(const QString& nombre);
 QPushButton* boton(const QString& nombre, const QString& texto);
+// An interval timer with its classic name ("Timer1"), not started.
+QTimer* temporizador(QObject* padre, const QString& nombre, int intervalo);
 
 } // namespace piezas
 

@@ -5,6 +5,7 @@
 #include "main/pestanageneral.h"
 #include "main/pestanapenas.h"
 #include "main/pestanasorteos.h"
+#include "main/piezas.h"
 #include "main/secundarias.h"
 #include "comun/twips.h"
 #include "platform/dialogos.h"
@@ -47,13 +48,6 @@ const QString bienvenida = QStringLiteral(
     "empezará a almacenar resultados a partir de hoy. Si quieres ver los resultados de la peña "
     "en sorteos anteriores, marque la casilla 'Histórico' de la pestaña 'General'.");
 
-QTimer* temporizador(QObject* padre, const QString& nombre, int intervalo)
-{
-    auto* t = new QTimer(padre);
-    t->setObjectName(nombre);
-    t->setInterval(intervalo);
-    return t;
-}
 
 } // namespace
 
@@ -83,8 +77,8 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
     resize(tamano);
 
     m_secundarias = new Secundarias(this);
-    m_timer1 = temporizador(this, QStringLiteral("Timer1"), 1000);
-    m_timer2 = temporizador(this, QStringLiteral("Timer2"), 500);
+    m_timer1 = piezas::temporizador(this, QStringLiteral("Timer1"), 1000);
+    m_timer2 = piezas::temporizador(this, QStringLiteral("Timer2"), 500);
     m_timer2->start();
 
     construyeMenus();
