@@ -81,7 +81,8 @@ const std::vector<Orden> tabla = {
     {"socio-quitar", {penaR, {"NOMBRE"}}, {}, "quita un socio de la peña R", quitaSocio, Escribe::Si},
     {"socio-cambiar", {penaR, {"NOMBRE"}}, {"nombre", "participaciones"},
      "cambia el nombre o las participaciones de un socio", cambiaSocio, Escribe::Si},
-    {"resumen", {penaR}, {"desde", "hasta"}, "el resumen de la peña R para sus socios, en texto", resumen, Escribe::No},
+    {"resumen", {penaR}, {"desde", "hasta", "pdf", "texto"},
+     "el resumen de la peña R para sus socios, en texto o en PDF", resumen, Escribe::No},
 };
 
 const std::vector<argumentos::Opcion> todasLasOpciones = {
@@ -103,6 +104,7 @@ const std::vector<argumentos::Opcion> todasLasOpciones = {
     {"desde", "AAAA-MM-DD", {}},
     {"participaciones", "N", {}},
     {"hasta", "AAAA-MM-DD", {}},
+    {"texto", {}, {}},
 };
 const QStringList comunes = {"help", "version", "dir", "hoy", "json"};
 
@@ -169,9 +171,11 @@ QString compruebaOpciones(const Orden& o, const std::map<QString, QString>& dada
 
 int main(int argc, char* argv[])
 {
-    // Printing draws text: it needs a GUI application, on no screen at all.
-    // Everything else stays a plain one, quiet on stderr.
-    const bool imprime = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "imprimir") == 0; });
+    // Printing and PDFs draw text: they need a GUI application, on no screen
+    // at all. Everything else stays a plain one, quiet on stderr.
+    const bool imprime = std::any_of(argv + 1, argv + argc, [](const char* a) {
+        return std::strcmp(a, "imprimir") == 0 || std::strcmp(a, "--pdf") == 0 || std::strncmp(a, "--pdf=", 6) == 0;
+    });
     if (imprime && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> aplicacion(imprime ? new QGuiApplication(argc, argv)
@@ -229,6 +233,7 @@ int main(int argc, char* argv[])
                                 .arg(opcion(QStringLiteral("participaciones"))));
     }
     c.correccion = linea.opciones.count(QStringLiteral("correccion"));
+    c.texto = linea.opciones.count(QStringLiteral("texto"));
     for (auto [campo, clave] : {std::pair{&c.fecha, "fecha"}, std::pair{&c.desde, "desde"}, std::pair{&c.hasta, "hasta"}}) {
         if (!linea.opciones.count(QString::fromLatin1(clave)))
             continue;

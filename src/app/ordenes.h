@@ -27,7 +27,8 @@ struct Contexto
     QString nombre;         // nueva-pena --nombre
     QString dia = QStringLiteral("Todos"); // nueva-pena --dia
     QString papel = QStringLiteral("oficial"); // imprimir --papel
-    QString pdf;                                // imprimir --pdf
+    QString pdf;                                // imprimir and resumen --pdf
+    bool texto = false;                         // resumen --texto
     QString dosSemanas = QStringLiteral("no");  // imprimir --dos-semanas
     QString nota;                               // socio-anadir --nota
     QDate fecha;                                // socio-pago --fecha; invalid = today

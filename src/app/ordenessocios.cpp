@@ -4,8 +4,10 @@
 #include "checking/cuentas.h"
 #include "checking/euros.h"
 #include "checking/resumen.h"
+#include "print/resumenpdf.h"
 #include "store/ajustes.h"
 #include "store/fechas.h"
+#include "store/ficheros.h"
 #include "store/premios.h"
 #include "store/socios.h"
 
@@ -220,9 +222,22 @@ int resumen(const Contexto& c)
     const auto e = elige(c, estado);
     if (!e)
         return estado;
+    if (!c.pdf.isEmpty() && ficheros::esPropio(c.ruta, c.pdf))
+        return falla(ficheros::textoPropio(c.pdf));
+    // By default the period starts where the last summary handed out ended.
+    const QDate desde = c.desde.isValid() ? c.desde : socios::siguienteResumen(e->grupos, e->pena);
     const auto dia = [](QDate d) { return d.isValid() ? fechas::diaNumero(d) : 0.0; };
-    const QString texto = resumenTexto(e->pena, sorteos(c), premios::lee(c.ruta).porFecha, ajustes::precioApuesta(c.ruta),
-                                       socios::de(e->grupos, e->pena), dia(c.desde), dia(c.hasta));
+    const Resumen r = bolvera::resumen(e->pena, sorteos(c), premios::lee(c.ruta).porFecha, ajustes::precioApuesta(c.ruta),
+                                       socios::de(e->grupos, e->pena), dia(desde), dia(c.hasta));
+    if (!c.pdf.isEmpty()) {
+        if (!resumenPdf(r, c.pdf))
+            return falla(QStringLiteral("No se pudo escribir %1.").arg(c.pdf));
+        if (!c.texto) {
+            QTextStream(stdout) << "Resumen de la peña en " << c.pdf << '\n';
+            return 0;
+        }
+    }
+    const QString texto = resumenTexto(r);
     if (c.json) {
         imprime({{QStringLiteral("texto"), texto}});
         return 0;

@@ -3,6 +3,7 @@
 #include "store/csvsorteos.h"
 #include "store/penas.h"
 #include "store/premios.h"
+#include "store/socios.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "support/datos.h"
@@ -723,6 +724,7 @@ TEST(CliSocios, membersPaymentsAndAccountsThatAddUp)
     conocidos.centimos[6] = 5000; // 3+2
     ASSERT_EQ(premios::guarda(dir.path() + u'/', {conocidos}), 0);
     auto en = [&](QStringList argumentos) { return ejecuta(argumentos << "--dir" << dir.path() << "--hoy" << "2026-12-08"); };
+    const QByteArray penasAntes = datos::leeBytes(dir.filePath("apuestas.dat"));
 
     struct Paso
     {
@@ -753,6 +755,9 @@ TEST(CliSocios, membersPaymentsAndAccountsThatAddUp)
         {{"resumen", "1"}, 0, "  Bea: 2, 8,50 €, 0,83 €, 16,67 €, 24,34 €"},
         {{"resumen", "1", "--desde", "2026-12-05"}, 0, "Ningún sorteo jugado en el periodo."},
         {{"resumen", "1", "--hasta", "mañana"}, 2, "Fecha no válida: mañana"},
+        {{"resumen", "1", "--pdf", dir.filePath("resumen.pdf")}, 0, "Resumen de la peña en "},
+        {{"resumen", "1", "--pdf", dir.filePath("apuestas.dat")}, 1, "apuestas.dat"},
+        {{"resumen", "1", "--pdf", dir.filePath("r2.pdf"), "--texto"}, 0, "  Bea: 2, 8,50 €"},
         {{"socio-cambiar", "1", "Car", "--participaciones", "4"}, 0, "Socio Car: 4 participaciones."},
         {{"socio-cambiar", "1", "Car", "--nombre", "Bea"}, 1, "Ya hay un socio Bea"},
         {{"socio-cambiar", "1", "Car", "--participaciones", "0"}, 2, "--participaciones ha de ser"},
@@ -768,6 +773,16 @@ TEST(CliSocios, membersPaymentsAndAccountsThatAddUp)
         EXPECT_TRUE(QString::fromUtf8(p.estado == 0 ? r.out : r.err).contains(p.salida))
             << qPrintable(donde) << "\n" << r.out.constData() << r.err.constData();
     }
+
+    EXPECT_EQ(paginas(datos::leeBytes(dir.filePath("resumen.pdf"))), 1);
+    EXPECT_EQ(datos::leeBytes(dir.filePath("apuestas.dat")), penasAntes);
+
+    // After a summary handed out up to the draw, the next starts the day after.
+    socios::Lectura l = socios::lee(dir.path() + u'/');
+    socios::anotaResumen(l.grupos, una, {2026, 12, 4});
+    ASSERT_EQ(socios::guarda(dir.path() + u'/', l.grupos), 0);
+    EXPECT_TRUE(en({"resumen", "1"}).out.contains("Ningún sorteo jugado en el periodo."));
+    EXPECT_TRUE(en({"resumen", "1", "--desde", "2026-12-01"}).out.contains("Sorteos del 04/12/2026 al 04/12/2026: 1"));
 
     // The members follow their peña, not its number: the first one deleted,
     // OTRA's are still OTRA's and UNA's are gone with UNA.

@@ -10,12 +10,14 @@
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 #include "store/regpena.h"
+#include "store/socios.h"
 #include "support/datos.h"
 #include "support/falsos.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QFileInfo>
 #include <QMenu>
@@ -338,6 +340,63 @@ TEST_F(Escritorio, withoutAPrinterThePrintWindowWritesTheCliPdf)
         const QSize tamano = (ventana.pagePointSize(p) * 2).toSize();
         EXPECT_EQ(ventana.render(p, tamano), orden.render(p, tamano)) << p;
     }
+}
+
+TEST_F(Escritorio, aMemberAddedPaidAndHandedTheSummaryWithTheKeyboard)
+{
+    // The member's dialogs are the test's own to answer.
+    m_respuesta.stop();
+    QTemporaryDir casa;
+    const QByteArray antes = qgetenv("HOME");
+    qputenv("HOME", casa.path().toLocal8Bit());
+    const auto socios = [&] { return socios::de(socios::lee(m_estado.ruta).grupos, m_estado.pena); };
+    const auto abierto = [](const char* nombre) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return visible<QWidget>(QString::fromLatin1(nombre)); }, 5000)) << nombre;
+        QPointer<QWidget> w = visible<QWidget>(QString::fromLatin1(nombre));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w, 5000)) << nombre;
+        EXPECT_TRUE(sobrePrincipal(w)) << nombre;
+        return w;
+    };
+
+    xdotool({"key", "alt+v", "o"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_ventana->findChild<QWidget*>("CommandAnadir")->isVisible(); }, 3000));
+    xdotool({"key", "alt+a"});
+    QPointer<QWidget> ficha = abierto("FichaSocio");
+    ASSERT_TRUE(ficha);
+    xdotool({"type", "--delay", "30", "Dolores"});
+    xdotool({"key", "Tab", "ctrl+a"});
+    xdotool({"type", "2"});
+    xdotool({"key", "Return"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return socios().size() == 1; }, 3000));
+    EXPECT_EQ(socios()[0].nombre, QStringLiteral("Dolores"));
+    EXPECT_EQ(socios()[0].participaciones, 2);
+
+    xdotool({"key", "alt+p"});
+    ASSERT_TRUE(abierto("PagoSocio"));
+    xdotool({"type", "--delay", "30", "12,50"});
+    xdotool({"key", "Return"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !socios().empty() && socios()[0].pagos.size() == 1; }, 3000));
+    EXPECT_EQ(socios()[0].pagos[0].centimos, 1250);
+    EXPECT_EQ(socios()[0].pagos[0].fecha, QDate(2026, 12, 8));
+
+    // The summary: the text to paste, then the PDF through the real file dialog.
+    xdotool({"key", "alt+s"});
+    QPointer<QWidget> resumen = abierto("ResumenSocios");
+    ASSERT_TRUE(resumen);
+    pulsaEn(resumen->findChild<QPushButton*>(QStringLiteral("CommandCopiar")));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::clipboard()->text().contains(QStringLiteral("  Dolores: 2, 12,50 €")); }, 3000))
+        << qPrintable(QGuiApplication::clipboard()->text());
+    // The file dialog runs its own loop: the box answerer gives it Enter (the proposed name).
+    m_contestada = resumen;
+    m_respuesta.start();
+    pulsaEn(resumen->findChild<QPushButton*>(QStringLiteral("CommandPdf")));
+    const QString pdf = casa.filePath(QStringLiteral("Resumen UNA.pdf"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_cajas == 1 && QFileInfo(pdf).size() > 0; }, 8000));
+    m_respuesta.stop();
+    qputenv("HOME", antes);
+    xdotool({"key", "Escape"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return resumen.isNull() || !resumen->isVisible(); }, 3000));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(m_ventana.get(), 3000));
 }
 
 TEST_F(Escritorio, everyButtonOfEveryTabCanBeReachedOnTheScreen)

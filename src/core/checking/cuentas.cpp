@@ -91,7 +91,7 @@ std::int64_t retencion(std::int64_t premio)
     return ((premio - exento) * 20 + 50) / 100;
 }
 
-Cuentas calcula(const std::vector<Jugada>& jugadas, const std::vector<Socio>& socios, double hasta)
+Cuentas calcula(const std::vector<Jugada>& jugadas, const std::vector<Socio>& socios, double desde, double hasta)
 {
     Cuentas c;
     c.socios.resize(socios.size());
@@ -107,18 +107,21 @@ Cuentas calcula(const std::vector<Jugada>& jugadas, const std::vector<Socio>& so
         c.pena.ganado += ganado;
         c.pena.neto += neto;
         c.sinImporte += j.sinImporte;
-        const auto apostado = reparte(j.apostado, participaciones);
         const auto bruto = reparte(ganado, participaciones);
         const auto limpio = reparte(neto, participaciones);
-        for (std::size_t i = 0; i < apostado.size(); ++i) {
-            c.socios[i].apostado += apostado[i];
+        for (std::size_t i = 0; i < bruto.size(); ++i) {
             c.socios[i].ganado += bruto[i];
             c.socios[i].neto += limpio[i];
         }
     }
+    // The stake is split once over the period: split draw by draw, the same
+    // member would take the odd cent every time.
+    const auto apostado = reparte(c.pena.apostado, participaciones);
+    for (std::size_t i = 0; i < apostado.size(); ++i)
+        c.socios[i].apostado = apostado[i];
     for (std::size_t i = 0; i < socios.size(); ++i)
         for (const Pago& p : socios[i].pagos)
-            if (hasta <= 0 || fechas::diaNumero(p.fecha) <= hasta) {
+            if (const double dia = fechas::diaNumero(p.fecha); (desde <= 0 || dia >= desde) && (hasta <= 0 || dia <= hasta)) {
                 c.socios[i].pagado += p.centimos;
                 c.pena.pagado += p.centimos;
             }

@@ -59,10 +59,13 @@ struct Cuentas
     int sinImporte = 0;
 };
 
-// Every member's account over `jugadas`; each draw's stake and prizes are
-// split on their own, so that every part adds up to the peña's exact total.
-// Payments count when made on or before `hasta` (0 = all).
-Cuentas calcula(const std::vector<Jugada>& jugadas, const std::vector<Socio>& socios, double hasta = 0);
+// Every member's account over `jugadas`: each draw's prizes are split on
+// their own, the stake once over them all, so that every part adds up to the
+// peña's exact total.
+// Payments count when made from `desde` to `hasta` (day numbers, 0 = open):
+// periods that follow each other count every payment once.
+Cuentas calcula(const std::vector<Jugada>& jugadas, const std::vector<Socio>& socios, double desde = 0,
+                double hasta = 0);
 
 } // namespace cuentas
 

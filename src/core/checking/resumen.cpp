@@ -39,26 +39,27 @@ QString premiosTexto(const std::vector<int>& categorias)
 
 } // namespace
 
-QString resumenTexto(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
-                     const std::map<double, RegPremios>& premios, std::int64_t precioApuesta,
-                     const std::vector<socios::Socio>& socios, double desde, double hasta)
+Resumen resumen(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
+                const std::map<double, RegPremios>& premios, std::int64_t precioApuesta,
+                const std::vector<socios::Socio>& socios, double desde, double hasta)
 {
+    Resumen r;
+    r.pena = pena.nombreRecortado();
     const auto f = formaValida(pena);
-    if (!f)
-        return QStringLiteral("La peña %1 está dañada.").arg(pena.nombreRecortado());
+    if (!f) {
+        r.error = QStringLiteral("La peña %1 está dañada.").arg(r.pena);
+        return r;
+    }
     const auto jugadas = cuentas::jugadas(pena, sorteos, premios, precioApuesta, desde, hasta);
-    QStringList l;
-    const QString inicio = jugadas.empty() ? fechas::fechacorta(desde) : fechas::fechacorta(jugadas.front().fecha);
-    const QString fin = jugadas.empty() ? fechas::fechacorta(hasta) : fechas::fechacorta(jugadas.back().fecha);
-    l << QStringLiteral("Peña %1").arg(pena.nombreRecortado());
-    l << (jugadas.empty() ? QStringLiteral("Ningún sorteo jugado en el periodo.")
-                          : QStringLiteral("Sorteos del %1 al %2: %3").arg(inicio, fin).arg(jugadas.size()));
-    l << QString() << (f->apuestas == 1 ? QStringLiteral("Apuesta:") : QStringLiteral("Apuestas:"));
+    r.periodo = jugadas.empty() ? QStringLiteral("Ningún sorteo jugado en el periodo.")
+                                : QStringLiteral("Sorteos del %1 al %2: %3")
+                                      .arg(fechas::fechacorta(jugadas.front().fecha),
+                                           fechas::fechacorta(jugadas.back().fecha))
+                                      .arg(jugadas.size());
     for (int b = 0; b < f->apuestas; ++b)
-        l << QStringLiteral("  ") + combinacion(pena.numeros[static_cast<std::size_t>(b)].data(), f->numeros,
-                                                 pena.estrellas[static_cast<std::size_t>(b)].data(), f->estrellas);
+        r.apuestas << combinacion(pena.numeros[static_cast<std::size_t>(b)].data(), f->numeros,
+                                  pena.estrellas[static_cast<std::size_t>(b)].data(), f->estrellas);
 
-    l << QString() << QStringLiteral("Sorteos:");
     std::size_t k = 0;
     for (const RegSorteo& s : sorteos) {
         if (k == jugadas.size())
@@ -66,8 +67,7 @@ QString resumenTexto(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
         if (s.fecha != jugadas[k].fecha)
             continue;
         const cuentas::Jugada& j = jugadas[k++];
-        QString linea = QStringLiteral("  ") + fechas::fechacorta(s.fecha) + QStringLiteral("  ") +
-                        combinacion(s.num.data(), 5, s.num.data() + 5, 2);
+        Resumen::Sorteo fila{fechas::fechacorta(s.fecha), combinacion(s.num.data(), 5, s.num.data() + 5, 2), {}, {}};
         if (!j.categorias.empty()) {
             QStringList importe;
             if (!j.premios.empty()) {
@@ -78,35 +78,61 @@ QString resumenTexto(const RegPena& pena, const std::vector<RegSorteo>& sorteos,
             }
             if (j.sinImporte > 0)
                 importe << euros::sinImporte(j.sinImporte);
-            linea += QStringLiteral("  premios: ") + premiosTexto(j.categorias) + QStringLiteral(" (") +
-                     importe.join(QStringLiteral(" y ")) + u')';
+            fila.premios = premiosTexto(j.categorias);
+            fila.importe = importe.join(QStringLiteral(" y "));
         }
-        l << linea;
+        r.sorteos.push_back(std::move(fila));
     }
 
-    const cuentas::Cuentas c = cuentas::calcula(jugadas, socios, hasta);
-    const bool retenido = c.pena.neto != c.pena.ganado;
-    l << QString()
-      << QStringLiteral("Total: apostado %1, ganado %2%3.")
-             .arg(euros::texto(c.pena.apostado), euros::texto(c.pena.ganado),
-                  retenido ? QStringLiteral(" (%1 tras la retención del 20 % sobre lo que pasa de 40.000 € por apuesta)")
-                                 .arg(euros::texto(c.pena.neto))
-                           : QString());
+    // A period from the peña's start also counts what was paid before its first draw.
+    const cuentas::Cuentas c = cuentas::calcula(jugadas, socios, desde <= pena.creacion ? 0 : desde, hasta);
+    r.retenido = c.pena.neto != c.pena.ganado;
+    r.total = QStringLiteral("Total: apostado %1, ganado %2%3.")
+                  .arg(euros::texto(c.pena.apostado), euros::texto(c.pena.ganado),
+                       r.retenido ? QStringLiteral(" (%1 tras la retención del 20 % sobre lo que pasa de 40.000 € por apuesta)")
+                                        .arg(euros::texto(c.pena.neto))
+                                  : QString());
     if (c.sinImporte > 0)
-        l << euros::sinImporte(c.sinImporte) + u'.';
-    if (!socios.empty()) {
+        r.sinImporte = euros::sinImporte(c.sinImporte) + u'.';
+    const auto fila = [](const QString& nombre, int participaciones, const cuentas::Cuenta& k) {
+        return Resumen::Fila{nombre, QString::number(participaciones), euros::texto(k.pagado), euros::texto(k.apostado),
+                             euros::texto(k.ganado), euros::texto(k.neto), euros::texto(k.balance())};
+    };
+    int todas = 0;
+    for (std::size_t i = 0; i < socios.size(); ++i) {
+        r.socios.push_back(fila(socios[i].nombre, socios[i].participaciones, c.socios[i]));
+        todas += socios[i].participaciones;
+    }
+    r.totales = fila(QStringLiteral("Total"), todas, c.pena);
+    return r;
+}
+
+QString resumenTexto(const Resumen& r)
+{
+    if (r.error)
+        return *r.error + u'\n';
+    QStringList l;
+    l << QStringLiteral("Peña %1").arg(r.pena) << r.periodo;
+    l << QString() << (r.apuestas.size() == 1 ? QStringLiteral("Apuesta:") : QStringLiteral("Apuestas:"));
+    for (const QString& a : r.apuestas)
+        l << QStringLiteral("  ") + a;
+    l << QString() << QStringLiteral("Sorteos:");
+    for (const Resumen::Sorteo& s : r.sorteos)
+        l << QStringLiteral("  ") + s.fecha + QStringLiteral("  ") + s.combinacion +
+                 (s.premios.isEmpty() ? QString()
+                                      : QStringLiteral("  premios: ") + s.premios + QStringLiteral(" (") + s.importe + u')');
+    l << QString() << r.total;
+    if (!r.sinImporte.isEmpty())
+        l << r.sinImporte;
+    if (!r.socios.empty()) {
         l << QString() << QStringLiteral("Socios (participaciones, pagado, apostado, ganado, balance):");
-        for (std::size_t i = 0; i < socios.size(); ++i) {
-            const cuentas::Cuenta& s = c.socios[i];
-            // Concatenated: a member's name may hold a '%'.
-            l << QStringLiteral("  ") + socios[i].nombre + QStringLiteral(": ") +
-                     QStringList{QString::number(socios[i].participaciones), euros::texto(s.pagado),
-                                 euros::texto(s.apostado),
-                                 euros::texto(s.ganado) +
-                                     (retenido ? QStringLiteral(" (") + euros::texto(s.neto) + QStringLiteral(" neto)") : QString()),
-                                 euros::texto(s.balance())}
+        // Concatenated: a member's name may hold a '%'.
+        for (const Resumen::Fila& s : r.socios)
+            l << QStringLiteral("  ") + s.nombre + QStringLiteral(": ") +
+                     QStringList{s.participaciones, s.pagado, s.apostado,
+                                 s.ganado + (r.retenido ? QStringLiteral(" (") + s.neto + QStringLiteral(" neto)") : QString()),
+                                 s.balance}
                          .join(QStringLiteral(", "));
-        }
     }
     return l.join(u'\n') + u'\n';
 }

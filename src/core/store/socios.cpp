@@ -68,6 +68,7 @@ Lectura leeTexto(const QByteArray& texto)
             }
             grupo.socios.push_back(std::move(socio));
         }
+        grupo.ultimoResumen = QDate::fromString(o.value(QStringLiteral("ultimoResumen")).toString(), Qt::ISODate);
         l.grupos.push_back(std::move(grupo));
     }
     return l;
@@ -102,10 +103,13 @@ QByteArray texto(const std::vector<Grupo>& grupos)
                                      {QStringLiteral("nota"), s.nota},
                                      {QStringLiteral("pagos"), pagos}});
         }
-        penas.append(QJsonObject{{QStringLiteral("pena"), QJsonObject{{QStringLiteral("nombre"), g.pena.nombre},
-                                                                      {QStringLiteral("creacion"), fechaTexto(g.pena.creacion)},
-                                                                      {QStringLiteral("tipo"), g.pena.tipo}}},
-                                 {QStringLiteral("socios"), lista}});
+        QJsonObject grupo{{QStringLiteral("pena"), QJsonObject{{QStringLiteral("nombre"), g.pena.nombre},
+                                                              {QStringLiteral("creacion"), fechaTexto(g.pena.creacion)},
+                                                              {QStringLiteral("tipo"), g.pena.tipo}}},
+                          {QStringLiteral("socios"), lista}};
+        if (g.ultimoResumen.isValid())
+            grupo.insert(QStringLiteral("ultimoResumen"), g.ultimoResumen.toString(Qt::ISODate));
+        penas.append(grupo);
     }
     return QJsonDocument(QJsonObject{{QStringLiteral("version"), version}, {QStringLiteral("penas"), penas}})
         .toJson(QJsonDocument::Indented);
@@ -123,19 +127,35 @@ std::vector<Socio> de(const std::vector<Grupo>& grupos, const RegPena& pena)
     return g == grupos.end() ? std::vector<Socio>{} : g->socios;
 }
 
-void pon(std::vector<Grupo>& grupos, const RegPena& pena, std::vector<Socio> socios)
+namespace {
+
+std::vector<Grupo>::iterator grupoDe(std::vector<Grupo>& grupos, const RegPena& pena)
 {
     const Clave clave = claveDe(pena);
     const auto g = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) { return x.pena == clave; });
-    if (socios.empty()) {
-        if (g != grupos.end())
-            grupos.erase(g);
-        return;
-    }
-    if (g == grupos.end())
-        grupos.push_back({clave, std::move(socios)});
-    else
-        g->socios = std::move(socios);
+    return g != grupos.end() ? g : grupos.insert(grupos.end(), Grupo{clave, {}, {}});
+}
+
+} // namespace
+
+void pon(std::vector<Grupo>& grupos, const RegPena& pena, std::vector<Socio> socios)
+{
+    const auto g = grupoDe(grupos, pena);
+    g->socios = std::move(socios);
+    if (g->socios.empty() && !g->ultimoResumen.isValid())
+        grupos.erase(g);
+}
+
+QDate siguienteResumen(const std::vector<Grupo>& grupos, const RegPena& pena)
+{
+    const Clave clave = claveDe(pena);
+    const auto g = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) { return x.pena == clave; });
+    return g == grupos.end() || !g->ultimoResumen.isValid() ? QDate() : g->ultimoResumen.addDays(1);
+}
+
+void anotaResumen(std::vector<Grupo>& grupos, const RegPena& pena, QDate hasta)
+{
+    grupoDe(grupos, pena)->ultimoResumen = hasta;
 }
 
 int apartaDe(const QString& ruta, const RegPena& pena, bool copia)
@@ -144,10 +164,11 @@ int apartaDe(const QString& ruta, const RegPena& pena, bool copia)
     if (l.error)
         return 0; // a damaged file is kept as it is; reading it says so
 
-    const std::vector<Socio> suyos = de(l.grupos, pena);
-    if (suyos.empty())
+    const Clave clave = claveDe(pena);
+    if (std::none_of(l.grupos.begin(), l.grupos.end(), [&](const Grupo& g) { return g.pena == clave; }))
         return 0;
-    if (copia) {
+    const std::vector<Socio> suyos = de(l.grupos, pena);
+    if (copia && !suyos.empty()) {
         // The copy is written before the members leave: a crash keeps them twice, never nowhere.
         QByteArray antes;
         std::vector<Grupo> apartados;
@@ -156,11 +177,11 @@ int apartaDe(const QString& ruta, const RegPena& pena, bool copia)
             if (!b.error)
                 apartados = std::move(b.grupos);
         }
-        apartados.push_back({claveDe(pena), suyos});
+        apartados.push_back({claveDe(pena), suyos, {}});
         if (const int error = reescribe(ruta + ficheros::sociosBak, texto(apartados)))
             return error;
     }
-    pon(l.grupos, pena, {});
+    std::erase_if(l.grupos, [&](const Grupo& g) { return g.pena == clave; });
     return guarda(ruta, l.grupos);
 }
 

@@ -44,6 +44,7 @@ struct Grupo
 {
     Clave pena;
     std::vector<Socio> socios;
+    QDate ultimoResumen; // the last day the last summary handed out covered
 };
 
 struct Lectura
@@ -61,8 +62,13 @@ int guarda(const QString& ruta, const std::vector<Grupo>& grupos);
 
 // The members of `pena` (empty when it has none).
 std::vector<Socio> de(const std::vector<Grupo>& grupos, const RegPena& pena);
-// Sets the members of `pena`; an empty list removes its group.
+// Sets the members of `pena`; an empty list removes its group, unless a
+// summary was handed out.
 void pon(std::vector<Grupo>& grupos, const RegPena& pena, std::vector<Socio> socios);
+// Where the next summary starts by default: the day after the last one
+// handed out, or invalid (from the peña's creation).
+QDate siguienteResumen(const std::vector<Grupo>& grupos, const RegPena& pena);
+void anotaResumen(std::vector<Grupo>& grupos, const RegPena& pena, QDate hasta);
 
 // After `pena` was deleted: its members leave socios.json, kept in
 // socios.bak first when `copia`. Returns an error number, 0 on success.

@@ -317,9 +317,9 @@ void PestanaPenas::Command3_Click()
     if (errorEscritura(m_plataforma.dialogos, error, m_estado.fichero(ficheros::apuestas),
                        QStringLiteral("No se pudo borrar la peña.")))
         return;
-    if (!miembros.empty())
-        errorEscritura(m_plataforma.dialogos, socios::apartaDe(m_estado.ruta, borrada, !quitarSocios),
-                       m_estado.fichero(ficheros::socios), QStringLiteral("No se pudieron apartar los socios de la peña."));
+    // Its group leaves socios.json even without members: the last summary's day went with it.
+    errorEscritura(m_plataforma.dialogos, socios::apartaDe(m_estado.ruta, borrada, !quitarSocios),
+                   m_estado.fichero(ficheros::socios), QStringLiteral("No se pudieron apartar los socios de la peña."));
     m_anfitrion.cargasorteos();
     m_anfitrion.recompruebaUltimo();
 }

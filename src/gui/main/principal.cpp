@@ -4,6 +4,7 @@
 #include "main/pestanaestadisticas.h"
 #include "main/pestanageneral.h"
 #include "main/pestanapenas.h"
+#include "main/pestanasocios.h"
 #include "main/pestanasorteos.h"
 #include "main/piezas.h"
 #include "main/secundarias.h"
@@ -24,6 +25,7 @@
 #include "store/historia.h"
 #include "store/premios.h"
 #include "store/numsini.h"
+#include "store/socios.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,6 +69,8 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
     m_c.SSTab1->insertTab(2, m_gestor->pagina(), QStringLiteral("Gestor de peñas"));
     m_estadisticas = new PestanaEstadisticas(m_estado, m_plataforma, *this, this);
     m_c.SSTab1->addTab(m_estadisticas->pagina(), QStringLiteral("Estadísticas"));
+    m_socios = new PestanaSocios(m_estado, m_plataforma, *this, this);
+    m_c.SSTab1->addTab(m_socios->pagina(), QStringLiteral("Socios"));
     setCentralWidget(cuerpo);
     Crecimiento::desplazables(m_c.SSTab1);
     new Crecimiento(this, m_c.SSTab1);
@@ -131,10 +135,12 @@ void Principal::construyeMenus()
     const QStringList pestanas = {QStringLiteral("Pestaña &General"),
                                   QStringLiteral("Pestaña Último &sorteo"),
                                   QStringLiteral("Pestaña Gestor de &peñas"),
-                                  QStringLiteral("Pestaña &Estadísticas")};
+                                  QStringLiteral("Pestaña &Estadísticas"),
+                                  QStringLiteral("Pestaña S&ocios")};
     const QStringList nombres = {QStringLiteral("general"), QStringLiteral("ultimo"),
-                                 QStringLiteral("gestor"), QStringLiteral("estadisticas")};
-    for (int i = 0; i < 4; ++i)
+                                 QStringLiteral("gestor"), QStringLiteral("estadisticas"),
+                                 QStringLiteral("socios")};
+    for (int i = 0; i < 5; ++i)
         connect(accion(ver, nombres[i], pestanas[i]), &QAction::triggered, this,
                 [this, i] { m_c.SSTab1->setCurrentIndex(i); });
 
@@ -203,6 +209,9 @@ void Principal::Form_Load()
     numsini::prepara(m_estado.fichero(ficheros::numsIni));
 
     cargasorteos();
+    if (const auto l = socios::lee(m_estado.ruta); l.error)
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("socios.json"),
+                                      *l.error + QStringLiteral(" El fichero se conserva tal cual; las peñas no cambian."));
     if (m_premiosDanados > 0)
         m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("premios.dat"),
                                       QStringLiteral("%1 registros dañados en premios.dat no se tienen en cuenta: "
@@ -220,6 +229,7 @@ void Principal::cargasorteos()
     // The amounts and the price the peña view shows, read once a reload.
     premios::Lectura premios = premios::lee(m_estado.ruta);
     m_premiosDanados = premios.danados;
+    m_socios->ponImportes(premios.porFecha, ajustes::precioApuesta(m_estado.ruta));
     m_gestor->ponImportes(std::move(premios.porFecha), ajustes::precioApuesta(m_estado.ruta));
     const EstadoSorteos e = estadoSorteos(sorteos, penas, m_plataforma.reloj.hoy());
 
@@ -239,6 +249,7 @@ void Principal::cargasorteos()
 void Principal::muestraPenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas)
 {
     m_general->muestraNumeroPenas(m_gestor->cargapenas(sorteos, penas, m_sorteosjugados));
+    m_socios->cargapenas(sorteos, penas);
 }
 
 void Principal::refresca()
@@ -340,6 +351,9 @@ void Principal::SSTab1_Click(int nueva)
     m_pestana = nueva;
     if (nueva == 1)
         m_pestanaSorteos->alMostrar(m_sorteo);
+    // The members shown are those of the peña chosen in the peña tab, when one was.
+    if (m_c.SSTab1->widget(nueva) == m_socios->pagina() || m_c.SSTab1->widget(nueva)->isAncestorOf(m_socios->pagina()))
+        m_socios->eligePena(m_gestor->penasel());
 }
 
 void Principal::closeEvent(QCloseEvent* evento)

@@ -20,6 +20,7 @@ class Infor;
 class PestanaEstadisticas;
 class PestanaGeneral;
 class PestanaPenas;
+class PestanaSocios;
 class PestanaSorteos;
 class Secundarias;
 
@@ -46,6 +47,7 @@ public:
 
     // The peña tab.
     PestanaPenas& gestor() { return *m_gestor; }
+    PestanaSocios& pestanaSocios() { return *m_socios; }
 
     // The statistics tab, with the history's maintenance.
     PestanaEstadisticas& estadisticas() { return *m_estadisticas; }
@@ -119,6 +121,7 @@ private:
     PestanaEstadisticas* m_estadisticas = nullptr;
     PestanaSorteos* m_pestanaSorteos = nullptr;
     PestanaPenas* m_gestor = nullptr;
+    PestanaSocios* m_socios = nullptr;
     Actualizacion* m_actualizacion = nullptr;
     QPointer<Infor> m_infor;
     QPointer<Descarga> m_descargaNoticias;

@@ -289,7 +289,7 @@ TEST(Cuentas, sharesAddUpToTheCentAndTheWithholding)
         {"ANA", 1, {}, {{{2026, 11, 30}, 2000}}},
         {"BEA", 2, {}, {{{2026, 11, 30}, 4000}, {{2026, 12, 5}, 4000}}},
         {"CAR", 3, {}, {{{2026, 11, 30}, 6000}, {{2026, 12, 2}, -100}}}};
-    const cuentas::Cuentas c = cuentas::calcula(jugadas, socios, d2);
+    const cuentas::Cuentas c = cuentas::calcula(jugadas, socios, 0, d2);
     EXPECT_EQ(c.pena.apostado, 12000);
     EXPECT_EQ(c.pena.ganado, 5'001'001);
     EXPECT_EQ(c.pena.neto, 5'001'001 - 200'000);
@@ -305,6 +305,15 @@ TEST(Cuentas, sharesAddUpToTheCentAndTheWithholding)
         EXPECT_EQ(suma, c.pena.*campo);
     }
     EXPECT_EQ(c.socios[2].balance(), 5900 - 6000 + c.socios[2].ganado);
+    // The next period counts only its own payments.
+    EXPECT_EQ(cuentas::calcula({}, socios, d2 + 1, 0).pena.pagado, 4000);
+
+    // 74 draws of 7,50 € over 1+2+3+2 shares: 555 € is 69,375 € a share.
+    // Split draw by draw, the first member would pay 69,56 €.
+    const std::vector<cuentas::Jugada> semanas(74, cuentas::Jugada{d1, 750, {}, 0, {}});
+    const cuentas::Cuentas s = cuentas::calcula(semanas, {{"A", 1, {}, {}}, {"B", 2, {}, {}}, {"C", 3, {}, {}}, {"D", 2, {}, {}}});
+    EXPECT_EQ(s.socios[0].apostado, 6938);
+    EXPECT_EQ(s.socios[1].apostado + s.socios[3].apostado, 2 * 13875);
 }
 
 TEST(Cuentas, aRealPenaOverTheRealDrawsWithRealSpanishPrizes)

@@ -239,10 +239,10 @@ TEST_F(VentanaPrincipal, tabsAndTheirMenuItems)
 {
     abre();
     auto* tabs = control<QTabWidget>("SSTab1");
-    const char* titulos[] = {"General", "Sorteos", "Gestor de peñas", "Estadísticas"};
-    const char* items[] = {"general", "ultimo", "gestor", "estadisticas"};
-    ASSERT_EQ(tabs->count(), 4);
-    for (int i : {3, 1, 2, 0}) {
+    const char* titulos[] = {"General", "Sorteos", "Gestor de peñas", "Estadísticas", "Socios"};
+    const char* items[] = {"general", "ultimo", "gestor", "estadisticas", "socios"};
+    ASSERT_EQ(tabs->count(), 5);
+    for (int i : {3, 4, 1, 2, 0}) {
         EXPECT_EQ(tabs->tabText(i), QString::fromUtf8(titulos[i]));
         control<QAction>(QString::fromLatin1(items[i]))->trigger();
         EXPECT_EQ(tabs->currentIndex(), i);

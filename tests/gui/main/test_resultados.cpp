@@ -1,16 +1,26 @@
 #include "main/pestanageneral.h"
+#include "main/dialogossocios.h"
 #include "main/pestanapenas.h"
+#include "main/pestanasocios.h"
 #include "main/modeloresultados.h"
 #include "support/ventana.h"
 #include "platform/plataforma.h"
+#include "store/premios.h"
 #include "store/socios.h"
 #include "store/estado.h"
 #include "store/ficheroregistros.h"
+#include "store/fechas.h"
 #include "store/ficheros.h"
 #include "support/datos.h"
 #include "support/falsos.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +58,17 @@ protected:
     {
         return ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"));
     }
+    // The dialog the last step opened over the window.
+    template <typename T>
+    T* abierto()
+    {
+        for (T* d : m_ventana->findChildren<T*>())
+            if (d->isVisible())
+                return d;
+        ADD_FAILURE() << "sin diálogo abierto";
+        return nullptr;
+    }
+    std::vector<socios::Socio> socios() { return socios::de(socios::lee(m_estado.ruta).grupos, penas()[0]); }
 };
 
 TEST_F(Comprobar, startUpChecksTheNewestDrawAndKeepsTheCounters)
@@ -285,6 +306,116 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
         EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Seleccione una peña primero...")) << boton;
         EXPECT_EQ(penas().size(), 2u) << boton;
     }
+}
+
+TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
+{
+    // A 5+2 of 50.000 € on Tuesday: 2.000 € of it goes to the state.
+    datos::escribePenas(ruta("apuestas.dat"), {pena("UNO", "Todos", {2026, 11, 30})});
+    RegPremios bote;
+    bote.fecha = fechas::diaNumero({2026, 12, 1});
+    bote.centimos[0] = 5'000'000;
+    ASSERT_EQ(premios::guarda(m_estado.ruta, {bote}), 0);
+    Principal& v = abre();
+    auto* tabla = control<QTableView>("ListaSocios");
+    const auto celda = [&](int f, int c) { return tabla->model()->index(f, c).data().toString(); };
+    EXPECT_EQ(texto("LabelCuentas").section(u'\n', 2),
+              QStringLiteral("La peña no tiene socios: añádalos para repartir lo apostado y lo ganado."));
+
+    // Two members by their cards; a second "ana" is refused while typed.
+    for (const auto& [nombre, participaciones] : {std::pair{"Ana", 1}, std::pair{"Bea", 3}}) {
+        v.pestanaSocios().anadeSocio();
+        {
+            FichaSocio* f = abierto<FichaSocio>();
+            ASSERT_TRUE(f);
+            f->findChild<QLineEdit*>("TextNombre")->setText(QString::fromUtf8(nombre));
+            f->findChild<QSpinBox*>("SpinParticipaciones")->setValue(participaciones);
+            f->accept();
+        }
+    }
+    v.pestanaSocios().anadeSocio();
+    {
+        FichaSocio* f = abierto<FichaSocio>();
+        ASSERT_TRUE(f);
+        f->findChild<QLineEdit*>("TextNombre")->setText(QStringLiteral(" ana "));
+        EXPECT_EQ(f->findChild<QLabel*>("LabelAviso")->text(), QStringLiteral("Ya hay un socio con ese nombre."));
+        EXPECT_FALSE(f->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+        f->reject();
+    }
+    ASSERT_EQ(socios().size(), 2u);
+    ASSERT_EQ(tabla->model()->rowCount(), 2);
+    // Two draws of one bet at 2,50 €; the prize and its net by shares.
+    EXPECT_EQ(celda(0, 3), QStringLiteral("1,25 €"));
+    EXPECT_EQ(celda(1, 4), QStringLiteral("37.500,00 €"));
+    EXPECT_EQ(celda(1, 5), QStringLiteral("36.000,00 €"));
+    EXPECT_FALSE(tabla->isColumnHidden(5));
+
+    // A payment, then its correction: two entries, never an edit.
+    tabla->selectRow(1);
+    for (const auto& [importe, correccion] : {std::pair{"10,00", false}, std::pair{"2,5", true}}) {
+        v.pestanaSocios().anotaPago();
+        {
+            PagoSocio* d = abierto<PagoSocio>();
+            ASSERT_TRUE(d);
+            d->findChild<QLineEdit*>("TextImporte")->setText(QString::fromUtf8(importe));
+            d->findChild<QCheckBox*>("CheckCorreccion")->setChecked(correccion);
+            d->findChild<QDateEdit*>("FechaPago")->setDate({2026, 12, 2});
+            d->accept();
+        }
+    }
+    ASSERT_EQ(socios()[1].pagos.size(), 2u);
+    EXPECT_EQ(socios()[1].pagos[1].centimos, -250);
+    EXPECT_EQ(celda(1, 2), QStringLiteral("7,50 €"));
+    EXPECT_EQ(control<QTableView>("ListaPagos")->model()->index(1, 1).data().toString(),
+              QStringLiteral("-2,50 € (corrección)"));
+
+    // The summary: copied text, then a PDF; the next one starts after it.
+    v.pestanaSocios().resumen();
+    {
+        ResumenSocios* d = abierto<ResumenSocios>();
+        ASSERT_TRUE(d);
+        EXPECT_EQ(d->findChild<QDateEdit*>("FechaDesde")->date(), QDate(2026, 11, 30));
+        EXPECT_EQ(d->findChild<QDateEdit*>("FechaHasta")->date(), QDate(2026, 12, 8));
+        d->copia();
+        m_dialogos.ficheroGuardado = ruta("resumen.pdf");
+        d->guardaPdf();
+        d->reject();
+    }
+    const QString copiado = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(copiado.contains(QStringLiteral("  Bea: 3, 7,50 €, 3,75 €, 37.500,00 € (36.000,00 € neto), 37.503,75 €")))
+        << qPrintable(copiado);
+    EXPECT_TRUE(datos::leeBytes(ruta("resumen.pdf")).startsWith("%PDF"));
+    EXPECT_EQ(socios::siguienteResumen(socios::lee(m_estado.ruta).grupos, penas()[0]), QDate(2026, 12, 9));
+
+    // The price per bet, then a removal asked first.
+    auto* precio = control<QLineEdit>("TextPrecio");
+    precio->setText(QStringLiteral("3,00"));
+    Q_EMIT precio->editingFinished();
+    EXPECT_EQ(celda(0, 3), QStringLiteral("1,50 €"));
+    m_dialogos.respuestas = {false, true};
+    for (int vez = 0; vez < 2; ++vez) {
+        tabla->selectRow(0);
+        v.pestanaSocios().quitaSocio();
+    }
+    EXPECT_EQ(m_dialogos.cajas.back().texto,
+              QStringLiteral("¿Seguro que quieres quitar a Ana de la peña? Se pierden sus pagos anotados."));
+    ASSERT_EQ(socios().size(), 1u);
+    EXPECT_EQ(socios()[0].nombre, QStringLiteral("Bea"));
+}
+
+TEST_F(Comprobar, aDamagedMembersFileIsReportedAndNeverWrittenOver)
+{
+    datos::escribePenas(ruta("apuestas.dat"), {pena("UNO", "Todos", {2026, 11, 30})});
+    datos::escribeBytes(ruta("socios.json"), "{\"version\": 1, \"penas\": [{\"pena\": 3}]}");
+    Principal& v = abre();
+    ASSERT_FALSE(m_dialogos.cajas.isEmpty());
+    EXPECT_EQ(m_dialogos.cajas.front().titulo, QStringLiteral("socios.json"));
+    EXPECT_EQ(control<QTableView>("ListView1")->model()->rowCount(), 1); // the peñas are all there
+    EXPECT_TRUE(texto("LabelCuentas").startsWith(QStringLiteral("socios.json está dañado")));
+    for (const char* boton : {"CommandAnadir", "CommandModificar", "CommandQuitar", "CommandPago"})
+        EXPECT_FALSE(control<QPushButton>(boton)->isEnabled()) << boton;
+    v.pestanaSocios().anadeSocio();
+    EXPECT_EQ(datos::leeBytes(ruta("socios.json")), QByteArray("{\"version\": 1, \"penas\": [{\"pena\": 3}]}"));
 }
 
 TEST_F(Comprobar, printNeedsASelectedPena)

@@ -1,0 +1,399 @@
+// The main window's members tab: one peña's people and their accounts.
+#include "main/pestanasocios.h"
+
+#include "checking/cuentas.h"
+#include "checking/euros.h"
+#include "checking/resumen.h"
+#include "comun/errorpermiso.h"
+#include "comun/nombra.h"
+#include "main/anfitrion.h"
+#include "main/dialogossocios.h"
+#include "main/piezas.h"
+#include "platform/dialogos.h"
+#include "platform/plataforma.h"
+#include "platform/reloj.h"
+#include "store/ajustes.h"
+#include "store/estado.h"
+#include "store/fechas.h"
+#include "store/ficheros.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+
+namespace bolvera {
+
+using namespace piezas;
+
+namespace {
+
+const QString vayaHombre = QStringLiteral("¡Vaya hombre!");
+
+QList<QStandardItem*> fila(const QStringList& celdas, int desdeNumeros)
+{
+    QList<QStandardItem*> items;
+    for (qsizetype c = 0; c < celdas.size(); ++c) {
+        auto* item = new QStandardItem(celdas[c]);
+        if (c >= desdeNumeros)
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        items.append(item);
+    }
+    return items;
+}
+
+} // namespace
+
+PestanaSocios::PestanaSocios(Estado& estado, Plataforma& plataforma, Anfitrion& anfitrion, QObject* padre)
+    : QObject(padre), m_estado(estado), m_plataforma(plataforma), m_anfitrion(anfitrion)
+{
+    m_pagina = construye();
+    connect(ComboPena, &QComboBox::currentIndexChanged, this, [this] { muestra(); });
+    connect(ListaSocios->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { muestraPagos(); });
+    connect(ListaSocios, &QAbstractItemView::doubleClicked, this, &PestanaSocios::modificaSocio);
+    connect(TextPrecio, &QLineEdit::editingFinished, this, &PestanaSocios::cambiaPrecio);
+    connect(CommandAnadir, &QPushButton::clicked, this, &PestanaSocios::anadeSocio);
+    connect(CommandModificar, &QPushButton::clicked, this, &PestanaSocios::modificaSocio);
+    connect(CommandQuitar, &QPushButton::clicked, this, &PestanaSocios::quitaSocio);
+    connect(CommandPago, &QPushButton::clicked, this, &PestanaSocios::anotaPago);
+    connect(CommandResumen, &QPushButton::clicked, this, &PestanaSocios::resumen);
+}
+
+QWidget* PestanaSocios::construye()
+{
+    auto* pestana = new QWidget;
+    auto* col = new QVBoxLayout(pestana);
+
+    auto* arriba = new QHBoxLayout;
+    auto* etiquetaPena = new QLabel(QStringLiteral("P&eña:"));
+    ComboPena = nombra(new QComboBox, QStringLiteral("ComboPena"));
+    ComboPena->setMinimumContentsLength(24);
+    etiquetaPena->setBuddy(ComboPena);
+    arriba->addWidget(etiquetaPena);
+    arriba->addWidget(ComboPena);
+    arriba->addStretch(1);
+    auto* etiquetaPrecio = new QLabel(QStringLiteral("P&recio por apuesta (€):"));
+    TextPrecio = nombra(new QLineEdit, QStringLiteral("TextPrecio"));
+    TextPrecio->setFixedWidth(80);
+    TextPrecio->setAlignment(Qt::AlignRight);
+    etiquetaPrecio->setBuddy(TextPrecio);
+    arriba->addWidget(etiquetaPrecio);
+    arriba->addWidget(TextPrecio);
+    col->addLayout(arriba);
+
+    const QFont sans = letra(QStringLiteral("MS Sans Serif"), 9, QFont::SansSerif);
+    m_modelo = modeloCabeceras({QStringLiteral("Socio"), QStringLiteral("Participaciones"), QStringLiteral("Pagado"),
+                                QStringLiteral("Apostado"), QStringLiteral("Ganado"), QStringLiteral("Neto"),
+                                QStringLiteral("Balance"), QStringLiteral("Nota")});
+    ListaSocios = listaInforme(QStringLiteral("ListaSocios"), m_modelo, {}, sans);
+    // The amounts as wide as they are; the names and notes share the rest.
+    for (int c = 0; c < m_modelo->columnCount(); ++c)
+        ListaSocios->horizontalHeader()->setSectionResizeMode(
+            c, c == 0 || c == 7 ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    ListaSocios->setMinimumHeight(110);
+
+    auto* centro = new QHBoxLayout;
+    centro->addWidget(ListaSocios, 3);
+    auto* pagos = nombra(new QGroupBox(QStringLiteral("Pagos del socio")), QStringLiteral("FramePagos"));
+    auto* rp = new QVBoxLayout(pagos);
+    m_pagos = modeloCabeceras({QStringLiteral("Fecha"), QStringLiteral("Importe")});
+    ListaPagos = listaInforme(QStringLiteral("ListaPagos"), m_pagos, {}, sans);
+    ListaPagos->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    ListaPagos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    ListaPagos->setSelectionMode(QAbstractItemView::NoSelection);
+    ListaPagos->setFocusPolicy(Qt::NoFocus);
+    rp->addWidget(ListaPagos);
+    pagos->setMinimumWidth(200);
+    centro->addWidget(pagos, 1);
+    col->addLayout(centro, 1);
+
+    LabelCuentas = etiqueta(QStringLiteral("LabelCuentas"), QString());
+    LabelCuentas->setWordWrap(true);
+    LabelCuentas->setTextFormat(Qt::PlainText);
+    col->addWidget(LabelCuentas);
+
+    auto* botones = new QHBoxLayout;
+    CommandAnadir = boton(QStringLiteral("CommandAnadir"), QStringLiteral("&Añadir socio..."));
+    CommandModificar = boton(QStringLiteral("CommandModificar"), QStringLiteral("&Modificar..."));
+    CommandQuitar = boton(QStringLiteral("CommandQuitar"), QStringLiteral("&Quitar socio"));
+    CommandPago = boton(QStringLiteral("CommandPago"), QStringLiteral("Anotar &pago..."));
+    CommandResumen = boton(QStringLiteral("CommandResumen"), QStringLiteral("Resumen para los &socios..."));
+    for (QPushButton* b : {CommandAnadir, CommandModificar, CommandQuitar, CommandPago})
+        botones->addWidget(b);
+    botones->addStretch(1);
+    botones->addWidget(CommandResumen);
+    col->addLayout(botones);
+    return pestana;
+}
+
+void PestanaSocios::ponImportes(std::map<double, RegPremios> premios, std::int64_t precioApuesta)
+{
+    m_premios = std::move(premios);
+    m_precioApuesta = precioApuesta;
+    TextPrecio->setText(euros::texto(precioApuesta).remove(QStringLiteral(" €")));
+}
+
+void PestanaSocios::cargapenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas)
+{
+    m_sorteos = sorteos;
+    m_penas = penas;
+    const int antes = ComboPena->currentIndex();
+    {
+        const QSignalBlocker callado(ComboPena);
+        ComboPena->clear();
+        for (const RegPena& p : m_penas)
+            ComboPena->addItem(p.nombreRecortado());
+        ComboPena->setCurrentIndex(antes >= 0 && antes < ComboPena->count() ? antes : 0);
+    }
+    muestra();
+}
+
+void PestanaSocios::eligePena(int r)
+{
+    if (r >= 1 && r <= ComboPena->count())
+        ComboPena->setCurrentIndex(r - 1);
+}
+
+const RegPena* PestanaSocios::pena() const
+{
+    const int i = ComboPena->currentIndex();
+    return i >= 0 && i < static_cast<int>(m_penas.size()) ? &m_penas[static_cast<std::size_t>(i)] : nullptr;
+}
+
+void PestanaSocios::muestra()
+{
+    const int elegido = ListaSocios->currentIndex().row();
+    m_modelo->removeRows(0, m_modelo->rowCount());
+    m_socios.clear();
+    socios::Lectura l = socios::lee(m_estado.ruta);
+    m_danado = l.error.has_value();
+    m_grupos = std::move(l.grupos);
+    const RegPena* p = pena();
+    for (QPushButton* b : {CommandAnadir, CommandModificar, CommandQuitar, CommandPago})
+        b->setEnabled(p && !m_danado);
+    CommandResumen->setEnabled(p != nullptr);
+    if (m_danado) {
+        LabelCuentas->setText(*l.error);
+        muestraPagos();
+        return;
+    }
+    if (!p) {
+        LabelCuentas->setText(QStringLiteral("No hay peñas: cree una en «Gestor de peñas»."));
+        muestraPagos();
+        return;
+    }
+    m_socios = socios::de(m_grupos, *p);
+    const cuentas::Cuentas c =
+        cuentas::calcula(cuentas::jugadas(*p, m_sorteos, m_premios, m_precioApuesta), m_socios);
+    const bool retenido = c.pena.neto != c.pena.ganado;
+    for (std::size_t i = 0; i < m_socios.size(); ++i) {
+        const cuentas::Cuenta& k = c.socios[i];
+        m_modelo->appendRow(fila({m_socios[i].nombre, QString::number(m_socios[i].participaciones),
+                                  euros::texto(k.pagado), euros::texto(k.apostado), euros::texto(k.ganado),
+                                  euros::texto(k.neto), euros::texto(k.balance()), m_socios[i].nota},
+                                 1));
+        m_modelo->item(static_cast<int>(i), 7)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        if (k.balance() < 0)
+            m_modelo->item(static_cast<int>(i), 6)->setForeground(QColor(192, 0, 0));
+    }
+    ListaSocios->setColumnHidden(5, !retenido);
+    if (!m_socios.empty())
+        ListaSocios->selectRow(std::clamp(elegido, 0, static_cast<int>(m_socios.size()) - 1));
+
+    QStringList cuentas{
+        QStringLiteral("Desde la creación de la peña: apostado %1, ganado %2, pagado %3, balance %4.")
+            .arg(euros::texto(c.pena.apostado), euros::texto(c.pena.ganado), euros::texto(c.pena.pagado),
+                 euros::texto(c.pena.balance()))};
+    if (retenido)
+        cuentas << QStringLiteral("Neto: %1 tras la retención del 20 % sobre lo que pasa de 40.000 € por apuesta.")
+                       .arg(euros::texto(c.pena.neto));
+    if (c.sinImporte > 0)
+        cuentas << euros::sinImporte(c.sinImporte) + u'.';
+    if (m_socios.empty())
+        cuentas << QStringLiteral("La peña no tiene socios: añádalos para repartir lo apostado y lo ganado.");
+    LabelCuentas->setText(cuentas.join(u'\n'));
+    muestraPagos();
+}
+
+void PestanaSocios::muestraPagos()
+{
+    m_pagos->removeRows(0, m_pagos->rowCount());
+    const int i = ListaSocios->currentIndex().row();
+    if (i < 0 || i >= static_cast<int>(m_socios.size()))
+        return;
+    for (const socios::Pago& p : m_socios[static_cast<std::size_t>(i)].pagos)
+        m_pagos->appendRow(fila({p.fecha.toString(QStringLiteral("dd/MM/yyyy")),
+                                 euros::texto(p.centimos) + (p.centimos < 0 ? QStringLiteral(" (corrección)") : QString())},
+                                1));
+}
+
+int PestanaSocios::socioElegido(bool avisa)
+{
+    const int i = ListaSocios->currentIndex().row();
+    if (i >= 0 && i < static_cast<int>(m_socios.size()))
+        return i;
+    if (avisa)
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, QStringLiteral("¡Nooooo!"),
+                                      QStringLiteral("Seleccione un socio primero..."));
+    return -1;
+}
+
+int PestanaSocios::indiceDe(const QString& nombre) const
+{
+    // The list may have been read again while a dialog was open.
+    for (std::size_t j = 0; j < m_socios.size(); ++j)
+        if (m_socios[j].nombre == nombre)
+            return static_cast<int>(j);
+    return -1;
+}
+
+bool PestanaSocios::guarda(std::vector<socios::Socio> lista)
+{
+    const RegPena* p = pena();
+    if (!p || m_danado)
+        return false;
+    socios::pon(m_grupos, *p, std::move(lista));
+    const int error = socios::guarda(m_estado.ruta, m_grupos);
+    errorEscritura(m_plataforma.dialogos, error, m_estado.fichero(ficheros::socios),
+                   QStringLiteral("No se pudieron guardar los socios."));
+    muestra();
+    return error == 0;
+}
+
+void PestanaSocios::abre(QDialog* dialogo, std::function<void()> alAceptar)
+{
+    // Modal to the main window, without a loop of its own: the window keeps painting.
+    dialogo->setAttribute(Qt::WA_DeleteOnClose);
+    if (alAceptar)
+        connect(dialogo, &QDialog::accepted, this, std::move(alAceptar));
+    dialogo->open();
+}
+
+void PestanaSocios::anadeSocio()
+{
+    if (!pena() || m_danado)
+        return;
+    QStringList otros;
+    for (const socios::Socio& s : m_socios)
+        otros << s.nombre;
+    auto* ficha = new FichaSocio(QStringLiteral("Añadir socio"), {}, otros, m_pagina->window());
+    abre(ficha, [this, ficha] {
+        if (indiceDe(ficha->socio().nombre) >= 0)
+            return;
+        auto lista = m_socios;
+        lista.push_back(ficha->socio());
+        if (guarda(std::move(lista)))
+            ListaSocios->selectRow(static_cast<int>(m_socios.size()) - 1);
+    });
+}
+
+void PestanaSocios::modificaSocio()
+{
+    const int i = socioElegido(true);
+    if (i < 0 || m_danado)
+        return;
+    QStringList otros;
+    for (std::size_t j = 0; j < m_socios.size(); ++j)
+        if (static_cast<int>(j) != i)
+            otros << m_socios[j].nombre;
+    auto* ficha = new FichaSocio(QStringLiteral("Modificar socio"), m_socios[static_cast<std::size_t>(i)], otros,
+                                 m_pagina->window());
+    abre(ficha, [this, ficha, nombre = m_socios[static_cast<std::size_t>(i)].nombre] {
+        const int j = indiceDe(nombre);
+        if (j < 0)
+            return;
+        auto lista = m_socios;
+        lista[static_cast<std::size_t>(j)] = ficha->socio();
+        if (guarda(std::move(lista)))
+            ListaSocios->selectRow(j);
+    });
+}
+
+void PestanaSocios::quitaSocio()
+{
+    const int i = socioElegido(true);
+    if (i < 0 || m_danado)
+        return;
+    const socios::Socio& s = m_socios[static_cast<std::size_t>(i)];
+    if (!m_plataforma.dialogos.pregunta(QStringLiteral("Quitar socio"),
+                                        QStringLiteral("¿Seguro que quieres quitar a ") + s.nombre +
+                                            QStringLiteral(" de la peña? Se pierden sus pagos anotados."),
+                                        Dialogos::PorDefecto::No))
+        return;
+    auto lista = m_socios;
+    lista.erase(lista.begin() + i);
+    guarda(std::move(lista));
+}
+
+void PestanaSocios::anotaPago()
+{
+    const int i = socioElegido(true);
+    if (i < 0 || m_danado)
+        return;
+    auto* dialogo = new PagoSocio(m_socios[static_cast<std::size_t>(i)].nombre, m_plataforma.reloj.hoy(), m_pagina->window());
+    abre(dialogo, [this, dialogo, nombre = m_socios[static_cast<std::size_t>(i)].nombre] {
+        const int j = indiceDe(nombre);
+        if (j < 0)
+            return;
+        auto lista = m_socios;
+        lista[static_cast<std::size_t>(j)].pagos.push_back(dialogo->pago());
+        if (guarda(std::move(lista)))
+            ListaSocios->selectRow(j);
+    });
+}
+
+void PestanaSocios::resumen()
+{
+    const RegPena* p = pena();
+    if (!p)
+        return;
+    const RegPena elegida = *p;
+    // From where the last summary ended (or the peña's creation) to today:
+    // the payments made since the last draw count too.
+    QDate desde = socios::siguienteResumen(m_grupos, elegida);
+    if (!desde.isValid())
+        desde = fechas::fechaDeDia(elegida.creacion);
+    const QDate hasta = m_plataforma.reloj.hoy();
+    const auto calcula = [this, elegida](QDate d, QDate h) {
+        return bolvera::resumen(elegida, m_sorteos, m_premios, m_precioApuesta, socios::de(m_grupos, elegida),
+                                fechas::diaNumero(d), fechas::diaNumero(h));
+    };
+    // Handing a summary out marks where the next one starts; a damaged file is left alone.
+    const auto hecho = [this, elegida](QDate h) {
+        if (m_danado)
+            return;
+        socios::anotaResumen(m_grupos, elegida, h);
+        errorEscritura(m_plataforma.dialogos, socios::guarda(m_estado.ruta, m_grupos), m_estado.fichero(ficheros::socios),
+                       QStringLiteral("No se pudieron guardar los socios."));
+    };
+    abre(new ResumenSocios(m_plataforma.dialogos, m_estado.ruta, desde, std::max(desde, hasta), calcula, hecho,
+                           m_pagina->window()),
+         {});
+}
+
+void PestanaSocios::cambiaPrecio()
+{
+    const auto centimos = premios::centimosDe(TextPrecio->text());
+    if (centimos && *centimos == m_precioApuesta)
+        return;
+    if (!centimos || *centimos <= 0) {
+        // The old price is back before the box takes the focus: leaving the box must not ask again.
+        const QString escrito = TextPrecio->text();
+        TextPrecio->setText(euros::texto(m_precioApuesta).remove(QStringLiteral(" €")));
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
+                                      QStringLiteral("Precio no válido: %1").arg(escrito));
+        return;
+    }
+    if (errorEscritura(m_plataforma.dialogos, ajustes::ponPrecioApuesta(m_estado.ruta, *centimos),
+                       m_estado.fichero(ficheros::ajustes), QStringLiteral("No se pudo guardar el precio.")))
+        return;
+    // Every euro the window shows depends on it.
+    m_anfitrion.cargasorteos();
+}
+
+} // namespace bolvera
