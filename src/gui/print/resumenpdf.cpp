@@ -35,7 +35,9 @@ QString resumenHtml(const Resumen& r)
         return h + QStringLiteral("<p>%1</p>").arg(r.error->toHtmlEscaped());
     h += QStringLiteral("<p>%1</p>").arg(r.periodo.toHtmlEscaped());
 
-    // Bets three to a row: a 24-bet peña keeps to a third of a page.
+    // What each member has and owes comes first, the draws after it: a
+    // season of draws runs onto the next page. Bets three to a row: a 24-bet
+    // peña keeps to a third of a page.
     h += QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">")
              .arg(r.apuestas.size() == 1 ? QStringLiteral("Apuesta") : QStringLiteral("Apuestas"));
     for (qsizetype i = 0; i < r.apuestas.size(); i += 3) {
@@ -46,26 +48,12 @@ QString resumenHtml(const Resumen& r)
     }
     h += QStringLiteral("</table>");
 
-    h += QStringLiteral("<h3>Sorteos</h3>");
-    if (r.sorteos.empty()) {
-        h += QStringLiteral("<p>Ninguno.</p>");
-    } else {
-        h += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>") +
-             celda(QStringLiteral("Fecha"), "th") + celda(QStringLiteral("Combinación"), "th") +
-             celda(QStringLiteral("Premios"), "th") + celda(QStringLiteral("Importe"), "th", "right") +
-             QStringLiteral("</tr>");
-        for (const Resumen::Sorteo& s : r.sorteos)
-            h += QStringLiteral("<tr>") + celda(s.fecha) + celda(s.combinacion) + celda(s.premios) +
-                 celda(s.importe, "td", "right") + QStringLiteral("</tr>");
-        h += QStringLiteral("</table>");
-    }
-
     h += QStringLiteral("<p class=\"total\"><b>%1</b></p>").arg(r.total.toHtmlEscaped());
     if (!r.sinImporte.isEmpty())
         h += QStringLiteral("<p>%1</p>").arg(r.sinImporte.toHtmlEscaped());
 
     if (!r.socios.empty()) {
-        h += QStringLiteral("<h3>Socios</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
+        h += QStringLiteral("<h3>Socios</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">");
         h += filaSocio({QStringLiteral("Socio"), QStringLiteral("Participaciones"), QStringLiteral("Pagado"),
                         QStringLiteral("Apostado"), QStringLiteral("Ganado"), QStringLiteral("Neto"),
                         QStringLiteral("Balance")},
@@ -79,6 +67,21 @@ QString resumenHtml(const Resumen& r)
                                 "premiada.</p>");
         h += QStringLiteral("<p>Balance = pagado − apostado + ganado.</p>");
     }
+    h += QStringLiteral("<h3>Sorteos</h3>");
+    if (r.sorteos.empty()) {
+        h += QStringLiteral("<p>Ninguno.</p>");
+    } else {
+        // The header row repeats on every page the table runs onto.
+        h += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><thead><tr>") +
+             celda(QStringLiteral("Fecha"), "th") + celda(QStringLiteral("Combinación"), "th") +
+             celda(QStringLiteral("Premios"), "th") + celda(QStringLiteral("Importe"), "th", "right") +
+             QStringLiteral("</tr></thead>");
+        for (const Resumen::Sorteo& s : r.sorteos)
+            h += QStringLiteral("<tr>") + celda(s.fecha) + celda(s.combinacion) + celda(s.premios) +
+                 celda(s.importe, "td", "right") + QStringLiteral("</tr>");
+        h += QStringLiteral("</table>");
+    }
+
     return h;
 }
 
@@ -97,7 +100,7 @@ bool resumenPdf(const Resumen& r, const QString& fichero)
         QTextDocument documento;
         QFont letra(QStringLiteral("DejaVu Sans"));
         letra.setStyleHint(QFont::SansSerif);
-        letra.setPointSizeF(9.5);
+        letra.setPointSizeF(8.5);
         documento.setDefaultFont(letra);
         documento.setDefaultStyleSheet(QStringLiteral("table { border-collapse: collapse; border-color: #999999; } "
                                                    "th { background-color: #e8e8e8; } h2 { margin-bottom: 2px; } "
