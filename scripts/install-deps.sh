@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox xdotool fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream
+  dbus-daemon systemd
 )
 
 missing=()

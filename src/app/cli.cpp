@@ -67,7 +67,8 @@ const std::vector<Orden> tabla = {
     {"importar-premios", {fichero}, {}, "guarda los premios de un CSV en premios.dat", importarPremios, Escribe::Si},
     {"precio", {{"EUROS", Tipo::Importe, Cuantos::Opcional}}, {},
      "el precio de una apuesta (2,50 por defecto)", precio, Escribe::ConArgumentos},
-    {"actualizar", {}, {}, "baja los sorteos nuevos de internet", actualizar, Escribe::Si},
+    {"actualizar", {}, {"avisar"}, "baja los sorteos nuevos de internet (y avisa en el escritorio)", actualizar,
+     Escribe::Si},
     {"fuentes", {}, {}, "qué dice cada fuente de resultados", listaFuentes, Escribe::No},
     {"analizar", {fichero}, {}, "añade los sorteos de una página guardada", analizar, Escribe::Si},
     {"informe", {fichero}, {}, "los premios de una página de sorteo guardada", informe, Escribe::No},
@@ -105,6 +106,7 @@ const std::vector<argumentos::Opcion> todasLasOpciones = {
     {"participaciones", "N", {}},
     {"hasta", "AAAA-MM-DD", {}},
     {"texto", {}, {}},
+    {"avisar", {}, {}},
 };
 const QStringList comunes = {"help", "version", "dir", "hoy", "json"};
 
@@ -234,6 +236,7 @@ int main(int argc, char* argv[])
     }
     c.correccion = linea.opciones.count(QStringLiteral("correccion"));
     c.texto = linea.opciones.count(QStringLiteral("texto"));
+    c.avisar = linea.opciones.count(QStringLiteral("avisar"));
     for (auto [campo, clave] : {std::pair{&c.fecha, "fecha"}, std::pair{&c.desde, "desde"}, std::pair{&c.hasta, "hasta"}}) {
         if (!linea.opciones.count(QString::fromLatin1(clave)))
             continue;

@@ -29,6 +29,7 @@ struct Contexto
     QString papel = QStringLiteral("oficial"); // imprimir --papel
     QString pdf;                                // imprimir and resumen --pdf
     bool texto = false;                         // resumen --texto
+    bool avisar = false;                        // actualizar --avisar
     QString dosSemanas = QStringLiteral("no");  // imprimir --dos-semanas
     QString nota;                               // socio-anadir --nota
     QDate fecha;                                // socio-pago --fecha; invalid = today
@@ -59,6 +60,9 @@ QString paraTerminal(const QString& texto);
 // the status of a failed write.
 int cuentaPremios(const Contexto& c);
 std::optional<int> entero(const QString& texto);
+// After an update that brought `nuevos` draws (the last ones of `sorteos`):
+// one desktop notification with them and what each peña won.
+void avisa(const Contexto& c, const std::vector<RegSorteo>& sorteos, std::size_t nuevos);
 std::vector<RegSorteo> sorteos(const Contexto& c);
 std::vector<RegPena> penas(const Contexto& c);
 

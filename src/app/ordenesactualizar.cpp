@@ -2,11 +2,15 @@
 #include "app/ordenes.h"
 #include "app/salidajson.h"
 #include "checking/comprobacion.h"
+#include "platform/notificaciones.h"
 #include "platform/redqt.h"
+#include "store/ajustes.h"
+#include "store/premios.h"
 #include "store/listado.h"
 #include "store/ficheros.h"
 #include "store/texto1252.h"
 #include "update/actualizacion.h"
+#include "update/notificacion.h"
 #include "update/consultafuentes.h"
 #include "update/informe.h"
 #include "update/nuevos.h"
@@ -100,6 +104,18 @@ private:
 
 } // namespace
 
+void avisa(const Contexto& c, const std::vector<RegSorteo>& sorteos, std::size_t nuevos)
+{
+    // Nothing new, nothing to tell; a desktop that cannot be told is no failure of the update.
+    if (nuevos == 0)
+        return;
+    const Notificacion a = notificacionDe(sorteos, nuevos, penas(c), premios::lee(c.ruta).porFecha, ajustes::precioApuesta(c.ruta));
+    if (!a.premio && !ajustes::avisoSinPremio(c.ruta))
+        return;
+    if (const auto fallo = notifica(a.titulo, a.cuerpo))
+        QTextStream(stderr) << "No se pudo avisar en el escritorio: " << *fallo << ".\n";
+}
+
 int actualizar(const Contexto& c)
 {
     const auto antes = sorteos(c);
@@ -116,7 +132,10 @@ int actualizar(const Contexto& c)
     });
     bucle.exec();
     const auto despues = sorteos(c);
-    imprimeSorteos({despues.begin() + static_cast<qsizetype>(std::min(antes.size(), despues.size())), despues.end()});
+    const std::size_t nuevos = despues.size() > antes.size() ? despues.size() - antes.size() : 0;
+    imprimeSorteos({despues.end() - static_cast<qsizetype>(nuevos), despues.end()});
+    if (c.avisar)
+        avisa(c, despues, nuevos);
     return pantalla.exito() ? 0 : 1;
 }
 

@@ -518,11 +518,14 @@ TEST(CliPremios, euroWonFromTheImportedSpanishPrizes)
 namespace {
 
 // Runs the CLI while this process keeps serving pages.
-Salida ejecutaSirviendo(const QStringList& argumentos, const QString& operador)
+Salida ejecutaSirviendo(const QStringList& argumentos, const QString& operador,
+                        const std::map<QString, QString>& variables = {})
 {
     QProcess p;
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
     entorno.insert("BOLVERA_OPERADOR_URL", operador);
+    for (const auto& [nombre, valor] : variables)
+        entorno.insert(nombre, valor);
     p.setProcessEnvironment(entorno);
     QEventLoop bucle;
     QObject::connect(&p, &QProcess::finished, &bucle, &QEventLoop::quit);
@@ -578,6 +581,77 @@ TEST_F(CliActualizar, bringsTheNewDrawsFromALocalServer)
         EXPECT_EQ(otra.estado, 0) << hoy << otra.err.constData();
         EXPECT_TRUE(otra.out.contains("Todavía no hay sorteos nuevos.")) << hoy;
         EXPECT_FALSE(otra.err.contains("Error de fechas")) << hoy;
+    }
+}
+
+// On a session bus of the test's own (tests/avisos.sh), never the user's.
+class CliAvisos : public CliActualizar
+{
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariable("BOLVERA_BUS_PROPIO") != u"1")
+            GTEST_SKIP() << "sólo con tests/avisos.sh";
+    }
+};
+
+TEST_F(CliAvisos, oneNotificationWithWhatEachPenaWonAndNeverAFailedUpdate)
+{
+    struct Caso
+    {
+        const char* nombre;
+        bool servicio;
+        bool bus;
+        std::array<std::int16_t, 7> apuesta;
+        const char* ajuste; // [avisos] sinPremio
+        QStringList cuerpo; // the one notification's lines, or none
+        QString titulo;
+        QString error; // on stderr
+    };
+    const Caso casos[] = {
+        {"un premio", true, true, {1, 7, 23, 40, 50, 3, 9}, nullptr,
+         {"Martes 01/12/2026: 2 4 6 8 10 + 1 2", "Viernes 04/12/2026: 1 7 23 40 50 + 3 9", "PEÑA UNO: 5+2 — 7,50 €"},
+         "¡Premio en Euromillones! (2 sorteos nuevos)", {}},
+        {"sin premio", true, true, {11, 12, 13, 14, 15, 11, 12}, nullptr,
+         {"Martes 01/12/2026: 2 4 6 8 10 + 1 2", "Viernes 04/12/2026: 1 7 23 40 50 + 3 9"},
+         "Sin premio (2 sorteos nuevos)", {}},
+        {"sin premio, callado", true, true, {11, 12, 13, 14, 15, 11, 12}, "no", {}, {}, {}},
+        {"sin servicio", false, true, {1, 7, 23, 40, 50, 3, 9}, nullptr, {}, {},
+         "No se pudo avisar en el escritorio: no hay servicio de notificaciones.\n"},
+        {"sin bus", true, false, {1, 7, 23, 40, 50, 3, 9}, nullptr, {}, {},
+         "No se pudo avisar en el escritorio: no hay sesión de D-Bus.\n"},
+    };
+    for (const Caso& caso : casos) {
+        QTemporaryDir dir;
+        datos::escribeSorteos(dir.filePath("numeros.dat"), {datos::sorteo({2026, 11, 24}), datos::sorteo({2026, 11, 27})});
+        datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("PEÑA UNO", "Todos", {2026, 11, 30}, {caso.apuesta})});
+        if (caso.ajuste)
+            datos::escribeBytes(dir.filePath("ajustes.ini"), QByteArray("[avisos]\nsinPremio=") + caso.ajuste + '\n');
+        const QString registro = dir.filePath("avisos.jsonl");
+        QProcess servicio;
+        if (caso.servicio) {
+            servicio.start(QStringLiteral(BOLVERA_AVISOS_FALSOS), {registro});
+            ASSERT_TRUE(servicio.waitForReadyRead(5000)) << caso.nombre;
+        }
+        std::map<QString, QString> variables;
+        if (!caso.bus)
+            variables["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=/nonexistent/bus";
+        const Salida s = ejecutaSirviendo({"actualizar", "--avisar", "--dir", dir.path(), "--hoy", "2026-12-08"},
+                                          m_servidor.url(), variables);
+        servicio.kill();
+        servicio.waitForFinished();
+        EXPECT_EQ(s.estado, 0) << caso.nombre << s.err.constData();
+        EXPECT_EQ(QString::fromUtf8(s.err), caso.error) << caso.nombre;
+        const QList<QByteArray> lineas = datos::leeBytes(registro).split('\n');
+        const int avisos = static_cast<int>(lineas.size()) - 1;
+        ASSERT_EQ(avisos, caso.cuerpo.isEmpty() ? 0 : 1) << caso.nombre;
+        if (avisos == 1) {
+            const QJsonObject o = QJsonDocument::fromJson(lineas[0]).object();
+            EXPECT_EQ(o["titulo"].toString(), caso.titulo) << caso.nombre;
+            EXPECT_EQ(o["cuerpo"].toString(), caso.cuerpo.join(u'\n')) << caso.nombre;
+            EXPECT_EQ(o["desktop-entry"].toString(), QStringLiteral("es.bolvera.Bolvera"));
+            EXPECT_EQ(o["acciones"].toArray().first().toString(), QStringLiteral("default"));
+        }
     }
 }
 

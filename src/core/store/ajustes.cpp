@@ -23,6 +23,22 @@ std::int64_t precioApuesta(const QString& ruta)
     return ok && precio >= 0 && precio <= premios::maximoCentimos ? precio : 250;
 }
 
+namespace {
+
+bool apagado(const QString& valor)
+{
+    return QStringList{QStringLiteral("no"), QStringLiteral("false"), QStringLiteral("0"), QStringLiteral("off")}.contains(
+        valor.trimmed().toLower());
+}
+
+} // namespace
+
+bool avisoSinPremio(const QString& ruta)
+{
+    const QSettings ajustes(ruta + ficheros::ajustes, QSettings::IniFormat);
+    return !apagado(ajustes.value(QStringLiteral("avisos/sinPremio")).toString());
+}
+
 Fuente fuente(const QString& ruta, const QString& clave)
 {
     const QSettings ajustes(ruta + ficheros::ajustes, QSettings::IniFormat);
@@ -31,9 +47,7 @@ Fuente fuente(const QString& ruta, const QString& clave)
     if (valor.startsWith(QStringLiteral("http://")) || valor.startsWith(QStringLiteral("https://")))
         f.anfitrion = valor;
     else if (!valor.isEmpty())
-        f.activa = !QStringList{QStringLiteral("no"), QStringLiteral("false"), QStringLiteral("0"),
-                                QStringLiteral("off")}
-                        .contains(valor.toLower());
+        f.activa = !apagado(valor);
     return f;
 }
 
