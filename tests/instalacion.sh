@@ -17,7 +17,9 @@ for f in "$dest/usr/bin/bolvera" "$dest/usr/bin/bolvera-cli" \
          "$share/icons/hicolor/128x128/apps/es.bolvera.Bolvera.png" \
          "$share/icons/hicolor/256x256/apps/es.bolvera.Bolvera.png" \
          "$share/icons/hicolor/scalable/apps/es.bolvera.Bolvera.svg" \
-         "$share/metainfo/es.bolvera.Bolvera.metainfo.xml"; do
+         "$share/metainfo/es.bolvera.Bolvera.metainfo.xml" \
+         "$dest/usr/lib/systemd/user/bolvera-actualizar.service" \
+         "$dest/usr/lib/systemd/user/bolvera-actualizar.timer"; do
   [ -s "$f" ] || { echo "falta $f"; exit 1; }
 done
 
@@ -34,6 +36,18 @@ grep -q "Carpeta de datos: $home/datos/Bolvera/" "$dest/estado.txt" || { cat "$d
 fuera=$(find "$home" -type f | grep -v "^$home/datos/Bolvera/" || true)
 [ -z "$fuera" ] || { echo "escrito fuera de la carpeta de datos: $fuera"; exit 1; }
 [ "$(find "$dest/usr" | sort)" = "$antes" ] || { echo "escrito junto al programa"; exit 1; }
+
+# The scheduled update: where `systemctl --user` looks for a /usr install,
+# naming the installed program, and sound as systemd reads it.
+unidades=$dest/usr/lib/systemd/user
+grep -qx "ExecStart=$dest/usr/bin/bolvera-cli actualizar --avisar" "$unidades/bolvera-actualizar.service" \
+  || { echo "ExecStart"; exit 1; }
+if command -v systemd-analyze >/dev/null; then
+  systemd-analyze --user unit-paths 2>/dev/null | grep -qx /usr/lib/systemd/user || { echo "rutas de systemd"; exit 1; }
+  # A line systemd ignores is only a warning: any word from it fails.
+  quejas=$(systemd-analyze verify "$unidades/bolvera-actualizar.timer" "$unidades/bolvera-actualizar.service" 2>&1) \
+    && [ -z "$quejas" ] || { echo "systemd-analyze verify: $quejas"; exit 1; }
+fi
 
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$share/applications/es.bolvera.Bolvera.desktop"
