@@ -45,6 +45,8 @@ public:
     bool abre(const QUrl&) override { return false; }
     QString nombreSistema() const override { return {}; }
     bool hayLectorPdf() const override { return true; }
+    std::optional<bool> actualizacionAutomatica() override { return std::nullopt; }
+    std::optional<QString> ponActualizacionAutomatica(bool) override { return QStringLiteral("sin systemd"); }
 };
 class DescargaMuda final : public Descarga
 {

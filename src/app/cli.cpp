@@ -254,8 +254,12 @@ int main(int argc, char* argv[])
     // One writer at a time: a command that changes the data waits for no one.
     const bool escribe = orden->escribe == Escribe::Si || (orden->escribe == Escribe::ConArgumentos && !posicionales.isEmpty());
     Cerrojo cerrojo(c.ruta);
-    if (escribe && !cerrojo.toma())
+    if (escribe && !cerrojo.toma()) {
+        if (orden->ejecuta == actualizar && cerrojo.fallo() == Cerrojo::Fallo::Ocupado)
+            if (const auto estado = actualizarEnLaVentana(c))
+                return *estado;
         return falla(cerrojo.motivo());
+    }
     // A new data directory starts with the history the program ships.
     historia::preparaInicial(c.ruta);
     return orden->ejecuta(c);

@@ -1,5 +1,7 @@
 #include "store/directorio.h"
 #include "main/principal.h"
+#include "main/servidorventana.h"
+#include "platform/canal.h"
 #include "platform/cerrojo.h"
 #include "platform/plataforma.h"
 #include "programa/version.h"
@@ -12,9 +14,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QCryptographicHash>
 #include <QDir>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -68,8 +68,7 @@ int main(int argc, char* argv[])
     }
 
     // One window a data folder: a second start brings the first one up.
-    const QString canal = QStringLiteral("bolvera-") +
-        QString::fromLatin1(QCryptographicHash::hash(datos.ruta.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+    const QString canal = canalVentana(datos.ruta);
     // Every box goes through the platform's dialogs, the lock's two as well.
     DialogosQt dialogos;
     Dialogos& cajas = dialogos;
@@ -86,16 +85,12 @@ int main(int argc, char* argv[])
             QLocalSocket aviso;
             aviso.connectToServer(canal);
             if (aviso.waitForConnected(2000)) {
-                aviso.write("muestra");
+                aviso.write("muestra\n");
                 aviso.waitForBytesWritten(2000);
             }
         }
         return 0;
     }
-    QLocalServer::removeServer(canal);
-    QLocalServer servidor;
-    servidor.listen(canal);
-
     Estado estado;
     estado.ruta = datos.ruta;
     RelojSistema reloj;
@@ -104,16 +99,8 @@ int main(int argc, char* argv[])
     Plataforma plataforma{reloj, dialogos, escritorio, red};
 
     std::unique_ptr<Principal> principal;
-    QObject::connect(&servidor, &QLocalServer::newConnection, [&] {
-        delete servidor.nextPendingConnection();
-        if (!principal)
-            return;
-        // Up from the taskbar, maximized or not as the user left it.
-        principal->setWindowState(principal->windowState() & ~Qt::WindowMinimized);
-        principal->show();
-        principal->raise();
-        principal->activateWindow();
-    });
+    ServidorVentana servidor(datos.ruta, [&] { return principal.get(); });
+    servidor.escucha();
     auto* presentacion = new Presentacion;
     presentacion->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(presentacion, &Presentacion::entrar, [&] {

@@ -63,6 +63,9 @@ std::optional<int> entero(const QString& texto);
 // After an update that brought `nuevos` draws (the last ones of `sorteos`):
 // one desktop notification with them and what each peña won.
 void avisa(const Contexto& c, const std::vector<RegSorteo>& sorteos, std::size_t nuevos);
+// `actualizar` while the window holds the folder: the window updates and this
+// reports it. Nothing when no window answers on its channel.
+std::optional<int> actualizarEnLaVentana(const Contexto& c);
 std::vector<RegSorteo> sorteos(const Contexto& c);
 std::vector<RegPena> penas(const Contexto& c);
 

@@ -2,6 +2,7 @@
 #include "app/ordenes.h"
 #include "app/salidajson.h"
 #include "checking/comprobacion.h"
+#include "platform/canal.h"
 #include "platform/notificaciones.h"
 #include "platform/redqt.h"
 #include "store/ajustes.h"
@@ -12,11 +13,15 @@
 #include "update/actualizacion.h"
 #include "update/notificacion.h"
 #include "update/consultafuentes.h"
+#include "update/desenlace.h"
 #include "update/informe.h"
 #include "update/nuevos.h"
 #include "store/paginas.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QLocalSocket>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QTextStream>
@@ -44,23 +49,16 @@ class PantallaTexto final : public PantallaActualizacion
 public:
     PantallaTexto(const Contexto& c, Red& red, QEventLoop& bucle) : m_c(c), m_red(red), m_bucle(bucle) {}
 
-    // Draws added make it a success whatever came after them.
-    bool exito() const { return m_finalizada && (!m_fallo || m_anadidos); }
+    bool exito() const { return m_desenlace.exito(); }
 
-    void muestraEstado(const QString& texto) override
-    {
-        if (texto.startsWith(QStringLiteral("TRANSFERENCIA FINALIZADA")))
-            m_finalizada = true;
-    }
+    void muestraEstado(const QString& texto) override { m_desenlace.anotaEstado(texto); }
     void muestraProgreso(int) override {}
     void muestraBytes(const QString&) override {}
-    void muestraAnadidos(const QString& texto) override { m_anadidos = m_anadidos || !texto.isEmpty(); }
+    void muestraAnadidos(const QString& texto) override { m_desenlace.anotaAnadidos(texto); }
     void mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto) override
     {
-        const bool aviso = icono == Dialogos::Icono::Informacion;
-        QTextStream(aviso ? stdout : stderr) << titulo << ": " << texto << '\n';
-        if (texto != todaviaNo)
-            m_fallo = true;
+        QTextStream(icono == Dialogos::Icono::Informacion ? stdout : stderr) << titulo << ": " << texto << '\n';
+        m_desenlace.anotaMensaje(icono, titulo, texto);
     }
     void avisoSorteos(const QString&) override {}
     void muestraGeneral() override {}
@@ -96,10 +94,8 @@ private:
     Red& m_red;
     QEventLoop& m_bucle;
     Descarga* m_pdf = nullptr;
-    bool m_finalizada = false;
-    bool m_fallo = false;
+    Desenlace m_desenlace;
     bool m_terminada = false;
-    bool m_anadidos = false;
 };
 
 } // namespace
@@ -137,6 +133,41 @@ int actualizar(const Contexto& c)
     if (c.avisar)
         avisa(c, despues, nuevos);
     return pantalla.exito() ? 0 : 1;
+}
+
+std::optional<int> actualizarEnLaVentana(const Contexto& c)
+{
+    // The window that holds the folder does the update itself; the command
+    // only reports what it brought. No window there: the lock is someone else's.
+    QLocalSocket ventana;
+    ventana.connectToServer(canalVentana(c.ruta));
+    if (!ventana.waitForConnected(3000))
+        return std::nullopt;
+    const auto antes = sorteos(c);
+    ventana.write("actualiza\n");
+    QByteArray respuesta;
+    // An update waits up to 50 s for the other sources, then downloads the report.
+    QElapsedTimer reloj;
+    reloj.start();
+    while (!respuesta.contains('\n') && ventana.state() == QLocalSocket::ConnectedState && reloj.elapsed() < 15 * 60 * 1000) {
+        ventana.waitForReadyRead(1000);
+        respuesta += ventana.readAll();
+    }
+    respuesta += ventana.readAll();
+    const QJsonObject o = QJsonDocument::fromJson(respuesta.left(respuesta.indexOf('\n'))).object();
+    if (o.isEmpty())
+        return falla(QStringLiteral("La ventana de Bolvera no respondió a la actualización."));
+    const Desenlace d = Desenlace::deJson(o);
+    for (const QString& aviso : d.avisos)
+        QTextStream(stdout) << paraTerminal(aviso) << '\n';
+    for (const QString& error : d.errores)
+        QTextStream(stderr) << paraTerminal(error) << '\n';
+    const auto despues = sorteos(c);
+    const std::size_t nuevos = despues.size() > antes.size() ? despues.size() - antes.size() : 0;
+    imprimeSorteos({despues.end() - static_cast<qsizetype>(nuevos), despues.end()});
+    if (c.avisar)
+        avisa(c, despues, nuevos);
+    return d.exito() ? 0 : 1;
 }
 
 int analizar(const Contexto& c)

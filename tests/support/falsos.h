@@ -87,8 +87,18 @@ public:
     }
     QString nombreSistema() const override { return nombre; }
     bool hayLectorPdf() const override { return lectorPdf; }
+    std::optional<bool> actualizacionAutomatica() override { return automatica; }
+    std::optional<QString> ponActualizacionAutomatica(bool activa) override
+    {
+        if (falloAutomatica)
+            return falloAutomatica;
+        automatica = activa;
+        return std::nullopt;
+    }
 
     QList<QUrl> abiertas;
+    std::optional<bool> automatica; // no timer on this system
+    std::optional<QString> falloAutomatica;
     QString nombre = QStringLiteral("Sistema de pruebas 1.0");
     bool lectorPdf = true;
 };

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <optional>
+
 namespace bolvera {
 
 // The desktop around the program: the browser and mail program, the system.
@@ -16,6 +18,11 @@ public:
     virtual QString nombreSistema() const = 0;
     // Whether PDF files can be shown.
     virtual bool hayLectorPdf() const = 0;
+    // The scheduled update (a systemd user timer): on or off, or nothing
+    // where this system cannot run it.
+    virtual std::optional<bool> actualizacionAutomatica() = 0;
+    // Switches it on or off; the reason when that could not be done.
+    virtual std::optional<QString> ponActualizacionAutomatica(bool activa) = 0;
 };
 
 } // namespace bolvera

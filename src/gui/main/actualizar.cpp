@@ -6,11 +6,14 @@
 #include "main/principal.h"
 #include "main/secundarias.h"
 #include "platform/dialogos.h"
+#include "platform/escritorio.h"
 #include "platform/plataforma.h"
 #include "platform/red.h"
 #include "platform/reloj.h"
 #include "shell/infor.h"
+#include "store/cargasorteos.h"
 #include "store/estado.h"
+#include "store/fechas.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 #include "store/reescritura.h"
@@ -19,6 +22,7 @@
 #include "update/direcciones.h"
 #include "update/noticias.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -57,10 +61,36 @@ void Principal::Picture2_Click()
     m_general->olvidaParpadeo();
     if (m_infor)
         m_infor->close();
+    m_desenlace = {};
     m_actualizacion->empieza(m_plataforma.reloj.hoy(), m_sorteo.fecha);
 }
 
-void Principal::muestraEstado(const QString& texto) { m_c.Label6->setText(texto); }
+void Principal::actualizaPorOrden(std::function<void(const Desenlace&)> listo)
+{
+    if (!m_actualizacion->enCurso() && m_infor && m_infor->isVisible())
+        m_infor->close(); // nobody is reading the news at the desk
+    m_esperan.push_back(std::move(listo));
+    if (!m_actualizacion->enCurso())
+        Picture2_Click();
+    if (!m_actualizacion->enCurso()) {
+        m_desenlace = {};
+        m_desenlace.errores << QStringLiteral("Bolvera: la ventana no pudo empezar la actualización.");
+        terminada();
+    }
+}
+
+void Principal::terminada()
+{
+    // Whoever asked hears the end once; the next update starts afresh.
+    for (const auto& listo : std::exchange(m_esperan, {}))
+        listo(m_desenlace);
+}
+
+void Principal::muestraEstado(const QString& texto)
+{
+    m_c.Label6->setText(texto);
+    m_desenlace.anotaEstado(texto);
+}
 void Principal::muestraProgreso(int valor) { m_c.ProgressBar1->setValue(valor); }
 void Principal::muestraBytes(const QString& texto) { m_c.Label58->setText(texto); }
 
@@ -68,11 +98,50 @@ void Principal::muestraAnadidos(const QString& texto)
 {
     m_c.Label19->setText(texto);
     m_c.Label19->repaint();
+    m_desenlace.anotaAnadidos(texto);
 }
 
 void Principal::mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto)
 {
-    m_plataforma.dialogos.mensaje(icono, titulo, texto);
+    m_desenlace.anotaMensaje(icono, titulo, texto);
+    // An update the timer asked for reports to it; no box waits for a user
+    // who may be away from the desk.
+    if (m_esperan.empty())
+        m_plataforma.dialogos.mensaje(icono, titulo, texto);
+}
+
+void Principal::actualizaSiToca()
+{
+    const QDate hoy = m_plataforma.reloj.hoy();
+    if (m_sorteo.fecha <= 0 || !(proximoSorteo(fechas::fechaDeDia(m_sorteo.fecha), m_sorteo.fecha) < hoy))
+        return;
+    if (m_plataforma.escritorio.actualizacionAutomatica().value_or(false))
+        Picture2_Click();
+}
+
+void Principal::cambiaAutomatica(bool activa)
+{
+    auto* item = findChild<QAction*>(QStringLiteral("automatica"));
+    Escritorio& e = m_plataforma.escritorio;
+    std::optional<QString> fallo;
+    if (!e.actualizacionAutomatica())
+        fallo = QStringLiteral("Este sistema no tiene los temporizadores de usuario de systemd (systemctl --user) o "
+                               "no tiene instalado bolvera-actualizar.timer.");
+    else
+        fallo = e.ponActualizacionAutomatica(activa);
+    if (fallo) {
+        const QSignalBlocker callado(item);
+        item->setChecked(e.actualizacionAutomatica().value_or(false));
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("Actualizar automáticamente"),
+                                      QStringLiteral("No se pudo %1 la actualización automática: %2")
+                                          .arg(activa ? QStringLiteral("activar") : QStringLiteral("desactivar"), *fallo));
+        return;
+    }
+    if (activa)
+        m_plataforma.dialogos.mensaje(
+            Dialogos::Icono::Informacion, QStringLiteral("Actualizar automáticamente"),
+            QStringLiteral("Bolvera bajará los sorteos nuevos cada martes y viernes por la noche y a la mañana siguiente, "
+                           "y avisará en el escritorio de lo que hayan ganado las peñas."));
 }
 
 void Principal::avisoSorteos(const QString& texto) { m_pestanaSorteos->aviso(texto); }

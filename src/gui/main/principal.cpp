@@ -101,6 +101,14 @@ void Principal::construyeMenus()
     QMenu* general = menuBar()->addMenu(QStringLiteral("&General"));
     accion(general, QStringLiteral("Baja"), QStringLiteral("&Bajar Sorteos nuevos"));
     accion(general, QStringLiteral("Fuentes"), QStringLiteral("&Fuentes de resultados..."));
+    QAction* automatica = accion(general, QStringLiteral("automatica"), QStringLiteral("Ac&tualizar automáticamente"));
+    automatica->setCheckable(true);
+    // The timer may be switched from outside too: its state is asked each time the menu opens.
+    connect(general, &QMenu::aboutToShow, this, [this, automatica] {
+        const QSignalBlocker callado(automatica);
+        automatica->setChecked(m_plataforma.escritorio.actualizacionAutomatica().value_or(false));
+    });
+    connect(automatica, &QAction::triggered, this, &Principal::cambiaAutomatica);
     accion(general, QStringLiteral("crear"), QStringLiteral("&Crear peña nueva"));
     accion(general, QStringLiteral("borrar"),
            QStringLiteral("B&orrar sorteos almacenados/Reset aciertos peñas"));
@@ -220,6 +228,7 @@ void Principal::Form_Load()
     m_pestanaSorteos->cargainforme(m_sorteo, PestanaSorteos::Pdf::Guardado);
     m_general->Command1_Click(0);
     noticias();
+    actualizaSiToca();
 }
 
 void Principal::cargasorteos()

@@ -5,9 +5,13 @@
 #include "store/regpena.h"
 #include "store/regsorteo.h"
 #include "update/actualizacion.h"
+#include "update/desenlace.h"
 
 #include <QMainWindow>
 #include <QPointer>
+
+#include <functional>
+#include <vector>
 
 class QTimer;
 
@@ -54,6 +58,12 @@ public:
 
     // The online update ("Bajar Sorteos nuevos").
     void Picture2_Click();
+    // An update the scheduled command asked for while this window holds the
+    // folder: it runs here (or the one running is joined), its messages go to
+    // `listo` instead of boxes, and `listo` hears how it ended.
+    void actualizaPorOrden(std::function<void(const Desenlace&)> listo);
+    // "Actualizar automáticamente": the systemd timer on or off.
+    void cambiaAutomatica(bool activa);
 
     // The "Sorteos" tab: the prize report of the working draw.
     PestanaSorteos& pestanaSorteos() { return *m_pestanaSorteos; }
@@ -93,6 +103,10 @@ private:
     void muestraGeneral() override;
     void compruebaNuevos(int nuevos) override;
     void refrescaTodo() override;
+    void terminada() override;
+    // At start-up: a draw went by unfetched and the automatic update is on,
+    // but it did not run (no timer, or the machine was asleep).
+    void actualizaSiToca();
     void recompruebaUltimo() override;
     void ponSorteo(const RegSorteo& sorteo) override { m_sorteo = sorteo; }
     bool hayNuevos() const override;
@@ -123,6 +137,8 @@ private:
     PestanaPenas* m_gestor = nullptr;
     PestanaSocios* m_socios = nullptr;
     Actualizacion* m_actualizacion = nullptr;
+    Desenlace m_desenlace; // of the update running, for whoever asked for it
+    std::vector<std::function<void(const Desenlace&)>> m_esperan;
     QPointer<Infor> m_infor;
     QPointer<Descarga> m_descargaNoticias;
     int m_pestana = 0; // the tab shown before the last change

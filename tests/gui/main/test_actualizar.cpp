@@ -1,6 +1,8 @@
 #include "main/pestanageneral.h"
 #include "main/pestanasorteos.h"
 #include "main/botonactualizar.h"
+#include "main/servidorventana.h"
+#include "platform/cerrojo.h"
 #include "shell/infor.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
@@ -12,7 +14,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QMenu>
 #include <QPainter>
+#include <QProcess>
 #include <QPdfView>
 #include <QPdfWriter>
 #include <QProgressBar>
@@ -118,6 +122,87 @@ TEST_F(Actualizar, theUpdateButtonBringsTheNewDrawsAndTheReport)
     EXPECT_TRUE(control<QTextEdit>("Text1")->isHidden());
     EXPECT_TRUE(datos::leeBytes(ruta("ovk.pdf")).startsWith("%PDF"));
     EXPECT_TRUE(m_dialogos.cajas.isEmpty());
+}
+
+TEST_F(Actualizar, theCommandAsksTheWindowThatHoldsTheFolderToUpdate)
+{
+    sirve();
+    Principal& v = abre();
+    Cerrojo cerrojo(m_estado.ruta);
+    ASSERT_TRUE(cerrojo.toma());
+    ServidorVentana servidor(m_estado.ruta, [&] { return &v; });
+    ASSERT_TRUE(servidor.escucha());
+    const auto orden = [&] {
+        QProcess cli;
+        cli.start(QStringLiteral(BOLVERA_CLI), {"actualizar", "--dir", m_dir.path(), "--hoy", "2026-12-08"});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return cli.state() == QProcess::NotRunning; }, 20000));
+        return std::pair{cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError())};
+    };
+    // The window updates and shows it; the command reports what came, and
+    // the draws are in the history once.
+    const auto [estado, salida] = orden();
+    EXPECT_EQ(estado, 0) << qPrintable(salida);
+    EXPECT_EQ(salida, QStringLiteral(" 1- 7-23-40-50   3  9   04/12/2026  Viernes\n"
+                                     " 2- 4- 6- 8-10   1  2   01/12/2026  Martes\n"));
+    EXPECT_EQ(texto("Label19"), QStringLiteral("2 sorteos"));
+    EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.dat")).size(), 4u);
+    // Nothing new the second time: said to the command, no box in the window.
+    const auto [otra, dicho] = orden();
+    EXPECT_EQ(otra, 0) << qPrintable(dicho);
+    EXPECT_TRUE(dicho.contains(QStringLiteral("Todavía no hay sorteos nuevos."))) << qPrintable(dicho);
+    EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.dat")).size(), 4u);
+    EXPECT_TRUE(m_dialogos.cajas.isEmpty());
+}
+
+TEST_F(Actualizar, atStartUpAMissedDrawIsFetchedWhenTheAutomaticUpdateIsOn)
+{
+    // The newest draw is of 27 November; today is 8 December.
+    for (const std::optional<bool> automatica : {std::optional<bool>{}, std::optional<bool>{false}, std::optional<bool>{true}}) {
+        m_escritorio.automatica = automatica;
+        m_red.pedidas.clear();
+        abre();
+        EXPECT_EQ(pidio(m_red.pedidas, QStringLiteral("buscador")), automatica == true) << automatica.value_or(false);
+    }
+}
+
+TEST_F(Actualizar, theAutomaticUpdateMenuItemSwitchesTheTimer)
+{
+    struct Caso
+    {
+        std::optional<bool> antes;
+        std::optional<QString> fallo;
+        bool marcado; // the item after the click
+        const char* caja;
+    };
+    const Caso casos[] = {
+        {false, {}, true, "Bolvera bajará los sorteos nuevos"},
+        {true, {}, false, nullptr},
+        {false, QStringLiteral("Access denied"), false, "No se pudo activar la actualización automática: Access denied"},
+        {{}, {}, false, "No se pudo activar la actualización automática: Este sistema no tiene"},
+    };
+    for (const Caso& c : casos) {
+        m_escritorio.automatica = c.antes;
+        m_escritorio.falloAutomatica = c.fallo;
+        m_dialogos.cajas.clear();
+        Principal& v = abre();
+        auto* item = control<QAction>("automatica");
+        ASSERT_TRUE(item->isCheckable());
+        // Opening the menu reads the timer's state.
+        auto* menu = qobject_cast<QMenu*>(item->associatedObjects().value(0));
+        ASSERT_NE(menu, nullptr);
+        Q_EMIT menu->aboutToShow();
+        EXPECT_EQ(item->isChecked(), c.antes.value_or(false));
+        item->trigger();
+        EXPECT_EQ(item->isChecked(), c.marcado);
+        EXPECT_EQ(m_escritorio.automatica, c.fallo || !c.antes ? c.antes : std::optional<bool>{c.marcado});
+        if (c.caja) {
+            ASSERT_EQ(m_dialogos.cajas.size(), 1);
+            EXPECT_TRUE(m_dialogos.cajas[0].texto.startsWith(QString::fromUtf8(c.caja))) << qPrintable(m_dialogos.cajas[0].texto);
+        } else {
+            EXPECT_TRUE(m_dialogos.cajas.isEmpty());
+        }
+        (void)v;
+    }
 }
 
 TEST_F(Actualizar, aDrawPageThatFailsNeverShowsTheOldReportUnderTheNewDate)

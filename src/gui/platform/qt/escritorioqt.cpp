@@ -3,6 +3,7 @@
 #include "programa/versiones.h"
 
 #include <QDesktopServices>
+#include <QProcess>
 #include <QOperatingSystemVersion>
 #include <QSysInfo>
 
@@ -18,6 +19,51 @@ QString EscritorioQt::nombreSistema() const
         return VersionToName(QStringLiteral("2.%1.%2").arg(so.majorVersion()).arg(so.minorVersion()));
     }
     return QSysInfo::prettyProductName();
+}
+
+namespace {
+
+const QString temporizador = QStringLiteral("bolvera-actualizar.timer");
+
+struct Respuesta
+{
+    bool corrio = false; // systemctl ran and answered
+    int estado = -1;
+    QString salida, error;
+};
+
+Respuesta systemctl(const QStringList& argumentos)
+{
+    QProcess p;
+    p.start(QStringLiteral("systemctl"), QStringList{QStringLiteral("--user")} + argumentos);
+    if (!p.waitForFinished(15000) || p.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {true, p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed(),
+            QString::fromLocal8Bit(p.readAllStandardError()).trimmed()};
+}
+
+} // namespace
+
+std::optional<bool> EscritorioQt::actualizacionAutomatica()
+{
+    // "enabled" or "disabled"; no manager, no systemctl or no unit is no timer at all.
+    const Respuesta r = systemctl({QStringLiteral("is-enabled"), temporizador});
+    if (r.salida == u"enabled")
+        return true;
+    if (r.salida == u"disabled")
+        return false;
+    return std::nullopt;
+}
+
+std::optional<QString> EscritorioQt::ponActualizacionAutomatica(bool activa)
+{
+    const Respuesta r = systemctl({activa ? QStringLiteral("enable") : QStringLiteral("disable"), QStringLiteral("--now"),
+                                   temporizador});
+    if (!r.corrio)
+        return QStringLiteral("no se pudo ejecutar systemctl");
+    if (r.estado != 0)
+        return r.error.isEmpty() ? QStringLiteral("systemctl terminó con el código %1").arg(r.estado) : r.error;
+    return std::nullopt;
 }
 
 } // namespace bolvera
