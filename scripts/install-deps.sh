@@ -9,7 +9,7 @@ packages=(
   qt6-translations-l10n libgl-dev libarchive-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox xdotool fonts-dejavu-core fonts-liberation
-  desktop-file-utils appstream
+  desktop-file-utils appstream lintian bash-completion man-db
   dbus-daemon systemd
 )
 

@@ -19,7 +19,12 @@ for f in "$dest/usr/bin/bolvera" "$dest/usr/bin/bolvera-cli" \
          "$share/icons/hicolor/scalable/apps/es.bolvera.Bolvera.svg" \
          "$share/metainfo/es.bolvera.Bolvera.metainfo.xml" \
          "$dest/usr/lib/systemd/user/bolvera-actualizar.service" \
-         "$dest/usr/lib/systemd/user/bolvera-actualizar.timer"; do
+         "$dest/usr/lib/systemd/user/bolvera-actualizar.timer" \
+         "$share/man/man1/bolvera.1.gz" "$share/man/man1/bolvera-cli.1.gz" \
+         "$share/man/es/man1/bolvera.1.gz" "$share/man/es/man1/bolvera-cli.1.gz" \
+         "$share/doc/bolvera/changelog.gz" "$share/doc/bolvera/copyright" \
+         "$share/bash-completion/completions/bolvera-cli" \
+         "$share/bolvera/capturas/principal.png"; do
   [ -s "$f" ] || { echo "falta $f"; exit 1; }
 done
 
@@ -49,6 +54,37 @@ if command -v systemd-analyze >/dev/null; then
     && [ -z "$quejas" ] || { echo "systemd-analyze verify: $quejas"; exit 1; }
 fi
 
+# The manual pages: every command and option of --help is in them, and man
+# renders them without a warning.
+for programa in bolvera bolvera-cli; do
+  pagina=$(zcat "$share/man/man1/$programa.1.gz" | sed 's/\\-/-/g; s/\\(dq/"/g')
+  while IFS= read -r entrada; do
+    grep -qF -- ".B $entrada" <<<"$pagina" || { echo "$programa.1 no tiene «$entrada»"; exit 1; }
+  done < <("$dest/usr/bin/$programa" --help | sed -n 's/^  \([^ ].*[^ ]\)  .*/\1/p; s/^  \([^ ].*[^ ]\)$/\1/p')
+  if command -v man >/dev/null; then
+    avisos=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$share/man/man1/$programa.1.gz" 2>&1 >/dev/null)
+    [ -z "$avisos" ] || { echo "man $programa: $avisos"; exit 1; }
+  fi
+done
+
+# Completion: commands, a command's options, the values of --papel and files.
+if [ -f /usr/share/bash-completion/bash_completion ]; then
+  completa() {
+    PATH="$dest/usr/bin:$PATH" bash -c '
+      source /usr/share/bash-completion/bash_completion
+      source "$1"; shift
+      COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
+      _bolvera_cli; printf "%s\n" "${COMPREPLY[@]}"' _ "$share/bash-completion/completions/bolvera-cli" "$@" | sort | tr '\n' ' '
+  }
+  [ "$(completa bolvera-cli soc)" = "socio-anadir socio-cambiar socio-pago socio-quitar socios " ] \
+    || { echo "compleción de órdenes: $(completa bolvera-cli soc)"; exit 1; }
+  [ "$(completa bolvera-cli imprimir 1 --p)" = "--papel --pdf " ] || { echo "compleción de opciones"; exit 1; }
+  [ "$(completa bolvera-cli imprimir 1 --papel '')" = "normal oficial " ] || { echo "compleción de --papel"; exit 1; }
+  [ "$(completa bolvera-cli --dir /tmp nueva-pena --dia V)" = "Viernes " ] || { echo "compleción de --dia"; exit 1; }
+  ( cd "$dest" && touch sorteos.csv && [ "$(completa bolvera-cli importar-csv sorteos.c)" = "sorteos.csv " ] ) \
+    || { echo "compleción de ficheros"; exit 1; }
+fi
+
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$share/applications/es.bolvera.Bolvera.desktop"
 fi
@@ -56,4 +92,11 @@ if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "$share/metainfo/es.bolvera.Bolvera.metainfo.xml"
 fi
 grep -q "<release version=\"$version\"" "$share/metainfo/es.bolvera.Bolvera.metainfo.xml" || { echo "versión de AppStream"; exit 1; }
+# The Debian package, as lintian judges it: no error and no warning.
+if command -v lintian >/dev/null && command -v cpack >/dev/null; then
+  ( cd "$build" && cpack -G DEB >/dev/null )
+  paquete=$(ls "$build"/bolvera_"$version"_*.deb)
+  quejas=$(lintian --suppress-tags-from-file /dev/null "$paquete" 2>&1 | grep -E '^[EW]: ' || true)
+  [ -z "$quejas" ] || { echo "lintian: $quejas"; exit 1; }
+fi
 echo "instalación correcta"
