@@ -44,7 +44,7 @@ fuzz: deps
 	@bash scripts/install-fuzz-deps.sh
 	@[ -f build-fuzz/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBOLVERA_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_registros fuzz_paginas fuzz_apuestas semillas
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_todos
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh build-fuzz
 
 # The whole suite built with ASan and UBSan.

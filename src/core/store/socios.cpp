@@ -50,7 +50,8 @@ Lectura leeTexto(const QByteArray& texto)
         Grupo grupo;
         grupo.pena = {clave.value(QStringLiteral("nombre")).toString(), fechas::diaNumero(creacion),
                       clave.value(QStringLiteral("tipo")).toInt()};
-        if (!creacion.isValid() || grupo.pena.nombre.isEmpty())
+        // A day the peña file cannot hold would not be written back the same.
+        if (!creacion.isValid() || grupo.pena.nombre.isEmpty() || fechas::fechaDeDia(grupo.pena.creacion) != creacion)
             return danado(QStringLiteral("una peña sin nombre o sin fecha"));
         for (const QJsonValue& s : o.value(QStringLiteral("socios")).toArray()) {
             const QJsonObject so = s.toObject();

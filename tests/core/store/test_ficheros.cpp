@@ -6,6 +6,7 @@
 #include "store/numsini.h"
 #include "store/penas.h"
 #include "store/reescritura.h"
+#include "store/socios.h"
 #include "support/datos.h"
 
 #include <QDir>
@@ -186,6 +187,45 @@ TEST(Ruta, endsInOneSeparator)
     EXPECT_EQ(ficheros::calculaRuta(QStringLiteral("/opt/bolvera")), QStringLiteral("/opt/bolvera/"));
     EXPECT_EQ(ficheros::calculaRuta(QStringLiteral("/opt/bolvera/")), QStringLiteral("/opt/bolvera/"));
     EXPECT_EQ(ficheros::calculaRuta(QStringLiteral("/ab")), QStringLiteral("/ab/"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(Socios, aFileThatIsNotOursIsDamagedAndWhatIsReadWritesBackTheSame)
+{
+    const QByteArray bueno = R"({"version": 1, "penas": [{"pena": {"nombre": "UNO", "creacion": "2026-01-01", "tipo": 1},
+        "ultimoResumen": "2026-03-01",
+        "socios": [{"nombre": "Ana", "participaciones": 2, "nota": "600", "pagos": [{"fecha": "2026-01-05", "centimos": -250}]}]}]})";
+    struct Caso
+    {
+        const char* que;
+        QByteArray texto;
+        bool danado;
+    };
+    const Caso casos[] = {
+        {"ours", bueno, false},
+        {"no file content", "", true},
+        {"not JSON", "{ no", true},
+        {"another version", QByteArray(bueno).replace("\"version\": 1", "\"version\": 2"), true},
+        {"no shares", QByteArray(bueno).replace("\"participaciones\": 2", "\"participaciones\": 0"), true},
+        {"a payment in fractions of a cent", QByteArray(bueno).replace("-250", "-2.5"), true},
+        // Found by fuzzing: year 26 reads as a date but no peña can be of that day.
+        {"a creation no peña can have", QByteArray(bueno).replace("2026-01-01", "0026-01-01"), true},
+    };
+    for (const Caso& c : casos) {
+        const socios::Lectura l = socios::leeTexto(c.texto);
+        EXPECT_EQ(l.error.has_value(), c.danado) << c.que;
+        if (l.error)
+            continue;
+        const socios::Lectura otra = socios::leeTexto(socios::texto(l.grupos));
+        ASSERT_FALSE(otra.error.has_value()) << c.que;
+        ASSERT_EQ(otra.grupos.size(), 1u);
+        EXPECT_EQ(otra.grupos[0].pena, l.grupos[0].pena);
+        EXPECT_EQ(otra.grupos[0].ultimoResumen, QDate(2026, 3, 1));
+        EXPECT_EQ(otra.grupos[0].socios[0].pagos[0].centimos, -250);
+    }
 }
 
 } // namespace
