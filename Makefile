@@ -45,7 +45,7 @@ fuzz: deps
 	@[ -f build-fuzz/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBOLVERA_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_todos
-	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh build-fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_JOBS=$(JOBS) bash scripts/fuzz.sh build-fuzz
 
 # The whole suite built with ASan and UBSan.
 test-asan: deps

@@ -12,14 +12,15 @@ using namespace bolvera;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo)
 {
-    if (largo < 8)
+    if (largo < 9)
         return 0;
-    // The first eight bytes: the newest stored draw's date.
+    // The first eight bytes: the newest stored draw's date; the ninth, how the
+    // update reached the page (one reading a run: the fuzzer finds both).
     const double ultima = binario::leeDoble(reinterpret_cast<const char*>(datos));
+    const bool conexion = datos[8] & 1;
     const QString pagina = texto1252::decodifica(
-        QByteArrayView(reinterpret_cast<const char*>(datos) + 8, static_cast<qsizetype>(largo - 8)));
-    analiza(pagina, ultima, {}, false);
-    analiza(pagina, 0, QStringLiteral("2026/X"), true);
+        QByteArrayView(reinterpret_cast<const char*>(datos) + 9, static_cast<qsizetype>(largo - 9)));
+    analiza(pagina, ultima, conexion ? QStringLiteral("2026/X") : QString(), conexion);
     leeInforme(pagina);
     Escaner e(pagina);
     e.busca(QStringLiteral("<li> "), QStringLiteral("<"));

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
@@ -22,11 +23,15 @@ using namespace bolvera;
 
 namespace {
 
-// ajustes.ini is read by QSettings, from a file only: one scratch folder a process.
+// ajustes.ini is read by QSettings, from a file only, and QSettings keeps
+// what it read of a file until its size or time changes: one scratch folder
+// a process, and each run's file is given a time of its own.
 QString carpetaAjustes()
 {
     static const QString carpeta = [] {
-        const QString c = QDir::tempPath() + QStringLiteral("/bolvera-fuzz-ajustes-%1/").arg(QCoreApplication::applicationPid());
+        // In memory where there is a tmpfs: the file is written every run.
+        const QString raiz = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+        const QString c = raiz + QStringLiteral("/bolvera-fuzz-ajustes-%1/").arg(QCoreApplication::applicationPid());
         QDir().mkpath(c);
         return c;
     }();
@@ -66,7 +71,9 @@ const std::map<std::string_view, Lector> lectores = {
     {"ajustes", [](const QByteArray& b) {
          const QString carpeta = carpetaAjustes();
          QFile f(carpeta + QStringLiteral("ajustes.ini"));
-         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(b) != b.size())
+         static qint64 vuelta = 0;
+         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(b) != b.size() ||
+             !f.setFileTime(QDateTime::fromSecsSinceEpoch(946684800 + vuelta++), QFileDevice::FileModificationTime))
              return;
          f.close();
          (void)ajustes::precioApuesta(carpeta);

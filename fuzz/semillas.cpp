@@ -110,9 +110,10 @@ int main(int argc, char** argv)
     escribe(destino.filePath("registros/vacio"), QByteArray(4, '\0'));
     RegSorteo s;
     s.fecha = fechas::diaNumero(QDate(2026, 11, 27));
-    escribe(destino.filePath("paginas/resultados"), s.aBytes().mid(14, 8) + pagina());
+    escribe(destino.filePath("paginas/resultados"), s.aBytes().mid(14, 8) + '\0' + pagina());
+    escribe(destino.filePath("paginas/sinfecha"), QByteArray(8, '\0') + '\1' + pagina());
     escribe(destino.filePath("paginas/informe"),
-            QByteArray(8, '\0') + "<td>Acertantes</td><td>1</td><td>1.234,56&nbsp;</td><div class=\"DOCUMENTOS\">"
+            QByteArray(9, '\0') + "<td>Acertantes</td><td>1</td><td>1.234,56&nbsp;</td><div class=\"DOCUMENTOS\">"
                                   "<a href=\"/es/x/informe.pdf\">x</a></div>");
     escribe(destino.filePath("apuestas/sencillas"), "1 2 3 4 5 + 1 2\n10 20 30 40 50 + 11 12");
     escribe(destino.filePath("apuestas/multiple"), "1 2 3 4 5 6 7 8 + 1 2 3");

@@ -12,15 +12,30 @@ namespace bolvera {
 namespace csvsorteos {
 namespace {
 
-QDate fechaDe(const QString& texto)
+// The digits of `t` as a number, or -1 when it is not all ASCII digits.
+int cifras(QStringView t)
 {
-    const QString t = texto.trimmed();
-    QDate f = QDate::fromString(t, QStringLiteral("yyyy-MM-dd"));
-    if (!f.isValid())
-        f = QDate::fromString(t, QStringLiteral("dd/MM/yyyy"));
-    if (!f.isValid())
-        f = QDate::fromString(t, QStringLiteral("d/M/yyyy"));
-    return f;
+    int n = 0;
+    for (const QChar c : t) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    return t.isEmpty() ? -1 : n;
+}
+
+// "2026-12-04", "04/12/2026" or "4/12/2026"; parsed by hand, as a file of
+// thousands of rows is read line by line.
+QDate fechaDe(QStringView texto)
+{
+    const QStringView t = texto.trimmed();
+    if (t.size() == 10 && t[4] == u'-' && t[7] == u'-')
+        return QDate(cifras(t.first(4)), cifras(t.sliced(5, 2)), cifras(t.sliced(8, 2)));
+    const qsizetype a = t.indexOf(u'/'), b = t.lastIndexOf(u'/');
+    if (a < 1 || a > 2 || b - a < 2 || b - a > 3 || t.size() - b != 5)
+        return {};
+    const int d = cifras(t.first(a)), m = cifras(t.sliced(a + 1, b - a - 1)), y = cifras(t.sliced(b + 1));
+    return d < 0 || m < 0 || y < 0 ? QDate() : QDate(y, m, d);
 }
 
 } // namespace
@@ -28,7 +43,8 @@ QDate fechaDe(const QString& texto)
 Lectura lee(const QByteArray& texto)
 {
     Lectura r;
-    const QStringList lineas = QString::fromUtf8(texto).split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
+    static const QRegularExpression finLinea(QStringLiteral("\r\n|\n|\r"));
+    const QStringList lineas = QString::fromUtf8(texto).split(finLinea);
     static const QRegularExpression separador(QStringLiteral("[,;\t]"));
     for (qsizetype i = 0; i < lineas.size(); ++i) {
         const QString linea = lineas[i].trimmed();

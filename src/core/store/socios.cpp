@@ -2,6 +2,7 @@
 
 #include "store/errores.h"
 #include "store/fechas.h"
+#include "store/premios.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 #include "store/reescritura.h"
@@ -63,7 +64,10 @@ Lectura leeTexto(const QByteArray& texto)
                 const QJsonObject po = p.toObject();
                 const QDate fecha = QDate::fromString(po.value(QStringLiteral("fecha")).toString(), Qt::ISODate);
                 const QJsonValue centimos = po.value(QStringLiteral("centimos"));
-                if (!fecha.isValid() || !centimos.isDouble() || centimos.toDouble() != std::floor(centimos.toDouble()))
+                // Whole cents of no more than any prize: a larger number is no payment (and no int64).
+                const double c = centimos.toDouble();
+                if (!fecha.isValid() || !centimos.isDouble() || c != std::floor(c) ||
+                    std::abs(c) > static_cast<double>(premios::maximoCentimos))
                     return danado(QStringLiteral("un pago sin fecha o sin importe"));
                 socio.pagos.push_back({fecha, static_cast<std::int64_t>(centimos.toDouble())});
             }

@@ -1,6 +1,7 @@
 #include "store/texto1252.h"
 
 #include <array>
+#include <cstring>
 
 namespace bolvera {
 
@@ -32,10 +33,20 @@ bool representable(QChar c) { return byteDe(c) >= 0; }
 
 QString decodifica(QByteArrayView bytes)
 {
-    QString texto(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        texto[i] = (b >= 0x80 && b < 0xA0) ? QChar(tabla80[b - 0x80]) : QChar(b);
+    // Latin-1 is Windows-1252 but for 0x80–0x9F: Qt's fast conversion first,
+    // then those bytes, found with memchr, as pages are large and hold few.
+    if (bytes.isEmpty())
+        return {};
+    QString texto = QString::fromLatin1(bytes);
+    QChar* destino = texto.data();
+    const char* inicio = bytes.data();
+    const char* const fin = inicio + bytes.size();
+    for (std::size_t k = 0; k < tabla80.size(); ++k) {
+        if (tabla80[k] == static_cast<char16_t>(0x80 + k))
+            continue; // an undefined byte keeps its own code point
+        const auto b = static_cast<int>(0x80 + k);
+        for (const char* p = inicio; (p = static_cast<const char*>(std::memchr(p, b, static_cast<std::size_t>(fin - p)))); ++p)
+            destino[p - inicio] = QChar(tabla80[k]);
     }
     return texto;
 }

@@ -1,31 +1,24 @@
 #include "update/escaner.h"
 
+#include <algorithm>
+
 namespace bolvera {
 
-QStringView Escaner::ventana(qsizetype desde, qsizetype largo) const
-{
-    if (desde < 1 || desde > m_pagina.size())
-        return {};
-    return QStringView(m_pagina).mid(desde - 1, largo);
-}
-
+// Each search is one indexOf over the page; the cursor ends where the
+// character-by-character reading of old left it.
 bool Escaner::buscaInicio(const QString& empieza)
 {
     const QString marca = empieza.toUpper();
     const qsizetype le = marca.size();
-    for (;;) {
-        const qsizetype p = m_cursor;
-        const QStringView trozo = ventana(p, le);
-        m_cursor = p + 1;
-        // The next window would pass the end: a marker ending on the page's
-        // last character is never found.
-        if (m_cursor + le - 1 > m_pagina.size())
-            return false;
-        if (trozo.compare(marca, Qt::CaseInsensitive) == 0) {
-            m_cursor = p + le;
-            return true;
-        }
+    const qsizetype n = m_pagina.size();
+    // A marker ending on the page's last character is never found.
+    const qsizetype i = m_cursor >= 1 ? QStringView(m_pagina).indexOf(marca, m_cursor - 1, Qt::CaseInsensitive) : -1;
+    if (i >= 0 && i + 1 + le <= n) {
+        m_cursor = i + 1 + le;
+        return true;
     }
+    m_cursor = std::max(m_cursor, n - le + 1) + 1;
+    return false;
 }
 
 QString Escaner::busca(const QString& empieza, const QString& acaba)
@@ -35,35 +28,32 @@ QString Escaner::busca(const QString& empieza, const QString& acaba)
         m_finfichero = true;
         return {};
     }
-    const QString fin = acaba.toUpper();
-    QString texto;
-    for (;;) {
-        const qsizetype q = m_cursor;
-        const QStringView trozo = ventana(q, fin.size());
-        m_cursor = q + 1;
-        // At (or past) the end of the page the collected text is returned.
-        if (m_cursor >= m_pagina.size() || trozo.compare(fin, Qt::CaseInsensitive) == 0)
-            return texto;
-        texto += trozo.front();
-    }
+    // Up to the end marker or the page's last character, whichever comes first.
+    const qsizetype desde = m_cursor;
+    const qsizetype j = QStringView(m_pagina).indexOf(acaba.toUpper(), desde - 1, Qt::CaseInsensitive);
+    qsizetype fin = std::max(desde, m_pagina.size() - 1);
+    if (j >= 0)
+        fin = std::min(fin, j + 1);
+    m_cursor = fin + 1;
+    return m_pagina.mid(desde - 1, fin - desde);
 }
 
 QString Escaner::busca2(const QString& empieza, const QString& acaba)
 {
     if (!buscaInicio(empieza))
         return {};
-    const QString fin = acaba.toUpper();
-    QString texto;
-    for (;;) {
-        const qsizetype q = m_cursor;
-        const QStringView trozo = ventana(q, acaba.size());
-        m_cursor = q + 1;
-        if (trozo == acaba || trozo == fin)
-            return texto;
-        if (m_cursor + acaba.size() - 1 > m_pagina.size())
-            return {};
-        texto += trozo.front();
+    // The end marker as given or upper-cased, whichever comes first.
+    const qsizetype desde = m_cursor;
+    const QStringView pagina(m_pagina);
+    const qsizetype a = pagina.indexOf(acaba, desde - 1);
+    const qsizetype b = pagina.indexOf(acaba.toUpper(), desde - 1);
+    const qsizetype j = a < 0 ? b : (b < 0 ? a : std::min(a, b));
+    if (j < 0) {
+        m_cursor = std::max(desde, m_pagina.size() - acaba.size() + 1) + 1;
+        return {};
     }
+    m_cursor = j + 2;
+    return m_pagina.mid(desde - 1, j + 1 - desde);
 }
 
 QString raros(const QString& texto)

@@ -5,8 +5,8 @@
 namespace bolvera {
 
 // A saved page read with a cursor: the scanners look for a start marker and
-// cut the text up to an end marker, one character at a time, the way the
-// operator's pages have always been read. Positions are 1-based.
+// cut the text up to an end marker, leaving the cursor where the operator's
+// pages have always left it. Positions are 1-based.
 class Escaner
 {
 public:
@@ -29,8 +29,6 @@ public:
 private:
     // Moves past the next `empieza`; false when it is not on the page.
     bool buscaInicio(const QString& empieza);
-    // The characters from 1-based position `desde`, at most `largo` of them.
-    QStringView ventana(qsizetype desde, qsizetype largo) const;
 
     QString m_pagina;
     qsizetype m_cursor = 1;

@@ -211,6 +211,7 @@ TEST(Socios, aFileThatIsNotOursIsDamagedAndWhatIsReadWritesBackTheSame)
         {"another version", QByteArray(bueno).replace("\"version\": 1", "\"version\": 2"), true},
         {"no shares", QByteArray(bueno).replace("\"participaciones\": 2", "\"participaciones\": 0"), true},
         {"a payment in fractions of a cent", QByteArray(bueno).replace("-250", "-2.5"), true},
+        {"a payment beyond any prize (found by fuzzing)", QByteArray(bueno).replace("-250", "2e126"), true},
         // Found by fuzzing: year 26 reads as a date but no peña can be of that day.
         {"a creation no peña can have", QByteArray(bueno).replace("2026-01-01", "0026-01-01"), true},
     };
