@@ -15,6 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t lar
     for (const QString& linea : texto.split(u'\n')) {
         if (const auto a = leeApuesta(linea))
             apuestas.push_back(*a);
+        // One more than a peña may have is already refused: the rest adds nothing.
+        if (apuestas.size() > 24)
+            break;
     }
     int tipo = 0;
     if (compruebaApuestas(apuestas, tipo))

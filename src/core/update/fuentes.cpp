@@ -192,6 +192,29 @@ Lectura leeReinoUnido(const QByteArray& csvBytes)
     return csv::cierra(std::move(sorteos));
 }
 
+namespace {
+
+// Somewhere three runs of digits joined by dots ("09.10.2026"), in one pass:
+// a pattern search for it backtracked over long runs of digits.
+bool pareceFecha(QStringView t)
+{
+    int estado = 0; // 0 nothing, 1 digits, 2 dot, 3 digits, 4 dot
+    for (const QChar c : t) {
+        if (c.isDigit()) {
+            if (estado == 4)
+                return true;
+            estado = estado == 0 || estado == 1 ? 1 : 3;
+        } else if (c == u'.' && (estado == 1 || estado == 3)) {
+            ++estado;
+        } else {
+            estado = 0;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 Lectura leeAustria(const QByteArray& csvBytes)
 {
     // The file names no columns: a draw row is one that starts with its date
@@ -203,7 +226,6 @@ Lectura leeAustria(const QByteArray& csvBytes)
     if (!texto) return noDisponible(motivo);
     const auto filas = csv::filas(*texto, u';', motivo);
     if (!filas) return noDisponible(motivo);
-    static const QRegularExpression pareceFecha(QStringLiteral("\\d+\\.\\d+\\.\\d+"));
     static const QRegularExpression fecha(
         QStringLiteral("^(?:(\\p{L}{2})\\p{L}?\\.?\\s+)?(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$"));
     static const QStringList dias{QStringLiteral("mo"), QStringLiteral("di"), QStringLiteral("mi"),
@@ -212,7 +234,7 @@ Lectura leeAustria(const QByteArray& csvBytes)
     std::vector<SorteoFuente> sorteos;
     for (const Fila& f : *filas) {
         const QString primero = f.campos.value(0);
-        if (!pareceFecha.match(primero).hasMatch()) continue;
+        if (!pareceFecha(primero)) continue;
         const auto m = fecha.match(primero);
         QDate dia =
             m.hasMatch() ? csv::fecha(m.captured(2), m.captured(3), m.captured(4)) : QDate();
