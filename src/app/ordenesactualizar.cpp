@@ -100,6 +100,16 @@ private:
 
 } // namespace
 
+// After an update, however it was run: the draws it added, and the desktop told when asked.
+void informaNuevos(const Contexto& c, std::size_t antes)
+{
+    const auto despues = sorteos(c);
+    const std::size_t nuevos = despues.size() > antes ? despues.size() - antes : 0;
+    imprimeSorteos({despues.end() - static_cast<qsizetype>(nuevos), despues.end()});
+    if (c.avisar)
+        avisa(c, despues, nuevos);
+}
+
 void avisa(const Contexto& c, const std::vector<RegSorteo>& sorteos, std::size_t nuevos)
 {
     // Nothing new, nothing to tell; a desktop that cannot be told is no failure of the update.
@@ -127,11 +137,7 @@ int actualizar(const Contexto& c)
         actualizacion.empieza(c.hoy, antes.empty() ? 0 : antes.back().fecha);
     });
     bucle.exec();
-    const auto despues = sorteos(c);
-    const std::size_t nuevos = despues.size() > antes.size() ? despues.size() - antes.size() : 0;
-    imprimeSorteos({despues.end() - static_cast<qsizetype>(nuevos), despues.end()});
-    if (c.avisar)
-        avisa(c, despues, nuevos);
+    informaNuevos(c, antes.size());
     return pantalla.exito() ? 0 : 1;
 }
 
@@ -162,11 +168,7 @@ std::optional<int> actualizarEnLaVentana(const Contexto& c)
         QTextStream(stdout) << paraTerminal(aviso) << '\n';
     for (const QString& error : d.errores)
         QTextStream(stderr) << paraTerminal(error) << '\n';
-    const auto despues = sorteos(c);
-    const std::size_t nuevos = despues.size() > antes.size() ? despues.size() - antes.size() : 0;
-    imprimeSorteos({despues.end() - static_cast<qsizetype>(nuevos), despues.end()});
-    if (c.avisar)
-        avisa(c, despues, nuevos);
+    informaNuevos(c, antes.size());
     return d.exito() ? 0 : 1;
 }
 

@@ -45,6 +45,12 @@ std::optional<Elegida> elige(const Contexto& c, int& estado)
     return Elegida{todas[static_cast<std::size_t>(*r - 1)], std::move(l.grupos)};
 }
 
+// "1 participación", "3 participaciones"
+QString textoParticipaciones(int n)
+{
+    return n == 1 ? QStringLiteral("1 participación") : QStringLiteral("%1 participaciones").arg(n);
+}
+
 auto buscaSocio(std::vector<socios::Socio>& lista, const QString& nombre)
 {
     return std::find_if(lista.begin(), lista.end(),
@@ -154,8 +160,7 @@ int anadeSocio(const Contexto& c)
     // Concatenated: a member's name may hold a '%'.
     return guardaSocios(c, *e,
                         QStringLiteral("Socio ") + nombre +
-                            (participaciones == 1 ? QStringLiteral(" añadido con 1 participación.")
-                                                  : QStringLiteral(" añadido con %1 participaciones.").arg(participaciones)));
+                            QStringLiteral(" añadido con ") + textoParticipaciones(participaciones) + u'.');
 }
 
 int pagaSocio(const Contexto& c)
@@ -209,9 +214,8 @@ int cambiaSocio(const Contexto& c)
         socio->nombre = nuevo;
     if (participaciones > 0)
         socio->participaciones = participaciones;
-    const QString hecho = QStringLiteral("Socio ") + socio->nombre + QStringLiteral(": %1.").arg(
-        socio->participaciones == 1 ? QStringLiteral("1 participación")
-                                    : QStringLiteral("%1 participaciones").arg(socio->participaciones));
+    const QString hecho = QStringLiteral("Socio ") + socio->nombre + QStringLiteral(": ") +
+                          textoParticipaciones(socio->participaciones) + u'.';
     socios::pon(s->e.grupos, s->e.pena, lista);
     return guardaSocios(c, s->e, hecho);
 }

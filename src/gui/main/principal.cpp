@@ -238,8 +238,9 @@ void Principal::cargasorteos()
     // The amounts and the price the peña view shows, read once a reload.
     premios::Lectura premios = premios::lee(m_estado.ruta);
     m_premiosDanados = premios.danados;
-    m_socios->ponImportes(premios.porFecha, ajustes::precioApuesta(m_estado.ruta));
-    m_gestor->ponImportes(std::move(premios.porFecha), ajustes::precioApuesta(m_estado.ruta));
+    const std::int64_t precio = ajustes::precioApuesta(m_estado.ruta);
+    m_socios->ponImportes(premios.porFecha, precio);
+    m_gestor->ponImportes(std::move(premios.porFecha), precio);
     const EstadoSorteos e = estadoSorteos(sorteos, penas, m_plataforma.reloj.hoy());
 
     m_sorteosjugados = e.sorteosjugados;
