@@ -103,7 +103,7 @@ int cuentaPremios(const Contexto& c)
     if (guardados.empty() || !listado::calcula(guardados).valido)
         return 0;
     Parpadeo parpadeo;
-    if (const int error = comprueba(c.ruta, 1, {}, parpadeo).error)
+    if (const int error = comprueba(c.ruta, 1, {.sinFilas = true}, parpadeo).error)
         return fallaEscritura(QStringLiteral("No se pudieron guardar los aciertos de las peñas."), error);
     return 0;
 }

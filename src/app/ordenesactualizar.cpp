@@ -66,7 +66,7 @@ public:
     void compruebaNuevos(int nuevos) override
     {
         Parpadeo parpadeo;
-        comprueba(m_c.ruta, nuevos, {}, parpadeo);
+        comprueba(m_c.ruta, nuevos, {.sinFilas = true}, parpadeo);
     }
     // The report's PDF, as the window downloads it.
     void refrescaTodo() override

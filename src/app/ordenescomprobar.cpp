@@ -1,6 +1,6 @@
 // bolvera-cli: the prize check, the peñas and the multiple-bet breakdown.
 #include "app/ordenes.h"
-#include "app/salidajson.h"
+#include "app/salidafilas.h"
 #include "store/categorias.h"
 #include "checking/comprobacion.h"
 #include "checking/desglose.h"
@@ -25,50 +25,13 @@ namespace ordenes {
 
 namespace {
 
-// The rows as they are made, each cell {"b", "c", "t"} in that (sorted) order.
-void filasJson(SalidaJson& salida, Lista lista, const std::vector<Fila>& filas, const Instantanea& datos)
+// One list's rows, made again from what the check read and written as they
+// are made: a full history of many peñas is never held whole.
+void escribeLista(SalidaFilas& salida, Lista lista, const Comprobacion& r, int n, const OpcionesPasada& opciones)
 {
-    salida.abreLista();
-    for (const Fila& f : filas) {
-        salida.abreLista();
-        for (int col = 1; col < columnas(lista); ++col) {
-            const Celda c = celda(lista, f, col, datos);
-            salida.abreObjeto();
-            if (c.negrita)
-                salida.clave("b").valor(true);
-            if (c.conColor)
-                salida.clave("c").color(c.color);
-            if (c.centimos >= 0)
-                salida.clave("euros").valor(euros::decimal(c.centimos));
-            salida.clave("t").valor(c.texto).cierraObjeto();
-        }
-        salida.cierraLista();
-    }
-    salida.cierraLista();
-}
-
-// One line a row, cells between tabs, written in large pieces.
-void imprimeLista(const QString& titulo, Lista lista, const std::vector<Fila>& filas, const Instantanea& datos)
-{
-    std::string tanda = titulo.toStdString() + '\n';
-    for (const Fila& f : filas) {
-        std::size_t usada = tanda.size();
-        for (int col = 1; col < columnas(lista); ++col) {
-            if (col > 1)
-                tanda += '\t';
-            const Celda c = celda(lista, f, col, datos);
-            SalidaJson::anadeUtf8(tanda, paraTerminal(c.texto));
-            if (!c.texto.isEmpty())
-                usada = tanda.size();
-        }
-        tanda.resize(usada); // no empty cells at the end
-        tanda += '\n';
-        if (tanda.size() > (1 << 16)) {
-            std::fwrite(tanda.data(), 1, tanda.size(), stdout);
-            tanda.clear();
-        }
-    }
-    std::fwrite(tanda.data(), 1, tanda.size(), stdout);
+    salida.empiezaLista(lista, *r.datos);
+    filasDe(lista, *r.datos, n, opciones, [&](std::span<const Fila> filas) { salida.filas(filas); });
+    salida.terminaLista();
 }
 
 } // namespace
@@ -86,21 +49,27 @@ int comprobar(const Contexto& c)
     if (*n > total)
         return falla(QStringLiteral("Sólo hay %1 sorteos guardados.").arg(total));
 
+    // The counters first, without rows: nothing is printed when they cannot
+    // be saved.
     Parpadeo parpadeo;
-    const Comprobacion r = comprueba(c.ruta, *n, {c.historico, c.soloPremio, false}, parpadeo);
+    const OpcionesPasada opciones{c.historico, c.soloPremio, false};
+    const Comprobacion r = comprueba(c.ruta, *n, {.sinFilas = true}, parpadeo);
     if (r.error != 0)
         return fallaEscritura(QStringLiteral("No se pudieron guardar los aciertos de las peñas."), r.error);
+    SalidaFilas salida(c.json);
     if (c.json) {
-        SalidaJson salida;
-        salida.abreObjeto().clave("multiples");
-        filasJson(salida, Lista::Multiples, r.multiples.filas, *r.datos);
-        salida.clave("sencillas");
-        filasJson(salida, Lista::Sencillas, r.sencillas.filas, *r.datos);
-        salida.cierraObjeto().termina();
-        return 0;
+        salida.pon("{\"multiples\":");
+        escribeLista(salida, Lista::Multiples, r, *n, opciones);
+        salida.pon(",\"sencillas\":");
+        escribeLista(salida, Lista::Sencillas, r, *n, opciones);
+        salida.pon("}\n");
+    } else {
+        salida.pon("S E N C I L L A\n");
+        escribeLista(salida, Lista::Sencillas, r, *n, opciones);
+        salida.pon("M Ú L T I P L E\n");
+        escribeLista(salida, Lista::Multiples, r, *n, opciones);
     }
-    imprimeLista(QStringLiteral("S E N C I L L A"), Lista::Sencillas, r.sencillas.filas, *r.datos);
-    imprimeLista(QStringLiteral("M Ú L T I P L E"), Lista::Multiples, r.multiples.filas, *r.datos);
+    salida.vacia();
     std::fflush(stdout);
     return 0;
 }

@@ -98,12 +98,30 @@ SalidaJson& SalidaJson::valor(bool si)
 SalidaJson& SalidaJson::color(std::uint32_t rgb)
 {
     separa();
+    std::string texto;
+    anadeColor(texto, rgb);
+    pon(texto.data(), texto.size());
+    return *this;
+}
+
+void SalidaJson::anadeColor(std::string& destino, std::uint32_t rgb)
+{
     char texto[9] = {'"', '#'};
     for (int i = 0; i < 6; ++i)
         texto[2 + i] = hex[(rgb >> (20 - 4 * i)) & 0xf];
     texto[8] = '"';
-    pon(texto, 9);
-    return *this;
+    destino.append(texto, 9);
+}
+
+void SalidaJson::anadeCadena(std::string& destino, QStringView texto)
+{
+    const std::size_t antes = destino.size();
+    destino.resize(antes + 2 + 6 * static_cast<std::size_t>(texto.size()));
+    char* p = destino.data() + antes;
+    *p++ = '"';
+    p = escapa(p, texto);
+    *p++ = '"';
+    destino.resize(static_cast<std::size_t>(p - destino.data()));
 }
 
 void SalidaJson::cadena(QStringView texto)
@@ -125,7 +143,11 @@ void SalidaJson::cadena(QStringView texto)
 void SalidaJson::caracteres(QStringView texto)
 {
     sitio(6 * static_cast<std::size_t>(texto.size()));
-    char* p = m_tanda.get() + m_usado;
+    m_usado = static_cast<std::size_t>(escapa(m_tanda.get() + m_usado, texto) - m_tanda.get());
+}
+
+char* SalidaJson::escapa(char* p, QStringView texto)
+{
     for (qsizetype i = 0; i < texto.size(); ++i) {
         char32_t u = texto[i].unicode();
         if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {
@@ -168,7 +190,7 @@ void SalidaJson::caracteres(QStringView texto)
         }
         *p++ = static_cast<char>(0x80 | (u & 0x3F));
     }
-    m_usado = static_cast<std::size_t>(p - m_tanda.get());
+    return p;
 }
 
 void SalidaJson::anadeUtf8(std::string& destino, QStringView texto)

@@ -37,6 +37,9 @@ public:
 
     // Appends `texto` as UTF-8 (ASCII without a detour).
     static void anadeUtf8(std::string& destino, QStringView texto);
+    // Appends `texto` as a JSON string, quotes included; `rgb` as "#rrggbb".
+    static void anadeCadena(std::string& destino, QStringView texto);
+    static void anadeColor(std::string& destino, std::uint32_t rgb);
 
 private:
     SalidaJson& abre(char signo);
@@ -44,6 +47,8 @@ private:
     void separa();
     void cadena(QStringView texto);
     void caracteres(QStringView texto); // escaped, without the quotes
+    // Writes `texto` escaped at `p`, which has room for six bytes a unit; returns the end.
+    static char* escapa(char* p, QStringView texto);
     void pon(const char* bytes, std::size_t n);
     void pon(char byte)
     {

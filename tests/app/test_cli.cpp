@@ -251,6 +251,34 @@ TEST_F(CliComprobar, comprobarPrintsBothListsAndKeepsTheCounters)
     EXPECT_EQ(QJsonDocument::fromJson(ejecuta(con({"penas", "--json"})).out).object()["premios"].toInt(), 7);
 }
 
+// A folder of four peñas (simple, multiple, a day filter, a name with quotes
+// and accents) over 30 real draws with some prizes known, and what the
+// check printed for it before its output was streamed: the same bytes.
+TEST(CliComprobarGuardado, printsTheBytesItAlwaysPrinted)
+{
+    const QString guardado = QStringLiteral(BOLVERA_FUENTES "/tests/app/comprobar/");
+    const struct
+    {
+        QStringList argumentos;
+        const char* esperado;
+    } casos[] = {
+        {{"30", "--historico"}, "historico.txt"},
+        {{"30", "--historico", "--solo-premio"}, "historico-solo-premio.txt"},
+        {{"12", "--json"}, "doce.json"},
+        {{"30", "--json", "--historico", "--solo-premio"}, "historico-solo-premio.json"},
+    };
+    for (const auto& c : casos) {
+        QTemporaryDir dir;
+        for (const char* f : {"numeros.dat", "apuestas.dat", "premios.dat"})
+            ASSERT_TRUE(QFile::copy(guardado + f, dir.filePath(f)));
+        const Salida s = ejecuta(QStringList{"comprobar"} + c.argumentos + QStringList{"--dir", dir.path()});
+        QFile esperado(guardado + c.esperado);
+        ASSERT_TRUE(esperado.open(QIODevice::ReadOnly));
+        EXPECT_EQ(s.estado, 0) << s.err.constData();
+        EXPECT_TRUE(s.out == esperado.readAll()) << c.esperado;
+    }
+}
+
 TEST_F(CliComprobar, penaShowsOneView)
 {
     const Salida s = ejecuta(con({"pena", "2", "--json"}));

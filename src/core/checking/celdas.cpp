@@ -69,17 +69,22 @@ QString texto(std::int16_t n)
 
 Celda numero(std::int16_t n, const RegSorteo& s)
 {
-    const bool acierto = std::find(s.num.begin(), s.num.begin() + 5, n) != s.num.begin() + 5;
+    return celdaNumero(n, std::find(s.num.begin(), s.num.begin() + 5, n) != s.num.begin() + 5);
+}
+
+Celda estrella(std::int16_t e, const RegSorteo& s) { return celdaEstrella(e, e == s.num[5] || e == s.num[6]); }
+
+} // namespace
+
+Celda celdaNumero(std::int16_t n, bool acierto)
+{
     return acierto ? coloreada(texto(n), categorias::rojo) : Celda{texto(n)};
 }
 
-Celda estrella(std::int16_t e, const RegSorteo& s)
+Celda celdaEstrella(std::int16_t e, bool acierto)
 {
-    const bool acierto = e == s.num[5] || e == s.num[6];
     return coloreada(texto(e), acierto ? categorias::rojo : categorias::gris);
 }
-
-} // namespace
 
 int columnas(Lista lista) { return lista == Lista::Sencillas ? 9 : 17; }
 

@@ -42,4 +42,8 @@ struct Instantanea
 
 Celda celda(Lista lista, const Fila& fila, int columna, const Instantanea& datos);
 
+// The cell of number n (star e) of a bet, marked when the draw holds it.
+Celda celdaNumero(std::int16_t n, bool acierto);
+Celda celdaEstrella(std::int16_t e, bool acierto);
+
 } // namespace bolvera

@@ -31,4 +31,15 @@ Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opcione
     return c;
 }
 
+void filasDe(Lista lista, const Instantanea& datos, int n, const OpcionesPasada& opciones,
+             const DestinoFilas& destino)
+{
+    std::vector<RegPena> penas = datos.penas; // the passes move the counters of their copy
+    Parpadeo parpadeo;
+    if (lista == Lista::Sencillas)
+        pasadaSencillas(datos.sorteos, penas, n, opciones, parpadeo, destino);
+    else
+        pasadaMultiples(datos.sorteos, penas, n, opciones, parpadeo, destino);
+}
+
 } // namespace bolvera

@@ -22,4 +22,10 @@ struct Comprobacion
 Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opciones,
                        Parpadeo& parpadeo);
 
+// The rows of one list of that check, made again from what it read and
+// handed to `destino` as they are made; nothing is counted or written. The
+// rows do not depend on the counters, so they come out the same.
+void filasDe(Lista lista, const Instantanea& datos, int n, const OpcionesPasada& opciones,
+             const DestinoFilas& destino);
+
 } // namespace bolvera

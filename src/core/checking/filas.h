@@ -23,6 +23,7 @@ struct Fila
     ClaseFila clase = ClaseFila::Separador;
     std::uint8_t apuesta = 0;   // bet index, 0 = bet 1
     std::uint8_t categoria = 0; // prize category of the comment; 0 = none
+    bool operator==(const Fila&) const = default;
 };
 static_assert(sizeof(Fila) <= 10);
 

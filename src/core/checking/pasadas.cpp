@@ -6,8 +6,11 @@
 #include "store/fechas.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace bolvera {
 
@@ -20,34 +23,146 @@ void suma(std::int16_t& contador, int cuanto)
     contador = static_cast<std::int16_t>(std::min(tope, contador + cuanto));
 }
 
+// Numbers and stars as bits: the hits of a bet in a draw are two popcounts.
+// A draw's values out of range are left out; no bet holds them.
+struct Mascara
+{
+    std::uint64_t numeros = 0;
+    std::uint64_t estrellas = 0;
+};
+
+std::uint64_t bits(const std::int16_t* valores, int n)
+{
+    std::uint64_t m = 0;
+    for (int i = 0; i < n; ++i)
+        if (valores[i] >= 0 && valores[i] < 63)
+            m |= std::uint64_t{1} << valores[i];
+    return m;
+}
+
+// The categories of `n` bets against one draw, in `r`; with the processor's
+// popcount instruction where it has one (every x86-64 of the last fifteen
+// years), which the portable build may not assume.
+using TablaCategorias = std::array<std::array<std::uint8_t, 3>, 6>;
+
+void categoriasDeBits(const Mascara* apuestas, int n, const Mascara& s, const TablaCategorias& tabla,
+                      std::uint8_t* r)
+{
+    for (int b = 0; b < n; ++b)
+        r[b] = tabla[static_cast<std::size_t>(std::popcount(apuestas[b].numeros & s.numeros))]
+                    [static_cast<std::size_t>(std::popcount(apuestas[b].estrellas & s.estrellas))];
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+[[gnu::target("popcnt")]] void categoriasPorPopcnt(const Mascara* apuestas, int n, const Mascara& s,
+                                                    const TablaCategorias& tabla, std::uint8_t* r)
+{
+    for (int b = 0; b < n; ++b)
+        r[b] = tabla[static_cast<std::size_t>(__builtin_popcountll(apuestas[b].numeros & s.numeros))]
+                    [static_cast<std::size_t>(__builtin_popcountll(apuestas[b].estrellas & s.estrellas))];
+}
+const bool hayPopcnt = __builtin_cpu_supports("popcnt");
+#endif
+
 // The walk shared by both passes: newest draw first, every peña per draw.
 class Recorrido
 {
 public:
-    Recorrido(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n)
-        : m_sorteos(sorteos), m_penas(penas), m_cambiadas(penas.size(), false),
+    Recorrido(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n, const DestinoFilas& destino)
+        : m_sorteos(sorteos), m_penas(penas), m_destino(destino), m_cambiadas(penas.size(), false),
           m_n(std::clamp(n, 0, static_cast<int>(sorteos.size())))
     {
         // Shapes and day filters do not change during a pass: worked out once.
         for (const RegPena& p : penas) {
             m_formas.push_back(formaValida(p));
             m_dias.push_back(p.diaRecortado());
+            m_todos.push_back(m_dias.back() == u"Todos");
+            std::vector<Mascara> apuestas;
+            bool distintos = true;
+            for (int b = 0; m_formas.back() && b < m_formas.back()->apuestas; ++b) {
+                const Forma& f = *m_formas.back();
+                const Mascara m{bits(p.numeros[b].data(), f.numeros), bits(p.estrellas[b].data(), f.estrellas)};
+                // A number twice in a bet counts twice, as it always has: such a
+                // record is checked one number at a time.
+                distintos = distintos && std::popcount(m.numeros) == f.numeros &&
+                            std::popcount(m.estrellas) == f.estrellas;
+                apuestas.push_back(m);
+            }
+            m_apuestas.push_back(distintos ? std::move(apuestas) : std::vector<Mascara>{});
         }
+        for (int h = 0; h <= 5; ++h)
+            for (int k = 0; k <= 2; ++k)
+                m_categorias[static_cast<std::size_t>(h)][static_cast<std::size_t>(k)] =
+                    static_cast<std::uint8_t>(categorias::clasifica(h, k));
+        for (const RegSorteo& s : sorteos) {
+            m_sorteosBits.push_back({bits(s.num.data(), 5), bits(s.num.data() + 5, 2)});
+            m_diasSorteo.push_back(fechas::diasemana(s.fecha));
+        }
+    }
+
+    // Numbers and stars of bet b of peña p that draw d holds.
+    std::pair<int, int> aciertos(int d, int p, int b) const
+    {
+        const std::vector<Mascara>& apuestas = m_apuestas[static_cast<std::size_t>(p)];
+        if (!apuestas.empty()) {
+            const Mascara& a = apuestas[static_cast<std::size_t>(b)];
+            const Mascara& s = m_sorteosBits[static_cast<std::size_t>(d)];
+            return {std::popcount(a.numeros & s.numeros), std::popcount(a.estrellas & s.estrellas)};
+        }
+        const RegPena& pena = m_penas[static_cast<std::size_t>(p)];
+        const RegSorteo& s = m_sorteos[static_cast<std::size_t>(d)];
+        const Forma& f = *forma(p);
+        return {aciertosNumeros(pena.numeros[b].data(), f.numeros, s),
+                aciertosEstrellas(pena.estrellas[b].data(), f.estrellas, s)};
+    }
+
+    // The prize category of each bet of peña p in draw d, the hot loop of a
+    // check: everything it reads is loaded once.
+    std::array<std::uint8_t, 24> categoriasDe(int d, int p) const
+    {
+        std::array<std::uint8_t, 24> r{};
+        const int apuestas = forma(p)->apuestas;
+        const std::vector<Mascara>& bits = m_apuestas[static_cast<std::size_t>(p)];
+        if (bits.empty()) {
+            for (int b = 0; b < apuestas; ++b) {
+                const auto [h, k] = aciertos(d, p, b);
+                r[static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(clasifica(h, k));
+            }
+            return r;
+        }
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+        if (hayPopcnt) {
+            categoriasPorPopcnt(bits.data(), apuestas, m_sorteosBits[static_cast<std::size_t>(d)], m_categorias, r.data());
+            return r;
+        }
+#endif
+        categoriasDeBits(bits.data(), apuestas, m_sorteosBits[static_cast<std::size_t>(d)], m_categorias, r.data());
+        return r;
+    }
+
+    // The prize category of h numbers and k stars.
+    int clasifica(int h, int k) const
+    {
+        if (h > 5 || k > 2) // a bet that repeats a number
+            return 0;
+        return m_categorias[static_cast<std::size_t>(h)][static_cast<std::size_t>(k)];
+    }
+
+    // Whether peña p plays draw d by its day filter.
+    bool juegaDia(int d, int p) const
+    {
+        return m_todos[static_cast<std::size_t>(p)] ||
+               m_dias[static_cast<std::size_t>(p)] == m_diasSorteo[static_cast<std::size_t>(d)];
     }
 
     const std::optional<Forma>& forma(int p) const { return m_formas[static_cast<std::size_t>(p)]; }
 
     // Whether peña p is shown for draw d.
-    bool muestra(int d, int p, bool historico)
+    bool muestra(int d, int p, bool historico) const
     {
         const RegSorteo& s = m_sorteos[static_cast<std::size_t>(d)];
         const RegPena& pena = m_penas[static_cast<std::size_t>(p)];
-        if (d != m_sorteoDia) {
-            m_sorteoDia = d;
-            m_diaSorteo = fechas::diasemana(s.fecha);
-        }
-        const QString& dia = m_dias[static_cast<std::size_t>(p)];
-        return (pena.creacion <= s.fecha || historico) && (dia == u"Todos" || dia == m_diaSorteo);
+        return (pena.creacion <= s.fecha || historico) && juegaDia(d, p);
     }
 
     // `porPena(d, p)` makes the rows of peña p for draw d and says whether the
@@ -65,7 +180,9 @@ public:
         for (int d = ultimo; d > ultimo - m_n; --d) {
             const bool finPasada = d == ultimo - m_n + 1;
             for (std::size_t p = 0; p < m_penas.size(); ++p) {
-                if (!porPena(d, static_cast<int>(p)) || !finPasada)
+                const bool propia = porPena(d, static_cast<int>(p));
+                entrega();
+                if (!propia || !finPasada)
                     continue;
                 cuentaPendientes(static_cast<int>(p), premios);
                 RegPena& pena = m_penas[p];
@@ -83,12 +200,19 @@ public:
         const RegPena& pena = m_penas[static_cast<std::size_t>(p)];
         if (!forma(p))
             return;
-        const QString& dia = m_dias[static_cast<std::size_t>(p)];
         for (std::size_t d = 0; d < m_sorteos.size(); ++d) {
             const double fecha = m_sorteos[d].fecha;
-            if (fecha > pena.contado && fecha >= pena.creacion &&
-                (dia == u"Todos" || dia == fechas::diasemana(fecha)))
+            if (fecha > pena.contado && fecha >= pena.creacion && juegaDia(static_cast<int>(d), p))
                 premios(static_cast<int>(d), p);
+        }
+    }
+
+    // A peña's block is complete once its rows for the draw are made.
+    void entrega()
+    {
+        if (m_destino && !m_pasada.filas.empty()) {
+            m_destino(m_pasada.filas);
+            m_pasada.filas.clear();
         }
     }
 
@@ -121,11 +245,15 @@ public:
 private:
     const std::vector<RegSorteo>& m_sorteos;
     std::vector<RegPena>& m_penas;
+    const DestinoFilas& m_destino;
     std::vector<bool> m_cambiadas;
     std::vector<std::optional<Forma>> m_formas;
     std::vector<QString> m_dias;
-    int m_sorteoDia = -1;
-    QString m_diaSorteo;
+    std::vector<bool> m_todos;
+    std::vector<std::vector<Mascara>> m_apuestas; // empty for a peña checked number by number
+    std::vector<Mascara> m_sorteosBits;
+    TablaCategorias m_categorias{};
+    std::vector<QString> m_diasSorteo;
     int m_n;
     Pasada m_pasada;
 };
@@ -155,9 +283,9 @@ bool juega(const RegPena& pena, double fecha)
 }
 
 Pasada pasadaSencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
-                     const OpcionesPasada& opciones, Parpadeo& parpadeo)
+                     const OpcionesPasada& opciones, Parpadeo& parpadeo, const DestinoFilas& destino)
 {
-    Recorrido r(sorteos, penas, n);
+    Recorrido r(sorteos, penas, n, destino);
     int sorteoActual = -1;
     bool premioSorteo = false;
     r.recorre([&](int d, int p) {
@@ -168,24 +296,22 @@ Pasada pasadaSencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
         RegPena& pena = penas[static_cast<std::size_t>(p)];
         if (pena.tipo >= 101)
             return false; // multiple bets are the other pass's
-        const RegSorteo& s = sorteos[static_cast<std::size_t>(d)];
+        if (opciones.sinFilas)
+            return true;
         const auto& f = r.forma(p);
         if (!f || !r.muestra(d, p, opciones.historico))
             return true;
 
         r.cabecera(d, p);
         bool premioPena = false;
+        const auto categorias = r.categoriasDe(d, p);
         for (int b = 0; b < f->apuestas; ++b) {
-            const int h = aciertosNumeros(pena.numeros[b].data(), 5, s);
-            const int k = aciertosEstrellas(pena.estrellas[b].data(), 2, s);
-            const int categoria = categorias::clasifica(h, k);
-            r.fila(ClaseFila::Apuesta, d, p, b, categoria);
-            if (categoria == 0) {
-                if (opciones.soloPremio)
-                    r.quita(1);
+            const int categoria = categorias[static_cast<std::size_t>(b)];
+            if (categoria == 0 && opciones.soloPremio)
                 continue;
-            }
-            premioSorteo = premioPena = true;
+            r.fila(ClaseFila::Apuesta, d, p, b, categoria);
+            if (categoria != 0)
+                premioSorteo = premioPena = true;
         }
         if (opciones.soloPremio && !premioPena)
             r.quita(3);
@@ -197,11 +323,9 @@ Pasada pasadaSencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
         return true;
     }, [&](int d, int p) {
         RegPena& pena = penas[static_cast<std::size_t>(p)];
-        const RegSorteo& s = sorteos[static_cast<std::size_t>(d)];
+        const auto categorias = r.categoriasDe(d, p);
         for (int b = 0; b < r.forma(p)->apuestas; ++b) {
-            const int h = aciertosNumeros(pena.numeros[b].data(), 5, s);
-            const int k = aciertosEstrellas(pena.estrellas[b].data(), 2, s);
-            if (const int categoria = categorias::clasifica(h, k)) {
+            if (const int categoria = categorias[static_cast<std::size_t>(b)]) {
                 suma(pena.aciertos[categoria - 1], 1);
                 r.cambia(p);
             }
@@ -211,21 +335,20 @@ Pasada pasadaSencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
 }
 
 Pasada pasadaMultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
-                     const OpcionesPasada& opciones, Parpadeo& parpadeo)
+                     const OpcionesPasada& opciones, Parpadeo& parpadeo, const DestinoFilas& destino)
 {
-    Recorrido r(sorteos, penas, n);
+    Recorrido r(sorteos, penas, n, destino);
     r.recorre([&](int d, int p) {
-        RegPena& pena = penas[static_cast<std::size_t>(p)];
-        const RegSorteo& s = sorteos[static_cast<std::size_t>(d)];
+        if (opciones.sinFilas)
+            return true;
         const auto& f = r.forma(p);
         if (!f || !f->multiple || !r.muestra(d, p, opciones.historico))
             return true;
 
         r.cabecera(d, p);
-        const int h = aciertosNumeros(pena.numeros[0].data(), f->numeros, s);
-        const int k = aciertosEstrellas(pena.estrellas[0].data(), f->estrellas, s);
+        const auto [h, k] = r.aciertos(d, p, 0);
         r.fila(ClaseFila::Apuesta, d, p);
-        if (categorias::clasifica(h, k) == 0) {
+        if (r.clasifica(h, k) == 0) {
             if (opciones.soloPremio)
                 r.quita(4);
             return true;
@@ -251,13 +374,11 @@ Pasada pasadaMultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
         return true;
     }, [&](int d, int p) {
         RegPena& pena = penas[static_cast<std::size_t>(p)];
-        const RegSorteo& s = sorteos[static_cast<std::size_t>(d)];
         const Forma& f = *r.forma(p);
         if (!f.multiple)
             return;
-        const int h = aciertosNumeros(pena.numeros[0].data(), f.numeros, s);
-        const int k = aciertosEstrellas(pena.estrellas[0].data(), f.estrellas, s);
-        if (categorias::clasifica(h, k) == 0)
+        const auto [h, k] = r.aciertos(d, p, 0);
+        if (r.clasifica(h, k) == 0)
             return;
         const Desglose desg = desglose(f.numeros, f.estrellas, h, k);
         for (int i = 1; i <= categorias::total; ++i)

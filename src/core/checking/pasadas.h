@@ -4,6 +4,8 @@
 #include "store/regpena.h"
 #include "store/regsorteo.h"
 
+#include <functional>
+#include <span>
 #include <vector>
 
 namespace bolvera {
@@ -14,6 +16,7 @@ struct OpcionesPasada
     bool historico = false;  // "Histórico": also draws before a peña's creation
     bool soloPremio = false; // "Ver sólo si hay premio": drop rows without prize
     bool hayNuevos = false;  // the update just added draws: a prize starts the blink
+    bool sinFilas = false;   // the counters alone: no rows and no blink
 };
 
 // The blink of the view buttons after an update found a prize.
@@ -30,16 +33,21 @@ struct Pasada
     std::vector<int> cambiadas; // indexes of the peñas whose record changed, ascending
 };
 
+// Where a pass hands its rows when they are not kept: the rows of one peña
+// for one draw at a time, in the order of the list.
+using DestinoFilas = std::function<void(std::span<const Fila>)>;
+
 // Checks the n newest draws against every simple-bet peña: the rows of the
 // simple list, and the counters and `contado` of the peñas, updated in `penas`.
 // A prize counts once: only draws newer than `contado` and not older than the
-// creation date; `contado` then moves to the newest draw.
+// creation date; `contado` then moves to the newest draw. With a `destino`
+// the rows go there as they are made and `filas` stays empty.
 Pasada pasadaSencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
-                     const OpcionesPasada& opciones, Parpadeo& parpadeo);
+                     const OpcionesPasada& opciones, Parpadeo& parpadeo, const DestinoFilas& destino = {});
 
 // The same for the multiple-bet peñas, whose counters grow by the breakdown.
 Pasada pasadaMultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPena>& penas, int n,
-                     const OpcionesPasada& opciones, Parpadeo& parpadeo);
+                     const OpcionesPasada& opciones, Parpadeo& parpadeo, const DestinoFilas& destino = {});
 
 // How many of the first n numbers (stars) of a bet the draw holds.
 int aciertosNumeros(const std::int16_t* numeros, int n, const RegSorteo& s);

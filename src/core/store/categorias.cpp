@@ -19,10 +19,16 @@ const Categoria& de(int indice) { return tabla.at(static_cast<std::size_t>(indic
 
 int clasifica(int h, int k)
 {
-    for (int i = 1; i <= total; ++i)
-        if (tabla[i].h == h && tabla[i].k == k)
-            return i;
-    return 0;
+    // By hits: the check asks once a bet and draw.
+    static constexpr auto porAciertos = [] {
+        std::array<std::array<int, 3>, 6> t{};
+        for (int i = 1; i <= total; ++i)
+            t[static_cast<std::size_t>(tabla[i].h)][static_cast<std::size_t>(tabla[i].k)] = i;
+        return t;
+    }();
+    if (h < 0 || h > 5 || k < 0 || k > 2)
+        return 0;
+    return porAciertos[static_cast<std::size_t>(h)][static_cast<std::size_t>(k)];
 }
 
 QString comentario(int indice)

@@ -56,7 +56,7 @@ struct Resultado
 };
 
 using Pase = Pasada (*)(const std::vector<RegSorteo>&, std::vector<RegPena>&, int,
-                       const OpcionesPasada&, Parpadeo&);
+                       const OpcionesPasada&, Parpadeo&, const DestinoFilas&);
 
 Resultado pasa(Pase pase, std::vector<RegSorteo> sorteos, std::vector<RegPena> penas, int n,
                OpcionesPasada opciones)
@@ -65,7 +65,16 @@ Resultado pasa(Pase pase, std::vector<RegSorteo> sorteos, std::vector<RegPena> p
     Resultado r;
     r.datos.sorteos = std::move(sorteos);
     r.datos.penas = std::move(penas);
-    r.pasada = pase(r.datos.sorteos, r.datos.penas, n, opciones, p);
+    // Handed out as they are made, the rows are the ones kept, with the same counters.
+    std::vector<RegPena> copia = r.datos.penas;
+    std::vector<Fila> entregadas;
+    Parpadeo otro;
+    const Pasada sinFilas = pase(r.datos.sorteos, copia, n, opciones, otro,
+                                 [&](std::span<const Fila> f) { entregadas.insert(entregadas.end(), f.begin(), f.end()); });
+    r.pasada = pase(r.datos.sorteos, r.datos.penas, n, opciones, p, {});
+    EXPECT_TRUE(sinFilas.filas.empty());
+    EXPECT_EQ(entregadas, r.pasada.filas);
+    EXPECT_EQ(sinFilas.cambiadas, r.pasada.cambiadas);
     return r;
 }
 
@@ -117,6 +126,13 @@ TEST(Compsencillas, betsAgainstADraw)
     EXPECT_EQ(std::accumulate(p.aciertos.begin(), p.aciertos.end(), 0), 2);
     EXPECT_EQ(p.contado, viernes.fecha);
     EXPECT_EQ(r.pasada.cambiadas, std::vector<int>{0});
+}
+
+TEST(Compsencillas, aNumberTwiceInABetCountsTwiceAsItAlwaysHas)
+{
+    const Resultado r = sencillas({viernes}, {pena("DOBLE", "Todos", {2020, 1, 1}, {{3, 3, 40, 41, 42, 5, 9}})}, 1);
+    EXPECT_EQ(r.celda(Lista::Sencillas, 3, 8).texto, QStringLiteral("¡¡ Premio !! Hay 2 + 1 estrella."));
+    EXPECT_EQ(r.datos.penas[0].aciertos[11], 1); // 2+1
 }
 
 TEST(Compsencillas, countsOnceOnly)
