@@ -1,4 +1,4 @@
-// The check of a whole history: 2,000 draws with "Histórico" against 50 peñas
+// The check of a whole history: 2,000 draws with "Histórico" against 50 (or 500) peñas
 // of 24 simple bets and 10 multiple peñas of 10 numbers and 5 stars — the
 // passes alone, the passes with the list model and its first paint, and the
 // breakdown of a multiple bet.
@@ -22,7 +22,8 @@ namespace {
 
 constexpr int numSorteos = 2000;
 
-Instantanea datos()
+// `sencillas` peñas of 24 simple bets and 10 multiple ones.
+Instantanea datos(int sencillas = 50)
 {
     Azar azar;
     Instantanea d;
@@ -40,12 +41,12 @@ Instantanea datos()
         fecha = fecha.addDays(1);
     }
     const double creacion = fechas::diaNumero(QDate(2020, 1, 1));
-    for (int p = 0; p < 60; ++p) {
+    for (int p = 0; p < sencillas + 10; ++p) {
         RegPena pena;
         pena.nombre = QStringLiteral("PEÑA %1").arg(p).leftJustified(20);
         pena.dia = QStringLiteral("Todos").leftJustified(15);
         pena.creacion = creacion;
-        const bool multiple = p >= 50;
+        const bool multiple = p >= sencillas;
         pena.tipo = multiple ? 205 : 24;
         for (int b = 0; b < (multiple ? 1 : 24); ++b) {
             const auto n = azar.distintos(multiple ? 10 : 5, 50);
@@ -79,7 +80,7 @@ BENCHMARK(BM_pasadas)->Unit(benchmark::kMillisecond);
 
 void BM_pasadasModeloYPintado(benchmark::State& state)
 {
-    const Instantanea original = datos();
+    const Instantanea original = datos(static_cast<int>(state.range(0)));
     QTableView vista;
     auto* modelo = new ModeloResultados(Lista::Sencillas, {}, &vista);
     vista.setModel(modelo);
@@ -95,7 +96,7 @@ void BM_pasadasModeloYPintado(benchmark::State& state)
     }
     state.counters["filas"] = modelo->rowCount();
 }
-BENCHMARK(BM_pasadasModeloYPintado)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_pasadasModeloYPintado)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond);
 
 void BM_desglose(benchmark::State& state)
 {
