@@ -73,6 +73,11 @@ public:
           m_n(std::clamp(n, 0, static_cast<int>(sorteos.size())))
     {
         // Shapes and day filters do not change during a pass: worked out once.
+        m_formas.reserve(penas.size());
+        m_dias.reserve(penas.size());
+        m_apuestas.reserve(penas.size());
+        m_sorteosBits.reserve(sorteos.size());
+        m_diasSorteo.reserve(sorteos.size());
         for (const RegPena& p : penas) {
             m_formas.push_back(formaValida(p));
             m_dias.push_back(p.diaRecortado());

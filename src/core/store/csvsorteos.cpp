@@ -43,18 +43,36 @@ QDate fechaDe(QStringView texto)
 Lectura lee(const QByteArray& texto)
 {
     Lectura r;
-    static const QRegularExpression finLinea(QStringLiteral("\r\n|\n|\r"));
-    const QStringList lineas = QString::fromUtf8(texto).split(finLinea);
-    static const QRegularExpression separador(QStringLiteral("[,;\t]"));
-    for (qsizetype i = 0; i < lineas.size(); ++i) {
-        const QString linea = lineas[i].trimmed();
-        const int numero = static_cast<int>(i) + 1;
+    const QString todo = QString::fromUtf8(texto);
+    const QStringView resto(todo);
+    // Lines end in \r\n, \n or \r; fields are cut at any of ",;\t". Both by
+    // hand, on views: a file of thousands of rows is read line by line.
+    const auto esFin = [](QChar c) { return c == u'\n' || c == u'\r'; };
+    const auto esSeparador = [](QChar c) { return c == u',' || c == u';' || c == u'\t'; };
+    std::vector<QStringView> campos;
+    int numero = 0;
+    for (qsizetype desde = 0; desde <= resto.size();) {
+        qsizetype hasta = desde;
+        while (hasta < resto.size() && !esFin(resto[hasta]))
+            ++hasta;
+        const QStringView linea = resto.sliced(desde, hasta - desde).trimmed();
+        ++numero;
+        desde = hasta + (hasta + 1 < resto.size() && resto[hasta] == u'\r' && resto[hasta + 1] == u'\n' ? 2 : 1);
         if (linea.isEmpty())
             continue;
-        const QStringList campos = linea.split(separador);
+        campos.clear();
+        for (qsizetype a = 0;;) {
+            qsizetype b = a;
+            while (b < linea.size() && !esSeparador(linea[b]))
+                ++b;
+            campos.push_back(linea.sliced(a, b - a));
+            if (b == linea.size())
+                break;
+            a = b + 1;
+        }
         const QDate fecha = fechaDe(campos.front());
         // A first line that names its columns is the header.
-        const QString primero = campos.front().trimmed();
+        const QStringView primero = campos.front().trimmed();
         if (r.sorteos.empty() && !r.cabecera && !fecha.isValid() && !primero.isEmpty() && primero.front().isLetter()) {
             r.cabecera = true;
             continue;
@@ -66,16 +84,17 @@ Lectura lee(const QByteArray& texto)
             return r;
         };
         if (!fecha.isValid())
-            return falla(QStringLiteral("fecha no válida \"%1\"").arg(campos.front().trimmed()));
+            return falla(QStringLiteral("fecha no válida \"%1\"").arg(primero));
         if (campos.size() != 8)
             return falla(QStringLiteral("se esperaban la fecha, cinco números y dos estrellas"));
         RegSorteo s;
         s.fecha = fechas::diaNumero(fecha);
         for (int k = 0; k < 7; ++k) {
             bool ok = false;
-            const int n = campos[k + 1].trimmed().toInt(&ok);
+            const QStringView campo = campos[static_cast<std::size_t>(k) + 1].trimmed();
+            const int n = campo.toInt(&ok);
             if (!ok || n < -32768 || n > 32767)
-                return falla(QStringLiteral("\"%1\" no es un número").arg(campos[k + 1].trimmed()));
+                return falla(QStringLiteral("\"%1\" no es un número").arg(campo));
             s.num[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(n);
         }
         std::sort(s.num.begin(), s.num.begin() + 5);

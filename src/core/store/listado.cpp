@@ -13,9 +13,15 @@ namespace {
 
 Tabla tabla(int primero, int filas)
 {
+    // The labels 1–50, made once: the listing is made again on every change.
+    static const std::vector<QString> numeros = [] {
+        std::vector<QString> n;
+        for (int i = 1; i <= 50; ++i)
+            n.push_back(QString::number(i));
+        return n;
+    }();
     Tabla t;
-    for (int i = 0; i < filas; ++i)
-        t.etiquetas.push_back(QString::number(primero + i));
+    t.etiquetas.assign(numeros.begin() + (primero - 1), numeros.begin() + (primero - 1 + filas));
     t.cuentas.resize(static_cast<std::size_t>(filas));
     return t;
 }

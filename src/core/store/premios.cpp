@@ -9,9 +9,9 @@
 #include "store/reescritura.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 
 namespace bolvera {
@@ -90,12 +90,23 @@ std::optional<std::int64_t> centimosDe(QString texto)
     texto.remove(QStringLiteral("€")).remove(u' ').remove(QChar(0xA0));
     if (texto.contains(u','))
         texto = texto.remove(u'.').replace(u',', u'.');
-    static const QRegularExpression importe(QStringLiteral("^(\\d{1,12})(?:\\.(\\d{1,2}))?$"));
-    const QRegularExpressionMatch m = importe.match(texto);
-    if (!m.hasMatch())
+    // 1 to 12 digits, then maybe a point and 1 or 2 more (a last line break
+    // is let through, as a pattern's "$" always let it).
+    QStringView t(texto);
+    if (t.endsWith(u'\n'))
+        t.chop(1);
+    const qsizetype punto = t.indexOf(u'.');
+    const QStringView entera = punto < 0 ? t : t.first(punto);
+    const QStringView decimales = punto < 0 ? QStringView() : t.sliced(punto + 1);
+    const auto cifras = [](QStringView v, qsizetype hasta) {
+        return !v.isEmpty() && v.size() <= hasta &&
+               std::all_of(v.begin(), v.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    if (!cifras(entera, 12) || (punto >= 0 && !cifras(decimales, 2)))
         return std::nullopt;
     // Whole cents, never through a double: no rounding, no overflow.
-    const std::int64_t centimos = m.captured(1).toLongLong() * 100 + m.captured(2).leftJustified(2, u'0').toLongLong();
+    const std::int64_t centimos =
+        entera.toLongLong() * 100 + (decimales.isEmpty() ? 0 : decimales.toLongLong() * (decimales.size() == 1 ? 10 : 1));
     if (centimos > premios::maximoCentimos)
         return std::nullopt;
     return centimos;

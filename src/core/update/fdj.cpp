@@ -75,12 +75,23 @@ Lectura leeCsv(const QByteArray& bytes)
     // Names vary between periods ("rapport_du_rang1_euro_millions"). Files
     // with fewer than thirteen ranks may rank them otherwise: their amounts
     // are left unknown.
+    // The patterns of both spellings, whole names in any case, made once.
+    static const auto nombres = [] {
+        std::array<std::array<QRegularExpression, 2>, 13> r;
+        for (int n = 1; n <= 13; ++n) {
+            const QString raiz = QStringLiteral("rapport_du_rang%1").arg(n);
+            const auto entero = [](const QString& p) {
+                return QRegularExpression(QRegularExpression::anchoredPattern(p), QRegularExpression::CaseInsensitiveOption);
+            };
+            r[static_cast<std::size_t>(n - 1)] = {entero(raiz + QStringLiteral("_euro_?millions.*")),
+                                                  entero(raiz + QStringLiteral("(_.*)?"))};
+        }
+        return r;
+    }();
     std::array<int, 13> rapport{};
-    for (int n = 1; n <= 13; ++n) {
-        const QString raiz = QStringLiteral("rapport_du_rang%1").arg(n);
-        const int euro = t->columna(QRegularExpression(raiz + QStringLiteral("_euro_?millions.*")));
-        rapport[static_cast<std::size_t>(n - 1)] =
-            euro >= 0 ? euro : t->columna(QRegularExpression(raiz + QStringLiteral("(_.*)?")));
+    for (std::size_t n = 0; n < 13; ++n) {
+        const int euro = t->columna(nombres[n][0]);
+        rapport[n] = euro >= 0 ? euro : t->columna(nombres[n][1]);
     }
     const bool conImportes =
         std::none_of(rapport.begin(), rapport.end(), [](int c) { return c < 0; });
@@ -133,8 +144,6 @@ QString sinEntidades(QString t)
 
 QString enlaceFdj(const QByteArray& paginaArchivos)
 {
-    static const QRegularExpression enlace(QStringLiteral("<a\\s[^>]*>"),
-                                           QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression atributo(
         QStringLiteral("([\\w:-]+)\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s\"'>]+))"));
     static const QRegularExpression periodo(QStringLiteral("^euromillions_(\\d{6})(\\.zip)?$"),
@@ -142,8 +151,19 @@ QString enlaceFdj(const QByteArray& paginaArchivos)
     const QString pagina = QString::fromUtf8(paginaArchivos);
     QString mejor;
     int mayor = -1;
-    for (auto it = enlace.globalMatch(pagina); it.hasNext();) {
-        const QString etiqueta = it.next().captured();
+    // Each "<a" tag, from "<a" and a blank to its ">", found by hand: a
+    // pattern search allocated for every candidate.
+    const auto blanco = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
+    for (qsizetype i = 0; (i = pagina.indexOf(QStringLiteral("<a"), i, Qt::CaseInsensitive)) >= 0;) {
+        if (i + 2 >= pagina.size() || !blanco(pagina[i + 2])) {
+            ++i;
+            continue;
+        }
+        const qsizetype fin = pagina.indexOf(u'>', i + 3);
+        if (fin < 0)
+            break;
+        const QString etiqueta = pagina.mid(i, fin + 1 - i);
+        i = fin + 1;
         QString descarga, href;
         for (auto a = atributo.globalMatch(etiqueta); a.hasNext();) {
             const auto m = a.next();

@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -21,13 +22,47 @@ namespace {
 using csv::Fila;
 using csv::noDisponible;
 
-QDate fechaIso(const QString& t)
+// Whether `t` is one or more ASCII digits.
+bool soloCifras(QStringView t)
 {
-    // Belgium writes "2026-10-09 00:00:00.0000000" in one file, "2026-10-09" in the other.
-    static const QRegularExpression iso(QStringLiteral(
-        "^(\\d{4})-(\\d{2})-(\\d{2})(?:[ T]\\d{2}:\\d{2}(?::\\d{2}(?:\\.\\d+)?)?)?$"));
-    const auto m = iso.match(t);
-    return m.hasMatch() ? csv::fecha(m.captured(3), m.captured(2), m.captured(1)) : QDate();
+    return !t.isEmpty() && std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Whether `t` is `forma`, where '9' stands for any ASCII digit.
+bool conForma(QStringView t, QStringView forma)
+{
+    if (t.size() != forma.size())
+        return false;
+    for (qsizetype i = 0; i < t.size(); ++i)
+        if (forma[i] == u'9' ? !soloCifras(t.sliced(i, 1)) : t[i] != forma[i])
+            return false;
+    return true;
+}
+
+QDate fechaIso(const QString& texto)
+{
+    // Belgium writes "2026-10-09 00:00:00.0000000" in one file, "2026-10-09"
+    // in the other: the date, then maybe a time, its seconds and a fraction
+    // (and a last line break let through, as a pattern's "$" always let it).
+    QStringView t(texto);
+    if (t.endsWith(u'\n'))
+        t.chop(1);
+    if (t.size() < 10 || !conForma(t.first(10), u"9999-99-99"))
+        return {};
+    QStringView resto = t.sliced(10);
+    if (!resto.isEmpty()) {
+        if (resto.size() < 6 || (resto[0] != u' ' && resto[0] != u'T') || !conForma(resto.sliced(1, 5), u"99:99"))
+            return {};
+        resto = resto.sliced(6);
+    }
+    if (!resto.isEmpty()) {
+        if (resto.size() < 3 || !conForma(resto.first(3), u":99"))
+            return {};
+        resto = resto.sliced(3);
+    }
+    if (!resto.isEmpty() && (resto[0] != u'.' || !soloCifras(resto.sliced(1))))
+        return {};
+    return QDate(t.first(4).toInt(), t.sliced(5, 2).toInt(), t.sliced(8, 2).toInt());
 }
 
 QStringList campos(const Fila& f, const std::vector<int>& columnas, std::size_t desde)
@@ -76,17 +111,26 @@ importesBelgica(const QByteArray& bytes, QString& motivo)
     return r;
 }
 
-// "09-Oct-2026"
-QDate fechaInglesa(const QString& t)
+// "09-Oct-2026" or "9-Oct-2026"
+QDate fechaInglesa(const QString& texto)
 {
-    static const QRegularExpression forma(QStringLiteral("^(\\d{1,2})-([A-Za-z]{3})-(\\d{4})$"));
     static const QStringList meses{
         QStringLiteral("jan"), QStringLiteral("feb"), QStringLiteral("mar"), QStringLiteral("apr"),
         QStringLiteral("may"), QStringLiteral("jun"), QStringLiteral("jul"), QStringLiteral("aug"),
         QStringLiteral("sep"), QStringLiteral("oct"), QStringLiteral("nov"), QStringLiteral("dec")};
-    const auto m = forma.match(t);
-    const qsizetype mes = m.hasMatch() ? meses.indexOf(m.captured(2).toLower()) : -1;
-    return mes < 0 ? QDate() : csv::fecha(m.captured(1), QString::number(mes + 1), m.captured(3));
+    QStringView t(texto);
+    if (t.endsWith(u'\n'))
+        t.chop(1);
+    const qsizetype guion = t.indexOf(u'-');
+    if (guion < 1 || guion > 2 || t.size() != guion + 9 || t[guion + 4] != u'-')
+        return {};
+    const QStringView mes = t.sliced(guion + 1, 3);
+    const auto letra = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    const QStringView dia = t.first(guion), anio = t.sliced(guion + 5);
+    if (!std::all_of(mes.begin(), mes.end(), letra) || !soloCifras(dia) || !soloCifras(anio))
+        return {};
+    const qsizetype m = meses.indexOf(mes.toString().toLower());
+    return m < 0 ? QDate() : QDate(anio.toInt(), static_cast<int>(m) + 1, dia.toInt());
 }
 
 // A JSON number or a string of digits as text; empty for anything else.

@@ -42,11 +42,8 @@ int Tabla::columna(const QString& nombre) const
 
 int Tabla::columna(const QRegularExpression& patron) const
 {
-    const QRegularExpression entero(QRegularExpression::anchoredPattern(patron.pattern()),
-                                    patron.patternOptions() |
-                                        QRegularExpression::CaseInsensitiveOption);
     for (qsizetype i = 0; i < cabecera.size(); ++i)
-        if (entero.match(cabecera[i]).hasMatch()) return static_cast<int>(i);
+        if (patron.match(cabecera[i]).hasMatch()) return static_cast<int>(i);
     return -1;
 }
 
@@ -66,33 +63,74 @@ std::optional<std::vector<Fila>> filas(const QString& texto, QChar separador, QS
         campo.clear();
         if (std::any_of(fila.campos.cbegin(), fila.campos.cend(),
                         [](const QString& c) { return !c.isEmpty(); }))
-            r.push_back(fila);
+            r.push_back(std::move(fila));
         fila = Fila{linea, {}};
     };
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        const QChar c = texto[i];
+    const QStringView t(texto);
+    const qsizetype largo = t.size();
+    // Where the next character with a meaning in a field starts, from `i`.
+    const auto hastaEspecial = [&](qsizetype i, bool dentro) {
+        while (i < largo) {
+            const QChar c = t[i];
+            if (c == u'"' || c == u'\n' || (!dentro && (c == separador || c == u'\r')))
+                break;
+            ++i;
+        }
+        return i;
+    };
+    for (qsizetype i = 0; i < largo; ++i) {
         if (citado) {
-            if (c == u'"' && i + 1 < texto.size() && texto[i + 1] == u'"') {
+            const qsizetype j = hastaEspecial(i, true);
+            campo.append(t.sliced(i, j - i));
+            if (j == largo)
+                break;
+            i = j;
+            const QChar c = t[i];
+            if (c == u'"' && i + 1 < largo && t[i + 1] == u'"') {
                 campo += u'"';
                 ++i;
             } else if (c == u'"') {
                 citado = false;
             } else {
-                if (c == u'\n') ++linea;
+                ++linea; // a line break inside quotes is part of the field
                 campo += c;
             }
-        } else if (c == u'"' && campo.trimmed().isEmpty()) {
+            continue;
+        }
+        const qsizetype j = hastaEspecial(i, false);
+        if (campo.isEmpty() && j < largo && t[j] != u'"') {
+            // A plain field, the common case: taken in one piece.
+            fila.campos.push_back(t.sliced(i, j - i).trimmed().toString());
+            i = j;
+            if (t[i] == separador)
+                continue;
+            if (t[i] == u'\r' && i + 1 < largo && t[i + 1] == u'\n')
+                ++i;
+            ++linea;
+            // The field is in the row already: the row closes without another.
+            if (std::any_of(fila.campos.cbegin(), fila.campos.cend(), [](const QString& c) { return !c.isEmpty(); }))
+                r.push_back(std::move(fila));
+            fila = Fila{linea, {}};
+            continue;
+        }
+        campo.append(t.sliced(i, j - i));
+        if (j == largo)
+            break;
+        i = j;
+        const QChar c = t[i];
+        if (c == u'"' && QStringView(campo).trimmed().isEmpty()) {
             citado = true;
             campo.clear();
+        } else if (c == u'"') {
+            campo += c;
         } else if (c == separador) {
             fila.campos.push_back(campo.trimmed());
             campo.clear();
-        } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < texto.size() && texto[i + 1] == u'\n') ++i;
+        } else {
+            if (c == u'\r' && i + 1 < largo && t[i + 1] == u'\n')
+                ++i;
             ++linea;
             cierraFila();
-        } else {
-            campo += c;
         }
     }
     if (citado) {
@@ -133,9 +171,11 @@ std::vector<int> columnas(const Tabla& t, const QStringList& nombres, QString& m
 
 std::optional<int> bola(const QString& texto)
 {
-    static const QRegularExpression cifras(QStringLiteral("^\\d{1,2}$"));
-    if (!cifras.match(texto.trimmed()).hasMatch()) return std::nullopt;
-    return texto.trimmed().toInt();
+    // One or two ASCII digits.
+    const QStringView t = QStringView(texto).trimmed();
+    const auto cifra = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (t.isEmpty() || t.size() > 2 || !std::all_of(t.begin(), t.end(), cifra)) return std::nullopt;
+    return t.toInt();
 }
 
 std::optional<RegSorteo> sorteo(QDate fecha, const QStringList& siete)

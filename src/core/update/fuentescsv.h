@@ -36,7 +36,8 @@ struct Tabla
     // The column named `nombre` (case and blanks around it do not matter); -1
     // when none.
     int columna(const QString& nombre) const;
-    // The first column whose name matches `patron` entirely; -1 when none.
+    // The first column whose name `patron` matches (anchored by the caller,
+    // so that it is compiled once); -1 when none.
     int columna(const QRegularExpression& patron) const;
 };
 

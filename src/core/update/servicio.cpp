@@ -63,7 +63,8 @@ std::int32_t entero(const QJsonValue& v)
 // else by the operator's category number.
 int indice(const QJsonObject& o)
 {
-    const QStringList partes = texto(o.value(QStringLiteral("tipo"))).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    static const QRegularExpression blancos(QStringLiteral("\\s+"));
+    const QStringList partes = texto(o.value(QStringLiteral("tipo"))).split(blancos, Qt::SkipEmptyParts);
     if (partes.size() >= 4 && partes[2] == u"+") {
         bool okH = false, okK = false;
         const int h = partes[1].toInt(&okH);
