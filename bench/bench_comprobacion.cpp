@@ -89,9 +89,11 @@ void BM_pasadasModeloYPintado(benchmark::State& state)
     for (auto _ : state) {
         auto d = std::make_shared<Instantanea>(original);
         Parpadeo p;
-        Pasada s = pasadaSencillas(d->sorteos, d->penas, numSorteos, historico, p);
+        FilasCompactas filas;
+        pasadaSencillas(d->sorteos, d->penas, numSorteos, historico, p,
+                        [&](std::span<const Fila> bloque) { filas.anade(bloque); });
         pasadaMultiples(d->sorteos, d->penas, numSorteos, historico, p);
-        modelo->pon(d, std::move(s.filas));
+        modelo->pon(d, std::move(filas));
         benchmark::DoNotOptimize(vista.grab());
     }
     state.counters["filas"] = modelo->rowCount();

@@ -75,7 +75,9 @@ private:
     std::FILE* m_destino;
     std::unique_ptr<char[]> m_tanda;
     std::size_t m_usado = 0;
-    std::size_t m_fila = 0; // the longest row that can be written
+    // Room kept for a row: no row comes near it (sixteen cells of at most a
+    // name's 160 bytes), and it grows with any longer cell made.
+    std::size_t m_fila = 1 << 14;
     std::string m_vacia;
     std::string m_almacen; // the table cells, one after another, and 64 bytes to spare
     Pieza m_piezaVacia;
@@ -89,7 +91,7 @@ private:
     // Rows and comments made once are kept padded: read as pieces.
     std::string m_separador;         // the empty row
     // Every bet of the list's peñas, made once, in flat tables: bet b of peña
-    // p is slot m_primera[p] + b.
+    // p is slot m_primerHueco[p] + b.
     static constexpr std::size_t sinForma = static_cast<std::size_t>(-1);
     std::vector<std::size_t> m_primerHueco; // [peña]; sinForma when its shape is unknown
     std::vector<std::uint8_t> m_valores;    // [slot * 16 + cell]: the number or star, 0 for none

@@ -16,8 +16,11 @@ Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opcione
     datos->premios = premios::lee(ruta).porFecha;
 
     Comprobacion c;
-    c.sencillas = pasadaSencillas(datos->sorteos, datos->penas, n, opciones, parpadeo);
-    c.multiples = pasadaMultiples(datos->sorteos, datos->penas, n, opciones, parpadeo);
+    const auto en = [&](FilasCompactas& filas) {
+        return opciones.sinFilas ? DestinoFilas{} : DestinoFilas([&filas](std::span<const Fila> b) { filas.anade(b); });
+    };
+    c.sencillas = pasadaSencillas(datos->sorteos, datos->penas, n, opciones, parpadeo, en(c.filasSencillas));
+    c.multiples = pasadaMultiples(datos->sorteos, datos->penas, n, opciones, parpadeo, en(c.filasMultiples));
 
     std::vector<int> cambiadas = c.sencillas.cambiadas;
     cambiadas.insert(cambiadas.end(), c.multiples.cambiadas.begin(), c.multiples.cambiadas.end());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checking/celdas.h"
+#include "checking/filascompactas.h"
 #include "checking/pasadas.h"
 
 #include <QString>
@@ -14,8 +15,10 @@ namespace bolvera {
 struct Comprobacion
 {
     std::shared_ptr<const Instantanea> datos; // what the rows point into
-    Pasada sencillas;
+    Pasada sencillas; // the changed peñas; its rows are in `filasSencillas`
     Pasada multiples;
+    FilasCompactas filasSencillas;
+    FilasCompactas filasMultiples;
     int error = 0; // of writing the counters back (errores.h)
 };
 

@@ -10,7 +10,7 @@ ModeloResultados::ModeloResultados(Lista lista, QStringList cabeceras, QObject* 
 {
 }
 
-void ModeloResultados::pon(std::shared_ptr<const Instantanea> datos, std::vector<Fila> filas)
+void ModeloResultados::pon(std::shared_ptr<const Instantanea> datos, FilasCompactas filas)
 {
     beginResetModel();
     m_datos = std::move(datos);
@@ -34,8 +34,7 @@ QVariant ModeloResultados::data(const QModelIndex& indice, int rol) const
         return {};
     if (rol != Qt::DisplayRole && rol != Qt::ForegroundRole && rol != Qt::FontRole)
         return {};
-    const Celda c = celda(m_lista, m_filas[static_cast<std::size_t>(indice.row())],
-                          indice.column(), *m_datos);
+    const Celda c = celda(m_lista, m_filas[static_cast<std::size_t>(indice.row())], indice.column(), *m_datos);
     switch (rol) {
     case Qt::DisplayRole:
         return c.texto;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checking/celdas.h"
+#include "checking/filascompactas.h"
 
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
@@ -11,15 +12,14 @@
 
 namespace bolvera {
 
-// A results list (simple or multiple bets): compact rows from a checking
-// pass; texts and colours are made only for the cells on screen.
+// A results list (simple or multiple bets): the rows of a checking pass,
+// kept compact; texts and colours are made only for the cells on screen.
 class ModeloResultados final : public QAbstractTableModel
 {
 public:
     ModeloResultados(Lista lista, QStringList cabeceras, QObject* padre = nullptr);
 
-    void pon(std::shared_ptr<const Instantanea> datos, std::vector<Fila> filas);
-    const std::vector<Fila>& filas() const { return m_filas; }
+    void pon(std::shared_ptr<const Instantanea> datos, FilasCompactas filas);
 
     int rowCount(const QModelIndex& padre = {}) const override;
     int columnCount(const QModelIndex& padre = {}) const override;
@@ -31,7 +31,7 @@ private:
     Lista m_lista;
     QStringList m_cabeceras;
     std::shared_ptr<const Instantanea> m_datos;
-    std::vector<Fila> m_filas;
+    FilasCompactas m_filas;
 };
 
 // Paints a selected row on a pale background in the cells' own colours, so

@@ -177,8 +177,8 @@ void PestanaGeneral::compsencillas(int n)
     if (!c.sencillas.cambiadas.empty() || !c.multiples.cambiadas.empty())
         m_anfitrion.muestraPenas(sorteos, c.datos->penas);
 
-    m_sencillas->pon(c.datos, std::move(c.sencillas.filas));
-    m_multiples->pon(c.datos, std::move(c.multiples.filas));
+    m_sencillas->pon(c.datos, std::move(c.filasSencillas));
+    m_multiples->pon(c.datos, std::move(c.filasMultiples));
 
     m_parpadeo = parpadeo;
     if (parpadeo.activo && !m_timer3->isActive())

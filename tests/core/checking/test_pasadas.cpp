@@ -1,4 +1,5 @@
 #include "checking/celdas.h"
+#include "checking/filascompactas.h"
 #include "checking/pasadas.h"
 #include "checking/recuento.h"
 #include "store/fechas.h"
@@ -68,12 +69,19 @@ Resultado pasa(Pase pase, std::vector<RegSorteo> sorteos, std::vector<RegPena> p
     // Handed out as they are made, the rows are the ones kept, with the same counters.
     std::vector<RegPena> copia = r.datos.penas;
     std::vector<Fila> entregadas;
+    FilasCompactas compactas; // and kept compact, they come back the same
     Parpadeo otro;
-    const Pasada sinFilas = pase(r.datos.sorteos, copia, n, opciones, otro,
-                                 [&](std::span<const Fila> f) { entregadas.insert(entregadas.end(), f.begin(), f.end()); });
+    const Pasada sinFilas = pase(r.datos.sorteos, copia, n, opciones, otro, [&](std::span<const Fila> f) {
+        entregadas.insert(entregadas.end(), f.begin(), f.end());
+        compactas.anade(f);
+    });
     r.pasada = pase(r.datos.sorteos, r.datos.penas, n, opciones, p, {});
     EXPECT_TRUE(sinFilas.filas.empty());
     EXPECT_EQ(entregadas, r.pasada.filas);
+    std::vector<Fila> devueltas;
+    for (std::size_t i = 0; i < compactas.size(); ++i)
+        devueltas.push_back(compactas[i]);
+    EXPECT_EQ(devueltas, r.pasada.filas);
     EXPECT_EQ(sinFilas.cambiadas, r.pasada.cambiadas);
     return r;
 }
