@@ -42,24 +42,19 @@ std::uint64_t bits(const std::int16_t* valores, int n)
 
 // The categories of `n` bets against one draw, in `r`; with the processor's
 // popcount instruction where it has one (every x86-64 of the last fifteen
-// years), which the portable build may not assume.
-using TablaCategorias = std::array<std::array<std::uint8_t, 3>, 6>;
-
-void categoriasDeBits(const Mascara* apuestas, int n, const Mascara& s, const TablaCategorias& tabla,
-                      std::uint8_t* r)
+// years), which the portable build may not assume: the same loop, built twice.
+// A draw holds five numbers and two stars, so the hits are within the table.
+[[gnu::always_inline]] inline void categoriasDeBits(const Mascara* apuestas, int n, const Mascara& s, std::uint8_t* r)
 {
     for (int b = 0; b < n; ++b)
-        r[b] = tabla[static_cast<std::size_t>(std::popcount(apuestas[b].numeros & s.numeros))]
-                    [static_cast<std::size_t>(std::popcount(apuestas[b].estrellas & s.estrellas))];
+        r[b] = categorias::porAciertos[static_cast<std::size_t>(std::popcount(apuestas[b].numeros & s.numeros))]
+                                      [static_cast<std::size_t>(std::popcount(apuestas[b].estrellas & s.estrellas))];
 }
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-[[gnu::target("popcnt")]] void categoriasPorPopcnt(const Mascara* apuestas, int n, const Mascara& s,
-                                                    const TablaCategorias& tabla, std::uint8_t* r)
+[[gnu::target("popcnt")]] void categoriasPorPopcnt(const Mascara* apuestas, int n, const Mascara& s, std::uint8_t* r)
 {
-    for (int b = 0; b < n; ++b)
-        r[b] = tabla[static_cast<std::size_t>(__builtin_popcountll(apuestas[b].numeros & s.numeros))]
-                    [static_cast<std::size_t>(__builtin_popcountll(apuestas[b].estrellas & s.estrellas))];
+    categoriasDeBits(apuestas, n, s, r);
 }
 const bool hayPopcnt = __builtin_cpu_supports("popcnt");
 #endif
@@ -95,10 +90,6 @@ public:
             }
             m_apuestas.push_back(distintos ? std::move(apuestas) : std::vector<Mascara>{});
         }
-        for (int h = 0; h <= 5; ++h)
-            for (int k = 0; k <= 2; ++k)
-                m_categorias[static_cast<std::size_t>(h)][static_cast<std::size_t>(k)] =
-                    static_cast<std::uint8_t>(categorias::clasifica(h, k));
         for (const RegSorteo& s : sorteos) {
             m_sorteosBits.push_back({bits(s.num.data(), 5), bits(s.num.data() + 5, 2)});
             m_diasSorteo.push_back(fechas::diasemana(s.fecha));
@@ -131,26 +122,18 @@ public:
         if (bits.empty()) {
             for (int b = 0; b < apuestas; ++b) {
                 const auto [h, k] = aciertos(d, p, b);
-                r[static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(clasifica(h, k));
+                r[static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(categorias::clasifica(h, k));
             }
             return r;
         }
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
         if (hayPopcnt) {
-            categoriasPorPopcnt(bits.data(), apuestas, m_sorteosBits[static_cast<std::size_t>(d)], m_categorias, r.data());
+            categoriasPorPopcnt(bits.data(), apuestas, m_sorteosBits[static_cast<std::size_t>(d)], r.data());
             return r;
         }
 #endif
-        categoriasDeBits(bits.data(), apuestas, m_sorteosBits[static_cast<std::size_t>(d)], m_categorias, r.data());
+        categoriasDeBits(bits.data(), apuestas, m_sorteosBits[static_cast<std::size_t>(d)], r.data());
         return r;
-    }
-
-    // The prize category of h numbers and k stars.
-    int clasifica(int h, int k) const
-    {
-        if (h > 5 || k > 2) // a bet that repeats a number
-            return 0;
-        return m_categorias[static_cast<std::size_t>(h)][static_cast<std::size_t>(k)];
     }
 
     // Whether peña p plays draw d by its day filter.
@@ -257,7 +240,6 @@ private:
     std::vector<bool> m_todos;
     std::vector<std::vector<Mascara>> m_apuestas; // empty for a peña checked number by number
     std::vector<Mascara> m_sorteosBits;
-    TablaCategorias m_categorias{};
     std::vector<QString> m_diasSorteo;
     int m_n;
     Pasada m_pasada;
@@ -353,7 +335,7 @@ Pasada pasadaMultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
         r.cabecera(d, p);
         const auto [h, k] = r.aciertos(d, p, 0);
         r.fila(ClaseFila::Apuesta, d, p);
-        if (r.clasifica(h, k) == 0) {
+        if (categorias::clasifica(h, k) == 0) {
             if (opciones.soloPremio)
                 r.quita(4);
             return true;
@@ -383,7 +365,7 @@ Pasada pasadaMultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
         if (!f.multiple)
             return;
         const auto [h, k] = r.aciertos(d, p, 0);
-        if (r.clasifica(h, k) == 0)
+        if (categorias::clasifica(h, k) == 0)
             return;
         const Desglose desg = desglose(f.numeros, f.estrellas, h, k);
         for (int i = 1; i <= categorias::total; ++i)
