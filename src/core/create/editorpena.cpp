@@ -4,6 +4,7 @@
 #include "store/texto1252.h"
 
 #include <QStringList>
+#include <QStringTokenizer>
 
 #include <algorithm>
 #include <set>
@@ -328,14 +329,16 @@ std::optional<QString> compruebaApuestas(
     return std::nullopt;
 }
 
-std::optional<std::pair<std::vector<int>, std::vector<int>>> leeApuesta(const QString& texto)
+std::optional<std::pair<std::vector<int>, std::vector<int>>> leeApuesta(QStringView texto)
 {
-    const QStringList partes = texto.split(u'+');
-    if (partes.size() != 2)
+    // Cut on views: this reads every line a user or a script types.
+    const QStringView t = texto;
+    const qsizetype mas = t.indexOf(u'+');
+    if (mas < 0 || t.indexOf(u'+', mas + 1) >= 0)
         return std::nullopt;
     std::pair<std::vector<int>, std::vector<int>> apuesta;
     for (int i = 0; i < 2; ++i) {
-        for (const QString& trozo : partes[i].split(u' ', Qt::SkipEmptyParts)) {
+        for (const QStringView trozo : QStringTokenizer(i == 0 ? t.first(mas) : t.sliced(mas + 1), u' ', Qt::SkipEmptyParts)) {
             bool ok = false;
             const int n = trozo.toInt(&ok);
             if (!ok)

@@ -122,7 +122,7 @@ private:
 
 // A bet written "n1 n2 n3 n4 n5 + e1 e2": its numbers and its stars; nothing
 // when it does not read as whole numbers around one "+".
-std::optional<std::pair<std::vector<int>, std::vector<int>>> leeApuesta(const QString& texto);
+std::optional<std::pair<std::vector<int>, std::vector<int>>> leeApuesta(QStringView texto);
 
 // Checks a peña given outside the editor (bolvera-cli): the bets as numbers
 // then stars. A message, or nothing when it can be saved.

@@ -12,6 +12,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace bolvera {
@@ -116,23 +117,44 @@ LecturaCsv leeCsv(const QByteArray& texto)
 {
     LecturaCsv l;
     std::map<double, RegPremios> porFecha;
-    const QList<QByteArray> lineas = texto.split('\n');
-    for (qsizetype i = 0; i < lineas.size(); ++i) {
-        const QString linea = QString::fromUtf8(lineas[i]).trimmed();
-        if (linea.isEmpty() || (i == 0 && linea.startsWith(QStringLiteral("date"))))
+    // Lines and fields cut by hand on views: one text a line, no lists.
+    const QByteArrayView todo(texto);
+    std::array<QStringView, 6> c;
+    int i = 0;
+    for (qsizetype desde = 0; desde <= todo.size(); ++i) {
+        qsizetype hasta = todo.indexOf('\n', desde);
+        if (hasta < 0)
+            hasta = todo.size();
+        const QString leida = QString::fromUtf8(todo.sliced(desde, hasta - desde));
+        desde = hasta + 1;
+        const QStringView linea = QStringView(leida).trimmed();
+        if (linea.isEmpty() || (i == 0 && linea.startsWith(u"date")))
             continue;
-        const QStringList c = linea.split(u',');
-        const QDate fecha = QDate::fromString(c.value(0), Qt::ISODate);
-        const QStringList aciertos = c.value(3).split(u'+');
-        const int indice = aciertos.size() == 2 ? categorias::clasifica(aciertos[0].toInt(), aciertos[1].toInt()) : 0;
-        const auto centimos = centimosDe(c.value(4));
+        // The first six fields, and how many there are.
+        c.fill(QStringView());
+        qsizetype campos = 0;
+        for (qsizetype a = 0;; ++campos) {
+            const qsizetype coma = linea.indexOf(u',', a);
+            if (campos < static_cast<qsizetype>(c.size()))
+                c[static_cast<std::size_t>(campos)] = linea.sliced(a, (coma < 0 ? linea.size() : coma) - a);
+            if (coma < 0)
+                break;
+            a = coma + 1;
+        }
+        ++campos;
+        const QDate fecha = QDate::fromString(c[0], Qt::ISODate);
+        const qsizetype mas = c[3].indexOf(u'+');
+        const int indice = mas >= 0 && c[3].indexOf(u'+', mas + 1) < 0
+                               ? categorias::clasifica(c[3].first(mas).toInt(), c[3].sliced(mas + 1).toInt())
+                               : 0;
+        const auto centimos = centimosDe(c[4].toString());
         bool ok = false;
-        const int ganadores = c.value(5).toInt(&ok);
+        const int ganadores = c[5].toInt(&ok);
         std::optional<QString> error;
-        if (c.size() < 6 || !fecha.isValid() || indice == 0 || !ok)
+        if (campos < 6 || !fecha.isValid() || indice == 0 || !ok)
             error = QStringLiteral("no es una fila de premios");
         else if (!centimos)
-            error = QStringLiteral("el importe %1 no es un premio de 0 a 1.000.000.000 €").arg(c.value(4));
+            error = QStringLiteral("el importe %1 no es un premio de 0 a 1.000.000.000 €").arg(c[4]);
         else if (ganadores < 0)
             error = QStringLiteral("%1 acertantes no puede ser").arg(ganadores);
         if (error) {

@@ -121,6 +121,8 @@ Lectura leeCsv(const QByteArray& bytes)
 
 QString sinEntidades(QString t)
 {
+    if (!t.contains(u'&'))
+        return t;
     static const QRegularExpression numerica(QStringLiteral("&#(x[0-9a-fA-F]{1,6}|\\d{1,7});"));
     QString r;
     qsizetype desde = 0;
@@ -140,12 +142,65 @@ QString sinEntidades(QString t)
         .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
 }
 
+// Each attribute of a tag, name="value", name='value' or name=value (names
+// of ASCII letters, digits, "_", ":" and "-"), as a search from left to right
+// finds them; by hand, as a pattern match allocated for every attribute.
+template <typename Cada>
+void atributos(QStringView etiqueta, Cada&& cada)
+{
+    const auto letra = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_' ||
+               c == u':' || c == u'-';
+    };
+    const auto blanco = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
+    const qsizetype n = etiqueta.size();
+    for (qsizetype i = 0; i < n;) {
+        if (!letra(etiqueta[i])) {
+            ++i;
+            continue;
+        }
+        // A name that is not followed by a value is skipped whole: no part of
+        // it starts one either.
+        qsizetype j = i;
+        while (j < n && letra(etiqueta[j]))
+            ++j;
+        qsizetype k = j;
+        while (k < n && blanco(etiqueta[k]))
+            ++k;
+        if (k == n || etiqueta[k] != u'=') {
+            i = j;
+            continue;
+        }
+        ++k;
+        while (k < n && blanco(etiqueta[k]))
+            ++k;
+        qsizetype desde = k, hasta = -1, fin = -1;
+        if (k < n && (etiqueta[k] == u'"' || etiqueta[k] == u'\'')) {
+            if (const qsizetype cierre = etiqueta.indexOf(etiqueta[k], k + 1); cierre >= 0) {
+                desde = k + 1;
+                hasta = cierre;
+                fin = cierre + 1;
+            }
+        } else {
+            qsizetype m = k;
+            while (m < n && !blanco(etiqueta[m]) && etiqueta[m] != u'"' && etiqueta[m] != u'\'' && etiqueta[m] != u'>')
+                ++m;
+            if (m > k)
+                hasta = fin = m;
+        }
+        if (fin < 0) {
+            i = j;
+            continue;
+        }
+        cada(etiqueta.sliced(i, j - i), etiqueta.sliced(desde, hasta - desde));
+        i = fin;
+    }
+}
+
 } // namespace
 
 QString enlaceFdj(const QByteArray& paginaArchivos)
 {
-    static const QRegularExpression atributo(
-        QStringLiteral("([\\w:-]+)\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s\"'>]+))"));
     static const QRegularExpression periodo(QStringLiteral("^euromillions_(\\d{6})(\\.zip)?$"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QString pagina = QString::fromUtf8(paginaArchivos);
@@ -162,19 +217,19 @@ QString enlaceFdj(const QByteArray& paginaArchivos)
         const qsizetype fin = pagina.indexOf(u'>', i + 3);
         if (fin < 0)
             break;
-        const QString etiqueta = pagina.mid(i, fin + 1 - i);
+        const QStringView etiqueta = QStringView(pagina).sliced(i, fin + 1 - i);
         i = fin + 1;
         QString descarga, href;
-        for (auto a = atributo.globalMatch(etiqueta); a.hasNext();) {
-            const auto m = a.next();
-            const QString valor = m.captured(2) + m.captured(3) + m.captured(4);
-            if (m.captured(1).compare(QStringLiteral("download"), Qt::CaseInsensitive) == 0)
-                descarga = valor.trimmed();
-            else if (m.captured(1).compare(QStringLiteral("href"), Qt::CaseInsensitive) == 0)
-                href = sinEntidades(valor).trimmed();
-        }
+        atributos(etiqueta, [&](QStringView nombre, QStringView valor) {
+            if (nombre.compare(u"download", Qt::CaseInsensitive) == 0)
+                descarga = valor.trimmed().toString();
+            else if (nombre.compare(u"href", Qt::CaseInsensitive) == 0)
+                href = sinEntidades(valor.toString()).trimmed();
+        });
+        if (descarga.isEmpty() || href.isEmpty())
+            continue;
         const auto p = periodo.match(descarga);
-        if (p.hasMatch() && !href.isEmpty() && p.captured(1).toInt() > mayor) {
+        if (p.hasMatch() && p.captured(1).toInt() > mayor) {
             mayor = p.captured(1).toInt();
             mejor = href;
         }

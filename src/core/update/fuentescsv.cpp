@@ -58,13 +58,20 @@ std::optional<std::vector<Fila>> filas(const QString& texto, QChar separador, QS
     QString campo;
     int linea = 1;
     bool citado = false;
+    // Each row gets room for as many fields as the widest before it: the
+    // list grows once, not field by field.
+    qsizetype ancho = 0;
+    const auto nuevaFila = [&] {
+        ancho = std::max(ancho, fila.campos.size());
+        if (std::any_of(fila.campos.cbegin(), fila.campos.cend(), [](const QString& c) { return !c.isEmpty(); }))
+            r.push_back(std::move(fila));
+        fila = Fila{linea, {}};
+        fila.campos.reserve(ancho);
+    };
     const auto cierraFila = [&] {
         fila.campos.push_back(campo.trimmed());
         campo.clear();
-        if (std::any_of(fila.campos.cbegin(), fila.campos.cend(),
-                        [](const QString& c) { return !c.isEmpty(); }))
-            r.push_back(std::move(fila));
-        fila = Fila{linea, {}};
+        nuevaFila();
     };
     const QStringView t(texto);
     const qsizetype largo = t.size();
@@ -99,8 +106,10 @@ std::optional<std::vector<Fila>> filas(const QString& texto, QChar separador, QS
         }
         const qsizetype j = hastaEspecial(i, false);
         if (campo.isEmpty() && j < largo && t[j] != u'"') {
-            // A plain field, the common case: taken in one piece.
-            fila.campos.push_back(t.sliced(i, j - i).trimmed().toString());
+            // A plain field, the common case: taken in one piece, sharing the
+            // text's memory.
+            const QStringView v = t.sliced(i, j - i).trimmed();
+            fila.campos.push_back(v.isEmpty() ? QString() : QString::fromRawData(v.data(), v.size()));
             i = j;
             if (t[i] == separador)
                 continue;
@@ -108,9 +117,7 @@ std::optional<std::vector<Fila>> filas(const QString& texto, QChar separador, QS
                 ++i;
             ++linea;
             // The field is in the row already: the row closes without another.
-            if (std::any_of(fila.campos.cbegin(), fila.campos.cend(), [](const QString& c) { return !c.isEmpty(); }))
-                r.push_back(std::move(fila));
-            fila = Fila{linea, {}};
+            nuevaFila();
             continue;
         }
         campo.append(t.sliced(i, j - i));
@@ -148,6 +155,7 @@ std::optional<Tabla> tabla(const QByteArray& bytes, QChar separador, bool latin1
     auto f = filas(*t, separador, motivo);
     if (!f) return std::nullopt;
     Tabla r;
+    r.texto = *t;
     if (!f->empty()) {
         r.cabecera = f->front().campos;
         r.filas.assign(f->begin() + 1, f->end());

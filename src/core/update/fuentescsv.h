@@ -30,6 +30,7 @@ struct Fila
 // A header line and the rows under it; rows with only empty fields are gone.
 struct Tabla
 {
+    QString texto; // what the fields without quotes point into
     QStringList cabecera;
     std::vector<Fila> filas;
 
@@ -43,8 +44,11 @@ struct Tabla
 
 // Every row of `texto`: `separador` between fields, which may be quoted with
 // `"` (a quoted field holds separators, line ends and `""`). Refused when a
-// quote is never closed or the text is a web page.
+// quote is never closed or the text is a web page. A field without quotes
+// shares `texto`'s memory (QString::fromRawData): `texto` must outlive the
+// rows, and a Tabla keeps its own.
 std::optional<std::vector<Fila>> filas(const QString& texto, QChar separador, QString& motivo);
+std::optional<std::vector<Fila>> filas(QString&& texto, QChar separador, QString& motivo) = delete;
 // The first row as the header, the rest as data.
 std::optional<Tabla> tabla(const QByteArray& bytes, QChar separador, bool latin1, QString& motivo);
 

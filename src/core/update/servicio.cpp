@@ -110,6 +110,18 @@ std::optional<SorteoServicio> sorteo(const QJsonValue& v)
     return s;
 }
 
+// Whether the body is one JSON string and nothing else. Only a body that
+// starts with a quote can be, so only that one is wrapped and parsed again.
+bool esCadena(const QByteArray& cuerpo)
+{
+    const auto primero = std::find_if(cuerpo.cbegin(), cuerpo.cend(),
+                                      [](char c) { return c != ' ' && c != '\t' && c != '\n' && c != '\r'; });
+    if (primero == cuerpo.cend() || *primero != '"')
+        return false;
+    const QJsonArray envuelto = QJsonDocument::fromJson("[" + cuerpo + "]").array();
+    return envuelto.size() == 1 && envuelto.first().isString();
+}
+
 } // namespace
 
 Respuesta lee(const QByteArray& cuerpo)
@@ -122,8 +134,7 @@ Respuesta lee(const QByteArray& cuerpo)
         lista = doc.array();
     } else if (error.error == QJsonParseError::NoError && doc.isObject() && doc.object().value(QStringLiteral("data")).isArray()) {
         lista = doc.object().value(QStringLiteral("data")).toArray();
-    } else if (const QJsonArray envuelto = QJsonDocument::fromJson("[" + cuerpo + "]").array();
-               envuelto.size() == 1 && envuelto.first().isString()) {
+    } else if (esCadena(cuerpo)) {
         r.estado = Respuesta::Estado::Sorteos; // "no draws in this window"
         return r;
     } else {

@@ -11,12 +11,15 @@ namespace zip {
 
 std::optional<Miembro> unico(const QByteArray& archivo, qsizetype tope, QString& motivo)
 {
-    const std::unique_ptr<archive, decltype(&archive_read_free)> a(archive_read_new(),
-                                                                   &archive_read_free);
     const auto danado = [&] {
         motivo = QStringLiteral("el ZIP está dañado");
         return std::nullopt;
     };
+    // Every ZIP record starts "PK": without one there is nothing to open.
+    if (!archivo.contains("PK"))
+        return danado();
+    const std::unique_ptr<archive, decltype(&archive_read_free)> a(archive_read_new(),
+                                                                   &archive_read_free);
     if (!a || archive_read_support_format_zip(a.get()) != ARCHIVE_OK ||
         archive_read_open_memory(a.get(), archivo.constData(),
                                  static_cast<size_t>(archivo.size())) != ARCHIVE_OK)
