@@ -1,42 +1,68 @@
 #include "update/escaner.h"
 
 #include <algorithm>
+#include <array>
 
 namespace bolvera {
 
 namespace {
 
-// What a search without case compares: each code point's simple case fold,
-// which never changes the length.
-QString plegada(QString t)
+// Where `marca` next starts from `desde`, compared without case, as Qt's own
+// search finds it: its first character's candidates found by plain searches
+// (both cases, and the only two characters beyond ASCII that fold into an
+// ASCII letter, "ſ" and the Kelvin sign), each then compared whole. Qt's
+// search folds every character it passes.
+qsizetype buscaSinCaso(QStringView pagina, QStringView marca, qsizetype desde)
 {
-    char16_t* p = reinterpret_cast<char16_t*>(t.data());
-    const qsizetype n = t.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (QChar::isHighSurrogate(p[i]) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
-            const char32_t f = QChar::toCaseFolded(QChar::surrogateToUcs4(p[i], p[i + 1]));
-            p[i] = QChar::highSurrogate(f);
-            p[++i] = QChar::lowSurrogate(f);
-        } else {
-            p[i] = static_cast<char16_t>(QChar::toCaseFolded(char32_t{p[i]}));
-        }
+    if (marca.isEmpty() || marca.front().unicode() >= 128 || desde < 0)
+        return pagina.indexOf(marca, desde, Qt::CaseInsensitive);
+    const char16_t c = marca.front().unicode();
+    std::array<char16_t, 3> variantes{c};
+    std::size_t n = 1;
+    if (c >= u'A' && c <= u'Z')
+        variantes[n++] = char16_t(c + 32);
+    else if (c >= u'a' && c <= u'z')
+        variantes[n++] = char16_t(c - 32);
+    if (c == u's' || c == u'S')
+        variantes[n++] = u'\u017F';
+    else if (c == u'k' || c == u'K')
+        variantes[n++] = u'\u212A';
+    std::array<qsizetype, 3> siguiente{-1, -1, -1};
+    for (std::size_t k = 0; k < n; ++k)
+        siguiente[k] = pagina.indexOf(QChar(variantes[k]), desde);
+    for (;;) {
+        qsizetype p = -1;
+        for (const qsizetype s : siguiente)
+            if (s >= 0 && (p < 0 || s < p))
+                p = s;
+        if (p < 0 || p + marca.size() > pagina.size())
+            return -1;
+        if (pagina.sliced(p, marca.size()).compare(marca, Qt::CaseInsensitive) == 0)
+            return p;
+        for (std::size_t k = 0; k < n; ++k)
+            if (siguiente[k] == p)
+                siguiente[k] = pagina.indexOf(QChar(variantes[k]), p + 1);
     }
-    return t;
+}
+
+bool ascii(QStringView t)
+{
+    return std::all_of(t.begin(), t.end(), [](QChar c) { return c.unicode() < 128; });
 }
 
 } // namespace
-
-Escaner::Escaner(QString pagina) : m_pagina(std::move(pagina)), m_plegada(plegada(m_pagina)) {}
 
 // Each search is one indexOf over the page; the cursor ends where the
 // character-by-character reading of old left it.
 bool Escaner::buscaInicio(const QString& empieza)
 {
-    const QString marca = empieza.toUpper();
+    // Upper-casing changes neither what an ASCII marker matches nor its
+    // length: only another marker is copied.
+    const QString marca = ascii(empieza) ? empieza : empieza.toUpper();
     const qsizetype le = marca.size();
     const qsizetype n = m_pagina.size();
     // A marker ending on the page's last character is never found.
-    const qsizetype i = m_cursor >= 1 ? QStringView(m_plegada).indexOf(plegada(marca), m_cursor - 1) : -1;
+    const qsizetype i = m_cursor >= 1 ? buscaSinCaso(m_pagina, marca, m_cursor - 1) : -1;
     if (i >= 0 && i + 1 + le <= n) {
         m_cursor = i + 1 + le;
         return true;
@@ -54,7 +80,7 @@ QString Escaner::busca(const QString& empieza, const QString& acaba)
     }
     // Up to the end marker or the page's last character, whichever comes first.
     const qsizetype desde = m_cursor;
-    const qsizetype j = QStringView(m_plegada).indexOf(plegada(acaba.toUpper()), desde - 1);
+    const qsizetype j = buscaSinCaso(m_pagina, ascii(acaba) ? acaba : acaba.toUpper(), desde - 1);
     qsizetype fin = std::max(desde, m_pagina.size() - 1);
     if (j >= 0)
         fin = std::min(fin, j + 1);
@@ -69,8 +95,9 @@ QString Escaner::busca2(const QString& empieza, const QString& acaba)
     // The end marker as given or upper-cased, whichever comes first.
     const qsizetype desde = m_cursor;
     const QStringView pagina(m_pagina);
+    const QString mayusculas = acaba.toUpper();
     const qsizetype a = pagina.indexOf(acaba, desde - 1);
-    const qsizetype b = pagina.indexOf(acaba.toUpper(), desde - 1);
+    const qsizetype b = mayusculas == acaba ? a : pagina.indexOf(mayusculas, desde - 1);
     const qsizetype j = a < 0 ? b : (b < 0 ? a : std::min(a, b));
     if (j < 0) {
         m_cursor = std::max(desde, m_pagina.size() - acaba.size() + 1) + 1;

@@ -10,7 +10,7 @@ namespace bolvera {
 class Escaner
 {
 public:
-    explicit Escaner(QString pagina);
+    explicit Escaner(QString pagina) : m_pagina(std::move(pagina)) {}
 
     // The text between the next `empieza` and the following `acaba` (both
     // compared without case). Not found: empty, and `finfichero` set. The end
@@ -31,10 +31,6 @@ private:
     bool buscaInicio(const QString& empieza);
 
     QString m_pagina;
-    // The page case-folded once, character for character: the searches
-    // without case are plain searches of it, not a fold of every character
-    // at every try.
-    QString m_plegada;
     qsizetype m_cursor = 1;
     bool m_finfichero = false;
 };
