@@ -32,11 +32,17 @@ TEST(Busca, endsOfThePage)
         {"xxmarca12345", "MARCA", "<", "123", false},  // the page ends while collecting
         {"xxmarca12<45", "MARCA", "<", "12", false},
         {"", "a", "b", "", true},
+        // Without case as Qt compares: "ſ" is an "s" and the Kelvin sign a "k";
+        // a first letter that does not start the marker is passed over.
+        {"xxmaſca12<45", "MASCA", "<", "12", false},
+        {"xxKEY9<45", "key", "<", "9", false},
+        {"xxMxmArca7<45", "marca", "<", "7", false},
+        {"xxétÉ5<45", "ÉTé", "<", "5", false}, // a marker beyond ASCII
     };
     for (const Caso& c : casos) {
-        Escaner e(QString::fromLatin1(c.pagina));
-        EXPECT_EQ(e.busca(QString::fromLatin1(c.empieza), QString::fromLatin1(c.acaba)),
-                  QString::fromLatin1(c.texto))
+        Escaner e(QString::fromUtf8(c.pagina));
+        EXPECT_EQ(e.busca(QString::fromUtf8(c.empieza), QString::fromUtf8(c.acaba)),
+                  QString::fromUtf8(c.texto))
             << c.pagina;
         EXPECT_EQ(e.finfichero(), c.finfichero) << c.pagina;
     }
