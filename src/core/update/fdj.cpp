@@ -142,6 +142,12 @@ QString sinEntidades(QString t)
         .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
 }
 
+// A blank between a tag's name and its attributes, or around their "=".
+bool blanco(QChar c)
+{
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+
 // Each attribute of a tag, name="value", name='value' or name=value (names
 // of ASCII letters, digits, "_", ":" and "-"), as a search from left to right
 // finds them; by hand, as a pattern match allocated for every attribute.
@@ -152,7 +158,6 @@ void atributos(QStringView etiqueta, Cada&& cada)
         return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_' ||
                c == u':' || c == u'-';
     };
-    const auto blanco = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
     const qsizetype n = etiqueta.size();
     for (qsizetype i = 0; i < n;) {
         if (!letra(etiqueta[i])) {
@@ -208,7 +213,6 @@ QString enlaceFdj(const QByteArray& paginaArchivos)
     int mayor = -1;
     // Each "<a" tag, from "<a" and a blank to its ">", found by hand: a
     // pattern search allocated for every candidate.
-    const auto blanco = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
     for (qsizetype i = 0; (i = pagina.indexOf(QStringLiteral("<a"), i, Qt::CaseInsensitive)) >= 0;) {
         if (i + 2 >= pagina.size() || !blanco(pagina[i + 2])) {
             ++i;
