@@ -89,11 +89,13 @@ void BM_pasadasModeloYPintado(benchmark::State& state)
     for (auto _ : state) {
         auto d = std::make_shared<Instantanea>(original);
         Parpadeo p;
+        // As the results tab keeps them: the newest rows, the rest when scrolled to.
         FilasCompactas filas;
+        filas.limita(ModeloResultados::trozo);
         pasadaSencillas(d->sorteos, d->penas, numSorteos, historico, p,
-                        [&](std::span<const Fila> bloque) { filas.anade(bloque); });
+                        [&](const Bloque& bloque) { filas.anade(bloque); });
         pasadaMultiples(d->sorteos, d->penas, numSorteos, historico, p);
-        modelo->pon(d, std::move(filas));
+        modelo->pon(d, std::move(filas), numSorteos, historico);
         benchmark::DoNotOptimize(vista.grab());
     }
     state.counters["filas"] = modelo->rowCount();

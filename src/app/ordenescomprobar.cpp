@@ -11,13 +11,21 @@
 #include "checking/totales.h"
 #include "checking/vistapena.h"
 #include "store/cargasorteos.h"
+#include "store/ficheros.h"
 #include "store/listado.h"
+#include "store/reescritura.h"
 
 #include <QJsonArray>
 #include <QTextStream>
 
+#include <array>
+#include <condition_variable>
 #include <cstdio>
+#include <deque>
+#include <mutex>
 #include <numeric>
+#include <thread>
+#include <utility>
 
 namespace bolvera {
 
@@ -25,14 +33,60 @@ namespace ordenes {
 
 namespace {
 
-// One list's rows, made again from what the check read and written as they
-// are made: a full history of many peñas is never held whole.
-void escribeLista(SalidaFilas& salida, Lista lista, const Comprobacion& r, int n, const OpcionesPasada& opciones)
+// Blocks of a check, copied out of the pass that made them: a block given
+// row by row keeps its rows in the batch.
+struct Lote
 {
-    salida.empiezaLista(lista, *r.datos);
-    filasDe(lista, *r.datos, n, opciones, [&](std::span<const Fila> filas) { salida.filas(filas); });
-    salida.terminaLista();
-}
+    std::vector<Bloque> bloques;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> tramos; // [block]: its rows in `filas`
+    std::vector<Fila> filas;
+    bool finLista = false;
+
+    void anade(const Bloque& b)
+    {
+        bloques.push_back(b);
+        tramos.emplace_back(static_cast<std::uint32_t>(filas.size()), static_cast<std::uint32_t>(b.filas.size()));
+        filas.insert(filas.end(), b.filas.begin(), b.filas.end());
+    }
+    Bloque operator[](std::size_t i) const
+    {
+        Bloque b = bloques[i];
+        if (b.apuestas == 0)
+            b.filas = std::span<const Fila>(filas).subspan(tramos[i].first, tramos[i].second);
+        return b;
+    }
+};
+
+// Batches handed from the thread that checks to the one that writes; a few
+// at most wait, so memory stays the same whatever the size of the check.
+class Cola
+{
+public:
+    static constexpr std::size_t porLote = 1024;
+
+    void pon(Lote lote)
+    {
+        std::unique_lock cerrojo(m_mutex);
+        m_sitio.wait(cerrojo, [&] { return m_lotes.size() < 4; });
+        m_lotes.push_back(std::move(lote));
+        m_hay.notify_one();
+    }
+    Lote toma()
+    {
+        std::unique_lock cerrojo(m_mutex);
+        m_hay.wait(cerrojo, [&] { return !m_lotes.empty(); });
+        Lote lote = std::move(m_lotes.front());
+        m_lotes.pop_front();
+        m_sitio.notify_one();
+        return lote;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_hay;
+    std::condition_variable m_sitio;
+    std::deque<Lote> m_lotes;
+};
 
 } // namespace
 
@@ -41,36 +95,65 @@ int comprobar(const Contexto& c)
     const auto n = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
     if (!n || *n < 0)
         return fallaUso(QStringLiteral("Indique cuántos sorteos comprobar: comprobar N"));
-    const auto guardados = sorteos(c);
+    Instantanea datos = leeDatos(c.ruta);
     // A history the listing rejects is never counted into the peñas.
-    if (!listado::calcula(guardados).valido)
+    if (!listado::calcula(datos.sorteos).valido)
         return fallaHistoriaDanada();
-    const int total = static_cast<int>(guardados.size());
+    const int total = static_cast<int>(datos.sorteos.size());
     if (*n > total)
         return falla(QStringLiteral("Sólo hay %1 sorteos guardados.").arg(total));
 
-    // The counters first, without rows: nothing is printed when they cannot
-    // be saved.
-    Parpadeo parpadeo;
-    const OpcionesPasada opciones{c.historico, c.soloPremio, false};
-    const Comprobacion r = comprueba(c.ruta, *n, {.sinFilas = true}, parpadeo);
-    if (r.error != 0)
-        return fallaEscritura(QStringLiteral("No se pudieron guardar los aciertos de las peñas."), r.error);
+    // The rows are written as the check makes them and the counters saved
+    // after: a file that cannot take them is refused before anything is printed.
+    const QString guardar = QStringLiteral("No se pudieron guardar los aciertos de las peñas.");
+    if (cambiaContadores(datos, *n))
+        if (const int error = reescribible(c.ruta + ficheros::apuestas))
+            return fallaEscritura(guardar, error);
+    // Each list in the order it is printed, after its heading; the closing bytes.
+    const std::array<std::pair<Lista, const char*>, 2> listas =
+        c.json ? std::array{std::pair{Lista::Multiples, "{\"multiples\":"}, std::pair{Lista::Sencillas, ",\"sencillas\":"}}
+               : std::array{std::pair{Lista::Sencillas, "S E N C I L L A\n"}, std::pair{Lista::Multiples, "M Ú L T I P L E\n"}};
+    const char* cierre = c.json ? "}\n" : "";
+
+    // One thread checks, this one writes: both cores at work on a long check.
+    // The checking thread alone moves the counters; the rows read nothing it changes.
+    Pasada sencillas;
+    Pasada multiples;
+    Cola cola;
+    std::thread comprobador([&] {
+        Parpadeo parpadeo;
+        const OpcionesPasada opciones{c.historico, c.soloPremio, false};
+        for (const auto& [lista, titulo] : listas) {
+            Lote lote;
+            const auto pasada = lista == Lista::Sencillas ? pasadaSencillas : pasadaMultiples;
+            (lista == Lista::Sencillas ? sencillas : multiples) =
+                pasada(datos.sorteos, datos.penas, *n, opciones, parpadeo, [&](const Bloque& b) {
+                    lote.anade(b);
+                    if (lote.bloques.size() == Cola::porLote)
+                        cola.pon(std::exchange(lote, {}));
+                });
+            lote.finLista = true;
+            cola.pon(std::move(lote));
+        }
+    });
     SalidaFilas salida(c.json);
-    if (c.json) {
-        salida.pon("{\"multiples\":");
-        escribeLista(salida, Lista::Multiples, r, *n, opciones);
-        salida.pon(",\"sencillas\":");
-        escribeLista(salida, Lista::Sencillas, r, *n, opciones);
-        salida.pon("}\n");
-    } else {
-        salida.pon("S E N C I L L A\n");
-        escribeLista(salida, Lista::Sencillas, r, *n, opciones);
-        salida.pon("M Ú L T I P L E\n");
-        escribeLista(salida, Lista::Multiples, r, *n, opciones);
+    for (const auto& [lista, titulo] : listas) {
+        salida.pon(titulo);
+        salida.empiezaLista(lista, datos);
+        for (bool fin = false; !fin;) {
+            const Lote lote = cola.toma();
+            for (std::size_t i = 0; i < lote.bloques.size(); ++i)
+                salida.bloque(lote[i]);
+            fin = lote.finLista;
+        }
+        salida.terminaLista();
     }
+    comprobador.join();
+    salida.pon(cierre);
     salida.vacia();
     std::fflush(stdout);
+    if (const int error = guardaContadores(c.ruta, datos, {&sencillas, &multiples}))
+        return fallaEscritura(guardar, error);
     return 0;
 }
 

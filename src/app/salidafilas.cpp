@@ -6,12 +6,13 @@
 #include "checking/formas.h"
 
 #include <algorithm>
+#include <bit>
+#include <charconv>
 
 namespace bolvera {
 
 namespace {
 
-constexpr std::size_t capacidad = 1 << 20;
 constexpr std::size_t holgura = 64; // what a short piece's copy may read or write past its end
 
 // A piece kept with room to read past its end.
@@ -22,6 +23,14 @@ std::string acolchada(std::string bytes)
 }
 
 } // namespace
+
+// n tabs (at most 16, a row's cells), as a piece.
+SalidaFilas::Pieza SalidaFilas::tabuladores(int n)
+{
+    static constexpr char tabs[] = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t"
+                                   "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+    return {tabs, static_cast<std::uint32_t>(std::clamp(n, 0, 16))};
+}
 
 SalidaFilas::Pieza SalidaFilas::pieza(const std::string& acolchada)
 {
@@ -140,81 +149,101 @@ void SalidaFilas::preparaApuestas()
     m_valores.clear();
     m_lenta.clear();
     m_largos.clear();
-    std::vector<std::string> textos;
+    m_lineas.clear();
+    m_inicioLinea.clear();
+    std::size_t huecosHechos = 0;
+    std::size_t mayor = 0;
     for (std::size_t p = 0; p < m_datos->penas.size(); ++p) {
         const RegPena& pena = m_datos->penas[p];
         // Each list shows only its own peñas: the other shape would not fit its columns.
         const auto f = forma(pena.tipo);
         if (!f || f->multiple != (m_lista == Lista::Multiples))
             continue;
-        m_primerHueco[p] = m_lenta.size();
+        m_primerHueco[p] = huecosHechos;
+        huecosHechos += static_cast<std::size_t>(f->apuestas);
         for (int b = 0; b < f->apuestas; ++b) {
-            std::vector<std::string> celda(celdas);
-            bool lenta = false;
-            m_valores.resize(m_valores.size() + 16, 0);
-            std::uint8_t* valores = m_valores.data() + m_valores.size() - 16;
-            for (int i = 0; i < f->numeros; ++i) {
-                const std::int16_t v = pena.numeros[b][i];
-                celda[static_cast<std::size_t>(i)] = std::to_string(v);
-                lenta = lenta || v < 1 || v > 62;
-                valores[i] = static_cast<std::uint8_t>(std::clamp<int>(v, 0, 63));
+            // The bet's values by cell; none in the cells its shape leaves empty.
+            std::array<std::optional<std::int16_t>, 16> celda;
+            for (int i = 0; i < f->numeros; ++i)
+                celda[static_cast<std::size_t>(i)] = pena.numeros[b][i];
+            for (int j = 0; j < f->estrellas; ++j)
+                celda[huecos + static_cast<std::size_t>(j)] = pena.estrellas[b][j];
+            if (m_json) {
+                // The cells of the tables, or, for a value they do not hold, made one by one.
+                bool lenta = false;
+                for (std::size_t k = 0; k < celdas; ++k) {
+                    lenta = lenta || (celda[k] && (*celda[k] < 1 || *celda[k] > 62));
+                    m_valores.push_back(static_cast<std::uint8_t>(celda[k] ? std::clamp<int>(*celda[k], 0, 63) : 0));
+                }
+                m_valores.resize(m_valores.size() + 16 - celdas, 0);
+                m_lenta.push_back(lenta);
+                continue;
             }
-            for (int j = 0; j < f->estrellas; ++j) {
-                const std::int16_t v = pena.estrellas[b][j];
-                celda[huecos + static_cast<std::size_t>(j)] = std::to_string(v);
-                lenta = lenta || v < 1 || v > 62;
-                valores[huecos + static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(std::clamp<int>(v, 0, 63));
-            }
-            std::string texto;
+            // Text: its cells between tabs, no empty cells at its end; the
+            // tabs up to the comment are counted, for a row that has one.
+            const std::size_t inicio = m_lineas.size();
+            m_inicioLinea.push_back(inicio);
             std::size_t usada = 0;
             for (std::size_t k = 0; k < celdas; ++k) {
                 if (k > 0)
-                    texto += '\t';
-                texto += celda[k];
-                if (!celda[k].empty())
-                    usada = texto.size();
+                    m_lineas += '\t';
+                if (celda[k]) {
+                    char cifras[8];
+                    m_lineas.append(cifras, std::to_chars(cifras, cifras + sizeof cifras, *celda[k]).ptr);
+                    usada = m_lineas.size() - inicio;
+                }
             }
-            texto += '\t';
-            m_largos.push_back({static_cast<std::uint16_t>(usada), static_cast<std::uint16_t>(texto.size())});
-            m_lenta.push_back(lenta);
-            textos.push_back(std::move(texto));
+            const std::size_t conTabuladores = m_lineas.size() - inicio + 1;
+            m_lineas.resize(inicio + usada);
+            m_lineas += '\n';
+            m_largos.push_back({static_cast<std::uint16_t>(usada), static_cast<std::uint16_t>(conTabuladores)});
+            mayor = std::max(mayor, conTabuladores);
         }
     }
-    m_paso = holgura;
-    for (const std::string& t : textos)
-        m_paso = std::max(m_paso, t.size() + holgura);
-    m_textos.assign(textos.size() * m_paso, '\0');
-    m_lineas.clear();
-    m_inicioLinea.clear();
-    for (std::size_t i = 0; i < textos.size(); ++i) {
-        m_textos.replace(i * m_paso, textos[i].size(), textos[i]);
-        m_inicioLinea.push_back(m_lineas.size());
-        m_lineas.append(textos[i], 0, m_largos[i][0]).append(1, '\n');
-    }
+    // A piece's copy reads up to 64 bytes from its start, into the lines
+    // after it: only the end needs the room.
     m_inicioLinea.push_back(m_lineas.size());
-    m_fila = std::max(m_fila, 2 * m_paso + 16);
+    m_lineas.append(holgura, '\0');
+    m_fila = std::max(m_fila, 2 * (mayor + holgura) + 16);
+    preparaCabeceras();
 }
 
-std::size_t SalidaFilas::lineasSeguidas(std::span<const Fila> filas)
+// Text: each peña's empty row and name row, made once, one after another.
+void SalidaFilas::preparaCabeceras()
 {
-    const Fila& f = filas.front();
-    const std::size_t primera = m_primerHueco[f.pena];
-    if (m_json || f.clase != ClaseFila::Apuesta || f.categoria != 0 || primera == sinForma)
-        return 0;
-    std::size_t n = 1;
-    while (n < filas.size() && filas[n].clase == ClaseFila::Apuesta && filas[n].categoria == 0 &&
-           filas[n].pena == f.pena && filas[n].sorteo == f.sorteo && filas[n].apuesta == f.apuesta + n)
-        ++n;
-    const std::size_t desde = m_inicioLinea[primera + f.apuesta];
-    const std::size_t largo = m_inicioLinea[primera + f.apuesta + n] - desde;
-    if (m_usado + largo + holgura > capacidad)
-        vacia();
-    if (largo > capacidad) {
-        std::fwrite(m_lineas.data() + desde, 1, largo, m_destino);
-        return n;
+    m_cabeceras.clear();
+    m_cabecera.assign(m_datos->penas.size(), Pieza{});
+    if (m_json)
+        return;
+    std::vector<std::size_t> desde(m_datos->penas.size());
+    for (std::size_t p = 0; p < m_datos->penas.size(); ++p) {
+        if (m_primerHueco[p] == sinForma)
+            continue;
+        Fila nombre;
+        nombre.pena = static_cast<std::uint16_t>(p);
+        nombre.clase = ClaseFila::Nombre;
+        desde[p] = m_cabeceras.size();
+        m_cabeceras += '\n' + filaCon(formatea(celda(m_lista, nombre, m_celdas, *m_datos))) + '\n';
+        m_cabecera[p].largo = static_cast<std::uint32_t>(m_cabeceras.size() - desde[p]);
     }
-    anade(std::string_view(m_lineas.data() + desde, largo));
-    return n;
+    m_cabeceras.append(holgura, '\0');
+    for (std::size_t p = 0; p < m_datos->penas.size(); ++p)
+        m_cabecera[p].bytes = m_cabeceras.data() + desde[p];
+}
+
+// Text, simple bets: the comment of category i in the draw at hand, and the end of its line.
+SalidaFilas::Pieza SalidaFilas::comentarioLinea(int i)
+{
+    std::string& hecho = m_comentarioLinea[static_cast<std::size_t>(i)];
+    if (!(m_comentariosHechos >> i & 1)) {
+        Fila f;
+        f.sorteo = static_cast<std::uint16_t>(m_sorteo);
+        f.clase = ClaseFila::Apuesta;
+        f.categoria = static_cast<std::uint8_t>(i);
+        hecho = acolchada(formatea(celda(m_lista, f, m_celdas, *m_datos)) + '\n');
+        m_comentariosHechos |= std::uint32_t{1} << i;
+    }
+    return pieza(hecho);
 }
 
 SalidaFilas::Pieza SalidaFilas::comentario(const Fila& f)
@@ -226,39 +255,85 @@ SalidaFilas::Pieza SalidaFilas::comentario(const Fila& f)
     return pieza(it->second);
 }
 
-void SalidaFilas::filas(std::span<const Fila> filas)
+void SalidaFilas::sorteo(int d)
 {
-    for (std::size_t i = 0; i < filas.size(); ++i) {
-        const Fila& f = filas[i];
-        if (f.sorteo != m_sorteo) {
-            m_sorteo = f.sorteo;
-            m_comentarios.clear();
-            Fila fecha = f;
-            fecha.clase = ClaseFila::Fecha;
-            m_fecha = acolchada(filaCon(formatea(celda(m_lista, fecha, m_celdas, *m_datos))));
-            const RegSorteo& s = m_datos->sorteos[f.sorteo];
-            m_marcaNumeros = m_marcaEstrellas = 0;
-            for (std::size_t i = 0; i < 7; ++i)
-                if (s.num[i] >= 0 && s.num[i] < 63) // bit 63 marks nothing
-                    (i < 5 ? m_marcaNumeros : m_marcaEstrellas) |= std::uint64_t{1} << s.num[i];
-        }
-        // In text the bets without a prize that follow each other are lines
-        // that follow each other: written in one copy.
-        if (const std::size_t seguidas = lineasSeguidas(filas.subspan(i))) {
-            i += seguidas - 1;
+    m_sorteo = d;
+    m_comentarios.clear();
+    m_comentariosHechos = 0;
+    Fila fecha;
+    fecha.sorteo = static_cast<std::uint16_t>(d);
+    fecha.clase = ClaseFila::Fecha;
+    m_fecha = acolchada(filaCon(formatea(celda(m_lista, fecha, m_celdas, *m_datos))));
+    const RegSorteo& s = m_datos->sorteos[static_cast<std::size_t>(d)];
+    m_marcaNumeros = m_marcaEstrellas = 0;
+    for (std::size_t i = 0; i < 7; ++i)
+        if (s.num[i] >= 0 && s.num[i] < 63) // bit 63 marks nothing
+            (i < 5 ? m_marcaNumeros : m_marcaEstrellas) |= std::uint64_t{1} << s.num[i];
+}
+
+void SalidaFilas::bloque(const Bloque& b)
+{
+    if (b.sorteo != m_sorteo)
+        sorteo(b.sorteo);
+    if (!m_json && b.apuestas != 0 && m_primerHueco[b.pena] != sinForma) {
+        bloqueTexto(b);
+        return;
+    }
+    if (b.apuestas == 0) {
+        for (const Fila& f : b.filas)
+            fila(f);
+        return;
+    }
+    for (const ClaseFila cabecera : {ClaseFila::Separador, ClaseFila::Nombre, ClaseFila::Fecha})
+        fila(Fila{b.sorteo, b.pena, 0, cabecera});
+    for (std::uint32_t resto = b.apuestas; resto != 0; resto &= resto - 1) {
+        const auto a = static_cast<std::size_t>(std::countr_zero(resto));
+        fila(Fila{b.sorteo, b.pena, 0, ClaseFila::Apuesta, static_cast<std::uint8_t>(a), b.categorias[a]});
+    }
+}
+
+// The block's heading rows, then its bets: those without a prize that follow
+// each other are lines that follow each other, written in one copy.
+void SalidaFilas::bloqueTexto(const Bloque& b)
+{
+    sitio();
+    anade(m_cabecera[b.pena]);
+    anade(pieza(m_fecha));
+    anade('\n');
+    const std::uint32_t sinPremio = b.apuestas & ~b.premiadas;
+    const std::size_t primera = m_primerHueco[b.pena];
+    for (std::uint32_t resto = b.apuestas; resto != 0;) {
+        sitio();
+        const int a = std::countr_zero(resto);
+        const std::size_t hueco = primera + static_cast<std::size_t>(a);
+        const char* linea = m_lineas.data() + m_inicioLinea[hueco];
+        if (b.premiadas >> a & 1) {
+            anade(Pieza{linea, m_largos[hueco][0]});
+            anade(tabuladores(m_largos[hueco][1] - m_largos[hueco][0]));
+            anade(comentarioLinea(b.categorias[static_cast<std::size_t>(a)]));
+            resto &= resto - 1;
             continue;
         }
-        if (m_usado + m_fila > capacidad)
+        const int seguidas = std::countr_one(sinPremio >> a);
+        const std::size_t largo = m_inicioLinea[hueco + static_cast<std::size_t>(seguidas)] - m_inicioLinea[hueco];
+        if (m_usado + largo > capacidad)
             vacia();
-        if (m_json) {
-            if (!m_primera)
-                anade(',');
-            m_primera = false;
-        }
-        escribe(f);
-        if (!m_json)
-            anade('\n');
+        anade(std::string_view(linea, largo));
+        resto &= ~(((std::uint32_t{1} << seguidas) - 1) << a);
     }
+}
+
+void SalidaFilas::fila(const Fila& f)
+{
+    sitio();
+    if (m_json) {
+        if (!m_primera)
+            anade(',');
+        m_primera = false;
+    }
+    escribe(f);
+    if (!m_json)
+        anade('\n');
 }
 
 void SalidaFilas::escribe(const Fila& f)
@@ -297,12 +372,10 @@ void SalidaFilas::escribe(const Fila& f)
     }
     const std::size_t hueco = primera + f.apuesta;
     if (!m_json) {
-        const char* texto = m_textos.data() + hueco * m_paso;
+        anade(Pieza{m_lineas.data() + m_inicioLinea[hueco], m_largos[hueco][0]});
         if (con) {
-            anade(Pieza{texto, m_largos[hueco][1]});
+            anade(tabuladores(m_largos[hueco][1] - m_largos[hueco][0]));
             anade(*con);
-        } else {
-            anade(Pieza{texto, m_largos[hueco][0]});
         }
         return;
     }

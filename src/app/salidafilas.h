@@ -31,9 +31,9 @@ public:
 
     // Bytes around the lists: titles, JSON keys.
     void pon(std::string_view bytes);
-    // A list over `datos`, its rows given by `filas` calls until it ends.
+    // A list over `datos`, its rows given by `bloque` calls until it ends.
     void empiezaLista(Lista lista, const Instantanea& datos);
-    void filas(std::span<const Fila> filas);
+    void bloque(const Bloque& bloque);
     void terminaLista();
     // Writes what is pending.
     void vacia();
@@ -48,8 +48,13 @@ private:
     std::string formatea(const Celda& c);
     std::string filaCon(std::string_view comentario) const; // a row whose only cell is the last
     void preparaApuestas();
-    std::size_t lineasSeguidas(std::span<const Fila> filas); // written at once; 0 if none
+    void sorteo(int d); // the draw of the rows that follow
+    void bloqueTexto(const Bloque& b); // a block of simple bets in text
+    void preparaCabeceras();
+    Pieza comentarioLinea(int categoria);
+    void fila(const Fila& f);
     static Pieza pieza(const std::string& acolchada); // what `acolchada` holds, less the room after it
+    static Pieza tabuladores(int n);
     Pieza comentario(const Fila& f);
     void escribe(const Fila& f);
     void escribeLenta(const Fila& f);
@@ -59,6 +64,12 @@ private:
         m_usado += bytes.size();
     }
     void anade(char byte) { m_tanda[m_usado++] = byte; }
+    // Room for a row, written out first when the batch lacks it.
+    void sitio()
+    {
+        if (m_usado + m_fila > capacidad)
+            vacia();
+    }
     // A short piece in one fixed-size copy: both ends have the room.
     void anade(const Pieza& p)
     {
@@ -70,6 +81,8 @@ private:
             std::memcpy(m_tanda.get() + m_usado, p.bytes, p.largo);
         m_usado += p.largo;
     }
+
+    static constexpr std::size_t capacidad = 1 << 18;
 
     bool m_json;
     std::FILE* m_destino;
@@ -94,14 +107,14 @@ private:
     // p is slot m_primerHueco[p] + b.
     static constexpr std::size_t sinForma = static_cast<std::size_t>(-1);
     std::vector<std::size_t> m_primerHueco; // [peña]; sinForma when its shape is unknown
-    std::vector<std::uint8_t> m_valores;    // [slot * 16 + cell]: the number or star, 0 for none
-    std::vector<std::uint8_t> m_lenta;      // [slot]: a value the tables do not hold (JSON cell by cell)
-    std::string m_textos;                   // [slot * m_paso]: its cells between tabs, then the tabs up to the comment
-    std::vector<std::array<std::uint16_t, 2>> m_largos; // [slot]: without and with those tabs
-    std::size_t m_paso = 0;
+    std::vector<std::uint8_t> m_valores;    // JSON, [slot * 16 + cell]: the number or star, 0 for none
+    std::vector<std::uint8_t> m_lenta;      // JSON, [slot]: a value the tables do not hold (cell by cell)
     std::string m_lineas;                   // text: each slot's line without a comment, one after another
-    std::vector<std::size_t> m_inicioLinea; // [slot]: where its line starts; one more at the end
+    std::vector<std::size_t> m_inicioLinea; // text, [slot]: where its line starts; one more at the end
+    std::vector<std::array<std::uint16_t, 2>> m_largos; // text, [slot]: its cells, and up to the comment
     std::vector<std::optional<std::string>> m_nombres;           // [peña]: the name row
+    std::string m_cabeceras;      // text: each peña's empty row and name row, one after another
+    std::vector<Pieza> m_cabecera; // [peña]: its piece of them
     // The draw of the rows at hand: its date row, what it marks, and its
     // comments by category and count.
     int m_sorteo = -1;
@@ -109,6 +122,8 @@ private:
     std::uint64_t m_marcaNumeros = 0;
     std::uint64_t m_marcaEstrellas = 0;
     std::map<std::uint32_t, std::string> m_comentarios;
+    std::array<std::string, 16> m_comentarioLinea; // text, simple bets: by category, the comment and '\n'
+    std::uint32_t m_comentariosHechos = 0;          // which of them are this draw's
 };
 
 } // namespace bolvera

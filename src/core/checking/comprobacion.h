@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <memory>
 
 namespace bolvera {
@@ -22,13 +23,24 @@ struct Comprobacion
     int error = 0; // of writing the counters back (errores.h)
 };
 
-Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opciones,
-                       Parpadeo& parpadeo);
+// The rows kept are those of the newest draws, whole, up to `filas` rows or
+// just past them; `filasDe` makes the rest.
+Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opciones, Parpadeo& parpadeo,
+                       std::size_t filas = static_cast<std::size_t>(-1));
 
-// The rows of one list of that check, made again from what it read and
-// handed to `destino` as they are made; nothing is counted or written. The
-// rows do not depend on the counters, so they come out the same.
-void filasDe(Lista lista, const Instantanea& datos, int n, const OpcionesPasada& opciones,
+// The rows of one list of a check of `datos` for `cuantos` draws, after the
+// `saltados` newest, handed to `destino` as they are made. Nothing is
+// counted: the rows do not depend on the counters.
+void filasDe(Lista lista, const Instantanea& datos, int saltados, int cuantos, const OpcionesPasada& opciones,
              const DestinoFilas& destino);
+
+// What a check reads from the data directory `ruta`.
+Instantanea leeDatos(const QString& ruta);
+
+// Whether a check of the n newest draws moves any counter, and so writes.
+bool cambiaContadores(const Instantanea& datos, int n);
+
+// Writes back the peñas the passes changed; an error number, 0 on success.
+int guardaContadores(const QString& ruta, const Instantanea& datos, std::initializer_list<const Pasada*> pasadas);
 
 } // namespace bolvera

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace bolvera {
 
@@ -26,5 +29,22 @@ struct Fila
     bool operator==(const Fila&) const = default;
 };
 static_assert(sizeof(Fila) <= 10);
+
+// The rows of one peña for one draw, as a pass hands them out. A block of
+// simple bets is which bets it shows and their categories, its rows made
+// when asked; any other block is its rows.
+struct Bloque
+{
+    std::uint16_t sorteo = 0;
+    std::uint16_t pena = 0;
+    std::uint32_t apuestas = 0;                // the simple bets shown, a bit each; 0: given as `filas`
+    std::uint32_t premiadas = 0;               // the simple bets with a prize, shown or not
+    std::array<std::uint8_t, 24> categorias{}; // of each simple bet, shown or not
+    std::span<const Fila> filas;               // the rows of any other block
+
+    // Its rows: three heading rows, then a row a bet shown.
+    std::size_t size() const;
+    Fila operator[](std::size_t k) const;
+};
 
 } // namespace bolvera

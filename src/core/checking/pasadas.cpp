@@ -3,6 +3,7 @@
 #include "store/categorias.h"
 #include "checking/desglose.h"
 #include "checking/formas.h"
+#include "checking/mascaras.h"
 #include "store/fechas.h"
 
 #include <algorithm>
@@ -23,42 +24,6 @@ void suma(std::int16_t& contador, int cuanto)
     contador = static_cast<std::int16_t>(std::min(tope, contador + cuanto));
 }
 
-// Numbers and stars as bits: the hits of a bet in a draw are two popcounts.
-// A draw's values out of range are left out; no bet holds them.
-struct Mascara
-{
-    std::uint64_t numeros = 0;
-    std::uint64_t estrellas = 0;
-};
-
-std::uint64_t bits(const std::int16_t* valores, int n)
-{
-    std::uint64_t m = 0;
-    for (int i = 0; i < n; ++i)
-        if (valores[i] >= 0 && valores[i] < 63)
-            m |= std::uint64_t{1} << valores[i];
-    return m;
-}
-
-// The categories of `n` bets against one draw, in `r`; with the processor's
-// popcount instruction where it has one (every x86-64 of the last fifteen
-// years), which the portable build may not assume: the same loop, built twice.
-// A draw holds five numbers and two stars, so the hits are within the table.
-[[gnu::always_inline]] inline void categoriasDeBits(const Mascara* apuestas, int n, const Mascara& s, std::uint8_t* r)
-{
-    for (int b = 0; b < n; ++b)
-        r[b] = categorias::porAciertos[static_cast<std::size_t>(std::popcount(apuestas[b].numeros & s.numeros))]
-                                      [static_cast<std::size_t>(std::popcount(apuestas[b].estrellas & s.estrellas))];
-}
-
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-[[gnu::target("popcnt")]] void categoriasPorPopcnt(const Mascara* apuestas, int n, const Mascara& s, std::uint8_t* r)
-{
-    categoriasDeBits(apuestas, n, s, r);
-}
-const bool hayPopcnt = __builtin_cpu_supports("popcnt");
-#endif
-
 // The walk shared by both passes: newest draw first, every peña per draw.
 class Recorrido
 {
@@ -70,14 +35,14 @@ public:
         // Shapes and day filters do not change during a pass: worked out once.
         m_formas.reserve(penas.size());
         m_dias.reserve(penas.size());
-        m_apuestas.reserve(penas.size());
+        m_primeraApuesta.reserve(penas.size());
         m_sorteosBits.reserve(sorteos.size());
         m_diasSorteo.reserve(sorteos.size());
         for (const RegPena& p : penas) {
             m_formas.push_back(formaValida(p));
             m_dias.push_back(p.diaRecortado());
             m_todos.push_back(m_dias.back() == u"Todos");
-            std::vector<Mascara> apuestas;
+            const std::size_t primera = m_apuestas.size();
             bool distintos = true;
             for (int b = 0; m_formas.back() && b < m_formas.back()->apuestas; ++b) {
                 const Forma& f = *m_formas.back();
@@ -86,9 +51,11 @@ public:
                 // record is checked one number at a time.
                 distintos = distintos && std::popcount(m.numeros) == f.numeros &&
                             std::popcount(m.estrellas) == f.estrellas;
-                apuestas.push_back(m);
+                m_apuestas.push_back(m);
             }
-            m_apuestas.push_back(distintos ? std::move(apuestas) : std::vector<Mascara>{});
+            if (!distintos || m_apuestas.size() == primera)
+                m_apuestas.resize(primera);
+            m_primeraApuesta.push_back(m_apuestas.size() == primera ? sinMascaras : primera);
         }
         for (const RegSorteo& s : sorteos) {
             m_sorteosBits.push_back({bits(s.num.data(), 5), bits(s.num.data() + 5, 2)});
@@ -99,9 +66,8 @@ public:
     // Numbers and stars of bet b of peña p that draw d holds.
     std::pair<int, int> aciertos(int d, int p, int b) const
     {
-        const std::vector<Mascara>& apuestas = m_apuestas[static_cast<std::size_t>(p)];
-        if (!apuestas.empty()) {
-            const Mascara& a = apuestas[static_cast<std::size_t>(b)];
+        if (const std::size_t primera = m_primeraApuesta[static_cast<std::size_t>(p)]; primera != sinMascaras) {
+            const Mascara& a = m_apuestas[primera + static_cast<std::size_t>(b)];
             const Mascara& s = m_sorteosBits[static_cast<std::size_t>(d)];
             return {std::popcount(a.numeros & s.numeros), std::popcount(a.estrellas & s.estrellas)};
         }
@@ -112,28 +78,23 @@ public:
                 aciertosEstrellas(pena.estrellas[b].data(), f.estrellas, s)};
     }
 
-    // The prize category of each bet of peña p in draw d, the hot loop of a
-    // check: everything it reads is loaded once.
-    std::array<std::uint8_t, 24> categoriasDe(int d, int p) const
+    // The prize category of each bet of peña p in draw d, and which won, into
+    // `b`: the hot loop of a check, everything it reads loaded once.
+    void categoriasDe(int d, int p, Bloque& b) const
     {
-        std::array<std::uint8_t, 24> r{};
         const int apuestas = forma(p)->apuestas;
-        const std::vector<Mascara>& bits = m_apuestas[static_cast<std::size_t>(p)];
-        if (bits.empty()) {
-            for (int b = 0; b < apuestas; ++b) {
-                const auto [h, k] = aciertos(d, p, b);
-                r[static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(categorias::clasifica(h, k));
+        const std::size_t primera = m_primeraApuesta[static_cast<std::size_t>(p)];
+        if (primera == sinMascaras) {
+            b.premiadas = 0;
+            for (int a = 0; a < apuestas; ++a) {
+                const auto [h, k] = aciertos(d, p, a);
+                b.categorias[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(categorias::clasifica(h, k));
+                b.premiadas |= static_cast<std::uint32_t>(b.categorias[static_cast<std::size_t>(a)] != 0) << a;
             }
-            return r;
+            return;
         }
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-        if (hayPopcnt) {
-            categoriasPorPopcnt(bits.data(), apuestas, m_sorteosBits[static_cast<std::size_t>(d)], r.data());
-            return r;
-        }
-#endif
-        categoriasDeBits(bits.data(), apuestas, m_sorteosBits[static_cast<std::size_t>(d)], r.data());
-        return r;
+        b.premiadas = bolvera::categoriasDe(m_apuestas.data() + primera, apuestas,
+                                            m_sorteosBits[static_cast<std::size_t>(d)], b.categorias.data());
     }
 
     // Whether peña p plays draw d by its day filter.
@@ -157,9 +118,11 @@ public:
     // pass owns the peña; `premios(d, p)` adds what draw d won to its counters.
     // The counters take every draw newer than `contado`, not only the draws
     // shown: draws merged or typed in below the newest count as well, each
-    // once, because `contado` never moves back.
+    // once, because `contado` never moves back. With `enFilas`, the draws of
+    // the pass are counted by `porPena` from the rows it makes (`cuenta`
+    // says which), and `premios` counts the older ones.
     template <typename PorPena, typename Premios>
-    void recorre(PorPena porPena, Premios premios)
+    void recorre(bool enFilas, PorPena porPena, Premios premios)
     {
         if (m_n == 0)
             return;
@@ -169,10 +132,9 @@ public:
             const bool finPasada = d == ultimo - m_n + 1;
             for (std::size_t p = 0; p < m_penas.size(); ++p) {
                 const bool propia = porPena(d, static_cast<int>(p));
-                entrega();
                 if (!propia || !finPasada)
                     continue;
-                cuentaPendientes(static_cast<int>(p), premios);
+                cuentaPendientes(static_cast<int>(p), enFilas ? ultimo - m_n + 1 : ultimo + 1, premios);
                 RegPena& pena = m_penas[p];
                 if (pena.contado < masReciente) {
                     pena.contado = masReciente;
@@ -182,45 +144,61 @@ public:
         }
     }
 
-    template <typename Premios>
-    void cuentaPendientes(int p, Premios premios)
+    // Whether the counters of peña p take draw d, which it plays.
+    bool cuenta(int d, int p) const
     {
         const RegPena& pena = m_penas[static_cast<std::size_t>(p)];
-        if (!forma(p))
-            return;
-        for (std::size_t d = 0; d < m_sorteos.size(); ++d) {
-            const double fecha = m_sorteos[d].fecha;
-            if (fecha > pena.contado && fecha >= pena.creacion && juegaDia(static_cast<int>(d), p))
-                premios(static_cast<int>(d), p);
-        }
+        const double fecha = m_sorteos[static_cast<std::size_t>(d)].fecha;
+        return fecha > pena.contado && fecha >= pena.creacion;
     }
 
-    // A peña's block is complete once its rows for the draw are made.
-    void entrega()
+    // The draws older than `hasta` that the counters of peña p take.
+    template <typename Premios>
+    void cuentaPendientes(int p, int hasta, Premios premios)
     {
-        if (m_destino && !m_pasada.filas.empty()) {
-            m_destino(m_pasada.filas);
-            m_pasada.filas.clear();
+        if (!forma(p))
+            return;
+        for (int d = 0; d < hasta; ++d)
+            if (cuenta(d, p) && juegaDia(d, p))
+                premios(d, p);
+    }
+
+    // A peña's block for a draw, handed out or kept as rows.
+    void entrega(const Bloque& b)
+    {
+        if (m_destino) {
+            m_destino(b);
+            return;
         }
+        for (std::size_t k = 0; k < b.size(); ++k)
+            m_pasada.filas.push_back(b[k]);
     }
 
     void cambia(int p) { m_cambiadas[static_cast<std::size_t>(p)] = true; }
 
+    // A block made row by row: its rows gathered, then handed out whole.
     void fila(ClaseFila clase, int d, int p, int apuesta = 0, int categoria = 0, int cuenta = 0)
     {
-        m_pasada.filas.push_back({static_cast<std::uint16_t>(d), static_cast<std::uint16_t>(p),
-                                  static_cast<std::uint16_t>(std::min(cuenta, 65535)), clase,
-                                  static_cast<std::uint8_t>(apuesta),
-                                  static_cast<std::uint8_t>(categoria)});
+        m_filas.push_back({static_cast<std::uint16_t>(d), static_cast<std::uint16_t>(p),
+                           static_cast<std::uint16_t>(std::min(cuenta, 65535)), clase,
+                           static_cast<std::uint8_t>(apuesta), static_cast<std::uint8_t>(categoria)});
     }
-    void quita(int filas) { m_pasada.filas.resize(m_pasada.filas.size() - filas); }
     void cabecera(int d, int p)
     {
+        m_filas.clear();
         fila(ClaseFila::Separador, d, p);
         fila(ClaseFila::Nombre, d, p);
         fila(ClaseFila::Fecha, d, p);
     }
-    Fila& ultima() { return m_pasada.filas.back(); }
+    Fila& ultima() { return m_filas.back(); }
+    void entregaFilas()
+    {
+        Bloque b;
+        b.sorteo = m_filas.front().sorteo;
+        b.pena = m_filas.front().pena;
+        b.filas = m_filas;
+        entrega(b);
+    }
 
     Pasada termina()
     {
@@ -238,11 +216,15 @@ private:
     std::vector<std::optional<Forma>> m_formas;
     std::vector<QString> m_dias;
     std::vector<bool> m_todos;
-    std::vector<std::vector<Mascara>> m_apuestas; // empty for a peña checked number by number
+    // Every peña's bets one after another, read in that order draw by draw.
+    static constexpr std::size_t sinMascaras = static_cast<std::size_t>(-1); // checked number by number
+    std::vector<Mascara> m_apuestas;
+    std::vector<std::size_t> m_primeraApuesta; // [peña]
     std::vector<Mascara> m_sorteosBits;
     std::vector<QString> m_diasSorteo;
     int m_n;
     Pasada m_pasada;
+    std::vector<Fila> m_filas; // the block being made row by row
 };
 
 } // namespace
@@ -273,9 +255,16 @@ Pasada pasadaSencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
                      const OpcionesPasada& opciones, Parpadeo& parpadeo, const DestinoFilas& destino)
 {
     Recorrido r(sorteos, penas, n, destino);
+    const auto anota = [&](int p, const Bloque& b) {
+        RegPena& pena = penas[static_cast<std::size_t>(p)];
+        for (std::uint32_t ganadoras = b.premiadas; ganadoras != 0; ganadoras &= ganadoras - 1)
+            suma(pena.aciertos[b.categorias[static_cast<std::size_t>(std::countr_zero(ganadoras))] - 1], 1);
+        if (b.premiadas != 0)
+            r.cambia(p);
+    };
     int sorteoActual = -1;
     bool premioSorteo = false;
-    r.recorre([&](int d, int p) {
+    r.recorre(!opciones.sinFilas, [&](int d, int p) {
         if (d != sorteoActual) {
             sorteoActual = d;
             premioSorteo = false;
@@ -289,19 +278,16 @@ Pasada pasadaSencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
         if (!f || !r.muestra(d, p, opciones.historico))
             return true;
 
-        r.cabecera(d, p);
-        bool premioPena = false;
-        const auto categorias = r.categoriasDe(d, p);
-        for (int b = 0; b < f->apuestas; ++b) {
-            const int categoria = categorias[static_cast<std::size_t>(b)];
-            if (categoria == 0 && opciones.soloPremio)
-                continue;
-            r.fila(ClaseFila::Apuesta, d, p, b, categoria);
-            if (categoria != 0)
-                premioSorteo = premioPena = true;
-        }
-        if (opciones.soloPremio && !premioPena)
-            r.quita(3);
+        Bloque bloque;
+        bloque.sorteo = static_cast<std::uint16_t>(d);
+        bloque.pena = static_cast<std::uint16_t>(p);
+        r.categoriasDe(d, p, bloque);
+        if (r.cuenta(d, p))
+            anota(p, bloque);
+        bloque.apuestas = opciones.soloPremio ? bloque.premiadas : (std::uint32_t{1} << f->apuestas) - 1;
+        if (bloque.apuestas != 0)
+            r.entrega(bloque);
+        premioSorteo = premioSorteo || bloque.premiadas != 0;
         if (premioSorteo && !parpadeo.activo && opciones.hayNuevos) {
             parpadeo.sencillas = true;
             parpadeo.multiples = false;
@@ -309,14 +295,9 @@ Pasada pasadaSencillas(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
         }
         return true;
     }, [&](int d, int p) {
-        RegPena& pena = penas[static_cast<std::size_t>(p)];
-        const auto categorias = r.categoriasDe(d, p);
-        for (int b = 0; b < r.forma(p)->apuestas; ++b) {
-            if (const int categoria = categorias[static_cast<std::size_t>(b)]) {
-                suma(pena.aciertos[categoria - 1], 1);
-                r.cambia(p);
-            }
-        }
+        Bloque b;
+        r.categoriasDe(d, p, b);
+        anota(p, b);
     });
     return r.termina();
 }
@@ -325,7 +306,18 @@ Pasada pasadaMultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
                      const OpcionesPasada& opciones, Parpadeo& parpadeo, const DestinoFilas& destino)
 {
     Recorrido r(sorteos, penas, n, destino);
-    r.recorre([&](int d, int p) {
+    // What a breakdown adds to the counters of peña p.
+    const auto anota = [&](int p, const Desglose& desg) {
+        RegPena& pena = penas[static_cast<std::size_t>(p)];
+        for (int i = 1; i <= categorias::total; ++i)
+            if (desg[i] != 0) {
+                suma(pena.aciertos[i - 1], desg[i]);
+                r.cambia(p);
+            }
+    };
+    r.recorre(!opciones.sinFilas, [&](int d, int p) {
+        if (penas[static_cast<std::size_t>(p)].tipo < 101)
+            return false; // simple bets are the other pass's
         if (opciones.sinFilas)
             return true;
         const auto& f = r.forma(p);
@@ -336,8 +328,8 @@ Pasada pasadaMultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
         const auto [h, k] = r.aciertos(d, p, 0);
         r.fila(ClaseFila::Apuesta, d, p);
         if (categorias::clasifica(h, k) == 0) {
-            if (opciones.soloPremio)
-                r.quita(4);
+            if (!opciones.soloPremio)
+                r.entregaFilas();
             return true;
         }
         if (opciones.hayNuevos) {
@@ -346,6 +338,8 @@ Pasada pasadaMultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
             parpadeo.multiples = true;
         }
         const Desglose desg = desglose(f->numeros, f->estrellas, h, k);
+        if (r.cuenta(d, p))
+            anota(p, desg);
         bool primera = true;
         for (int i = 1; i <= categorias::total; ++i) {
             if (desg[i] == 0)
@@ -358,21 +352,15 @@ Pasada pasadaMultiples(const std::vector<RegSorteo>& sorteos, std::vector<RegPen
                 r.fila(ClaseFila::Linea, d, p, 0, i, desg[i]);
             }
         }
+        r.entregaFilas();
         return true;
     }, [&](int d, int p) {
-        RegPena& pena = penas[static_cast<std::size_t>(p)];
         const Forma& f = *r.forma(p);
         if (!f.multiple)
             return;
         const auto [h, k] = r.aciertos(d, p, 0);
-        if (categorias::clasifica(h, k) == 0)
-            return;
-        const Desglose desg = desglose(f.numeros, f.estrellas, h, k);
-        for (int i = 1; i <= categorias::total; ++i)
-            if (desg[i] != 0) {
-                suma(pena.aciertos[i - 1], desg[i]);
-                r.cambia(p);
-            }
+        if (categorias::clasifica(h, k) != 0)
+            anota(p, desglose(f.numeros, f.estrellas, h, k));
     });
     return r.termina();
 }

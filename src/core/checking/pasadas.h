@@ -33,9 +33,9 @@ struct Pasada
     std::vector<int> cambiadas; // indexes of the peñas whose record changed, ascending
 };
 
-// Where a pass hands its rows when they are not kept: the rows of one peña
-// for one draw at a time, in the order of the list.
-using DestinoFilas = std::function<void(std::span<const Fila>)>;
+// Where a pass hands its rows when they are not kept: one peña's block for
+// one draw at a time, in the order of the list.
+using DestinoFilas = std::function<void(const Bloque&)>;
 
 // Checks the n newest draws against every simple-bet peña: the rows of the
 // simple list, and the counters and `contado` of the peñas, updated in `penas`.

@@ -34,7 +34,7 @@ bool sincroniza(QFile& f)
 
 QString plantillaTemporal(const QString& ruta) { return ruta + QStringLiteral(".bolvera-XXXXXX"); }
 
-int reescribe(const QString& ruta, const QByteArray& contenido)
+int reescribible(const QString& ruta)
 {
     const QFileInfo destino(ruta);
     if (!destino.dir().exists())
@@ -44,7 +44,14 @@ int reescribe(const QString& ruta, const QByteArray& contenido)
     // A file the user made read-only stays as it is, as any editor would.
     if (destino.exists() && !destino.isWritable())
         return errores::accesoRuta;
+    return errores::ninguno;
+}
 
+int reescribe(const QString& ruta, const QByteArray& contenido)
+{
+    if (const int error = reescribible(ruta))
+        return error;
+    const QFileInfo destino(ruta);
     QTemporaryFile f(plantillaTemporal(ruta));
     if (!f.open())
         return errores::deFallo(f, true);

@@ -12,6 +12,10 @@ namespace bolvera {
 // cannot be written is error 75.
 int reescribe(const QString& ruta, const QByteArray& contenido);
 
+// The refusals of `reescribe` that need no writing: a missing folder, a
+// folder or a read-only file where the file should be. 0 when it may go on.
+int reescribible(const QString& ruta);
+
 // The name of the temporary copies: "numeros.dat.bolvera-Ab12Cd". Nobody else
 // uses it, so a copy left by a killed rewrite can be deleted safely.
 QString plantillaTemporal(const QString& ruta);

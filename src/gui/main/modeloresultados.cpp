@@ -1,5 +1,7 @@
 #include "main/modeloresultados.h"
 
+#include "checking/comprobacion.h"
+
 #include <QColor>
 #include <QFont>
 
@@ -10,17 +12,55 @@ ModeloResultados::ModeloResultados(Lista lista, QStringList cabeceras, QObject* 
 {
 }
 
-void ModeloResultados::pon(std::shared_ptr<const Instantanea> datos, FilasCompactas filas)
+void ModeloResultados::pon(std::shared_ptr<const Instantanea> datos, FilasCompactas filas, int n,
+                           const OpcionesPasada& opciones)
 {
     beginResetModel();
     m_datos = std::move(datos);
     m_filas = std::move(filas);
+    m_n = std::clamp(n, 0, static_cast<int>(m_datos->sorteos.size()));
+    m_opciones = opciones;
+    m_hechos = hechos();
+    m_filasVistas = static_cast<int>(m_filas.size());
     endResetModel();
+}
+
+int ModeloResultados::hechos() const
+{
+    const int ultimo = static_cast<int>(m_datos->sorteos.size()) - 1;
+    return m_filas.corte() ? ultimo - *m_filas.corte() : m_n;
+}
+
+bool ModeloResultados::canFetchMore(const QModelIndex& padre) const
+{
+    return !padre.isValid() && m_datos && m_hechos < m_n;
+}
+
+void ModeloResultados::fetchMore(const QModelIndex& padre)
+{
+    if (!canFetchMore(padre))
+        return;
+    // As many draws as make a piece, by the rows a draw has made so far.
+    const std::size_t antes = m_filas.size();
+    while (m_hechos < m_n && m_filas.size() < antes + trozo) {
+        const double porSorteo = m_hechos > 0 ? static_cast<double>(m_filas.size()) / m_hechos : 1.0;
+        const double faltan = static_cast<double>(antes + trozo - m_filas.size());
+        const int cuantos = std::clamp(static_cast<int>(faltan / std::max(1.0, porSorteo)) + 1, 1, m_n - m_hechos);
+        m_filas.limita(antes + trozo);
+        filasDe(m_lista, *m_datos, m_hechos, cuantos, m_opciones, [&](const Bloque& b) { m_filas.anade(b); });
+        const int ultimo = static_cast<int>(m_datos->sorteos.size()) - 1;
+        m_hechos = m_filas.corte() ? ultimo - *m_filas.corte() : m_hechos + cuantos;
+    }
+    if (m_filas.size() == antes)
+        return;
+    beginInsertRows({}, m_filasVistas, static_cast<int>(m_filas.size()) - 1);
+    m_filasVistas = static_cast<int>(m_filas.size());
+    endInsertRows();
 }
 
 int ModeloResultados::rowCount(const QModelIndex& padre) const
 {
-    return padre.isValid() ? 0 : static_cast<int>(m_filas.size());
+    return padre.isValid() ? 0 : m_filasVistas;
 }
 
 int ModeloResultados::columnCount(const QModelIndex& padre) const

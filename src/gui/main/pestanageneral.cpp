@@ -163,7 +163,7 @@ void PestanaGeneral::compsencillas(int n)
     const OpcionesPasada opciones{Check1->isChecked(), Check2->isChecked(), m_anfitrion.hayNuevos()};
     Parpadeo parpadeo = m_parpadeo;
     parpadeo.activo = m_timer3->isActive();
-    Comprobacion c = comprueba(m_estado.ruta, n, opciones, parpadeo);
+    Comprobacion c = comprueba(m_estado.ruta, n, opciones, parpadeo, ModeloResultados::trozo);
     errorEscritura(m_plataforma.dialogos, c.error, m_estado.fichero(ficheros::apuestas),
                    QStringLiteral("No se pudieron guardar los aciertos de las peñas."));
 
@@ -177,8 +177,8 @@ void PestanaGeneral::compsencillas(int n)
     if (!c.sencillas.cambiadas.empty() || !c.multiples.cambiadas.empty())
         m_anfitrion.muestraPenas(sorteos, c.datos->penas);
 
-    m_sencillas->pon(c.datos, std::move(c.filasSencillas));
-    m_multiples->pon(c.datos, std::move(c.filasMultiples));
+    m_sencillas->pon(c.datos, std::move(c.filasSencillas), n, opciones);
+    m_multiples->pon(c.datos, std::move(c.filasMultiples), n, opciones);
 
     m_parpadeo = parpadeo;
     if (parpadeo.activo && !m_timer3->isActive())

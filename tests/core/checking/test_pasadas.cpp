@@ -1,5 +1,6 @@
 #include "checking/celdas.h"
 #include "checking/filascompactas.h"
+#include "checking/mascaras.h"
 #include "checking/pasadas.h"
 #include "checking/recuento.h"
 #include "store/fechas.h"
@@ -11,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <limits>
+#include <random>
 #include <map>
 #include <set>
 #include <numeric>
@@ -71,9 +74,10 @@ Resultado pasa(Pase pase, std::vector<RegSorteo> sorteos, std::vector<RegPena> p
     std::vector<Fila> entregadas;
     FilasCompactas compactas; // and kept compact, they come back the same
     Parpadeo otro;
-    const Pasada sinFilas = pase(r.datos.sorteos, copia, n, opciones, otro, [&](std::span<const Fila> f) {
-        entregadas.insert(entregadas.end(), f.begin(), f.end());
-        compactas.anade(f);
+    const Pasada sinFilas = pase(r.datos.sorteos, copia, n, opciones, otro, [&](const Bloque& b) {
+        for (std::size_t k = 0; k < b.size(); ++k)
+            entregadas.push_back(b[k]);
+        compactas.anade(b);
     });
     r.pasada = pase(r.datos.sorteos, r.datos.penas, n, opciones, p, {});
     EXPECT_TRUE(sinFilas.filas.empty());
@@ -134,6 +138,30 @@ TEST(Compsencillas, betsAgainstADraw)
     EXPECT_EQ(std::accumulate(p.aciertos.begin(), p.aciertos.end(), 0), 2);
     EXPECT_EQ(p.contado, viernes.fecha);
     EXPECT_EQ(r.pasada.cambiadas, std::vector<int>{0});
+}
+
+// The vector and popcount ways of matching, where this processor has them,
+// give what the portable one gives, for every count of bets.
+TEST(Compsencillas, everyWayOfMatchingGivesTheSameCategories)
+{
+    std::mt19937 azar(7);
+    const auto mascara = [&](int cuantos, int hasta) {
+        std::uint64_t m = 0;
+        while (std::popcount(m) < cuantos)
+            m |= std::uint64_t{1} << (1 + azar() % static_cast<unsigned>(hasta));
+        return m;
+    };
+    for (int n = 0; n <= 24; ++n)
+        for (int vez = 0; vez < 200; ++vez) {
+            std::vector<Mascara> apuestas;
+            for (int b = 0; b < n; ++b)
+                apuestas.push_back({mascara(5 + vez % 6, 50), mascara(2 + vez % 4, 12)});
+            const Mascara sorteo{mascara(5, 50), mascara(2, 12)};
+            std::array<std::uint8_t, 24> r{}, esperadas{};
+            EXPECT_EQ(categoriasDe(apuestas.data(), n, sorteo, r.data()),
+                      categoriasPortables(apuestas.data(), n, sorteo, esperadas.data())) << n;
+            ASSERT_EQ(r, esperadas) << n;
+        }
 }
 
 TEST(Compsencillas, aNumberTwiceInABetCountsTwiceAsItAlwaysHas)

@@ -453,4 +453,53 @@ TEST_F(Comprobar, aDamagedPenaIsReportedWhenShown)
     EXPECT_EQ(datos::leeBytes(ruta("apuestas.dat")).mid(0, 781), rara.aBytes().mid(0, 781));
 }
 
+// A long check shows its newest rows and makes the rest as the view asks for
+// them: all of them, in order, the same as one whole pass makes.
+TEST(ModeloResultados, rowsMadeInPiecesAreTheRowsOfOnePass)
+{
+    auto datos = std::make_shared<Instantanea>();
+    datos->sorteos = datos::sorteosSeguidos(1500, {2026, 12, 4});
+    // Draw k holds 1 + k % 46, 47..50 and stars 1 + k % 11 and 12: one peña
+    // wins every draw, the other now and then.
+    RegPena siempre = pena("SIEMPRE", "Todos", {2000, 1, 1}, {});
+    RegPena aVeces = pena("A VECES", "Martes", {2000, 1, 1}, {});
+    siempre.tipo = aVeces.tipo = 24;
+    for (std::size_t b = 0; b < 24; ++b) {
+        const auto n = static_cast<std::int16_t>(b);
+        siempre.numeros[b] = {47, 48, static_cast<std::int16_t>(10 + n), 35, 36};
+        siempre.estrellas[b] = {12, 3};
+        aVeces.numeros[b] = {static_cast<std::int16_t>(1 + n), 49, 37, 38, 39};
+        aVeces.estrellas[b] = {4, 5};
+    }
+    datos->penas = {siempre, aVeces};
+    for (const OpcionesPasada opciones : {OpcionesPasada{.historico = true}, OpcionesPasada{.soloPremio = true}}) {
+        for (const int n : {1500, 1}) {
+            std::vector<RegPena> penas = datos->penas;
+            Parpadeo p;
+            const Pasada entera = pasadaSencillas(datos->sorteos, penas, n, opciones, p);
+            penas = datos->penas;
+            FilasCompactas primeras;
+            primeras.limita(ModeloResultados::trozo);
+            pasadaSencillas(datos->sorteos, penas, n, opciones, p, [&](const Bloque& b) { primeras.anade(b); });
+            ModeloResultados modelo(Lista::Sencillas, {});
+            modelo.pon(datos, std::move(primeras), n, opciones);
+            EXPECT_LE(static_cast<std::size_t>(modelo.rowCount()), ModeloResultados::trozo + 3 * 27);
+            int piezas = 0;
+            while (modelo.canFetchMore({})) {
+                const int antes = modelo.rowCount();
+                modelo.fetchMore({});
+                EXPECT_GT(modelo.rowCount(), antes);
+                ++piezas;
+            }
+            EXPECT_EQ(piezas > 0, entera.filas.size() > ModeloResultados::trozo + 3 * 27) << n;
+            ASSERT_EQ(static_cast<std::size_t>(modelo.rowCount()), entera.filas.size()) << n;
+            for (int fila = 0; fila < modelo.rowCount(); ++fila)
+                for (int columna : {1, 6, 8})
+                    ASSERT_EQ(modelo.index(fila, columna).data().toString(),
+                              celda(Lista::Sencillas, entera.filas[static_cast<std::size_t>(fila)], columna, *datos).texto)
+                        << fila << ' ' << columna;
+        }
+    }
+}
+
 } // namespace
