@@ -11,7 +11,7 @@ trap 'rm -rf "$dest"' EXIT
 cmake --install "$build" --prefix "$dest/usr" >/dev/null
 
 share=$dest/usr/share
-for f in "$dest/usr/bin/bolvera" "$dest/usr/bin/bolvera-cli" \
+for f in "$dest/usr/bin/bolvera" "$dest/usr/bin/bolvera-cli" "$dest/usr/libexec/bolvera/bolvera-cli-escritorio" \
          "$share/applications/es.bolvera.Bolvera.desktop" \
          "$share/icons/hicolor/48x48/apps/es.bolvera.Bolvera.png" \
          "$share/icons/hicolor/128x128/apps/es.bolvera.Bolvera.png" \
@@ -41,6 +41,17 @@ grep -q "Carpeta de datos: $home/datos/Bolvera/" "$dest/estado.txt" || { cat "$d
 fuera=$(find "$home" -type f | grep -v "^$home/datos/Bolvera/" || true)
 [ -z "$fuera" ] || { echo "escrito fuera de la carpeta de datos: $fuera"; exit 1; }
 [ "$(find "$dest/usr" | sort)" = "$antes" ] || { echo "escrito junto al programa"; exit 1; }
+
+# bolvera-cli loads Qt Core alone; a command that needs more runs in the
+# installed bolvera-cli-escritorio.
+if readelf -d "$dest/usr/bin/bolvera-cli" | grep -E "NEEDED.*Qt6(Gui|Widgets|PrintSupport|Network|DBus)"; then
+  echo "bolvera-cli carga más que Qt Core"; exit 1
+fi
+set +e
+resumen=$(HOME=$home XDG_DATA_HOME=$home/datos "$dest/usr/bin/bolvera-cli" resumen 9 2>&1)
+estado=$?
+set -e
+[ $estado = 1 ] && [ "$resumen" = "No hay peña número 9." ] || { echo "resumen instalado: $estado $resumen"; exit 1; }
 
 # The scheduled update: where `systemctl --user` looks for a /usr install,
 # naming the installed program, and sound as systemd reads it.

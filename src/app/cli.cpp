@@ -8,7 +8,10 @@
 #include "store/historia.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#ifdef BOLVERA_ESCRITORIO
 #include <QGuiApplication>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -18,6 +21,9 @@
 #include <map>
 #include <utility>
 #include <vector>
+
+#include <cerrno>
+#include <unistd.h>
 
 using namespace bolvera;
 
@@ -38,9 +44,21 @@ struct Orden
     std::vector<Argumento> forma;
     QStringList opciones; // its own, besides --dir, --hoy and --json; those ending in '!' must be given
     QString ayuda;
-    int (*ejecuta)(const Contexto&);
+    int (*ejecuta)(const Contexto&); // none: the line runs in the desktop program
     Escribe escribe;
+    // What it does when another program holds the folder, if anything.
+    std::optional<int> (*siOcupada)(const Contexto&) = nullptr;
 };
+
+// The commands that need the desktop's libraries (the network, D-Bus,
+// drawing) are built into bolvera-cli-escritorio only: this program, which
+// every other command starts several times faster without them, hands
+// their lines to it.
+#ifdef BOLVERA_ESCRITORIO
+#define DEL_ESCRITORIO(f) f
+#else
+#define DEL_ESCRITORIO(f) nullptr
+#endif
 
 const Argumento fichero{QStringLiteral("FICHERO")};
 const Argumento penaR{QStringLiteral("R"), Tipo::Entero, Cuantos::Uno, 1};
@@ -67,13 +85,14 @@ const std::vector<Orden> tabla = {
     {"importar-premios", {fichero}, {}, "guarda los premios de un CSV en premios.dat", importarPremios, Escribe::Si},
     {"precio", {{"EUROS", Tipo::Importe, Cuantos::Opcional}}, {},
      "el precio de una apuesta (2,50 por defecto)", precio, Escribe::ConArgumentos},
-    {"actualizar", {}, {"avisar"}, "baja los sorteos nuevos de internet (y avisa en el escritorio)", actualizar,
-     Escribe::Si},
-    {"fuentes", {}, {}, "qué dice cada fuente de resultados", listaFuentes, Escribe::No},
+    {"actualizar", {}, {"avisar"}, "baja los sorteos nuevos de internet (y avisa en el escritorio)",
+     DEL_ESCRITORIO(actualizar), Escribe::Si, DEL_ESCRITORIO(actualizarEnLaVentana)},
+    {"fuentes", {}, {}, "qué dice cada fuente de resultados", DEL_ESCRITORIO(listaFuentes), Escribe::No},
     {"analizar", {fichero}, {}, "añade los sorteos de una página guardada", analizar, Escribe::Si},
     {"informe", {fichero}, {}, "los premios de una página de sorteo guardada", informe, Escribe::No},
     {"nueva-pena", {apuesta}, {"nombre!", "dia"}, "añade una peña", nuevaPena, Escribe::Si},
-    {"imprimir", {penaR}, {"papel", "pdf!", "dos-semanas"}, "imprime la peña R en un PDF", imprimir, Escribe::No},
+    {"imprimir", {penaR}, {"papel", "pdf!", "dos-semanas"}, "imprime la peña R en un PDF", DEL_ESCRITORIO(imprimir),
+     Escribe::No},
     {"socios", {penaR}, {}, "los socios de la peña R y sus cuentas", listaSocios, Escribe::No},
     {"socio-anadir", {penaR, {"NOMBRE"}, {"PARTICIPACIONES", Tipo::Entero, Cuantos::Uno, 1}}, {"nota"},
      "añade un socio a la peña R", anadeSocio, Escribe::Si},
@@ -83,7 +102,7 @@ const std::vector<Orden> tabla = {
     {"socio-cambiar", {penaR, {"NOMBRE"}}, {"nombre", "participaciones"},
      "cambia el nombre o las participaciones de un socio", cambiaSocio, Escribe::Si},
     {"resumen", {penaR}, {"desde", "hasta", "pdf", "texto"},
-     "el resumen de la peña R para sus socios, en texto o en PDF", resumen, Escribe::No},
+     "el resumen de la peña R para sus socios, en texto o en PDF", DEL_ESCRITORIO(resumen), Escribe::No},
 };
 
 const std::vector<argumentos::Opcion> todasLasOpciones = {
@@ -169,10 +188,26 @@ QString compruebaOpciones(const Orden& o, const std::map<QString, QString>& dada
     return {};
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// The line in bolvera-cli-escritorio, beside this program or where it is
+// installed; this process becomes it.
+int delega(char* argv[])
 {
+    const QString aqui = QCoreApplication::applicationDirPath();
+    for (const QString& ruta : {aqui + QStringLiteral("/bolvera-cli-escritorio"),
+                                aqui + QStringLiteral("/../libexec/bolvera/bolvera-cli-escritorio")}) {
+        const QByteArray programa = QFile::encodeName(ruta);
+        if (::access(programa.constData(), X_OK) != 0)
+            continue;
+        std::fflush(nullptr);
+        ::execv(programa.constData(), argv);
+        return falla(QStringLiteral("No se pudo ejecutar %1: %2").arg(ruta, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    return falla(QStringLiteral("Falta bolvera-cli-escritorio junto a bolvera-cli: reinstale Bolvera."));
+}
+
+std::unique_ptr<QCoreApplication> aplicacion(int& argc, char* argv[])
+{
+#ifdef BOLVERA_ESCRITORIO
     // Printing and PDFs draw text: they need a GUI application, on no screen
     // at all. Everything else stays a plain one, quiet on stderr.
     const bool imprime = std::any_of(argv + 1, argv + argc, [](const char* a) {
@@ -180,8 +215,17 @@ int main(int argc, char* argv[])
     });
     if (imprime && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> aplicacion(imprime ? new QGuiApplication(argc, argv)
-                                                         : new QCoreApplication(argc, argv));
+    if (imprime)
+        return std::make_unique<QGuiApplication>(argc, argv);
+#endif
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const auto programa = aplicacion(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("bolvera-cli"));
 
     // Everything is checked before anything is written or locked: a line
@@ -209,6 +253,8 @@ int main(int argc, char* argv[])
         return fallaUso(error + u'\n' + usoDe(*orden));
     if (const auto error = argumentos::compruebaPosicionales(posicionales, orden->forma))
         return fallaUso(*error + u'\n' + usoDe(*orden));
+    if (!orden->ejecuta)
+        return delega(argv);
 
     Contexto c;
     c.hoy = RelojSistema().hoy();
@@ -255,8 +301,8 @@ int main(int argc, char* argv[])
     const bool escribe = orden->escribe == Escribe::Si || (orden->escribe == Escribe::ConArgumentos && !posicionales.isEmpty());
     Cerrojo cerrojo(c.ruta);
     if (escribe && !cerrojo.toma()) {
-        if (orden->ejecuta == actualizar && cerrojo.fallo() == Cerrojo::Fallo::Ocupado)
-            if (const auto estado = actualizarEnLaVentana(c))
+        if (orden->siOcupada && cerrojo.fallo() == Cerrojo::Fallo::Ocupado)
+            if (const auto estado = orden->siOcupada(c))
                 return *estado;
         return falla(cerrojo.motivo());
     }

@@ -97,6 +97,14 @@ std::vector<RegPena> penas(const Contexto& c)
     return ficheroregistros::leeTodos<RegPena>(c.ruta + ficheros::apuestas);
 }
 
+void imprimeSorteos(const std::vector<RegSorteo>& sorteos)
+{
+    QTextStream salida(stdout);
+    for (auto s = sorteos.rbegin(); s != sorteos.rend(); ++s)
+        salida << listado::textoNumeros(*s) << "   " << listado::textoEstrellas(*s) << "   "
+               << listado::textoFecha(*s) << '\n';
+}
+
 int cuentaPremios(const Contexto& c)
 {
     const auto guardados = sorteos(c);

@@ -2,6 +2,7 @@
 
 #include "store/regpena.h"
 #include "store/regsorteo.h"
+#include "store/socios.h"
 
 #include <QDate>
 #include <QJsonObject>
@@ -68,6 +69,17 @@ void avisa(const Contexto& c, const std::vector<RegSorteo>& sorteos, std::size_t
 std::optional<int> actualizarEnLaVentana(const Contexto& c);
 std::vector<RegSorteo> sorteos(const Contexto& c);
 std::vector<RegPena> penas(const Contexto& c);
+// Draws as the terminal lists them, newest first.
+void imprimeSorteos(const std::vector<RegSorteo>& sorteos);
+
+// The peña R of the first argument and every peña's members; else empty,
+// its message said and its status in `estado`.
+struct PenaConSocios
+{
+    RegPena pena;
+    std::vector<socios::Grupo> grupos;
+};
+std::optional<PenaConSocios> eligePena(const Contexto& c, int& estado);
 
 // The subcommands, each returning the exit status.
 int estado(const Contexto& c);

@@ -1,4 +1,4 @@
-// bolvera-cli: the online update and the saved pages it reads.
+// bolvera-cli: the online update and what each source of results says.
 #include "app/ordenes.h"
 #include "app/salidajson.h"
 #include "checking/comprobacion.h"
@@ -34,14 +34,6 @@ namespace ordenes {
 namespace {
 
 const QString todaviaNo = QStringLiteral("Todavía no hay sorteos nuevos.");
-
-void imprimeSorteos(const std::vector<RegSorteo>& nuevos)
-{
-    QTextStream salida(stdout);
-    for (auto s = nuevos.rbegin(); s != nuevos.rend(); ++s)
-        salida << listado::textoNumeros(*s) << "   " << listado::textoEstrellas(*s) << "   "
-               << listado::textoFecha(*s) << '\n';
-}
 
 // The update as the terminal sees it: the messages, and a result.
 class PantallaTexto final : public PantallaActualizacion
@@ -170,48 +162,6 @@ std::optional<int> actualizarEnLaVentana(const Contexto& c)
         QTextStream(stderr) << paraTerminal(error) << '\n';
     informaNuevos(c, antes.size());
     return d.exito() ? 0 : 1;
-}
-
-int analizar(const Contexto& c)
-{
-    QByteArray pagina;
-    if (const auto estado = leeFicheroArgumento(c, QStringLiteral("Uso: analizar FICHERO"), pagina))
-        return *estado;
-    const Analisis a = anadeNuevos(c.ruta, texto1252::decodifica(pagina), {}, false, c.hoy);
-    if (a.resultado == Analisis::Resultado::Escritura)
-        return fallaEscritura(QStringLiteral("No se pudo guardar el histórico."), a.error);
-    if (a.resultado == Analisis::Resultado::Nuevos)
-        if (const int estado = cuentaPremios(c))
-            return estado;
-    imprimeSorteos(a.anadir);
-    QTextStream salida(stdout);
-    salida << "rutasorteo: " << paraTerminal(a.rutasorteo) << '\n' << "Label19: " << paraTerminal(a.label19) << '\n';
-    const Aviso av = aviso(a.resultado, c.hoy.year(), a.falta);
-    if (av.texto.isEmpty())
-        return 0;
-    const bool bien = a.resultado == Analisis::Resultado::NingunoNuevo;
-    QTextStream(bien ? stdout : stderr) << av.titulo << ": " << av.texto << '\n';
-    return bien ? 0 : 1;
-}
-
-int informe(const Contexto& c)
-{
-    QByteArray pagina;
-    if (const auto estado = leeFicheroArgumento(c, QStringLiteral("Uso: informe FICHERO"), pagina))
-        return *estado;
-    const Informe i = leeInforme(texto1252::decodifica(pagina));
-    if (c.json) {
-        QJsonArray premios;
-        for (const QString& p : i.premios)
-            premios.append(p);
-        imprime({{QStringLiteral("premios"), premios}, {QStringLiteral("pdf"), i.urlpdf}});
-        return 0;
-    }
-    QTextStream salida(stdout);
-    for (int k = 0; k < 13; ++k)
-        salida << k + 1 << "ª: " << paraTerminal(i.premios[static_cast<std::size_t>(k)]) << '\n';
-    salida << "PDF: " << paraTerminal(i.urlpdf) << '\n';
-    return 0;
 }
 
 int listaFuentes(const Contexto& c)

@@ -1,6 +1,12 @@
-// bolvera-cli: a peña's tickets into a PDF, as the print window prints them.
+// bolvera-cli: what is printed: a peña's tickets into a PDF, as the print
+// window prints them, and the summary for its members, as PDF or text.
 #include "app/ordenes.h"
 #include "checking/formas.h"
+#include "checking/resumen.h"
+#include "print/resumenpdf.h"
+#include "store/ajustes.h"
+#include "store/fechas.h"
+#include "store/premios.h"
 #include "print/pintor.h"
 #include "print/trabajo.h"
 #include "store/ficheros.h"
@@ -41,6 +47,42 @@ int imprimir(const Contexto& c)
     if (!pinta(trabajo, impresora) || !QFileInfo(c.pdf).isFile())
         return falla(QStringLiteral("No se pudo escribir %1.").arg(c.pdf));
     QTextStream(stdout) << boletosNecesarios(pena) << " boletos en " << c.pdf << '\n';
+    return 0;
+}
+
+int resumen(const Contexto& c)
+{
+    int estado = 0;
+    const auto e = eligePena(c, estado);
+    if (!e)
+        return estado;
+    if (!c.pdf.isEmpty() && ficheros::esPropio(c.ruta, c.pdf))
+        return falla(ficheros::textoPropio(c.pdf));
+    // By default the period starts where the last summary handed out ended.
+    const QDate desde = c.desde.isValid() ? c.desde : socios::siguienteResumen(e->grupos, e->pena);
+    const auto dia = [](QDate d) { return d.isValid() ? fechas::diaNumero(d) : 0.0; };
+    const Resumen r = bolvera::resumen(e->pena, sorteos(c), premios::lee(c.ruta).porFecha, ajustes::precioApuesta(c.ruta),
+                                       socios::de(e->grupos, e->pena), dia(desde), dia(c.hasta));
+    if (!c.pdf.isEmpty()) {
+        if (!resumenPdf(r, c.pdf))
+            return falla(QStringLiteral("No se pudo escribir %1.").arg(c.pdf));
+        if (!c.texto) {
+            QTextStream(stdout) << "Resumen de la peña en " << c.pdf << '\n';
+            return 0;
+        }
+    }
+    const QString texto = resumenTexto(r);
+    if (c.json) {
+        imprime({{QStringLiteral("texto"), texto}});
+        return 0;
+    }
+    // Line by line: the lines stay lines, control bytes inside them are shown escaped.
+    QStringList lineas = texto.split(u'\n');
+    if (!lineas.isEmpty() && lineas.back().isEmpty())
+        lineas.removeLast();
+    QTextStream salida(stdout);
+    for (const QString& linea : lineas)
+        salida << paraTerminal(linea) << '\n';
     return 0;
 }
 

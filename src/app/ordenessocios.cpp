@@ -3,8 +3,6 @@
 #include "app/ordenes.h"
 #include "checking/cuentas.h"
 #include "checking/euros.h"
-#include "checking/resumen.h"
-#include "print/resumenpdf.h"
 #include "store/ajustes.h"
 #include "store/fechas.h"
 #include "store/ficheros.h"
@@ -20,16 +18,7 @@ namespace bolvera {
 
 namespace ordenes {
 
-namespace {
-
-struct Elegida
-{
-    RegPena pena;
-    std::vector<socios::Grupo> grupos;
-};
-
-// The peña R and every peña's members; a message and its status when not.
-std::optional<Elegida> elige(const Contexto& c, int& estado)
+std::optional<PenaConSocios> eligePena(const Contexto& c, int& estado)
 {
     const auto r = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
     const auto todas = penas(c);
@@ -42,8 +31,10 @@ std::optional<Elegida> elige(const Contexto& c, int& estado)
         estado = falla(*l.error);
         return std::nullopt;
     }
-    return Elegida{todas[static_cast<std::size_t>(*r - 1)], std::move(l.grupos)};
+    return PenaConSocios{todas[static_cast<std::size_t>(*r - 1)], std::move(l.grupos)};
 }
+
+namespace {
 
 // "1 participación", "3 participaciones"
 QString textoParticipaciones(int n)
@@ -60,14 +51,14 @@ auto buscaSocio(std::vector<socios::Socio>& lista, const QString& nombre)
 // The peña R, its members and the one named by the second argument.
 struct ConSocio
 {
-    Elegida e;
+    PenaConSocios e;
     std::vector<socios::Socio> lista;
     std::size_t socio = 0;
 };
 
 std::optional<ConSocio> eligeSocio(const Contexto& c, int& estado)
 {
-    auto e = elige(c, estado);
+    auto e = eligePena(c, estado);
     if (!e)
         return std::nullopt;
     auto lista = socios::de(e->grupos, e->pena);
@@ -80,7 +71,7 @@ std::optional<ConSocio> eligeSocio(const Contexto& c, int& estado)
     return ConSocio{std::move(*e), std::move(lista), indice};
 }
 
-int guardaSocios(const Contexto& c, const Elegida& e, const QString& hecho)
+int guardaSocios(const Contexto& c, const PenaConSocios& e, const QString& hecho)
 {
     if (const int error = socios::guarda(c.ruta, e.grupos))
         return fallaEscritura(QStringLiteral("No se pudieron guardar los socios."), error);
@@ -93,7 +84,7 @@ int guardaSocios(const Contexto& c, const Elegida& e, const QString& hecho)
 int listaSocios(const Contexto& c)
 {
     int estado = 0;
-    const auto e = elige(c, estado);
+    const auto e = eligePena(c, estado);
     if (!e)
         return estado;
     const auto miembros = socios::de(e->grupos, e->pena);
@@ -145,7 +136,7 @@ int listaSocios(const Contexto& c)
 int anadeSocio(const Contexto& c)
 {
     int estado = 0;
-    auto e = elige(c, estado);
+    auto e = eligePena(c, estado);
     if (!e)
         return estado;
     const QString nombre = c.argumentos.value(1).trimmed();
@@ -218,42 +209,6 @@ int cambiaSocio(const Contexto& c)
                           textoParticipaciones(socio->participaciones) + u'.';
     socios::pon(s->e.grupos, s->e.pena, lista);
     return guardaSocios(c, s->e, hecho);
-}
-
-int resumen(const Contexto& c)
-{
-    int estado = 0;
-    const auto e = elige(c, estado);
-    if (!e)
-        return estado;
-    if (!c.pdf.isEmpty() && ficheros::esPropio(c.ruta, c.pdf))
-        return falla(ficheros::textoPropio(c.pdf));
-    // By default the period starts where the last summary handed out ended.
-    const QDate desde = c.desde.isValid() ? c.desde : socios::siguienteResumen(e->grupos, e->pena);
-    const auto dia = [](QDate d) { return d.isValid() ? fechas::diaNumero(d) : 0.0; };
-    const Resumen r = bolvera::resumen(e->pena, sorteos(c), premios::lee(c.ruta).porFecha, ajustes::precioApuesta(c.ruta),
-                                       socios::de(e->grupos, e->pena), dia(desde), dia(c.hasta));
-    if (!c.pdf.isEmpty()) {
-        if (!resumenPdf(r, c.pdf))
-            return falla(QStringLiteral("No se pudo escribir %1.").arg(c.pdf));
-        if (!c.texto) {
-            QTextStream(stdout) << "Resumen de la peña en " << c.pdf << '\n';
-            return 0;
-        }
-    }
-    const QString texto = resumenTexto(r);
-    if (c.json) {
-        imprime({{QStringLiteral("texto"), texto}});
-        return 0;
-    }
-    // Line by line: the lines stay lines, control bytes inside them are shown escaped.
-    QStringList lineas = texto.split(u'\n');
-    if (!lineas.isEmpty() && lineas.back().isEmpty())
-        lineas.removeLast();
-    QTextStream salida(stdout);
-    for (const QString& linea : lineas)
-        salida << paraTerminal(linea) << '\n';
-    return 0;
 }
 
 } // namespace ordenes
