@@ -1110,6 +1110,23 @@ TEST(CliFicheros, refusalsThatProtectTheDataFolder)
     }
     QFile::setPermissions(dir.filePath("numeros.dat"), QFile::ReadOwner | QFile::WriteOwner);
 
+    // comprobar prints its rows before it saves the counters: a peña file that
+    // may not be written is refused before a row is printed, and once its
+    // counters are current, it is only read.
+    QFile::setPermissions(dir.filePath("apuestas.dat"), QFile::ReadOwner | QFile::ReadOther);
+    const Salida antes = ejecutaCon(QStringList{"comprobar", "1"} + conDir, sinprivilegios::baja);
+    EXPECT_EQ(antes.estado, 1);
+    EXPECT_TRUE(antes.out.isEmpty()) << antes.out.constData();
+    EXPECT_TRUE(antes.err.startsWith("Para modificar el archivo necesita permiso de Administrador.")) << antes.err.constData();
+    EXPECT_EQ(datos::leeBytes(dir.filePath("apuestas.dat")), apuestas);
+    QFile::setPermissions(dir.filePath("apuestas.dat"), QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_EQ(ejecuta(QStringList{"comprobar", "1"} + conDir).estado, 0);
+    QFile::setPermissions(dir.filePath("apuestas.dat"), QFile::ReadOwner | QFile::ReadOther);
+    const Salida despues = ejecutaCon(QStringList{"comprobar", "1"} + conDir, sinprivilegios::baja);
+    EXPECT_EQ(despues.estado, 0) << despues.err.constData();
+    EXPECT_TRUE(QString::fromUtf8(despues.out).contains(QStringLiteral("PEÑA UNA"))) << despues.out.constData();
+    QFile::setPermissions(dir.filePath("apuestas.dat"), QFile::ReadOwner | QFile::WriteOwner);
+
     // A folder where numeros.dat should be is not a permission problem.
     QTemporaryDir carpeta;
     QDir(carpeta.path()).mkdir("numeros.dat");
