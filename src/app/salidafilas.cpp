@@ -279,17 +279,10 @@ void SalidaFilas::bloque(const Bloque& b)
         bloqueTexto(b);
         return;
     }
-    if (b.apuestas == 0) {
-        for (const Fila& f : b.filas)
-            fila(f);
-        return;
-    }
-    for (const ClaseFila cabecera : {ClaseFila::Separador, ClaseFila::Nombre, ClaseFila::Fecha})
-        fila(Fila{b.sorteo, b.pena, 0, cabecera});
-    for (std::uint32_t resto = b.apuestas; resto != 0; resto &= resto - 1) {
-        const auto a = static_cast<std::size_t>(std::countr_zero(resto));
-        fila(Fila{b.sorteo, b.pena, 0, ClaseFila::Apuesta, static_cast<std::uint8_t>(a), b.categorias[a]});
-    }
+    m_filasBloque.clear();
+    b.anadeA(m_filasBloque);
+    for (const Fila& f : m_filasBloque)
+        fila(f);
 }
 
 // The block's heading rows, then its bets: those without a prize that follow

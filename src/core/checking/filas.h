@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace bolvera {
 
@@ -45,6 +46,8 @@ struct Bloque
     // Its rows: three heading rows, then a row a bet shown.
     std::size_t size() const;
     Fila operator[](std::size_t k) const;
+    // All of them, after those of `filas`.
+    void anadeA(std::vector<Fila>& filas) const;
 };
 
 } // namespace bolvera

@@ -170,8 +170,7 @@ public:
             m_destino(b);
             return;
         }
-        for (std::size_t k = 0; k < b.size(); ++k)
-            m_pasada.filas.push_back(b[k]);
+        b.anadeA(m_pasada.filas);
     }
 
     void cambia(int p) { m_cambiadas[static_cast<std::size_t>(p)] = true; }

@@ -75,8 +75,12 @@ Resultado pasa(Pase pase, std::vector<RegSorteo> sorteos, std::vector<RegPena> p
     FilasCompactas compactas; // and kept compact, they come back the same
     Parpadeo otro;
     const Pasada sinFilas = pase(r.datos.sorteos, copia, n, opciones, otro, [&](const Bloque& b) {
+        // Row by row, as the window asks for them, the same as all at once.
+        const std::size_t antes = entregadas.size();
+        b.anadeA(entregadas);
+        EXPECT_EQ(entregadas.size() - antes, b.size());
         for (std::size_t k = 0; k < b.size(); ++k)
-            entregadas.push_back(b[k]);
+            EXPECT_EQ(b[k], entregadas[antes + k]);
         compactas.anade(b);
     });
     r.pasada = pase(r.datos.sorteos, r.datos.penas, n, opciones, p, {});
