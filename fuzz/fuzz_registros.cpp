@@ -22,6 +22,7 @@ template <typename Registro>
 std::vector<Registro> registros(QByteArrayView bytes)
 {
     std::vector<Registro> r;
+    r.reserve(static_cast<std::size_t>(bytes.size() / Registro::tamano));
     for (qsizetype off = 0; off + Registro::tamano <= bytes.size(); off += Registro::tamano)
         r.push_back(Registro::desdeBytes(bytes.sliced(off, Registro::tamano)));
     return r;

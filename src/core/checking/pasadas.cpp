@@ -36,6 +36,8 @@ public:
         m_formas.reserve(penas.size());
         m_dias.reserve(penas.size());
         m_primeraApuesta.reserve(penas.size());
+        m_todos.reserve(penas.size());
+        m_apuestas.reserve(penas.size() * RegPena::maxApuestas);
         m_sorteosBits.reserve(sorteos.size());
         m_diasSorteo.reserve(sorteos.size());
         for (const RegPena& p : penas) {

@@ -2,6 +2,7 @@
 
 #include "checking/formas.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace bolvera {
@@ -35,6 +36,9 @@ public:
     {
         m_ops.push_back({tipo, x, y, ancho, alto, {}, 11.5});
     }
+    // Room for the marks of `boletos` slips at once (a slip: its frame and
+    // texts, five bets of up to 15 marks).
+    void reserva(int boletos) { m_ops.reserve(static_cast<std::size_t>(std::max(0, boletos)) * 96); }
     void nuevaPagina() { m_ops.push_back({Operacion::Tipo::NuevaPagina, 0, 0, 0, 0, {}, 11.5}); }
 
     // Where number 1 of block b lies (`situa` plus the plain-paper shift).
@@ -87,6 +91,7 @@ std::vector<Operacion> trabajoImpresion(const RegPena& pena, Papel papel, float 
         return {};
     const int apuestas = forma->multiple ? 1 : forma->apuestas;
     const int boletos = boletosNecesarios(pena);
+    t.reserva(boletos);
     const QString nombre = pena.nombreRecortado();
     const QString dia = pena.diaRecortado();
     // Built in one go: a name holding "%1" must print as typed.
