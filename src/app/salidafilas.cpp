@@ -279,10 +279,7 @@ void SalidaFilas::bloque(const Bloque& b)
         bloqueTexto(b);
         return;
     }
-    m_filasBloque.clear();
-    b.anadeA(m_filasBloque);
-    for (const Fila& f : m_filasBloque)
-        fila(f);
+    b.paraCadaFila([&](const Fila& f) { fila(f); });
 }
 
 // The block's heading rows, then its bets: those without a prize that follow

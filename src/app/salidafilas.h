@@ -115,7 +115,6 @@ private:
     std::vector<std::optional<std::string>> m_nombres;           // [peña]: the name row
     std::string m_cabeceras;      // text: each peña's empty row and name row, one after another
     std::vector<Pieza> m_cabecera; // [peña]: its piece of them
-    std::vector<Fila> m_filasBloque; // the rows of the JSON block at hand, written one by one
     // The draw of the rows at hand: its date row, what it marks, and its
     // comments by category and count.
     int m_sorteo = -1;

@@ -33,16 +33,7 @@ Fila Bloque::operator[](std::size_t k) const
 
 void Bloque::anadeA(std::vector<Fila>& todas) const
 {
-    if (apuestas == 0) {
-        todas.insert(todas.end(), filas.begin(), filas.end());
-        return;
-    }
-    for (const ClaseFila cabecera : {ClaseFila::Separador, ClaseFila::Nombre, ClaseFila::Fecha})
-        todas.push_back(Fila{sorteo, pena, 0, cabecera});
-    for (std::uint32_t resto = apuestas; resto != 0; resto &= resto - 1) {
-        const auto apuesta = static_cast<std::size_t>(std::countr_zero(resto));
-        todas.push_back(Fila{sorteo, pena, 0, ClaseFila::Apuesta, static_cast<std::uint8_t>(apuesta), categorias[apuesta]});
-    }
+    paraCadaFila([&](const Fila& f) { todas.push_back(f); });
 }
 
 } // namespace bolvera

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -46,6 +47,22 @@ struct Bloque
     // Its rows: three heading rows, then a row a bet shown.
     std::size_t size() const;
     Fila operator[](std::size_t k) const;
+    // Each of them in turn, to `f`, walking the bets shown once.
+    template <typename F>
+    void paraCadaFila(F&& f) const
+    {
+        if (apuestas == 0) {
+            for (const Fila& fila : filas)
+                f(fila);
+            return;
+        }
+        for (const ClaseFila cabecera : {ClaseFila::Separador, ClaseFila::Nombre, ClaseFila::Fecha})
+            f(Fila{sorteo, pena, 0, cabecera});
+        for (std::uint32_t resto = apuestas; resto != 0; resto &= resto - 1) {
+            const auto apuesta = static_cast<std::size_t>(std::countr_zero(resto));
+            f(Fila{sorteo, pena, 0, ClaseFila::Apuesta, static_cast<std::uint8_t>(apuesta), categorias[apuesta]});
+        }
+    }
     // All of them, after those of `filas`.
     void anadeA(std::vector<Fila>& filas) const;
 };
