@@ -121,7 +121,8 @@ int main(int argc, char* argv[])
                 "ns/byte", "peak MB", "cat s", "x cat");
     for (const int cuantas : {50, 500}) {
         QTemporaryDir dir;
-        historia::preparaInicial(dir.path() + u'/');
+        if (historia::preparaInicial(dir.path() + u'/') != 0)
+            return 1;
         const QString penas = dir.filePath(QStringLiteral("apuestas.dat"));
         escribePenas(penas, cuantas);
         QFile original(penas);

@@ -78,9 +78,10 @@ const std::vector<Orden> tabla = {
     {"sorteos", {}, {}, "la lista de sorteos", listaSorteos, Escribe::No},
     {"frecuencias", {}, {}, "veces que ha salido cada número y estrella", frecuencias, Escribe::No},
     {"importar", {fichero}, {}, "sustituye los sorteos por los de FICHERO", importar, Escribe::Si},
-    {"importar-csv", {fichero}, {}, "añade los sorteos de un CSV (fecha,n1..n5,e1,e2)", importarCsv, Escribe::Si},
+    {"importar-csv", {fichero}, {"otro-dia"}, "añade los sorteos de un CSV (fecha,n1..n5,e1,e2)", importarCsv, Escribe::Si},
     {"exportar-csv", {fichero}, {}, "guarda los sorteos en un CSV", exportarCsv, Escribe::No},
-    {"anadir-sorteo", {{"AAAA-MM-DD"}, {apuesta.nombre}}, {}, "añade un sorteo", anadirSorteo, Escribe::Si},
+    {"anadir-sorteo", {{"AAAA-MM-DD"}, {apuesta.nombre}}, {"otro-dia"},
+     "añade un sorteo (--otro-dia: celebrado otro día que martes o viernes)", anadirSorteo, Escribe::Si},
     {"huecos", {}, {}, "sorteos que faltan en el histórico", listaHuecos, Escribe::No},
     {"importar-premios", {fichero}, {}, "guarda los premios de un CSV en premios.dat", importarPremios, Escribe::Si},
     {"precio", {{"EUROS", Tipo::Importe, Cuantos::Opcional}}, {},
@@ -126,6 +127,7 @@ const std::vector<argumentos::Opcion> todasLasOpciones = {
     {"hasta", "AAAA-MM-DD", {}},
     {"texto", {}, {}},
     {"avisar", {}, {}},
+    {"otro-dia", {}, {}},
 };
 const QStringList comunes = {"help", "version", "dir", "hoy", "json"};
 
@@ -283,6 +285,7 @@ int main(int argc, char* argv[])
     c.correccion = linea.opciones.count(QStringLiteral("correccion"));
     c.texto = linea.opciones.count(QStringLiteral("texto"));
     c.avisar = linea.opciones.count(QStringLiteral("avisar"));
+    c.otroDia = linea.opciones.count(QStringLiteral("otro-dia"));
     for (auto [campo, clave] : {std::pair{&c.fecha, "fecha"}, std::pair{&c.desde, "desde"}, std::pair{&c.hasta, "hasta"}}) {
         if (!linea.opciones.count(QString::fromLatin1(clave)))
             continue;
@@ -306,7 +309,8 @@ int main(int argc, char* argv[])
                 return *estado;
         return falla(cerrojo.motivo());
     }
-    // A new data directory starts with the history the program ships.
-    historia::preparaInicial(c.ruta);
+    // A new data directory starts with the history the program ships; a
+    // folder that cannot take it is said so by the command that needs it.
+    (void)historia::preparaInicial(c.ruta);
     return orden->ejecuta(c);
 }

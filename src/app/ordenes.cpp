@@ -110,8 +110,7 @@ int cuentaPremios(const Contexto& c)
     const auto guardados = sorteos(c);
     if (guardados.empty() || !listado::calcula(guardados).valido)
         return 0;
-    Parpadeo parpadeo;
-    if (const int error = comprueba(c.ruta, 1, {.sinFilas = true}, parpadeo).error)
+    if (const int error = cuentaPendientes(c.ruta))
         return fallaEscritura(QStringLiteral("No se pudieron guardar los aciertos de las peñas."), error);
     return 0;
 }

@@ -31,6 +31,7 @@ struct Contexto
     QString pdf;                                // imprimir and resumen --pdf
     bool texto = false;                         // resumen --texto
     bool avisar = false;                        // actualizar --avisar
+    bool otroDia = false;                       // anadir-sorteo, importar-csv --otro-dia
     QString dosSemanas = QStringLiteral("no");  // imprimir --dos-semanas
     QString nota;                               // socio-anadir --nota
     QDate fecha;                                // socio-pago --fecha; invalid = today

@@ -1,7 +1,6 @@
 // bolvera-cli: the online update and what each source of results says.
 #include "app/ordenes.h"
 #include "app/salidajson.h"
-#include "checking/comprobacion.h"
 #include "platform/canal.h"
 #include "platform/notificaciones.h"
 #include "platform/redqt.h"
@@ -41,25 +40,27 @@ class PantallaTexto final : public PantallaActualizacion
 public:
     PantallaTexto(const Contexto& c, Red& red, QEventLoop& bucle) : m_c(c), m_red(red), m_bucle(bucle) {}
 
-    bool exito() const { return m_desenlace.exito(); }
+    const Desenlace& desenlace() const { return m_desenlace; }
 
-    void muestraEstado(const QString& texto) override { m_desenlace.anotaEstado(texto); }
+    void muestraEstado(const QString&) override {}
     void muestraProgreso(int) override {}
     void muestraBytes(const QString&) override {}
-    void muestraAnadidos(const QString& texto) override { m_desenlace.anotaAnadidos(texto); }
+    void muestraAnadidos(const QString&) override {}
     void mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto) override
     {
         QTextStream(icono == Dialogos::Icono::Informacion ? stdout : stderr) << titulo << ": " << texto << '\n';
         m_desenlace.anotaMensaje(icono, titulo, texto);
     }
+    // Nobody answers at a terminal: No, and what was left undone.
+    bool pregunta(const QString& titulo, const QString&, const QString& siNo) override
+    {
+        mensaje(Dialogos::Icono::Exclamacion, titulo, siNo);
+        return false;
+    }
     void avisoSorteos(const QString&) override {}
     void muestraGeneral() override {}
     void cargasorteos() override {}
-    void compruebaNuevos(int nuevos) override
-    {
-        Parpadeo parpadeo;
-        comprueba(m_c.ruta, nuevos, {.sinFilas = true}, parpadeo);
-    }
+    void muestraNuevos(int) override {}
     // The report's PDF, as the window downloads it.
     void refrescaTodo() override
     {
@@ -74,8 +75,9 @@ public:
                 m_bucle.quit();
         });
     }
-    void terminada() override
+    void terminada(const FinActualizacion& fin) override
     {
+        m_desenlace.anotaFin(fin);
         m_terminada = true;
         if (!m_pdf)
             m_bucle.quit();
@@ -92,12 +94,15 @@ private:
 
 } // namespace
 
-// After an update, however it was run: the draws it added, and the desktop told when asked.
-void informaNuevos(const Contexto& c, std::size_t antes)
+// After an update, however it was run: the draws it added and where they
+// came from, and the desktop told when asked.
+void informaNuevos(const Contexto& c, std::size_t antes, const QString& fuente)
 {
     const auto despues = sorteos(c);
     const std::size_t nuevos = despues.size() > antes ? despues.size() - antes : 0;
     imprimeSorteos({despues.end() - static_cast<qsizetype>(nuevos), despues.end()});
+    if (nuevos > 0 && !fuente.isEmpty())
+        QTextStream(stderr) << "Sorteos nuevos: " << fuente << ".\n";
     if (c.avisar)
         avisa(c, despues, nuevos);
 }
@@ -129,8 +134,8 @@ int actualizar(const Contexto& c)
         actualizacion.empieza(c.hoy, antes.empty() ? 0 : antes.back().fecha);
     });
     bucle.exec();
-    informaNuevos(c, antes.size());
-    return pantalla.exito() ? 0 : 1;
+    informaNuevos(c, antes.size(), pantalla.desenlace().fuente);
+    return pantalla.desenlace().exito ? 0 : 1;
 }
 
 std::optional<int> actualizarEnLaVentana(const Contexto& c)
@@ -160,8 +165,8 @@ std::optional<int> actualizarEnLaVentana(const Contexto& c)
         QTextStream(stdout) << paraTerminal(aviso) << '\n';
     for (const QString& error : d.errores)
         QTextStream(stderr) << paraTerminal(error) << '\n';
-    informaNuevos(c, antes.size());
-    return d.exito() ? 0 : 1;
+    informaNuevos(c, antes.size(), d.fuente);
+    return d.exito ? 0 : 1;
 }
 
 int listaFuentes(const Contexto& c)
@@ -181,9 +186,12 @@ int listaFuentes(const Contexto& c)
     bucle.exec();
     const std::vector<fuentes::Estado> estados = fuentes::compara(respuestas, guardados, c.hoy);
     const bool alguna = std::any_of(estados.begin(), estados.end(), [](const fuentes::Estado& e) { return e.contesto; });
+    const QString prevision = fuentes::prevision(respuestas, guardados.empty() ? 0 : guardados.back().fecha, c.hoy);
+    if (const QString aviso = fuentes::avisoAjustes(c.ruta); !aviso.isEmpty())
+        QTextStream(stderr) << paraTerminal(aviso) << '\n';
     if (!c.json) {
         // A reason may quote what a server answered: each line escaped on its own.
-        QStringList lineas = fuentes::texto(estados).split(u'\n');
+        QStringList lineas = (fuentes::texto(estados) + QStringLiteral("\n\n") + prevision).split(u'\n');
         for (QString& l : lineas)
             l = paraTerminal(l);
         QTextStream(stdout) << lineas.join(u'\n') << '\n';
@@ -195,6 +203,10 @@ int listaFuentes(const Contexto& c)
         salida.abreObjeto()
             .clave("clave").valor(fuentes::clave(e.id))
             .clave("contesto").valor(e.contesto)
+            .clave("descartados").abreLista();
+        for (const QString& d : e.descartados)
+            salida.valor(d);
+        salida.cierraLista()
             .clave("direccion").valor(e.direccion)
             .clave("distintos").abreLista();
         for (const QString& d : e.distintos)
@@ -207,7 +219,7 @@ int listaFuentes(const Contexto& c)
             .clave("ultimo").valor(e.ultimo.isValid() ? e.ultimo.toString(Qt::ISODate) : QString())
             .cierraObjeto();
     }
-    salida.cierraLista().cierraObjeto().termina();
+    salida.cierraLista().clave("prevision").valor(prevision).cierraObjeto().termina();
     return alguna ? 0 : 1;
 }
 

@@ -140,10 +140,15 @@ int exportarCsv(const Contexto& c)
 
 namespace {
 
-// Merges draws into the history and says what happened.
+// A draw refused by its day alone may have been moved by the operators.
+const QString otroDiaSi = QStringLiteral(". Si el sorteo se cambió a ese día, añádalo con --otro-dia.");
+
+// Merges draws into the history and says what happened. With --otro-dia the
+// draws on another day were taken by the user.
 int fusionaYCuenta(const Contexto& c, const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia)
 {
-    const historia::Fusion f = historia::fusiona(c.ruta, lote, c.hoy, copia, lineas);
+    const historia::Fusion f =
+        historia::fusiona(c.ruta, lote, c.hoy, copia, lineas, c.otroDia ? csvsorteos::otrosDias(lote) : std::vector<double>{});
     if (f.rechazo)
         return falla(validacion::comoFrase(*f.rechazo));
     if (f.error)
@@ -169,9 +174,9 @@ int importarCsv(const Contexto& c)
     QByteArray texto;
     if (const auto estado = leeFicheroArgumento(c, QStringLiteral("Uso: importar-csv FICHERO [--json]"), texto))
         return *estado;
-    const csvsorteos::Lectura l = csvsorteos::lee(texto);
+    const csvsorteos::Lectura l = csvsorteos::lee(texto, c.otroDia);
     if (l.error)
-        return falla(*l.error);
+        return falla(*l.error + (!c.otroDia && !csvsorteos::lee(texto, true).error ? otroDiaSi : QString()));
     return fusionaYCuenta(c, l.sorteos, l.lineas, true);
 }
 
@@ -180,8 +185,9 @@ int anadirSorteo(const Contexto& c)
     const auto sorteo = c.argumentos.size() == 2 ? csvsorteos::escrito(c.argumentos[0], c.argumentos[1]) : std::nullopt;
     if (!sorteo)
         return fallaUso(QStringLiteral("Uso: anadir-sorteo AAAA-MM-DD \"n1 n2 n3 n4 n5 + e1 e2\""));
-    if (const auto motivo = historia::motivoParaAnadir(c.ruta, *sorteo, c.hoy))
-        return falla(validacion::comoFrase(*motivo));
+    if (const auto motivo = historia::motivoParaAnadir(c.ruta, *sorteo, c.hoy, c.otroDia))
+        return falla(validacion::comoFrase(*motivo) +
+                     (!c.otroDia && validacion::soloPorElDia(*sorteo) ? otroDiaSi : QString()));
     return fusionaYCuenta(c, {*sorteo}, {}, false);
 }
 

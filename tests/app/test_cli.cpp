@@ -429,6 +429,7 @@ TEST(CliCerrojo, oneWriterAtATimeAndADeadHolderBlocksNothing)
     QProcess actualiza;
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
     entorno.insert("BOLVERA_OPERADOR_URL", mudo.url());
+    entorno.insert("BOLVERA_FUENTES_URL", mudo.url());
     actualiza.setProcessEnvironment(entorno);
     actualiza.start(QStringLiteral(BOLVERA_CLI), {"actualizar", "--dir", dir.path(), "--hoy", "2026-12-08"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(dir.filePath("bolvera.lock")); }, 5000));
@@ -551,7 +552,9 @@ Salida ejecutaSirviendo(const QStringList& argumentos, const QString& operador,
 {
     QProcess p;
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    // The other sources on the same local server: never the network.
     entorno.insert("BOLVERA_OPERADOR_URL", operador);
+    entorno.insert("BOLVERA_FUENTES_URL", operador);
     for (const auto& [nombre, valor] : variables)
         entorno.insert(nombre, valor);
     p.setProcessEnvironment(entorno);
@@ -596,10 +599,11 @@ TEST_F(CliActualizar, bringsTheNewDrawsFromALocalServer)
     ASSERT_EQ(s.estado, 0) << s.err.constData();
     EXPECT_EQ(QString::fromUtf8(s.out), QStringLiteral(" 1- 7-23-40-50   3  9   04/12/2026  Viernes\n"
                                                        " 2- 4- 6- 8-10   1  2   01/12/2026  Martes\n"));
+    // The service first; then the other sources (404 here), then the pages.
     ASSERT_GE(m_servidor.pedidas.size(), 2);
     EXPECT_TRUE(m_servidor.pedidas[0].startsWith(QStringLiteral("/servicios/buscadorSorteos?")));
-    EXPECT_EQ(m_servidor.pedidas[1],
-              QStringLiteral("/es/buscador?startDate=19/10/2026&gameId=02&type=search&endDate=08/12/2026"));
+    EXPECT_TRUE(m_servidor.pedidas.contains(
+        QStringLiteral("/es/buscador?startDate=19/10/2026&gameId=02&type=search&endDate=08/12/2026")));
     EXPECT_EQ(datos::leeBytes(m_dir.filePath("ovk.pdf")), QByteArray("%PDF-1.4 informe"));
     EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(m_dir.filePath("numeros.dat")).size(), 4u);
 
@@ -717,8 +721,12 @@ TEST_F(CliActualizar, aServerErrorIsAFailure)
 {
     m_servidor.pon("/es/buscador", {500, "<html>error</html>", {}, false, false});
     const Salida s = ejecutaSirviendo(con({"actualizar"}), m_servidor.url());
+    // Every server answered, none with draws: each is named with its answer.
     EXPECT_EQ(s.estado, 1);
-    EXPECT_EQ(QString::fromUtf8(s.err), QStringLiteral("Error de conexión: No conectado: Compruebe la conexión a internet...\n"));
+    EXPECT_TRUE(QString::fromUtf8(s.err).startsWith(QStringLiteral("Fuentes de resultados: Ninguna fuente ha dado los sorteos nuevos.")))
+        << s.err.constData();
+    EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("\nFrancia: error 404 del servidor\n")));
+    EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("\nPáginas de resultados: error 500 del servidor\n")));
     EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(m_dir.filePath("numeros.dat")).size(), 2u);
 }
 

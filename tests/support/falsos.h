@@ -119,13 +119,11 @@ public:
     {
         pedidas.append(url);
         const auto it = respuestas.find(url.path());
-        const Respuesta r = it != respuestas.end()
-                                ? it->second
-                                : Respuesta{QByteArray("no encontrado"), Descarga::Fallo::Http, false};
-        return new Falsa(r);
+        return new Falsa(it != respuestas.end() ? it->second : otras);
     }
 
     std::map<QString, Respuesta> respuestas;
+    Respuesta otras{QByteArray("no encontrado"), Descarga::Fallo::Http, false}; // any other path
     QList<QUrl> pedidas;
 
 private:

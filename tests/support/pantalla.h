@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <QTest>
 
-#include <functional>
 
 using namespace bolvera;
 
@@ -25,17 +24,21 @@ public:
         if (esperaEnMensaje > 0)
             QTest::qWait(esperaEnMensaje);
     }
+    bool pregunta(const QString& titulo, const QString& texto, const QString&) override
+    {
+        preguntas.append(titulo + QStringLiteral(" | ") + texto);
+        return respuesta;
+    }
     void avisoSorteos(const QString& t) override { aviso = t; }
     void muestraGeneral() override {}
     void cargasorteos() override { ++recuentos; }
-    void compruebaNuevos(int n) override
-    {
-        comprobados.append(n);
-        if (alComprobar)
-            alComprobar(n);
-    }
+    void muestraNuevos(int n) override { comprobados.append(n); }
     void refrescaTodo() override { ++refrescos; }
-    void terminada() override { ++terminadas; }
+    void terminada(const FinActualizacion& f) override
+    {
+        ++terminadas;
+        fin = f;
+    }
 
     QStringList label6;
     QList<int> progreso;
@@ -45,8 +48,10 @@ public:
     int esperaEnMensaje = 0; // ms
     QString aviso;
     int recuentos = 0;
-    QList<int> comprobados;
-    std::function<void(int)> alComprobar; // the real check, when a test wants it
+    QStringList preguntas;
+    bool respuesta = false;
+    QList<int> comprobados; // the draws shown after each count
     int refrescos = 0;
     int terminadas = 0;
+    FinActualizacion fin;
 };

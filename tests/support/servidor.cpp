@@ -31,6 +31,11 @@ void ServidorPrueba::atiende(QTcpSocket* socket)
     socket->setProperty("atendida", true);
     const QByteArray objetivo = peticion.left(peticion.indexOf("\r\n")).split(' ').value(1);
     pedidas.append(QString::fromLatin1(objetivo));
+    QString agente;
+    for (const QByteArray& linea : peticion.left(peticion.indexOf("\r\n\r\n")).split('\n'))
+        if (linea.toLower().startsWith("user-agent:"))
+            agente = QString::fromLatin1(linea.mid(11).trimmed());
+    agentes.append(agente);
     const QString ruta = QUrl(QString::fromLatin1(objetivo)).path();
 
     auto it = m_rutas.find(QString::fromLatin1(objetivo)); // a path with its query first

@@ -27,8 +27,9 @@ public:
     void pon(const QString& ruta, const Respuesta& respuesta) { m_rutas[ruta] = respuesta; }
     // "http://127.0.0.1:PORT"
     QString url() const;
-    // Every request line's target, in order.
+    // Every request line's target, in order, and the User-Agent it came with.
     QStringList pedidas;
+    QStringList agentes;
 
 private:
     void atiende(QTcpSocket* socket);

@@ -47,9 +47,19 @@ Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opcione
     const auto en = [&](FilasCompactas& lista) {
         return opciones.sinFilas ? DestinoFilas{} : DestinoFilas([&lista](const Bloque& b) { lista.anade(b); });
     };
+    std::vector<RegPena> leidas;
+    if (opciones.sinContar)
+        leidas = datos->penas;
     c.sencillas = pasadaSencillas(datos->sorteos, datos->penas, n, opciones, parpadeo, en(c.filasSencillas));
     c.multiples = pasadaMultiples(datos->sorteos, datos->penas, n, opciones, parpadeo, en(c.filasMultiples));
-    c.error = guardaContadores(ruta, *datos, {&c.sencillas, &c.multiples});
+    if (opciones.sinContar) {
+        // What the passes counted is dropped: the file says what is counted.
+        datos->penas = std::move(leidas);
+        c.sencillas.cambiadas.clear();
+        c.multiples.cambiadas.clear();
+    } else {
+        c.error = guardaContadores(ruta, *datos, {&c.sencillas, &c.multiples});
+    }
     c.datos = std::move(datos);
     return c;
 }
@@ -63,6 +73,13 @@ void filasDe(Lista lista, const Instantanea& datos, int saltados, int cuantos, c
     std::vector<RegPena> penas = datos.penas; // the passes move the counters of their copy
     Parpadeo parpadeo;
     (lista == Lista::Sencillas ? pasadaSencillas : pasadaMultiples)(sorteos, penas, cuantos, opciones, parpadeo, destino);
+}
+
+int cuentaPendientes(const QString& ruta)
+{
+    Parpadeo parpadeo;
+    const Comprobacion c = comprueba(ruta, 1, {.sinFilas = true}, parpadeo);
+    return c.error;
 }
 
 } // namespace bolvera

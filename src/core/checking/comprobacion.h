@@ -25,7 +25,7 @@ struct Comprobacion
 
 // The rows kept are those of the newest draws, whole, up to `filas` rows or
 // just past them; `filasDe` makes the rest.
-Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opciones, Parpadeo& parpadeo,
+[[nodiscard]] Comprobacion comprueba(const QString& ruta, int n, const OpcionesPasada& opciones, Parpadeo& parpadeo,
                        std::size_t filas = static_cast<std::size_t>(-1));
 
 // The rows of one list of a check of `datos` for `cuantos` draws, after the
@@ -41,6 +41,12 @@ Instantanea leeDatos(const QString& ruta);
 bool cambiaContadores(const Instantanea& datos, int n);
 
 // Writes back the peñas the passes changed; an error number, 0 on success.
-int guardaContadores(const QString& ruta, const Instantanea& datos, std::initializer_list<const Pasada*> pasadas);
+[[nodiscard]] int guardaContadores(const QString& ruta, const Instantanea& datos, std::initializer_list<const Pasada*> pasadas);
+
+// Counts every draw the peñas have not counted yet (those just added, and
+// any merged in below the newest) and writes the changed peñas back, with no
+// rows: what follows every change to the history. An error number, 0 on
+// success or when there is nothing to count.
+[[nodiscard]] int cuentaPendientes(const QString& ruta);
 
 } // namespace bolvera

@@ -17,6 +17,7 @@ struct OpcionesPasada
     bool soloPremio = false; // "Ver sólo si hay premio": drop rows without prize
     bool hayNuevos = false;  // the update just added draws: a prize starts the blink
     bool sinFilas = false;   // the counters alone: no rows and no blink
+    bool sinContar = false;  // the rows alone: the counters were written already
 };
 
 // The blink of the view buttons after an update found a prize.

@@ -24,6 +24,6 @@ struct Recuento
 // draw. The peña file as it was is kept as apuestas.bak first, then
 // apuestas.dat is rewritten at once. An empty or damaged history, or no peña
 // r, recounts nothing.
-Recuento recuenta(const QString& ruta, std::optional<int> r = std::nullopt);
+[[nodiscard]] Recuento recuenta(const QString& ruta, std::optional<int> r = std::nullopt);
 
 } // namespace bolvera

@@ -16,7 +16,8 @@ public:
     enum class Fallo
     {
         Ninguno,
-        Conexion,   // refused, unknown host, TLS, a redirect not allowed
+        Conexion,   // refused, unknown host, TLS
+        Redirigida, // the server sent us elsewhere: not followed
         Cortada,    // the server answered, then the body broke off or came short
         Tiempo,     // no answer in time
         Http,       // the server answered with an error status
@@ -52,6 +53,29 @@ private:
     bool m_conecto = false;
 };
 
+// Why a request brought no document, short and lower-case ("error 403 del
+// servidor"), for the messages that say what each server answered.
+inline QString motivoFallo(Descarga::Fallo fallo, int estadoHttp)
+{
+    switch (fallo) {
+    case Descarga::Fallo::Http:
+        return estadoHttp == 429 ? QStringLiteral("pide esperar (429)") : QStringLiteral("error %1 del servidor").arg(estadoHttp);
+    case Descarga::Fallo::Tiempo:
+        return QStringLiteral("no ha contestado a tiempo");
+    case Descarga::Fallo::Demasiado:
+        return QStringLiteral("la respuesta es demasiado grande");
+    case Descarga::Fallo::Cortada:
+        return QStringLiteral("la respuesta llegó cortada");
+    case Descarga::Fallo::Redirigida:
+        return QStringLiteral("remite a otra dirección, que no se sigue");
+    case Descarga::Fallo::Ninguno:
+    case Descarga::Fallo::Cancelada:
+    case Descarga::Fallo::Conexion:
+        break;
+    }
+    return QStringLiteral("no se ha podido conectar");
+}
+
 // The web, as the program reaches it: always the network, never a cache.
 class Red
 {
@@ -59,6 +83,8 @@ public:
     virtual ~Red() = default;
     // Starts fetching `url`; the caller owns the returned request.
     virtual Descarga* trae(const QUrl& url) = 0;
+    // The same for a server that answers only what looks like a browser.
+    virtual Descarga* traeComoNavegador(const QUrl& url) { return trae(url); }
 };
 
 } // namespace bolvera

@@ -13,7 +13,8 @@ namespace {
 class DescargaQt final : public Descarga
 {
 public:
-    DescargaQt(QNetworkReply* respuesta, qint64 tope, int plazoMs) : m_respuesta(respuesta), m_tope(tope)
+    DescargaQt(QNetworkReply* respuesta, qint64 tope, int plazoMs)
+        : m_respuesta(respuesta), m_origen(respuesta->url()), m_tope(tope)
     {
         m_respuesta->setParent(this);
         connect(m_respuesta, &QNetworkReply::metaDataChanged, this, [this] { marcaRespuesta(); });
@@ -52,12 +53,12 @@ private:
 
     void redirige(const QUrl& destino)
     {
-        const QUrl origen = m_respuesta->url();
-        if (destino.scheme() == u"https" && destino.host() == origen.host()) {
+        // The reply already names the new address: the host is the one first asked.
+        if (destino.scheme() == u"https" && destino.host() == m_origen.host()) {
             emit m_respuesta->redirectAllowed();
             return;
         }
-        m_fallo = Fallo::Conexion;
+        m_fallo = Fallo::Redirigida;
         m_respuesta->abort();
     }
 
@@ -97,6 +98,7 @@ private:
     }
 
     QNetworkReply* m_respuesta;
+    QUrl m_origen;
     qint64 m_tope;
     QByteArray m_cuerpo;
     Fallo m_fallo = Fallo::Ninguno;
@@ -111,13 +113,23 @@ RedQt::RedQt(int silencioMs, qint64 tope, int plazoMs)
 
 Descarga* RedQt::trae(const QUrl& url)
 {
+    return trae(url, QStringLiteral("Bolvera/") + versionPaquete);
+}
+
+Descarga* RedQt::traeComoNavegador(const QUrl& url)
+{
+    return trae(url, QStringLiteral("Mozilla/5.0 (X11; Linux x86_64; rv:128.0) Gecko/20100101 Firefox/128.0"));
+}
+
+Descarga* RedQt::trae(const QUrl& url, const QString& agente)
+{
     QNetworkRequest peticion(url);
     peticion.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     peticion.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     peticion.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                           QNetworkRequest::UserVerifiedRedirectPolicy);
     peticion.setTransferTimeout(m_silencioMs);
-    peticion.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Bolvera/") + versionPaquete);
+    peticion.setHeader(QNetworkRequest::UserAgentHeader, agente);
     // Bodies as sent, so that their length can be held against Content-Length.
     peticion.setRawHeader("Accept-Encoding", "identity");
     return new DescargaQt(m_red.get(peticion), m_tope, m_plazoMs);

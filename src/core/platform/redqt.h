@@ -17,8 +17,11 @@ public:
 
     explicit RedQt(int silencioMs = 30000, qint64 tope = topePorDefecto, int plazoMs = 60000);
     Descarga* trae(const QUrl& url) override;
+    Descarga* traeComoNavegador(const QUrl& url) override;
 
 private:
+    Descarga* trae(const QUrl& url, const QString& agente);
+
     QNetworkAccessManager m_red;
     int m_silencioMs;
     qint64 m_tope;

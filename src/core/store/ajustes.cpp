@@ -11,6 +11,8 @@
 #include <QSettings>
 #include <QTemporaryFile>
 
+#include <map>
+
 namespace bolvera {
 
 namespace ajustes {
@@ -39,16 +41,47 @@ bool avisoSinPremio(const QString& ruta)
     return !apagado(ajustes.value(QStringLiteral("avisos/sinPremio")).toString());
 }
 
+namespace {
+
+// The [fuentes] group, keys in lower case: the group and its keys may be
+// written in any case.
+std::map<QString, QString> grupoFuentes(const QString& ruta)
+{
+    QSettings ajustes(ruta + ficheros::ajustes, QSettings::IniFormat);
+    std::map<QString, QString> r;
+    for (const QString& grupo : ajustes.childGroups()) {
+        if (grupo.compare(u"fuentes", Qt::CaseInsensitive) != 0)
+            continue;
+        ajustes.beginGroup(grupo);
+        for (const QString& clave : ajustes.childKeys())
+            r[clave.toLower()] = ajustes.value(clave).toString().trimmed();
+        ajustes.endGroup();
+    }
+    return r;
+}
+
+} // namespace
+
 Fuente fuente(const QString& ruta, const QString& clave)
 {
-    const QSettings ajustes(ruta + ficheros::ajustes, QSettings::IniFormat);
-    const QString valor = ajustes.value(QStringLiteral("fuentes/") + clave).toString().trimmed();
+    const auto grupo = grupoFuentes(ruta);
+    const auto it = grupo.find(clave.toLower());
+    const QString valor = it == grupo.end() ? QString() : it->second;
     Fuente f;
-    if (valor.startsWith(QStringLiteral("http://")) || valor.startsWith(QStringLiteral("https://")))
+    if (valor.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive) || valor.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive))
         f.anfitrion = valor;
     else if (!valor.isEmpty())
         f.activa = !apagado(valor);
     return f;
+}
+
+QStringList clavesDesconocidas(const QString& ruta, const QStringList& claves)
+{
+    QStringList r;
+    for (const auto& [clave, valor] : grupoFuentes(ruta))
+        if (!claves.contains(clave))
+            r << clave;
+    return r;
 }
 
 namespace {

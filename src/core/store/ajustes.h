@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -13,20 +14,24 @@ namespace ajustes {
 // a price.
 std::int64_t precioApuesta(const QString& ruta);
 // Returns an error number (errores.h); ajustes.ini is replaced whole.
-int ponPrecioApuesta(const QString& ruta, std::int64_t centimos);
+[[nodiscard]] int ponPrecioApuesta(const QString& ruta, std::int64_t centimos);
 
 // Whether the scheduled update also says "Sin premio" when no peña won
 // ("[avisos] sinPremio=no" turns it off).
 bool avisoSinPremio(const QString& ruta);
 
-// A source of results as the [fuentes] group sets it: "fdj=no" turns it off,
-// "fdj=https://otro.example" asks that host instead of its own.
+// A source of results as the [fuentes] group sets it (keys in any case):
+// "fdj=no" turns it off, "fdj=https://otro.example/espejo" asks that host,
+// under that path, instead of its own.
 struct Fuente
 {
     bool activa = true;
-    QString anfitrion; // scheme, host and port; empty for its own
+    QString anfitrion; // scheme, host, port and path; empty for its own
 };
 Fuente fuente(const QString& ruta, const QString& clave);
+// The keys of [fuentes] that are none of `claves` (in lower case): a typo the
+// user should hear of.
+QStringList clavesDesconocidas(const QString& ruta, const QStringList& claves);
 
 } // namespace ajustes
 

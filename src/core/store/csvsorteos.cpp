@@ -40,7 +40,16 @@ QDate fechaDe(QStringView texto)
 
 } // namespace
 
-Lectura lee(const QByteArray& texto)
+std::vector<double> otrosDias(const std::vector<RegSorteo>& sorteos)
+{
+    std::vector<double> r;
+    for (const RegSorteo& s : sorteos)
+        if (validacion::soloPorElDia(s))
+            r.push_back(s.fecha);
+    return r;
+}
+
+Lectura lee(const QByteArray& texto, bool otroDia)
 {
     Lectura r;
     const QString todo = QString::fromUtf8(texto);
@@ -99,7 +108,7 @@ Lectura lee(const QByteArray& texto)
         }
         std::sort(s.num.begin(), s.num.begin() + 5);
         std::sort(s.num.begin() + 5, s.num.end());
-        if (const auto error = validacion::sorteo(s))
+        if (const auto error = validacion::sorteo(s, otroDia))
             return falla(*error);
         r.sorteos.push_back(s);
         r.lineas.push_back(numero);

@@ -23,8 +23,13 @@ struct Lectura
 
 // Reads a CSV of draws: header optional; separators ",", ";" or tab; dates
 // AAAA-MM-DD or DD/MM/AAAA; numbers and stars in any order. Every row must be
-// a valid draw (validacion.h); blank lines are skipped.
-Lectura lee(const QByteArray& texto);
+// a valid draw (validacion.h); blank lines are skipped. With `otroDia`, a
+// draw on another day than Tuesday or Friday is one too.
+Lectura lee(const QByteArray& texto, bool otroDia = false);
+
+// The dates of the draws of `sorteos` held on another day than Tuesday or
+// Friday: what a merge is told the user took.
+std::vector<double> otrosDias(const std::vector<RegSorteo>& sorteos);
 
 // A draw as the user types it: a date (AAAA-MM-DD or DD/MM/AAAA) and
 // "n1 n2 n3 n4 n5 + e1 e2", numbers and stars sorted; empty when the text is

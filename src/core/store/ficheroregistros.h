@@ -35,14 +35,14 @@ int leeEnteros(const QString& ruta, qsizetype tamano, QByteArray& bytes);
 
 // Writes `bytes` as record k (from 1), creating the file when missing.
 // Returns an error number (errores.h), 0 on success.
-int escribe(const QString& ruta, qsizetype tamano, int k, const QByteArray& bytes);
+[[nodiscard]] int escribe(const QString& ruta, qsizetype tamano, int k, const QByteArray& bytes);
 
 // Replaces records (number from 1, bytes) in one atomic rewrite of the whole
 // file, so that a crash leaves either every change or none.
-int actualiza(const QString& ruta, qsizetype tamano, const std::vector<std::pair<int, QByteArray>>& cambios);
+[[nodiscard]] int actualiza(const QString& ruta, qsizetype tamano, const std::vector<std::pair<int, QByteArray>>& cambios);
 
 // Creates an empty file when it is missing; an existing file is left alone.
-int asegura(const QString& ruta);
+[[nodiscard]] int asegura(const QString& ruta);
 
 template <typename Registro>
 std::vector<Registro> leeTodos(const QString& ruta)

@@ -110,7 +110,7 @@ Importacion importa(const QString& ruta, const QString& elegido)
 }
 
 Fusion fusiona(const QString& ruta, const std::vector<RegSorteo>& lote, QDate hoy, bool copia,
-               const std::vector<int>& lineas)
+               const std::vector<int>& lineas, const std::vector<double>& otrosDias)
 {
     Fusion f;
     QByteArray actual;
@@ -132,7 +132,7 @@ Fusion fusiona(const QString& ruta, const std::vector<RegSorteo>& lote, QDate ho
     for (std::size_t i = 0; i < lote.size(); ++i) {
         const RegSorteo& s = lote[i];
         const QString linea = i < lineas.size() ? QStringLiteral("Línea %1: ").arg(lineas[i]) : QString();
-        auto error = validacion::sorteo(s);
+        auto error = validacion::sorteo(s, std::find(otrosDias.begin(), otrosDias.end(), s.fecha) != otrosDias.end());
         if (!error && s.fecha > fechas::diaNumero(hoy))
             error = QStringLiteral("el sorteo del %1 es posterior a hoy").arg(fechas::fechacorta(s.fecha));
         const auto guardado = porFecha.find(s.fecha);
@@ -170,14 +170,14 @@ Fusion fusiona(const QString& ruta, const std::vector<RegSorteo>& lote, QDate ho
     return f;
 }
 
-std::optional<QString> motivoParaAnadir(const QString& ruta, const RegSorteo& sorteo, QDate hoy)
+std::optional<QString> motivoParaAnadir(const QString& ruta, const RegSorteo& sorteo, QDate hoy, bool otroDia)
 {
     const auto guardados = ficheroregistros::leeTodos<RegSorteo>(ruta + ficheros::numeros);
     if (std::any_of(guardados.begin(), guardados.end(), [&](const RegSorteo& s) { return s.fecha == sorteo.fecha; }))
         return QStringLiteral("Ya hay un sorteo guardado el %1.").arg(fechas::fechacorta(sorteo.fecha));
     if (sorteo.fecha > fechas::diaNumero(hoy))
         return QStringLiteral("El %1 es posterior a hoy.").arg(fechas::fechacorta(sorteo.fecha));
-    return validacion::sorteo(sorteo);
+    return validacion::sorteo(sorteo, otroDia);
 }
 
 std::vector<QDate> huecos(const std::vector<RegSorteo>& sorteos)

@@ -19,12 +19,12 @@ struct Calibracion
 
 // Makes sure the file holds its record, writing one with both values 0 when
 // it has none. Returns an error number (errores.h), 0 on success.
-int prepara(const QString& ruta);
+[[nodiscard]] int prepara(const QString& ruta);
 
 Calibracion lee(const QString& ruta);
 
 // Rewrites the two values, keeping the reserved bytes.
-int escribe(const QString& ruta, Calibracion calibracion);
+[[nodiscard]] int escribe(const QString& ruta, Calibracion calibracion);
 
 // Millimetres as the user types them, with either decimal mark ("3,5" or
 // "3.5"); empty for anything else, a thousands separator included.

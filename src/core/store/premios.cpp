@@ -62,18 +62,36 @@ Lectura lee(const QString& ruta)
 {
     Lectura l;
     for (const RegPremios& r : ficheroregistros::leeTodos<RegPremios>(ruta + ficheros::premios)) {
-        if (r.sano())
-            l.porFecha[r.fecha] = r;
-        else
+        if (!r.sano())
             ++l.danados;
+        else if (conocidos(r.centimos))
+            l.porFecha[r.fecha] = r;
     }
     return l;
+}
+
+bool conocidos(const std::array<std::int64_t, 13>& centimos)
+{
+    return std::any_of(centimos.begin(), centimos.end(), [](std::int64_t c) { return c > 0; });
+}
+
+std::vector<RegSorteo> sinImportes(const std::vector<RegSorteo>& sorteos, const std::map<double, RegPremios>& conocidos,
+                                   QDate hoy)
+{
+    const double desde = fechas::diaNumero(hoy.addDays(-diasSinImportes));
+    std::vector<RegSorteo> r;
+    for (auto it = sorteos.rbegin(); it != sorteos.rend() && it->fecha >= desde; ++it)
+        if (!conocidos.count(it->fecha))
+            r.insert(r.begin(), *it);
+    return r;
 }
 
 int guarda(const QString& ruta, const std::vector<RegPremios>& nuevos)
 {
     std::map<double, RegPremios> todos = lee(ruta).porFecha;
     for (const RegPremios& r : nuevos) {
+        if (!conocidos(r.centimos))
+            continue;
         const auto it = todos.find(r.fecha);
         if (it != todos.end() && it->second.fuente == RegPremios::Fuente::Servicio &&
             r.fuente != RegPremios::Fuente::Servicio)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "store/regsorteo.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDate>
 #include <QString>
 
 #include <array>
@@ -56,10 +59,23 @@ struct Lectura
 // The sound records of premios.dat in the data directory `ruta`.
 Lectura lee(const QString& ruta);
 
+// Whether a breakdown says anything: an amount known, and not every known
+// amount 0. All zeros is a breakdown published before the count: unknown,
+// never "nobody won".
+bool conocidos(const std::array<std::int64_t, 13>& centimos);
+
 // Adds records, replacing those of the same draw, in one atomic rewrite; an
-// amount from the results service is never replaced by one from elsewhere.
-// Returns an error number (errores.h).
-int guarda(const QString& ruta, const std::vector<RegPremios>& nuevos);
+// amount from the results service is never replaced by one from elsewhere,
+// and a breakdown that says nothing is not kept. Returns an error number
+// (errores.h).
+[[nodiscard]] int guarda(const QString& ruta, const std::vector<RegPremios>& nuevos);
+
+// How far back an update looks for the amounts of stored draws.
+constexpr int diasSinImportes = 60;
+// The stored draws of the last `diasSinImportes` days up to `hoy` whose
+// amounts are not known, oldest first.
+std::vector<RegSorteo> sinImportes(const std::vector<RegSorteo>& sorteos, const std::map<double, RegPremios>& conocidos,
+                                   QDate hoy);
 
 // "1234,56", "1.234,56", "1234.56" (with or without "€") in cents; empty
 // when not an amount or above `maximoCentimos`.

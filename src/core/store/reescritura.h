@@ -10,11 +10,11 @@ namespace bolvera {
 // one. A crash at any moment leaves either the old or the new file.
 // Returns an error number (errores.h), 0 on success; a file or folder that
 // cannot be written is error 75.
-int reescribe(const QString& ruta, const QByteArray& contenido);
+[[nodiscard]] int reescribe(const QString& ruta, const QByteArray& contenido);
 
 // The refusals of `reescribe` that need no writing: a missing folder, a
 // folder or a read-only file where the file should be. 0 when it may go on.
-int reescribible(const QString& ruta);
+[[nodiscard]] int reescribible(const QString& ruta);
 
 // The name of the temporary copies: "numeros.dat.bolvera-Ab12Cd". Nobody else
 // uses it, so a copy left by a killed rewrite can be deleted safely.

@@ -58,7 +58,7 @@ Lectura lee(const QString& ruta);
 Lectura leeTexto(const QByteArray& texto);
 QByteArray texto(const std::vector<Grupo>& grupos);
 // Whole or not at all. Returns an error number (errores.h), 0 on success.
-int guarda(const QString& ruta, const std::vector<Grupo>& grupos);
+[[nodiscard]] int guarda(const QString& ruta, const std::vector<Grupo>& grupos);
 
 // The members of `pena` (empty when it has none).
 std::vector<Socio> de(const std::vector<Grupo>& grupos, const RegPena& pena);
@@ -72,7 +72,7 @@ void anotaResumen(std::vector<Grupo>& grupos, const RegPena& pena, QDate hasta);
 
 // After `pena` was deleted: its members leave socios.json, kept in
 // socios.bak first when `copia`. Returns an error number, 0 on success.
-int apartaDe(const QString& ruta, const RegPena& pena, bool copia);
+[[nodiscard]] int apartaDe(const QString& ruta, const RegPena& pena, bool copia);
 
 } // namespace socios
 

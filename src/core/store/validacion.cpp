@@ -31,13 +31,15 @@ QDate siguienteDia(QDate fecha)
     return d;
 }
 
-std::size_t sinHuecos(const std::vector<RegSorteo>& lote, double ultima)
+std::size_t sinHuecos(const std::vector<RegSorteo>& lote, double ultima, const std::vector<double>& otrosDias)
 {
     std::size_t n = 0;
     QDate esperado = ultima > 0 ? siguienteDia(fechas::fechaDeDia(ultima)) : QDate();
     for (const RegSorteo& s : lote) {
         const QDate d = fechas::fechaDeDia(s.fecha);
-        if (!d.isValid() || (esperado.isValid() && d != esperado))
+        const bool movido = std::find(otrosDias.begin(), otrosDias.end(), s.fecha) != otrosDias.end() &&
+                            esperado.isValid() && d < siguienteDia(esperado);
+        if (!d.isValid() || (esperado.isValid() && d != esperado && !movido))
             break;
         esperado = siguienteDia(d);
         ++n;
@@ -45,7 +47,12 @@ std::size_t sinHuecos(const std::vector<RegSorteo>& lote, double ultima)
     return n;
 }
 
-std::optional<QString> sorteo(const RegSorteo& s)
+bool soloPorElDia(const RegSorteo& s)
+{
+    return sorteo(s).has_value() && !sorteo(s, true).has_value();
+}
+
+std::optional<QString> sorteo(const RegSorteo& s, bool otroDia)
 {
     const QDate fecha = fechas::fechaDeDia(s.fecha);
     const QString cual = fechas::fechacorta(fecha);
@@ -53,7 +60,7 @@ std::optional<QString> sorteo(const RegSorteo& s)
         return QStringLiteral("fecha no válida");
     if (fecha < primerSorteo)
         return QStringLiteral("el %1 no hubo sorteo: el primero fue el %2").arg(cual, fechas::fechacorta(primerSorteo));
-    if (!esDiaDeSorteo(fecha))
+    if (!otroDia && !esDiaDeSorteo(fecha))
         return QStringLiteral("el %1 (%2) no hubo sorteo").arg(cual, fechas::diasemana(fecha).toLower());
     const std::set<int> numeros(s.num.begin(), s.num.begin() + 5);
     if (numeros.size() != 5 || *numeros.begin() < 1 || *numeros.rbegin() > 50)
@@ -64,11 +71,12 @@ std::optional<QString> sorteo(const RegSorteo& s)
     return std::nullopt;
 }
 
-std::optional<QString> lote(const std::vector<RegSorteo>& lote, double ultima, QDate hoy)
+std::optional<QString> lote(const std::vector<RegSorteo>& lote, double ultima, QDate hoy,
+                            const std::vector<double>& otrosDias)
 {
     double anterior = ultima;
     for (const RegSorteo& s : lote) {
-        if (auto error = sorteo(s))
+        if (auto error = sorteo(s, std::find(otrosDias.begin(), otrosDias.end(), s.fecha) != otrosDias.end()))
             return error;
         if (s.fecha <= anterior)
             return QStringLiteral("el sorteo del %1 no es posterior al anterior (%2)")

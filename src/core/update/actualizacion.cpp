@@ -1,27 +1,28 @@
 #include "update/actualizacion.h"
 
+#include "checking/comprobacion.h"
 #include "platform/sitios.h"
 #include "store/categorias.h"
 #include "store/errores.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
-#include "store/historia.h"
-#include "store/premios.h"
-#include "store/validacion.h"
 #include "store/ficheros.h"
+#include "store/historia.h"
+#include "store/paginas.h"
 #include "store/texto1252.h"
+#include "store/validacion.h"
 #include "update/analiza.h"
 #include "update/consultafuentes.h"
-#include "update/nuevos.h"
 #include "update/direcciones.h"
 #include "update/informe.h"
-#include "store/paginas.h"
+#include "update/nuevos.h"
 #include "update/servicio.h"
 
 #include <QScopeGuard>
 #include <QTimer>
 
 #include <algorithm>
+#include <map>
 
 namespace bolvera {
 
@@ -35,11 +36,17 @@ const QString noConectado = QStringLiteral(
     "posible conectar con el servidor de ONLAE.");
 const QString tardaEnResponder =
     QStringLiteral("Problemas con el servidor. Tarda en responder. Pruebe más tarde...");
+const QString delServicio = QStringLiteral("servicio de resultados");
+
+QString sorteosAnadidos(int n)
+{
+    return QString::number(n) + (n == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos"));
+}
 
 } // namespace
 
-Actualizacion::Actualizacion(Red& red, PantallaActualizacion& pantalla, QString ruta,
-                             QTimer* timer1, QObject* padre)
+Actualizacion::Actualizacion(Red& red, PantallaActualizacion& pantalla, QString ruta, QTimer* timer1,
+                             QObject* padre)
     : QObject(padre), m_red(red), m_pantalla(pantalla), m_ruta(std::move(ruta)), m_timer1(timer1)
 {
     connect(m_timer1, &QTimer::timeout, this, &Actualizacion::Timer1_Timer);
@@ -47,9 +54,10 @@ Actualizacion::Actualizacion(Red& red, PantallaActualizacion& pantalla, QString 
     m_plazo->setSingleShot(true);
     m_plazo->setInterval(plazoMs);
     connect(m_plazo, &QTimer::timeout, this, [this] {
-        if (!m_enCurso)
+        if (!enCurso())
             return;
         para();
+        m_fallida = true;
         m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion, tardaEnResponder);
         progreso(0);
         estado(QString());
@@ -57,11 +65,7 @@ Actualizacion::Actualizacion(Red& red, PantallaActualizacion& pantalla, QString 
     });
 }
 
-void Actualizacion::progreso(int valor)
-{
-    m_progreso = valor;
-    m_pantalla.muestraProgreso(valor);
-}
+void Actualizacion::progreso(int valor) { m_pantalla.muestraProgreso(valor); }
 
 void Actualizacion::estado(const QString& texto)
 {
@@ -69,10 +73,16 @@ void Actualizacion::estado(const QString& texto)
     m_pantalla.muestraEstado(texto);
 }
 
+void Actualizacion::sumaBytes(qint64 bytes)
+{
+    m_bytes += bytes;
+    m_pantalla.muestraBytes(QString::number(m_bytes) + QStringLiteral(" Bytes"));
+}
+
 void Actualizacion::para()
 {
     m_timer1->stop();
-    // A service query of an earlier run must not report into this one.
+    // A query of an earlier run must not report into this one.
     if (m_consulta) {
         m_consulta->disconnect(this);
         m_consulta->cancela();
@@ -89,50 +99,67 @@ void Actualizacion::para()
 void Actualizacion::termina()
 {
     m_plazo->stop();
-    m_enCurso = false;
-    m_pantalla.terminada();
+    m_paso = Paso::Parada;
+    m_pantalla.terminada({!m_fallida, m_fuente});
+}
+
+std::vector<RegSorteo> Actualizacion::sinImportes() const
+{
+    return premios::sinImportes(ficheroregistros::leeTodos<RegSorteo>(m_ruta + ficheros::numeros),
+                                premios::lee(m_ruta).porFecha, m_hoy);
 }
 
 void Actualizacion::empieza(QDate hoy, double ultima)
 {
     m_hoy = hoy;
     m_pantalla.muestraAnadidos(QString());
+    m_fallida = false;
     m_errordatos = false;
+    m_fuente.clear();
     if (fechas::diaNumero(hoy) < ultima) {
         m_pantalla.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Error de fechas"),
                            QStringLiteral("La fecha de tu ordenador parece incorrecta. Existen sorteos "
                                           "en la base de datos con fechas porsteriores a la actual. "
                                           "Comprueba la fecha de tu ordenador."));
+        m_fallida = true;
         termina();
         return;
     }
     para();
-    m_enCurso = true;
     m_plazo->start();
     m_ultima = ultima;
-    m_fuente.clear();
     m_tics = 0;
-    m_fase = Fase::Buscando;
+    m_finfichero = false;
+    m_comprobados = false;
+    m_anadidos = false;
+    m_nuevos = 0;
+    m_bytes = 0;
+    m_servicioDijo.clear();
+    m_fuentesDijeron.clear();
+    m_respondieron = false;
     m_errorInet1 = false;
     m_www2Nueva = false;
-    m_comprobados = false;
     m_texto.clear();
+    m_paso = Paso::Servicio;
     progreso(1);
     m_pantalla.muestraGeneral();
     estado(conectando);
 
     // The operator's results service first: the draws after the newest stored
-    // one, and those missing inside the history. Its pages only when the
-    // service cannot be used.
+    // one (and the amounts of the stored ones that have none yet), and those
+    // missing inside the history. The other sources only when the service
+    // cannot be used.
     const auto guardados = ficheroregistros::leeTodos<RegSorteo>(m_ruta + ficheros::numeros);
-    const QDate primera = ultima > 0 ? fechas::fechaDeDia(ultima).addDays(1) : QDate(2004, 2, 13);
+    QDate primera = ultima > 0 ? fechas::fechaDeDia(ultima).addDays(1) : QDate(2004, 2, 13);
+    if (const auto faltan = sinImportes(); !faltan.empty())
+        primera = std::min(primera, fechas::fechaDeDia(faltan.front().fecha));
     auto ventanas = servicio::ventanas(primera, hoy);
-    const std::vector<QDate> faltan = historia::huecos(guardados);
-    for (std::size_t i = 0; i < faltan.size();) {
+    const std::vector<QDate> huecos = historia::huecos(guardados);
+    for (std::size_t i = 0; i < huecos.size();) {
         std::size_t j = i;
-        while (j + 1 < faltan.size() && faltan[j + 1] < faltan[i].addYears(1))
+        while (j + 1 < huecos.size() && huecos[j + 1] < huecos[i].addYears(1))
             ++j;
-        ventanas.emplace_back(faltan[i], faltan[j]);
+        ventanas.emplace_back(huecos[i], huecos[j]);
         i = j + 1;
     }
     delete m_consulta;
@@ -145,47 +172,64 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
 {
     using Estado = servicio::Respuesta::Estado;
     if (respuesta.estado == Estado::NoDisponible) {
-        preguntaFuentes();
+        m_servicioDijo = respuesta.motivo;
+        m_respondieron = m_respondieron || respuesta.respondio;
+        m_bytes += respuesta.bytes;
+        preguntaFuentes(Paso::Fuentes);
         return;
     }
+    sumaBytes(respuesta.bytes);
     if (respuesta.estado == Estado::Invalida) {
         falloDatos();
         return;
     }
-    // The same rule as for the pages: the new draws as one batch after the
-    // newest stored draw, the missing ones each against the history.
-    std::vector<RegSorteo> lote;
+    std::map<double, RegSorteo> guardados;
+    for (const RegSorteo& s : ficheroregistros::leeTodos<RegSorteo>(m_ruta + ficheros::numeros))
+        guardados.emplace(s.fecha, s);
+    // The new draws as one batch after the newest stored draw, as for the
+    // pages; the missing ones each against the history; the stored ones for
+    // their amounts alone.
+    Llegada llegada;
     std::vector<RegSorteo> nuevos;
     for (const servicio::SorteoServicio& s : respuesta.sorteos) {
         if (s.sorteo.fecha > m_ultima)
             nuevos.push_back(s.sorteo);
-        else
-            lote.push_back(s.sorteo);
+        else if (!guardados.count(s.sorteo.fecha))
+            llegada.lote.push_back(s.sorteo);
     }
     const auto porFecha = [](const RegSorteo& a, const RegSorteo& b) { return a.fecha < b.fecha; };
-    std::sort(lote.begin(), lote.end(), porFecha);
+    std::sort(llegada.lote.begin(), llegada.lote.end(), porFecha);
     std::sort(nuevos.begin(), nuevos.end(), porFecha);
-    if (validacion::lote(nuevos, m_ultima, m_hoy)) {
+    // A draw moved to another day stops the run before it, unless the user takes it.
+    for (std::size_t i = 0; i < nuevos.size(); ++i) {
+        if (!validacion::soloPorElDia(nuevos[i]))
+            continue;
+        if (!tomaOtroDia(nuevos[i], QStringLiteral("el ") + delServicio)) {
+            nuevos.resize(i);
+            break;
+        }
+        llegada.otrosDias.push_back(nuevos[i].fecha);
+    }
+    if (validacion::lote(nuevos, m_ultima, m_hoy, llegada.otrosDias)) {
         falloDatos();
         return;
     }
     // The new draws up to the first draw day the service lacks: a hole would
     // let the counters pass over a prize.
     QDate falta;
-    if (const std::size_t seguidos = validacion::sinHuecos(nuevos, m_ultima); seguidos < nuevos.size()) {
+    if (const std::size_t seguidos = validacion::sinHuecos(nuevos, m_ultima, llegada.otrosDias); seguidos < nuevos.size()) {
         falta = seguidos == 0 ? validacion::siguienteDia(fechas::fechaDeDia(m_ultima))
                               : validacion::siguienteDia(fechas::fechaDeDia(nuevos[seguidos - 1].fecha));
         nuevos.resize(seguidos);
     }
-    lote.insert(lote.end(), nuevos.begin(), nuevos.end());
-    const historia::Fusion f = historia::fusiona(m_ruta, lote, m_hoy, false);
-    if (f.rechazo || f.error) {
-        falloDatos(f.error);
-        return;
-    }
-    // The prizes each draw brought, kept for the euros won.
-    std::vector<RegPremios> conocidos;
+    llegada.lote.insert(llegada.lote.end(), nuevos.begin(), nuevos.end());
+    llegada.nuevos = static_cast<int>(nuevos.size());
+    // The prizes of each draw that is (or is now) the stored one of its date.
     for (const servicio::SorteoServicio& s : respuesta.sorteos) {
+        const auto guardado = guardados.find(s.sorteo.fecha);
+        const bool entra = std::find(llegada.lote.begin(), llegada.lote.end(), s.sorteo) != llegada.lote.end();
+        if (!entra && (guardado == guardados.end() || guardado->second != s.sorteo))
+            continue;
         RegPremios r;
         r.fecha = s.sorteo.fecha;
         r.fuente = RegPremios::Fuente::Servicio;
@@ -193,134 +237,254 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
             r.centimos[c] = s.premios[c].centimos;
             r.ganadores[c] = s.premios[c].ganadores;
         }
-        if (std::any_of(r.centimos.begin(), r.centimos.end(), [](std::int64_t c) { return c >= 0; }))
-            conocidos.push_back(r);
+        llegada.premios.push_back(r);
     }
-    if (!conocidos.empty())
-        premios::guarda(m_ruta, conocidos);
-    m_fuente = QStringLiteral("servicio de resultados");
+    llegada.fuente = delServicio;
+    m_fuente = delServicio;
     m_pantalla.muestraEstado(QStringLiteral("SORTEOS DEL SERVICIO DE RESULTADOS"));
-    progreso(2);
-    if (f.insertados > 0)
-        m_pantalla.muestraAnadidos(QString::number(f.insertados) +
-                           (f.insertados == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")));
-    m_pantalla.cargasorteos();
-    m_nuevos = std::max<int>(1, static_cast<int>(nuevos.size()));
+    if (!incorpora(llegada))
+        return;
     if (falta.isValid()) {
+        m_fallida = m_fallida || nuevos.empty();
         const Aviso av = aviso(Analisis::Resultado::Hueco, m_hoy.year(), falta);
         m_pantalla.mensaje(Dialogos::Icono::Exclamacion, av.titulo, av.texto);
-    } else if (nuevos.empty()) {
+    } else if (nuevos.empty() && !m_fallida) {
         const Aviso av = aviso(Analisis::Resultado::NingunoNuevo, m_hoy.year());
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
     }
-    terminaConNuevos(!nuevos.empty());
+    // Amounts the service does not have yet may be out elsewhere.
+    if (!sinImportes().empty()) {
+        preguntaFuentes(Paso::ImportesFuentes);
+        return;
+    }
+    m_paso = Paso::Final;
+    bloquesFinales();
 }
 
-// Spain's service cannot be used: the other operators of the same draw,
-// each draw confirmed by two of them. Only when none of them can be used
-// does the update fall back to the old results pages.
-void Actualizacion::preguntaFuentes()
+// Spain's service cannot be used (or lacks amounts): the other operators of
+// the same draw, each draw confirmed by two of them. Only when none of them
+// can be used does the update fall back to the old results pages.
+void Actualizacion::preguntaFuentes(Paso paso)
 {
+    m_paso = paso;
     m_pantalla.muestraEstado(QStringLiteral("CONSULTANDO OTRAS FUENTES"));
+    if (const QString aviso = fuentes::avisoAjustes(m_ruta); !aviso.isEmpty())
+        m_pantalla.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("ajustes.ini"), aviso);
+    const auto faltan = sinImportes();
     delete m_fuentes;
-    m_fuentes = new ConsultaFuentes(m_red, m_ruta, m_ultima, m_hoy, m_plazoFuentesMs, this);
-    connect(m_fuentes, &ConsultaFuentes::terminada, this,
-            [this](const std::vector<fuentes::Respuesta>& r) { alResponderFuentes(r); });
+    m_fuentes = new ConsultaFuentes(m_red, m_ruta, m_ultima, m_hoy, m_plazoFuentesMs, this,
+                                    faltan.empty() ? QDate() : fechas::fechaDeDia(faltan.front().fecha));
+    connect(m_fuentes, &ConsultaFuentes::terminada, this, [this](const std::vector<fuentes::Respuesta>& r) {
+        if (m_paso == Paso::ImportesFuentes)
+            importesDeFuentes(r);
+        else
+            alResponderFuentes(r);
+    });
     m_fuentes->empieza();
 }
 
-void Actualizacion::alResponderFuentes(std::vector<fuentes::Respuesta> respuestas)
+void Actualizacion::importesDeFuentes(const std::vector<fuentes::Respuesta>& respuestas)
 {
-    const fuentes::Confirmacion c = fuentes::confirma(respuestas, m_ultima, m_hoy);
+    qint64 bytes = 0;
+    for (const fuentes::Respuesta& r : respuestas)
+        bytes += r.bytes;
+    sumaBytes(bytes);
+    guardaPremios(fuentes::confirma(respuestas, m_ultima, m_hoy, {sinImportes(), {}}).premios);
+    m_paso = Paso::Final;
+    bloquesFinales();
+}
+
+void Actualizacion::alResponderFuentes(const std::vector<fuentes::Respuesta>& respuestas)
+{
+    for (const fuentes::Respuesta& r : respuestas) {
+        m_respondieron = m_respondieron || r.respondio;
+        m_bytes += r.bytes;
+    }
+    fuentes::Encargo encargo{sinImportes(), {}};
+    fuentes::Confirmacion c = fuentes::confirma(respuestas, m_ultima, m_hoy, encargo);
     if (!c.alguna) {
+        m_fuentesDijeron = fuentes::respuestas(respuestas);
         traeResultados();
         return;
     }
-    historia::Fusion f;
-    if (!c.nuevos.empty()) {
-        if (validacion::lote(c.nuevos, m_ultima, m_hoy)) {
-            falloDatos();
-            return;
-        }
-        f = historia::fusiona(m_ruta, c.nuevos, m_hoy, false);
-        if (f.rechazo || f.error) {
-            falloDatos(f.error);
-            return;
-        }
-        if (!c.premios.empty())
-            premios::guarda(m_ruta, c.premios);
-        m_fuente = QStringLiteral("confirmados por %1").arg(fuentes::enumera(c.confirmadoPor));
+    sumaBytes(0);
+    // Each draw on another day the user takes lets the run go on past it.
+    while (c.otroDia && tomaOtroDia(*c.otroDia, fuentes::enumera(c.otroDiaPor))) {
+        encargo.otrosDias.push_back(c.otroDia->fecha);
+        c = fuentes::confirma(respuestas, m_ultima, m_hoy, encargo);
     }
-    progreso(2);
-    if (f.insertados > 0)
-        m_pantalla.muestraAnadidos(QString::number(f.insertados) +
-                           (f.insertados == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")));
-    m_pantalla.cargasorteos();
-    m_nuevos = std::max<int>(1, static_cast<int>(c.nuevos.size()));
+    Llegada llegada;
+    llegada.lote = c.nuevos;
+    llegada.nuevos = static_cast<int>(c.nuevos.size());
+    llegada.premios = c.premios;
+    llegada.otrosDias = encargo.otrosDias;
+    if (!c.nuevos.empty())
+        llegada.fuente = QStringLiteral("confirmados por %1").arg(fuentes::enumera(c.confirmadoPor));
+    if (validacion::lote(c.nuevos, m_ultima, m_hoy, encargo.otrosDias)) {
+        falloDatos();
+        return;
+    }
+    if (!incorpora(llegada))
+        return;
     if (c.sinConfirmar.isValid()) {
         // Added draws make it a notice; nothing added when something should
         // have been is a failure.
-        m_pantalla.mensaje(f.insertados > 0 ? Dialogos::Icono::Informacion : Dialogos::Icono::Exclamacion,
+        m_fallida = m_fallida || c.nuevos.empty();
+        m_pantalla.mensaje(c.nuevos.empty() ? Dialogos::Icono::Exclamacion : Dialogos::Icono::Informacion,
                            QStringLiteral("Sorteo sin confirmar"),
                            QStringLiteral("El sorteo del %1 no se ha podido confirmar con dos fuentes, así que no "
                                           "se añade ni él ni los posteriores:\n\n%2\n\nPruebe más tarde, o "
                                           "añádalo usted con «Añadir sorteo...» del menú General (o bolvera-cli "
                                           "anadir-sorteo).")
                                .arg(fechas::fechacorta(c.sinConfirmar), c.detalle));
-    } else if (c.nuevos.empty()) {
+    } else if (c.pendiente.isValid()) {
+        // The night of the draw one source is always first: no failure.
+        m_pantalla.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Pruebe más tarde"),
+                           QStringLiteral("El sorteo del %1 sólo lo tiene todavía %2; se añadirá cuando lo confirme "
+                                          "otra fuente.")
+                               .arg(fechas::fechacorta(c.pendiente), fuentes::enumera(c.pendienteEn)));
+    } else if (c.nuevos.empty() && !c.otroDia) {
         const Aviso av = aviso(Analisis::Resultado::NingunoNuevo, m_hoy.year());
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
     }
-    terminaConNuevos(!c.nuevos.empty());
-}
-
-// The draws just appended are counted at once, whatever happens next; then
-// the last blocks.
-void Actualizacion::terminaConNuevos(bool hayNuevos)
-{
-    if (hayNuevos) {
-        progreso(3);
-        m_pantalla.compruebaNuevos(m_nuevos);
-        m_comprobados = true;
-        progreso(2);
-    }
-    m_fase = Fase::Final;
+    m_paso = Paso::Final;
     bloquesFinales();
 }
 
-// A batch that breaks the rule: nothing was appended, "Error crítico". A
-// history that could not be written (no rights, a full disk) says so instead.
-void Actualizacion::falloDatos(int error)
+// The one tail of the service and the other sources: the draws merged, their
+// amounts kept, the counters written, the lists told. False when the draws
+// could not be taken (said so, and the update has ended).
+bool Actualizacion::incorpora(const Llegada& llegada)
+{
+    historia::Fusion f;
+    if (!llegada.lote.empty()) {
+        f = historia::fusiona(m_ruta, llegada.lote, m_hoy, false, {}, llegada.otrosDias);
+        if (f.rechazo) {
+            falloDatos();
+            return false;
+        }
+        if (f.error) {
+            falloEscritura(f.error, ficheros::numeros, QStringLiteral("No se pudo guardar el histórico."));
+            m_errordatos = true;
+            m_paso = Paso::Final;
+            bloquesFinales();
+            return false;
+        }
+    }
+    guardaPremios(llegada.premios);
+    progreso(2);
+    if (llegada.nuevos > 0) {
+        m_fuente = llegada.fuente;
+        m_anadidos = true;
+    }
+    if (f.insertados > 0)
+        m_pantalla.muestraAnadidos(sorteosAnadidos(f.insertados));
+    m_nuevos = std::max(1, llegada.nuevos);
+    cuentaYMuestra();
+    return true;
+}
+
+// The stored draws are counted at once, whatever happens next, and shown.
+void Actualizacion::cuentaYMuestra()
+{
+    progreso(3);
+    if (const int error = cuentaPendientes(m_ruta))
+        falloEscritura(error, ficheros::apuestas, QStringLiteral("No se pudieron guardar los aciertos de las peñas."));
+    m_pantalla.cargasorteos();
+    m_pantalla.muestraNuevos(m_nuevos);
+    m_comprobados = true;
+    progreso(2);
+}
+
+bool Actualizacion::guardaPremios(std::vector<RegPremios> premios)
+{
+    std::erase_if(premios, [](const RegPremios& r) { return !premios::conocidos(r.centimos); });
+    if (premios.empty())
+        return true;
+    // Not written, they are sought again by the next update (sinImportes).
+    if (const int error = premios::guarda(m_ruta, premios)) {
+        falloEscritura(error, ficheros::premios, QStringLiteral("No se pudieron guardar los importes de los premios."));
+        return false;
+    }
+    return true;
+}
+
+bool Actualizacion::tomaOtroDia(const RegSorteo& sorteo, const QString& segun)
+{
+    const QString hecho = QStringLiteral("Según %1, hubo sorteo el %2 (%3, no martes ni viernes): %4.")
+                              .arg(segun, fechas::fechacorta(sorteo.fecha), fechas::diasemana(sorteo.fecha).toLower(),
+                                   fuentes::combinacion(sorteo));
+    const bool si = m_pantalla.pregunta(
+        QStringLiteral("Sorteo en otro día"),
+        hecho + QStringLiteral("\n\nUn sorteo cambiado de día sólo se añade si usted lo acepta; si no, no se "
+                               "añaden ni él ni los posteriores.\n\n¿Añadirlo al histórico?"),
+        hecho + QStringLiteral(" No se ha añadido, ni los posteriores. Para añadirlo: bolvera-cli anadir-sorteo "
+                               "%1 \"%2\" --otro-dia")
+                    .arg(fechas::fechaDeDia(sorteo.fecha).toString(Qt::ISODate), fuentes::combinacion(sorteo)));
+    m_fallida = m_fallida || !si;
+    return si;
+}
+
+// A batch that breaks the rule: nothing was appended, "Error crítico".
+void Actualizacion::falloDatos()
 {
     m_errordatos = true;
-    if (error != errores::ninguno) {
-        m_pantalla.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("Error"),
-                           errores::explica(error, m_ruta + ficheros::numeros,
-                                            QStringLiteral("No se pudo guardar el histórico.")));
-        m_fase = Fase::Final;
-        bloquesFinales();
-        return;
-    }
+    m_fallida = true;
     const Aviso av = aviso(Analisis::Resultado::DatosCorruptos, m_hoy.year());
     m_pantalla.mensaje(Dialogos::Icono::Critico, av.titulo, av.texto);
     m_pantalla.avisoSorteos(avisoInterpretacion(sitios::correo()));
-    m_fase = Fase::Final;
+    m_paso = Paso::Final;
     bloquesFinales();
+}
+
+// A file that could not be written (no rights, a full disk): said, and the
+// update counts as not done.
+void Actualizacion::falloEscritura(int error, const QString& fichero, const QString& que)
+{
+    m_fallida = true;
+    const QString propio = errores::texto(error, m_ruta + fichero);
+    m_pantalla.mensaje(Dialogos::Icono::Exclamacion,
+                       error == errores::accesoRuta ? errores::tituloPermiso : QStringLiteral("Error"),
+                       propio.isEmpty() ? que + QStringLiteral(" Error %1").arg(error) : que + u'\n' + propio);
+}
+
+void Actualizacion::guardaPagina(const QString& nombre, const QByteArray& documento)
+{
+    if (const int error = paginas::guarda(m_ruta, nombre, documento))
+        falloEscritura(error, nombre, QStringLiteral("No se pudo guardar la página descargada."));
 }
 
 void Actualizacion::traeResultados()
 {
     // The first download runs while the timer counts: a server that never
     // answers is reported at the fifth tick.
+    m_paso = Paso::Pagina;
     delete m_inet1;
     m_inet1 = m_red.trae(direcciones::buscador(m_hoy));
     m_inet1->setParent(this);
     connect(m_inet1, &Descarga::terminada, this,
-            [this](Descarga::Fallo fallo, int, const QByteArray& cuerpo) { alTraerResultados(fallo, cuerpo); });
+            [this](Descarga::Fallo fallo, int estadoHttp, const QByteArray& cuerpo) { alTraerResultados(fallo, estadoHttp, cuerpo); });
     m_timer1->start();
 }
 
-void Actualizacion::alTraerResultados(Descarga::Fallo fallo, const QByteArray& cuerpo)
+// What the service, each other source and the pages answered, when one of
+// them answered at all; empty when none did (no connection).
+QString Actualizacion::quienRespondio(const QString& paginas) const
+{
+    if (!m_respondieron)
+        return {};
+    QStringList lineas;
+    if (!m_servicioDijo.isEmpty())
+        lineas << QStringLiteral("Servicio de resultados: %1").arg(m_servicioDijo);
+    if (!m_fuentesDijeron.isEmpty())
+        lineas << m_fuentesDijeron;
+    lineas << QStringLiteral("Páginas de resultados: %1").arg(paginas);
+    return QStringLiteral("Ninguna fuente ha dado los sorteos nuevos. Esto es lo que ha respondido cada una:\n\n%1\n\n"
+                          "Pruebe más tarde.")
+        .arg(lineas.join(u'\n'));
+}
+
+void Actualizacion::alTraerResultados(Descarga::Fallo fallo, int estadoHttp, const QByteArray& cuerpo)
 {
     if (fallo == Descarga::Fallo::Cancelada)
         return;
@@ -328,26 +492,32 @@ void Actualizacion::alTraerResultados(Descarga::Fallo fallo, const QByteArray& c
         // Stopped before the box: its wait must not let the timer report again.
         // A server that took the request and then fell silent, trickled past
         // the deadline or broke off part-way is in trouble, not unreachable;
-        // what it sent is never read.
+        // what it sent is never read. Servers that answered with something
+        // else than draws are named, each with its answer.
         const bool lento = (fallo == Descarga::Fallo::Tiempo && m_inet1 && m_inet1->conecto()) ||
                            fallo == Descarga::Fallo::Cortada;
+        m_respondieron = m_respondieron || (m_inet1 && m_inet1->respondio());
+        const QString respondieron = quienRespondio(motivoFallo(fallo, estadoHttp));
         para();
-        m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion,
-                           lento ? tardaEnResponder
-                                 : QStringLiteral("No conectado: Compruebe la conexión a internet..."));
+        m_fallida = true;
+        if (!lento && !respondieron.isEmpty())
+            m_pantalla.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("Fuentes de resultados"), respondieron);
+        else
+            m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion,
+                               lento ? tardaEnResponder : QStringLiteral("No conectado: Compruebe la conexión a internet..."));
         progreso(0);
         estado(QString());
         termina();
         return;
     }
     m_texto = cuerpo;
-    m_bytes = cuerpo.size();
+    m_bytes = cuerpo.size(); // the pages' own count, as it always was
     m_pantalla.muestraBytes(QString::number(m_bytes));
     if (cuerpo.size() > 100)
         estado(QStringLiteral("BUSCANDO SORTEOS"));
     else
         m_errorInet1 = true; // no results page: the connection is taken as failed
-    m_fase = Fase::PaginaRecibida;
+    m_paso = Paso::PaginaRecibida;
 }
 
 void Actualizacion::falloConexion(const QString& texto)
@@ -355,6 +525,7 @@ void Actualizacion::falloConexion(const QString& texto)
     if (m_inet1)
         m_inet1->cancela();
     m_timer1->stop();
+    m_fallida = true;
     m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion, texto);
     progreso(0);
     estado(QString());
@@ -381,10 +552,10 @@ void Actualizacion::Timer1_Timer()
     }
     // The results page is handled once: the draw page is fetched while the
     // timer goes on ticking.
-    if (m_fase == Fase::PaginaRecibida && !m_errorInet1 && m_inet1 && !m_inet1->enCurso())
+    if (m_paso == Paso::PaginaRecibida && !m_errorInet1 && m_inet1 && !m_inet1->enCurso())
         analizaPagina();
-    if (m_fase == Fase::PaginaLeida && !m_errorInet1) {
-        m_fase = Fase::TrayendoSorteo;
+    if (m_paso == Paso::PaginaLeida && !m_errorInet1) {
+        m_paso = Paso::TrayendoSorteo;
         // A refused page fetches nothing more: the saved pages stay as they were.
         if (!m_rutasorteo.isEmpty() && !m_errordatos) {
             m_tics = 0;
@@ -402,7 +573,7 @@ void Actualizacion::analizaPagina()
 {
     m_tics = 0;
     progreso(2);
-    m_fase = Fase::PaginaLeida;
+    m_paso = Paso::PaginaLeida;
     const QByteArray guardada = paginas::guardada(m_texto);
     estado(QStringLiteral("ANALIZANDO DATOS"));
     const Analisis a = anadeNuevos(m_ruta, texto1252::decodifica(guardada), m_rutasorteo, m_errorInet1, m_hoy);
@@ -412,7 +583,7 @@ void Actualizacion::analizaPagina()
     // A page that could not be read, or whose draws could not be taken,
     // does not replace the last good one.
     if (leida) {
-        paginas::guarda(m_ruta, ficheros::www, m_texto);
+        guardaPagina(ficheros::www, m_texto);
         m_rutasorteo = a.rutasorteo;
     }
     m_finfichero = a.finfichero;
@@ -423,13 +594,10 @@ void Actualizacion::analizaPagina()
     const Aviso av = aviso(a.resultado, m_hoy.year(), a.falta);
     switch (a.resultado) {
     case Analisis::Resultado::Nuevos:
-        m_pantalla.cargasorteos();
+        m_anadidos = true;
         // Counted at once: whatever happens to the draw page and the PDF,
         // the prizes of the appended draws are never lost.
-        progreso(3);
-        m_pantalla.compruebaNuevos(m_nuevos);
-        m_comprobados = true;
-        progreso(2);
+        cuentaYMuestra();
         break;
     case Analisis::Resultado::NingunoNuevo:
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
@@ -438,6 +606,7 @@ void Actualizacion::analizaPagina()
     case Analisis::Resultado::DatosCorruptos:
         m_timer1->stop();
         m_errordatos = true;
+        m_fallida = true;
         m_pantalla.mensaje(Dialogos::Icono::Critico, av.titulo, av.texto);
         m_pantalla.avisoSorteos(avisoInterpretacion(sitios::correo()));
         break;
@@ -447,19 +616,19 @@ void Actualizacion::analizaPagina()
         termina();
         break;
     case Analisis::Resultado::SinDatos:
+        m_fallida = true;
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
         break;
-    case Analisis::Resultado::Escritura: {
+    case Analisis::Resultado::Escritura:
         m_timer1->stop();
         m_errordatos = true;
-        m_pantalla.mensaje(Dialogos::Icono::Exclamacion, av.titulo,
-                           errores::explica(a.error, m_ruta + ficheros::numeros, av.texto));
+        falloEscritura(a.error, ficheros::numeros, av.texto);
         break;
-    }
     case Analisis::Resultado::Hueco:
         // Nothing appended: no draw page, no check.
         m_timer1->stop();
         m_errordatos = true;
+        m_fallida = true;
         m_pantalla.mensaje(Dialogos::Icono::Exclamacion, av.titulo, av.texto);
         break;
     }
@@ -471,8 +640,7 @@ void Actualizacion::alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerp
         return;
     if (fallo == Descarga::Fallo::Ninguno) {
         m_texto = cuerpo;
-        m_bytes += cuerpo.size();
-        m_pantalla.muestraBytes(QString::number(m_bytes) + QStringLiteral(" Bytes"));
+        sumaBytes(cuerpo.size());
         m_www2Nueva = true;
     }
     bloquesFinales();
@@ -485,32 +653,30 @@ void Actualizacion::guardaPremiosPagina()
     static constexpr std::array<std::pair<int, int>, 13> aciertos = {
         {{5, 2}, {5, 1}, {5, 0}, {4, 2}, {4, 1}, {4, 0}, {3, 2}, {3, 1}, {2, 2}, {3, 0}, {1, 2}, {2, 1}, {2, 0}}};
     const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_ruta + ficheros::numeros);
-    const Informe informe = leeInforme(paginas::lee(m_ruta + ficheros::www2));
     if (sorteos.empty())
         return;
+    // Read from the page itself: a www2.txt that could not be written does
+    // not lose them.
+    const Informe informe = leeInforme(texto1252::decodifica(paginas::guardada(m_texto)));
     RegPremios r;
     r.fecha = sorteos.back().fecha;
     r.fuente = RegPremios::Fuente::PaginaSorteo;
-    bool alguno = false;
     for (std::size_t i = 0; i < 13; ++i) {
         const auto centimos = premios::centimosDe(informe.premios[i]);
         const int categoria = categorias::clasifica(aciertos[i].first, aciertos[i].second);
-        if (centimos) {
+        if (centimos)
             r.centimos[static_cast<std::size_t>(categoria - 1)] = *centimos;
-            alguno = true;
-        }
     }
-    if (alguno)
-        premios::guarda(m_ruta, {r});
+    guardaPremios({r});
 }
 
 void Actualizacion::bloquesFinales()
 {
-    if (m_fase == Fase::TrayendoSorteo && !(m_inet2 && m_inet2->enCurso()))
-        m_fase = Fase::Final;
-    if (m_fase != Fase::Final)
+    if (m_paso == Paso::TrayendoSorteo && !(m_inet2 && m_inet2->enCurso()))
+        m_paso = Paso::Final;
+    if (m_paso != Paso::Final)
         return;
-    m_fase = Fase::Parada;
+    m_paso = Paso::Cerrando;
     progreso(2);
     m_timer1->stop();
     // Only a draw page replaces the saved one: the report is read from it.
@@ -518,16 +684,16 @@ void Actualizacion::bloquesFinales()
     // which must not stand under the newest date: it is dropped, as when
     // the results page names no draw page.
     if (m_www2Nueva) {
-        paginas::guarda(m_ruta, ficheros::www2, m_texto);
+        guardaPagina(ficheros::www2, m_texto);
         guardaPremiosPagina();
+    } else if (m_anadidos) {
+        guardaPagina(ficheros::www2, {});
     }
-    else if (m_comprobados)
-        paginas::guarda(m_ruta, ficheros::www2, {});
     m_texto.clear();
     if (!m_errordatos && !m_finfichero) {
         progreso(3);
         if (!m_comprobados)
-            m_pantalla.compruebaNuevos(m_nuevos);
+            cuentaYMuestra();
         progreso(4);
         m_pantalla.refrescaTodo();
     }

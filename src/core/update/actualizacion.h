@@ -2,6 +2,8 @@
 
 #include "platform/dialogos.h"
 #include "platform/red.h"
+#include "store/premios.h"
+#include "store/regsorteo.h"
 
 #include <QDate>
 #include <QObject>
@@ -25,6 +27,13 @@ namespace servicio {
 struct Respuesta;
 }
 
+// How an update ended.
+struct FinActualizacion
+{
+    bool exito = false; // it did all it set out to do, or there was nothing to do
+    QString fuente;     // where its new draws came from ("confirmados por Reino Unido y Austria"); empty when none
+};
+
 // What an update shows and asks for as it goes: the main window (or the
 // terminal) implements it.
 class PantallaActualizacion
@@ -36,20 +45,26 @@ public:
     virtual void muestraBytes(const QString& texto) = 0;    // bytes received
     virtual void muestraAnadidos(const QString& texto) = 0; // draws added ("2 sorteos"); empty for none
     virtual void mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto) = 0;
+    // A question answered Yes or No, No by default; a run nobody watches
+    // answers No and reports `siNo`, what was left undone.
+    virtual bool pregunta(const QString& titulo, const QString& texto, const QString& siNo) = 0;
     virtual void avisoSorteos(const QString& texto) = 0; // the "Sorteos" tab's notice
     virtual void muestraGeneral() = 0;                   // the "General" tab
-    virtual void cargasorteos() = 0;                     // the history grew
-    // The finish: check the peñas against the `nuevos` newest draws…
-    virtual void compruebaNuevos(int nuevos) = 0;
-    // …then refresh the status, the draw list and the prize report (downloading the PDF).
+    virtual void cargasorteos() = 0;                     // the history or the counters changed
+    // The `nuevos` newest draws were checked and every counter is written
+    // (or said not to be): show their rows.
+    virtual void muestraNuevos(int nuevos) = 0;
+    // Then refresh the status, the draw list and the prize report (downloading the PDF).
     virtual void refrescaTodo() = 0;
     // The update has ended, one way or another.
-    virtual void terminada() {}
+    virtual void terminada(const FinActualizacion& fin) { (void)fin; }
 };
 
-// The online update: the results search page, the new draws cut out of it and
-// appended, the page of the newest draw, and the check of the peñas. It keeps
-// the classic phases, driven by a one-second timer after the first download.
+// The online update: the operator's results service, else the other
+// operators' files, else the old results pages; the new draws merged, their
+// amounts and the counters written, the page of the newest draw. The pages
+// keep the classic phases, driven by a one-second timer after the first
+// download.
 class Actualizacion final : public QObject
 {
     Q_OBJECT
@@ -63,7 +78,7 @@ public:
     void empieza(QDate hoy, double ultima);
     void Timer1_Timer();
     // From the start of an update to its end, however it ends.
-    bool enCurso() const { return m_enCurso; }
+    bool enCurso() const { return m_paso != Paso::Parada; }
     // How long the other sources are waited for (50 s; tests shorten it).
     void ponPlazoFuentes(int ms) { m_plazoFuentesMs = ms; }
 
@@ -73,22 +88,56 @@ public:
     static constexpr int plazoMs = 120000;
 
 private:
+    // What a source brought, for the one tail that stores it.
+    struct Llegada
+    {
+        std::vector<RegSorteo> lote;     // to merge: the new run and draws missing inside the history
+        int nuevos = 0;                  // how many of them come after the newest stored draw
+        std::vector<RegPremios> premios; // the amounts it gave
+        std::vector<double> otrosDias;   // draws on another day the user took
+        QString fuente;                  // for the status line
+    };
+
+    // The steps, in order; each waits for what its name says.
+    enum class Paso
+    {
+        Parada,
+        Servicio,        // the operator's results service
+        Fuentes,         // the other operators, for draws
+        ImportesFuentes, // the other operators, for the amounts the service lacked
+        Pagina,          // the first results page (the timer counts its ticks)
+        PaginaRecibida,  // the results page came: read at the next tick
+        PaginaLeida,     // its draws appended: the draw page next
+        TrayendoSorteo,  // the draw page on its way
+        Final,           // the last blocks are due: the saved pages, the refresh
+        Cerrando,        // the last blocks are running
+    };
+
     void termina();
     void traeResultados();
     void alResponderServicio(const servicio::Respuesta& respuesta);
-    void preguntaFuentes();
-    void alResponderFuentes(std::vector<fuentes::Respuesta> respuestas);
-    void falloDatos(int error = 0);
-    void terminaConNuevos(bool hayNuevos);
-    void guardaPremiosPagina();
-    void alTraerResultados(Descarga::Fallo fallo, const QByteArray& cuerpo);
+    void preguntaFuentes(Paso paso);
+    void alResponderFuentes(const std::vector<fuentes::Respuesta>& respuestas);
+    void importesDeFuentes(const std::vector<fuentes::Respuesta>& respuestas);
+    bool incorpora(const Llegada& llegada);
+    void cuentaYMuestra();
+    bool guardaPremios(std::vector<RegPremios> premios);
+    void falloDatos();
+    void falloEscritura(int error, const QString& fichero, const QString& que);
+    bool tomaOtroDia(const RegSorteo& sorteo, const QString& segun);
+    void guardaPagina(const QString& nombre, const QByteArray& documento);
+    void alTraerResultados(Descarga::Fallo fallo, int estadoHttp, const QByteArray& cuerpo);
     void alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerpo);
     void analizaPagina();
+    void guardaPremiosPagina();
     void bloquesFinales();
     void falloConexion(const QString& texto);
     void para();
     void progreso(int valor);
     void estado(const QString& texto);
+    void sumaBytes(qint64 bytes);
+    std::vector<RegSorteo> sinImportes() const;
+    QString quienRespondio(const QString& paginas) const;
 
     Red& m_red;
     PantallaActualizacion& m_pantalla;
@@ -100,35 +149,33 @@ private:
     QPointer<ConsultaFuentes> m_fuentes;
     QTimer* m_plazo = nullptr; // the whole update's deadline
     int m_plazoFuentesMs = 50000;
-    double m_ultima = 0;
-    bool m_enCurso = false;
-    QString m_fuente; // which source gave the draws, when not the pages
-
-    QDate m_hoy;
-    int m_tics = 0;
+    Paso m_paso = Paso::Parada;
     bool m_enTic = false; // inside Timer1_Timer
-    // Where the update stands, step after step; the timer's ticks move it on.
-    enum class Fase
-    {
-        Parada,
-        Buscando,       // the results service, the other sources, the first results page
-        PaginaRecibida, // the results page came: read it at the next tick
-        PaginaLeida,    // its draws appended: the draw page next
-        TrayendoSorteo, // the draw page on its way
-        Final,          // the last blocks: the saved pages, the check, the refresh
-    };
-    Fase m_fase = Fase::Parada;
-    bool m_errorInet1 = false; // the results page came back unusable: the control's error state
-    bool m_errordatos = false;
+
+    // What this update is about and what it has done so far.
+    QDate m_hoy;
+    double m_ultima = 0;
+    int m_tics = 0;
+    bool m_fallida = false;     // something it set out to do was not done
+    bool m_errordatos = false;  // nothing to check: the draws could not be taken
     bool m_finfichero = false;
-    bool m_www2Nueva = false; // a draw page came in this update
-    bool m_comprobados = false; // the appended draws have been checked
-    QString m_rutasorteo;
+    bool m_comprobados = false; // the stored draws have been counted and shown
+    bool m_anadidos = false;    // draws were added after the newest stored one
     int m_nuevos = 0;
+    QString m_fuente;           // which source gave the draws, when not the pages
+    qint64 m_bytes = 0;
+    // Why the service and the other sources gave nothing, for the message
+    // that says what each answered.
+    QString m_servicioDijo;
+    bool m_respondieron = false; // some server answered, whatever it said
+    QString m_fuentesDijeron;
+
+    // The old results pages.
+    bool m_errorInet1 = false;  // the results page came back unusable: the control's error state
+    bool m_www2Nueva = false;   // a draw page came in this update
+    QString m_rutasorteo;
     QByteArray m_texto; // the last document fetched (RichTextBox1)
     QString m_label6;
-    int m_progreso = 0;
-    qint64 m_bytes = 0;
 };
 
 } // namespace bolvera

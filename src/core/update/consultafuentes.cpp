@@ -11,10 +11,29 @@ namespace bolvera {
 
 using fuentes::Id;
 
-ConsultaFuentes::ConsultaFuentes(Red& red, QString ruta, double ultima, QDate hoy, int plazoMs, QObject* padre)
+QString fuentes::avisoAjustes(const QString& ruta)
+{
+    QStringList claves;
+    for (Id id : todas)
+        claves << clave(id);
+    QStringList desconocidas = ajustes::clavesDesconocidas(ruta, claves);
+    if (desconocidas.isEmpty())
+        return {};
+    for (QString& d : desconocidas)
+        d = QStringLiteral("«%1»").arg(d);
+    return QStringLiteral("En el grupo [fuentes] de ajustes.ini, %1 no %2 y no se %3 en cuenta. Las fuentes son %4.")
+        .arg(enumera(desconocidas),
+             desconocidas.size() == 1 ? QStringLiteral("es ninguna fuente") : QStringLiteral("son fuentes"),
+             desconocidas.size() == 1 ? QStringLiteral("tiene") : QStringLiteral("tienen"), enumera(claves));
+}
+
+ConsultaFuentes::ConsultaFuentes(Red& red, QString ruta, double ultima, QDate hoy, int plazoMs, QObject* padre,
+                                 QDate desdeImportes)
     : QObject(padre), m_red(red), m_ruta(std::move(ruta)), m_hoy(hoy), m_plazoMs(plazoMs)
 {
     m_desdeFecha = ultima > 0 ? fechas::fechaDeDia(ultima).addDays(-30) : hoy.addDays(-30);
+    if (desdeImportes.isValid())
+        m_desdeFecha = std::min(m_desdeFecha, desdeImportes);
     // At most five years of yearly files: further back, the shipped history
     // and the CSV import are the way.
     m_desde = std::max(m_desdeFecha.year(), hoy.year() - 4);
@@ -33,24 +52,34 @@ QUrl ConsultaFuentes::dondeAjustes(std::size_t i, QUrl url) const
     const QString& anfitrion = m_anfitriones[i];
     if (anfitrion.isEmpty())
         return url;
+    // A mirror keeps each file under its own path.
     const QUrl otro(anfitrion);
+    QString prefijo = otro.path();
+    while (prefijo.endsWith(u'/'))
+        prefijo.chop(1);
     url.setScheme(otro.scheme());
     url.setHost(otro.host());
     url.setPort(otro.port());
+    url.setPath(prefijo + url.path());
     return url;
 }
 
-void ConsultaFuentes::pide(std::size_t i, const QUrl& url, Recibe recibe)
+void ConsultaFuentes::pide(std::size_t i, const QUrl& url, Recibe recibe, Pieza pieza)
 {
     const QUrl donde = dondeAjustes(i, url);
-    m_respuestas[i].direcciones << donde.toString();
-    Descarga* d = m_red.trae(donde);
+    fuentes::Respuesta& r = m_respuestas[i];
+    r.direcciones << donde.toString();
+    if (pieza != Pieza::Complemento)
+        r.direccion = donde.toString();
+    Descarga* d = pieza == Pieza::ComoNavegador ? m_red.traeComoNavegador(donde) : m_red.trae(donde);
     d->setParent(this);
     m_descargas.emplace_back(d);
     connect(d, &Descarga::terminada, this, [this, i, d, recibe](Descarga::Fallo fallo, int estado, const QByteArray& cuerpo) {
         d->deleteLater();
         if (fallo == Descarga::Fallo::Cancelada || m_listas[i])
             return;
+        m_respuestas[i].bytes += cuerpo.size();
+        m_respuestas[i].respondio = m_respuestas[i].respondio || d->respondio();
         recibe(fallo, estado, cuerpo);
     });
 }
@@ -78,23 +107,7 @@ namespace {
 fuentes::Lectura sinRespuesta(Descarga::Fallo fallo, int estado)
 {
     fuentes::Lectura l;
-    switch (fallo) {
-    case Descarga::Fallo::Http:
-        l.motivo = estado == 429 ? QStringLiteral("pide esperar (429)") : QStringLiteral("error %1 del servidor").arg(estado);
-        break;
-    case Descarga::Fallo::Tiempo:
-        l.motivo = QStringLiteral("no ha contestado a tiempo");
-        break;
-    case Descarga::Fallo::Demasiado:
-        l.motivo = QStringLiteral("la respuesta es demasiado grande");
-        break;
-    case Descarga::Fallo::Cortada:
-        l.motivo = QStringLiteral("la respuesta llegó cortada");
-        break;
-    default:
-        l.motivo = QStringLiteral("no se ha podido conectar");
-        break;
-    }
+    l.motivo = motivoFallo(fallo, estado);
     return l;
 }
 
@@ -102,17 +115,26 @@ fuentes::Lectura sinRespuesta(Descarga::Fallo fallo, int estado)
 
 void ConsultaFuentes::empiezaFdj(std::size_t i)
 {
-    // The archives page names the newest period's file; when it cannot be
-    // read, the link known when this was written.
+    // The archives page names the newest period's file; without it, the
+    // link known when this was written.
     pide(i, fuentes::paginaFdj(), [this, i](Descarga::Fallo fallo, int, const QByteArray& pagina) {
         QUrl fichero;
         if (fallo == Descarga::Fallo::Ninguno)
             fichero = fuentes::descargaFdj(fuentes::enlaceFdj(pagina));
-        if (fichero.isEmpty())
-            fichero = fuentes::ultimoFdj();
-        pide(i, fichero, [this, i](Descarga::Fallo f, int estado, const QByteArray& zip) {
-            acaba(i, f == Descarga::Fallo::Ninguno ? fuentes::leeFdj(zip) : sinRespuesta(f, estado));
-        });
+        traeFdj(i, fichero.isEmpty() ? fuentes::ultimoFdj() : fichero);
+    }, Pieza::Complemento);
+}
+
+void ConsultaFuentes::traeFdj(std::size_t i, const QUrl& fichero)
+{
+    pide(i, fichero, [this, i, fichero](Descarga::Fallo f, int estado, const QByteArray& zip) {
+        fuentes::Lectura l = f == Descarga::Fallo::Ninguno ? fuentes::leeFdj(zip) : sinRespuesta(f, estado);
+        const QUrl conocido = dondeAjustes(i, fuentes::ultimoFdj());
+        if (!l.disponible && dondeAjustes(i, fichero) != conocido) {
+            traeFdj(i, fuentes::ultimoFdj());
+            return;
+        }
+        acaba(i, std::move(l));
     });
 }
 
@@ -158,7 +180,7 @@ void ConsultaFuentes::empiezaAnual(std::size_t i, int anio, std::vector<fuentes:
             if (!l.disponible && f == Descarga::Fallo::Ninguno)
                 l = fuentes::leeBelgica(sorteos);
             sigue(std::move(reunidos), l);
-        });
+        }, Pieza::Complemento);
     });
 }
 
@@ -203,10 +225,10 @@ void ConsultaFuentes::empieza()
         case Id::ReinoUnido:
             pide(i, fuentes::reinoUnido(), [this, i](Descarga::Fallo f, int estado, const QByteArray& csv) {
                 acaba(i, f == Descarga::Fallo::Ninguno ? fuentes::leeReinoUnido(csv) : sinRespuesta(f, estado));
-            });
+            }, Pieza::ComoNavegador);
             break;
         case Id::Api:
-            pide(i, fuentes::api(m_desdeFecha), [this, i](Descarga::Fallo f, int estado, const QByteArray& json) {
+            pide(i, fuentes::api(m_desdeFecha, m_hoy), [this, i](Descarga::Fallo f, int estado, const QByteArray& json) {
                 acaba(i, f == Descarga::Fallo::Ninguno ? fuentes::leeApi(json) : sinRespuesta(f, estado));
             });
             break;

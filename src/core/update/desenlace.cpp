@@ -1,28 +1,26 @@
 #include "update/desenlace.h"
 
+#include "update/actualizacion.h"
+
 #include <QJsonArray>
 
 namespace bolvera {
 
-void Desenlace::anotaEstado(const QString& texto)
-{
-    if (texto.startsWith(QStringLiteral("TRANSFERENCIA FINALIZADA")))
-        finalizada = true;
-}
-
-void Desenlace::anotaAnadidos(const QString& texto) { anadidos = anadidos || !texto.isEmpty(); }
-
 void Desenlace::anotaMensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto)
 {
     (icono == Dialogos::Icono::Informacion ? avisos : errores) << titulo + QStringLiteral(": ") + texto;
-    // Nothing new yet is the one message that is no failure.
-    if (texto != QStringLiteral("Todavía no hay sorteos nuevos."))
-        fallo = true;
+}
+
+void Desenlace::anotaFin(const FinActualizacion& fin)
+{
+    exito = fin.exito;
+    fuente = fin.fuente;
 }
 
 QJsonObject Desenlace::json() const
 {
-    return {{QStringLiteral("exito"), exito()},
+    return {{QStringLiteral("exito"), exito},
+            {QStringLiteral("fuente"), fuente},
             {QStringLiteral("avisos"), QJsonArray::fromStringList(avisos)},
             {QStringLiteral("errores"), QJsonArray::fromStringList(errores)}};
 }
@@ -30,7 +28,8 @@ QJsonObject Desenlace::json() const
 Desenlace Desenlace::deJson(const QJsonObject& o)
 {
     Desenlace d;
-    d.finalizada = o.value(QStringLiteral("exito")).toBool(); // with no failure noted, exito() is just that
+    d.exito = o.value(QStringLiteral("exito")).toBool();
+    d.fuente = o.value(QStringLiteral("fuente")).toString();
     for (const QJsonValue& v : o.value(QStringLiteral("avisos")).toArray())
         d.avisos << v.toString();
     for (const QJsonValue& v : o.value(QStringLiteral("errores")).toArray())

@@ -8,20 +8,19 @@
 
 namespace bolvera {
 
+struct FinActualizacion;
+
 // How an update ended, as the terminal reports it: what it said, and
-// whether it counts as a success. Draws added make it one whatever came after.
+// whether it did its work.
 struct Desenlace
 {
-    bool finalizada = false;
-    bool fallo = false;
-    bool anadidos = false;
+    bool exito = false;
+    QString fuente;      // where the new draws came from; empty when none
     QStringList avisos;  // "Título: texto", for stdout
     QStringList errores; // the same, for stderr
 
-    void anotaEstado(const QString& texto);
-    void anotaAnadidos(const QString& texto);
     void anotaMensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto);
-    bool exito() const { return finalizada && (!fallo || anadidos); }
+    void anotaFin(const FinActualizacion& fin);
 
     // What the window sends back to the command that asked it to update.
     QJsonObject json() const;

@@ -262,9 +262,9 @@ bool pareceFecha(QStringView t)
 Lectura leeAustria(const QByteArray& csvBytes)
 {
     // The file names no columns: a draw row is one that starts with its date
-    // ("Fr. 09.10.2026"), then five numbers and two stars; titles and headers
-    // are passed over, but a row that starts with a date and is not a draw
-    // makes the file unreadable.
+    // ("Fr. 09.10.2026"), then five numbers and two stars; titles, headers
+    // and a "Stand: 09.10.2026" line are passed over, but a row that starts
+    // with a date and is not a draw makes the file unreadable.
     QString motivo;
     const auto texto = csv::texto(csvBytes, true, motivo);
     if (!texto) return noDisponible(motivo);
@@ -280,8 +280,8 @@ Lectura leeAustria(const QByteArray& csvBytes)
         const QString primero = f.campos.value(0);
         if (!pareceFecha(primero)) continue;
         const auto m = fecha.match(primero);
-        QDate dia =
-            m.hasMatch() ? csv::fecha(m.captured(2), m.captured(3), m.captured(4)) : QDate();
+        if (!m.hasMatch()) continue;
+        QDate dia = csv::fecha(m.captured(2), m.captured(3), m.captured(4));
         // A weekday that is not the date's is a typo in one of them.
         const qsizetype semana = dias.indexOf(m.captured(1).toLower());
         if (semana >= 0 && dia.isValid() && dia.dayOfWeek() != semana + 1) dia = QDate();

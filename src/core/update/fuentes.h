@@ -66,8 +66,9 @@ QUrl sorteosBelgica(int anio);
 QUrl premiosBelgica(int anio);
 QUrl reinoUnido();
 QUrl austria(int anio);
-// The service's draws from `desde` on, oldest first.
-QUrl api(QDate desde);
+// The service's draws from `desde` on, newest first as its documentation
+// orders them, in one page large enough for every draw up to `hoy`.
+QUrl api(QDate desde, QDate hoy);
 
 } // namespace fuentes
 

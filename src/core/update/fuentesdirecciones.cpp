@@ -2,6 +2,8 @@
 
 #include "platform/sitios.h"
 
+#include <algorithm>
+
 namespace bolvera {
 
 namespace fuentes {
@@ -32,6 +34,8 @@ QUrl ultimoFdj()
 
 QUrl descargaFdj(const QString& enlace)
 {
+    // No link is no address: resolved, it would name the archives page itself.
+    if (enlace.trimmed().isEmpty()) return {};
     const QUrl u = QUrl(QStringLiteral("https://www.fdj.fr") + archivos)
                        .resolved(QUrl(enlace.trimmed(), QUrl::StrictMode));
     const QString anfitrion = u.host().toLower();
@@ -67,11 +71,12 @@ QUrl austria(int anio)
               QStringLiteral("/media/NN_W2D_STAT_EUML_%1.csv").arg(anio));
 }
 
-QUrl api(QDate desde)
+QUrl api(QDate desde, QDate hoy)
 {
-    return en(
-        "https://euromillions.api.pedromealha.dev",
-        QStringLiteral("/v1/draws?dates=%1,&order_by=date,ASC").arg(desde.toString(Qt::ISODate)));
+    // At most two draws a week, and room to spare.
+    const qint64 pagina = std::max<qint64>(desde.daysTo(hoy), 0) * 2 / 7 + 10;
+    return en("https://euromillions.api.pedromealha.dev",
+              QStringLiteral("/v1/draws?dates=%1,&order_by=date,DESC&limit=%2").arg(desde.toString(Qt::ISODate)).arg(pagina));
 }
 
 } // namespace fuentes

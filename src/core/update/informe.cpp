@@ -51,8 +51,10 @@ Descarga* bajaPdf(Red& red, const QString& ruta, const QString& urlpdf, std::fun
     Descarga* descarga = red.trae(QUrl(urlpdf));
     QObject::connect(descarga, &Descarga::terminada, descarga,
                      [ovk, fin = std::move(fin)](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
+                         // A report that cannot be kept is shown as not out yet,
+                         // and fetched again by the next update.
                          if (fallo == Descarga::Fallo::Ninguno && esPdf(cuerpo))
-                             reescribe(ovk, cuerpo);
+                             (void)reescribe(ovk, cuerpo);
                          fin();
                      });
     return descarga;

@@ -138,6 +138,7 @@ Respuesta lee(const QByteArray& cuerpo)
         r.estado = Respuesta::Estado::Sorteos; // "no draws in this window"
         return r;
     } else {
+        r.motivo = QStringLiteral("lo recibido no es una lista de sorteos");
         return r;
     }
     r.estado = Respuesta::Estado::Sorteos;
@@ -184,7 +185,11 @@ void ConsultaServicio::empieza()
     QTimer::singleShot(m_totalMs, this, [this] {
         if (m_emitida)
             return;
-        emit terminada(servicio::Respuesta{});
+        servicio::Respuesta r;
+        r.motivo = motivoFallo(Descarga::Fallo::Tiempo, 0);
+        r.respondio = m_total.respondio;
+        r.bytes = m_total.bytes;
+        emit terminada(r);
         cancela();
     });
     siguiente();
@@ -211,13 +216,21 @@ void ConsultaServicio::siguiente()
     delete m_descarga;
     m_descarga = m_red.trae(direcciones::servicio(desde, hasta));
     m_descarga->setParent(this);
-    connect(m_descarga, &Descarga::terminada, this, [this, desde, hasta](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
+    connect(m_descarga, &Descarga::terminada, this,
+            [this, desde, hasta, d = m_descarga.data()](Descarga::Fallo fallo, int estado, const QByteArray& cuerpo) {
         if (m_emitida)
             return;
+        m_total.respondio = m_total.respondio || d->respondio();
+        m_total.bytes += cuerpo.size();
         servicio::Respuesta r;
         if (fallo == Descarga::Fallo::Ninguno)
             r = servicio::lee(cuerpo);
+        else
+            // Cancelled here only when it kept silent.
+            r.motivo = motivoFallo(fallo == Descarga::Fallo::Cancelada ? Descarga::Fallo::Tiempo : fallo, estado);
         if (r.estado != servicio::Respuesta::Estado::Sorteos) {
+            r.respondio = m_total.respondio;
+            r.bytes = m_total.bytes;
             emit terminada(r);
             return;
         }

@@ -46,7 +46,9 @@ struct Respuesta
     };
     Estado estado = Estado::NoDisponible;
     std::vector<SorteoServicio> sorteos;
-    QString motivo; // why it was refused
+    QString motivo;         // why it was refused, or not there
+    bool respondio = false; // its server answered, whatever it said
+    qint64 bytes = 0;       // received
 };
 
 // Reads one answer: an array of draws, or an object holding one in "data"; a

@@ -75,12 +75,13 @@ void Principal::actualizaPorOrden(std::function<void(const Desenlace&)> listo)
     if (!m_actualizacion->enCurso()) {
         m_desenlace = {};
         m_desenlace.errores << QStringLiteral("Bolvera: la ventana no pudo empezar la actualización.");
-        terminada();
+        terminada({});
     }
 }
 
-void Principal::terminada()
+void Principal::terminada(const FinActualizacion& fin)
 {
+    m_desenlace.anotaFin(fin);
     // Whoever asked hears the end once; the next update starts afresh.
     for (const auto& listo : std::exchange(m_esperan, {}))
         listo(m_desenlace);
@@ -89,7 +90,6 @@ void Principal::terminada()
 void Principal::muestraEstado(const QString& texto)
 {
     m_c.Label6->setText(texto);
-    m_desenlace.anotaEstado(texto);
 }
 void Principal::muestraProgreso(int valor) { m_c.ProgressBar1->setValue(valor); }
 void Principal::muestraBytes(const QString& texto) { m_c.Label58->setText(texto); }
@@ -98,7 +98,6 @@ void Principal::muestraAnadidos(const QString& texto)
 {
     m_c.Label19->setText(texto);
     m_c.Label19->repaint();
-    m_desenlace.anotaAnadidos(texto);
 }
 
 void Principal::mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto)
@@ -108,6 +107,16 @@ void Principal::mensaje(Dialogos::Icono icono, const QString& titulo, const QStr
     // who may be away from the desk.
     if (m_esperan.empty())
         m_plataforma.dialogos.mensaje(icono, titulo, texto);
+}
+
+bool Principal::pregunta(const QString& titulo, const QString& texto, const QString& siNo)
+{
+    // Nobody at the desk answers No, and the command that asked hears why.
+    if (!m_esperan.empty()) {
+        m_desenlace.anotaMensaje(Dialogos::Icono::Exclamacion, titulo, siNo);
+        return false;
+    }
+    return m_plataforma.dialogos.pregunta(titulo, texto, Dialogos::PorDefecto::No);
 }
 
 void Principal::actualizaSiToca()
@@ -147,10 +156,7 @@ void Principal::cambiaAutomatica(bool activa)
 void Principal::avisoSorteos(const QString& texto) { m_pestanaSorteos->aviso(texto); }
 void Principal::muestraGeneral() { m_c.SSTab1->setCurrentIndex(0); }
 
-void Principal::compruebaNuevos(int nuevos)
-{
-    m_general->muestraNuevos(nuevos);
-}
+void Principal::muestraNuevos(int nuevos) { m_general->muestraNuevos(nuevos); }
 
 void Principal::refrescaTodo()
 {
@@ -164,7 +170,8 @@ void Principal::noticias()
 {
     if (!noticias::toca(m_sorteo.fecha, m_plataforma.reloj.hoy()))
         return;
-    ficheroregistros::asegura(m_estado.fichero(informeDat));
+    // News that cannot be kept are simply not shown.
+    (void)ficheroregistros::asegura(m_estado.fichero(informeDat));
     bajanoticias();
 }
 
@@ -185,7 +192,7 @@ void Principal::bajanoticias()
             [this, lee, antes](Descarga::Fallo fallo, int, const QByteArray& cuerpo) {
                 // Only a whole document replaces the old news.
                 if (fallo == Descarga::Fallo::Ninguno)
-                    reescribe(m_estado.fichero(informeDat), cuerpo);
+                    (void)reescribe(m_estado.fichero(informeDat), cuerpo);
                 if (noticias::avisar(antes, lee().size()))
                     muestraInfor();
             });
@@ -207,8 +214,13 @@ void Principal::muestraFuentes()
         item->setEnabled(true);
         m_c.Label6->setText(antes);
         const auto guardados = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
+        const QDate hoy = m_plataforma.reloj.hoy();
+        QStringList texto{fuentes::texto(fuentes::compara(r, guardados, hoy)),
+                          fuentes::prevision(r, guardados.empty() ? 0 : guardados.back().fecha, hoy)};
+        if (const QString aviso = fuentes::avisoAjustes(m_estado.ruta); !aviso.isEmpty())
+            texto.prepend(aviso);
         m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Fuentes de resultados"),
-                                      fuentes::texto(fuentes::compara(r, guardados, m_plataforma.reloj.hoy())));
+                                      texto.join(QStringLiteral("\n\n")));
     });
     consulta->empieza();
 }

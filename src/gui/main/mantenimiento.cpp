@@ -108,10 +108,24 @@ void PestanaEstadisticas::ListView3_Click(int fila)
     m_anfitrion.cargasorteos();
 }
 
-void PestanaEstadisticas::fusionaSorteos(const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia)
+bool PestanaEstadisticas::tomaOtrosDias(const std::vector<RegSorteo>& sorteos)
+{
+    QStringList dias;
+    for (const double f : csvsorteos::otrosDias(sorteos))
+        dias << QStringLiteral("%1 (%2)").arg(fechas::fechacorta(f), fechas::diasemana(f).toLower());
+    return m_plataforma.dialogos.pregunta(
+        QStringLiteral("Sorteo en otro día"),
+        QStringLiteral("%1 no %2 martes ni viernes, los días de sorteo. ¿Se cambió el sorteo a %3 y lo quiere añadir así?")
+            .arg(dias.join(QStringLiteral(", ")), dias.size() == 1 ? QStringLiteral("es") : QStringLiteral("son"),
+                 dias.size() == 1 ? QStringLiteral("ese día") : QStringLiteral("esos días")),
+        Dialogos::PorDefecto::No);
+}
+
+void PestanaEstadisticas::fusionaSorteos(const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia,
+                                         const std::vector<double>& otrosDias)
 {
     Dialogos& d = m_plataforma.dialogos;
-    const historia::Fusion f = historia::fusiona(m_estado.ruta, lote, m_plataforma.reloj.hoy(), copia, lineas);
+    const historia::Fusion f = historia::fusiona(m_estado.ruta, lote, m_plataforma.reloj.hoy(), copia, lineas, otrosDias);
     if (f.rechazo) {
         d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
                   validacion::comoFrase(*f.rechazo) + QStringLiteral("\nNo se ha añadido nada."));
@@ -148,6 +162,12 @@ void PestanaEstadisticas::importaCsv()
     }
     const csvsorteos::Lectura l = csvsorteos::lee(texto);
     if (l.error) {
+        // Rows refused by their day alone may be draws the operators moved.
+        if (const csvsorteos::Lectura otros = csvsorteos::lee(texto, true); !otros.error) {
+            if (tomaOtrosDias(otros.sorteos))
+                fusionaSorteos(otros.sorteos, otros.lineas, true, csvsorteos::otrosDias(otros.sorteos));
+            return;
+        }
         d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, *l.error + QStringLiteral("\nNo se ha añadido nada."));
         return;
     }
@@ -188,6 +208,11 @@ void PestanaEstadisticas::anadeSorteo()
                    : QStringLiteral("Escriba cinco números y dos estrellas así: 1 2 3 4 5 + 1 2");
         if (!motivo) {
             fusionaSorteos({*sorteo}, {}, false);
+            return;
+        }
+        if (validacion::soloPorElDia(*sorteo) && !historia::motivoParaAnadir(m_estado.ruta, *sorteo, hoy, true)) {
+            if (tomaOtrosDias({*sorteo}))
+                fusionaSorteos({*sorteo}, {}, false, {sorteo->fecha});
             return;
         }
         d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, validacion::comoFrase(*motivo));

@@ -56,7 +56,11 @@ private:
     void HScroll2_Change(int valor);
     void muestraTabla(int tabla);
     // Merges draws into the history, says what happened and reloads.
-    void fusionaSorteos(const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia);
+    // `otrosDias`: draws on another day the user took.
+    void fusionaSorteos(const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia,
+                        const std::vector<double>& otrosDias = {});
+    // Whether the user takes draws held on another day than Tuesday or Friday.
+    bool tomaOtrosDias(const std::vector<RegSorteo>& sorteos);
 
     Estado& m_estado;
     Plataforma& m_plataforma;

@@ -157,10 +157,11 @@ QWidget* PestanaGeneral::construye()
     return pestana;
 }
 
-void PestanaGeneral::compsencillas(int n)
+void PestanaGeneral::compsencillas(int n, bool contar)
 {
     ++m_pasadas;
-    const OpcionesPasada opciones{Check1->isChecked(), Check2->isChecked(), m_anfitrion.hayNuevos()};
+    OpcionesPasada opciones{Check1->isChecked(), Check2->isChecked(), m_anfitrion.hayNuevos()};
+    opciones.sinContar = !contar;
     Parpadeo parpadeo = m_parpadeo;
     parpadeo.activo = m_timer3->isActive();
     Comprobacion c = comprueba(m_estado.ruta, n, opciones, parpadeo, ModeloResultados::trozo);
@@ -259,7 +260,7 @@ void PestanaGeneral::compruebaMostrados() { compsencillas(HScroll1->value()); }
 
 void PestanaGeneral::muestraNuevos(int nuevos)
 {
-    compsencillas(nuevos);
+    compsencillas(nuevos, false);
     // The progress bar stands at 3: moving the scroll bar does not check again.
     if (nuevos != 0)
         HScroll1->setValue(std::min(nuevos, 8));

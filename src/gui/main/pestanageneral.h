@@ -40,12 +40,14 @@ public:
 
     // Checks the n newest draws against every peña, simple then multiple,
     // fills both results lists and keeps the counters.
-    void compsencillas(int n);
+    // `contar` false: the rows alone, the counters being written already.
+    void compsencillas(int n, bool contar = true);
     // As many draws as the scroll bar shows.
     void compruebaMostrados();
     // The newest draw again: at once, or by moving the scroll bar to 1 (true).
     bool recompruebaUltimo();
-    // After an update added `nuevos` draws: the scroll bar shows them, up to 8.
+    // After an update added (and counted) `nuevos` draws: their rows, and the
+    // scroll bar shows them, up to 8.
     void muestraNuevos(int nuevos);
     // The results list to show: 0 simple bets, 1 multiple bets.
     void Command1_Click(int indice);

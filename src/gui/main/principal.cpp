@@ -209,12 +209,13 @@ void Principal::Form_Load()
     // temporary copies the atomic rewrites make beside each file.
     QFile::remove(m_estado.fichero(ficheros::apuestasTmp));
     ficheros::borraTemporales(m_estado.ruta);
-    // A new data directory starts with the history the program ships.
-    historia::preparaInicial(m_estado.ruta);
-    // The data files exist from the first start on; failures leave views empty.
+    // A new data directory starts with the history the program ships, and
+    // its files exist from the first start on. A folder that cannot take
+    // them leaves the views empty; each change says so when it fails.
+    (void)historia::preparaInicial(m_estado.ruta);
     for (const QString& nombre : {ficheros::apuestas, ficheros::numeros, ficheros::www, ficheros::www2})
-        ficheroregistros::asegura(m_estado.fichero(nombre));
-    numsini::prepara(m_estado.fichero(ficheros::numsIni));
+        (void)ficheroregistros::asegura(m_estado.fichero(nombre));
+    (void)numsini::prepara(m_estado.fichero(ficheros::numsIni));
 
     cargasorteos();
     if (const auto l = socios::lee(m_estado.ruta); l.error)

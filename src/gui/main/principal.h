@@ -101,9 +101,10 @@ private:
     void mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto) override;
     void avisoSorteos(const QString& texto) override;
     void muestraGeneral() override;
-    void compruebaNuevos(int nuevos) override;
+    bool pregunta(const QString& titulo, const QString& texto, const QString& siNo) override;
+    void muestraNuevos(int nuevos) override;
     void refrescaTodo() override;
-    void terminada() override;
+    void terminada(const FinActualizacion& fin) override;
     // At start-up: a draw went by unfetched and the automatic update is on,
     // but it did not run (no timer, or the machine was asleep).
     void actualizaSiToca();

@@ -1,6 +1,7 @@
 #include "print/imprimir.h"
 
 #include "checking/formas.h"
+#include "comun/errorpermiso.h"
 #include "platform/dialogos.h"
 #include "platform/plataforma.h"
 #include "print/pintor.h"
@@ -21,6 +22,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace bolvera {
 
@@ -167,7 +170,10 @@ void Imprimir::Text1_Change(int indice)
         (indice == 0 ? m_x : m_y) = *valor;
     else if (!texto.isEmpty())
         muestraCalibracion();
-    numsini::escribe(m_estado.fichero(ficheros::numsIni), {m_x, m_y});
+    const QString fichero = m_estado.fichero(ficheros::numsIni);
+    // Written at every keystroke: a failure is said once a window.
+    if (const int error = numsini::escribe(fichero, {m_x, m_y}); error && !std::exchange(m_calibracionAvisada, true))
+        errorEscritura(m_plataforma.dialogos, error, fichero, QStringLiteral("No se pudo guardar la calibración de la impresora."));
 }
 
 void Imprimir::Text1_LostFocus(int indice)

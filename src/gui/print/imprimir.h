@@ -38,6 +38,7 @@ private:
     RegPena m_pena;
     float m_x = 0;
     float m_y = 0;
+    bool m_calibracionAvisada = false;
     QLineEdit* m_texto[2] = {nullptr, nullptr};
     QPushButton* m_oficial = nullptr;
     QPushButton* m_normal = nullptr;

@@ -70,13 +70,14 @@ TEST_F(Actualizar, appendsTheNewDrawsAndFetchesTheNewestDrawPage)
     m_red.respuestas["/es/euromillones/sorteos/2026/ID4"] = {pagSorteo};
     actualiza();
 
-    // The results service is asked first; it is not there (404): the other
+    // The results service is asked first, from the oldest stored draw of the
+    // last 60 days without amounts; it is not there (404): the other
     // sources, none there either (the archives page, then the known file,
     // and four more): the pages.
     ASSERT_EQ(m_red.pedidas.size(), 9);
     EXPECT_EQ(m_red.pedidas[0].toString(),
               QStringLiteral("https://operador.example/servicios/buscadorSorteos?game_id=EMIL&celebrados=true"
-                             "&fechaInicioInclusiva=20261128&fechaFinInclusiva=20261208"));
+                             "&fechaInicioInclusiva=20261124&fechaFinInclusiva=20261208"));
     QStringList otras;
     for (int i = 1; i <= 6; ++i)
         otras << m_red.pedidas[i].host();
@@ -122,30 +123,46 @@ TEST_F(Actualizar, aComputerDateBeforeTheNewestDrawStopsAtOnce)
 
 TEST_F(Actualizar, connectionFailures)
 {
+    const RedFalsa::Respuesta rechazada{{}, Descarga::Fallo::Conexion, false};
+    const RedFalsa::Respuesta error404{"no encontrado", Descarga::Fallo::Http, false};
     struct Caso
     {
         const char* que;
-        RedFalsa::Respuesta respuesta;
+        RedFalsa::Respuesta respuesta; // of the results page
+        RedFalsa::Respuesta otras;     // of the service and every other source
         const char* mensaje;
     };
     const Caso casos[] = {
-        {"refused", {{}, Descarga::Fallo::Conexion, false},
+        {"refused everywhere", rechazada, rechazada,
          "Error de conexión | No conectado: Compruebe la conexión a internet..."},
-        {"server error", {"<html>500</html>", Descarga::Fallo::Http, false},
-         "Error de conexión | No conectado: Compruebe la conexión a internet..."},
-        {"never answers", {{}, Descarga::Fallo::Ninguno, true},
+        // Servers that answered are no missing connection: each is named with its answer.
+        {"refused, the others 404", rechazada, error404,
+         "Fuentes de resultados | Ninguna fuente ha dado los sorteos nuevos. Esto es lo que ha respondido cada una:\n\n"
+         "Servicio de resultados: error 404 del servidor\nFrancia: error 404 del servidor\n"
+         "Bélgica: no tiene todavía el fichero de 2026\nReino Unido: error 404 del servidor\n"
+         "Austria: no tiene todavía el fichero de 2026\nServicio de terceros: error 404 del servidor\n"
+         "Páginas de resultados: no se ha podido conectar\n\nPruebe más tarde."},
+        {"server error", {"<html>500</html>", Descarga::Fallo::Http, false}, rechazada,
+         "Fuentes de resultados | Ninguna fuente ha dado los sorteos nuevos. Esto es lo que ha respondido cada una:\n\n"
+         "Servicio de resultados: no se ha podido conectar\nFrancia: no se ha podido conectar\n"
+         "Bélgica: no se ha podido conectar\nReino Unido: no se ha podido conectar\n"
+         "Austria: no se ha podido conectar\nServicio de terceros: no se ha podido conectar\n"
+         "Páginas de resultados: error 404 del servidor\n\nPruebe más tarde."},
+        {"never answers", {{}, Descarga::Fallo::Ninguno, true}, error404,
          "Error de conexión | No conectado: Compruebe la conexión a internet. Si es correcta, pruebe "
          "más tarde ya que no es posible conectar con el servidor de ONLAE."},
-        {"a page of 100 characters", {QByteArray(100, 'x'), Descarga::Fallo::Ninguno, false},
+        {"a page of 100 characters", {QByteArray(100, 'x'), Descarga::Fallo::Ninguno, false}, error404,
          "Error de conexión | No conectado: Compruebe la conexión a internet. Si es correcta, pruebe "
          "más tarde ya que no es posible conectar con el servidor de ONLAE."},
     };
     for (const Caso& c : casos) {
         m_pantalla.mensajes.clear();
         m_red.respuestas["/es/buscador"] = c.respuesta;
+        m_red.otras = c.otras;
         actualiza();
         ASSERT_EQ(m_pantalla.mensajes.size(), 1) << c.que;
         EXPECT_EQ(m_pantalla.mensajes[0], QString::fromUtf8(c.mensaje)) << c.que;
+        EXPECT_FALSE(m_pantalla.fin.exito) << c.que;
         EXPECT_EQ(m_pantalla.progreso.back(), 0) << c.que;
         EXPECT_TRUE(m_pantalla.label6.back().isEmpty()) << c.que;
         EXPECT_EQ(guardados().size(), 2u);

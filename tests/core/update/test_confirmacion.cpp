@@ -74,8 +74,8 @@ QByteArray austria(const Sorteos& v)
     QByteArray r = "EuroMillionen Ziehungsergebnisse f\xFCr das Jahr\r\n";
     for (auto it = v.rbegin(); it != v.rend(); ++it) {
         const QDate d = fechas::fechaDeDia(it->fecha);
-        r += (d.dayOfWeek() == Qt::Tuesday ? "Di. " : d.dayOfWeek() == Qt::Friday ? "Fr. " : "Mi. ") +
-             d.toString(QStringLiteral("dd.MM.yyyy")).toLatin1();
+        static const char* const dias[] = {"Mo. ", "Di. ", "Mi. ", "Do. ", "Fr. ", "Sa. ", "So. "};
+        r += dias[d.dayOfWeek() - 1] + d.toString(QStringLiteral("dd.MM.yyyy")).toLatin1();
         for (std::int16_t n : it->num)
             r += ';' + QByteArray::number(n);
         r += ";\r\n";
@@ -108,6 +108,8 @@ const RegSorteo martes = s({2026, 12, 1}, {2, 4, 6, 8, 10, 1, 2});
 const RegSorteo viernes = s({2026, 12, 4}, {1, 7, 23, 40, 50, 3, 9});
 const RegSorteo otroViernes = s({2026, 12, 4}, {1, 7, 23, 40, 49, 3, 9});
 const RegSorteo miercoles = s({2026, 12, 2}, {1, 2, 3, 4, 5, 1, 2});
+const RegSorteo jueves = s({2026, 12, 3}, {11, 22, 33, 44, 45, 5, 6}); // Friday's draw, moved
+const RegSorteo esta = s({2026, 12, 8}, {3, 13, 23, 33, 43, 7, 8});    // tonight's
 
 constexpr const char* pathUk = "/results/euromillions/draw-history/csv";
 constexpr const char* pathAt = "/media/NN_W2D_STAT_EUML_2026.csv";
@@ -119,6 +121,29 @@ constexpr const char* pathFdj = "/anonymous/service-draw-info/v3/documentations/
 ServidorPrueba::Respuesta bien(const QByteArray& cuerpo) { return {200, cuerpo, {}, false, false}; }
 const ServidorPrueba::Respuesta mudo{200, {}, {}, true, false};
 
+// One update of `ruta` on `hoy`, every source served by `servidor` with
+// `rutas` (Spain's service refusing it).
+void actualizaCon(ServidorPrueba& servidor, const std::map<QString, ServidorPrueba::Respuesta>& rutas,
+                  const QString& ruta, PantallaGrabada& pantalla)
+{
+    servidor.pon("/servicios/buscadorSorteos", {403, "<html>Access denied</html>", {}, false, false});
+    for (const auto& [r, respuesta] : rutas)
+        servidor.pon(r, respuesta);
+    qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
+    qputenv("BOLVERA_FUENTES_URL", servidor.url().toUtf8());
+    RedQt red(1500, RedQt::topePorDefecto, 3000);
+    QTimer timer;
+    timer.setInterval(100);
+    Actualizacion a(red, pantalla, ruta, &timer);
+    a.ponPlazoFuentes(2500);
+    const auto guardados = ficheroregistros::leeTodos<RegSorteo>(ruta + "numeros.dat");
+    const int antes = pantalla.terminadas;
+    a.empieza(hoy, guardados.back().fecha);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > antes; }, 20000));
+    qunsetenv("BOLVERA_OPERADOR_URL");
+    qunsetenv("BOLVERA_FUENTES_URL");
+}
+
 TEST(Fuentes, theUpdateTakesWhatTwoSourcesConfirm)
 {
     struct Caso
@@ -128,6 +153,10 @@ TEST(Fuentes, theUpdateTakesWhatTwoSourcesConfirm)
         Sorteos guardados; // after the two stored ones
         QString mensaje;    // the start of the first box; empty for none
         QString label6;     // the status line's end
+        bool exito = true;
+        bool otroDia = false; // "Sorteo en otro día" asked…
+        bool acepta = false;  // …and answered
+        QString pedida = {};  // a path that must have been asked
     };
     const QString fin = QStringLiteral("TRANSFERENCIA FINALIZADA (confirmados por ");
     const Caso casos[] = {
@@ -145,23 +174,53 @@ TEST(Fuentes, theUpdateTakesWhatTwoSourcesConfirm)
          {{pathUk, bien(reinoUnido({martes, viernes}))}, {pathAt, bien(austria({martes, otroViernes}))},
           {pathApi, bien(api({martes, viernes}))}},
          {martes}, "Sorteo sin confirmar | El sorteo del 04/12/2026", fin + "Reino Unido, Austria y servicio de terceros)"},
-        {"a Wednesday draw sets that source aside",
+        // One odd row is that row's problem, never its source's.
+        {"a Wednesday draw in one source alone",
          {{pathUk, bien(reinoUnido({martes, viernes}))}, {pathAt, bien(austria({martes, miercoles, viernes}))},
           {pathApi, bien(api({martes, viernes}))}},
-         {martes, viernes}, {}, fin + "Reino Unido y servicio de terceros)"},
+         {martes, viernes}, {}, fin + "Reino Unido, Austria y servicio de terceros)"},
+        {"a draw dated after today in one source",
+         {{pathUk, bien(reinoUnido({martes, viernes, s({2026, 12, 11}, {1, 2, 3, 4, 5, 6, 7})}))},
+          {pathAt, bien(austria({martes, viernes}))}},
+         {martes, viernes}, {}, fin + "Reino Unido y Austria)"},
         {"a hole: nobody has the first new draw",
          {{pathUk, bien(reinoUnido({viernes}))}, {pathAt, bien(austria({viernes}))}},
-         {}, "Sorteo sin confirmar | El sorteo del 01/12/2026", "TRANSFERENCIA FINALIZADA"},
+         {}, "Sorteo sin confirmar | El sorteo del 01/12/2026", "TRANSFERENCIA FINALIZADA", false},
         {"a damaged ZIP and a 404 year leave the others",
          {{pathFdj, bien("PK\x03\x04 esto no es un zip")}, {pathBe, {404, "no", {}, false, false}},
           {pathUk, bien(reinoUnido({martes, viernes}))}, {pathApi, bien(api({martes, viernes}))}},
          {martes, viernes}, {}, fin + "Reino Unido y servicio de terceros)"},
         {"a 429 from the service", {{pathApi, {429, "despacio", {}, false, false}}, {pathUk, bien(reinoUnido({martes, viernes}))}},
-         {}, "Sorteo sin confirmar | El sorteo del 01/12/2026", "TRANSFERENCIA FINALIZADA"},
+         {}, "Sorteo sin confirmar | El sorteo del 01/12/2026", "TRANSFERENCIA FINALIZADA", false},
         {"every source silent: the old pages, silent too",
          {{pathUk, mudo}, {pathAt, mudo}, {pathBe, mudo}, {pathApi, mudo}, {pathFdj, mudo},
           {"/jeux-de-tirage/euromillions-my-million/historique", mudo}, {"/es/buscador", mudo}},
-         {}, "Error de conexión | Problemas con el servidor", {}},
+         {}, "Error de conexión | Problemas con el servidor", {}, false},
+        // The night of the draw one source is first: try later, no failure.
+        {"tonight's draw in one source only",
+         {{pathUk, bien(reinoUnido({martes, viernes}))}, {pathAt, bien(austria({martes, viernes}))},
+          {pathApi, bien(api({martes, viernes, esta}))}},
+         {martes, viernes}, "Pruebe más tarde | El sorteo del 08/12/2026 sólo lo tiene todavía servicio de terceros",
+         fin + "Reino Unido, Austria y servicio de terceros)"},
+        // A draw moved to another day, in every source: the user decides, and
+        // the draws before it go in either way.
+        {"a moved draw, not taken",
+         {{pathUk, bien(reinoUnido({martes, jueves}))}, {pathAt, bien(austria({martes, jueves}))}},
+         {martes}, {}, fin + "Reino Unido y Austria)", false, true, false},
+        {"a moved draw, taken",
+         {{pathUk, bien(reinoUnido({martes, jueves}))}, {pathAt, bien(austria({martes, jueves}))}},
+         {martes, jueves}, {}, fin + "Reino Unido y Austria)", true, true, true},
+        // France's archives page without the link, or with one that fails:
+        // the file known when this was written.
+        {"France's page without a link",
+         {{"/jeux-de-tirage/euromillions-my-million/historique", bien("<html><a href=\"/x\">x</a></html>")},
+          {pathUk, bien(reinoUnido({martes, viernes}))}, {pathAt, bien(austria({martes, viernes}))}},
+         {martes, viernes}, {}, fin + "Reino Unido y Austria)", true, false, false, pathFdj},
+        {"France's link broken",
+         {{"/jeux-de-tirage/euromillions-my-million/historique",
+           bien("<a download=\"euromillions_202612\" href=\"/d/roto\">zip</a>")},
+          {pathUk, bien(reinoUnido({martes, viernes}))}, {pathAt, bien(austria({martes, viernes}))}},
+         {martes, viernes}, {}, fin + "Reino Unido y Austria)", true, false, false, pathFdj},
     };
     for (const Caso& c : casos) {
         QTemporaryDir dir;
@@ -170,21 +229,9 @@ TEST(Fuentes, theUpdateTakesWhatTwoSourcesConfirm)
         datos::escribeSorteos(dir.filePath("numeros.dat"), antes);
         datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("A", "Todos", {2020, 1, 1}, {{1, 7, 23, 40, 50, 3, 9}})});
         ServidorPrueba servidor;
-        servidor.pon("/servicios/buscadorSorteos", {403, "<html>Access denied</html>", {}, false, false});
-        for (const auto& [r, respuesta] : c.rutas)
-            servidor.pon(r, respuesta);
-        qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
-        qputenv("BOLVERA_FUENTES_URL", servidor.url().toUtf8());
-        RedQt red(1500, RedQt::topePorDefecto, 3000);
-        QTimer timer;
-        timer.setInterval(100);
         PantallaGrabada pantalla;
-        Actualizacion a(red, pantalla, ruta, &timer);
-        a.ponPlazoFuentes(2500);
-        a.empieza(hoy, antes.back().fecha);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 20000)) << c.que;
-        qunsetenv("BOLVERA_OPERADOR_URL");
-        qunsetenv("BOLVERA_FUENTES_URL");
+        pantalla.respuesta = c.acepta;
+        actualizaCon(servidor, c.rutas, ruta, pantalla);
 
         Sorteos esperados = antes;
         esperados.insert(esperados.end(), c.guardados.begin(), c.guardados.end());
@@ -192,28 +239,63 @@ TEST(Fuentes, theUpdateTakesWhatTwoSourcesConfirm)
         if (c.mensaje.isEmpty())
             EXPECT_TRUE(pantalla.mensajes.isEmpty()) << c.que << ": " << qPrintable(pantalla.mensajes.join(u'\n'));
         else
-            EXPECT_TRUE(!pantalla.mensajes.isEmpty() && pantalla.mensajes.front().startsWith(c.mensaje))
+            EXPECT_TRUE(pantalla.mensajes.value(0).startsWith(c.mensaje))
                 << c.que << ": " << qPrintable(pantalla.mensajes.join(u'\n'));
         ASSERT_FALSE(pantalla.label6.isEmpty()) << c.que;
         EXPECT_EQ(pantalla.label6.back(), c.label6) << c.que;
-        // Appended draws are counted at once, all of them.
-        if (!c.guardados.empty()) {
-            ASSERT_FALSE(pantalla.comprobados.isEmpty()) << c.que;
-            EXPECT_EQ(pantalla.comprobados.front(), static_cast<int>(c.guardados.size())) << c.que;
+        EXPECT_EQ(pantalla.fin.exito, c.exito) << c.que;
+        EXPECT_EQ(pantalla.preguntas.size(), c.otroDia ? 1 : 0) << c.que;
+        if (c.otroDia) {
+            EXPECT_TRUE(pantalla.preguntas.value(0).startsWith(QStringLiteral(
+                "Sorteo en otro día | Según Reino Unido y Austria, hubo sorteo el 03/12/2026 (jueves, no martes ni viernes)")))
+                << qPrintable(pantalla.preguntas.value(0));
         }
+        if (!c.pedida.isEmpty()) {
+            EXPECT_FALSE(servidor.pedidas.filter(c.pedida).isEmpty()) << c.que;
+        }
+        // Whatever was stored is counted by the update itself, when it got
+        // that far: the peña plays Friday's draw, 5+2.
+        const auto penas = ficheroregistros::leeTodos<RegPena>(dir.filePath("apuestas.dat"));
+        EXPECT_EQ(penas.at(0).contado, c.label6.isEmpty() ? 0 : esperados.back().fecha) << c.que;
+        EXPECT_EQ(penas.at(0).aciertos[0], std::count(c.guardados.begin(), c.guardados.end(), viernes)) << c.que;
         if (QByteArray(c.que).startsWith("Belgium")) {
             // The service's cents, backed by Belgium's figure rounded down: 1000,59 € is 1000,50 €.
-            const RegPremios r = premios::lee(ruta).porFecha.at(viernes.fecha);
+            const RegPremios r = premios::lee(ruta).porFecha[viernes.fecha];
             EXPECT_EQ(r.fuente, RegPremios::Fuente::Europea);
             EXPECT_EQ(r.centimos[0], 100059); // 5+2, rank 1
             EXPECT_EQ(r.centimos[5], 700059); // 4+0 is rank 7
             EXPECT_EQ(r.ganadores[0], -1);
         }
         if (QByteArray(c.que).startsWith("two disagree")) {
-            EXPECT_TRUE(pantalla.mensajes.front().contains(QStringLiteral("Reino Unido: 1 7 23 40 50 + 3 9")));
-            EXPECT_TRUE(pantalla.mensajes.front().contains(QStringLiteral("Austria: 1 7 23 40 49 + 3 9")));
+            EXPECT_TRUE(pantalla.mensajes.value(0).contains(QStringLiteral("Reino Unido: 1 7 23 40 50 + 3 9")));
+            EXPECT_TRUE(pantalla.mensajes.value(0).contains(QStringLiteral("Austria: 1 7 23 40 49 + 3 9")));
         }
     }
+}
+
+// Amounts the third-party service could not give with the draws (it asked
+// to wait) are taken by a later update, for the stored draws that lack them.
+TEST(Fuentes, amountsMissedWithTheDrawsComeWithALaterUpdate)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.path() + u'/';
+    datos::escribeSorteos(dir.filePath("numeros.dat"), {datos::sorteo({2026, 11, 24}), datos::sorteo({2026, 11, 27})});
+    ServidorPrueba servidor;
+    PantallaGrabada pantalla;
+    std::map<QString, ServidorPrueba::Respuesta> rutas = {
+        {pathBe, bien(belgica({martes, viernes}))}, {pathBeP, bien(premiosBelgica({martes, viernes}))},
+        {pathUk, bien(reinoUnido({martes, viernes}))}, {pathApi, {429, "despacio", {}, false, false}}};
+    actualizaCon(servidor, rutas, ruta, pantalla);
+    EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(dir.filePath("numeros.dat")).size(), 4u);
+    EXPECT_TRUE(premios::lee(ruta).porFecha.empty());
+
+    rutas[pathApi] = bien(api({martes, viernes}));
+    actualizaCon(servidor, rutas, ruta, pantalla);
+    const auto importes = premios::lee(ruta).porFecha;
+    ASSERT_TRUE(importes.contains(viernes.fecha)) << qPrintable(pantalla.mensajes.join(u'\n'));
+    EXPECT_EQ(importes.at(viernes.fecha).centimos[0], 100059);
+    EXPECT_TRUE(importes.contains(martes.fecha));
+    EXPECT_TRUE(pantalla.fin.exito);
 }
 
 } // namespace

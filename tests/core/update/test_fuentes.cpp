@@ -440,6 +440,7 @@ TEST(Fuentes, addressesAndTheirHostReplaced)
         {[] { return fuentes::descargaFdj("https://notfdj.fr/d"); }, "", ""},
         {[] { return fuentes::descargaFdj("https://u:p@www.fdj.fr/d"); }, "", ""},
         {[] { return fuentes::descargaFdj("javascript:alert(1)"); }, "", ""},
+        {[] { return fuentes::descargaFdj(" "); }, "", ""}, // no link is not the archives page
         {[] { return fuentes::sorteosBelgica(2026); },
          "https://prdlnboppreportsst.blob.core.windows.net/legal-reports/"
          "euromillions-gamedata-NL-2026.csv",
@@ -454,11 +455,10 @@ TEST(Fuentes, addressesAndTheirHostReplaced)
         {[] { return fuentes::austria(2026); },
          "https://statics.win2day.at/media/NN_W2D_STAT_EUML_2026.csv",
          "/media/NN_W2D_STAT_EUML_2026.csv"},
-        {[] {
-             return fuentes::api({2026, 9, 8});
-         },
-         "https://euromillions.api.pedromealha.dev/v1/draws?dates=2026-09-08,&order_by=date,ASC",
-         "/v1/draws?dates=2026-09-08,&order_by=date,ASC"},
+        // Newest first, as documented, in one page that holds 91 days of draws.
+        {[] { return fuentes::api({2026, 9, 8}, {2026, 12, 8}); },
+         "https://euromillions.api.pedromealha.dev/v1/draws?dates=2026-09-08,&order_by=date,DESC&limit=36",
+         "/v1/draws?dates=2026-09-08,&order_by=date,DESC&limit=36"},
     };
     qunsetenv("BOLVERA_FUENTES_URL");
     for (const auto& c : casos)

@@ -44,6 +44,7 @@ TEST(RedQt, answersAndFailures)
     servidor.pon("/cortada", {200, "empieza", {}, false, true});
     servidor.pon("/nunca", {200, {}, {}, true, false});
     servidor.pon("/fuera", {301, {}, "https://otro.example/x", false, false});
+    servidor.pon("/llano", {302, {}, (servidor.url() + "/bien").toLatin1(), false, false});
     servidor.pon("/vacia", {200, {}, {}, false, false});
     RedQt red(500, 2000);
 
@@ -60,7 +61,8 @@ TEST(RedQt, answersAndFailures)
         {"/error", Descarga::Fallo::Http, "<html>fallo interno</html>"},
         {"/grande", Descarga::Fallo::Demasiado, ""},
         {"/nunca", Descarga::Fallo::Tiempo, ""},
-        {"/fuera", Descarga::Fallo::Conexion, ""},
+        {"/fuera", Descarga::Fallo::Redirigida, ""},
+        {"/llano", Descarga::Fallo::Redirigida, ""}, // plain http, even on the same host
     };
     for (const Caso& c : casos) {
         const Resultado r = trae(red, servidor.url() + QString::fromLatin1(c.ruta));

@@ -26,7 +26,18 @@ using namespace bolvera;
 
 namespace {
 
-const QString noConectado = QStringLiteral("Error de conexión | No conectado: Compruebe la conexión a internet...");
+// The operator and the other sources on the test's own server; none after.
+void sirveTodo(const ServidorPrueba& servidor)
+{
+    qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
+    qputenv("BOLVERA_FUENTES_URL", servidor.url().toUtf8());
+}
+void sirveTodo()
+{
+    qunsetenv("BOLVERA_OPERADOR_URL");
+    qunsetenv("BOLVERA_FUENTES_URL");
+}
+
 const QString noOnlae = QStringLiteral(
     "Error de conexión | No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más tarde ya "
     "que no es posible conectar con el servidor de ONLAE.");
@@ -53,6 +64,16 @@ TEST(ServidoresHostiles, eachEndsInItsMessageAndTouchesNoFile)
     QByteArray utf8Roto = "<html>\xff\xfe\xc3(\x80\x80 do del \xe2\x28\xa1; 4 de \xf0\x28\x8c\xbc de 2026<" +
                           QByteArray(5000, '\xff') + "<!-- while -->";
 
+    // The service and the other sources answer 404 on the same server: a
+    // results page that fails too is named with the rest, each with its answer.
+    const auto ningunaDa = [](const char* paginas) {
+        return QStringLiteral("Fuentes de resultados | Ninguna fuente ha dado los sorteos nuevos. Esto es lo que ha "
+                              "respondido cada una:\n\nServicio de resultados: error 404 del servidor\nFrancia: error "
+                              "404 del servidor\nBélgica: no tiene todavía el fichero de 2026\nReino Unido: error 404 "
+                              "del servidor\nAustria: no tiene todavía el fichero de 2026\nServicio de terceros: error "
+                              "404 del servidor\nPáginas de resultados: %1\n\nPruebe más tarde.")
+            .arg(QString::fromUtf8(paginas));
+    };
     struct Caso
     {
         const char* que;
@@ -62,13 +83,14 @@ TEST(ServidoresHostiles, eachEndsInItsMessageAndTouchesNoFile)
     const Caso casos[] = {
         // Connected at once, then silent: slow, not unreachable.
         {"no answer", {200, {}, {}, true, false}, tarda},
-        {"301 to another host", {301, {}, "https://otro.example/buscador", false, false}, noConectado},
-        {"404", {404, "<html>no</html>", {}, false, false}, noConectado},
-        {"500", {500, "<html>error interno del servidor</html>", {}, false, false}, noConectado},
+        {"301 to another host", {301, {}, "https://otro.example/buscador", false, false},
+         ningunaDa("remite a otra dirección, que no se sigue")},
+        {"404", {404, "<html>no</html>", {}, false, false}, ningunaDa("error 404 del servidor")},
+        {"500", {500, "<html>error interno del servidor</html>", {}, false, false}, ningunaDa("error 500 del servidor")},
         {"an HTML error page", {200, "<html><body>" + QByteArray(5000, 'e') + "</body></html>", {}, false, false}, ilegible},
         {"an empty body", {200, {}, {}, false, false}, noOnlae},
         {"a truncated body", {200, QByteArray(300, 'a'), {}, false, true}, tarda},
-        {"50 MiB of garbage", {200, basura, {}, false, false}, noConectado},
+        {"50 MiB of garbage", {200, basura, {}, false, false}, ningunaDa("la respuesta es demasiado grande")},
         {"thousands of do del markers", {200, marcas, {}, false, false}, corruptos},
         {"invalid UTF-8", {200, utf8Roto, {}, false, false}, corruptos},
         {"a short page", {200, "<html>hola</html>", {}, false, false}, noOnlae},
@@ -90,7 +112,7 @@ TEST(ServidoresHostiles, eachEndsInItsMessageAndTouchesNoFile)
 
         ServidorPrueba servidor;
         servidor.pon("/es/buscador", c.respuesta);
-        qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
+        sirveTodo(servidor);
         RedQt red(3000);
         QTimer timer;
         timer.setInterval(400); // the fifth tick, 2 s: long after any answer that comes
@@ -99,7 +121,7 @@ TEST(ServidoresHostiles, eachEndsInItsMessageAndTouchesNoFile)
         a.empieza(QDate(2026, 12, 8), datos::sorteo({2026, 11, 27}).fecha);
         // The event loop keeps turning: the window would stay responsive.
         EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 20000)) << c.que;
-        qunsetenv("BOLVERA_OPERADOR_URL");
+        sirveTodo();
 
         ASSERT_FALSE(pantalla.mensajes.isEmpty()) << c.que;
         EXPECT_EQ(pantalla.mensajes.front(), c.mensaje) << c.que;
@@ -154,7 +176,7 @@ TEST(ServidoresHostiles, aWrongDrawInTheBatchAppendsNothing)
         Carpeta carpeta;
         ServidorPrueba servidor;
         servidor.pon("/es/buscador", {200, paginas_prueba::resultados(c.entradas), {}, false, false});
-        qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
+        sirveTodo(servidor);
         RedQt red(5000);
         QTimer timer;
         timer.setInterval(20);
@@ -162,10 +184,10 @@ TEST(ServidoresHostiles, aWrongDrawInTheBatchAppendsNothing)
         Actualizacion a(red, pantalla, carpeta.ruta(), &timer);
         a.empieza(QDate(2026, 12, 8), datos::sorteo({2026, 11, 27}).fecha);
         EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 10000)) << c.que;
-        qunsetenv("BOLVERA_OPERADOR_URL");
+        sirveTodo();
         EXPECT_EQ(pantalla.mensajes, QStringList{corruptos}) << c.que;
         EXPECT_TRUE(pantalla.comprobados.isEmpty()) << c.que;
-        EXPECT_EQ(servidor.pedidas.size(), 2) << c.que; // the service, the results page: no draw page
+        EXPECT_TRUE(servidor.pedidas.filter(QStringLiteral("/es/euromillones/sorteos/")).isEmpty()) << c.que; // no draw page
         for (auto it = carpeta.antes.begin(); it != carpeta.antes.end(); ++it)
             EXPECT_EQ(datos::leeBytes(carpeta.dir.filePath(it.key())), it.value()) << c.que << " " << qPrintable(it.key());
     }
@@ -205,22 +227,18 @@ TEST(ServidoresLentos, eachDownloadEndsWithinItsDeadline)
         ServidorPrueba servidor;
         servidor.pon("/es/buscador", {200, resultados, {}, false, false, c.resultadosLentos ? 100 : 0});
         servidor.pon("/es/euromillones/sorteos/2026/ID4", {200, sorteo, {}, false, false, c.sorteoLento ? 100 : 0});
-        qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
+        sirveTodo(servidor);
         RedQt red(5000, RedQt::topePorDefecto, plazo);
         QTimer timer;
         timer.setInterval(20); // the fifth tick comes long before the deadline
         PantallaGrabada pantalla;
-        pantalla.alComprobar = [&](int n) {
-            Parpadeo parpadeo;
-            comprueba(carpeta.ruta(), n, {}, parpadeo);
-        };
         Actualizacion a(red, pantalla, carpeta.ruta(), &timer);
         QElapsedTimer reloj;
         reloj.start();
         a.empieza(QDate(2026, 12, 8), datos::sorteo({2026, 11, 27}).fecha);
         EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 4 * plazo)) << c.que;
         EXPECT_LT(reloj.elapsed(), 3 * plazo) << c.que;
-        qunsetenv("BOLVERA_OPERADOR_URL");
+        sirveTodo();
         EXPECT_EQ(pantalla.mensajes.join(u'\n'), c.mensaje) << c.que;
         const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(carpeta.dir.filePath("numeros.dat"));
         EXPECT_EQ(sorteos.size(), c.guardados) << c.que;
@@ -286,7 +304,8 @@ TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
 {
     const QByteArray dosNuevos = "[" + sorteoJson({2026, 12, 4}, "01 - 07 - 23 - 40 - 50 - 03 - 09") + ", " +
                                  sorteoJson({2026, 12, 1}, "02 - 04 - 06 - 08 - 10 - 01 - 02") + "]";
-    const QString ventana = consulta({2026, 11, 28}, {2026, 12, 8});
+    // From the oldest stored draw of the last 60 days without amounts.
+    const QString ventana = consulta({2026, 11, 24}, {2026, 12, 8});
     const QString fin = QStringLiteral("TRANSFERENCIA FINALIZADA (servicio de resultados)");
     struct Caso
     {
@@ -295,9 +314,14 @@ TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
         QString mensaje;
         std::size_t guardados;
         QString label6;
+        bool importe = true; // 4 Dec's 5+1 kept in premios.dat
     };
+    QByteArray ceros = dosNuevos;
+    ceros.replace("\"181127.33\"", "\"0.00\"");
     const Caso casos[] = {
         {"new draws in one answer", {{ventana, {200, dosNuevos, {}, false, false}}}, {}, 4, fin},
+        // Zeros everywhere: published before the count, not "nobody won".
+        {"a breakdown of zeros", {{ventana, {200, ceros, {}, false, false}}}, {}, 4, fin, false},
         // Answered at once, its list taking more than the 5 s: still the service.
         {"a list sent slowly", {{ventana, {200, dosNuevos, {}, false, false, 9}}}, {}, 4, fin},
         {"fields as numbers, in a data object",
@@ -322,14 +346,14 @@ TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
          2, fin},
         {"a bot block: the pages", {{ventana, {403, "<html>Access denied</html>", {}, false, false}},
                                     {"/es/buscador", {200, paginas_prueba::resultados({entrada({2026, 12, 4}), entrada({2026, 12, 1}), entrada({2026, 11, 27})}), {}, false, false}}},
-         {}, 4, QStringLiteral("TRANSFERENCIA FINALIZADA")},
+         {}, 4, QStringLiteral("TRANSFERENCIA FINALIZADA"), false},
     };
     for (const Caso& c : casos) {
         Carpeta carpeta;
         ServidorPrueba servidor;
         for (const auto& [ruta, respuesta] : c.respuestas)
             servidor.pon(ruta, respuesta);
-        qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
+        sirveTodo(servidor);
         RedQt red(5000);
         QTimer timer;
         timer.setInterval(20);
@@ -337,7 +361,7 @@ TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
         Actualizacion a(red, pantalla, carpeta.ruta(), &timer);
         a.empieza(QDate(2026, 12, 8), datos::sorteo({2026, 11, 27}).fecha);
         EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 10000)) << c.que;
-        qunsetenv("BOLVERA_OPERADOR_URL");
+        sirveTodo();
         EXPECT_EQ(pantalla.mensajes.join(u'\n'), c.mensaje) << c.que;
         EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(carpeta.dir.filePath("numeros.dat")).size(), c.guardados) << c.que;
         ASSERT_FALSE(pantalla.label6.isEmpty()) << c.que;
@@ -346,7 +370,9 @@ TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
             EXPECT_EQ(datos::leeBytes(carpeta.dir.filePath("apuestas.dat")), carpeta.antes["apuestas.dat"]) << c.que;
         }
         // The breakdown of each new draw is kept in premios.dat: 5+1 known, the rest unknown.
-        if (c.guardados > 2 && c.label6 == fin) {
+        EXPECT_EQ(premios::lee(carpeta.ruta()).porFecha.contains(datos::sorteo({2026, 12, 4}).fecha),
+                  c.guardados > 2 && c.importe) << c.que;
+        if (c.guardados > 2 && c.importe) {
             const auto kept = premios::lee(carpeta.ruta()).porFecha;
             ASSERT_TRUE(kept.contains(datos::sorteo({2026, 12, 4}).fecha)) << c.que;
             const RegPremios& r = kept.at(datos::sorteo({2026, 12, 4}).fecha);
@@ -397,14 +423,14 @@ TEST(Servicio, yearlyWindowsFromTheNewestDrawAndTheMissingOnes)
     servidor.pon(consulta({2025, 12, 7}, {2026, 12, 6}), lista({2026, 6, 5}, "1 2 3 4 5 1 2"));
     servidor.pon(consulta({2026, 12, 7}, {2026, 12, 8}), lista({2026, 12, 8}, "1 2 3 4 5 1 2"));
     servidor.pon(consulta({2024, 12, 3}, {2024, 12, 3}), lista({2024, 12, 3}, "6 7 8 9 10 1 2"));
-    qputenv("BOLVERA_OPERADOR_URL", servidor.url().toUtf8());
+    sirveTodo(servidor);
     RedQt red(5000);
     QTimer timer;
     PantallaGrabada pantalla;
     Actualizacion a(red, pantalla, carpeta.ruta(), &timer);
     a.empieza(QDate(2026, 12, 8), datos::sorteo({2024, 12, 6}).fecha);
     EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 10000));
-    qunsetenv("BOLVERA_OPERADOR_URL");
+    sirveTodo();
     EXPECT_EQ(servidor.pedidas.size(), 4);
     const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(carpeta.dir.filePath("numeros.dat"));
     std::vector<QDate> fechas;

@@ -97,9 +97,8 @@ TEST_F(Imprimir_, opensForTheSelectedPenaAndPrintsItsSlips)
 
 TEST_F(Imprimir_, calibrationBoxes)
 {
-    numsini::prepara(ruta("nums.ini"));
     datos::escribeBytes(ruta("nums.ini"), QByteArray::fromHex("aabbccdd") + QByteArray(8, '\0') + QByteArray::fromHex("eeff"));
-    numsini::escribe(ruta("nums.ini"), {2.5f, 12});
+    ASSERT_EQ(numsini::escribe(ruta("nums.ini"), {2.5f, 12}), 0);
     Principal& v = abre();
     v.gestor().ListView1_Click(0);
     v.gestor().Command2_Click();
