@@ -394,14 +394,25 @@ TEST(CliSorteos, csvManualEntryAndGaps)
     }
     s = ejecuta(QStringList{"anadir-sorteo", "2026-12-08", "50 1 2 3 4 + 12 3"} + conDir);
     EXPECT_EQ(s.estado, 0) << s.err.constData();
+    // A draw the operators moved to another day goes in when the user says so.
+    datos::escribeBytes(dir.filePath("jueves.csv"), "2026-11-26,1,2,3,4,5,1,2\n");
+    for (const QStringList& otroDia : {QStringList{"anadir-sorteo", "2026-12-02", "1 2 3 4 5 + 1 2"},
+                                       QStringList{"importar-csv", dir.filePath("jueves.csv")}}) {
+        s = ejecuta(otroDia + conDir);
+        EXPECT_EQ(s.estado, 1) << qPrintable(otroDia[0]);
+        EXPECT_TRUE(s.err.endsWith("Si el sorteo se cambió a ese día, añádalo con --otro-dia.\n")) << s.err.constData();
+        s = ejecuta(otroDia + conDir + QStringList{"--otro-dia"});
+        EXPECT_EQ(s.estado, 0) << qPrintable(otroDia[0]) << s.err.constData();
+    }
 
     // Export: oldest first, in the shipped history's layout.
     s = ejecuta(QStringList{"exportar-csv", dir.filePath("todos.csv")} + conDir);
     EXPECT_EQ(s.estado, 0) << s.err.constData();
     const QByteArray csv = datos::leeBytes(dir.filePath("todos.csv"));
-    EXPECT_TRUE(csv.startsWith("date,n1,n2,n3,n4,n5,s1,s2\n2026-11-27,"));
+    EXPECT_TRUE(csv.startsWith("date,n1,n2,n3,n4,n5,s1,s2\n2026-11-26,1,2,3,4,5,1,2\n2026-11-27,"));
+    EXPECT_TRUE(csv.contains("\n2026-12-02,1,2,3,4,5,1,2\n"));
     EXPECT_TRUE(csv.endsWith("2026-12-08,1,2,3,4,50,3,12\n"));
-    EXPECT_EQ(csv.count('\n'), 5);
+    EXPECT_EQ(csv.count('\n'), 7);
 }
 
 TEST(CliCerrojo, oneWriterAtATimeAndADeadHolderBlocksNothing)
@@ -546,11 +557,14 @@ TEST(CliPremios, euroWonFromTheImportedSpanishPrizes)
 
 namespace {
 
-// Runs the CLI while this process keeps serving pages.
+// Runs the CLI while this process keeps serving pages; `hijo` runs in the
+// child before it starts.
 Salida ejecutaSirviendo(const QStringList& argumentos, const QString& operador,
-                        const std::map<QString, QString>& variables = {})
+                        const std::map<QString, QString>& variables = {}, const std::function<void()>& hijo = {})
 {
     QProcess p;
+    if (hijo)
+        p.setChildProcessModifier(hijo);
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
     // The other sources on the same local server: never the network.
     entorno.insert("BOLVERA_OPERADOR_URL", operador);
@@ -684,6 +698,44 @@ TEST_F(CliAvisos, oneNotificationWithWhatEachPenaWonAndNeverAFailedUpdate)
             EXPECT_EQ(o["desktop-entry"].toString(), QStringLiteral("es.bolvera.Bolvera"));
             EXPECT_EQ(o["acciones"].toArray().first().toString(), QStringLiteral("default"));
         }
+    }
+}
+
+// What the update could not write is said, status 1, as for any other
+// change; amounts not written are sought again by the next update.
+TEST_F(CliActualizar, whatCouldNotBeWrittenIsSaidAndSoughtAgain)
+{
+    // The results service: 1 and 4 Dec, 4 Dec's 5+1 paying 181.127,33 €.
+    m_servidor.pon("/servicios/buscadorSorteos",
+                   {200,
+                    "[{\"fecha_sorteo\": \"2026-12-04 00:00:00\", \"combinacion\": \"1 7 23 40 50 3 9\", \"escrutinio\": "
+                    "[{\"tipo\": \"2\u00aa 5 + 1\", \"premio\": \"181127.33\", \"ganadores\": \"1\"}]}, "
+                    "{\"fecha_sorteo\": \"2026-12-01 00:00:00\", \"combinacion\": \"2 4 6 8 10 1 2\"}]",
+                    {}, false, false});
+    const double viernes = datos::sorteo({2026, 12, 4}).fecha;
+    for (const char* fichero : {"apuestas.dat", "premios.dat"}) {
+        QTemporaryDir dir;
+        datos::escribeSorteos(dir.filePath("numeros.dat"), {datos::sorteo({2026, 11, 24}), datos::sorteo({2026, 11, 27})});
+        datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("A", "Todos", {2020, 1, 1}, {{1, 7, 23, 40, 50, 3, 9}})});
+        datos::escribeBytes(dir.filePath("premios.dat"), {});
+        sinprivilegios::cede(dir.path());
+        QFile::setPermissions(dir.filePath(fichero), QFile::ReadOwner | QFile::ReadOther);
+        const QStringList orden = {"actualizar", "--dir", dir.path(), "--hoy", "2026-12-08"};
+        const Salida s = ejecutaSirviendo(orden, m_servidor.url(), {}, sinprivilegios::baja);
+        EXPECT_EQ(s.estado, 1) << fichero;
+        EXPECT_TRUE(s.err.contains("Para modificar el archivo necesita permiso de Administrador.")) << s.err.constData();
+        EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(dir.filePath("numeros.dat")).size(), 4u) << fichero;
+        const auto penas = ficheroregistros::leeTodos<RegPena>(dir.filePath("apuestas.dat"));
+        EXPECT_EQ(penas.at(0).aciertos[0], QByteArray(fichero) == "apuestas.dat" ? 0 : 1) << fichero;
+        EXPECT_EQ(premios::lee(dir.path() + u'/').porFecha.contains(viernes), QByteArray(fichero) != "premios.dat") << fichero;
+
+        // Writable again: the next update brings what was left, and the
+        // stored draws' amounts with it.
+        QFile::setPermissions(dir.filePath(fichero), QFile::ReadOwner | QFile::WriteOwner);
+        const Salida otra = ejecutaSirviendo(orden, m_servidor.url(), {}, sinprivilegios::baja);
+        EXPECT_EQ(otra.estado, 0) << fichero << otra.err.constData();
+        EXPECT_EQ(ficheroregistros::leeTodos<RegPena>(dir.filePath("apuestas.dat")).at(0).aciertos[0], 1) << fichero;
+        EXPECT_EQ(premios::lee(dir.path() + u'/').porFecha[viernes].centimos[1], 18112733) << fichero;
     }
 }
 
@@ -1215,11 +1267,12 @@ TEST(CliFuentes, eachSourceWithItsNewestDrawAndTheUpdateFromThem)
     servidor.pon("/servicios/buscadorSorteos", {403, "<html>no</html>", {}, false, false});
     // The UK agrees with the stored 1 Dec and has 4 Dec; Austria has 4 Dec
     // too, and a different 27 Nov (shown, never written).
-    servidor.pon("/results/euromillions/draw-history/csv",
-                 {200,
-                  "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Lucky Star 1,Lucky Star 2,DrawNumber\n"
-                  "04-Dec-2026,50,40,23,7,1,9,3,1\n01-Dec-2026,6,7,8,9,10,3,4,2\n",
-                  {}, false, false});
+    const ServidorPrueba::Respuesta uk{200,
+                                       "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Lucky Star 1,Lucky Star 2,DrawNumber\n"
+                                       "04-Dec-2026,50,40,23,7,1,9,3,1\n01-Dec-2026,6,7,8,9,10,3,4,2\n",
+                                       {}, false, false};
+    servidor.pon("/results/euromillions/draw-history/csv", uk);
+    servidor.pon("/espejo/results/euromillions/draw-history/csv", uk);
     servidor.pon("/media/NN_W2D_STAT_EUML_2026.csv",
                  {200, "Fr. 04.12.2026;1;7;23;40;50;3;9\r\nFr. 27.11.2026;1;2;3;4;6;1;2\r\n", {}, false, false});
     QProcess p;
@@ -1247,23 +1300,41 @@ TEST(CliFuentes, eachSourceWithItsNewestDrawAndTheUpdateFromThem)
     EXPECT_TRUE(porClave["reinounido"]["direccion"].toString().startsWith(servidor.url()));
     EXPECT_EQ(porClave["austria"]["distintos"].toArray().size(), 1);
     EXPECT_FALSE(porClave["belgica"]["contesto"].toBool());
+    // Belgium's address is that of its draws, not of its prizes.
+    EXPECT_TRUE(porClave["belgica"]["direccion"].toString().endsWith("/euromillions-gamedata-NL-2026.csv"));
+    // What an update would take now, and from whom.
+    EXPECT_TRUE(QJsonDocument::fromJson(s.out).object()["prevision"].toString().startsWith(
+        QStringLiteral("Una actualización añadiría ahora 1 sorteo (04/12/2026), confirmados por Reino Unido y Austria.")))
+        << s.out.constData();
     EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(dir.filePath("numeros.dat")).size(), 2u);
+    // The UK's server answers browsers only; the others hear the program's name.
+    const qsizetype delReino = servidor.pedidas.indexOf(QStringLiteral("/results/euromillions/draw-history/csv"));
+    ASSERT_GE(delReino, 0);
+    EXPECT_TRUE(servidor.agentes.value(delReino).startsWith(QStringLiteral("Mozilla/5.0")))
+        << qPrintable(servidor.agentes.value(delReino));
+    EXPECT_TRUE(servidor.agentes.value(0).startsWith(QStringLiteral("Bolvera/")));
 
-    // The update takes 4 Dec, confirmed by both; a source turned off in
-    // ajustes.ini is not asked, and then nothing can be confirmed: status 1.
+    // The update takes 4 Dec, confirmed by both, and says so.
     s = corre({"actualizar"});
     EXPECT_EQ(s.estado, 0) << s.err.constData();
     EXPECT_TRUE(s.out.contains("04/12/2026")) << s.out.constData();
+    EXPECT_TRUE(s.err.contains("Sorteos nuevos: confirmados por Reino Unido y Austria.\n")) << s.err.constData();
     EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(dir.filePath("numeros.dat")).size(), 3u);
+    // A source turned off in ajustes.ini (keys in any case) is not asked, a
+    // mirror is asked under its own path, a key that names no source is
+    // said; and with one source left nothing can be confirmed: status 1.
     datos::escribeSorteos(dir.filePath("numeros.dat"),
                           {datos::sorteo({2026, 11, 27}, {1, 2, 3, 4, 5, 1, 2}), datos::sorteo({2026, 12, 1}, {6, 7, 8, 9, 10, 3, 4})});
-    datos::escribeBytes(dir.filePath("ajustes.ini"), "[fuentes]\naustria=no\n");
+    datos::escribeBytes(dir.filePath("ajustes.ini"),
+                        "[Fuentes]\nAUSTRIA=no\nReinoUnido=" + servidor.url().toUtf8() + "/espejo\nfdjx=no\n");
     const int antes = servidor.pedidas.size();
     s = corre({"actualizar"});
     EXPECT_EQ(s.estado, 1);
     EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("El sorteo del 04/12/2026 no se ha podido confirmar")))
         << s.err.constData();
+    EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("«fdjx» no es ninguna fuente"))) << s.err.constData();
     EXPECT_TRUE(servidor.pedidas.mid(antes).filter(QStringLiteral("W2D")).isEmpty());
+    EXPECT_TRUE(servidor.pedidas.mid(antes).contains(QStringLiteral("/espejo/results/euromillions/draw-history/csv")));
 }
 
 } // namespace

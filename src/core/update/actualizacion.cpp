@@ -340,8 +340,8 @@ void Actualizacion::alResponderFuentes(const std::vector<fuentes::Respuesta>& re
     } else if (c.pendiente.isValid()) {
         // The night of the draw one source is always first: no failure.
         m_pantalla.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Pruebe más tarde"),
-                           QStringLiteral("El sorteo del %1 sólo lo tiene todavía %2; se añadirá cuando lo confirme "
-                                          "otra fuente.")
+                           QStringLiteral("Sólo una fuente (%2) tiene todavía el sorteo del %1; se añadirá cuando "
+                                          "lo confirme otra.")
                                .arg(fechas::fechacorta(c.pendiente), fuentes::enumera(c.pendienteEn)));
     } else if (c.nuevos.empty() && !c.otroDia) {
         const Aviso av = aviso(Analisis::Resultado::NingunoNuevo, m_hoy.year());

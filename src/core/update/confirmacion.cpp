@@ -370,7 +370,7 @@ QString prevision(const std::vector<Respuesta>& respuestas, double ultima, QDate
                                                                                fechas::fechacorta(c.nuevos.back().fecha)),
                       enumera(c.confirmadoPor));
     if (c.pendiente.isValid())
-        l << QStringLiteral("El sorteo del %1 sólo lo tiene todavía %2: se añadirá cuando lo confirme otra fuente.")
+        l << QStringLiteral("Sólo una fuente (%2) tiene todavía el sorteo del %1: se añadirá cuando lo confirme otra.")
                  .arg(fechas::fechacorta(c.pendiente), enumera(c.pendienteEn));
     if (c.otroDia)
         l << QStringLiteral("El sorteo del %1 (%2) se celebró en otro día: sólo se añade si usted lo acepta.")

@@ -31,6 +31,9 @@ QWidget* construyeTransferencia(Controles& c)
     c.Label6 = etiqueta(QStringLiteral("Label6"), QString());
     c.Label6->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
     c.Label6->setMinimumWidth(230);
+    // "TRANSFERENCIA FINALIZADA (confirmados por …)" may name five sources:
+    // a second line, never a cut.
+    c.Label6->setWordWrap(true);
     c.ProgressBar1 = nombra(new QProgressBar, QStringLiteral("ProgressBar1"));
     c.ProgressBar1->setRange(0, 5);
     c.ProgressBar1->setValue(0);
@@ -39,12 +42,13 @@ QWidget* construyeTransferencia(Controles& c)
     c.Label58 = etiqueta(QStringLiteral("Label58"), QStringLiteral("0 Bytes"));
     c.Label19 = etiqueta(QStringLiteral("Label19"), QString());
     c.Label19->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0); font-weight: bold;"));
-    estado->addWidget(c.Label6, 0, 0, 1, 2);
+    // The status takes the free width up to the icons, the bar keeps its own.
+    estado->addWidget(c.Label6, 0, 0, 1, 3);
     estado->addWidget(c.ProgressBar1, 1, 0, 1, 2);
     estado->addWidget(c.Label58, 2, 0);
     estado->addWidget(c.Label19, 2, 1);
-    fila->addLayout(estado);
-    fila->addStretch(1);
+    estado->setColumnStretch(2, 1);
+    fila->addLayout(estado, 1);
 
     auto* iconosFila = new QHBoxLayout;
     const QStringList ayudas = {

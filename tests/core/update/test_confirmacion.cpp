@@ -200,7 +200,7 @@ TEST(Fuentes, theUpdateTakesWhatTwoSourcesConfirm)
         {"tonight's draw in one source only",
          {{pathUk, bien(reinoUnido({martes, viernes}))}, {pathAt, bien(austria({martes, viernes}))},
           {pathApi, bien(api({martes, viernes, esta}))}},
-         {martes, viernes}, "Pruebe más tarde | El sorteo del 08/12/2026 sólo lo tiene todavía servicio de terceros",
+         {martes, viernes}, "Pruebe más tarde | Sólo una fuente (servicio de terceros) tiene todavía el sorteo del 08/12/2026",
          fin + "Reino Unido, Austria y servicio de terceros)"},
         // A draw moved to another day, in every source: the user decides, and
         // the draws before it go in either way.

@@ -59,8 +59,9 @@ QByteArray zipDe(const std::vector<std::pair<const char*, QByteArray>>& miembros
     for (const auto& [nombre, datos] : miembros) {
         archive_entry* e = archive_entry_new();
         archive_entry_set_pathname(e, nombre);
-        archive_entry_set_filetype(e, AE_IFREG);
-        archive_entry_set_perm(e, 0644);
+        const bool carpeta = QByteArray(nombre).endsWith('/');
+        archive_entry_set_filetype(e, carpeta ? AE_IFDIR : AE_IFREG);
+        archive_entry_set_perm(e, carpeta ? 0755 : 0644);
         archive_entry_set_size(e, datos.size());
         archive_write_header(a, e);
         archive_write_data(a, datos.constData(), static_cast<size_t>(datos.size()));
@@ -182,6 +183,10 @@ TEST(Fuentes, goodFilesGiveTheirDrawsOldestFirstAndTheirAmounts)
         {"FDJ, UTF-8 with BOM and CRLF",
          fuentes::leeFdj(zipDe({{"euromillions_202610.csv", fdj}})),
          {sf(martes, delMartes, conPrimero(escritos, 0)), sf(viernes, delViernes, escritos)}},
+        // A folder entry is no second file.
+        {"FDJ, the CSV inside a folder",
+         fuentes::leeFdj(zipDe({{"euromillions_202610/", {}}, {"euromillions_202610/euromillions_202610.csv", fdj}})),
+         {sf(martes, delMartes, conPrimero(escritos, 0)), sf(viernes, delViernes, escritos)}},
         {"FDJ, an old Latin-1 period",
          fuentes::leeFdj(zipDe({{"euromillions_200402.csv", fdjAntiguo()}})),
          {sf({2004, 2, 13}, {16, 29, 32, 36, 41, 7, 9}),
@@ -205,6 +210,9 @@ TEST(Fuentes, goodFilesGiveTheirDrawsOldestFirstAndTheirAmounts)
          {sf(viernes, delViernes)}},
         {"Austria, Latin-1, a repeated row",
          fuentes::leeAustria(austria),
+         {sf(martes, delMartes), sf(viernes, delViernes)}},
+        {"Austria, a line of when it was made first",
+         fuentes::leeAustria("Stand: 09.10.2026 22:15\r\n" + austria),
          {sf(martes, delMartes), sf(viernes, delViernes)}},
         {"the service",
          fuentes::leeApi(api),
