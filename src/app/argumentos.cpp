@@ -1,5 +1,7 @@
 #include "app/argumentos.h"
 
+#include "store/ajustes.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -89,8 +91,10 @@ std::optional<QString> compruebaPosicionales(const QStringList& dados, const std
     static const QRegularExpression importe(QStringLiteral("^[\\d.,\\s€\\x{a0}]*\\d[\\d.,\\s€\\x{a0}]*$"));
     for (qsizetype i = 0; i < dados.size(); ++i) {
         const Argumento& a = forma[static_cast<std::size_t>(std::min<qsizetype>(i, forma.size() - 1))];
-        if (a.tipo == Argumento::Tipo::Importe && !importe.match(dados[i]).hasMatch())
+        if ((a.tipo == Argumento::Tipo::Importe || a.tipo == Argumento::Tipo::Precio) && !importe.match(dados[i]).hasMatch())
             return QStringLiteral("%1 ha de ser un importe como 2,50, no «%2».").arg(a.nombre, dados[i]);
+        if (a.tipo == Argumento::Tipo::Precio && !ajustes::leePrecio(dados[i]))
+            return QStringLiteral("Precio no válido: %1").arg(dados[i]);
         if (a.tipo != Argumento::Tipo::Entero)
             continue;
         bool ok = false;

@@ -36,7 +36,7 @@ Linea lee(const QStringList& argumentos, const std::vector<Opcion>& opciones);
 // What a command's argument holds, checked before the command runs.
 struct Argumento
 {
-    enum class Tipo { Texto, Entero, Importe };
+    enum class Tipo { Texto, Entero, Importe, Precio }; // Precio: an Importe above 0,00 €
     enum class Cuantos { Uno, Opcional, Varios }; // Opcional and Varios only last
     QString nombre; // as the help shows it
     Tipo tipo = Tipo::Texto;

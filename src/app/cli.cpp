@@ -84,7 +84,7 @@ const std::vector<Orden> tabla = {
      "añade un sorteo (--otro-dia: celebrado otro día que martes o viernes)", anadirSorteo, Escribe::Si},
     {"huecos", {}, {}, "sorteos que faltan en el histórico", listaHuecos, Escribe::No},
     {"importar-premios", {fichero}, {}, "guarda los premios de un CSV en premios.dat", importarPremios, Escribe::Si},
-    {"precio", {{"EUROS", Tipo::Importe, Cuantos::Opcional}}, {},
+    {"precio", {{"EUROS", Tipo::Precio, Cuantos::Opcional}}, {},
      "el precio de una apuesta (2,50 por defecto)", precio, Escribe::ConArgumentos},
     {"actualizar", {}, {"avisar"}, "baja los sorteos nuevos de internet (y avisa en el escritorio)",
      DEL_ESCRITORIO(actualizar), Escribe::Si, DEL_ESCRITORIO(actualizarEnLaVentana)},

@@ -225,9 +225,10 @@ int precio(const Contexto& c)
     if (c.argumentos.size() > 1)
         return fallaUso(QStringLiteral("Uso: precio [EUROS]"));
     if (c.argumentos.size() == 1) {
-        const auto centimos = premios::centimosDe(c.argumentos.front());
+        // The argument was checked as a price with the rest of the line.
+        const auto centimos = ajustes::leePrecio(c.argumentos.front());
         if (!centimos)
-            return falla(QStringLiteral("Precio no válido: %1").arg(c.argumentos.front()));
+            return fallaUso(QStringLiteral("Precio no válido: %1").arg(c.argumentos.front()));
         if (const int error = ajustes::ponPrecioApuesta(c.ruta, *centimos))
             return fallaEscritura(QStringLiteral("No se pudo guardar el precio."), error);
     }

@@ -146,6 +146,11 @@ TEST(CliLinea, statusZeroDoneOneRefusedTwoNonsenseCheckedBeforeAnyWrite)
         {{"desglose", "205", "6", "0"}, 2, "H ha de ser un número de 0 a 5"},
         {{"precio", "abc"}, 2, "EUROS ha de ser un importe"},
         {{"precio", "-1"}, 2, "EUROS ha de ser un importe"},
+        // A price is more than nothing, no more than a prize, in whole cents.
+        {{"precio", "0,00"}, 2, "Precio no válido: 0,00"},
+        {{"precio", "2,505"}, 2, "Precio no válido: 2,505"},
+        {{"precio", "1000000000,01"}, 2, "Precio no válido"},
+        {{"precio", "99999999999999999999"}, 2, "Precio no válido"},
         {{"nueva-pena", "--nombre", "X", "--dia", "Lunes", "1 2 3 4 5 + 1 2"}, 2, "--dia ha de ser Martes, Viernes o Todos"},
         {{"nueva-pena", "--nombre", "X"}, 2, "Falta \"1 2 3 4 5 + 1 2\""},
         {{"nueva-pena", "1 2 3 4 5 + 1 2"}, 2, "Falta --nombre"},
@@ -652,7 +657,8 @@ TEST_F(CliAvisos, oneNotificationWithWhatEachPenaWonAndNeverAFailedUpdate)
         const char* ajuste; // [avisos] sinPremio
         QStringList cuerpo; // the one notification's lines, or none
         QString titulo;
-        QString error; // on stderr
+        QString error;      // on stderr
+        bool roto = false;  // a service the bus knows, that cannot start
     };
     const Caso casos[] = {
         {"un premio", true, true, {1, 7, 23, 40, 50, 3, 9}, nullptr,
@@ -666,6 +672,8 @@ TEST_F(CliAvisos, oneNotificationWithWhatEachPenaWonAndNeverAFailedUpdate)
          "No se pudo avisar en el escritorio: no hay servicio de notificaciones.\n"},
         {"sin bus", true, false, {1, 7, 23, 40, 50, 3, 9}, nullptr, {}, {},
          "No se pudo avisar en el escritorio: no hay sesión de D-Bus.\n"},
+        {"un servicio que no arranca", false, true, {1, 7, 23, 40, 50, 3, 9}, nullptr, {}, {},
+         "No se pudo avisar en el escritorio: el servicio de notificaciones no ha podido arrancar.\n", true},
     };
     for (const Caso& caso : casos) {
         QTemporaryDir dir;
@@ -682,8 +690,13 @@ TEST_F(CliAvisos, oneNotificationWithWhatEachPenaWonAndNeverAFailedUpdate)
         std::map<QString, QString> variables;
         if (!caso.bus)
             variables["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=/nonexistent/bus";
+        // In the bus's own service folder (tests/avisos.sh) for this case alone.
+        const QString roto = qEnvironmentVariable("BOLVERA_SERVICIOS_BUS") + "/org.freedesktop.Notifications.service";
+        if (caso.roto)
+            datos::escribeBytes(roto, "[D-BUS Service]\nName=org.freedesktop.Notifications\nExec=/bin/false\n");
         const Salida s = ejecutaSirviendo({"actualizar", "--avisar", "--dir", dir.path(), "--hoy", "2026-12-08"},
                                           m_servidor.url(), variables);
+        QFile::remove(roto);
         servicio.kill();
         servicio.waitForFinished();
         EXPECT_EQ(s.estado, 0) << caso.nombre << s.err.constData();
@@ -1126,10 +1139,12 @@ TEST(CliFicheros, refusalsThatProtectTheDataFolder)
         {{"exportar-csv", dir.filePath("apuestas.dat")}, dir.filePath("apuestas.dat") + " es uno de los ficheros de datos"},
         {{"exportar-csv", dir.filePath("enlace.csv")}, dir.filePath("enlace.csv") + " es uno de los ficheros de datos"},
         {{"imprimir", "1", "--pdf", dir.filePath("numeros.dat")}, dir.filePath("numeros.dat") + " es uno de los ficheros"},
+        {{"imprimir", "1", "--pdf", dir.filePath("socios.json")}, dir.filePath("socios.json") + " es uno de los ficheros"},
+        {{"resumen", "1", "--pdf", dir.filePath("socios.bak")}, dir.filePath("socios.bak") + " es uno de los ficheros"},
+        {{"exportar-csv", dir.filePath("socios.json")}, dir.filePath("socios.json") + " es uno de los ficheros"},
         {{"importar-csv", dir.filePath("grande.csv")}, dir.filePath("grande.csv") + " es demasiado grande"},
         {{"importar-csv", dir.filePath("antiguo.csv")}, "Línea 1: el 01/01/1999 no hubo sorteo"},
         {{"anadir-sorteo", "1999-01-01", "1 2 3 4 5 + 1 2"}, "El 01/01/1999 no hubo sorteo"},
-        {{"precio", "99999999999999999999"}, "Precio no válido"},
     };
     for (const Caso& c : casos) {
         const Salida s = ejecuta(c.argumentos + conDir);
@@ -1137,7 +1152,17 @@ TEST(CliFicheros, refusalsThatProtectTheDataFolder)
         EXPECT_TRUE(QString::fromUtf8(s.err).contains(c.error)) << s.err.constData();
         EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), numeros);
         EXPECT_EQ(datos::leeBytes(dir.filePath("apuestas.dat")), apuestas);
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath("socios.json")) || QFileInfo::exists(dir.filePath("socios.bak")));
     }
+    // Through a pipe too: more than the cap is refused, never cut at it.
+    datos::escribeBytes(dir.filePath("tuberia.csv"), "2026-12-08,1,2,3,4,5,1,2\n" + QByteArray(17 * 1024 * 1024, '\n'));
+    QProcess tuberia;
+    tuberia.start(QStringLiteral("bash"), {"-c", QStringLiteral("cat '%1' | '%2' importar-csv /dev/stdin --dir '%3' --hoy 2026-12-08")
+                                                     .arg(dir.filePath("tuberia.csv"), QStringLiteral(BOLVERA_CLI), dir.path())});
+    ASSERT_TRUE(tuberia.waitForFinished(30000));
+    EXPECT_EQ(tuberia.exitCode(), 1);
+    EXPECT_TRUE(tuberia.readAllStandardError().contains("es demasiado grande"));
+    EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), numeros);
 
     // ajustes.ini is written whole or not at all: a write that fails (a
     // file size limit stands in for a full disk) keeps the old price and says so.

@@ -26,6 +26,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QLabel>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
@@ -404,10 +405,17 @@ TEST_F(Escritorio, everyButtonOfEveryTabCanBeReachedOnTheScreen)
     const QRect libre = m_ventana->screen()->availableGeometry();
     EXPECT_TRUE(libre.contains(m_ventana->frameGeometry()));
     m_ventana->gestor().ListView1_Click(0);
+    // The longest status an update writes, on two lines.
+    m_ventana->findChild<QLabel*>(QStringLiteral("Label6"))
+        ->setText(QStringLiteral("TRANSFERENCIA FINALIZADA (confirmados por Francia, Bélgica, Reino Unido, Austria y "
+                                 "servicio de terceros)"));
     auto* pestanas = m_ventana->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     for (int i = 0; i < pestanas->count(); ++i) {
         pestanas->setCurrentIndex(i);
         QTest::qWait(300);
+        // However tall the tab, the whole window, title bar included, stays on the free screen.
+        EXPECT_TRUE(libre.contains(m_ventana->frameGeometry()))
+            << i << " " << qPrintable(QStringLiteral("%1,%2 %3x%4").arg(m_ventana->frameGeometry().x()).arg(m_ventana->frameGeometry().y()).arg(m_ventana->frameGeometry().width()).arg(m_ventana->frameGeometry().height()));
         auto* zona = qobject_cast<QScrollArea*>(pestanas->currentWidget());
         ASSERT_NE(zona, nullptr);
         const auto botones = m_ventana->findChildren<QAbstractButton*>();

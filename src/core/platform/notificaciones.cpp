@@ -29,6 +29,12 @@ std::optional<QString> notifica(const QString& titulo, const QString& cuerpo)
     const QDBusReply<uint> respuesta = bus.call(llamada, QDBus::Block, 5000);
     if (respuesta.error().type() == QDBusError::ServiceUnknown)
         return QStringLiteral("no hay servicio de notificaciones");
+    // A service the bus knows of but could not start (a desktop's daemon
+    // with no display) says so in its own words: ours are the user's.
+    if (respuesta.error().name().startsWith(QStringLiteral("org.freedesktop.DBus.Error.Spawn.")))
+        return QStringLiteral("el servicio de notificaciones no ha podido arrancar");
+    if (respuesta.error().type() == QDBusError::NoReply || respuesta.error().type() == QDBusError::Timeout)
+        return QStringLiteral("el servicio de notificaciones no ha contestado");
     if (!respuesta.isValid())
         return respuesta.error().message();
     return std::nullopt;

@@ -25,6 +25,12 @@ std::int64_t precioApuesta(const QString& ruta)
     return ok && precio >= 0 && precio <= premios::maximoCentimos ? precio : 250;
 }
 
+std::optional<std::int64_t> leePrecio(const QString& texto)
+{
+    const auto centimos = premios::centimosDe(texto);
+    return centimos && *centimos > 0 ? centimos : std::nullopt;
+}
+
 namespace {
 
 bool apagado(const QString& valor)

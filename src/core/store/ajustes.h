@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 namespace bolvera {
 
@@ -13,6 +14,9 @@ namespace ajustes {
 // The price of one bet in cents ("precioApuesta"), 2,50 € when not set or not
 // a price.
 std::int64_t precioApuesta(const QString& ruta);
+// A price per bet as the user writes it ("2,50", "3.20 €") in cents: more
+// than nothing and no more than the largest prize; empty for anything else.
+std::optional<std::int64_t> leePrecio(const QString& texto);
 // Returns an error number (errores.h); ajustes.ini is replaced whole.
 [[nodiscard]] int ponPrecioApuesta(const QString& ruta, std::int64_t centimos);
 

@@ -378,10 +378,10 @@ void PestanaSocios::resumen()
 
 void PestanaSocios::cambiaPrecio()
 {
-    const auto centimos = premios::centimosDe(TextPrecio->text());
+    const auto centimos = ajustes::leePrecio(TextPrecio->text());
     if (centimos && *centimos == m_precioApuesta)
         return;
-    if (!centimos || *centimos <= 0) {
+    if (!centimos) {
         // The old price is back before the box takes the focus: leaving the box must not ask again.
         const QString escrito = TextPrecio->text();
         TextPrecio->setText(euros::texto(m_precioApuesta).remove(QStringLiteral(" €")));

@@ -316,6 +316,44 @@ TEST(Cuentas, sharesAddUpToTheCentAndTheWithholding)
     EXPECT_EQ(s.socios[1].apostado + s.socios[3].apostado, 2 * 13875);
 }
 
+TEST(Cuentas, theDrawsPlayedAreThoseTheCountersTook)
+{
+    // Four draws; a peña created on 2 Dec, playing one bet that wins 5+2 on 4 Dec.
+    const std::vector<RegSorteo> sorteos = {datos::sorteo({2026, 12, 1}, {3, 14, 25, 36, 47, 2, 9}),
+                                            datos::sorteo({2026, 12, 4}, {1, 2, 3, 4, 5, 1, 2}),
+                                            datos::sorteo({2026, 12, 8}, {6, 7, 8, 9, 10, 3, 4}),
+                                            datos::sorteo({2026, 12, 11}, {11, 12, 13, 14, 15, 5, 6})};
+    RegPremios importes;
+    importes.fecha = sorteos[1].fecha;
+    importes.centimos[0] = 100000;
+    const struct
+    {
+        const char* que;
+        QDate contado;   // how far its counters went
+        const char* dia;
+        std::vector<QDate> jugadas;
+    } casos[] = {
+        {"counted to the newest", {2026, 12, 11}, "Todos", {{2026, 12, 4}, {2026, 12, 8}, {2026, 12, 11}}},
+        // Counters behind the history: what was not counted is neither staked nor won.
+        {"counted to 8 Dec", {2026, 12, 8}, "Todos", {{2026, 12, 4}, {2026, 12, 8}}},
+        {"never counted", {}, "Todos", {}},
+        {"Fridays only", {2026, 12, 11}, "Viernes", {{2026, 12, 4}, {2026, 12, 11}}},
+    };
+    for (const auto& c : casos) {
+        RegPena p = pena("UNA", QString::fromLatin1(c.dia), {2026, 12, 2}, {{1, 2, 3, 4, 5, 1, 2}});
+        p.tipo = 1;
+        p.contado = c.contado.isValid() ? fechas::diaNumero(c.contado) : 0;
+        const auto j = cuentas::jugadas(p, sorteos, {{importes.fecha, importes}}, 250);
+        std::vector<QDate> dias;
+        for (const cuentas::Jugada& x : j)
+            dias.push_back(fechas::fechaDeDia(x.fecha));
+        EXPECT_EQ(dias, c.jugadas) << c.que;
+        const cuentas::Cuentas t = cuentas::calcula(j, {{"ANA", 1, {}, {}}});
+        EXPECT_EQ(t.pena.apostado, 250 * static_cast<std::int64_t>(c.jugadas.size())) << c.que;
+        EXPECT_EQ(t.pena.ganado, c.jugadas.empty() ? 0 : 100000) << c.que;
+    }
+}
+
 TEST(Cuentas, aRealPenaOverTheRealDrawsWithRealSpanishPrizes)
 {
     const auto historia = datos::historiaReal();

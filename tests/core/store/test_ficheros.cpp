@@ -212,6 +212,8 @@ TEST(Socios, aFileThatIsNotOursIsDamagedAndWhatIsReadWritesBackTheSame)
         {"no shares", QByteArray(bueno).replace("\"participaciones\": 2", "\"participaciones\": 0"), true},
         {"a payment in fractions of a cent", QByteArray(bueno).replace("-250", "-2.5"), true},
         {"a payment beyond any prize (found by fuzzing)", QByteArray(bueno).replace("-250", "2e126"), true},
+        {"a payment a cent beyond the bound", QByteArray(bueno).replace("-250", "100000000001"), true},
+        {"a correction of -2.000.000.000 €", QByteArray(bueno).replace("-250", "-200000000000"), true},
         // Found by fuzzing: year 26 reads as a date but no peña can be of that day.
         {"a creation no peña can have", QByteArray(bueno).replace("2026-01-01", "0026-01-01"), true},
     };

@@ -7,6 +7,7 @@
 #include "support/pantalla.h"
 #include "update/actualizacion.h"
 #include "update/informe.h"
+#include "update/notificacion.h"
 #include "store/paginas.h"
 
 #include <QDir>
@@ -260,6 +261,35 @@ TEST(Actualizar_, writesOnlyItsOwnFilesInsideTheDataDirectory)
     for (const QString& f : QDir(ruta).entryList(QDir::Files))
         EXPECT_TRUE(f == u"numeros.dat" || f == u"www.txt" || f == u"www2.txt") << qPrintable(f);
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/tmp/bolvera-fuera")));
+}
+
+} // namespace
+
+namespace {
+
+// The desktop hears of the new draws only: a prize of an older draw is no news.
+TEST(Notificacion, speaksOnlyOfTheNewDraws)
+{
+    const std::vector<RegSorteo> sorteos = {datos::sorteo({2026, 11, 27}, {1, 2, 3, 4, 5, 1, 2}),
+                                            datos::sorteo({2026, 12, 1}, {6, 7, 8, 9, 10, 3, 4})};
+    const struct
+    {
+        std::array<std::int16_t, 7> apuesta;
+        QString titulo;
+        QString cuerpo;
+    } casos[] = {
+        // 5+2 on 27 Nov, counted before: nothing on 1 Dec.
+        {{1, 2, 3, 4, 5, 1, 2}, "Sin premio (1 sorteo nuevo)", "Martes 01/12/2026: 6 7 8 9 10 + 3 4"},
+        {{6, 7, 40, 41, 42, 11, 12}, "¡Premio en Euromillones! (1 sorteo nuevo)",
+         "Martes 01/12/2026: 6 7 8 9 10 + 3 4\nUNA: 2+0 — 1 premio sin importe conocido"},
+    };
+    for (const auto& c : casos) {
+        RegPena p = datos::pena("UNA", "Todos", {2026, 11, 1}, {c.apuesta});
+        p.contado = sorteos.back().fecha;
+        const Notificacion n = notificacionDe(sorteos, 1, {p}, {}, 250);
+        EXPECT_EQ(n.titulo, c.titulo);
+        EXPECT_EQ(n.cuerpo, c.cuerpo);
+    }
 }
 
 } // namespace

@@ -289,8 +289,12 @@ TEST(Fuentes, amountsMissedWithTheDrawsComeWithALaterUpdate)
     EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(dir.filePath("numeros.dat")).size(), 4u);
     EXPECT_TRUE(premios::lee(ruta).porFecha.empty());
 
+    // Spain's service answers now, without a breakdown yet: the others give it.
     rutas[pathApi] = bien(api({martes, viernes}));
+    rutas["/servicios/buscadorSorteos"] = bien("[{\"fecha_sorteo\": \"2026-12-04\", \"combinacion\": \"1 7 23 40 50 3 9\"}, "
+                                               "{\"fecha_sorteo\": \"2026-12-01\", \"combinacion\": \"2 4 6 8 10 1 2\"}]");
     actualizaCon(servidor, rutas, ruta, pantalla);
+    EXPECT_EQ(pantalla.label6.value(pantalla.label6.size() - 1), QStringLiteral("TRANSFERENCIA FINALIZADA (servicio de resultados)"));
     const auto importes = premios::lee(ruta).porFecha;
     ASSERT_TRUE(importes.contains(viernes.fecha)) << qPrintable(pantalla.mensajes.join(u'\n'));
     EXPECT_EQ(importes.at(viernes.fecha).centimos[0], 100059);

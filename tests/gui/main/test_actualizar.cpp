@@ -3,6 +3,7 @@
 #include "main/botonactualizar.h"
 #include "main/servidorventana.h"
 #include "platform/cerrojo.h"
+#include "platform/qt/escritorioqt.h"
 #include "shell/infor.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
@@ -203,6 +204,37 @@ TEST_F(Actualizar, theAutomaticUpdateMenuItemSwitchesTheTimer)
         }
         (void)v;
     }
+}
+
+// The real desktop switches systemd's user timer on and off at once
+// (--now), here through a stand-in systemctl that records what it is told.
+TEST(EscritorioQt, theTimerIsSwitchedOnAndOffAtOnce)
+{
+    QTemporaryDir dir;
+    datos::escribeBytes(dir.filePath("systemctl"),
+                        "#!/bin/sh\n"
+                        "echo \"$*\" >> \"$(dirname \"$0\")/ordenes\"\n"
+                        "estado=\"$(dirname \"$0\")/estado\"\n"
+                        "case \"$2\" in\n"
+                        "  is-enabled) cat \"$estado\" ;;\n"
+                        "  enable) echo enabled > \"$estado\" ;;\n"
+                        "  disable) echo disabled > \"$estado\" ;;\n"
+                        "esac\n");
+    QFile::setPermissions(dir.filePath("systemctl"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    datos::escribeBytes(dir.filePath("estado"), "disabled\n");
+    const QByteArray camino = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8() + ':' + camino);
+    EscritorioQt escritorio;
+    EXPECT_EQ(escritorio.actualizacionAutomatica(), std::optional<bool>(false));
+    EXPECT_EQ(escritorio.ponActualizacionAutomatica(true), std::nullopt);
+    EXPECT_EQ(escritorio.actualizacionAutomatica(), std::optional<bool>(true));
+    EXPECT_EQ(escritorio.ponActualizacionAutomatica(false), std::nullopt);
+    qputenv("PATH", camino);
+    EXPECT_EQ(datos::leeBytes(dir.filePath("ordenes")),
+              QByteArray("--user is-enabled bolvera-actualizar.timer\n"
+                         "--user enable --now bolvera-actualizar.timer\n"
+                         "--user is-enabled bolvera-actualizar.timer\n"
+                         "--user disable --now bolvera-actualizar.timer\n"));
 }
 
 TEST_F(Actualizar, aDrawPageThatFailsNeverShowsTheOldReportUnderTheNewDate)

@@ -240,6 +240,11 @@ TEST_F(Estadisticas, csvFilesAndTypedDrawsFromTheGeneralMenu)
     m_dialogos.ficheroGuardado = ruta("todos.csv");
     control<QAction>("exportarcsv")->trigger();
     EXPECT_EQ(datos::leeBytes(ruta("todos.csv")).count('\n'), 5);
+    // Never onto the members' file.
+    datos::escribeBytes(ruta("socios.json"), "{}");
+    m_dialogos.ficheroGuardado = ruta("socios.json");
+    control<QAction>("exportarcsv")->trigger();
+    EXPECT_EQ(datos::leeBytes(ruta("socios.json")), QByteArray("{}"));
 }
 
 TEST_F(Estadisticas, recountingThePenasFromTheGeneralMenu)

@@ -9,6 +9,7 @@
 #include "store/socios.h"
 #include "store/estado.h"
 #include "store/ficheroregistros.h"
+#include "store/ajustes.h"
 #include "store/fechas.h"
 #include "store/ficheros.h"
 #include "support/datos.h"
@@ -377,6 +378,11 @@ TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
         EXPECT_EQ(d->findChild<QDateEdit*>("FechaDesde")->date(), QDate(2026, 11, 30));
         EXPECT_EQ(d->findChild<QDateEdit*>("FechaHasta")->date(), QDate(2026, 12, 8));
         d->copia();
+        // Never onto the members' backup.
+        datos::escribeBytes(ruta("socios.bak"), "{}");
+        m_dialogos.ficheroGuardado = ruta("socios.bak");
+        d->guardaPdf();
+        EXPECT_EQ(datos::leeBytes(ruta("socios.bak")), QByteArray("{}"));
         m_dialogos.ficheroGuardado = ruta("resumen.pdf");
         d->guardaPdf();
         d->reject();
@@ -392,6 +398,12 @@ TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
     precio->setText(QStringLiteral("3,00"));
     Q_EMIT precio->editingFinished();
     EXPECT_EQ(celda(0, 3), QStringLiteral("1,50 €"));
+    // Nothing is no price, here as in bolvera-cli precio.
+    precio->setText(QStringLiteral("0,00"));
+    Q_EMIT precio->editingFinished();
+    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Precio no válido: 0,00"));
+    EXPECT_EQ(precio->text(), QStringLiteral("3,00"));
+    EXPECT_EQ(ajustes::precioApuesta(m_estado.ruta), 300);
     m_dialogos.respuestas = {false, true};
     for (int vez = 0; vez < 2; ++vez) {
         tabla->selectRow(0);

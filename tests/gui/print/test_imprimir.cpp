@@ -89,10 +89,14 @@ TEST_F(Imprimir_, opensForTheSelectedPenaAndPrintsItsSlips)
     EXPECT_TRUE(m_dialogos.cajas[0].texto.startsWith(QStringLiteral("No hay ninguna impresora instalada")));
     EXPECT_TRUE(m_dialogos.cajas[2].texto.contains(QStringLiteral("100 %"))) << qPrintable(m_dialogos.cajas[2].texto);
     // Never onto one of the data files.
-    const QByteArray apuestas = datos::leeBytes(ruta("apuestas.dat"));
-    m_dialogos.ficheroGuardado = ruta("apuestas.dat");
-    imp->Command1_Click();
-    EXPECT_EQ(datos::leeBytes(ruta("apuestas.dat")), apuestas);
+    datos::escribeBytes(ruta("socios.json"), "{}");
+    datos::escribeBytes(ruta("socios.bak"), "{}");
+    for (const char* fichero : {"apuestas.dat", "socios.json", "socios.bak"}) {
+        const QByteArray antes = datos::leeBytes(ruta(fichero));
+        m_dialogos.ficheroGuardado = ruta(fichero);
+        imp->Command1_Click();
+        EXPECT_EQ(datos::leeBytes(ruta(fichero)), antes) << fichero;
+    }
 }
 
 TEST_F(Imprimir_, calibrationBoxes)
