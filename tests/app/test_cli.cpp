@@ -224,20 +224,20 @@ TEST_F(CliComprobar, comprobarPrintsBothListsAndKeepsTheCounters)
     ASSERT_EQ(multiples.size(), 5);
     EXPECT_EQ(sencillas[0].toArray().size(), 8);
     EXPECT_EQ(multiples[0].toArray().size(), 16);
-    EXPECT_EQ(sencillas[0].toArray()[0].toObject(), QJsonObject({{"t", ""}}));
+    EXPECT_EQ(sencillas[0].toArray().at(0).toObject(), QJsonObject({{"t", ""}}));
     const QJsonArray apuesta = sencillas[3].toArray();
     EXPECT_EQ(apuesta[0].toObject(), QJsonObject({{"t", "3"}, {"c", "#ff0000"}}));
     EXPECT_EQ(apuesta[2].toObject(), QJsonObject({{"t", "40"}}));
     EXPECT_EQ(apuesta[5].toObject(), QJsonObject({{"t", "5"}, {"c", "#808080"}}));
     EXPECT_EQ(apuesta[7].toObject(), QJsonObject({{"t", "¡¡ Premio !! Hay 2 + 1 estrella."}, {"c", "#00c000"}}));
-    EXPECT_EQ(multiples[4].toArray()[15].toObject()["t"].toString(),
+    EXPECT_EQ(multiples[4].toArray().at(15).toObject()["t"].toString(),
               QStringLiteral("¡¡ Premio !! Hay 3 apuestas de 2+0"));
 
     // Streamed, yet the very bytes of a compact QJsonDocument: escapes, UTF-8
     // and key order included (a name with quotes, a backslash, a tab, a
     // control byte and accents).
     auto raras = ficheroregistros::leeTodos<RegPena>(m_dir.filePath("apuestas.dat"));
-    raras[0].nombre = QStringLiteral("A\"B\\C\tD\x01ÉÑ€").leftJustified(RegPena::largoNombre);
+    raras.at(0).nombre = QStringLiteral("A\"B\\C\tD\x01ÉÑ€").leftJustified(RegPena::largoNombre);
     datos::escribePenas(m_dir.filePath("apuestas.dat"), raras);
     for (const QStringList& orden : {QStringList{"comprobar", "2", "--json", "--historico"}, QStringList{"sorteos", "--json"}}) {
         const QByteArray salida = ejecuta(con(orden)).out;
@@ -248,7 +248,7 @@ TEST_F(CliComprobar, comprobarPrintsBothListsAndKeepsTheCounters)
     const Salida penas = ejecuta(con({"penas", "--json"}));
     const QJsonObject t = QJsonDocument::fromJson(penas.out).object();
     EXPECT_EQ(t["premios"].toInt(), 7);
-    EXPECT_EQ(t["penas"].toArray()[1].toArray()[1].toString(), QStringLiteral("6"));
+    EXPECT_EQ(t["penas"].toArray().at(1).toArray().at(1).toString(), QStringLiteral("6"));
     EXPECT_EQ(t["sorteos"].toString(), QStringLiteral("en 2 sorteos"));
 
     // Checking the same draw again leaves the counters as they were.
@@ -329,14 +329,14 @@ TEST(CliSorteos, listFrequenciesAndImport)
     const QJsonObject lista = QJsonDocument::fromJson(ejecuta(QStringList{"sorteos"} + conDir).out).object();
     EXPECT_EQ(lista["total"].toString(), QStringLiteral("TOTAL: 3 sorteos."));
     ASSERT_EQ(lista["sorteos"].toArray().size(), 3);
-    EXPECT_EQ(lista["sorteos"].toArray()[0].toArray()[2].toString(), QStringLiteral("04/12/2026  Viernes"));
+    EXPECT_EQ(lista["sorteos"].toArray().at(0).toArray().at(2).toString(), QStringLiteral("04/12/2026  Viernes"));
 
     const QJsonObject f = QJsonDocument::fromJson(ejecuta(QStringList{"frecuencias"} + conDir).out).object();
     ASSERT_EQ(f["numeros"].toArray().size(), 50);
     ASSERT_EQ(f["estrellas"].toArray().size(), 12);
-    EXPECT_EQ(f["numeros"].toArray()[46].toInt(), 3); // 47 is in every draw
-    EXPECT_EQ(f["estrellas"].toArray()[11].toInt(), 3);
-    EXPECT_EQ(f["numeros"].toArray()[45].toInt(), 0);
+    EXPECT_EQ(f["numeros"].toArray().at(46).toInt(), 3); // 47 is in every draw
+    EXPECT_EQ(f["estrellas"].toArray().at(11).toInt(), 3);
+    EXPECT_EQ(f["numeros"].toArray().at(45).toInt(), 0);
 
     QTemporaryDir otra;
     datos::escribeSorteos(otra.filePath("numeros.dat"), datos::sorteosSeguidos(9, QDate(2026, 12, 8)));
@@ -810,7 +810,7 @@ TEST_F(CliActualizar, savedPages)
     ASSERT_EQ(s.estado, 0);
     const QJsonObject o = QJsonDocument::fromJson(s.out).object();
     EXPECT_EQ(o["premios"].toArray().size(), 13);
-    EXPECT_EQ(o["premios"].toArray()[0].toString(), QStringLiteral("1.234,56"));
+    EXPECT_EQ(o["premios"].toArray().at(0).toString(), QStringLiteral("1.234,56"));
     EXPECT_EQ(o["pdf"].toString(), QStringLiteral("https://www.loteriasyapuestas.es/es/x/informe.pdf"));
 }
 

@@ -292,11 +292,11 @@ TEST_F(Escritorio, aBetMarkedOnTheSlipWithTheKeyboardAlone)
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_estado.penanueva; }, 3000));
     const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
     ASSERT_EQ(penas.size(), 2u);
-    EXPECT_EQ(penas[1].nombreRecortado(), QStringLiteral("TECLADO"));
-    EXPECT_EQ((std::vector<int>(penas[1].numeros[0].begin(), penas[1].numeros[0].begin() + 5)),
+    EXPECT_EQ(datos::elemento(penas, 1).nombreRecortado(), QStringLiteral("TECLADO"));
+    EXPECT_EQ((std::vector<int>(datos::elemento(penas, 1).numeros[0].begin(), datos::elemento(penas, 1).numeros[0].begin() + 5)),
               (std::vector<int>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(penas[1].estrellas[0][0], 1);
-    EXPECT_EQ(penas[1].estrellas[0][1], 2);
+    EXPECT_EQ(datos::elemento(penas, 1).estrellas[0][0], 1);
+    EXPECT_EQ(datos::elemento(penas, 1).estrellas[0][1], 2);
 
     // Saved, the editor is empty: Esc closes it without a question.
     xdotool({"key", "Escape"});
@@ -369,16 +369,16 @@ TEST_F(Escritorio, aMemberAddedPaidAndHandedTheSummaryWithTheKeyboard)
     xdotool({"type", "2"});
     xdotool({"key", "Return"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return socios().size() == 1; }, 3000));
-    EXPECT_EQ(socios()[0].nombre, QStringLiteral("Dolores"));
-    EXPECT_EQ(socios()[0].participaciones, 2);
+    EXPECT_EQ(datos::elemento(socios(), 0).nombre, QStringLiteral("Dolores"));
+    EXPECT_EQ(datos::elemento(socios(), 0).participaciones, 2);
 
     xdotool({"key", "alt+p"});
     ASSERT_TRUE(abierto("PagoSocio"));
     xdotool({"type", "--delay", "30", "12,50"});
     xdotool({"key", "Return"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !socios().empty() && socios()[0].pagos.size() == 1; }, 3000));
-    EXPECT_EQ(socios()[0].pagos[0].centimos, 1250);
-    EXPECT_EQ(socios()[0].pagos[0].fecha, QDate(2026, 12, 8));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !socios().empty() && datos::elemento(socios(), 0).pagos.size() == 1; }, 3000));
+    EXPECT_EQ(datos::elemento(socios(), 0).pagos[0].centimos, 1250);
+    EXPECT_EQ(datos::elemento(socios(), 0).pagos[0].fecha, QDate(2026, 12, 8));
 
     // The summary: the text to paste, then the PDF through the real file dialog.
     xdotool({"key", "alt+s"});

@@ -8,6 +8,8 @@
 #include <QString>
 
 #include <initializer_list>
+#include <iterator>
+#include <type_traits>
 #include <optional>
 #include <vector>
 
@@ -15,6 +17,22 @@ using namespace bolvera;
 
 // Builds the records and files that tests need.
 namespace datos {
+
+// Element `i` of what the code under test returned, or a default one when it
+// has fewer: a failed expectation must never crash the test binary and hide
+// every later result.
+template <typename Lista>
+auto elemento(const Lista& lista, std::ptrdiff_t i)
+{
+    using Tipo = std::decay_t<decltype(*std::begin(lista))>;
+    const auto cuantos = static_cast<std::ptrdiff_t>(std::size(lista));
+    return i >= 0 && i < cuantos ? Tipo(*(std::begin(lista) + i)) : Tipo{};
+}
+template <typename Lista>
+auto ultimo(const Lista& lista)
+{
+    return elemento(lista, static_cast<std::ptrdiff_t>(std::size(lista)) - 1);
+}
 
 RegSorteo sorteo(QDate fecha, std::array<std::int16_t, 7> num = {1, 2, 3, 4, 5, 1, 2});
 

@@ -36,7 +36,7 @@ class DialogosGrabados final : public Dialogos
 public:
     struct Caja
     {
-        Icono icono;
+        Icono icono = Icono::Informacion;
         QString titulo;
         QString texto;
         bool pregunta = false;
@@ -66,6 +66,11 @@ public:
     // Cancelled unless the test says how to set the printer up.
     bool eligeImpresora(QPrinter& impresora) override { return alElegirImpresora && alElegirImpresora(impresora); }
     bool hayImpresoras() override { return impresoras; }
+
+    // The box `i`, or an empty one when there are fewer: a failed
+    // expectation must never crash the test.
+    Caja caja(qsizetype i) const { return i >= 0 && i < cajas.size() ? cajas[i] : Caja{}; }
+    Caja ultima() const { return caja(cajas.size() - 1); }
 
     QList<Caja> cajas;
     std::deque<bool> respuestas;

@@ -136,7 +136,7 @@ TEST(Compsencillas, betsAgainstADraw)
     EXPECT_TRUE(r.celda(l, 6, 8).texto.isEmpty());
     EXPECT_TRUE(r.celda(l, 3, 0).texto.isEmpty());
 
-    const RegPena& p = r.datos.penas[0];
+    const RegPena& p = datos::elemento(r.datos.penas, 0);
     EXPECT_EQ(p.aciertos[11], 1); // 2+1
     EXPECT_EQ(p.aciertos[10], 1); // 1+2
     EXPECT_EQ(std::accumulate(p.aciertos.begin(), p.aciertos.end(), 0), 2);
@@ -209,13 +209,13 @@ TEST(Compsencillas, historicoShowsButNeverCounts)
     const Resultado r = sencillas({viernes}, penas, 1, {.historico = true});
     EXPECT_EQ(r.pasada.filas.size(), 4u);
     EXPECT_EQ(r.celda(Lista::Sencillas, 3, 8).texto, QStringLiteral("¡¡ Premio !! Hay 5 + 2 estrellas."));
-    for (auto a : r.datos.penas[0].aciertos)
+    for (auto a : datos::elemento(r.datos.penas, 0).aciertos)
         EXPECT_EQ(a, 0);
-    EXPECT_EQ(r.datos.penas[0].contado, viernes.fecha);
+    EXPECT_EQ(datos::elemento(r.datos.penas, 0).contado, viernes.fecha);
 
     // Created on the draw's own day: that draw counts ("on or after creation").
     const Resultado mismoDia = sencillas({viernes}, {pena("HOY", "Todos", {2026, 12, 4}, {{3, 14, 25, 36, 47, 2, 9}})}, 1);
-    EXPECT_EQ(mismoDia.datos.penas[0].aciertos[0], 1);
+    EXPECT_EQ(datos::elemento(mismoDia.datos.penas, 0).aciertos[0], 1);
 }
 
 TEST(Compsencillas, dayFilter)
@@ -230,7 +230,7 @@ TEST(Compsencillas, dayFilter)
             nombres.push_back(f.pena);
     EXPECT_EQ(nombres, (std::vector<int>{1, 0, 1}));
     // A peña that is never shown still has its contado moved on.
-    EXPECT_EQ(r.datos.penas[2].contado, viernes.fecha);
+    EXPECT_EQ(datos::elemento(r.datos.penas, 2).contado, viernes.fecha);
 }
 
 TEST(Compsencillas, soloPremioDropsRowsWithoutPrize)
@@ -243,9 +243,9 @@ TEST(Compsencillas, soloPremioDropsRowsWithoutPrize)
     const Resultado r = sencillas({viernes}, penas, 1, {.soloPremio = true});
     using C = ClaseFila;
     ASSERT_EQ(r.clases(), (std::vector<C>{C::Separador, C::Nombre, C::Fecha, C::Apuesta}));
-    EXPECT_EQ(r.pasada.filas[3].pena, 1);
-    EXPECT_EQ(r.pasada.filas[3].apuesta, 2);
-    EXPECT_EQ(r.pasada.filas[3].categoria, 13);
+    EXPECT_EQ(datos::elemento(r.pasada.filas, 3).pena, 1);
+    EXPECT_EQ(datos::elemento(r.pasada.filas, 3).apuesta, 2);
+    EXPECT_EQ(datos::elemento(r.pasada.filas, 3).categoria, 13);
 }
 
 // The counters as counted here, on their own: every draw from the creation
@@ -481,8 +481,8 @@ TEST(Compmultiples, breakdownLinesAndCounters)
     EXPECT_EQ(r.celda(l, 3, 16).color, 0x00C000u);
     EXPECT_EQ(r.celda(l, 4, 16).texto, QStringLiteral("¡¡ Premio !! Hay 3 apuestas de 2+0"));
     EXPECT_TRUE(r.celda(l, 4, 1).texto.isEmpty());
-    EXPECT_EQ(r.datos.penas[0].aciertos[9], 3);
-    EXPECT_EQ(r.datos.penas[0].aciertos[12], 3);
+    EXPECT_EQ(datos::elemento(r.datos.penas, 0).aciertos[9], 3);
+    EXPECT_EQ(datos::elemento(r.datos.penas, 0).aciertos[12], 3);
 }
 
 TEST(Compmultiples, cellsOfAFiveNumberFourStarBet)

@@ -296,15 +296,15 @@ TEST(Cuentas, sharesAddUpToTheCentAndTheWithholding)
     EXPECT_EQ(c.pena.pagado, 2000 + 4000 + 6000 - 100); // the payment after the period does not count
     EXPECT_EQ(c.sinImporte, 1);
     ASSERT_EQ(c.socios.size(), 3u);
-    EXPECT_EQ(c.socios[0].apostado, 2000);
-    EXPECT_EQ(c.socios[1].ganado, 1'667'000); // 5.001.001 · 2/6 rounded down: the cent left goes to CAR
+    EXPECT_EQ(datos::elemento(c.socios, 0).apostado, 2000);
+    EXPECT_EQ(datos::elemento(c.socios, 1).ganado, 1'667'000); // 5.001.001 · 2/6 rounded down: the cent left goes to CAR
     for (auto campo : {&cuentas::Cuenta::apostado, &cuentas::Cuenta::ganado, &cuentas::Cuenta::neto, &cuentas::Cuenta::pagado}) {
         std::int64_t suma = 0;
         for (const cuentas::Cuenta& s : c.socios)
             suma += s.*campo;
         EXPECT_EQ(suma, c.pena.*campo);
     }
-    EXPECT_EQ(c.socios[2].balance(), 5900 - 6000 + c.socios[2].ganado);
+    EXPECT_EQ(datos::elemento(c.socios, 2).balance(), 5900 - 6000 + datos::elemento(c.socios, 2).ganado);
     // The next period counts only its own payments.
     EXPECT_EQ(cuentas::calcula({}, socios, d2 + 1, 0).pena.pagado, 4000);
 
@@ -312,8 +312,8 @@ TEST(Cuentas, sharesAddUpToTheCentAndTheWithholding)
     // Split draw by draw, the first member would pay 69,56 €.
     const std::vector<cuentas::Jugada> semanas(74, cuentas::Jugada{d1, 750, {}, 0, {}});
     const cuentas::Cuentas s = cuentas::calcula(semanas, {{"A", 1, {}, {}}, {"B", 2, {}, {}}, {"C", 3, {}, {}}, {"D", 2, {}, {}}});
-    EXPECT_EQ(s.socios[0].apostado, 6938);
-    EXPECT_EQ(s.socios[1].apostado + s.socios[3].apostado, 2 * 13875);
+    EXPECT_EQ(datos::elemento(s.socios, 0).apostado, 6938);
+    EXPECT_EQ(datos::elemento(s.socios, 1).apostado + datos::elemento(s.socios, 3).apostado, 2 * 13875);
 }
 
 TEST(Cuentas, theDrawsPlayedAreThoseTheCountersTook)
@@ -411,7 +411,7 @@ TEST(Cuentas, aRealPenaOverTheRealDrawsWithRealSpanishPrizes)
     for (const cuentas::Cuenta& s : c.socios)
         suma += s.ganado;
     EXPECT_EQ(suma, ganado);
-    EXPECT_EQ(c.socios[0].pagado + c.socios[1].pagado + c.socios[2].pagado, 30000);
+    EXPECT_EQ(datos::elemento(c.socios, 0).pagado + datos::elemento(c.socios, 1).pagado + datos::elemento(c.socios, 2).pagado, 30000);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "create/editorpena.h"
 #include "store/fechas.h"
+#include "support/datos.h"
 #include "support/imprime.h"
 
 #include <gtest/gtest.h>
@@ -112,7 +113,7 @@ TEST(EditorPena, multipleBetLayoutAndLimit)
     EditorPena e(183);
     apuesta(e, {1, 2, 3, 4, 5, 6, 7, 8}, {1, 2, 3});
     EXPECT_EQ(e.lista(), QStringLiteral(" 1- 2- 3- 4- 5- 6- 7- 8\n Estrellas:  1- 2- 3"));
-    EXPECT_EQ(e.colorea().back().largo, 12);
+    EXPECT_EQ(datos::ultimo(e.colorea()).largo, 12);
     const auto m = e.pulsa(10);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->texto, QStringLiteral("¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a múltiples !! "));

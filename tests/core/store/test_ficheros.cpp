@@ -225,7 +225,7 @@ TEST(Socios, aFileThatIsNotOursIsDamagedAndWhatIsReadWritesBackTheSame)
         const socios::Lectura otra = socios::leeTexto(socios::texto(l.grupos));
         ASSERT_FALSE(otra.error.has_value()) << c.que;
         ASSERT_EQ(otra.grupos.size(), 1u);
-        EXPECT_EQ(otra.grupos[0].pena, l.grupos[0].pena);
+        EXPECT_EQ(otra.grupos[0].pena, datos::elemento(l.grupos, 0).pena);
         EXPECT_EQ(otra.grupos[0].ultimoResumen, QDate(2026, 3, 1));
         EXPECT_EQ(otra.grupos[0].socios[0].pagos[0].centimos, -250);
     }

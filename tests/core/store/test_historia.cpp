@@ -64,10 +64,10 @@ TEST(Listasorteos, frequencyTables)
     EXPECT_EQ(r.tablanum2.cuentas[24], 1);             // 50
     EXPECT_EQ(r.tablaest.cuentas[2], 3);               // first or second star alike
     EXPECT_EQ(r.tablaest.cuentas[11], 2);
-    EXPECT_EQ(r.tablanum1.etiquetas.front(), QStringLiteral("1"));
-    EXPECT_EQ(r.tablanum2.etiquetas.front(), QStringLiteral("26"));
-    EXPECT_EQ(r.tablanum2.etiquetas.back(), QStringLiteral("50"));
-    EXPECT_EQ(r.tablaest.etiquetas.back(), QStringLiteral("12"));
+    EXPECT_EQ(datos::elemento(r.tablanum1.etiquetas, 0), QStringLiteral("1"));
+    EXPECT_EQ(datos::elemento(r.tablanum2.etiquetas, 0), QStringLiteral("26"));
+    EXPECT_EQ(datos::ultimo(r.tablanum2.etiquetas), QStringLiteral("50"));
+    EXPECT_EQ(datos::ultimo(r.tablaest.etiquetas), QStringLiteral("12"));
 
     const auto vacia = listado::calcula({});
     EXPECT_EQ(vacia.totalTexto, QStringLiteral("TOTAL: 0 sorteos."));
@@ -326,7 +326,7 @@ TEST_F(Historia, csvMergeInsertsSkipsEqualRowsAndRefusesContradictions)
         EXPECT_EQ(static_cast<int>(despues.size()), 2 + c.insertados) << c.que;
         EXPECT_TRUE(std::is_sorted(despues.begin(), despues.end(), [](auto& a, auto& b) { return a.fecha < b.fecha; })) << c.que;
         if (c.insertados > 0) {
-            EXPECT_EQ(despues[1], sorteo({2026, 12, 1}, {10, 20, 30, 40, 50, 3, 4})) << c.que;
+            EXPECT_EQ(datos::elemento(despues, 1), sorteo({2026, 12, 1}, {10, 20, 30, 40, 50, 3, 4})) << c.que;
             EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.bak")), actuales) << c.que;
         }
     }

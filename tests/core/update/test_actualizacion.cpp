@@ -76,7 +76,7 @@ TEST_F(Actualizar, appendsTheNewDrawsAndFetchesTheNewestDrawPage)
     // sources, none there either (the archives page, then the known file,
     // and four more): the pages.
     ASSERT_EQ(m_red.pedidas.size(), 9);
-    EXPECT_EQ(m_red.pedidas[0].toString(),
+    EXPECT_EQ(datos::elemento(m_red.pedidas, 0).toString(),
               QStringLiteral("https://operador.example/servicios/buscadorSorteos?game_id=EMIL&celebrados=true"
                              "&fechaInicioInclusiva=20261124&fechaFinInclusiva=20261208"));
     QStringList otras;
@@ -85,18 +85,18 @@ TEST_F(Actualizar, appendsTheNewDrawsAndFetchesTheNewestDrawPage)
     otras.sort();
     EXPECT_EQ(otras, (QStringList{"euromillions.api.pedromealha.dev", "prdlnboppreportsst.blob.core.windows.net",
                                   "statics.win2day.at", "www.fdj.fr", "www.national-lottery.co.uk", "www.sto.api.fdj.fr"}));
-    EXPECT_EQ(m_red.pedidas[7].toString(),
+    EXPECT_EQ(datos::elemento(m_red.pedidas, 7).toString(),
               QStringLiteral("https://operador.example/es/buscador?startDate=19/10/2026&gameId=02&type=search&endDate=08/12/2026"));
     const auto s = guardados();
     ASSERT_EQ(s.size(), 4u);
-    EXPECT_EQ(s[2].fecha, fechas::diaNumero(QDate(2026, 12, 1)));
-    EXPECT_EQ(s[3].fecha, fechas::diaNumero(QDate(2026, 12, 4)));
-    EXPECT_EQ(s[3].num, (std::array<std::int16_t, 7>{1, 7, 23, 40, 50, 3, 9}));
+    EXPECT_EQ(datos::elemento(s, 2).fecha, fechas::diaNumero(QDate(2026, 12, 1)));
+    EXPECT_EQ(datos::elemento(s, 3).fecha, fechas::diaNumero(QDate(2026, 12, 4)));
+    EXPECT_EQ(datos::elemento(s, 3).num, (std::array<std::int16_t, 7>{1, 7, 23, 40, 50, 3, 9}));
     EXPECT_TRUE(m_pantalla.mensajes.isEmpty()) << qPrintable(m_pantalla.mensajes.join('\n'));
     EXPECT_EQ(m_pantalla.label19, QStringLiteral("2 sorteos"));
     EXPECT_EQ(m_pantalla.comprobados, QList<int>{2});
     EXPECT_EQ(m_pantalla.refrescos, 1);
-    EXPECT_EQ(m_pantalla.label6.back(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(datos::ultimo(m_pantalla.label6), QStringLiteral("TRANSFERENCIA FINALIZADA"));
     EXPECT_EQ(m_pantalla.progreso, (QList<int>{1, 2, 3, 2, 2, 3, 4, 5})); // checked as soon as appended
     const qint64 bytes = paginas_prueba::resultados({entrada({2026, 12, 4}), entrada({2026, 12, 1}),
                                                      entrada({2026, 11, 27})}).size() + pagSorteo.size();
@@ -111,7 +111,7 @@ TEST_F(Actualizar, appendsTheNewDrawsAndFetchesTheNewestDrawPage)
     pagina({entrada({2026, 12, 8}), entrada({2026, 12, 4})});
     actualiza(fechas::diaNumero(QDate(2026, 12, 4)));
     ASSERT_EQ(m_red.pedidas.size(), 9);
-    EXPECT_TRUE(m_red.pedidas[8].path().endsWith(QStringLiteral("/2026/ID8")));
+    EXPECT_TRUE(datos::elemento(m_red.pedidas, 8).path().endsWith(QStringLiteral("/2026/ID8")));
 }
 
 TEST_F(Actualizar, aComputerDateBeforeTheNewestDrawStopsAtOnce)
@@ -119,7 +119,7 @@ TEST_F(Actualizar, aComputerDateBeforeTheNewestDrawStopsAtOnce)
     m_actualizacion.empieza(QDate(2026, 11, 20), fechas::diaNumero(QDate(2026, 11, 27)));
     EXPECT_TRUE(m_red.pedidas.isEmpty());
     ASSERT_EQ(m_pantalla.mensajes.size(), 1);
-    EXPECT_TRUE(m_pantalla.mensajes[0].startsWith(QStringLiteral("Error de fechas | La fecha de tu ordenador parece incorrecta.")));
+    EXPECT_TRUE(datos::elemento(m_pantalla.mensajes, 0).startsWith(QStringLiteral("Error de fechas | La fecha de tu ordenador parece incorrecta.")));
 }
 
 TEST_F(Actualizar, connectionFailures)
@@ -162,10 +162,10 @@ TEST_F(Actualizar, connectionFailures)
         m_red.otras = c.otras;
         actualiza();
         ASSERT_EQ(m_pantalla.mensajes.size(), 1) << c.que;
-        EXPECT_EQ(m_pantalla.mensajes[0], QString::fromUtf8(c.mensaje)) << c.que;
+        EXPECT_EQ(datos::elemento(m_pantalla.mensajes, 0), QString::fromUtf8(c.mensaje)) << c.que;
         EXPECT_FALSE(m_pantalla.fin.exito) << c.que;
-        EXPECT_EQ(m_pantalla.progreso.back(), 0) << c.que;
-        EXPECT_TRUE(m_pantalla.label6.back().isEmpty()) << c.que;
+        EXPECT_EQ(datos::ultimo(m_pantalla.progreso), 0) << c.que;
+        EXPECT_TRUE(datos::ultimo(m_pantalla.label6).isEmpty()) << c.que;
         EXPECT_EQ(guardados().size(), 2u);
         EXPECT_FALSE(m_timer.isActive());
     }
@@ -197,7 +197,7 @@ TEST_F(Actualizar, nothingNewRechecksTheNewestDraw)
     EXPECT_EQ(m_pantalla.comprobados, QList<int>{1});
     EXPECT_EQ(guardados().size(), 2u);
     // The stored newest draw names the draw page.
-    EXPECT_TRUE(m_red.pedidas.back().path().endsWith(QStringLiteral("/2026/ID27")));
+    EXPECT_TRUE(datos::ultimo(m_red.pedidas).path().endsWith(QStringLiteral("/2026/ID27")));
 }
 
 TEST_F(Actualizar, anUnreadablePageEndsWithoutACheck)
@@ -209,10 +209,10 @@ TEST_F(Actualizar, anUnreadablePageEndsWithoutACheck)
     datos::escribeBytes(ruta("numeros.dat"), {}); // every listed date is new
     actualiza(0);
     ASSERT_FALSE(m_pantalla.mensajes.isEmpty());
-    EXPECT_TRUE(m_pantalla.mensajes[0].startsWith(QStringLiteral("Error crítico | ¡¡Datos corruptos o inválidos!!")));
+    EXPECT_TRUE(datos::elemento(m_pantalla.mensajes, 0).startsWith(QStringLiteral("Error crítico | ¡¡Datos corruptos o inválidos!!")));
     EXPECT_TRUE(m_pantalla.aviso.contains(QStringLiteral("ERROR DE INTERPRETACIÓN DE DATOS:")));
     EXPECT_TRUE(m_pantalla.comprobados.isEmpty());
-    EXPECT_EQ(m_pantalla.label6.back(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(datos::ultimo(m_pantalla.label6), QStringLiteral("TRANSFERENCIA FINALIZADA"));
     EXPECT_TRUE(guardados().empty());
 }
 
@@ -231,7 +231,7 @@ TEST_F(Actualizar, aFailedDrawPageNeverLeavesAnOlderReportUnderTheNewDraw)
     actualiza();
     EXPECT_EQ(guardados().size(), 4u);
     EXPECT_EQ(m_pantalla.comprobados, (QList<int>{1, 2}));
-    EXPECT_EQ(m_pantalla.label6.back(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(datos::ultimo(m_pantalla.label6), QStringLiteral("TRANSFERENCIA FINALIZADA"));
     EXPECT_TRUE(leeInforme(paginas::lee(ruta("www2.txt"))).urlpdf.isEmpty());
     EXPECT_TRUE(leeInforme(paginas::lee(ruta("www2.txt"))).premios[0].isEmpty());
 }

@@ -41,9 +41,9 @@ TEST(Analiza, newDrawsOldestFirstAndSorted)
         ASSERT_EQ(static_cast<int>(a.anadir.size()), n);
         EXPECT_EQ(a.nuevos, n);
         EXPECT_EQ(a.label19, n == 1 ? QStringLiteral("1 sorteo") : QStringLiteral("%1 sorteos").arg(n));
-        EXPECT_EQ(a.anadir.front().fecha, dia(e[static_cast<std::size_t>(n - 1)].fecha));
-        EXPECT_EQ(a.anadir.back().fecha, dia(e.front().fecha));
-        EXPECT_EQ(a.anadir[0].num, (std::array<std::int16_t, 7>{1, 7, 23, 40, 50, 3, 9}));
+        EXPECT_EQ(datos::elemento(a.anadir, 0).fecha, dia(e[static_cast<std::size_t>(n - 1)].fecha));
+        EXPECT_EQ(datos::ultimo(a.anadir).fecha, dia(e.front().fecha));
+        EXPECT_EQ(datos::elemento(a.anadir, 0).num, (std::array<std::int16_t, 7>{1, 7, 23, 40, 50, 3, 9}));
         // The newest listed entry gives the draw page.
         EXPECT_EQ(a.rutasorteo, QStringLiteral("2026/") + e.front().ruta);
         EXPECT_FALSE(a.finfichero);
@@ -72,7 +72,7 @@ TEST(Analiza, datesAndMonths)
     std::vector<Entrada> e = {{QDate(2015, 11, 6), {1, 2, 3, 4, 5, 1, 2}, QStringLiteral("A"), {}, {}}};
     Analisis a = analiza(pagina(e), 0, {}, false);
     ASSERT_EQ(a.resultado, R::Nuevos);
-    EXPECT_EQ(a.anadir[0].fecha, dia(QDate(2015, 11, 6)));
+    EXPECT_EQ(datos::elemento(a.anadir, 0).fecha, dia(QDate(2015, 11, 6)));
 
     e[0].mes = QStringLiteral("NOVEMBER");
     EXPECT_EQ(analiza(pagina(e), 0, {}, false).anadir.at(0).fecha, dia(QDate(2015, 11, 6)));
@@ -82,7 +82,7 @@ TEST(Analiza, datesAndMonths)
          {QDate(2015, 11, 6), {1, 2, 3, 4, 5, 1, 2}, QStringLiteral("A"), QStringLiteral("Setiembre"), {}}};
     a = analiza(pagina(e), 0, {}, false);
     ASSERT_EQ(a.anadir.size(), 2u);
-    EXPECT_EQ(a.anadir[0].fecha, dia(QDate(2015, 11, 6)));
+    EXPECT_EQ(datos::elemento(a.anadir, 0).fecha, dia(QDate(2015, 11, 6)));
     std::swap(e[0], e[1]);
     EXPECT_EQ(analiza(pagina(e), 0, {}, false).resultado, R::DatosCorruptos);
 }
@@ -108,7 +108,7 @@ TEST(Analiza, aDrawNotOutYetStopsThePassQuietly)
         const Analisis a = analiza(pagina(e), dia(e.back().fecha), {}, false);
         EXPECT_EQ(a.resultado, R::Nuevos) << c.que;
         ASSERT_EQ(a.anadir.size(), 2u) << c.que;
-        EXPECT_EQ(a.anadir.back().fecha, dia(e[0].fecha)) << c.que;
+        EXPECT_EQ(datos::ultimo(a.anadir).fecha, dia(e[0].fecha)) << c.que;
         EXPECT_EQ(a.label19, QStringLiteral("2 sorteos"));
     }
 }

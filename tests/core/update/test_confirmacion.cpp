@@ -242,7 +242,7 @@ TEST(Fuentes, theUpdateTakesWhatTwoSourcesConfirm)
             EXPECT_TRUE(pantalla.mensajes.value(0).startsWith(c.mensaje))
                 << c.que << ": " << qPrintable(pantalla.mensajes.join(u'\n'));
         ASSERT_FALSE(pantalla.label6.isEmpty()) << c.que;
-        EXPECT_EQ(pantalla.label6.back(), c.label6) << c.que;
+        EXPECT_EQ(datos::ultimo(pantalla.label6), c.label6) << c.que;
         EXPECT_EQ(pantalla.fin.exito, c.exito) << c.que;
         EXPECT_EQ(pantalla.preguntas.size(), c.otroDia ? 1 : 0) << c.que;
         if (c.otroDia) {

@@ -124,7 +124,7 @@ TEST(ServidoresHostiles, eachEndsInItsMessageAndTouchesNoFile)
         sirveTodo();
 
         ASSERT_FALSE(pantalla.mensajes.isEmpty()) << c.que;
-        EXPECT_EQ(pantalla.mensajes.front(), c.mensaje) << c.que;
+        EXPECT_EQ(datos::elemento(pantalla.mensajes, 0), c.mensaje) << c.que;
         for (auto it = antes.begin(); it != antes.end(); ++it) {
             EXPECT_EQ(datos::leeBytes(dir.filePath(it.key())), it.value()) << c.que << " " << qPrintable(it.key());
         }
@@ -243,9 +243,9 @@ TEST(ServidoresLentos, eachDownloadEndsWithinItsDeadline)
         const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(carpeta.dir.filePath("numeros.dat"));
         EXPECT_EQ(sorteos.size(), c.guardados) << c.que;
         const auto penas = ficheroregistros::leeTodos<RegPena>(carpeta.dir.filePath("apuestas.dat"));
-        EXPECT_EQ(penas[0].contado, sorteos.size() == 4 ? sorteos.back().fecha : 0) << c.que;
+        EXPECT_EQ(datos::elemento(penas, 0).contado, sorteos.size() == 4 ? sorteos.back().fecha : 0) << c.que;
         if (sorteos.size() == 4) {
-            EXPECT_EQ(penas[0].aciertos[0], 2) << c.que; // 5+2 on both new draws
+            EXPECT_EQ(datos::elemento(penas, 0).aciertos[0], 2) << c.que; // 5+2 on both new draws
         }
     }
 
@@ -365,7 +365,7 @@ TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
         EXPECT_EQ(pantalla.mensajes.join(u'\n'), c.mensaje) << c.que;
         EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(carpeta.dir.filePath("numeros.dat")).size(), c.guardados) << c.que;
         ASSERT_FALSE(pantalla.label6.isEmpty()) << c.que;
-        EXPECT_EQ(pantalla.label6.back(), c.label6) << c.que;
+        EXPECT_EQ(datos::ultimo(pantalla.label6), c.label6) << c.que;
         if (c.mensaje == corruptos) {
             EXPECT_EQ(datos::leeBytes(carpeta.dir.filePath("apuestas.dat")), carpeta.antes["apuestas.dat"]) << c.que;
         }
@@ -440,7 +440,7 @@ TEST(Servicio, yearlyWindowsFromTheNewestDrawAndTheMissingOnes)
     // so none of them is taken.
     EXPECT_EQ(fechas, (std::vector<QDate>{{2024, 11, 29}, {2024, 12, 3}, {2024, 12, 6}}));
     ASSERT_FALSE(pantalla.mensajes.isEmpty());
-    EXPECT_TRUE(pantalla.mensajes.front().startsWith(QStringLiteral("Faltan sorteos | Falta el sorteo del 10/12/2024")));
+    EXPECT_TRUE(datos::elemento(pantalla.mensajes, 0).startsWith(QStringLiteral("Faltan sorteos | Falta el sorteo del 10/12/2024")));
 }
 
 } // namespace

@@ -136,8 +136,8 @@ TEST_F(CrearPena, aNameOverTwentyLettersBecomesAyyy)
     QTest::keyClicks(nombre, QStringLiteral("abcdefghijklmnopqrstu"));
     EXPECT_EQ(nombre->text(), QStringLiteral("AYYYYYY!!"));
     ASSERT_FALSE(m_dialogos.cajas.isEmpty());
-    EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("Error"));
-    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"));
+    EXPECT_EQ(m_dialogos.ultima().titulo, QStringLiteral("Error"));
+    EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"));
 
     // Typing in the middle of the name keeps the cursor there.
     nombre->clear();

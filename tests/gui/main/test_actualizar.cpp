@@ -115,7 +115,7 @@ TEST_F(Actualizar, theUpdateButtonBringsTheNewDrawsAndTheReport)
     // A prize after an update: the simple-bet button blinks.
     EXPECT_TRUE(control<QTimer>("Timer3")->isActive());
     EXPECT_TRUE(v.general().parpadeo().sencillas && !v.general().parpadeo().multiples);
-    EXPECT_EQ(ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"))[0].aciertos[12], 1);
+    EXPECT_EQ(ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat")).at(0).aciertos[12], 1);
     // The report of the new draw.
     EXPECT_EQ(texto("Label8"), QStringLiteral("-Informe del Viernes, 4 de diciembre del 2026"));
     EXPECT_EQ(texto("Label10_0"), QStringLiteral("13.000,50"));
@@ -198,7 +198,7 @@ TEST_F(Actualizar, theAutomaticUpdateMenuItemSwitchesTheTimer)
         EXPECT_EQ(m_escritorio.automatica, c.fallo || !c.antes ? c.antes : std::optional<bool>{c.marcado});
         if (c.caja) {
             ASSERT_EQ(m_dialogos.cajas.size(), 1);
-            EXPECT_TRUE(m_dialogos.cajas[0].texto.startsWith(QString::fromUtf8(c.caja))) << qPrintable(m_dialogos.cajas[0].texto);
+            EXPECT_TRUE(m_dialogos.caja(0).texto.startsWith(QString::fromUtf8(c.caja))) << qPrintable(m_dialogos.caja(0).texto);
         } else {
             EXPECT_TRUE(m_dialogos.cajas.isEmpty());
         }
@@ -303,7 +303,7 @@ TEST_F(Actualizar, theReportAtStartUpUsesTheSavedPages)
     // The reader notice opens the reader's page when clicked.
     m_ventana->pestanaSorteos().Text1_Click();
     ASSERT_FALSE(m_escritorio.abiertas.isEmpty());
-    EXPECT_TRUE(m_escritorio.abiertas.back().toString().contains(QStringLiteral("reader")));
+    EXPECT_TRUE(datos::ultimo(m_escritorio.abiertas).toString().contains(QStringLiteral("reader")));
 }
 
 TEST_F(Actualizar, newsThatChangedOpensItsWindowAtStartUp)
@@ -360,7 +360,7 @@ TEST(Infor, theAddressSlidesToAndFroAndMailsOnClick)
     EXPECT_EQ(infor.izquierdaTwips(), 260);
     infor.Label1_Click();
     ASSERT_EQ(escritorio.abiertas.size(), 1);
-    EXPECT_EQ(escritorio.abiertas[0].scheme(), QStringLiteral("mailto"));
+    EXPECT_EQ(datos::elemento(escritorio.abiertas, 0).scheme(), QStringLiteral("mailto"));
 }
 
 } // namespace

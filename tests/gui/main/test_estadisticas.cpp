@@ -108,8 +108,8 @@ TEST_F(Estadisticas, aDamagedHistoryIsReportedKeptAndReset)
     abre();
     EXPECT_EQ(datos::leeBytes(ruta("apuestas.dat")), apuestas);
     ASSERT_FALSE(m_dialogos.cajas.isEmpty());
-    EXPECT_EQ(m_dialogos.cajas[0].titulo, QStringLiteral("Error de lectura"));
-    EXPECT_EQ(m_dialogos.cajas[0].texto,
+    EXPECT_EQ(m_dialogos.caja(0).titulo, QStringLiteral("Error de lectura"));
+    EXPECT_EQ(m_dialogos.caja(0).texto,
               QStringLiteral("Archivo de números ganadores no válido. ¡Se perderán los sorteos grabados!."));
     EXPECT_EQ(datos::leeBytes(ruta("numeros.err")), danado);
     EXPECT_EQ(QFileInfo(ruta("numeros.dat")).size(), 0);
@@ -137,8 +137,8 @@ TEST_F(Estadisticas, deletingOneDrawNeedsArmingFirst)
 
     m_dialogos.respuestas = {true};
     v.estadisticas().ListView3_Click(0); // the newest
-    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
-    EXPECT_EQ(m_dialogos.cajas.back().porDefecto, Dialogos::PorDefecto::No);
+    EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
+    EXPECT_EQ(m_dialogos.ultima().porDefecto, Dialogos::PorDefecto::No);
     EXPECT_EQ(guardados(), (std::vector<RegSorteo>{sorteos[0], sorteos[1], sorteos[2]}));
     EXPECT_EQ(texto("Label9_3"), fechas::fechalarga(sorteos[2].fecha));
     EXPECT_EQ(control<QTableView>("ListView3")->model()->rowCount(), 3);
@@ -186,14 +186,14 @@ TEST_F(Estadisticas, importingADrawFile)
     m_dialogos.ficheroElegido.clear();
     m_dialogos.respuestas = {true};
     v.estadisticas().Command8_Click();
-    EXPECT_TRUE(m_dialogos.cajas.back().pregunta);
+    EXPECT_TRUE(m_dialogos.ultima().pregunta);
     ASSERT_EQ(m_escritorio.abiertas.size(), 1);
-    EXPECT_TRUE(m_escritorio.abiertas[0].toString().endsWith(QStringLiteral("/tienda.html#Sorteos")));
+    EXPECT_TRUE(datos::elemento(m_escritorio.abiertas, 0).toString().endsWith(QStringLiteral("/tienda.html#Sorteos")));
 
     m_dialogos.ficheroElegido = otra.filePath("NUMEROS.DAT");
     control<QToolButton>("Image1_4")->click();
-    EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("Todos los sorteos"));
-    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Archivo de sorteos importado con éxito"));
+    EXPECT_EQ(m_dialogos.ultima().titulo, QStringLiteral("Todos los sorteos"));
+    EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("Archivo de sorteos importado con éxito"));
     EXPECT_EQ(guardados(), nuevos);
     EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.bak")), antiguos);
     EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 7 sorteos."));
@@ -205,8 +205,8 @@ TEST_F(Estadisticas, importingADrawFile)
 
     datos::escribeSorteos(otra.filePath("NUMEROS.DAT"), {sorteo({2026, 12, 2})}); // a Wednesday
     v.estadisticas().Command8_Click();
-    EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("¡Vaya hombre!"));
-    EXPECT_EQ(m_dialogos.cajas.back().texto,
+    EXPECT_EQ(m_dialogos.ultima().titulo, QStringLiteral("¡Vaya hombre!"));
+    EXPECT_EQ(m_dialogos.ultima().texto,
               QStringLiteral("Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT sea para Bolvera."));
     EXPECT_EQ(guardados(), nuevos);
 }
@@ -221,17 +221,17 @@ TEST_F(Estadisticas, csvFilesAndTypedDrawsFromTheGeneralMenu)
     datos::escribeBytes(ruta("nuevos.csv"), "2026-12-01,5,4,3,2,1,2,1\n");
     m_dialogos.ficheroElegido = ruta("nuevos.csv");
     control<QAction>("importarcsv")->trigger();
-    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Añadidos: 1. Ya estaban guardados: 0. Sorteos en el histórico: 3."));
+    EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("Añadidos: 1. Ya estaban guardados: 0. Sorteos en el histórico: 3."));
     EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 3 sorteos."));
     EXPECT_TRUE(control<QLabel>("LabelHuecos")->isHidden());
 
     // A typed draw: refused on a stored date, then added.
     m_dialogos.sorteoEscrito = Dialogos::SorteoEscrito{QDate(2026, 12, 4), QStringLiteral("1 2 3 4 5 + 1 2")};
     control<QAction>("anadirsorteo")->trigger();
-    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Ya hay un sorteo guardado el 04/12/2026."));
+    EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("Ya hay un sorteo guardado el 04/12/2026."));
     m_dialogos.sorteoEscrito = Dialogos::SorteoEscrito{QDate(2026, 12, 8), QStringLiteral("1 2 3 4 5 + 1 13")};
     control<QAction>("anadirsorteo")->trigger();
-    EXPECT_TRUE(m_dialogos.cajas.back().texto.startsWith(QStringLiteral("El sorteo del 08/12/2026 no tiene dos estrellas")));
+    EXPECT_TRUE(m_dialogos.ultima().texto.startsWith(QStringLiteral("El sorteo del 08/12/2026 no tiene dos estrellas")));
     m_dialogos.sorteoEscrito = Dialogos::SorteoEscrito{QDate(2026, 12, 8), QStringLiteral("1 2 3 4 5 + 1 12")};
     control<QAction>("anadirsorteo")->trigger();
     EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 4 sorteos."));
@@ -267,7 +267,7 @@ TEST_F(Estadisticas, recountingThePenasFromTheGeneralMenu)
         m_dialogos.respuestas = {si};
         control<QAction>("Recontar")->trigger();
         ASSERT_FALSE(m_dialogos.cajas.isEmpty());
-        const auto& pregunta = m_dialogos.cajas.front();
+        const auto& pregunta = m_dialogos.caja(0);
         EXPECT_EQ(pregunta.titulo, QStringLiteral("Recontar premios"));
         EXPECT_EQ(pregunta.texto, QStringLiteral("¿Recontar desde su creación los premios de las peñas UNA, DOS? "
                                                  "Se guardará una copia de las peñas en apuestas.bak."));
@@ -275,7 +275,7 @@ TEST_F(Estadisticas, recountingThePenasFromTheGeneralMenu)
         EXPECT_EQ(m_dialogos.cajas.size(), si ? 2 : 1);
         EXPECT_EQ(datos::leeBytes(ruta(si ? "apuestas.bak" : "apuestas.dat")), antes) << si;
     }
-    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Recontados los premios de 2 peñas."));
+    EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("Recontados los premios de 2 peñas."));
     for (const RegPena& p : ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat")))
         EXPECT_EQ(std::accumulate(p.aciertos.begin(), p.aciertos.end(), 0), 6) << qPrintable(p.nombre);
     EXPECT_EQ(texto("Label13"), QStringLiteral("12"));
@@ -285,8 +285,8 @@ TEST_F(Estadisticas, recountingThePenasFromTheGeneralMenu)
     m_dialogos.cajas.clear();
     control<QAction>("Recontar")->trigger();
     ASSERT_EQ(m_dialogos.cajas.size(), 1);
-    EXPECT_FALSE(m_dialogos.cajas[0].pregunta);
-    EXPECT_EQ(m_dialogos.cajas[0].texto, QStringLiteral("No hay peñas que recontar."));
+    EXPECT_FALSE(m_dialogos.caja(0).pregunta);
+    EXPECT_EQ(m_dialogos.caja(0).texto, QStringLiteral("No hay peñas que recontar."));
 }
 
 TEST_F(Estadisticas, aDirectoryThatRefusesWritesShowsThePermissionMessage)
@@ -298,7 +298,7 @@ TEST_F(Estadisticas, aDirectoryThatRefusesWritesShowsThePermissionMessage)
     m_dialogos.respuestas = {true};
     control<QPushButton>("Command5")->click();
     ASSERT_FALSE(m_dialogos.cajas.isEmpty());
-    const auto& caja = m_dialogos.cajas.back();
+    const auto& caja = m_dialogos.ultima();
     EXPECT_EQ(caja.titulo, QStringLiteral("Error de permiso"));
     EXPECT_EQ(caja.texto,
               QStringLiteral("Para modificar el archivo necesita permiso de Administrador.\r\n"

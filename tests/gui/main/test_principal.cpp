@@ -147,9 +147,9 @@ TEST_F(VentanaPrincipal, welcomeBoxShowsOnceOnAnEmptyPenaFile)
     v.Form_Activate();
     v.Form_Activate();
     ASSERT_EQ(m_dialogos.cajas.size(), 1);
-    EXPECT_EQ(m_dialogos.cajas[0].icono, Dialogos::Icono::Informacion);
-    EXPECT_EQ(m_dialogos.cajas[0].titulo, QStringLiteral("Fichero de peñas vacío"));
-    EXPECT_EQ(m_dialogos.cajas[0].texto, bienvenida);
+    EXPECT_EQ(m_dialogos.caja(0).icono, Dialogos::Icono::Informacion);
+    EXPECT_EQ(m_dialogos.caja(0).titulo, QStringLiteral("Fichero de peñas vacío"));
+    EXPECT_EQ(m_dialogos.caja(0).texto, bienvenida);
     EXPECT_EQ(v.focos(), 2);
 }
 
@@ -274,7 +274,7 @@ TEST_F(VentanaPrincipal, webItemOpensTheMakersSite)
     abre();
     control<QAction>("web")->trigger();
     ASSERT_EQ(m_escritorio.abiertas.size(), 1);
-    EXPECT_EQ(m_escritorio.abiertas[0].scheme(), QStringLiteral("https"));
+    EXPECT_EQ(datos::elemento(m_escritorio.abiertas, 0).scheme(), QStringLiteral("https"));
 }
 
 TEST_F(VentanaPrincipal, activationUnloadsTheAboutWindow)

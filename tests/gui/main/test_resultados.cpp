@@ -69,7 +69,7 @@ protected:
         ADD_FAILURE() << "sin diálogo abierto";
         return nullptr;
     }
-    std::vector<socios::Socio> socios() { return socios::de(socios::lee(m_estado.ruta).grupos, penas()[0]); }
+    std::vector<socios::Socio> socios() { return socios::de(socios::lee(m_estado.ruta).grupos, datos::elemento(penas(), 0)); }
 };
 
 TEST_F(Comprobar, startUpChecksTheNewestDrawAndKeepsTheCounters)
@@ -87,13 +87,13 @@ TEST_F(Comprobar, startUpChecksTheNewestDrawAndKeepsTheCounters)
     EXPECT_FALSE(control<QTableView>("ListView2")->isHidden());
     EXPECT_TRUE(control<QTableView>("Listview4")->isHidden());
     const auto guardadas = penas();
-    EXPECT_EQ(guardadas[0].aciertos[11], 1);
-    EXPECT_EQ(guardadas[1].aciertos[9], 3);
-    EXPECT_EQ(guardadas[1].aciertos[12], 3);
+    EXPECT_EQ(datos::elemento(guardadas, 0).aciertos[11], 1);
+    EXPECT_EQ(datos::elemento(guardadas, 1).aciertos[9], 3);
+    EXPECT_EQ(datos::elemento(guardadas, 1).aciertos[12], 3);
     EXPECT_EQ(m_ventana->sorteo().fecha, datos::sorteo({2026, 12, 4}).fecha);
     // A peña without a prize has still counted the draw: on disk, or a
     // restart would count it again.
-    EXPECT_EQ(guardadas[2].contado, datos::sorteo({2026, 12, 4}).fecha);
+    EXPECT_EQ(datos::elemento(guardadas, 2).contado, datos::sorteo({2026, 12, 4}).fecha);
 
     // A second start checks the same draw again: the counters do not grow.
     abre();
@@ -262,14 +262,14 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
     Principal& v = abre();
     control<QPushButton>("Command3")->click();
     ASSERT_EQ(m_dialogos.cajas.size(), 1);
-    EXPECT_EQ(m_dialogos.cajas[0].titulo, QStringLiteral("¡Nooooo!"));
-    EXPECT_EQ(m_dialogos.cajas[0].texto, QStringLiteral("Seleccione una peña primero..."));
+    EXPECT_EQ(m_dialogos.caja(0).titulo, QStringLiteral("¡Nooooo!"));
+    EXPECT_EQ(m_dialogos.caja(0).texto, QStringLiteral("Seleccione una peña primero..."));
 
     v.gestor().ListView1_Click(1);
     m_dialogos.respuestas = {false};
     control<QPushButton>("Command3")->click();
-    EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("Borrar..."));
-    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("¿Seguro que quieres eliminar la Peña DOS?"));
+    EXPECT_EQ(m_dialogos.ultima().titulo, QStringLiteral("Borrar..."));
+    EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("¿Seguro que quieres eliminar la Peña DOS?"));
     EXPECT_EQ(penas().size(), 3u);
 
     // DOS and TRES have members; DOS's go to socios.bak when the user keeps them.
@@ -281,11 +281,11 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
     m_dialogos.respuestas = {true, false};
     control<QToolButton>("Image1_0")->click();
     ASSERT_EQ(penas().size(), 2u);
-    EXPECT_EQ(penas()[1].nombreRecortado(), QStringLiteral("TRES"));
-    EXPECT_EQ(m_dialogos.cajas.back().texto,
+    EXPECT_EQ(datos::elemento(penas(), 1).nombreRecortado(), QStringLiteral("TRES"));
+    EXPECT_EQ(m_dialogos.ultima().texto,
               QStringLiteral("La peña tiene un socio. ¿Borrarlo también? Si responde No, se guarda en socios.bak."));
     EXPECT_TRUE(socios::de(socios::lee(m_estado.ruta).grupos, antes[1]).empty());
-    EXPECT_EQ(socios::de(socios::lee(m_estado.ruta).grupos, penas()[1]).size(), 1u);
+    EXPECT_EQ(socios::de(socios::lee(m_estado.ruta).grupos, datos::elemento(penas(), 1)).size(), 1u);
     QByteArray copia;
     ASSERT_EQ(ficheroregistros::leeEntrada(ruta("socios.bak"), copia), 0);
     EXPECT_EQ(socios::de(socios::leeTexto(copia).grupos, antes[1]).front().nombre, QStringLiteral("ANA"));
@@ -294,7 +294,7 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
     // A second press without a new click must not delete "TRES".
     m_dialogos.respuestas = {true};
     control<QPushButton>("Command3")->click();
-    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Seleccione una peña primero..."));
+    EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("Seleccione una peña primero..."));
     EXPECT_EQ(penas().size(), 2u);
 
     // Nor after any reload, which shows record 1 again: neither deleting nor
@@ -304,7 +304,7 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
     for (const char* boton : {"Command3", "Command2"}) {
         m_dialogos.respuestas = {true};
         control<QPushButton>(boton)->click();
-        EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Seleccione una peña primero...")) << boton;
+        EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("Seleccione una peña primero...")) << boton;
         EXPECT_EQ(penas().size(), 2u) << boton;
     }
 }
@@ -364,8 +364,8 @@ TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
             d->accept();
         }
     }
-    ASSERT_EQ(socios()[1].pagos.size(), 2u);
-    EXPECT_EQ(socios()[1].pagos[1].centimos, -250);
+    ASSERT_EQ(datos::elemento(socios(), 1).pagos.size(), 2u);
+    EXPECT_EQ(datos::elemento(socios(), 1).pagos[1].centimos, -250);
     EXPECT_EQ(celda(1, 2), QStringLiteral("7,50 €"));
     EXPECT_EQ(control<QTableView>("ListaPagos")->model()->index(1, 1).data().toString(),
               QStringLiteral("-2,50 € (corrección)"));
@@ -391,7 +391,7 @@ TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
     EXPECT_TRUE(copiado.contains(QStringLiteral("  Bea: 3, 7,50 €, 3,75 €, 37.500,00 € (36.000,00 € neto), 37.503,75 €")))
         << qPrintable(copiado);
     EXPECT_TRUE(datos::leeBytes(ruta("resumen.pdf")).startsWith("%PDF"));
-    EXPECT_EQ(socios::siguienteResumen(socios::lee(m_estado.ruta).grupos, penas()[0]), QDate(2026, 12, 9));
+    EXPECT_EQ(socios::siguienteResumen(socios::lee(m_estado.ruta).grupos, datos::elemento(penas(), 0)), QDate(2026, 12, 9));
 
     // The price per bet, then a removal asked first.
     auto* precio = control<QLineEdit>("TextPrecio");
@@ -401,7 +401,7 @@ TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
     // Nothing is no price, here as in bolvera-cli precio.
     precio->setText(QStringLiteral("0,00"));
     Q_EMIT precio->editingFinished();
-    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Precio no válido: 0,00"));
+    EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("Precio no válido: 0,00"));
     EXPECT_EQ(precio->text(), QStringLiteral("3,00"));
     EXPECT_EQ(ajustes::precioApuesta(m_estado.ruta), 300);
     m_dialogos.respuestas = {false, true};
@@ -409,10 +409,10 @@ TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
         tabla->selectRow(0);
         v.pestanaSocios().quitaSocio();
     }
-    EXPECT_EQ(m_dialogos.cajas.back().texto,
+    EXPECT_EQ(m_dialogos.ultima().texto,
               QStringLiteral("¿Seguro que quieres quitar a Ana de la peña? Se pierden sus pagos anotados."));
     ASSERT_EQ(socios().size(), 1u);
-    EXPECT_EQ(socios()[0].nombre, QStringLiteral("Bea"));
+    EXPECT_EQ(datos::elemento(socios(), 0).nombre, QStringLiteral("Bea"));
 }
 
 TEST_F(Comprobar, aDamagedMembersFileIsReportedAndNeverWrittenOver)
@@ -421,7 +421,7 @@ TEST_F(Comprobar, aDamagedMembersFileIsReportedAndNeverWrittenOver)
     datos::escribeBytes(ruta("socios.json"), "{\"version\": 1, \"penas\": [{\"pena\": 3}]}");
     Principal& v = abre();
     ASSERT_FALSE(m_dialogos.cajas.isEmpty());
-    EXPECT_EQ(m_dialogos.cajas.front().titulo, QStringLiteral("socios.json"));
+    EXPECT_EQ(m_dialogos.caja(0).titulo, QStringLiteral("socios.json"));
     EXPECT_EQ(control<QTableView>("ListView1")->model()->rowCount(), 1); // the peñas are all there
     EXPECT_TRUE(texto("LabelCuentas").startsWith(QStringLiteral("socios.json está dañado")));
     for (const char* boton : {"CommandAnadir", "CommandModificar", "CommandQuitar", "CommandPago"})
@@ -436,7 +436,7 @@ TEST_F(Comprobar, printNeedsASelectedPena)
     abre();
     control<QPushButton>("Command2")->click();
     ASSERT_EQ(m_dialogos.cajas.size(), 1);
-    EXPECT_EQ(m_dialogos.cajas[0].texto, QStringLiteral("Seleccione una peña primero..."));
+    EXPECT_EQ(m_dialogos.caja(0).texto, QStringLiteral("Seleccione una peña primero..."));
 }
 
 TEST_F(Comprobar, noPenasShowsVacioAndDisablesDeleteAndPrint)
@@ -460,8 +460,8 @@ TEST_F(Comprobar, aDamagedPenaIsReportedWhenShown)
     datos::escribePenas(ruta("apuestas.dat"), {rara});
     abre();
     ASSERT_FALSE(m_dialogos.cajas.isEmpty());
-    EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("¡Vaya hombre!"));
-    EXPECT_EQ(m_dialogos.cajas.back().texto, QStringLiteral("Error crítico: fichero apuestas.dat corrupto."));
+    EXPECT_EQ(m_dialogos.ultima().titulo, QStringLiteral("¡Vaya hombre!"));
+    EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("Error crítico: fichero apuestas.dat corrupto."));
     EXPECT_EQ(datos::leeBytes(ruta("apuestas.dat")).mid(0, 781), rara.aBytes().mid(0, 781));
 }
 

@@ -68,7 +68,7 @@ TEST_F(Imprimir_, opensForTheSelectedPenaAndPrintsItsSlips)
     ASSERT_EQ(documento.load(pdf), QPdfDocument::Error::None);
     EXPECT_EQ(documento.pageCount(), 1); // two plain forms on one sheet
     ASSERT_EQ(m_dialogos.cajas.size(), 1);
-    EXPECT_EQ(m_dialogos.cajas[0].titulo, QStringLiteral("Opción Dos semanas"));
+    EXPECT_EQ(m_dialogos.caja(0).titulo, QStringLiteral("Opción Dos semanas"));
 
     // No printer at all: said so, and the slips go into the PDF the user names,
     // the very pages bolvera-cli imprimir --pdf makes.
@@ -86,8 +86,8 @@ TEST_F(Imprimir_, opensForTheSelectedPenaAndPrintsItsSlips)
     EXPECT_EQ(paginas, documento.pageCount());
     EXPECT_EQ(paginas, 2); // seven bets: two official slips
     ASSERT_EQ(m_dialogos.cajas.size(), 3);
-    EXPECT_TRUE(m_dialogos.cajas[0].texto.startsWith(QStringLiteral("No hay ninguna impresora instalada")));
-    EXPECT_TRUE(m_dialogos.cajas[2].texto.contains(QStringLiteral("100 %"))) << qPrintable(m_dialogos.cajas[2].texto);
+    EXPECT_TRUE(m_dialogos.caja(0).texto.startsWith(QStringLiteral("No hay ninguna impresora instalada")));
+    EXPECT_TRUE(m_dialogos.caja(2).texto.contains(QStringLiteral("100 %"))) << qPrintable(m_dialogos.caja(2).texto);
     // Never onto one of the data files.
     datos::escribeBytes(ruta("socios.json"), "{}");
     datos::escribeBytes(ruta("socios.bak"), "{}");
@@ -137,8 +137,8 @@ TEST_F(Imprimir_, calibrationBoxes)
     imp->Text1_Change(1);
     imp->Text1_LostFocus(1);
     ASSERT_FALSE(m_dialogos.cajas.isEmpty());
-    EXPECT_EQ(m_dialogos.cajas.back().titulo, QStringLiteral("EHEHEHH"));
-    EXPECT_EQ(m_dialogos.cajas.back().icono, Dialogos::Icono::Critico);
+    EXPECT_EQ(m_dialogos.ultima().titulo, QStringLiteral("EHEHEHH"));
+    EXPECT_EQ(m_dialogos.ultima().icono, Dialogos::Icono::Critico);
     EXPECT_EQ(numsini::lee(ruta("nums.ini")).y, 12.0f);
 }
 

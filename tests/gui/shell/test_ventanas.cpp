@@ -1,4 +1,5 @@
 #include "programa/versionprograma.h"
+#include "support/datos.h"
 #include "support/imprime.h"
 #include "shell/acercade.h"
 #include "shell/presentacion.h"
@@ -64,9 +65,9 @@ TEST(Acercade, namesTheSystemAndOpensTheMakersAddresses)
     acerca.Label2_Click();
     acerca.Label3_Click();
     ASSERT_EQ(escritorio.abiertas.size(), 2);
-    EXPECT_EQ(escritorio.abiertas[0].scheme(), QStringLiteral("https"));
-    EXPECT_EQ(escritorio.abiertas[1].scheme(), QStringLiteral("mailto"));
-    EXPECT_TRUE(escritorio.abiertas[1].query().startsWith(QStringLiteral("Subject=")));
+    EXPECT_EQ(datos::elemento(escritorio.abiertas, 0).scheme(), QStringLiteral("https"));
+    EXPECT_EQ(datos::elemento(escritorio.abiertas, 1).scheme(), QStringLiteral("mailto"));
+    EXPECT_TRUE(datos::elemento(escritorio.abiertas, 1).query().startsWith(QStringLiteral("Subject=")));
 }
 
 } // namespace
