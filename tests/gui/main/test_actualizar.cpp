@@ -155,6 +155,31 @@ TEST_F(Actualizar, theCommandAsksTheWindowThatHoldsTheFolderToUpdate)
     EXPECT_TRUE(m_dialogos.cajas.isEmpty());
 }
 
+TEST_F(Actualizar, aDrawOnAnotherDayIsAskedAndNoIsTheDefault)
+{
+    // The United Kingdom and Austria both moved Friday's draw to Thursday 3 December.
+    m_red.respuestas["/results/euromillions/draw-history/csv"] = {
+        "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Lucky Star 1,Lucky Star 2\n"
+        "03-Dec-2026,11,22,33,44,45,5,6\n01-Dec-2026,2,4,6,8,10,1,2\n"};
+    m_red.respuestas["/media/NN_W2D_STAT_EUML_2026.csv"] = {"Do. 03.12.2026;11;22;33;44;45;5;6\r\nDi. 01.12.2026;2;4;6;8;10;1;2\r\n"};
+    Principal& v = abre();
+    auto* label6 = control<QLabel>("Label6");
+    // Declined, the draws before it go in; taken, it goes in too.
+    for (const bool si : {false, true}) {
+        m_dialogos.cajas.clear();
+        m_dialogos.respuestas = {si};
+        label6->clear();
+        v.Picture2_Click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return label6->text().startsWith(u"TRANSFERENCIA FINALIZADA"); }, 5000));
+        const auto pregunta = m_dialogos.caja(0);
+        EXPECT_TRUE(pregunta.pregunta) << si;
+        EXPECT_EQ(pregunta.titulo, QStringLiteral("Sorteo en otro día")) << si;
+        EXPECT_EQ(pregunta.porDefecto, Dialogos::PorDefecto::No) << si;
+        EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(ruta("numeros.dat")).size(), si ? 4u : 3u);
+    }
+    EXPECT_EQ(texto("Label9_3"), QStringLiteral("Jueves, 3 de diciembre del 2026"));
+}
+
 TEST_F(Actualizar, atStartUpAMissedDrawIsFetchedWhenTheAutomaticUpdateIsOn)
 {
     // The newest draw is of 27 November; today is 8 December.
