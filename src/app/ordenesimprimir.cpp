@@ -11,10 +11,10 @@
 #include "print/trabajo.h"
 #include "store/ficheros.h"
 #include "store/numsini.h"
+#include "store/reescritura.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPrinter>
 #include <QTextStream>
 
 namespace bolvera {
@@ -30,8 +30,8 @@ int imprimir(const Contexto& c)
         return fallaUso(QStringLiteral("El papel ha de ser oficial o normal."));
     if (c.dosSemanas != u"si" && c.dosSemanas != u"no")
         return fallaUso(QStringLiteral("--dos-semanas es si o no."));
-    if (ficheros::esPropio(c.ruta, c.pdf))
-        return falla(ficheros::textoPropio(c.pdf));
+    if (const auto motivo = ficheros::motivoSalida(c.ruta, c.pdf))
+        return falla(*motivo);
     const auto todas = penas(c);
     if (*r < 1 || *r > static_cast<int>(todas.size()))
         return falla(QStringLiteral("No existe la peña número %1.").arg(*r));
@@ -42,10 +42,11 @@ int imprimir(const Contexto& c)
     const numsini::Calibracion cal = numsini::lee(c.ruta + ficheros::numsIni);
     const auto trabajo = trabajoImpresion(pena, c.papel == u"oficial" ? Papel::Oficial : Papel::Normal,
                                           cal.x, cal.y, [&] { return c.dosSemanas == u"si"; });
-    QPrinter impresora(QPrinter::HighResolution);
-    preparaPdf(impresora, c.pdf);
-    if (!pinta(trabajo, impresora) || !QFileInfo(c.pdf).isFile())
+    const QByteArray pdf = pdfDe(trabajo);
+    if (pdf.isEmpty())
         return falla(QStringLiteral("No se pudo escribir %1.").arg(c.pdf));
+    if (const int error = reescribe(c.pdf, pdf))
+        return fallaEscritura(QStringLiteral("No se pudo escribir %1.").arg(c.pdf), error);
     QTextStream(stdout) << boletosNecesarios(pena) << " boletos en " << c.pdf << '\n';
     return 0;
 }
@@ -56,16 +57,17 @@ int resumen(const Contexto& c)
     const auto e = eligePena(c, estado);
     if (!e)
         return estado;
-    if (!c.pdf.isEmpty() && ficheros::esPropio(c.ruta, c.pdf))
-        return falla(ficheros::textoPropio(c.pdf));
+    if (!c.pdf.isEmpty())
+        if (const auto motivo = ficheros::motivoSalida(c.ruta, c.pdf))
+            return falla(*motivo);
     // By default the period starts where the last summary handed out ended.
     const QDate desde = c.desde.isValid() ? c.desde : socios::siguienteResumen(e->grupos, e->pena);
     const auto dia = [](QDate d) { return d.isValid() ? fechas::diaNumero(d) : 0.0; };
     const Resumen r = bolvera::resumen(e->pena, sorteos(c), premios::lee(c.ruta).porFecha, ajustes::precioApuesta(c.ruta),
                                        socios::de(e->grupos, e->pena), dia(desde), dia(c.hasta));
     if (!c.pdf.isEmpty()) {
-        if (!resumenPdf(r, c.pdf))
-            return falla(QStringLiteral("No se pudo escribir %1.").arg(c.pdf));
+        if (const int error = reescribe(c.pdf, resumenPdf(r)))
+            return fallaEscritura(QStringLiteral("No se pudo escribir %1.").arg(c.pdf), error);
         if (!c.texto) {
             QTextStream(stdout) << "Resumen de la peña en " << c.pdf << '\n';
             return 0;

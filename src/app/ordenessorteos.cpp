@@ -127,8 +127,8 @@ int exportarCsv(const Contexto& c)
 {
     if (c.argumentos.size() != 1)
         return fallaUso(QStringLiteral("Uso: exportar-csv FICHERO"));
-    if (ficheros::esPropio(c.ruta, c.argumentos.front()))
-        return falla(ficheros::textoPropio(c.argumentos.front()));
+    if (const auto motivo = ficheros::motivoSalida(c.ruta, c.argumentos.front()))
+        return falla(*motivo);
     const auto todos = sorteos(c);
     if (!listado::calcula(todos).valido)
         return fallaHistoriaDanada();

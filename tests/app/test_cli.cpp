@@ -27,6 +27,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include <algorithm>
 #include <csignal>
 #include <functional>
@@ -1122,6 +1126,10 @@ TEST(CliFicheros, refusalsThatProtectTheDataFolder)
     datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("UNA", "Todos", {2020, 1, 1}, {{1, 2, 3, 4, 5, 1, 2}})});
     datos::escribeBytes(dir.filePath("ajustes.ini"), "[General]\nprecioApuesta=300\n");
     QFile::link(dir.filePath("apuestas.dat"), dir.filePath("enlace.csv"));
+    QFile::link(dir.filePath("bolvera.lock"), dir.filePath("cerrojo.pdf"));
+    QFile::link(dir.filePath("socios.json"), dir.filePath("colgante.pdf"));
+    QDir(dir.path()).mkdir("sub");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("tubo")).constData(), 0644), 0);
     const QByteArray numeros = datos::leeBytes(dir.filePath("numeros.dat"));
     const QByteArray apuestas = datos::leeBytes(dir.filePath("apuestas.dat"));
     QFile grande(dir.filePath("grande.csv"));
@@ -1142,6 +1150,14 @@ TEST(CliFicheros, refusalsThatProtectTheDataFolder)
         {{"imprimir", "1", "--pdf", dir.filePath("socios.json")}, dir.filePath("socios.json") + " es uno de los ficheros"},
         {{"resumen", "1", "--pdf", dir.filePath("socios.bak")}, dir.filePath("socios.bak") + " es uno de los ficheros"},
         {{"exportar-csv", dir.filePath("socios.json")}, dir.filePath("socios.json") + " es uno de los ficheros"},
+        // By a side door: a link to a file not made yet, a detour through a folder.
+        {{"imprimir", "1", "--pdf", dir.filePath("cerrojo.pdf")}, dir.filePath("cerrojo.pdf") + " es uno de los ficheros"},
+        {{"resumen", "1", "--pdf", dir.filePath("colgante.pdf")}, dir.filePath("colgante.pdf") + " es uno de los ficheros"},
+        {{"exportar-csv", dir.filePath("sub/../bolvera.lock")}, "bolvera.lock es uno de los ficheros"},
+        // Something that is not a plain file is never replaced nor written into.
+        {{"imprimir", "1", "--pdf", dir.filePath("tubo")}, dir.filePath("tubo") + " no es un fichero normal"},
+        {{"resumen", "1", "--pdf", "/dev/null"}, "/dev/null no es un fichero normal"},
+        {{"exportar-csv", dir.filePath("sub")}, dir.filePath("sub") + " no es un fichero normal"},
         {{"importar-csv", dir.filePath("grande.csv")}, dir.filePath("grande.csv") + " es demasiado grande"},
         {{"importar-csv", dir.filePath("antiguo.csv")}, "Línea 1: el 01/01/1999 no hubo sorteo"},
         {{"anadir-sorteo", "1999-01-01", "1 2 3 4 5 + 1 2"}, "El 01/01/1999 no hubo sorteo"},
@@ -1153,7 +1169,15 @@ TEST(CliFicheros, refusalsThatProtectTheDataFolder)
         EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), numeros);
         EXPECT_EQ(datos::leeBytes(dir.filePath("apuestas.dat")), apuestas);
         EXPECT_FALSE(QFileInfo::exists(dir.filePath("socios.json")) || QFileInfo::exists(dir.filePath("socios.bak")));
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath("bolvera.lock")));
     }
+    EXPECT_EQ(std::filesystem::status(QFile::encodeName(dir.filePath("tubo")).toStdString()).type(), std::filesystem::file_type::fifo);
+    EXPECT_EQ(std::filesystem::status("/dev/null").type(), std::filesystem::file_type::character);
+    // The same for a user without root's rights, in a folder of theirs.
+    sinprivilegios::cede(dir.path());
+    const Salida sinRaiz = ejecutaCon({"imprimir", "1", "--pdf", dir.filePath("tubo"), "--dir", dir.path()}, sinprivilegios::baja);
+    EXPECT_EQ(sinRaiz.estado, 1);
+    EXPECT_TRUE(sinRaiz.err.contains("no es un fichero normal")) << sinRaiz.err.constData();
     // Through a pipe too: more than the cap is refused, never cut at it.
     datos::escribeBytes(dir.filePath("tuberia.csv"), "2026-12-08,1,2,3,4,5,1,2\n" + QByteArray(17 * 1024 * 1024, '\n'));
     QProcess tuberia;
@@ -1243,6 +1267,36 @@ TEST(CliFicheros, aFullDiskIsSaidSoAndChangesNothing)
         EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("No queda espacio en el disco"))) << s.err.constData();
         EXPECT_EQ(datos::leeBytes(dir.filePath("numeros.dat")), antes);
     }
+
+    // Filled to the last byte, the temporary folder on the same disk: the
+    // price (with one page left for the lock), a PDF of slips and a summary
+    // fail whole, said so, and the files they would replace stay as they were.
+    ASSERT_TRUE(QFile::remove(dir.filePath("numeros.dat")));
+    datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("UNA", "Todos", {2020, 1, 1})});
+    datos::escribeBytes(dir.filePath("ajustes.ini"), "[General]\nprecioApuesta=310\n");
+    datos::escribeBytes(dir.filePath("boletos.pdf"), "%PDF anterior");
+    datos::escribeBytes(dir.filePath("resumen.pdf"), "%PDF anterior");
+    datos::escribeBytes(dir.filePath("hueco"), QByteArray(4096, 'x'));
+    {
+        QFile relleno(dir.filePath("relleno"));
+        ASSERT_TRUE(relleno.open(QIODevice::WriteOnly));
+        const QByteArray trozo(4096, 'x');
+        while (relleno.write(trozo) == trozo.size() && relleno.flush()) {
+        }
+    }
+    const std::map<QString, QString> temporal = {{"TMPDIR", dir.path()}};
+    for (const QStringList& orden : {QStringList{"imprimir", "1", "--pdf", dir.filePath("boletos.pdf")},
+                                     QStringList{"resumen", "1", "--pdf", dir.filePath("resumen.pdf")},
+                                     QStringList{"precio", "3,20"}}) {
+        if (orden[0] == u"precio")
+            QFile::remove(dir.filePath("hueco"));
+        const Salida s = ejecutaSirviendo(orden + QStringList{"--dir", dir.path(), "--hoy", "2026-12-08"}, {}, temporal);
+        EXPECT_EQ(s.estado, 1) << qPrintable(orden[0]);
+        EXPECT_TRUE(QString::fromUtf8(s.err).contains(QStringLiteral("No queda espacio en el disco"))) << s.err.constData();
+    }
+    EXPECT_EQ(datos::leeBytes(dir.filePath("ajustes.ini")), QByteArray("[General]\nprecioApuesta=310\n"));
+    EXPECT_EQ(datos::leeBytes(dir.filePath("boletos.pdf")), QByteArray("%PDF anterior"));
+    EXPECT_EQ(datos::leeBytes(dir.filePath("resumen.pdf")), QByteArray("%PDF anterior"));
 }
 
 TEST(CliCerrojo, anUnreadableLockGoesStaleAndEveryWriterTakesIt)

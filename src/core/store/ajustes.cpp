@@ -1,15 +1,12 @@
 #include "store/ajustes.h"
 
-#include "store/errores.h"
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 #include "store/premios.h"
 #include "store/reescritura.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryFile>
 
 #include <map>
 
@@ -92,39 +89,55 @@ QStringList clavesDesconocidas(const QString& ruta, const QStringList& claves)
 
 namespace {
 
-// Sets one key: QSettings edits a copy away from the data folder, and the
-// result replaces ajustes.ini whole, like every other data file, so that a
-// full disk or a kill never leaves it half written.
-int pon(const QString& ruta, const QString& clave, const QVariant& valor)
+// The text of ajustes.ini with `clave` of the general group set to `valor`,
+// every other line as it was, even one QSettings cannot read. Keys before
+// any [group] and those of [General] are the general ones.
+QByteArray conClave(const QByteArray& texto, const QByteArray& clave, const QByteArray& valor)
+{
+    QList<QByteArray> lineas = texto.split('\n');
+    if (lineas.back().isEmpty())
+        lineas.removeLast();
+    bool general = true;
+    qsizetype cabecera = -1;
+    for (qsizetype i = 0; i < lineas.size(); ++i) {
+        const QByteArray l = lineas[i].trimmed();
+        if (l.startsWith('[') && l.endsWith(']')) {
+            general = l == "[General]";
+            cabecera = general ? i : cabecera;
+            continue;
+        }
+        const qsizetype igual = l.indexOf('=');
+        if (general && igual > 0 && l.left(igual).trimmed() == clave) {
+            lineas[i] = clave + '=' + valor + (lineas[i].endsWith('\r') ? "\r" : "");
+            return lineas.join('\n') + '\n';
+        }
+    }
+    if (cabecera >= 0)
+        lineas.insert(cabecera + 1, clave + '=' + valor);
+    else
+        lineas = QList<QByteArray>{"[General]", clave + '=' + valor} + lineas;
+    return lineas.join('\n') + '\n';
+}
+
+// Sets one key of the general group: the new text replaces ajustes.ini whole,
+// like every other data file, so that a full disk or a kill never leaves it
+// half written. No copy is made elsewhere: a temporary folder that is full
+// must not empty it.
+int pon(const QString& ruta, const QByteArray& clave, const QByteArray& valor)
 {
     const QString fichero = ruta + ficheros::ajustes;
     QByteArray actual;
     if (QFile::exists(fichero))
         if (const int error = ficheroregistros::leeTodo(fichero, actual))
             return error;
-    QTemporaryFile copia(QDir::tempPath() + QStringLiteral("/bolvera-ajustes-XXXXXX.ini"));
-    if (!copia.open() || copia.write(actual) != actual.size() || !copia.flush())
-        return errores::entradaSalida;
-    copia.close();
-    {
-        QSettings ajustes(copia.fileName(), QSettings::IniFormat);
-        ajustes.setValue(clave, valor);
-        ajustes.sync();
-        // A line QSettings could not read is no failure to write: it is dropped.
-        if (ajustes.status() == QSettings::AccessError)
-            return errores::entradaSalida;
-    }
-    QByteArray nuevo;
-    if (const int error = ficheroregistros::leeTodo(copia.fileName(), nuevo))
-        return error;
-    return reescribe(fichero, nuevo);
+    return reescribe(fichero, conClave(actual, clave, valor));
 }
 
 } // namespace
 
 int ponPrecioApuesta(const QString& ruta, std::int64_t centimos)
 {
-    return pon(ruta, QStringLiteral("precioApuesta"), static_cast<qint64>(centimos));
+    return pon(ruta, "precioApuesta", QByteArray::number(static_cast<qint64>(centimos)));
 }
 
 } // namespace ajustes

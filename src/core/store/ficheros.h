@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace bolvera {
 
 // The files of the data directory and the directory itself (`ruta`).
@@ -28,11 +30,17 @@ inline const QString sociosBak = QStringLiteral("socios.bak");   // members of d
 QStringList propios();
 
 // Whether writing `destino` would replace one of the files the program keeps
-// in the data directory `ruta` (by name there, or the very same file reached
-// by another path or link): an export or a PDF must never land on them.
+// in the data directory `ruta` (by name there, by another path, through a
+// link even to one not made yet, or the very same file by a hard link): an
+// export or a PDF must never land on them.
 bool esPropio(const QString& ruta, const QString& destino);
 // The refusal of such a destination.
 QString textoPropio(const QString& destino);
+// Why an output the user names (a PDF, a CSV) may not be written at
+// `destino`: one of the data directory's own files, or something that exists
+// and is not a plain file (a folder, a pipe, a device): those are never
+// replaced, nor written into. Empty when it may.
+std::optional<QString> motivoSalida(const QString& ruta, const QString& destino);
 
 // The data directory with one trailing separator (a root keeps its own).
 QString calculaRuta(const QString& directorio);

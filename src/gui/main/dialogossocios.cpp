@@ -1,10 +1,13 @@
 // The members tab's dialogs: a member's card, a payment and the summary.
 #include "main/dialogossocios.h"
 
+#include "comun/errorpermiso.h"
+
 #include "comun/nombra.h"
 #include "platform/dialogos.h"
 #include "print/resumenpdf.h"
 #include "store/ficheros.h"
+#include "store/reescritura.h"
 #include "store/premios.h"
 
 #include <QBoxLayout>
@@ -181,15 +184,13 @@ void ResumenSocios::guardaPdf()
         QStringLiteral("Guardar el resumen en un PDF"), QStringLiteral("Archivos PDF (*.pdf)"));
     if (destino.isEmpty())
         return;
-    if (ficheros::esPropio(m_ruta, destino)) {
-        m_dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"), ficheros::textoPropio(destino));
+    if (const auto motivo = ficheros::motivoSalida(m_ruta, destino)) {
+        m_dialogos.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"), *motivo);
         return;
     }
-    if (!resumenPdf(m_resumen, destino)) {
-        m_dialogos.mensaje(Dialogos::Icono::Critico, QStringLiteral("¡Vaya hombre!"),
-                           QStringLiteral("No se pudo escribir %1.").arg(destino));
+    if (errorEscritura(m_dialogos, reescribe(destino, resumenPdf(m_resumen)), destino,
+                       QStringLiteral("No se pudo escribir %1.").arg(destino)))
         return;
-    }
     m_estado->setText(QStringLiteral("Resumen guardado en %1.").arg(destino));
     m_hecho(m_hasta->date());
 }

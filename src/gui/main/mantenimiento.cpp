@@ -182,8 +182,8 @@ void PestanaEstadisticas::exportaCsv()
                                             QStringLiteral("Archivos CSV (*.csv)"));
     if (destino.isEmpty())
         return;
-    if (ficheros::esPropio(m_estado.ruta, destino)) {
-        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, ficheros::textoPropio(destino));
+    if (const auto motivo = ficheros::motivoSalida(m_estado.ruta, destino)) {
+        d.mensaje(Dialogos::Icono::Exclamacion, vayaHombre, *motivo);
         return;
     }
     const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));

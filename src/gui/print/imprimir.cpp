@@ -9,6 +9,8 @@
 #include "store/estado.h"
 #include "store/ficheros.h"
 #include "store/numsini.h"
+#include "store/reescritura.h"
+#include "store/errores.h"
 
 #include <QShortcut>
 #include <QEvent>
@@ -215,11 +217,10 @@ void Imprimir::imprime(int papel)
                               QStringLiteral("Documentos PDF (*.pdf)"));
         if (pdf.isEmpty())
             return;
-        if (ficheros::esPropio(ruta, pdf)) {
-            d.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"), ficheros::textoPropio(pdf));
+        if (const auto motivo = ficheros::motivoSalida(ruta, pdf)) {
+            d.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"), *motivo);
             return;
         }
-        preparaPdf(impresora, pdf);
     } else if (!d.eligeImpresora(impresora)) {
         return;
     }
@@ -229,17 +230,19 @@ void Imprimir::imprime(int papel)
             QStringLiteral("¿Quiere marcar el boleto para jugar DOS SEMANAS. En caso contrario, se marcará "
                            "para jugar la SEMANA EN CURSO."));
     });
-    const bool hecho = pinta(trabajo, impresora);
-    if (pdf.isEmpty())
+    if (pdf.isEmpty()) {
+        pinta(trabajo, impresora);
         return;
-    if (hecho && QFileInfo(pdf).isFile())
-        d.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Imprimir Boletos"),
-                  QStringLiteral("Boletos guardados en %1. Imprímalo a tamaño real (100 %, sin «ajustar a la "
-                                 "página») para que las marcas caigan en las casillas.")
-                      .arg(QDir::toNativeSeparators(pdf)));
-    else
-        d.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("¡Vaya hombre!"),
-                  QStringLiteral("No se pudo escribir %1.").arg(QDir::toNativeSeparators(pdf)));
+    }
+    const QByteArray bytes = pdfDe(trabajo);
+    const QString nombre = QDir::toNativeSeparators(pdf);
+    if (errorEscritura(d, bytes.isEmpty() ? errores::entradaSalida : reescribe(pdf, bytes), pdf,
+                       QStringLiteral("No se pudo escribir %1.").arg(nombre)))
+        return;
+    d.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Imprimir Boletos"),
+              QStringLiteral("Boletos guardados en %1. Imprímalo a tamaño real (100 %, sin «ajustar a la "
+                             "página») para que las marcas caigan en las casillas.")
+                  .arg(nombre));
 }
 
 } // namespace bolvera

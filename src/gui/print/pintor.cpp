@@ -1,17 +1,22 @@
 #include "print/pintor.h"
 
+#include <QBuffer>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 namespace bolvera {
 
-bool pinta(const std::vector<Operacion>& trabajo, QPrinter& impresora)
+namespace {
+
+bool pintaEn(const std::vector<Operacion>& trabajo, QPagedPaintDevice& impresora, int resolucion)
 {
     QPainter p;
     if (!p.begin(&impresora))
         return false;
-    const double mm = impresora.resolution() / 25.4;
+    const double mm = resolucion / 25.4;
     QFont letra(QStringLiteral("arial"));
     letra.setStyleHint(QFont::SansSerif);
     letra.setBold(true);
@@ -41,6 +46,28 @@ bool pinta(const std::vector<Operacion>& trabajo, QPrinter& impresora)
         }
     }
     return p.end();
+}
+
+} // namespace
+
+bool pinta(const std::vector<Operacion>& trabajo, QPrinter& impresora)
+{
+    return pintaEn(trabajo, impresora, impresora.resolution());
+}
+
+QByteArray pdfDe(const std::vector<Operacion>& trabajo)
+{
+    QBuffer salida;
+    salida.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&salida);
+        pdf.setCreator(QStringLiteral("Bolvera"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        pdf.setResolution(1200);
+        if (!pintaEn(trabajo, pdf, pdf.resolution()))
+            return {};
+    }
+    return salida.data();
 }
 
 void preparaPdf(QPrinter& impresora, const QString& fichero)

@@ -1,9 +1,9 @@
 #include "print/resumenpdf.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace bolvera {
@@ -85,11 +85,10 @@ QString resumenHtml(const Resumen& r)
     return h;
 }
 
-bool resumenPdf(const Resumen& r, const QString& fichero)
+QByteArray resumenPdf(const Resumen& r)
 {
-    QSaveFile salida(fichero);
-    if (!salida.open(QIODevice::WriteOnly))
-        return false;
+    QBuffer salida;
+    salida.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&salida);
         pdf.setTitle(QStringLiteral("Peña ") + r.pena);
@@ -108,7 +107,7 @@ bool resumenPdf(const Resumen& r, const QString& fichero)
         documento.setHtml(resumenHtml(r));
         documento.print(&pdf);
     }
-    return salida.commit();
+    return salida.data();
 }
 
 } // namespace bolvera
