@@ -78,6 +78,7 @@ void imprimeSorteos(const std::vector<RegSorteo>& sorteos);
 struct PenaConSocios
 {
     RegPena pena;
+    socios::Clave clave; // how socios.json knows it
     std::vector<socios::Grupo> grupos;
 };
 std::optional<PenaConSocios> eligePena(const Contexto& c, int& estado);

@@ -61,10 +61,10 @@ int resumen(const Contexto& c)
         if (const auto motivo = ficheros::motivoSalida(c.ruta, c.pdf))
             return falla(*motivo);
     // By default the period starts where the last summary handed out ended.
-    const QDate desde = c.desde.isValid() ? c.desde : socios::siguienteResumen(e->grupos, e->pena);
+    const QDate desde = c.desde.isValid() ? c.desde : socios::siguienteResumen(e->grupos, e->clave);
     const auto dia = [](QDate d) { return d.isValid() ? fechas::diaNumero(d) : 0.0; };
     const Resumen r = bolvera::resumen(e->pena, sorteos(c), premios::lee(c.ruta).porFecha, ajustes::precioApuesta(c.ruta),
-                                       socios::de(e->grupos, e->pena), dia(desde), dia(c.hasta));
+                                       socios::de(e->grupos, e->clave), dia(desde), dia(c.hasta));
     if (!c.pdf.isEmpty()) {
         if (const int error = reescribe(c.pdf, resumenPdf(r)))
             return fallaEscritura(QStringLiteral("No se pudo escribir %1.").arg(c.pdf), error);

@@ -31,7 +31,8 @@ std::optional<PenaConSocios> eligePena(const Contexto& c, int& estado)
         estado = falla(*l.error);
         return std::nullopt;
     }
-    return PenaConSocios{todas[static_cast<std::size_t>(*r - 1)], std::move(l.grupos)};
+    const auto i = static_cast<std::size_t>(*r - 1);
+    return PenaConSocios{todas[i], socios::claveDe(todas, i), std::move(l.grupos)};
 }
 
 namespace {
@@ -61,7 +62,7 @@ std::optional<ConSocio> eligeSocio(const Contexto& c, int& estado)
     auto e = eligePena(c, estado);
     if (!e)
         return std::nullopt;
-    auto lista = socios::de(e->grupos, e->pena);
+    auto lista = socios::de(e->grupos, e->clave);
     const auto socio = buscaSocio(lista, c.argumentos.value(1));
     if (socio == lista.end()) {
         estado = falla(QStringLiteral("No hay ningún socio ") + c.argumentos.value(1) + QStringLiteral(" en la peña."));
@@ -87,7 +88,7 @@ int listaSocios(const Contexto& c)
     const auto e = eligePena(c, estado);
     if (!e)
         return estado;
-    const auto miembros = socios::de(e->grupos, e->pena);
+    const auto miembros = socios::de(e->grupos, e->clave);
     const std::vector<cuentas::Jugada> jugadas = cuentas::jugadas(
         e->pena, sorteos(c), premios::lee(c.ruta).porFecha, ajustes::precioApuesta(c.ruta));
     const cuentas::Cuentas t = cuentas::calcula(jugadas, miembros);
@@ -141,13 +142,13 @@ int anadeSocio(const Contexto& c)
         return estado;
     const QString nombre = c.argumentos.value(1).trimmed();
     const int participaciones = c.argumentos.value(2).toInt();
-    auto lista = socios::de(e->grupos, e->pena);
+    auto lista = socios::de(e->grupos, e->clave);
     if (nombre.isEmpty())
         return fallaUso(QStringLiteral("El socio necesita un nombre."));
     if (buscaSocio(lista, nombre) != lista.end())
         return falla(QStringLiteral("Ya hay un socio ") + nombre + QStringLiteral(" en la peña."));
     lista.push_back({nombre, participaciones, c.nota, {}});
-    socios::pon(e->grupos, e->pena, lista);
+    socios::pon(e->grupos, e->clave, lista);
     // Concatenated: a member's name may hold a '%'.
     return guardaSocios(c, *e,
                         QStringLiteral("Socio ") + nombre +
@@ -171,7 +172,7 @@ int pagaSocio(const Contexto& c)
                               .arg(c.correccion ? QStringLiteral("Corrección") : QStringLiteral("Pago"),
                                    euros::texto(socio->pagos.back().centimos), socio->nombre,
                                    socio->pagos.back().fecha.toString(QStringLiteral("dd/MM/yyyy")));
-    socios::pon(s->e.grupos, s->e.pena, lista);
+    socios::pon(s->e.grupos, s->e.clave, lista);
     return guardaSocios(c, s->e, hecho);
 }
 
@@ -183,7 +184,7 @@ int quitaSocio(const Contexto& c)
         return estado;
     const QString nombre = s->lista[s->socio].nombre;
     s->lista.erase(s->lista.begin() + static_cast<std::ptrdiff_t>(s->socio));
-    socios::pon(s->e.grupos, s->e.pena, s->lista);
+    socios::pon(s->e.grupos, s->e.clave, s->lista);
     return guardaSocios(c, s->e, QStringLiteral("Socio ") + nombre + QStringLiteral(" quitado de la peña."));
 }
 
@@ -207,7 +208,7 @@ int cambiaSocio(const Contexto& c)
         socio->participaciones = participaciones;
     const QString hecho = QStringLiteral("Socio ") + socio->nombre + QStringLiteral(": ") +
                           textoParticipaciones(socio->participaciones) + u'.';
-    socios::pon(s->e.grupos, s->e.pena, lista);
+    socios::pon(s->e.grupos, s->e.clave, lista);
     return guardaSocios(c, s->e, hecho);
 }
 

@@ -958,7 +958,7 @@ TEST(CliSocios, membersPaymentsAndAccountsThatAddUp)
 
     // After a summary handed out up to the draw, the next starts the day after.
     socios::Lectura l = socios::lee(dir.path() + u'/');
-    socios::anotaResumen(l.grupos, una, {2026, 12, 4});
+    socios::anotaResumen(l.grupos, socios::claveDe({una}, 0), {2026, 12, 4});
     ASSERT_EQ(socios::guarda(dir.path() + u'/', l.grupos), 0);
     EXPECT_TRUE(en({"resumen", "1"}).out.contains("Ningún sorteo jugado en el periodo."));
     EXPECT_TRUE(en({"resumen", "1", "--desde", "2026-12-01"}).out.contains("Sorteos del 04/12/2026 al 04/12/2026: 1"));
@@ -978,6 +978,14 @@ TEST(CliSocios, membersPaymentsAndAccountsThatAddUp)
     EXPECT_EQ(en({"socio-anadir", "1", "Gil", "1"}).estado, 1);
     EXPECT_EQ(datos::leeBytes(dir.filePath("socios.json")), QByteArray("{ no es json"));
     EXPECT_EQ(en({"penas"}).estado, 0);
+
+    // Twins (the same peña twice) each keep their own members.
+    QFile::remove(dir.filePath("socios.json"));
+    datos::escribePenas(dir.filePath("apuestas.dat"), {una, una});
+    ASSERT_EQ(en({"socio-anadir", "1", "Ana", "1"}).estado, 0);
+    EXPECT_TRUE(en({"socios", "2"}).out.contains("Peña UNA: 0 socios"));
+    EXPECT_EQ(en({"socio-quitar", "2", "Ana"}).estado, 1);
+    EXPECT_TRUE(en({"socios", "1"}).out.contains("Peña UNA: 1 socio"));
 }
 
 TEST(CliImprimir, aPdfWithOnePageASlipOrTwoFormsASheet)

@@ -39,8 +39,8 @@ void prepara(const QString& dir)
                                     {{47, 48, 49, 50, 1, 12, 11}, {1, 2, 3, 4, 5, 1, 2}}));
     datos::escribePenas(dir + "/apuestas.dat", penas);
     std::vector<socios::Grupo> grupos;
-    for (const RegPena& p : penas)
-        socios::pon(grupos, p, {{"ANA", 1, "600 000 000", {{{2330, 1, 1}, 1000}}}, {"BEA", 2, {}, {}}, {"CAR", 3, {}, {}}});
+    for (std::size_t i = 0; i < penas.size(); ++i)
+        socios::pon(grupos, socios::claveDe(penas, i), {{"ANA", 1, "600 000 000", {{{2330, 1, 1}, 1000}}}, {"BEA", 2, {}, {}}, {"CAR", 3, {}, {}}});
     ASSERT_EQ(socios::guarda(dir + u'/', grupos), 0);
     datos::escribeSorteos(dir + "/elegido.dat", datos::sorteosSeguidos(3000, QDate(2036, 12, 5)));
     datos::escribeBytes(dir + "/ovk.pdf", "%PDF-1.4 " + QByteArray(512 * 1024, 'a'));

@@ -350,7 +350,10 @@ TEST_F(Escritorio, aMemberAddedPaidAndHandedTheSummaryWithTheKeyboard)
     QTemporaryDir casa;
     const QByteArray antes = qgetenv("HOME");
     qputenv("HOME", casa.path().toLocal8Bit());
-    const auto socios = [&] { return socios::de(socios::lee(m_estado.ruta).grupos, m_estado.pena); };
+    const auto socios = [&] {
+        return socios::de(socios::lee(m_estado.ruta).grupos,
+                          socios::claveDe(ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas)), 0));
+    };
     const auto abierto = [](const char* nombre) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return visible<QWidget>(QString::fromLatin1(nombre)); }, 5000)) << nombre;
         QPointer<QWidget> w = visible<QWidget>(QString::fromLatin1(nombre));

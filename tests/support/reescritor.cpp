@@ -35,7 +35,7 @@ int main(int argc, char** argv)
         return comprueba(ruta, 200, {}, p).error;
     }
     if (op == "socios") // the first peña's members into socios.bak, then out of socios.json
-        return socios::apartaDe(ruta, ficheroregistros::leeTodos<RegPena>(ruta + QStringLiteral("apuestas.dat")).front(), true);
+        return socios::apartaDe(ruta, ficheroregistros::leeTodos<RegPena>(ruta + QStringLiteral("apuestas.dat")), 0, true);
     if (op == "descarga") {
         QFile nuevo(ruta + QStringLiteral("nuevo.pdf"));
         nuevo.open(QIODevice::ReadOnly);

@@ -27,7 +27,16 @@ QString fechaTexto(double dia) { return fechas::fechaDeDia(dia).toString(Qt::ISO
 
 } // namespace
 
-Clave claveDe(const RegPena& pena) { return {pena.nombreRecortado(), pena.creacion, pena.tipo}; }
+Clave claveDe(const std::vector<RegPena>& penas, std::size_t i)
+{
+    const RegPena& pena = penas.at(i);
+    Clave clave{pena.nombreRecortado(), pena.creacion, pena.tipo, 0};
+    for (std::size_t j = 0; j < i; ++j)
+        if (penas[j].tipo == pena.tipo && penas[j].creacion == pena.creacion &&
+            penas[j].nombreRecortado() == clave.nombre)
+            ++clave.gemela;
+    return clave;
+}
 
 Lectura leeTexto(const QByteArray& texto)
 {
@@ -50,7 +59,9 @@ Lectura leeTexto(const QByteArray& texto)
         const QDate creacion = QDate::fromString(clave.value(QStringLiteral("creacion")).toString(), Qt::ISODate);
         Grupo grupo;
         grupo.pena = {clave.value(QStringLiteral("nombre")).toString(), fechas::diaNumero(creacion),
-                      clave.value(QStringLiteral("tipo")).toInt()};
+                      clave.value(QStringLiteral("tipo")).toInt(), clave.value(QStringLiteral("gemela")).toInt(0)};
+        if (grupo.pena.gemela < 0)
+            return danado(QStringLiteral("una peña gemela sin orden"));
         // A day the peña file cannot hold would not be written back the same.
         if (!creacion.isValid() || grupo.pena.nombre.isEmpty() || fechas::fechaDeDia(grupo.pena.creacion) != creacion)
             return danado(QStringLiteral("una peña sin nombre o sin fecha"));
@@ -108,10 +119,13 @@ QByteArray texto(const std::vector<Grupo>& grupos)
                                      {QStringLiteral("nota"), s.nota},
                                      {QStringLiteral("pagos"), pagos}});
         }
-        QJsonObject grupo{{QStringLiteral("pena"), QJsonObject{{QStringLiteral("nombre"), g.pena.nombre},
-                                                              {QStringLiteral("creacion"), fechaTexto(g.pena.creacion)},
-                                                              {QStringLiteral("tipo"), g.pena.tipo}}},
-                          {QStringLiteral("socios"), lista}};
+        QJsonObject pena{{QStringLiteral("nombre"), g.pena.nombre},
+                         {QStringLiteral("creacion"), fechaTexto(g.pena.creacion)},
+                         {QStringLiteral("tipo"), g.pena.tipo}};
+        // Written for twins only: files of peñas without twins stay as they were.
+        if (g.pena.gemela > 0)
+            pena.insert(QStringLiteral("gemela"), g.pena.gemela);
+        QJsonObject grupo{{QStringLiteral("pena"), pena}, {QStringLiteral("socios"), lista}};
         if (g.ultimoResumen.isValid())
             grupo.insert(QStringLiteral("ultimoResumen"), g.ultimoResumen.toString(Qt::ISODate));
         penas.append(grupo);
@@ -125,25 +139,23 @@ int guarda(const QString& ruta, const std::vector<Grupo>& grupos)
     return reescribe(ruta + ficheros::socios, texto(grupos));
 }
 
-std::vector<Socio> de(const std::vector<Grupo>& grupos, const RegPena& pena)
+std::vector<Socio> de(const std::vector<Grupo>& grupos, const Clave& pena)
 {
-    const Clave clave = claveDe(pena);
-    const auto g = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) { return x.pena == clave; });
+    const auto g = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) { return x.pena == pena; });
     return g == grupos.end() ? std::vector<Socio>{} : g->socios;
 }
 
 namespace {
 
-std::vector<Grupo>::iterator grupoDe(std::vector<Grupo>& grupos, const RegPena& pena)
+std::vector<Grupo>::iterator grupoDe(std::vector<Grupo>& grupos, const Clave& pena)
 {
-    const Clave clave = claveDe(pena);
-    const auto g = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) { return x.pena == clave; });
-    return g != grupos.end() ? g : grupos.insert(grupos.end(), Grupo{clave, {}, {}});
+    const auto g = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) { return x.pena == pena; });
+    return g != grupos.end() ? g : grupos.insert(grupos.end(), Grupo{pena, {}, {}});
 }
 
 } // namespace
 
-void pon(std::vector<Grupo>& grupos, const RegPena& pena, std::vector<Socio> socios)
+void pon(std::vector<Grupo>& grupos, const Clave& pena, std::vector<Socio> socios)
 {
     const auto g = grupoDe(grupos, pena);
     g->socios = std::move(socios);
@@ -151,28 +163,25 @@ void pon(std::vector<Grupo>& grupos, const RegPena& pena, std::vector<Socio> soc
         grupos.erase(g);
 }
 
-QDate siguienteResumen(const std::vector<Grupo>& grupos, const RegPena& pena)
+QDate siguienteResumen(const std::vector<Grupo>& grupos, const Clave& pena)
 {
-    const Clave clave = claveDe(pena);
-    const auto g = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) { return x.pena == clave; });
+    const auto g = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) { return x.pena == pena; });
     return g == grupos.end() || !g->ultimoResumen.isValid() ? QDate() : g->ultimoResumen.addDays(1);
 }
 
-void anotaResumen(std::vector<Grupo>& grupos, const RegPena& pena, QDate hasta)
+void anotaResumen(std::vector<Grupo>& grupos, const Clave& pena, QDate hasta)
 {
     grupoDe(grupos, pena)->ultimoResumen = hasta;
 }
 
-int apartaDe(const QString& ruta, const RegPena& pena, bool copia)
+int apartaDe(const QString& ruta, const std::vector<RegPena>& penas, std::size_t borrada, bool copia)
 {
     Lectura l = lee(ruta);
     if (l.error)
         return 0; // a damaged file is kept as it is; reading it says so
 
-    const Clave clave = claveDe(pena);
-    if (std::none_of(l.grupos.begin(), l.grupos.end(), [&](const Grupo& g) { return g.pena == clave; }))
-        return 0;
-    const std::vector<Socio> suyos = de(l.grupos, pena);
+    const Clave clave = claveDe(penas, borrada);
+    const std::vector<Socio> suyos = de(l.grupos, clave);
     if (copia && !suyos.empty()) {
         // The copy is written before the members leave: a crash keeps them twice, never nowhere.
         QByteArray antes;
@@ -182,11 +191,24 @@ int apartaDe(const QString& ruta, const RegPena& pena, bool copia)
             if (!b.error)
                 apartados = std::move(b.grupos);
         }
-        apartados.push_back({claveDe(pena), suyos, {}});
+        apartados.push_back({clave, suyos, {}});
         if (const int error = reescribe(ruta + ficheros::sociosBak, texto(apartados)))
             return error;
     }
+    const std::size_t antes = l.grupos.size();
     std::erase_if(l.grupos, [&](const Grupo& g) { return g.pena == clave; });
+    // Its later twins move up one place, as their records do.
+    bool movidas = false;
+    for (Grupo& g : l.grupos) {
+        Clave sin = g.pena;
+        sin.gemela = clave.gemela;
+        if (sin == clave && g.pena.gemela > clave.gemela) {
+            --g.pena.gemela;
+            movidas = true;
+        }
+    }
+    if (l.grupos.size() == antes && !movidas)
+        return 0;
     return guarda(ruta, l.grupos);
 }
 

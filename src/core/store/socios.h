@@ -14,7 +14,8 @@ namespace bolvera {
 // The people of each peña: its members, their shares and what each paid,
 // kept in socios.json beside the peñas. A peña is known by its name, its
 // creation day and its shape, never by its record number, so its members
-// stay with it when another peña is deleted and the records move up.
+// stay with it when another peña is deleted and the records move up; twins
+// (the same bets played twice) by their order among them too.
 namespace socios {
 
 struct Pago
@@ -36,9 +37,11 @@ struct Clave
     QString nombre; // trimmed
     double creacion = 0;
     int tipo = 0;
+    int gemela = 0; // how many peñas before it in the file have the three above
     bool operator==(const Clave&) const = default;
 };
-Clave claveDe(const RegPena& pena);
+// The key of peña `i` (from 0) of `penas`, the whole peña file in its order.
+Clave claveDe(const std::vector<RegPena>& penas, std::size_t i);
 
 struct Grupo
 {
@@ -60,19 +63,21 @@ QByteArray texto(const std::vector<Grupo>& grupos);
 // Whole or not at all. Returns an error number (errores.h), 0 on success.
 [[nodiscard]] int guarda(const QString& ruta, const std::vector<Grupo>& grupos);
 
-// The members of `pena` (empty when it has none).
-std::vector<Socio> de(const std::vector<Grupo>& grupos, const RegPena& pena);
+// The members of the peña of key `pena` (empty when it has none).
+std::vector<Socio> de(const std::vector<Grupo>& grupos, const Clave& pena);
 // Sets the members of `pena`; an empty list removes its group, unless a
 // summary was handed out.
-void pon(std::vector<Grupo>& grupos, const RegPena& pena, std::vector<Socio> socios);
+void pon(std::vector<Grupo>& grupos, const Clave& pena, std::vector<Socio> socios);
 // Where the next summary starts by default: the day after the last one
 // handed out, or invalid (from the peña's creation).
-QDate siguienteResumen(const std::vector<Grupo>& grupos, const RegPena& pena);
-void anotaResumen(std::vector<Grupo>& grupos, const RegPena& pena, QDate hasta);
+QDate siguienteResumen(const std::vector<Grupo>& grupos, const Clave& pena);
+void anotaResumen(std::vector<Grupo>& grupos, const Clave& pena, QDate hasta);
 
-// After `pena` was deleted: its members leave socios.json, kept in
-// socios.bak first when `copia`. Returns an error number, 0 on success.
-[[nodiscard]] int apartaDe(const QString& ruta, const RegPena& pena, bool copia);
+// After peña `borrada` (from 0) of `penas` (the file before the deletion) was
+// deleted: its members leave socios.json, kept in socios.bak first when
+// `copia`, and its later twins move up one place. Returns an error number,
+// 0 on success.
+[[nodiscard]] int apartaDe(const QString& ruta, const std::vector<RegPena>& penas, std::size_t borrada, bool copia);
 
 } // namespace socios
 

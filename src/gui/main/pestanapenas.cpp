@@ -301,8 +301,10 @@ void PestanaPenas::Command3_Click()
             Dialogos::PorDefecto::No))
         return;
     // Its members go with it, or into socios.bak: the user says which first.
-    const RegPena borrada = m_estado.pena;
-    const auto miembros = socios::de(socios::lee(m_estado.ruta).grupos, borrada);
+    const auto todas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+    const auto borrada = static_cast<std::size_t>(m_penasel - 1);
+    const auto miembros = borrada < todas.size() ? socios::de(socios::lee(m_estado.ruta).grupos, socios::claveDe(todas, borrada))
+                                                 : std::vector<socios::Socio>{};
     const bool quitarSocios =
         !miembros.empty() &&
         m_plataforma.dialogos.pregunta(
@@ -318,8 +320,9 @@ void PestanaPenas::Command3_Click()
                        QStringLiteral("No se pudo borrar la peña.")))
         return;
     // Its group leaves socios.json even without members: the last summary's day went with it.
-    errorEscritura(m_plataforma.dialogos, socios::apartaDe(m_estado.ruta, borrada, !quitarSocios),
-                   m_estado.fichero(ficheros::socios), QStringLiteral("No se pudieron apartar los socios de la peña."));
+    if (borrada < todas.size())
+        errorEscritura(m_plataforma.dialogos, socios::apartaDe(m_estado.ruta, todas, borrada, !quitarSocios),
+                       m_estado.fichero(ficheros::socios), QStringLiteral("No se pudieron apartar los socios de la peña."));
     m_anfitrion.cargasorteos();
     m_anfitrion.recompruebaUltimo();
 }

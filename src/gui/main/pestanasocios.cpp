@@ -165,6 +165,11 @@ const RegPena* PestanaSocios::pena() const
     return i >= 0 && i < static_cast<int>(m_penas.size()) ? &m_penas[static_cast<std::size_t>(i)] : nullptr;
 }
 
+socios::Clave PestanaSocios::clave() const
+{
+    return socios::claveDe(m_penas, static_cast<std::size_t>(ComboPena->currentIndex()));
+}
+
 void PestanaSocios::muestra()
 {
     const int elegido = ListaSocios->currentIndex().row();
@@ -187,7 +192,7 @@ void PestanaSocios::muestra()
         muestraPagos();
         return;
     }
-    m_socios = socios::de(m_grupos, *p);
+    m_socios = socios::de(m_grupos, clave());
     const cuentas::Cuentas c =
         cuentas::calcula(cuentas::jugadas(*p, m_sorteos, m_premios, m_precioApuesta), m_socios);
     const bool retenido = c.pena.neto != c.pena.ganado;
@@ -257,7 +262,7 @@ bool PestanaSocios::guarda(std::vector<socios::Socio> lista)
     const RegPena* p = pena();
     if (!p || m_danado)
         return false;
-    socios::pon(m_grupos, *p, std::move(lista));
+    socios::pon(m_grupos, clave(), std::move(lista));
     const int error = socios::guarda(m_estado.ruta, m_grupos);
     errorEscritura(m_plataforma.dialogos, error, m_estado.fichero(ficheros::socios),
                    QStringLiteral("No se pudieron guardar los socios."));
@@ -353,21 +358,22 @@ void PestanaSocios::resumen()
     if (!p)
         return;
     const RegPena elegida = *p;
+    const socios::Clave suya = clave();
     // From where the last summary ended (or the peña's creation) to today:
     // the payments made since the last draw count too.
-    QDate desde = socios::siguienteResumen(m_grupos, elegida);
+    QDate desde = socios::siguienteResumen(m_grupos, suya);
     if (!desde.isValid())
         desde = fechas::fechaDeDia(elegida.creacion);
     const QDate hasta = m_plataforma.reloj.hoy();
-    const auto calcula = [this, elegida](QDate d, QDate h) {
-        return bolvera::resumen(elegida, m_sorteos, m_premios, m_precioApuesta, socios::de(m_grupos, elegida),
+    const auto calcula = [this, elegida, suya](QDate d, QDate h) {
+        return bolvera::resumen(elegida, m_sorteos, m_premios, m_precioApuesta, socios::de(m_grupos, suya),
                                 fechas::diaNumero(d), fechas::diaNumero(h));
     };
     // Handing a summary out marks where the next one starts; a damaged file is left alone.
-    const auto hecho = [this, elegida](QDate h) {
+    const auto hecho = [this, suya](QDate h) {
         if (m_danado)
             return;
-        socios::anotaResumen(m_grupos, elegida, h);
+        socios::anotaResumen(m_grupos, suya, h);
         errorEscritura(m_plataforma.dialogos, socios::guarda(m_estado.ruta, m_grupos), m_estado.fichero(ficheros::socios),
                        QStringLiteral("No se pudieron guardar los socios."));
     };

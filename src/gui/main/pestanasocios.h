@@ -61,6 +61,8 @@ private:
     // Writes the peña's new members; false (after saying why) when it could not.
     bool guarda(std::vector<socios::Socio> lista);
     const RegPena* pena() const;
+    // How socios.json knows the peña chosen; call only with one chosen.
+    socios::Clave clave() const;
 
     Estado& m_estado;
     Plataforma& m_plataforma;

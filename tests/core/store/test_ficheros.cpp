@@ -231,4 +231,39 @@ TEST(Socios, aFileThatIsNotOursIsDamagedAndWhatIsReadWritesBackTheSame)
     }
 }
 
+// A family that plays the same bets twice: peñas of one name, day and shape
+// each keep their own members, whichever of them is deleted.
+TEST(Socios, twinsKeepTheirOwnMembersWhateverIsDeleted)
+{
+    const RegPena familia = datos::pena("FAMILIA", "Todos", {2026, 11, 1});
+    const std::vector<RegPena> penas = {familia, datos::pena("OTRA", "Todos", {2026, 11, 1}), familia, familia};
+    EXPECT_EQ(socios::claveDe(penas, 3).gemela, 2);
+    const struct
+    {
+        std::size_t borrada;
+        QStringList quedan; // the first member of each peña left, in order
+    } casos[] = {
+        {0, {"", "BEA", "CAR"}}, // the first twin: the others move up one place
+        {2, {"ANA", "", "CAR"}},
+        {1, {"ANA", "BEA", "CAR"}}, // another peña: the twins as they were
+    };
+    for (const auto& c : casos) {
+        QTemporaryDir dir;
+        const QString ruta = dir.path() + u'/';
+        std::vector<socios::Grupo> grupos;
+        socios::pon(grupos, socios::claveDe(penas, 0), {{"ANA", 1, {}, {}}});
+        socios::pon(grupos, socios::claveDe(penas, 2), {{"BEA", 1, {}, {}}});
+        socios::pon(grupos, socios::claveDe(penas, 3), {{"CAR", 1, {}, {}}});
+        ASSERT_EQ(socios::guarda(ruta, grupos), 0);
+        ASSERT_EQ(socios::apartaDe(ruta, penas, c.borrada, false), 0);
+        std::vector<RegPena> quedan = penas;
+        quedan.erase(quedan.begin() + static_cast<std::ptrdiff_t>(c.borrada));
+        const socios::Lectura l = socios::lee(ruta);
+        QStringList primeros;
+        for (std::size_t i = 0; i < quedan.size(); ++i)
+            primeros << datos::elemento(socios::de(l.grupos, socios::claveDe(quedan, i)), 0).nombre;
+        EXPECT_EQ(primeros, c.quedan) << c.borrada;
+    }
+}
+
 } // namespace

@@ -69,7 +69,7 @@ protected:
         ADD_FAILURE() << "sin diálogo abierto";
         return nullptr;
     }
-    std::vector<socios::Socio> socios() { return socios::de(socios::lee(m_estado.ruta).grupos, datos::elemento(penas(), 0)); }
+    std::vector<socios::Socio> socios() { return socios::de(socios::lee(m_estado.ruta).grupos, socios::claveDe(penas(), 0)); }
 };
 
 TEST_F(Comprobar, startUpChecksTheNewestDrawAndKeepsTheCounters)
@@ -275,8 +275,8 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
     // DOS and TRES have members; DOS's go to socios.bak when the user keeps them.
     const auto antes = penas();
     std::vector<socios::Grupo> grupos;
-    socios::pon(grupos, antes[1], {{"ANA", 1, {}, {}}});
-    socios::pon(grupos, antes[2], {{"BEA", 2, {}, {}}});
+    socios::pon(grupos, socios::claveDe(antes, 1), {{"ANA", 1, {}, {}}});
+    socios::pon(grupos, socios::claveDe(antes, 2), {{"BEA", 2, {}, {}}});
     ASSERT_EQ(socios::guarda(m_estado.ruta, grupos), 0);
     m_dialogos.respuestas = {true, false};
     control<QToolButton>("Image1_0")->click();
@@ -284,11 +284,11 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
     EXPECT_EQ(datos::elemento(penas(), 1).nombreRecortado(), QStringLiteral("TRES"));
     EXPECT_EQ(m_dialogos.ultima().texto,
               QStringLiteral("La peña tiene un socio. ¿Borrarlo también? Si responde No, se guarda en socios.bak."));
-    EXPECT_TRUE(socios::de(socios::lee(m_estado.ruta).grupos, antes[1]).empty());
-    EXPECT_EQ(socios::de(socios::lee(m_estado.ruta).grupos, datos::elemento(penas(), 1)).size(), 1u);
+    EXPECT_TRUE(socios::de(socios::lee(m_estado.ruta).grupos, socios::claveDe(antes, 1)).empty());
+    EXPECT_EQ(socios::de(socios::lee(m_estado.ruta).grupos, socios::claveDe(penas(), 1)).size(), 1u);
     QByteArray copia;
     ASSERT_EQ(ficheroregistros::leeEntrada(ruta("socios.bak"), copia), 0);
-    EXPECT_EQ(socios::de(socios::leeTexto(copia).grupos, antes[1]).front().nombre, QStringLiteral("ANA"));
+    EXPECT_EQ(datos::elemento(socios::de(socios::leeTexto(copia).grupos, socios::claveDe(antes, 1)), 0).nombre, QStringLiteral("ANA"));
     EXPECT_EQ(control<QLabel>("Label9_2")->text(), QStringLiteral("2"));
 
     // A second press without a new click must not delete "TRES".
@@ -391,7 +391,7 @@ TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
     EXPECT_TRUE(copiado.contains(QStringLiteral("  Bea: 3, 7,50 €, 3,75 €, 37.500,00 € (36.000,00 € neto), 37.503,75 €")))
         << qPrintable(copiado);
     EXPECT_TRUE(datos::leeBytes(ruta("resumen.pdf")).startsWith("%PDF"));
-    EXPECT_EQ(socios::siguienteResumen(socios::lee(m_estado.ruta).grupos, datos::elemento(penas(), 0)), QDate(2026, 12, 9));
+    EXPECT_EQ(socios::siguienteResumen(socios::lee(m_estado.ruta).grupos, socios::claveDe(penas(), 0)), QDate(2026, 12, 9));
 
     // The price per bet, then a removal asked first.
     auto* precio = control<QLineEdit>("TextPrecio");
