@@ -67,6 +67,8 @@ Linea lee(const QStringList& argumentos, const std::vector<Opcion>& opciones)
             valor = argumentos[++i];
         if (!valor)
             l.error = QStringLiteral("Falta el valor de --%1 (%2).").arg(nombre, o->valor);
+        else if (valor->trimmed().isEmpty() && !o->vacio)
+            l.error = QStringLiteral("--%1 no puede ir vacío (%2).").arg(nombre, o->valor);
         else if (!o->permitidos.isEmpty() && !o->permitidos.contains(*valor))
             l.error = QStringLiteral("--%1 ha de ser %2, no «%3».").arg(nombre, listaPermitidos(o->permitidos), *valor);
         else
@@ -91,10 +93,11 @@ std::optional<QString> compruebaPosicionales(const QStringList& dados, const std
     static const QRegularExpression importe(QStringLiteral("^[\\d.,\\s€\\x{a0}]*\\d[\\d.,\\s€\\x{a0}]*$"));
     for (qsizetype i = 0; i < dados.size(); ++i) {
         const Argumento& a = forma[static_cast<std::size_t>(std::min<qsizetype>(i, forma.size() - 1))];
-        if ((a.tipo == Argumento::Tipo::Importe || a.tipo == Argumento::Tipo::Precio) && !importe.match(dados[i]).hasMatch())
+        const bool positivo = a.tipo == Argumento::Tipo::ImportePositivo;
+        if ((a.tipo == Argumento::Tipo::Importe || positivo) && !importe.match(dados[i]).hasMatch())
             return QStringLiteral("%1 ha de ser un importe como 2,50, no «%2».").arg(a.nombre, dados[i]);
-        if (a.tipo == Argumento::Tipo::Precio && !ajustes::leePrecio(dados[i]))
-            return QStringLiteral("Precio no válido: %1").arg(dados[i]);
+        if (positivo && !ajustes::leePrecio(dados[i]))
+            return QStringLiteral("%1 ha de ser un importe de más de 0,00 € en céntimos enteros, no «%2».").arg(a.nombre, dados[i]);
         if (a.tipo != Argumento::Tipo::Entero)
             continue;
         bool ok = false;

@@ -20,6 +20,7 @@ struct Opcion
     QString nombre;         // without the dashes
     QString valor;          // the value's name in the help; empty for a switch
     QStringList permitidos; // the only values it takes, when there is such a list
+    bool vacio = false;     // an empty value ("--nota=") means something
 };
 
 struct Linea
@@ -36,7 +37,7 @@ Linea lee(const QStringList& argumentos, const std::vector<Opcion>& opciones);
 // What a command's argument holds, checked before the command runs.
 struct Argumento
 {
-    enum class Tipo { Texto, Entero, Importe, Precio }; // Precio: an Importe above 0,00 €
+    enum class Tipo { Texto, Entero, Importe, ImportePositivo }; // ImportePositivo: above 0,00 €, in whole cents
     enum class Cuantos { Uno, Opcional, Varios }; // Opcional and Varios only last
     QString nombre; // as the help shows it
     Tipo tipo = Tipo::Texto;

@@ -48,6 +48,9 @@ struct Orden
     Escribe escribe;
     // What it does when another program holds the folder, if anything.
     std::optional<int> (*siOcupada)(const Contexto&) = nullptr;
+    // What of the line it checks before the folder is found, locked or
+    // seeded: a status when the line makes no sense.
+    std::optional<int> (*valida)(const Contexto&) = nullptr;
 };
 
 // The commands that need the desktop's libraries (the network, D-Bus,
@@ -84,24 +87,24 @@ const std::vector<Orden> tabla = {
      "añade un sorteo (--otro-dia: celebrado otro día que martes o viernes)", anadirSorteo, Escribe::Si},
     {"huecos", {}, {}, "sorteos que faltan en el histórico", listaHuecos, Escribe::No},
     {"importar-premios", {fichero}, {}, "guarda los premios de un CSV en premios.dat", importarPremios, Escribe::Si},
-    {"precio", {{"EUROS", Tipo::Precio, Cuantos::Opcional}}, {},
+    {"precio", {{"EUROS", Tipo::ImportePositivo, Cuantos::Opcional}}, {},
      "el precio de una apuesta (2,50 por defecto)", precio, Escribe::ConArgumentos},
     {"actualizar", {}, {"avisar"}, "baja los sorteos nuevos de internet (y avisa en el escritorio)",
      DEL_ESCRITORIO(actualizar), Escribe::Si, DEL_ESCRITORIO(actualizarEnLaVentana)},
     {"fuentes", {}, {}, "qué dice cada fuente de resultados", DEL_ESCRITORIO(listaFuentes), Escribe::No},
     {"analizar", {fichero}, {}, "añade los sorteos de una página guardada", analizar, Escribe::Si},
     {"informe", {fichero}, {}, "los premios de una página de sorteo guardada", informe, Escribe::No},
-    {"nueva-pena", {apuesta}, {"nombre!", "dia"}, "añade una peña", nuevaPena, Escribe::Si},
+    {"nueva-pena", {apuesta}, {"nombre!", "dia"}, "añade una peña", nuevaPena, Escribe::Si, nullptr, validaNuevaPena},
     {"imprimir", {penaR}, {"papel", "pdf!", "dos-semanas"}, "imprime la peña R en un PDF", DEL_ESCRITORIO(imprimir),
      Escribe::No},
     {"socios", {penaR}, {}, "los socios de la peña R y sus cuentas", listaSocios, Escribe::No},
     {"socio-anadir", {penaR, {"NOMBRE"}, {"PARTICIPACIONES", Tipo::Entero, Cuantos::Uno, 1}}, {"nota"},
-     "añade un socio a la peña R", anadeSocio, Escribe::Si},
-    {"socio-pago", {penaR, {"NOMBRE"}, {"EUROS", Tipo::Importe}}, {"fecha", "correccion"},
+     "añade un socio a la peña R", anadeSocio, Escribe::Si, nullptr, validaSocio},
+    {"socio-pago", {penaR, {"NOMBRE"}, {"EUROS", Tipo::ImportePositivo}}, {"fecha", "correccion"},
      "anota lo que ha puesto un socio (o lo corrige)", pagaSocio, Escribe::Si},
     {"socio-quitar", {penaR, {"NOMBRE"}}, {}, "quita un socio de la peña R", quitaSocio, Escribe::Si},
     {"socio-cambiar", {penaR, {"NOMBRE"}}, {"nombre", "participaciones"},
-     "cambia el nombre o las participaciones de un socio", cambiaSocio, Escribe::Si},
+     "cambia el nombre o las participaciones de un socio", cambiaSocio, Escribe::Si, nullptr, validaCambioSocio},
     {"resumen", {penaR}, {"desde", "hasta", "pdf", "texto"},
      "el resumen de la peña R para sus socios, en texto o en PDF", DEL_ESCRITORIO(resumen), Escribe::No},
 };
@@ -114,12 +117,12 @@ const std::vector<argumentos::Opcion> todasLasOpciones = {
     {"json", {}, {}},
     {"historico", {}, {}},
     {"solo-premio", {}, {}},
-    {"nombre", "NOMBRE", {}},
+    {"nombre", "NOMBRE", {}, true},
     {"dia", "DIA", {"Martes", "Viernes", "Todos"}},
     {"papel", "PAPEL", {"oficial", "normal"}},
     {"pdf", "FICHERO", {}},
     {"dos-semanas", "SI_NO", {"si", "no"}},
-    {"nota", "NOTA", {}},
+    {"nota", "NOTA", {}, true},
     {"fecha", "AAAA-MM-DD", {}},
     {"correccion", {}, {}},
     {"desde", "AAAA-MM-DD", {}},
@@ -293,6 +296,10 @@ int main(int argc, char* argv[])
         if (!campo->isValid())
             return fallaUso(QStringLiteral("Fecha no válida: %1").arg(opcion(QString::fromLatin1(clave))));
     }
+
+    if (orden->valida)
+        if (const auto estado = orden->valida(c))
+            return *estado;
 
     // The folder is found (and made, the first time) only for a line that makes sense.
     const DirectorioDatos datos = directorioDatos(opcion(QStringLiteral("dir")), QCoreApplication::applicationDirPath());

@@ -98,6 +98,11 @@ int listaFuentes(const Contexto& c);
 int analizar(const Contexto& c);
 int informe(const Contexto& c);
 int nuevaPena(const Contexto& c);
+// The checks of a line that need no file (run before the folder is touched):
+// a status when it makes no sense.
+std::optional<int> validaNuevaPena(const Contexto& c);
+std::optional<int> validaSocio(const Contexto& c);
+std::optional<int> validaCambioSocio(const Contexto& c);
 int imprimir(const Contexto& c);
 int exportarCsv(const Contexto& c);
 int importarCsv(const Contexto& c);

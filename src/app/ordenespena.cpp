@@ -17,25 +17,47 @@ namespace bolvera {
 namespace ordenes {
 
 
-int nuevaPena(const Contexto& c)
+namespace {
+
+using Apuestas = std::vector<std::pair<std::vector<int>, std::vector<int>>>;
+
+// The day, the name and the bets of the line; a status when one is wrong.
+std::optional<int> leeNuevaPena(const Contexto& c, Apuestas& apuestas, int& tipo)
 {
     if (c.dia != u"Martes" && c.dia != u"Viernes" && c.dia != u"Todos")
         return fallaUso(QStringLiteral("El día ha de ser Martes, Viernes o Todos."));
+    if (c.nombre.trimmed().isEmpty())
+        return falla(QStringLiteral("¡¡¡No ha escrito el nombre de la peña!!!"));
     if (EditorPena::filtraNombre(c.nombre) != c.nombre.toUpper())
         return falla(QStringLiteral("El nombre lleva caracteres que no se pueden guardar."));
     if (c.nombre.toUpper().size() > RegPena::largoNombre)
         return falla(QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"));
-
-    std::vector<std::pair<std::vector<int>, std::vector<int>>> apuestas;
     for (const QString& texto : c.argumentos) {
         const auto apuesta = leeApuesta(texto);
         if (!apuesta)
             return falla(QStringLiteral("Apuesta no válida: \"%1\" (escriba \"1 2 3 4 5 + 1 2\").").arg(texto));
         apuestas.push_back(*apuesta);
     }
-    int tipo = 0;
     if (const auto error = compruebaApuestas(apuestas, tipo))
         return falla(*error);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> validaNuevaPena(const Contexto& c)
+{
+    Apuestas apuestas;
+    int tipo = 0;
+    return leeNuevaPena(c, apuestas, tipo);
+}
+
+int nuevaPena(const Contexto& c)
+{
+    Apuestas apuestas;
+    int tipo = 0;
+    if (const auto estado = leeNuevaPena(c, apuestas, tipo))
+        return *estado;
 
     // The editor's own checks, then its record.
     EditorPena editor(tipo > 100 ? tipo : 0);

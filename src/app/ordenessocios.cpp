@@ -134,6 +134,20 @@ int listaSocios(const Contexto& c)
     return 0;
 }
 
+std::optional<int> validaSocio(const Contexto& c)
+{
+    if (c.argumentos.value(1).trimmed().isEmpty())
+        return fallaUso(QStringLiteral("El socio necesita un nombre."));
+    return std::nullopt;
+}
+
+std::optional<int> validaCambioSocio(const Contexto& c)
+{
+    if (c.nombre.trimmed().isEmpty() && c.participaciones == 0)
+        return fallaUso(QStringLiteral("Indique --nombre o --participaciones."));
+    return std::nullopt;
+}
+
 int anadeSocio(const Contexto& c)
 {
     int estado = 0;
@@ -143,8 +157,6 @@ int anadeSocio(const Contexto& c)
     const QString nombre = c.argumentos.value(1).trimmed();
     const int participaciones = c.argumentos.value(2).toInt();
     auto lista = socios::de(e->grupos, e->clave);
-    if (nombre.isEmpty())
-        return fallaUso(QStringLiteral("El socio necesita un nombre."));
     if (buscaSocio(lista, nombre) != lista.end())
         return falla(QStringLiteral("Ya hay un socio ") + nombre + QStringLiteral(" en la peña."));
     lista.push_back({nombre, participaciones, c.nota, {}});
@@ -163,11 +175,10 @@ int pagaSocio(const Contexto& c)
         return estado;
     auto& lista = s->lista;
     const auto socio = lista.begin() + static_cast<std::ptrdiff_t>(s->socio);
-    const auto centimos = premios::centimosDe(c.argumentos.value(2));
-    if (!centimos || *centimos == 0)
-        return fallaUso(QStringLiteral("EUROS ha de ser un importe, no «%1».").arg(c.argumentos.value(2)));
+    // Checked with the line: more than nothing, in whole cents.
+    const std::int64_t centimos = premios::centimosDe(c.argumentos.value(2)).value_or(0);
     // A correction is one more entry, never an edit of the one it corrects.
-    socio->pagos.push_back({c.fecha.isValid() ? c.fecha : c.hoy, c.correccion ? -*centimos : *centimos});
+    socio->pagos.push_back({c.fecha.isValid() ? c.fecha : c.hoy, c.correccion ? -centimos : centimos});
     const QString hecho = QStringLiteral("%1 de %2 de %3 el %4.")
                               .arg(c.correccion ? QStringLiteral("Corrección") : QStringLiteral("Pago"),
                                    euros::texto(socio->pagos.back().centimos), socio->nombre,
@@ -192,8 +203,6 @@ int cambiaSocio(const Contexto& c)
 {
     const int participaciones = c.participaciones;
     const QString nuevo = c.nombre.trimmed();
-    if (nuevo.isEmpty() && participaciones == 0)
-        return fallaUso(QStringLiteral("Indique --nombre o --participaciones."));
     int estado = 0;
     auto s = eligeSocio(c, estado);
     if (!s)

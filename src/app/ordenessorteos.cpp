@@ -225,11 +225,9 @@ int precio(const Contexto& c)
     if (c.argumentos.size() > 1)
         return fallaUso(QStringLiteral("Uso: precio [EUROS]"));
     if (c.argumentos.size() == 1) {
-        // The argument was checked as a price with the rest of the line.
-        const auto centimos = ajustes::leePrecio(c.argumentos.front());
-        if (!centimos)
-            return fallaUso(QStringLiteral("Precio no válido: %1").arg(c.argumentos.front()));
-        if (const int error = ajustes::ponPrecioApuesta(c.ruta, *centimos))
+        // Checked with the line: more than nothing, in whole cents.
+        const std::int64_t centimos = ajustes::leePrecio(c.argumentos.front()).value_or(0);
+        if (const int error = ajustes::ponPrecioApuesta(c.ruta, centimos))
             return fallaEscritura(QStringLiteral("No se pudo guardar el precio."), error);
     }
     QTextStream(stdout) << "Precio por apuesta: " << euros::texto(ajustes::precioApuesta(c.ruta)) << '\n';

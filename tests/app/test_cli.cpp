@@ -151,10 +151,19 @@ TEST(CliLinea, statusZeroDoneOneRefusedTwoNonsenseCheckedBeforeAnyWrite)
         {{"precio", "abc"}, 2, "EUROS ha de ser un importe"},
         {{"precio", "-1"}, 2, "EUROS ha de ser un importe"},
         // A price is more than nothing, no more than a prize, in whole cents.
-        {{"precio", "0,00"}, 2, "Precio no válido: 0,00"},
-        {{"precio", "2,505"}, 2, "Precio no válido: 2,505"},
-        {{"precio", "1000000000,01"}, 2, "Precio no válido"},
-        {{"precio", "99999999999999999999"}, 2, "Precio no válido"},
+        {{"precio", "0,00"}, 2, "EUROS ha de ser un importe de más de 0,00 € en céntimos enteros, no «0,00»."},
+        {{"precio", "2,505"}, 2, "no «2,505»"},
+        {{"precio", "1000000000,01"}, 2, "no «1000000000,01»"},
+        {{"precio", "99999999999999999999"}, 2, "no «99999999999999999999»"},
+        // Nonsense that only the command itself could tell: said before anything is touched.
+        {{"nueva-pena", "--nombre=", "1 2 3 4 5 + 1 2"}, 1, "¡¡¡No ha escrito el nombre de la peña!!!"},
+        {{"nueva-pena", "--nombre", "X", "--dia=", "1 2 3 4 5 + 1 2"}, 2, "--dia no puede ir vacío"},
+        {{"nueva-pena", "--nombre", "X", "1 2 3 + 1 2"}, 1, "Una apuesta múltiple va sola"},
+        {{"nueva-pena", "--nombre", "X", "uno dos"}, 1, "Apuesta no válida"},
+        {{"imprimir", "1", "--pdf="}, 2, "--pdf no puede ir vacío"},
+        {{"socio-pago", "1", "ANA", "0"}, 2, "EUROS ha de ser un importe de más de 0,00 €"},
+        {{"socio-anadir", "1", " ", "1"}, 2, "El socio necesita un nombre."},
+        {{"socio-cambiar", "1", "ANA"}, 2, "Indique --nombre o --participaciones."},
         {{"nueva-pena", "--nombre", "X", "--dia", "Lunes", "1 2 3 4 5 + 1 2"}, 2, "--dia ha de ser Martes, Viernes o Todos"},
         {{"nueva-pena", "--nombre", "X"}, 2, "Falta \"1 2 3 4 5 + 1 2\""},
         {{"nueva-pena", "1 2 3 4 5 + 1 2"}, 2, "Falta --nombre"},
@@ -182,6 +191,12 @@ TEST(CliLinea, statusZeroDoneOneRefusedTwoNonsenseCheckedBeforeAnyWrite)
         EXPECT_TRUE(QString::fromUtf8(s.err).contains(c.mensaje)) << qPrintable(donde) << "\n" << s.err.constData();
         EXPECT_TRUE(s.out.isEmpty()) << qPrintable(donde);
         EXPECT_EQ(contenido(dir.path()), antes) << qPrintable(donde);
+        // Nonsense never makes the files of a new folder either.
+        if (c.estado == 2 && !c.argumentos.contains("--dir")) {
+            QTemporaryDir nueva;
+            EXPECT_EQ(ejecuta(c.argumentos + QStringList{"--dir", nueva.path()}).estado, 2) << qPrintable(donde);
+            EXPECT_TRUE(contenido(nueva.path()).empty()) << qPrintable(donde);
+        }
     }
     EXPECT_FALSE(QFileInfo::exists(pdf));
 
