@@ -60,6 +60,12 @@ std::vector<Jugada> jugadas(const RegPena& pena, const std::vector<RegSorteo>& s
     return lista;
 }
 
+namespace {
+
+__extension__ using Ancho = __int128; // GCC and Clang: wide enough for any prize times any shares
+
+} // namespace
+
 std::vector<std::int64_t> reparte(std::int64_t total, const std::vector<int>& participaciones)
 {
     const std::int64_t suma = std::accumulate(participaciones.begin(), participaciones.end(), std::int64_t{0});
@@ -69,17 +75,21 @@ std::vector<std::int64_t> reparte(std::int64_t total, const std::vector<int>& pa
     std::vector<std::int64_t> restos(participaciones.size());
     std::int64_t repartido = 0;
     for (std::size_t i = 0; i < participaciones.size(); ++i) {
-        const std::int64_t p = total * participaciones[i];
+        // The largest prize times the most shares passes 64 bits.
+        const Ancho p = static_cast<Ancho>(total) * participaciones[i];
         // Floor division, also for a negative total (a correction).
-        partes[i] = p / suma - ((p % suma != 0 && p < 0) ? 1 : 0);
-        restos[i] = p - partes[i] * suma;
+        const Ancho q = p / suma - ((p % suma != 0 && p < 0) ? 1 : 0);
+        partes[i] = static_cast<std::int64_t>(q);
+        restos[i] = static_cast<std::int64_t>(p - q * suma);
         repartido += partes[i];
     }
     std::vector<std::size_t> orden(participaciones.size());
     std::iota(orden.begin(), orden.end(), std::size_t{0});
     std::stable_sort(orden.begin(), orden.end(), [&](std::size_t a, std::size_t b) { return restos[a] > restos[b]; });
-    for (std::int64_t sobra = total - repartido, k = 0; sobra > 0; --sobra, ++k)
-        ++partes[orden[static_cast<std::size_t>(k) % orden.size()]];
+    // Fewer cents are left than there are members: one each, at most once.
+    const std::int64_t sobra = total - repartido;
+    for (std::size_t k = 0; k < orden.size() && static_cast<std::int64_t>(k) < sobra; ++k)
+        ++partes[orden[k]];
     return partes;
 }
 

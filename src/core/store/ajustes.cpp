@@ -14,8 +14,18 @@ namespace bolvera {
 
 namespace ajustes {
 
+namespace {
+
+// A pipe or a device in ajustes.ini's place is never opened: it would wait
+// for ever. The settings are then their defaults.
+bool leible(const QString& ruta) { return ficheroregistros::normalOAusente(ruta + ficheros::ajustes); }
+
+} // namespace
+
 std::int64_t precioApuesta(const QString& ruta)
 {
+    if (!leible(ruta))
+        return 250;
     const QSettings ajustes(ruta + ficheros::ajustes, QSettings::IniFormat);
     bool ok = false;
     const qint64 precio = ajustes.value(QStringLiteral("precioApuesta")).toLongLong(&ok);
@@ -40,6 +50,8 @@ bool apagado(const QString& valor)
 
 bool avisoSinPremio(const QString& ruta)
 {
+    if (!leible(ruta))
+        return true;
     const QSettings ajustes(ruta + ficheros::ajustes, QSettings::IniFormat);
     return !apagado(ajustes.value(QStringLiteral("avisos/sinPremio")).toString());
 }
@@ -50,8 +62,10 @@ namespace {
 // written in any case.
 std::map<QString, QString> grupoFuentes(const QString& ruta)
 {
-    QSettings ajustes(ruta + ficheros::ajustes, QSettings::IniFormat);
     std::map<QString, QString> r;
+    if (!leible(ruta))
+        return r;
+    QSettings ajustes(ruta + ficheros::ajustes, QSettings::IniFormat);
     for (const QString& grupo : ajustes.childGroups()) {
         if (grupo.compare(u"fuentes", Qt::CaseInsensitive) != 0)
             continue;

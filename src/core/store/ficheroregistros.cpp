@@ -5,12 +5,24 @@
 
 #include <QFile>
 
+#include <filesystem>
+#include <system_error>
+
 namespace bolvera {
 
 namespace ficheroregistros {
 
+bool normalOAusente(const QString& ruta)
+{
+    std::error_code error;
+    const auto estado = std::filesystem::status(ruta.toStdU16String(), error);
+    return !std::filesystem::exists(estado) || std::filesystem::is_regular_file(estado);
+}
+
 int leeTodo(const QString& ruta, QByteArray& bytes)
 {
+    if (!normalOAusente(ruta))
+        return errores::noEsFichero;
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly))
         return errores::deFallo(f, false);

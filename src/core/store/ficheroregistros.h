@@ -16,8 +16,13 @@ namespace ficheroregistros {
 template <typename Registro>
 std::vector<Registro> leeTodos(const QString& ruta);
 
-// The whole file as it is on disk, stray bytes included. Returns an error
-// number (errores.h), 0 on success.
+// Whether `ruta` is missing or a plain file. A pipe or a device where a data
+// file should be is never opened: opening a pipe waits for a writer for ever.
+bool normalOAusente(const QString& ruta);
+
+// The whole file as it is on disk, stray bytes included; a data file that is
+// not a plain file is error errores::noEsFichero. Returns an error number
+// (errores.h), 0 on success.
 int leeTodo(const QString& ruta, QByteArray& bytes);
 
 // The largest file the user may hand in (a CSV, a page, a history): the

@@ -96,7 +96,9 @@ Lectura lee(const QString& ruta)
     const QString fichero = ruta + ficheros::socios;
     if (!QFile::exists(fichero))
         return {};
-    if (const int error = ficheroregistros::leeEntrada(fichero, contenido)) {
+    const int error =
+        ficheroregistros::normalOAusente(fichero) ? ficheroregistros::leeEntrada(fichero, contenido) : errores::noEsFichero;
+    if (error) {
         Lectura l;
         l.error = errores::texto(error, fichero);
         return l;

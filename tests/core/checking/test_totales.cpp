@@ -264,7 +264,11 @@ TEST(Cuentas, sharesAddUpToTheCentAndTheWithholding)
     // ties to the member listed first.
     const std::tuple<std::int64_t, std::vector<int>, std::vector<std::int64_t>> partes[] = {
         {100, {1, 2, 3}, {17, 33, 50}}, {1, {1, 1, 1}, {1, 0, 0}}, {2, {1, 1, 1}, {1, 1, 0}},
-        {0, {1, 2}, {0, 0}}, {-100, {1, 2, 3}, {-17, -33, -50}}, {7, {}, {}}, {5, {5}, {5}}};
+        {0, {1, 2}, {0, 0}}, {-100, {1, 2, 3}, {-17, -33, -50}}, {7, {}, {}}, {5, {5}, {5}},
+        // The largest prize over the most shares: beyond 64 bits on the way, never a hang.
+        {100'000'000'000, {2147483647, 1}, {99'999'999'953, 47}},
+        {-100'000'000'000, {2147483647, 1}, {-99'999'999'953, -47}},
+        {100'000'000'000, {100000000, 1}, {99'999'999'000, 1000}}};
     for (const auto& [total, participaciones, esperadas] : partes)
         EXPECT_EQ(cuentas::reparte(total, participaciones), esperadas) << total;
     for (std::int64_t total : {0LL, 1LL, 99LL, 12345LL, 987654321LL})
