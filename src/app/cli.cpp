@@ -319,5 +319,12 @@ int main(int argc, char* argv[])
     // A new data directory starts with the history the program ships; a
     // folder that cannot take it is said so by the command that needs it.
     (void)historia::preparaInicial(c.ruta);
-    return orden->ejecuta(c);
+    const int estado = orden->ejecuta(c);
+    // What could not be written out (a full disk, a closed pipe) is no success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int numero = errno;
+        return estado != 0 ? estado
+                           : falla(QStringLiteral("No se pudo escribir la salida: %1.").arg(errorDeSalida(numero)));
+    }
+    return estado;
 }

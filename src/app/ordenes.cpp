@@ -11,6 +11,9 @@
 
 #include <algorithm>
 
+#include <cerrno>
+#include <cstring>
+
 namespace bolvera {
 
 namespace ordenes {
@@ -46,6 +49,15 @@ std::optional<int> leeFicheroArgumento(const Contexto& c, const QString& uso, QB
                          : QStringLiteral("No se puede leer %1. Error %2").arg(c.argumentos.front()).arg(error));
     }
     return std::nullopt;
+}
+
+QString errorDeSalida(int numero)
+{
+    if (numero == ENOSPC || numero == EDQUOT)
+        return QStringLiteral("no queda espacio en el disco");
+    if (numero == EPIPE)
+        return QStringLiteral("quien la leía la ha cerrado");
+    return QString::fromLocal8Bit(std::strerror(numero));
 }
 
 int fallaUso(const QString& mensaje)

@@ -41,6 +41,8 @@ struct Contexto
     QStringList argumentos; // after the subcommand
 };
 
+// Why standard output could not be written, in the user's words, from errno.
+QString errorDeSalida(int numero);
 // A message on stderr; the status to return: 1 for a refused operation,
 // 2 for arguments that make no sense.
 int falla(const QString& mensaje);

@@ -20,6 +20,7 @@
 
 #include <array>
 #include <condition_variable>
+#include <cerrno>
 #include <cstdio>
 #include <deque>
 #include <mutex>
@@ -151,9 +152,15 @@ int comprobar(const Contexto& c)
     comprobador.join();
     salida.pon(cierre);
     salida.vacia();
-    std::fflush(stdout);
+    // Rows that could not be written can be shown again; the counters are
+    // saved all the same, and both are said.
+    const bool escritas = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    const int numero = errno;
     if (const int error = guardaContadores(c.ruta, datos, {&sencillas, &multiples}))
         return fallaEscritura(guardar, error);
+    if (!escritas)
+        return falla(QStringLiteral("No se pudieron escribir las filas (%1); los aciertos de las peñas sí se han guardado.")
+                         .arg(errorDeSalida(numero)));
     return 0;
 }
 

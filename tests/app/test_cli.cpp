@@ -1280,6 +1280,18 @@ TEST(CliFicheros, refusalsThatProtectTheDataFolder)
     s = ejecuta({"importar-csv", dir.filePath("antiguo.csv"), "--dir", carpeta.path()});
     EXPECT_EQ(s.estado, 1);
     EXPECT_FALSE(s.err.contains("Administrador")) << s.err.constData();
+    // Output that cannot be written is no success; comprobar still keeps the counters.
+    for (const QStringList& orden : {QStringList{"sorteos"}, QStringList{"penas"}, QStringList{"socios", "1"},
+                                     QStringList{"resumen", "1", "--texto"}, QStringList{"comprobar", "1"}}) {
+        QProcess lleno;
+        lleno.setStandardOutputFile(QStringLiteral("/dev/full"));
+        lleno.start(QStringLiteral(BOLVERA_CLI), orden + conDir);
+        ASSERT_TRUE(lleno.waitForFinished(30000));
+        EXPECT_EQ(lleno.exitCode(), 1) << qPrintable(orden[0]);
+        EXPECT_TRUE(QString::fromUtf8(lleno.readAllStandardError()).contains(QStringLiteral("no queda espacio en el disco")))
+            << qPrintable(orden[0]);
+    }
+    EXPECT_EQ(ficheroregistros::leeTodos<RegPena>(dir.filePath("apuestas.dat")).at(0).contado, datos::sorteosSeguidos(3, QDate(2026, 12, 4)).back().fecha);
 }
 
 TEST(CliFicheros, aFullDiskIsSaidSoAndChangesNothing)
