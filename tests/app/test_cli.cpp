@@ -1281,6 +1281,7 @@ TEST(CliFicheros, refusalsThatProtectTheDataFolder)
     EXPECT_EQ(s.estado, 1);
     EXPECT_FALSE(s.err.contains("Administrador")) << s.err.constData();
     // Output that cannot be written is no success; comprobar still keeps the counters.
+    datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("UNA", "Todos", {2020, 1, 1}, {{1, 2, 3, 4, 5, 1, 2}})});
     for (const QStringList& orden : {QStringList{"sorteos"}, QStringList{"penas"}, QStringList{"socios", "1"},
                                      QStringList{"resumen", "1", "--texto"}, QStringList{"comprobar", "1"}}) {
         QProcess lleno;
