@@ -1373,6 +1373,18 @@ TEST(CliCerrojo, anUnreadableLockGoesStaleAndEveryWriterTakesIt)
     lock.close();
     const Salida s = ejecuta(comprobar);
     EXPECT_EQ(s.estado, 0) << s.err.constData();
+    // One dated in the future (a clock that went back) counts its age from
+    // the first writer that finds it: held now, stale a few seconds later.
+    datos::escribeBytes(dir.filePath("bolvera.lock"), {});
+    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+    lock.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime);
+    lock.close();
+    EXPECT_EQ(ejecuta(comprobar).estado, 1);
+    EXPECT_LE(QFileInfo(dir.filePath("bolvera.lock")).lastModified(), QDateTime::currentDateTime().addSecs(1));
+    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+    lock.setFileTime(QDateTime::currentDateTime().addSecs(-Cerrojo::segundosSinDueno - 1), QFileDevice::FileModificationTime);
+    lock.close();
+    EXPECT_EQ(ejecuta(comprobar).estado, 0);
 
     // A folder that cannot be written is said so, not "en uso".
     sinprivilegios::cede(dir.path());

@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <filesystem>
+#include <system_error>
+
 namespace bolvera {
 
 Cerrojo::Cerrojo(const QString& ruta) : m_ruta(ruta), m_fichero(ruta + ficheros::cerrojo)
@@ -23,8 +26,18 @@ bool Cerrojo::sinDueno() const
     if (m_fichero.getLockInfo(&pid, &maquina, &programa) && pid > 0)
         return false;
     const QFileInfo info(m_ruta + ficheros::cerrojo);
-    return info.exists() &&
-           info.lastModified().secsTo(QDateTime::currentDateTime()) >= segundosSinDueno;
+    if (!info.exists())
+        return false;
+    const QDateTime ahora = QDateTime::currentDateTime();
+    if (info.lastModified() > ahora.addSecs(1)) {
+        // Dated in the future (a clock that went back, a copied folder): its
+        // age is unknown, so it counts from now and goes stale as any other.
+        std::error_code error;
+        std::filesystem::last_write_time(std::filesystem::path(info.filePath().toStdU16String()),
+                                         std::filesystem::file_time_type::clock::now(), error);
+        return false;
+    }
+    return info.lastModified().secsTo(ahora) >= segundosSinDueno;
 }
 
 bool Cerrojo::toma()
