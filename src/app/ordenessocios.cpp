@@ -46,7 +46,7 @@ QString textoParticipaciones(int n)
 auto buscaSocio(std::vector<socios::Socio>& lista, const QString& nombre)
 {
     return std::find_if(lista.begin(), lista.end(),
-                        [&](const socios::Socio& s) { return s.nombre.compare(nombre, Qt::CaseInsensitive) == 0; });
+                        [&](const socios::Socio& s) { return socios::mismoNombre(s.nombre, nombre); });
 }
 
 // The peña R, its members and the one named by the second argument.
@@ -76,7 +76,8 @@ int guardaSocios(const Contexto& c, const PenaConSocios& e, const QString& hecho
 {
     if (const int error = socios::guarda(c.ruta, e.grupos))
         return fallaEscritura(QStringLiteral("No se pudieron guardar los socios."), error);
-    QTextStream(stdout) << hecho << '\n';
+    // A member's name may hold control bytes: shown escaped, as in the listings.
+    QTextStream(stdout) << paraTerminal(hecho) << '\n';
     return 0;
 }
 

@@ -944,6 +944,12 @@ TEST(CliSocios, membersPaymentsAndAccountsThatAddUp)
         {{"socios", "1"}, 0, "Ana | 1 | pagado 0,00 € | apostado 0,42 € | ganado 8,33 € | balance 7,91 €"},
         {{"socios", "1"}, 0, "TOTAL | - | pagado 8,50 € | apostado 2,50 € | ganado 50,00 € | balance 56,00 €"},
         {{"socios", "2"}, 0, "Peña OTRA: 0 socios"},
+        // One name however its accent was typed; control bytes shown escaped, never sent raw.
+        {{"socio-anadir", "2", QStringLiteral("Jos\u00e9"), "1"}, 0, QStringLiteral("Socio Jos\u00e9 añadido")},
+        {{"socio-anadir", "2", QStringLiteral("JOSE\u0301"), "1"}, 1, "Ya hay un socio"},
+        {{"socio-anadir", "2", "A\x1b[31mROJO", "1"}, 0, "Socio A\\x1b[31mROJO añadido"},
+        {{"socio-quitar", "2", "A\x1b[31mROJO"}, 0, "Socio A\\x1b[31mROJO quitado"},
+        {{"socio-quitar", "2", QStringLiteral("jose\u0301")}, 0, QStringLiteral("Socio Jos\u00e9 quitado")},
         // The summary to hand them, as text.
         {{"resumen", "1"}, 0, "04/12/2026  1-2-3-40-41 + 1 2  premios: 1 × 3+2 (50,00 €)"},
         {{"resumen", "1"}, 0, "  Bea: 2, 8,50 €, 0,83 €, 16,67 €, 24,34 €"},

@@ -141,6 +141,12 @@ int guarda(const QString& ruta, const std::vector<Grupo>& grupos)
     return reescribe(ruta + ficheros::socios, texto(grupos));
 }
 
+bool mismoNombre(const QString& a, const QString& b)
+{
+    return a.trimmed().normalized(QString::NormalizationForm_C).compare(
+               b.trimmed().normalized(QString::NormalizationForm_C), Qt::CaseInsensitive) == 0;
+}
+
 std::vector<Socio> de(const std::vector<Grupo>& grupos, const Clave& pena)
 {
     const auto g = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) { return x.pena == pena; });

@@ -63,6 +63,10 @@ QByteArray texto(const std::vector<Grupo>& grupos);
 // Whole or not at all. Returns an error number (errores.h), 0 on success.
 [[nodiscard]] int guarda(const QString& ruta, const std::vector<Grupo>& grupos);
 
+// Whether two members' names are the same one: regardless of case and of how
+// the accents were typed (Unicode normalisation), as the user reads them.
+bool mismoNombre(const QString& a, const QString& b);
+
 // The members of the peña of key `pena` (empty when it has none).
 std::vector<Socio> de(const std::vector<Grupo>& grupos, const Clave& pena);
 // Sets the members of `pena`; an empty list removes its group, unless a

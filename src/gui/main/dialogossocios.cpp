@@ -76,7 +76,7 @@ void FichaSocio::valida()
 {
     const QString nombre = m_nombre->text().trimmed();
     const bool repetido = std::any_of(m_otros.begin(), m_otros.end(), [&](const QString& otro) {
-        return otro.compare(nombre, Qt::CaseInsensitive) == 0;
+        return socios::mismoNombre(otro, nombre);
     });
     m_aviso->setText(repetido ? QStringLiteral("Ya hay un socio con ese nombre.") : QString());
     m_botones->button(QDialogButtonBox::Ok)->setEnabled(!nombre.isEmpty() && !repetido);
