@@ -77,7 +77,7 @@ const std::vector<Orden> tabla = {
     {"pena", {penaR}, {}, "la peña número R", unaPena, Escribe::No},
     {"desglose", {{"TIPO", Tipo::Entero, Cuantos::Uno, 0}, {"H", Tipo::Entero, Cuantos::Uno, 0, 5},
                   {"K", Tipo::Entero, Cuantos::Uno, 0, 2}},
-     {}, "premios de una apuesta múltiple", unDesglose, Escribe::No},
+     {}, "premios de una apuesta múltiple", unDesglose, Escribe::No, nullptr, validaDesglose},
     {"sorteos", {}, {}, "la lista de sorteos", listaSorteos, Escribe::No},
     {"frecuencias", {}, {}, "veces que ha salido cada número y estrella", frecuencias, Escribe::No},
     {"importar", {fichero}, {}, "sustituye los sorteos por los de FICHERO", importar, Escribe::Si},

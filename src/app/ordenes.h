@@ -105,6 +105,7 @@ int nuevaPena(const Contexto& c);
 std::optional<int> validaNuevaPena(const Contexto& c);
 std::optional<int> validaSocio(const Contexto& c);
 std::optional<int> validaCambioSocio(const Contexto& c);
+std::optional<int> validaDesglose(const Contexto& c);
 int imprimir(const Contexto& c);
 int exportarCsv(const Contexto& c);
 int importarCsv(const Contexto& c);

@@ -272,7 +272,7 @@ int unaPena(const Contexto& c)
     return 0;
 }
 
-int unDesglose(const Contexto& c)
+std::optional<int> validaDesglose(const Contexto& c)
 {
     if (c.argumentos.size() != 3)
         return fallaUso(QStringLiteral("Uso: desglose TIPO H K"));
@@ -283,8 +283,19 @@ int unDesglose(const Contexto& c)
         return fallaUso(QStringLiteral("TIPO, H (0-5) y K (0-2) son números."));
     const auto f = forma(*tipo);
     if (!f || !f->multiple)
-        return 0; // not a multiple bet: no breakdown
-    const Desglose desg = desglose(f->numeros, f->estrellas, *h, *k);
+        return fallaUso(QStringLiteral("TIPO ha de ser el de una apuesta múltiple: 100 + 10 × números (5 a 10) + "
+                                       "estrellas (2 a 5), más de 5 y 2, como 162 para 6 números y 2 estrellas; no «%1».")
+                            .arg(c.argumentos[0]));
+    return std::nullopt;
+}
+
+int unDesglose(const Contexto& c)
+{
+    // The line was checked before: a multiple bet and its hits.
+    const auto f = forma(entero(c.argumentos[0]).value_or(0));
+    if (!f)
+        return 2;
+    const Desglose desg = desglose(f->numeros, f->estrellas, entero(c.argumentos[1]).value_or(0), entero(c.argumentos[2]).value_or(0));
     QTextStream salida(stdout);
     for (int i = 1; i <= categorias::total; ++i)
         if (desg[i] != 0)

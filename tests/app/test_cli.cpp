@@ -148,6 +148,8 @@ TEST(CliLinea, statusZeroDoneOneRefusedTwoNonsenseCheckedBeforeAnyWrite)
         {{"pena", "-3"}, 2, "no «-3»"},
         {{"recontar", "x"}, 2, "R ha de ser"},
         {{"desglose", "205", "6", "0"}, 2, "H ha de ser un número de 0 a 5"},
+        {{"desglose", "999", "1", "1"}, 2, "TIPO ha de ser el de una apuesta múltiple"},
+        {{"desglose", "5", "1", "1"}, 2, "no «5»"}, // five simple bets: no breakdown
         {{"precio", "abc"}, 2, "EUROS ha de ser un importe"},
         {{"precio", "-1"}, 2, "EUROS ha de ser un importe"},
         // A price is more than nothing, no more than a prize, in whole cents.
@@ -331,7 +333,10 @@ TEST(CliDesglose, linesInIndexOrder)
     const Salida s = ejecuta({"desglose", "183", "5", "2"});
     ASSERT_EQ(s.estado, 0);
     EXPECT_EQ(s.out, QByteArray("5+2: 1\n5+1: 2\n4+2: 15\n4+1: 30\n3+2: 30\n2+2: 10\n3+1: 60\n2+1: 20\n"));
-    EXPECT_TRUE(ejecuta({"desglose", "152", "5", "2"}).out.isEmpty());
+    // 5 numbers and 2 stars is one simple bet, no multiple one.
+    const Salida simple = ejecuta({"desglose", "152", "5", "2"});
+    EXPECT_EQ(simple.estado, 2);
+    EXPECT_TRUE(simple.out.isEmpty());
 }
 
 } // namespace
