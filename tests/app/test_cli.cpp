@@ -1207,7 +1207,9 @@ TEST(CliFicheros, refusalsThatProtectTheDataFolder)
         {{"imprimir", "1", "--pdf", dir.filePath("tubo")}, dir.filePath("tubo") + " no es un fichero normal"},
         {{"resumen", "1", "--pdf", "/dev/null"}, "/dev/null no es un fichero normal"},
         {{"exportar-csv", dir.filePath("sub")}, dir.filePath("sub") + " no es un fichero normal"},
-        {{"importar-csv", dir.filePath("grande.csv")}, dir.filePath("grande.csv") + " es demasiado grande"},
+        {{"importar-csv", dir.filePath("grande.csv")}, dir.filePath("grande.csv") + " es demasiado grande (más de 16 MiB)"},
+        {{"importar-csv", dir.filePath("no-hay.csv")}, dir.filePath("no-hay.csv") + " no existe."},
+        {{"importar-csv", dir.filePath("no-hay/uno.csv")}, "La carpeta de " + dir.filePath("no-hay/uno.csv") + " no existe."},
         {{"importar-csv", dir.filePath("antiguo.csv")}, "Línea 1: el 01/01/1999 no hubo sorteo"},
         {{"anadir-sorteo", "1999-01-01", "1 2 3 4 5 + 1 2"}, "El 01/01/1999 no hubo sorteo"},
     };

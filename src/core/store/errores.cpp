@@ -23,8 +23,12 @@ QString texto(int error, const QString& fichero)
         return QStringLiteral("%1 no es un fichero sino una carpeta u otra cosa. Quítelo o cámbielo de "
                               "nombre y repita la operación.")
             .arg(nombre);
+    case ficheroNoEncontrado:
+        return QStringLiteral("%1 no existe.").arg(nombre);
+    case rutaNoEncontrada:
+        return QStringLiteral("La carpeta de %1 no existe.").arg(nombre);
     case demasiadoGrande:
-        return QStringLiteral("%1 es demasiado grande (más de 16 MB) para ser lo que se esperaba: no se ha "
+        return QStringLiteral("%1 es demasiado grande (más de 16 MiB) para ser lo que se esperaba: no se ha "
                               "leído.")
             .arg(nombre);
     default:

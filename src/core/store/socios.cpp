@@ -53,13 +53,33 @@ Lectura leeTexto(const QByteArray& texto)
     const QJsonObject raiz = doc.object();
     if (raiz.value(QStringLiteral("version")).toInt(-1) != version)
         return danado(QStringLiteral("versión desconocida"));
-    for (const QJsonValue& g : raiz.value(QStringLiteral("penas")).toArray()) {
+    // Every field has its type: one of another type is damage, never read as
+    // nothing (the next write would drop what it held). Those the program
+    // always writes may be missing only where they hold nothing.
+    const auto malo = [](const QJsonValue& v, QJsonValue::Type tipo, bool puedeFaltar = false) {
+        return v.isUndefined() ? !puedeFaltar : v.type() != tipo;
+    };
+    const auto entero = [](const QJsonValue& v) {
+        const double d = v.toDouble();
+        return v.isDouble() && d == std::floor(d) && std::abs(d) <= 2147483647.0;
+    };
+    const QJsonValue penas = raiz.value(QStringLiteral("penas"));
+    if (malo(penas, QJsonValue::Array, true))
+        return danado(QStringLiteral("«penas» no es una lista"));
+    for (const QJsonValue& g : penas.toArray()) {
         const QJsonObject o = g.toObject();
-        const QJsonObject clave = o.value(QStringLiteral("pena")).toObject();
+        const QJsonValue pena = o.value(QStringLiteral("pena"));
+        const QJsonObject clave = pena.toObject();
+        const QJsonValue gemela = clave.value(QStringLiteral("gemela"));
+        if (!g.isObject() || malo(pena, QJsonValue::Object) || malo(clave.value(QStringLiteral("nombre")), QJsonValue::String) ||
+            malo(clave.value(QStringLiteral("creacion")), QJsonValue::String) || !entero(clave.value(QStringLiteral("tipo"))) ||
+            (!gemela.isUndefined() && !entero(gemela)) || malo(o.value(QStringLiteral("socios")), QJsonValue::Array, true) ||
+            malo(o.value(QStringLiteral("ultimoResumen")), QJsonValue::String, true))
+            return danado(QStringLiteral("una peña con un dato de otro tipo"));
         const QDate creacion = QDate::fromString(clave.value(QStringLiteral("creacion")).toString(), Qt::ISODate);
         Grupo grupo;
         grupo.pena = {clave.value(QStringLiteral("nombre")).toString(), fechas::diaNumero(creacion),
-                      clave.value(QStringLiteral("tipo")).toInt(), clave.value(QStringLiteral("gemela")).toInt(0)};
+                      clave.value(QStringLiteral("tipo")).toInt(), gemela.toInt(0)};
         if (grupo.pena.gemela < 0)
             return danado(QStringLiteral("una peña gemela sin orden"));
         // A day the peña file cannot hold would not be written back the same.
@@ -67,6 +87,11 @@ Lectura leeTexto(const QByteArray& texto)
             return danado(QStringLiteral("una peña sin nombre o sin fecha"));
         for (const QJsonValue& s : o.value(QStringLiteral("socios")).toArray()) {
             const QJsonObject so = s.toObject();
+            if (!s.isObject() || malo(so.value(QStringLiteral("nombre")), QJsonValue::String) ||
+                !entero(so.value(QStringLiteral("participaciones"))) ||
+                malo(so.value(QStringLiteral("nota")), QJsonValue::String, true) ||
+                malo(so.value(QStringLiteral("pagos")), QJsonValue::Array, true))
+                return danado(QStringLiteral("un socio con un dato de otro tipo"));
             Socio socio{so.value(QStringLiteral("nombre")).toString(), so.value(QStringLiteral("participaciones")).toInt(0),
                         so.value(QStringLiteral("nota")).toString(), {}};
             if (socio.nombre.isEmpty() || socio.participaciones < 1)
@@ -77,14 +102,17 @@ Lectura leeTexto(const QByteArray& texto)
                 const QJsonValue centimos = po.value(QStringLiteral("centimos"));
                 // Whole cents of no more than any prize: a larger number is no payment (and no int64).
                 const double c = centimos.toDouble();
-                if (!fecha.isValid() || !centimos.isDouble() || c != std::floor(c) ||
-                    std::abs(c) > static_cast<double>(premios::maximoCentimos))
+                if (!p.isObject() || malo(po.value(QStringLiteral("fecha")), QJsonValue::String) || !fecha.isValid() ||
+                    !centimos.isDouble() || c != std::floor(c) || std::abs(c) > static_cast<double>(premios::maximoCentimos))
                     return danado(QStringLiteral("un pago sin fecha o sin importe"));
                 socio.pagos.push_back({fecha, static_cast<std::int64_t>(centimos.toDouble())});
             }
             grupo.socios.push_back(std::move(socio));
         }
-        grupo.ultimoResumen = QDate::fromString(o.value(QStringLiteral("ultimoResumen")).toString(), Qt::ISODate);
+        const QString resumen = o.value(QStringLiteral("ultimoResumen")).toString();
+        grupo.ultimoResumen = QDate::fromString(resumen, Qt::ISODate);
+        if (!resumen.isEmpty() && !grupo.ultimoResumen.isValid())
+            return danado(QStringLiteral("un resumen sin fecha"));
         l.grupos.push_back(std::move(grupo));
     }
     return l;

@@ -214,6 +214,14 @@ TEST(Socios, aFileThatIsNotOursIsDamagedAndWhatIsReadWritesBackTheSame)
         {"a payment beyond any prize (found by fuzzing)", QByteArray(bueno).replace("-250", "2e126"), true},
         {"a payment a cent beyond the bound", QByteArray(bueno).replace("-250", "100000000001"), true},
         {"a correction of -2.000.000.000 €", QByteArray(bueno).replace("-250", "-200000000000"), true},
+        // A field of another type is damage, never read as nothing.
+        {"payments as an object", QByteArray(bueno).replace(R"("pagos": [{"fecha": "2026-01-05", "centimos": -250}])",
+                                                            R"("pagos": {"fecha": "2026-01-05", "centimos": -250})"), true},
+        {"members as a string", QByteArray(bueno).replace(R"("socios": [)", R"("socios": "x", "otros": [)"), true},
+        {"shares as text", QByteArray(bueno).replace("\"participaciones\": 2", "\"participaciones\": \"2\""), true},
+        {"a note as a number", QByteArray(bueno).replace("\"nota\": \"600\"", "\"nota\": 600"), true},
+        {"peñas as an object", R"({"version": 1, "penas": {"x": []}})", true},
+        {"a summary day that is no day", QByteArray(bueno).replace("2026-03-01", "ayer"), true},
         // Found by fuzzing: year 26 reads as a date but no peña can be of that day.
         {"a creation no peña can have", QByteArray(bueno).replace("2026-01-01", "0026-01-01"), true},
     };
