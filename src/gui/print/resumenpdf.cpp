@@ -1,10 +1,16 @@
 #include "print/resumenpdf.h"
 
 #include <QBuffer>
+#include <QPainter>
+#include <QFontMetricsF>
+#include <QAbstractTextDocumentLayout>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
+
+#include <algorithm>
+#include <array>
 
 namespace bolvera {
 
@@ -68,22 +74,84 @@ QString resumenHtml(const Resumen& r)
         h += QStringLiteral("<p>Balance = pagado − apostado + ganado.</p>");
     }
     h += QStringLiteral("<h3>Sorteos</h3>");
-    if (r.sorteos.empty()) {
+    if (r.sorteos.empty())
         h += QStringLiteral("<p>Ninguno.</p>");
-    } else {
-        // The header row repeats on every page the table runs onto.
-        h += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><thead><tr>") +
-             celda(QStringLiteral("Fecha"), "th") + celda(QStringLiteral("Combinación"), "th") +
-             celda(QStringLiteral("Premios"), "th") + celda(QStringLiteral("Importe"), "th", "right") +
-             QStringLiteral("</tr></thead>");
-        for (const Resumen::Sorteo& s : r.sorteos)
-            h += QStringLiteral("<tr>") + celda(s.fecha) + celda(s.combinacion) + celda(s.premios) +
-                 celda(s.importe, "td", "right") + QStringLiteral("</tr>");
-        h += QStringLiteral("</table>");
-    }
-
     return h;
 }
+
+namespace {
+
+// The draws' table, painted row by row: a text document lays a table of
+// thousands of rows out in minutes, this in a blink. Header repeated on every
+// page, borders and padding as the head's tables have them.
+class TablaSorteos
+{
+public:
+    TablaSorteos(const std::vector<Resumen::Sorteo>& sorteos, const QFont& letra, QPaintDevice& dispositivo, double ancho)
+        : m_sorteos(sorteos), m_letra(letra), m_negrita(letra), m_metricas(letra, &dispositivo),
+          m_relleno(dispositivo.logicalDpiX() / 50.0)
+    {
+        m_negrita.setBold(true);
+        const double partes[] = {0.13, 0.27, 0.30, 0.30};
+        double x = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            m_columnas[i] = {x, ancho * partes[i]};
+            x += ancho * partes[i];
+        }
+    }
+
+    // How tall row `i` is; -1 for the header.
+    double alto(int i) const
+    {
+        double alto = m_metricas.height();
+        for (std::size_t c = 0; c < 4; ++c)
+            alto = std::max(alto, m_metricas
+                                      .boundingRect(QRectF(0, 0, m_columnas[c].second - 2 * m_relleno, 1e6),
+                                                    Qt::TextWordWrap, texto(i, c))
+                                      .height());
+        return alto + 2 * m_relleno;
+    }
+
+    void pinta(QPainter& p, int i, double y) const
+    {
+        const double h = alto(i);
+        p.setFont(i < 0 ? m_negrita : m_letra);
+        for (std::size_t c = 0; c < 4; ++c) {
+            const QRectF caja(m_columnas[c].first, y, m_columnas[c].second, h);
+            if (i < 0)
+                p.fillRect(caja, QColor(0xe8, 0xe8, 0xe8));
+            p.setPen(QPen(QColor(0x99, 0x99, 0x99), 0));
+            p.drawRect(caja);
+            p.setPen(Qt::black);
+            p.drawText(caja.adjusted(m_relleno, m_relleno, -m_relleno, -m_relleno),
+                       Qt::TextWordWrap | (c == 3 ? Qt::AlignRight : Qt::AlignLeft), texto(i, c));
+        }
+    }
+
+    int filas() const { return static_cast<int>(m_sorteos.size()); }
+
+private:
+    QString texto(int i, std::size_t c) const
+    {
+        if (i < 0) {
+            static const QString cabecera[] = {QStringLiteral("Fecha"), QStringLiteral("Combinación"),
+                                               QStringLiteral("Premios"), QStringLiteral("Importe")};
+            return cabecera[c];
+        }
+        const Resumen::Sorteo& s = m_sorteos[static_cast<std::size_t>(i)];
+        const QString* campos[] = {&s.fecha, &s.combinacion, &s.premios, &s.importe};
+        return *campos[c];
+    }
+
+    const std::vector<Resumen::Sorteo>& m_sorteos;
+    QFont m_letra;
+    QFont m_negrita;
+    QFontMetricsF m_metricas;
+    double m_relleno;
+    std::array<std::pair<double, double>, 4> m_columnas{};
+};
+
+} // namespace
 
 QByteArray resumenPdf(const Resumen& r)
 {
@@ -93,19 +161,90 @@ QByteArray resumenPdf(const Resumen& r)
         QPdfWriter pdf(&salida);
         pdf.setTitle(QStringLiteral("Peña ") + r.pena);
         pdf.setCreator(QStringLiteral("Bolvera"));
-        // The document adds its own 2 cm margins and the page numbers.
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         pdf.setResolution(300);
-        QTextDocument documento;
+        // 2 cm margins, the page number in the bottom one.
+        const double mm = pdf.resolution() / 25.4;
+        const QRectF zona(20 * mm, 20 * mm, pdf.width() - 40 * mm, pdf.height() - 40 * mm);
         QFont letra(QStringLiteral("DejaVu Sans"));
         letra.setStyleHint(QFont::SansSerif);
         letra.setPointSizeF(8.5);
-        documento.setDefaultFont(letra);
-        documento.setDefaultStyleSheet(QStringLiteral("table { border-collapse: collapse; border-color: #999999; } "
+
+        // The head (the bets, the totals, the members) is a small document.
+        QTextDocument cabeza;
+        cabeza.documentLayout()->setPaintDevice(&pdf);
+        cabeza.setDocumentMargin(0);
+        cabeza.setDefaultFont(letra);
+        cabeza.setDefaultStyleSheet(QStringLiteral("table { border-collapse: collapse; border-color: #999999; } "
                                                    "th { background-color: #e8e8e8; } h2 { margin-bottom: 2px; } "
                                                    "p.total { margin-top: 10px; }"));
-        documento.setHtml(resumenHtml(r));
-        documento.print(&pdf);
+        cabeza.setHtml(resumenHtml(r));
+        cabeza.setTextWidth(zona.width());
+        const double altoCabeza = cabeza.size().height();
+        // A head taller than a page is paged by the document itself, and the
+        // draws start on a page of their own.
+        int paginasCabeza = 1;
+        if (altoCabeza > zona.height()) {
+            cabeza.setPageSize(zona.size());
+            paginasCabeza = cabeza.pageCount();
+        }
+        const TablaSorteos tabla(r.sorteos, letra, pdf, zona.width()); // none for a damaged peña
+
+        // Where each row of the draws goes: its page and its top, header rows included.
+        struct Sitio
+        {
+            int fila;
+            int pagina;
+            double y;
+        };
+        std::vector<Sitio> sitios;
+        int pagina = paginasCabeza - 1;
+        double y = paginasCabeza > 1 ? zona.height() : altoCabeza;
+        if (tabla.filas() > 0) {
+            const double cabecera = tabla.alto(-1);
+            for (int i = 0; i < tabla.filas(); ++i) {
+                const double h = tabla.alto(i);
+                if (i == 0 || y + h > zona.height()) {
+                    if (y + cabecera + h > zona.height()) {
+                        ++pagina;
+                        y = 0;
+                    }
+                    sitios.push_back({-1, pagina, y});
+                    y += cabecera;
+                }
+                sitios.push_back({i, pagina, y});
+                y += h;
+            }
+        }
+
+        QPainter p(&pdf);
+        const auto pie = [&](int n) {
+            p.setFont(letra);
+            p.setPen(Qt::black);
+            p.drawText(QRectF(zona.left(), zona.bottom() + 5 * mm, zona.width(), 10 * mm), Qt::AlignRight | Qt::AlignTop,
+                       QString::number(n + 1));
+        };
+        for (int n = 0; n < paginasCabeza; ++n) {
+            if (n > 0)
+                pdf.newPage();
+            p.save();
+            p.translate(zona.left(), zona.top() - (paginasCabeza > 1 ? n * zona.height() : 0));
+            cabeza.drawContents(&p, QRectF(0, paginasCabeza > 1 ? n * zona.height() : 0, zona.width(), zona.height()));
+            p.restore();
+            pie(n);
+        }
+        int actual = paginasCabeza - 1;
+        for (const Sitio& s : sitios) {
+            if (s.pagina != actual) {
+                pdf.newPage();
+                actual = s.pagina;
+                pie(actual);
+            }
+            p.save();
+            p.translate(zona.left(), zona.top());
+            tabla.pinta(p, s.fila, s.y);
+            p.restore();
+        }
     }
     return salida.data();
 }
