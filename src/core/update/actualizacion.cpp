@@ -240,10 +240,10 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
         llegada.premios.push_back(r);
     }
     llegada.fuente = delServicio;
-    m_fuente = delServicio;
     m_pantalla.muestraEstado(QStringLiteral("SORTEOS DEL SERVICIO DE RESULTADOS"));
     if (!incorpora(llegada))
         return;
+    m_fuente = delServicio; // said even when it had nothing new
     if (falta.isValid()) {
         m_fallida = m_fallida || nuevos.empty();
         const Aviso av = aviso(Analisis::Resultado::Hueco, m_hoy.year(), falta);
@@ -396,17 +396,12 @@ void Actualizacion::cuentaYMuestra()
     progreso(2);
 }
 
-bool Actualizacion::guardaPremios(std::vector<RegPremios> premios)
+void Actualizacion::guardaPremios(std::vector<RegPremios> premios)
 {
     std::erase_if(premios, [](const RegPremios& r) { return !premios::conocidos(r.centimos); });
-    if (premios.empty())
-        return true;
     // Not written, they are sought again by the next update (sinImportes).
-    if (const int error = premios::guarda(m_ruta, premios)) {
+    if (const int error = premios.empty() ? 0 : premios::guarda(m_ruta, premios))
         falloEscritura(error, ficheros::premios, QStringLiteral("No se pudieron guardar los importes de los premios."));
-        return false;
-    }
-    return true;
 }
 
 bool Actualizacion::tomaOtroDia(const RegSorteo& sorteo, const QString& segun)

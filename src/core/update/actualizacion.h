@@ -121,7 +121,7 @@ private:
     void importesDeFuentes(const std::vector<fuentes::Respuesta>& respuestas);
     bool incorpora(const Llegada& llegada);
     void cuentaYMuestra();
-    bool guardaPremios(std::vector<RegPremios> premios);
+    void guardaPremios(std::vector<RegPremios> premios);
     void falloDatos();
     void falloEscritura(int error, const QString& fichero, const QString& que);
     bool tomaOtroDia(const RegSorteo& sorteo, const QString& segun);

@@ -196,13 +196,17 @@ std::optional<RegPremios> premiosDe(const std::vector<Respuesta>& respuestas, co
     return alguno && premios::conocidos(p.centimos) ? std::optional<RegPremios>(p) : std::nullopt;
 }
 
-// The draw days before and after `dia`.
-QDate anteriorDia(QDate dia)
+// The draw day a draw held on another day stands for: the nearest one, the
+// earlier of two as near.
+QDate reemplazado(QDate otro)
 {
-    QDate d = dia.addDays(-1);
-    while (d >= validacion::primerSorteo && !validacion::esDiaDeSorteo(d))
-        d = d.addDays(-1);
-    return d;
+    for (int distancia = 1; distancia < 7; ++distancia) {
+        if (validacion::esDiaDeSorteo(otro.addDays(-distancia)))
+            return otro.addDays(-distancia);
+        if (validacion::esDiaDeSorteo(otro.addDays(distancia)))
+            return otro.addDays(distancia);
+    }
+    return {};
 }
 
 } // namespace
@@ -227,12 +231,12 @@ Confirmacion confirma(const std::vector<Respuesta>& respuestas, double ultima, Q
     for (QDate d = desde.isValid() ? validacion::siguienteDia(desde.addDays(-1)) : QDate(); d.isValid() && d <= hoy;
          d = validacion::siguienteDia(d))
         dias.insert(d);
-    // A draw day none has, whose draw two sources give on another day
-    // between the draw days around it, was moved: it is no hole.
+    // A draw day none has, whose draw two sources give on the nearest other
+    // day, was moved: it is no hole.
     const auto movido = [&](QDate dia) {
-        const auto hasta = t.porFecha.lower_bound(fechas::diaNumero(validacion::siguienteDia(dia)));
-        for (auto it = t.porFecha.upper_bound(fechas::diaNumero(anteriorDia(dia))); it != hasta; ++it)
-            if (t.otroDiaConfirmado(it->first))
+        const auto hasta = t.porFecha.lower_bound(fechas::diaNumero(dia.addDays(7)));
+        for (auto it = t.porFecha.upper_bound(fechas::diaNumero(dia.addDays(-7))); it != hasta; ++it)
+            if (t.otroDiaConfirmado(it->first) && reemplazado(fechas::fechaDeDia(it->first)) == dia)
                 return true;
         return false;
     };

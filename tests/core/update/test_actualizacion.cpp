@@ -132,6 +132,7 @@ TEST_F(Actualizar, connectionFailures)
         RedFalsa::Respuesta respuesta; // of the results page
         RedFalsa::Respuesta otras;     // of the service and every other source
         const char* mensaje;
+        std::optional<RedFalsa::Respuesta> servicio = {}; // when not as the others
     };
     const Caso casos[] = {
         {"refused everywhere", rechazada, rechazada,
@@ -149,6 +150,21 @@ TEST_F(Actualizar, connectionFailures)
          "Bélgica: no se ha podido conectar\nReino Unido: no se ha podido conectar\n"
          "Austria: no se ha podido conectar\nServicio de terceros: no se ha podido conectar\n"
          "Páginas de resultados: error 404 del servidor\n\nPruebe más tarde."},
+        // Whoever answered is named: the service alone, the other sources alone.
+        {"only the service answered", rechazada, rechazada,
+         "Fuentes de resultados | Ninguna fuente ha dado los sorteos nuevos. Esto es lo que ha respondido cada una:\n\n"
+         "Servicio de resultados: lo recibido no es una lista de sorteos\nFrancia: no se ha podido conectar\n"
+         "Bélgica: no se ha podido conectar\nReino Unido: no se ha podido conectar\n"
+         "Austria: no se ha podido conectar\nServicio de terceros: no se ha podido conectar\n"
+         "Páginas de resultados: no se ha podido conectar\n\nPruebe más tarde.",
+         RedFalsa::Respuesta{"<html>bloqueado</html>", Descarga::Fallo::Ninguno, false}},
+        {"only the other sources answered", rechazada, error404,
+         "Fuentes de resultados | Ninguna fuente ha dado los sorteos nuevos. Esto es lo que ha respondido cada una:\n\n"
+         "Servicio de resultados: no se ha podido conectar\nFrancia: error 404 del servidor\n"
+         "Bélgica: no tiene todavía el fichero de 2026\nReino Unido: error 404 del servidor\n"
+         "Austria: no tiene todavía el fichero de 2026\nServicio de terceros: error 404 del servidor\n"
+         "Páginas de resultados: no se ha podido conectar\n\nPruebe más tarde.",
+         rechazada},
         {"never answers", {{}, Descarga::Fallo::Ninguno, true}, error404,
          "Error de conexión | No conectado: Compruebe la conexión a internet. Si es correcta, pruebe "
          "más tarde ya que no es posible conectar con el servidor de ONLAE."},
@@ -160,6 +176,9 @@ TEST_F(Actualizar, connectionFailures)
         m_pantalla.mensajes.clear();
         m_red.respuestas["/es/buscador"] = c.respuesta;
         m_red.otras = c.otras;
+        m_red.respuestas.erase("/servicios/buscadorSorteos");
+        if (c.servicio)
+            m_red.respuestas["/servicios/buscadorSorteos"] = *c.servicio;
         actualiza();
         ASSERT_EQ(m_pantalla.mensajes.size(), 1) << c.que;
         EXPECT_EQ(datos::elemento(m_pantalla.mensajes, 0), QString::fromUtf8(c.mensaje)) << c.que;

@@ -11,6 +11,7 @@
 #include "update/actualizacion.h"
 #include "update/confirmacion.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -236,6 +237,8 @@ TEST(Fuentes, theUpdateTakesWhatTwoSourcesConfirm)
         Sorteos esperados = antes;
         esperados.insert(esperados.end(), c.guardados.begin(), c.guardados.end());
         EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(dir.filePath("numeros.dat")), esperados) << c.que;
+        // numeros.bak is the history before an import: an update never replaces it.
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath("numeros.bak"))) << c.que;
         if (c.mensaje.isEmpty())
             EXPECT_TRUE(pantalla.mensajes.isEmpty()) << c.que << ": " << qPrintable(pantalla.mensajes.join(u'\n'));
         else
@@ -300,6 +303,66 @@ TEST(Fuentes, amountsMissedWithTheDrawsComeWithALaterUpdate)
     EXPECT_EQ(importes.at(viernes.fecha).centimos[0], 100059);
     EXPECT_TRUE(importes.contains(martes.fecha));
     EXPECT_TRUE(pantalla.fin.exito);
+}
+
+// What the sources' answers confirm, without a server: the run, where it
+// stops and why, and the amounts of stored draws.
+TEST(Confirmacion, theRunStopsWhereTwoSourcesNoLongerAgree)
+{
+    const auto fuente = [](fuentes::Id id, Sorteos v, bool conImportes = false) {
+        fuentes::Respuesta r;
+        r.id = id;
+        r.lectura.disponible = true;
+        for (const RegSorteo& x : v) {
+            fuentes::SorteoFuente sf{x};
+            if (conImportes)
+                sf.centimos[0] = 100059; // 5+2: the service's cents...
+            if (conImportes && id != fuentes::Id::Api)
+                sf.centimos[0] = 100050; // ...an official's rounded down
+            r.lectura.sorteos.push_back(sf);
+        }
+        return r;
+    };
+    using fuentes::Id;
+    const RegSorteo viejo = s({2026, 11, 27}, {1, 2, 3, 4, 5, 1, 2});
+    const double ultima = viejo.fecha;
+    struct Caso
+    {
+        const char* que;
+        std::vector<fuentes::Respuesta> respuestas;
+        std::vector<double> otrosDias; // taken by the user
+        Sorteos nuevos;
+        QDate sinConfirmar, pendiente, otroDia;
+        std::size_t premios = 0;
+    };
+    const Caso casos[] = {
+        {"two agree on both", {fuente(Id::ReinoUnido, {martes, viernes}), fuente(Id::Austria, {martes, viernes})}, {},
+         {martes, viernes}, {}, {}, {}},
+        // Tuesday's draw moved to Wednesday and taken: Friday is still a hole.
+        {"a moved draw stands for its own day only", {fuente(Id::ReinoUnido, {miercoles}), fuente(Id::Austria, {miercoles})},
+         {miercoles.fecha}, {miercoles}, {2026, 12, 4}, {}, {}},
+        {"a moved draw not taken yet", {fuente(Id::ReinoUnido, {miercoles, viernes}), fuente(Id::Austria, {miercoles, viernes})},
+         {}, {}, {}, {}, {2026, 12, 2}},
+        {"tonight's in one source", {fuente(Id::ReinoUnido, {martes, viernes, esta}), fuente(Id::Austria, {martes, viernes})},
+         {}, {martes, viernes}, {}, {2026, 12, 8}, {}},
+        {"one source alone, days ago", {fuente(Id::ReinoUnido, {martes}), fuente(Id::Austria, {})}, {}, {}, {2026, 12, 1}, {}, {}},
+        // The amounts of a stored draw, backed by an official; none for one the service lacks.
+        {"amounts of the stored draw", {fuente(Id::Api, {viejo}, true), fuente(Id::Belgica, {viejo}, true)}, {}, {},
+         {2026, 12, 1}, {}, {}, 1},
+        {"no amounts the service lacks", {fuente(Id::Api, {s({2026, 11, 20}, {1, 2, 3, 4, 5, 1, 2})}, true), fuente(Id::Belgica, {viejo}, true)},
+         {}, {}, {2026, 12, 1}, {}, {}, 0},
+    };
+    for (const Caso& c : casos) {
+        const fuentes::Confirmacion r = fuentes::confirma(c.respuestas, ultima, hoy, {{viejo}, c.otrosDias});
+        EXPECT_EQ(r.nuevos, c.nuevos) << c.que;
+        EXPECT_EQ(r.sinConfirmar, c.sinConfirmar) << c.que;
+        EXPECT_EQ(r.pendiente, c.pendiente) << c.que;
+        EXPECT_EQ(r.otroDia ? fechas::fechaDeDia(r.otroDia->fecha) : QDate(), c.otroDia) << c.que;
+        EXPECT_EQ(r.premios.size(), c.premios) << c.que;
+    }
+    EXPECT_EQ(fuentes::prevision(casos[0].respuestas, ultima, hoy),
+              QStringLiteral("Una actualización añadiría ahora 2 sorteos (del 01/12/2026 al 04/12/2026), confirmados por "
+                             "Reino Unido y Austria."));
 }
 
 } // namespace

@@ -331,6 +331,9 @@ TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
         {"no new draws: a string", {{ventana, {200, "\"No hay resultados\"", {}, false, false}}}, nadaNuevo, 2, fin},
         {"a malformed draw", {{ventana, {200, "[" + sorteoJson({2026, 12, 4}, "01 - 07 - 23 - 40 - 03 - 09") + "]", {}, false, false}}},
          corruptos, 2, QStringLiteral("TRANSFERENCIA FINALIZADA")},
+        {"a draw inside the history that breaks the rule",
+         {{ventana, {200, "[" + sorteoJson({2026, 11, 25}, "01 - 01 - 23 - 40 - 50 - 03 - 09") + "]", {}, false, false}}},
+         corruptos, 2, QStringLiteral("TRANSFERENCIA FINALIZADA"), false},
         // Only the window asked is taken: a draw outside it is no answer to it.
         {"a draw dated after today", {{ventana, {200, "[" + sorteoJson({2026, 12, 11}, "01 - 07 - 23 - 40 - 50 - 03 - 09") + "]", {}, false, false}}},
          nadaNuevo, 2, fin},
@@ -362,6 +365,8 @@ TEST(Servicio, eachAnswerOfTheResultsServiceEndsAsItShould)
         a.empieza(QDate(2026, 12, 8), datos::sorteo({2026, 11, 27}).fecha);
         EXPECT_TRUE(QTest::qWaitFor([&] { return pantalla.terminadas > 0; }, 10000)) << c.que;
         sirveTodo();
+        QTest::qWait(50);
+        EXPECT_EQ(pantalla.terminadas, 1) << c.que; // however it ends, it ends once
         EXPECT_EQ(pantalla.mensajes.join(u'\n'), c.mensaje) << c.que;
         EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(carpeta.dir.filePath("numeros.dat")).size(), c.guardados) << c.que;
         ASSERT_FALSE(pantalla.label6.isEmpty()) << c.que;

@@ -225,6 +225,18 @@ TEST_F(Estadisticas, csvFilesAndTypedDrawsFromTheGeneralMenu)
     EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 3 sorteos."));
     EXPECT_TRUE(control<QLabel>("LabelHuecos")->isHidden());
 
+    // A draw moved to a Thursday: asked, No by default; Yes takes it.
+    datos::escribeBytes(ruta("jueves.csv"), "2026-11-26,6,7,8,9,10,3,4\n");
+    m_dialogos.ficheroElegido = ruta("jueves.csv");
+    for (const bool si : {false, true}) {
+        m_dialogos.respuestas = {si};
+        control<QAction>("importarcsv")->trigger();
+        const auto pregunta = m_dialogos.caja(m_dialogos.cajas.size() - (si ? 2 : 1));
+        EXPECT_TRUE(pregunta.pregunta && pregunta.porDefecto == Dialogos::PorDefecto::No) << si;
+        EXPECT_TRUE(pregunta.texto.startsWith(QStringLiteral("26/11/2026 (jueves) no es martes ni viernes"))) << qPrintable(pregunta.texto);
+        EXPECT_EQ(texto("Label7"), si ? QStringLiteral("TOTAL: 4 sorteos.") : QStringLiteral("TOTAL: 3 sorteos."));
+    }
+
     // A typed draw: refused on a stored date, then added.
     m_dialogos.sorteoEscrito = Dialogos::SorteoEscrito{QDate(2026, 12, 4), QStringLiteral("1 2 3 4 5 + 1 2")};
     control<QAction>("anadirsorteo")->trigger();
@@ -234,12 +246,12 @@ TEST_F(Estadisticas, csvFilesAndTypedDrawsFromTheGeneralMenu)
     EXPECT_TRUE(m_dialogos.ultima().texto.startsWith(QStringLiteral("El sorteo del 08/12/2026 no tiene dos estrellas")));
     m_dialogos.sorteoEscrito = Dialogos::SorteoEscrito{QDate(2026, 12, 8), QStringLiteral("1 2 3 4 5 + 1 12")};
     control<QAction>("anadirsorteo")->trigger();
-    EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 4 sorteos."));
+    EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 5 sorteos."));
     EXPECT_EQ(texto("Label9_3"), QStringLiteral("Martes, 8 de diciembre del 2026"));
 
     m_dialogos.ficheroGuardado = ruta("todos.csv");
     control<QAction>("exportarcsv")->trigger();
-    EXPECT_EQ(datos::leeBytes(ruta("todos.csv")).count('\n'), 5);
+    EXPECT_EQ(datos::leeBytes(ruta("todos.csv")).count('\n'), 6);
     // Never onto the members' file.
     datos::escribeBytes(ruta("socios.json"), "{}");
     m_dialogos.ficheroGuardado = ruta("socios.json");
