@@ -10,6 +10,7 @@
 #include "store/fechas.h"
 #include "store/historia.h"
 #include "store/regpena.h"
+#include "store/regsorteo.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -156,6 +157,39 @@ int main(int argc, char* argv[])
                         aFichero.segundos, bytes / 1e6, nulo.segundos * 1e9 / bytes,
                         static_cast<double>(std::max(nulo.picoKb, aFichero.picoKb)) / 1024.0, gato.segundos,
                         nulo.segundos / std::max(1e-9, gato.segundos));
+            std::fflush(stdout);
+        }
+    }
+
+    // The summary of one peña over the largest history, 32,766 draws back to
+    // the peña's creation: it must not depend on the other peñas, and its PDF
+    // takes seconds in the memory of the other commands.
+    std::printf("\nbolvera-cli resumen 1, 32766 draws, fastest of %d runs\n", veces);
+    std::printf("%-6s %-12s %8s %8s\n", "peñas", "mode", "wall s", "peak MB");
+    QByteArray historia;
+    Azar azar;
+    for (QDate dia(2004, 2, 13); historia.size() < RegSorteo::maximo * RegSorteo::tamano; dia = dia.addDays(1)) {
+        if (dia.dayOfWeek() != Qt::Friday && !(dia.dayOfWeek() == Qt::Tuesday && dia >= QDate(2011, 5, 10)))
+            continue;
+        RegSorteo s;
+        const auto n = azar.distintos(5, 50);
+        const auto e = azar.distintos(2, 9);
+        std::copy(n.begin(), n.end(), s.num.begin());
+        std::copy(e.begin(), e.end(), s.num.begin() + 5);
+        s.fecha = fechas::diaNumero(dia);
+        historia += s.aBytes();
+    }
+    for (const int cuantas : {1, 500}) {
+        QTemporaryDir dir;
+        escribeFichero(dir.filePath(QStringLiteral("numeros.dat")), historia);
+        escribePenas(dir.filePath(QStringLiteral("apuestas.dat")), cuantas);
+        const QByteArray ruta = QFile::encodeName(dir.path());
+        const QByteArray pdf = QFile::encodeName(salidas.filePath(QStringLiteral("resumen.pdf")));
+        for (const auto& [modo, argumentos] :
+             {std::pair{"pdf", std::vector<QByteArray>{"resumen", "1", "--pdf", pdf, "--hoy", "2322-01-01", "--dir", ruta}},
+              std::pair{"texto", std::vector<QByteArray>{"resumen", "1", "--texto", "--hoy", "2322-01-01", "--dir", ruta}}}) {
+            const Medida m = mejor(veces, [&] { return ejecuta(cli, argumentos, {}); });
+            std::printf("%-6d %-12s %8.3f %8.1f\n", cuantas, modo, m.segundos, static_cast<double>(m.picoKb) / 1024.0);
             std::fflush(stdout);
         }
     }
