@@ -292,11 +292,11 @@ TEST_F(Escritorio, aBetMarkedOnTheSlipWithTheKeyboardAlone)
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_estado.penanueva; }, 3000));
     const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
     ASSERT_EQ(penas.size(), 2u);
-    EXPECT_EQ(datos::elemento(penas, 1).nombreRecortado(), QStringLiteral("TECLADO"));
-    EXPECT_EQ((std::vector<int>(datos::elemento(penas, 1).numeros[0].begin(), datos::elemento(penas, 1).numeros[0].begin() + 5)),
+    EXPECT_EQ(penas[1].nombreRecortado(), QStringLiteral("TECLADO"));
+    EXPECT_EQ((std::vector<int>(penas[1].numeros[0].begin(), penas[1].numeros[0].begin() + 5)),
               (std::vector<int>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(datos::elemento(penas, 1).estrellas[0][0], 1);
-    EXPECT_EQ(datos::elemento(penas, 1).estrellas[0][1], 2);
+    EXPECT_EQ(penas[1].estrellas[0][0], 1);
+    EXPECT_EQ(penas[1].estrellas[0][1], 2);
 
     // Saved, the editor is empty: Esc closes it without a question.
     xdotool({"key", "Escape"});
