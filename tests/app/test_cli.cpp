@@ -1255,6 +1255,11 @@ TEST(CliFicheros, refusalsThatProtectTheDataFolder)
     s = ejecuta(QStringList{"precio", "3,5"} + conDir);
     EXPECT_EQ(s.estado, 0) << s.err.constData();
     EXPECT_EQ(ejecuta(QStringList{"precio"} + conDir).out, QByteArray("Precio por apuesta: 3,50 €\n"));
+    // An empty [General] group before another: the price goes into it, the other group stays.
+    datos::escribeBytes(dir.filePath("ajustes.ini"), "[General]\n[avisos]\nsinPremio=no\n");
+    ASSERT_EQ(ejecuta(QStringList{"precio", "4"} + conDir).estado, 0);
+    EXPECT_EQ(ejecuta(QStringList{"precio"} + conDir).out, QByteArray("Precio por apuesta: 4,00 €\n"));
+    EXPECT_TRUE(datos::leeBytes(dir.filePath("ajustes.ini")).endsWith("[avisos]\nsinPremio=no\n"));
 
     // A history that may not be written: the permission message, status 1.
     datos::escribeBytes(dir.filePath("uno.csv"), "2026-12-08,1,2,3,4,5,1,2\n");

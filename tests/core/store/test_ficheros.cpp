@@ -10,6 +10,7 @@
 #include "support/datos.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -272,6 +273,10 @@ TEST(Socios, twinsKeepTheirOwnMembersWhateverIsDeleted)
             primeros << datos::elemento(socios::de(l.grupos, socios::claveDe(quedan, i)), 0).nombre;
         EXPECT_EQ(primeros, c.quedan) << c.borrada;
     }
+    // A peña without members leaves no members' file where there was none.
+    QTemporaryDir vacia;
+    ASSERT_EQ(socios::apartaDe(vacia.path() + u'/', penas, 1, false), 0);
+    EXPECT_FALSE(QFileInfo::exists(vacia.filePath("socios.json")));
 }
 
 } // namespace

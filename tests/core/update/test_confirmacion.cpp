@@ -4,6 +4,7 @@
 #include "platform/redqt.h"
 #include "store/fechas.h"
 #include "store/ficheroregistros.h"
+#include "store/paginas.h"
 #include "store/premios.h"
 #include "support/datos.h"
 #include "support/pantalla.h"
@@ -229,10 +230,13 @@ TEST(Fuentes, theUpdateTakesWhatTwoSourcesConfirm)
         const Sorteos antes = {datos::sorteo({2026, 11, 24}), datos::sorteo({2026, 11, 27})};
         datos::escribeSorteos(dir.filePath("numeros.dat"), antes);
         datos::escribePenas(dir.filePath("apuestas.dat"), {datos::pena("A", "Todos", {2020, 1, 1}, {{1, 7, 23, 40, 50, 3, 9}})});
+        datos::escribeBytes(dir.filePath("www2.txt"), "\"el informe de antes\"\r\n");
         ServidorPrueba servidor;
         PantallaGrabada pantalla;
         pantalla.respuesta = c.acepta;
         actualizaCon(servidor, c.rutas, ruta, pantalla);
+        // The saved report goes only when newer draws came without it.
+        EXPECT_EQ(datos::leeBytes(dir.filePath("www2.txt")) == paginas::guardada({}), !c.guardados.empty()) << c.que;
 
         Sorteos esperados = antes;
         esperados.insert(esperados.end(), c.guardados.begin(), c.guardados.end());

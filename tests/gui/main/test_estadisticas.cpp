@@ -237,6 +237,13 @@ TEST_F(Estadisticas, csvFilesAndTypedDrawsFromTheGeneralMenu)
         EXPECT_EQ(texto("Label7"), si ? QStringLiteral("TOTAL: 4 sorteos.") : QStringLiteral("TOTAL: 3 sorteos."));
     }
 
+    // A typed draw on a Wednesday: asked, No by default, nothing added on No.
+    m_dialogos.sorteoEscrito = Dialogos::SorteoEscrito{QDate(2026, 12, 2), QStringLiteral("1 2 3 4 5 + 1 2")};
+    m_dialogos.respuestas = {false};
+    control<QAction>("anadirsorteo")->trigger();
+    EXPECT_TRUE(m_dialogos.ultima().pregunta && m_dialogos.ultima().porDefecto == Dialogos::PorDefecto::No);
+    EXPECT_TRUE(m_dialogos.ultima().texto.startsWith(QStringLiteral("02/12/2026 (miércoles)")));
+    EXPECT_EQ(texto("Label7"), QStringLiteral("TOTAL: 4 sorteos."));
     // A typed draw: refused on a stored date, then added.
     m_dialogos.sorteoEscrito = Dialogos::SorteoEscrito{QDate(2026, 12, 4), QStringLiteral("1 2 3 4 5 + 1 2")};
     control<QAction>("anadirsorteo")->trigger();
