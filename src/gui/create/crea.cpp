@@ -44,8 +44,11 @@ Crea::Crea(Estado& estado, Plataforma& plataforma, QWidget* padre)
 
     auto* col = new QVBoxLayout;
     auto* datos = new QGridLayout;
-    datos->addWidget(nombra(new QLabel(QStringLiteral("Nombre de la Peña:")), QStringLiteral("Label1")), 0, 0);
-    m_nombre = nombra(new QLineEdit, QStringLiteral("Text1"));
+    auto* etiquetaNombre = nombra(new QLabel(QStringLiteral("Nombre de la Peña:")), QStringLiteral("Label1"));
+    datos->addWidget(etiquetaNombre, 0, 0);
+    m_nombre = dice(nombra(new QLineEdit, QStringLiteral("Text1")), QStringLiteral("Nombre de la peña"),
+                    QStringLiteral("Hasta 20 letras."));
+    etiquetaNombre->setBuddy(m_nombre);
     datos->addWidget(m_nombre, 0, 1);
     datos->addWidget(nombra(new QLabel(QStringLiteral("-Apuesta nº:")), QStringLiteral("Label2")), 1, 0);
     m_numeroApuesta = nombra(new QLabel(QStringLiteral("1")), QStringLiteral("Label3"));
@@ -66,7 +69,7 @@ Crea::Crea(Estado& estado, Plataforma& plataforma, QWidget* padre)
     dias->addWidget(todos);
     col->addLayout(dias);
 
-    m_lista = nombra(new QTextEdit, QStringLiteral("RichTextBox1"));
+    m_lista = dice(nombra(new QTextEdit, QStringLiteral("RichTextBox1")), QStringLiteral("Apuestas marcadas"));
     m_lista->setReadOnly(true);
     QFont courier(QStringLiteral("Courier"), 10);
     courier.setStyleHint(QFont::Monospace);

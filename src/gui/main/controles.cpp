@@ -24,17 +24,18 @@ QWidget* construyeTransferencia(Controles& c)
     auto* fila = new QHBoxLayout(zona);
     fila->setContentsMargins(0, 0, 0, 0);
 
-    c.Picture2 = new BotonActualizar;
+    c.Picture2 = dice(new BotonActualizar, QStringLiteral("Bajar sorteos nuevos"),
+                      QStringLiteral("Baja de internet los sorteos nuevos y comprueba con ellos las peñas."));
     fila->addWidget(c.Picture2);
 
     auto* estado = new QGridLayout;
-    c.Label6 = etiqueta(QStringLiteral("Label6"), QString());
+    c.Label6 = dice(etiqueta(QStringLiteral("Label6"), QString()), QStringLiteral("Estado de la transferencia"));
     c.Label6->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
     c.Label6->setMinimumWidth(230);
     // "TRANSFERENCIA FINALIZADA (confirmados por …)" may name five sources:
     // a second line, never a cut.
     c.Label6->setWordWrap(true);
-    c.ProgressBar1 = nombra(new QProgressBar, QStringLiteral("ProgressBar1"));
+    c.ProgressBar1 = dice(nombra(new QProgressBar, QStringLiteral("ProgressBar1")), QStringLiteral("Progreso de la transferencia"));
     c.ProgressBar1->setRange(0, 5);
     c.ProgressBar1->setValue(0);
     c.ProgressBar1->setTextVisible(false);
@@ -61,6 +62,7 @@ QWidget* construyeTransferencia(Controles& c)
         icono->setIconSize(QSize(32, 32));
         icono->setAutoRaise(true);
         icono->setToolTip(ayudas[i]);
+        dice(icono, ayudas[i]);
         iconosFila->addWidget(icono);
         c.Image1.append(icono);
     }

@@ -1,5 +1,7 @@
 #include "main/crecimiento.h"
 
+#include "comun/nombra.h"
+
 #include <QEvent>
 #include <QLayout>
 #include <QScreen>
@@ -18,6 +20,7 @@ void Crecimiento::desplazables(QTabWidget* pestanas)
         const QString titulo = pestanas->tabText(i);
         auto* zona = new QScrollArea;
         zona->setObjectName(QStringLiteral("Desplazable%1").arg(i));
+        dice(zona, QString(titulo).remove(u'&'));
         zona->setFrameShape(QFrame::NoFrame);
         // The page is sized here, not by the scroll area: a page with a
         // word-wrapped label would be given its preferred height instead of

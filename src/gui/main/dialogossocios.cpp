@@ -141,7 +141,8 @@ ResumenSocios::ResumenSocios(Dialogos& dialogos, const QString& ruta, QDate desd
     periodo->addStretch(1);
     col->addLayout(periodo);
 
-    m_texto = nombra(new QPlainTextEdit, QStringLiteral("TextoResumen"));
+    m_texto = dice(nombra(new QPlainTextEdit, QStringLiteral("TextoResumen")), QStringLiteral("Texto del resumen"),
+                   QStringLiteral("El resumen tal como se copia para los socios."));
     m_texto->setReadOnly(true);
     m_texto->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_texto->setMinimumSize(520, 300);

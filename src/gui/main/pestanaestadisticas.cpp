@@ -50,6 +50,7 @@ QWidget* PestanaEstadisticas::construye()
     ListView3 = listaInforme(QStringLiteral("ListView3"), m_modelo, {2600, 1300, 2500},
                              letra(QStringLiteral("Courier"), 10, QFont::Monospace));
     ListView3->setFixedWidth(px(6900));
+    dice(ListView3, QStringLiteral("Sorteos guardados"));
     izquierda->addWidget(ListView3, 1);
     Label7 = etiqueta(QStringLiteral("Label7"), QStringLiteral("TOTAL: 0 sorteos."));
     Label7->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
@@ -62,7 +63,8 @@ QWidget* PestanaEstadisticas::construye()
     fila->addLayout(izquierda);
 
     auto* derecha = new QVBoxLayout;
-    MSChart1 = grafico(QStringLiteral("MSChart1"));
+    MSChart1 = dice(grafico(QStringLiteral("MSChart1")), QStringLiteral("Gráfico de frecuencias"),
+                    QStringLiteral("Cuántas veces ha salido cada número o estrella."));
     derecha->addWidget(MSChart1, 1);
     auto* opciones = new QHBoxLayout;
     Option1 = {nombra(new QRadioButton(QStringLiteral("Números")), QStringLiteral("Option1_0")),
@@ -70,7 +72,8 @@ QWidget* PestanaEstadisticas::construye()
     Option1[0]->setChecked(true);
     opciones->addWidget(Option1[0]);
     opciones->addWidget(Option1[1]);
-    HScroll2 = nombra(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll2"));
+    HScroll2 = dice(nombra(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll2")),
+                    QStringLiteral("Página del gráfico"), QStringLiteral("Los números del 1 al 25 o del 26 al 50."));
     HScroll2->setRange(1, 2);
     HScroll2->setPageStep(1);
     HScroll2->setFixedWidth(120);

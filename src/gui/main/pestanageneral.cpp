@@ -96,14 +96,18 @@ QWidget* PestanaGeneral::construye()
         mandos->addWidget(b);
     }
     mandos->addSpacing(16);
-    mandos->addWidget(new QLabel(QStringLiteral("Sorteos:")));
-    HScroll1 = nombra(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll1"));
+    auto* sorteos = new QLabel(QStringLiteral("Sorteos:"));
+    mandos->addWidget(sorteos);
+    HScroll1 = dice(nombra(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll1")), QStringLiteral("Sorteos"),
+                    QStringLiteral("Cuántos de los últimos sorteos se comprueban."));
+    sorteos->setBuddy(HScroll1);
     HScroll1->setRange(1, 1);
     HScroll1->setFixedWidth(140);
     // A drag checks once, where it settles; keys and arrows check each step.
     HScroll1->setTracking(false);
     mandos->addWidget(HScroll1);
-    Text3 = nombra(new QLineEdit(QStringLiteral("1")), QStringLiteral("Text3"));
+    Text3 = dice(nombra(new QLineEdit(QStringLiteral("1")), QStringLiteral("Text3")),
+                 QStringLiteral("Sorteos comprobados"));
     Text3->setReadOnly(true);
     // It shows the scroll bar's value and takes no typing: it must not look editable.
     Text3->setFrame(false);
@@ -147,6 +151,8 @@ QWidget* PestanaGeneral::construye()
     m_multiples = new ModeloResultados(Lista::Multiples, cab4);
     Listview4 = listaInforme(QStringLiteral("Listview4"), m_multiples, anchos4, arial);
     Listview4->hide();
+    dice(ListView2, QStringLiteral("Resultados de las apuestas sencillas"));
+    dice(Listview4, QStringLiteral("Resultados de las apuestas múltiples"));
     dentro->addWidget(ListView2);
     dentro->addWidget(Listview4);
     for (QTableView* lista : {ListView2, Listview4}) {

@@ -70,6 +70,7 @@ QWidget* PestanaPenas::construye()
     m_modelo = modeloCabeceras({QStringLiteral("Nombre"), QStringLiteral("Apuestas"),
                                      QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")});
     ListView1 = listaInforme(QStringLiteral("ListView1"), m_modelo, {5998, 1764, 2823, 2999}, sans);
+    dice(ListView1, QStringLiteral("Peñas"), QStringLiteral("Elija una peña para ver sus apuestas y sus premios."));
     ListView1->setMinimumHeight(90); // three rows: the lower half must fit a laptop too
     col->addWidget(ListView1, 2);
 
@@ -81,6 +82,8 @@ QWidget* PestanaPenas::construye()
     List2 = nombra(new QListWidget, QStringLiteral("List2"));
     List2->setFont(courier);
     List2->setFixedWidth(110);
+    dice(List1, QStringLiteral("Números de las apuestas de la peña"));
+    dice(List2, QStringLiteral("Estrellas de las apuestas de la peña"));
     for (QListWidget* lista : {List1, List2}) {
         lista->setSelectionMode(QAbstractItemView::NoSelection);
         lista->setUniformItemSizes(true);
@@ -94,6 +97,7 @@ QWidget* PestanaPenas::construye()
     auto* rp = new QGridLayout(participacion);
     MSChart3 = grafico(QStringLiteral("MSChart3"));
     MSChart3->setMinimumSize(150, 100);
+    dice(MSChart3, QStringLiteral("Gráfico de sorteos participados y con premio"));
     rp->addWidget(MSChart3, 0, 0, 4, 1);
     auto* muestraAciertos = new QLabel;
     muestraAciertos->setFixedSize(14, 14);
@@ -143,8 +147,8 @@ QWidget* PestanaPenas::construye()
     premios->addWidget(Label13);
     premios->addStretch(1);
     totales->addLayout(premios);
-    Text4 = nombra(new QLineEdit, QStringLiteral("Text4"));
-    Text5 = nombra(new QLineEdit, QStringLiteral("Text5"));
+    Text4 = dice(nombra(new QLineEdit, QStringLiteral("Text4")), QStringLiteral("Efectividad de la peña"));
+    Text5 = dice(nombra(new QLineEdit, QStringLiteral("Text5")), QStringLiteral("Sorteos jugados por la peña"));
     for (QLineEdit* caja : {Text4, Text5}) {
         caja->setReadOnly(true);
         caja->setFrame(false);
@@ -152,7 +156,7 @@ QWidget* PestanaPenas::construye()
     }
     totales->addWidget(Text4);
     totales->addWidget(Text5);
-    MSChart2 = grafico(QStringLiteral("MSChart2"));
+    MSChart2 = dice(grafico(QStringLiteral("MSChart2")), QStringLiteral("Gráfico de la efectividad de la peña"));
     totales->addWidget(MSChart2, 1);
 
     Command3 = boton(QStringLiteral("Command3"), QStringLiteral("Eliminar peña"));

@@ -90,7 +90,8 @@ QWidget* PestanaSocios::construye()
     m_modelo = modeloCabeceras({QStringLiteral("Socio"), QStringLiteral("Participaciones"), QStringLiteral("Pagado"),
                                 QStringLiteral("Apostado"), QStringLiteral("Ganado"), QStringLiteral("Neto"),
                                 QStringLiteral("Balance"), QStringLiteral("Nota")});
-    ListaSocios = listaInforme(QStringLiteral("ListaSocios"), m_modelo, {}, sans);
+    ListaSocios = dice(listaInforme(QStringLiteral("ListaSocios"), m_modelo, {}, sans), QStringLiteral("Socios de la peña"),
+                       QStringLiteral("Cada socio con sus participaciones y sus cuentas."));
     // The amounts as wide as they are; the names and notes share the rest.
     for (int c = 0; c < m_modelo->columnCount(); ++c)
         ListaSocios->horizontalHeader()->setSectionResizeMode(
@@ -102,7 +103,7 @@ QWidget* PestanaSocios::construye()
     auto* pagos = nombra(new QGroupBox(QStringLiteral("Pagos del socio")), QStringLiteral("FramePagos"));
     auto* rp = new QVBoxLayout(pagos);
     m_pagos = modeloCabeceras({QStringLiteral("Fecha"), QStringLiteral("Importe")});
-    ListaPagos = listaInforme(QStringLiteral("ListaPagos"), m_pagos, {}, sans);
+    ListaPagos = dice(listaInforme(QStringLiteral("ListaPagos"), m_pagos, {}, sans), QStringLiteral("Pagos del socio elegido"));
     ListaPagos->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     ListaPagos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     ListaPagos->setSelectionMode(QAbstractItemView::NoSelection);

@@ -81,11 +81,11 @@ QWidget* PestanaSorteos::construye()
     izquierda->addStretch(1);
     fila->addLayout(izquierda);
 
-    WebBrowser1 = nombra(new QPdfView, QStringLiteral("WebBrowser1"));
+    WebBrowser1 = dice(nombra(new QPdfView, QStringLiteral("WebBrowser1")), QStringLiteral("Informe del sorteo en PDF"));
     WebBrowser1->setPageMode(QPdfView::PageMode::MultiPage);
     WebBrowser1->setZoomMode(QPdfView::ZoomMode::FitToWidth);
     WebBrowser1->hide();
-    Text1 = nombra(new QTextEdit, QStringLiteral("Text1"));
+    Text1 = dice(nombra(new QTextEdit, QStringLiteral("Text1")), QStringLiteral("Informe del sorteo"));
     Text1->setReadOnly(true);
     Text1->setFont(letra(QStringLiteral("Arial"), 11, QFont::SansSerif, true));
     fila->addWidget(WebBrowser1, 1);

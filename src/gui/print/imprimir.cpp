@@ -2,6 +2,7 @@
 
 #include "checking/formas.h"
 #include "comun/errorpermiso.h"
+#include "comun/nombra.h"
 #include "platform/dialogos.h"
 #include "platform/plataforma.h"
 #include "print/pintor.h"
@@ -105,6 +106,9 @@ Imprimir::Imprimir(Estado& estado, Plataforma& plataforma, QWidget* padre)
         calibracion->addWidget(new QLabel(i == 0 ? QStringLiteral("X") : QStringLiteral("Y")), 1, i * 3);
         m_texto[i] = new QLineEdit;
         m_texto[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        dice(m_texto[i], i == 0 ? QStringLiteral("Corrección horizontal X, en milímetros")
+                                : QStringLiteral("Corrección vertical Y, en milímetros"),
+             QStringLiteral("Sólo en papel oficial."));
         m_texto[i]->setFixedWidth(70);
         m_texto[i]->installEventFilter(this);
         calibracion->addWidget(m_texto[i], 1, i * 3 + 1);
@@ -131,7 +135,7 @@ Imprimir::Imprimir(Estado& estado, Plataforma& plataforma, QWidget* padre)
     textos->addWidget(detalle);
     instrucciones->addLayout(textos, 1);
     auto* dibujo = new QVBoxLayout;
-    auto* imagen = new QLabel;
+    auto* imagen = dice(new QLabel, QStringLiteral("Cómo entra el boleto oficial en la impresora"));
     imagen->setPixmap(entradaImpresora());
     dibujo->addWidget(imagen);
     dibujo->addWidget(new QLabel(QStringLiteral("Entrada impresora")), 0, Qt::AlignHCenter);

@@ -1,5 +1,6 @@
 #include "shell/infor.h"
 
+#include "comun/nombra.h"
 #include "comun/twips.h"
 #include "platform/escritorio.h"
 #include "platform/sitios.h"
@@ -67,6 +68,7 @@ Infor::Infor(Escritorio& escritorio, const QString& informe, QWidget* padre)
     auto* imagen = new QLabel(this);
     imagen->setObjectName(QStringLiteral("Image1"));
     imagen->setPixmap(sobre());
+    dice(imagen, QStringLiteral("Sobre de noticias"));
     imagen->setGeometry(10, 8, 64, 48);
 
     m_navegador = new NavegadorLocal(this);
