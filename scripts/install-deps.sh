@@ -11,6 +11,7 @@ packages=(
   xvfb xauth openbox xdotool fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream lintian bash-completion man-db
   dbus-daemon systemd
+  at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -110,4 +110,44 @@ Celda celda(Lista lista, const Fila& fila, int columna, const Instantanea& datos
     return j < f->estrellas ? estrella(p.estrellas[fila.apuesta][j], s) : Celda{};
 }
 
+QString frase(Lista lista, const Fila& fila, const Instantanea& datos)
+{
+    if (fila.clase == ClaseFila::Separador)
+        return {};
+    const RegSorteo& s = datos.sorteos[fila.sorteo];
+    const QString pena = QStringLiteral("Peña ") + datos.penas[fila.pena].nombre.trimmed();
+    const QString dia = fechas::fechacorta(s.fecha) + u' ' + fechas::diasemana(s.fecha);
+    if (fila.clase == ClaseFila::Nombre)
+        return pena;
+    if (fila.clase == ClaseFila::Fecha)
+        return QStringLiteral("Sorteo del ") + dia;
+
+    QStringList partes{pena, dia};
+    if (fila.clase == ClaseFila::Apuesta) {
+        QStringList numeros, estrellas, aciertos;
+        const int huecosNumero = lista == Lista::Sencillas ? 5 : 10;
+        for (int columna = 1; columna < columnas(lista) - 1; ++columna) {
+            const Celda c = celda(lista, fila, columna, datos);
+            if (c.texto.isEmpty())
+                continue;
+            const bool esEstrella = columna > huecosNumero;
+            (esEstrella ? estrellas : numeros) << c.texto;
+            if (c.conColor && c.color == categorias::rojo)
+                aciertos << (esEstrella ? QStringLiteral("estrella ") : QString()) + c.texto;
+        }
+        partes << QStringLiteral("apuesta %1 estrellas %2").arg(numeros.join(u' '), estrellas.join(u' '));
+        partes << (aciertos.isEmpty() ? QStringLiteral("sin aciertos") : QStringLiteral("acierta ") + aciertos.join(u' '));
+    }
+    if (fila.categoria != 0) {
+        const categorias::Categoria& c = categorias::de(fila.categoria);
+        QString premio = lista == Lista::Sencillas
+                             ? QStringLiteral("%1 + %2 %3").arg(c.h).arg(c.k).arg(c.k == 1 ? u"estrella" : u"estrellas")
+                             : QStringLiteral("%1 apuestas de %2 + %3").arg(fila.cuenta).arg(c.h).arg(c.k);
+        if (const std::int64_t centimos = comentario(fila, lista, datos).centimos; centimos >= 0)
+            premio += QStringLiteral(", ") + euros::texto(centimos);
+        partes << premio;
+    }
+    return partes.join(QStringLiteral(", "));
+}
+
 } // namespace bolvera

@@ -42,6 +42,11 @@ struct Instantanea
 
 Celda celda(Lista lista, const Fila& fila, int columna, const Instantanea& datos);
 
+// A row as one sentence, for a listener: the peña, the draw, the bet with
+// its hits and the prize ("4 + 2 estrellas, 212,34 €"); what colour alone
+// tells on screen is said in words.
+QString frase(Lista lista, const Fila& fila, const Instantanea& datos);
+
 // The cell of number n (star e) of a bet, marked when the draw holds it.
 Celda celdaNumero(std::int16_t n, bool acierto);
 Celda celdaEstrella(std::int16_t e, bool acierto);

@@ -2,6 +2,8 @@
 
 #include "create/editorpena.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -81,8 +83,14 @@ public:
         if (marcada != m_marcada) {
             m_marcada = marcada;
             update();
+            QAccessible::State cambio;
+            cambio.checked = true;
+            QAccessibleStateChangeEvent evento(this, cambio);
+            QAccessible::updateAccessibility(&evento);
         }
     }
+    int celda() const { return m_celda; }
+    bool marcada() const { return m_marcada; }
     std::function<void(int)> alPulsar;
 
 protected:
@@ -135,10 +143,74 @@ private:
     bool m_marcada = false;
 };
 
+// A cell as a screen reader meets it: a check box named after its number,
+// focused when the keyboard's focus cell is on it.
+class CasillaAccesible final : public QAccessibleWidget
+{
+public:
+    CasillaAccesible(Casilla* casilla, Boleto* boleto)
+        : QAccessibleWidget(casilla, QAccessible::CheckBox), m_celda(casilla->celda()), m_boleto(boleto)
+    {
+    }
+    QString text(QAccessible::Text que) const override
+    {
+        if (que == QAccessible::Name)
+            return Boleto::nombreCelda(m_celda);
+        if (que == QAccessible::Description)
+            return m_boleto->descripcion(m_celda);
+        return QAccessibleWidget::text(que);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = static_cast<const Casilla*>(widget())->marcada();
+        s.focusable = true;
+        s.focused = m_boleto->hasFocus() && m_boleto->foco() == m_celda;
+        return s;
+    }
+    QStringList actionNames() const override { return {toggleAction(), setFocusAction()}; }
+    void doAction(const QString& accion) override
+    {
+        if (accion == toggleAction() || accion == pressAction())
+            m_boleto->pulsa(m_celda);
+        else if (accion == setFocusAction())
+            m_boleto->enfoca(m_celda);
+    }
+
+private:
+    int m_celda;
+    Boleto* m_boleto;
+};
+
+// The slip holds the cells; the one the keyboard is on is its focused child.
+class BoletoAccesible final : public QAccessibleWidget
+{
+public:
+    explicit BoletoAccesible(Boleto* boleto) : QAccessibleWidget(boleto, QAccessible::Grouping) {}
+    QAccessibleInterface* focusChild() const override
+    {
+        const auto* boleto = static_cast<const Boleto*>(widget());
+        return boleto->hasFocus() ? QAccessible::queryAccessibleInterface(boleto->casilla(boleto->foco())) : nullptr;
+    }
+};
+
+QAccessibleInterface* accesible(const QString&, QObject* objeto)
+{
+    if (auto* boleto = qobject_cast<Boleto*>(objeto))
+        return new BoletoAccesible(boleto);
+    if (auto* casilla = dynamic_cast<Casilla*>(objeto))
+        return new CasillaAccesible(casilla, static_cast<Boleto*>(casilla->parentWidget()));
+    return nullptr;
+}
+
 } // namespace
 
 Boleto::Boleto(QWidget* padre) : QWidget(padre)
 {
+    // Before any cell exists: a screen reader's view of an object is made once.
+    static const bool instalada = (QAccessible::installFactory(&accesible), true);
+    (void)instalada;
     setObjectName(QStringLiteral("Picture1"));
     const QScreen* pantalla = padre ? padre->screen() : QGuiApplication::primaryScreen();
     m_escala = pantalla ? escalaPara(pantalla->availableGeometry().height()) : escalaComoda;
@@ -152,11 +224,7 @@ Boleto::Boleto(QWidget* padre) : QWidget(padre)
 
     for (int c = 0; c < EditorPena::celdas; ++c) {
         auto* casilla = new Casilla(c, rectCelda(c, m_escala), this);
-        casilla->alPulsar = [this](int celda) {
-            m_foco = celda;
-            update();
-            emit pulsada(celda);
-        };
+        casilla->alPulsar = [this](int celda) { pulsa(celda); };
         m_casillas.append(casilla);
     }
 
@@ -178,6 +246,44 @@ Boleto::Boleto(QWidget* padre) : QWidget(padre)
     m_aviso->hide();
 }
 
+QString Boleto::nombreCelda(int celda)
+{
+    return celda < 50 ? QStringLiteral("Número %1").arg(celda + 1) : QStringLiteral("Estrella %1").arg(celda - 49);
+}
+
+QString Boleto::descripcion(int celda) const
+{
+    if (celda < 50)
+        return {};
+    if (m_tapa->isVisibleTo(this))
+        return m_tapaTexto->text().replace(u'\n', u' ');
+    return m_aviso->isVisibleTo(this) ? m_aviso->text() : QString();
+}
+
+void Boleto::pulsa(int celda)
+{
+    enfoca(celda);
+    emit pulsada(celda);
+}
+
+void Boleto::enfoca(int celda)
+{
+    if (celda == m_foco)
+        return;
+    m_foco = celda;
+    update();
+    avisaFoco();
+}
+
+// A screen reader follows the focus cell as it would a focused control.
+void Boleto::avisaFoco()
+{
+    if (!hasFocus())
+        return;
+    QAccessibleEvent evento(m_casillas[m_foco], QAccessible::Focus);
+    QAccessible::updateAccessibility(&evento);
+}
+
 void Boleto::muestra(const EditorPena& editor)
 {
     for (int c = 0; c < EditorPena::celdas; ++c)
@@ -197,10 +303,11 @@ void Boleto::muestra(const EditorPena& editor)
     // The focus follows the phase: to the stars when they open, back to the
     // numbers when they close again.
     const bool estrellas = editor.faseEstrellas() && !editor.tapaVisible();
+    setAccessibleDescription(editor.instrucciones() +
+                             QStringLiteral(" Las flechas llevan de una casilla a otra; Espacio la marca o la desmarca."));
     if (estrellas != m_estrellas) {
         m_estrellas = estrellas;
-        m_foco = estrellas ? 50 : 0;
-        update();
+        enfoca(estrellas ? 50 : 0);
     }
 }
 
@@ -210,8 +317,7 @@ void Boleto::keyPressEvent(QKeyEvent* evento)
         {Qt::Key_Left, {-1, 0}}, {Qt::Key_Right, {1, 0}}, {Qt::Key_Up, {0, -1}}, {Qt::Key_Down, {0, 1}}};
     for (const auto& [tecla, direccion] : flechas)
         if (evento->key() == tecla) {
-            m_foco = vecina(m_foco, direccion);
-            update();
+            enfoca(vecina(m_foco, direccion));
             return;
         }
     if (evento->key() == Qt::Key_Space || evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
@@ -225,6 +331,7 @@ void Boleto::focusInEvent(QFocusEvent* evento)
 {
     QWidget::focusInEvent(evento);
     update();
+    avisaFoco();
 }
 
 void Boleto::focusOutEvent(QFocusEvent* evento)

@@ -72,9 +72,14 @@ QVariant ModeloResultados::data(const QModelIndex& indice, int rol) const
 {
     if (!indice.isValid() || !m_datos || indice.row() >= rowCount())
         return {};
+    const Fila fila = m_filas[static_cast<std::size_t>(indice.row())];
+    // A screen reader hears the whole row where the item column stands, and
+    // the row's sentence as the description of each cell.
+    if (rol == Qt::AccessibleDescriptionRole || (rol == Qt::AccessibleTextRole && indice.column() == 0))
+        return frase(m_lista, fila, *m_datos);
     if (rol != Qt::DisplayRole && rol != Qt::ForegroundRole && rol != Qt::FontRole)
         return {};
-    const Celda c = celda(m_lista, m_filas[static_cast<std::size_t>(indice.row())], indice.column(), *m_datos);
+    const Celda c = celda(m_lista, fila, indice.column(), *m_datos);
     switch (rol) {
     case Qt::DisplayRole:
         return c.texto;

@@ -135,6 +135,16 @@ TEST(Compsencillas, betsAgainstADraw)
     EXPECT_TRUE(r.celda(l, 5, 8).texto.isEmpty());
     EXPECT_TRUE(r.celda(l, 6, 8).texto.isEmpty());
     EXPECT_TRUE(r.celda(l, 3, 0).texto.isEmpty());
+    // The same rows as a listener hears them.
+    const std::vector<std::pair<int, QString>> frases = {
+        {0, ""},
+        {1, "Peña LA PEÑA"},
+        {2, "Sorteo del 04/12/2026 Viernes"},
+        {3, "Peña LA PEÑA, 04/12/2026 Viernes, apuesta 3 14 40 41 42 estrellas 5 9, acierta 3 14 estrella 9, 2 + 1 estrella"},
+        {6, "Peña LA PEÑA, 04/12/2026 Viernes, apuesta 40 41 42 43 44 estrellas 2 9, acierta estrella 2 estrella 9"},
+    };
+    for (const auto& [fila, frase] : frases)
+        EXPECT_EQ(::frase(l, r.pasada.filas.at(static_cast<std::size_t>(fila)), r.datos), frase) << fila;
 
     const RegPena& p = datos::elemento(r.datos.penas, 0);
     EXPECT_EQ(p.aciertos[11], 1); // 2+1
@@ -480,6 +490,10 @@ TEST(Compmultiples, breakdownLinesAndCounters)
     EXPECT_EQ(r.celda(l, 3, 16).texto, QStringLiteral("¡¡ Premio !! Hay 3 apuestas de 3+0"));
     EXPECT_EQ(r.celda(l, 3, 16).color, 0x00C000u);
     EXPECT_EQ(r.celda(l, 4, 16).texto, QStringLiteral("¡¡ Premio !! Hay 3 apuestas de 2+0"));
+    EXPECT_EQ(frase(l, r.pasada.filas.at(3), r.datos),
+              QStringLiteral("Peña SEIS, 04/12/2026 Viernes, apuesta 3 14 25 40 41 42 estrellas 5 6, acierta 3 14 25, "
+                             "3 apuestas de 3 + 0"));
+    EXPECT_EQ(frase(l, r.pasada.filas.at(4), r.datos), QStringLiteral("Peña SEIS, 04/12/2026 Viernes, 3 apuestas de 2 + 0"));
     EXPECT_TRUE(r.celda(l, 4, 1).texto.isEmpty());
     EXPECT_EQ(datos::elemento(r.datos.penas, 0).aciertos[9], 3);
     EXPECT_EQ(datos::elemento(r.datos.penas, 0).aciertos[12], 3);

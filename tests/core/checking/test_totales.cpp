@@ -253,6 +253,7 @@ TEST(Euros, aMultipleBetsLineShowsTheSumOfItsBets)
             vista = true;
             EXPECT_EQ(c.centimos, 2 * 123456);
             EXPECT_TRUE(c.texto.endsWith(QStringLiteral("2.469,12 €"))) << qPrintable(c.texto);
+            EXPECT_TRUE(frase(Lista::Multiples, f, datos).endsWith(QStringLiteral(", 2 apuestas de 4 + 2, 2.469,12 €")));
         }
     }
     EXPECT_TRUE(vista);

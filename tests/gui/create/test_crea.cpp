@@ -5,6 +5,7 @@
 #include "support/datos.h"
 #include "support/ventana.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -180,6 +181,52 @@ TEST_F(CrearPena, aBetMarkedWithTheKeyboardAlone)
     EXPECT_EQ(crea.findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText().simplified(),
               QStringLiteral("1-10-12-47-48 Estrellas: 1- 6"));
     EXPECT_EQ(boleto->foco(), 0); // and back on the numbers for the next bet
+}
+
+// What a screen reader finds on the slip after each key: the focused cell,
+// whether it is marked, and what stands in its way.
+QString oido(Boleto* boleto)
+{
+    QAccessibleInterface* celda = QAccessible::queryAccessibleInterface(boleto)->focusChild();
+    if (!celda)
+        return QStringLiteral("nada");
+    return QStringLiteral("%1 %2 %3")
+        .arg(celda->text(QAccessible::Name), celda->state().checked ? QStringLiteral("marcada") : QString(),
+             celda->text(QAccessible::Description))
+        .simplified();
+}
+
+TEST_F(CrearPena, aBlindUserHearsEachCellAndItsMark)
+{
+    abre();
+    m_estado.modoApuesta = 0;
+    Crea crea(m_estado, m_plataforma);
+    crea.show();
+    QApplication::setActiveWindow(&crea);
+    auto* boleto = crea.findChild<Boleto*>(QStringLiteral("Picture1"));
+    EXPECT_EQ(oido(boleto), QStringLiteral("nada"));
+    boleto->setFocus();
+    EXPECT_EQ(oido(boleto), QStringLiteral("Número 1"));
+    const std::vector<std::pair<Qt::Key, QString>> pasos = {
+        {Qt::Key_Down, "Número 2"},          {Qt::Key_Space, "Número 2 marcada"}, {Qt::Key_Down, "Número 3"},
+        {Qt::Key_Space, "Número 3 marcada"}, {Qt::Key_Space, "Número 3"},         {Qt::Key_Right, "Número 12"},
+    };
+    for (const auto& [tecla, dicho] : pasos) {
+        QTest::keyClick(boleto, tecla);
+        EXPECT_EQ(oido(boleto), dicho) << tecla;
+    }
+    QAccessibleInterface* estrella = QAccessible::queryAccessibleInterface(boleto->casilla(52));
+    EXPECT_EQ(estrella->role(), QAccessible::CheckBox);
+    EXPECT_EQ(estrella->text(QAccessible::Description), QStringLiteral("Marque primero los números"));
+    for (int celda : {20, 30, 40, 49})
+        boleto->pulsa(celda);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return crea.editor().faseEstrellas() && !crea.editor().tapaVisible(); }, 3000));
+    QApplication::processEvents();
+    EXPECT_EQ(oido(boleto), QStringLiteral("Estrella 1 MARQUE 2 ESTRELLAS"));
+    // A reader's "press" marks the cell as a click would.
+    estrella->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(oido(boleto), QStringLiteral("Estrella 3 marcada MARQUE 2 ESTRELLAS"));
+    EXPECT_TRUE(estrella->state().focused && estrella->state().checkable);
 }
 
 // The contrast of two colours as the accessibility guidelines measure it.

@@ -87,6 +87,15 @@ TEST_F(Accesible, everyInteractiveObjectOfEveryWindowHasAName)
         QApplication::processEvents();
         EXPECT_EQ(sinNombre(&v), QStringList{}) << "pestaña " << t;
     }
+    // A results row is heard as one sentence where the item column stands.
+    QAccessibleTableInterface* tabla =
+        QAccessible::queryAccessibleInterface(v.findChild<QWidget*>(QStringLiteral("ListView2")))->tableInterface();
+    ASSERT_NE(tabla, nullptr);
+    ASSERT_GT(tabla->rowCount(), 3);
+    EXPECT_EQ(tabla->cellAt(1, 0)->text(QAccessible::Name), QStringLiteral("Peña UNA"));
+    EXPECT_TRUE(tabla->cellAt(3, 0)->text(QAccessible::Name).startsWith(QStringLiteral("Peña UNA, ")));
+    EXPECT_EQ(tabla->cellAt(3, 4)->text(QAccessible::Name), QStringLiteral("4"));
+    EXPECT_EQ(tabla->cellAt(3, 4)->text(QAccessible::Description), tabla->cellAt(3, 0)->text(QAccessible::Name));
     m_estado.modoApuesta = 0;
     Crea crea(m_estado, m_plataforma);
     crea.show();
