@@ -55,7 +55,11 @@ Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QW
         auto* caja = new QCheckBox(QString::fromUtf8(cajas[i]), this);
         caja->setObjectName(QStringLiteral("Check1_%1").arg(i));
         caja->setGeometry(xOpciones - 130, i == 1 ? 40 : 66, 110, 22);
-        connect(caja, &QCheckBox::clicked, this, [this, i] { Check1_Click(i); });
+        // On toggled, not clicked: a screen reader's "toggle" does not click.
+        connect(caja, &QCheckBox::toggled, this, [this, i](bool marcada) {
+            if (marcada || i == 0)
+                Check1_Click(i);
+        });
         m_check1.append(caja);
     }
 
@@ -75,7 +79,10 @@ Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QW
         opcion->setObjectName(QStringLiteral("Option1_%1").arg(n));
         opcion->setGeometry(xOpciones, yOpciones + (n - 5) * altoOpcion, 140, 22);
         opcion->hide();
-        connect(opcion, &QRadioButton::clicked, this, [this, n] { Option1_Click(n); });
+        connect(opcion, &QRadioButton::toggled, this, [this, n](bool marcada) {
+            if (marcada)
+                Option1_Click(n);
+        });
         m_option1.append(opcion);
     }
     for (int s = 2; s <= 5; ++s) {
@@ -83,7 +90,10 @@ Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QW
         opcion->setObjectName(QStringLiteral("Option2_%1").arg(s));
         opcion->setGeometry(xOpciones, yOpciones + 6 * altoOpcion + 20 + (s - 2) * altoOpcion, 140, 22);
         opcion->hide();
-        connect(opcion, &QRadioButton::clicked, this, [this, s] { Option2_Click(s); });
+        connect(opcion, &QRadioButton::toggled, this, [this, s](bool marcada) {
+            if (marcada)
+                Option2_Click(s);
+        });
         m_option2.append(opcion);
     }
 

@@ -32,8 +32,15 @@ PestanaEstadisticas::PestanaEstadisticas(Estado& estado, Plataforma& plataforma,
     : QObject(padre), m_estado(estado), m_plataforma(plataforma), m_anfitrion(anfitrion)
 {
     m_pagina = construye();
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
+        // A click on the marked option shows its chart again; a screen
+        // reader's "toggle" does not click, so the toggle shows it too.
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool marcada) {
+            if (marcada)
+                Option1_Click(i);
+        });
+    }
     connect(HScroll2, &QScrollBar::valueChanged, this, &PestanaEstadisticas::HScroll2_Change);
     connect(Command5, &QPushButton::clicked, this, &PestanaEstadisticas::Command5_Click);
     connect(Command8, &QPushButton::clicked, this, &PestanaEstadisticas::Command8_Click);
@@ -119,8 +126,10 @@ bool PestanaEstadisticas::listasorteos()
     Label7->setText(m_tablas.totalTexto);
     // Back to the numbers chart, as a click on "Números" does: the option
     // marked and the 26–50 scroll bar usable again.
-    Option1[0]->setChecked(true);
-    Option1_Click(0);
+    if (Option1[0]->isChecked())
+        Option1_Click(0);
+    else
+        Option1[0]->setChecked(true); // which shows its chart
     return true;
 }
 

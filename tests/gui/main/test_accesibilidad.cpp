@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include <fstream>
+#include <memory>
 
 using namespace bolvera;
 
@@ -100,9 +101,15 @@ TEST_F(Accesible, everyInteractiveObjectOfEveryWindowHasAName)
     Crea crea(m_estado, m_plataforma);
     crea.show();
     EXPECT_EQ(sinNombre(&crea), QStringList{}) << "Crea";
-    Creamenu menu(m_estado, m_plataforma, [](QWidget*) {});
+    std::unique_ptr<QWidget> abierto;
+    Creamenu menu(m_estado, m_plataforma, [&](QWidget* w) { abierto.reset(w); });
     menu.show();
     EXPECT_EQ(sinNombre(&menu), QStringList{}) << "Creamenu";
+    // A reader's "toggle" does not click: it must still open the editor.
+    QAccessible::queryAccessibleInterface(menu.findChild<QWidget*>(QStringLiteral("Check1_1")))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_NE(abierto, nullptr);
     Acercade acerca(m_escritorio);
     acerca.show();
     EXPECT_EQ(sinNombre(&acerca), QStringList{}) << "Acercade";

@@ -9,6 +9,7 @@
 #include "support/datos.h"
 #include "support/falsos.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
@@ -73,6 +74,11 @@ TEST_F(Estadisticas, chartFollowsTheOptionsAndThePager)
     EXPECT_EQ(v.estadisticas().tablaMostrada(), 1);
     EXPECT_TRUE(control<QRadioButton>("Option1_0")->isChecked());
     EXPECT_TRUE(pager->isEnabled());
+    // A screen reader toggles the option without clicking it.
+    QAccessible::queryAccessibleInterface(control<QRadioButton>("Option1_1"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(v.estadisticas().tablaMostrada(), 3);
 
     control<QRadioButton>("Option1_0")->click();
     pager->setValue(2);
