@@ -1,5 +1,6 @@
 #include "main/graficos.h"
 
+#include <QLocale>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -21,6 +22,10 @@ void muestraTarta(QChartView* grafico, double sinPremio, double conPremio,
     QPieSlice* con = serie->append(etiquetaCon, conPremio);
     con->setColor(QColor(255, 0, 0));
     chart->addSeries(serie);
+    // A chart is a picture to a screen reader: its values are said in words.
+    grafico->setAccessibleDescription(QStringLiteral("%1: %2; %3: %4")
+                                          .arg(etiquetaSin, QLocale().toString(sinPremio), etiquetaCon,
+                                               QLocale().toString(conPremio)));
 }
 
 EjeEntero ejeEntero(int maximo)
@@ -47,10 +52,16 @@ void muestraBarras(QChartView* grafico, const std::vector<QString>& etiquetas,
     auto* barras = new QBarSet(QString());
     barras->setColor(color);
     int maximo = 0;
-    for (const auto& cuenta : cuentas) {
-        barras->append(cuenta.value_or(0));
-        maximo = std::max(maximo, cuenta.value_or(0));
+    QStringList dichas;
+    for (std::size_t i = 0; i < cuentas.size(); ++i) {
+        const int cuenta = cuentas[i].value_or(0);
+        barras->append(cuenta);
+        maximo = std::max(maximo, cuenta);
+        if (i < etiquetas.size())
+            dichas << QStringLiteral("%1: %2").arg(etiquetas[i]).arg(cuenta);
     }
+    // A chart is a picture to a screen reader: its values are said in words.
+    grafico->setAccessibleDescription(dichas.join(QStringLiteral("; ")));
     auto* serie = new QBarSeries;
     serie->append(barras);
     serie->setBarWidth(0.8);

@@ -70,8 +70,8 @@ QWidget* PestanaEstadisticas::construye()
     fila->addLayout(izquierda);
 
     auto* derecha = new QVBoxLayout;
-    MSChart1 = dice(grafico(QStringLiteral("MSChart1")), QStringLiteral("Gráfico de frecuencias"),
-                    QStringLiteral("Cuántas veces ha salido cada número o estrella."));
+    // Its description is filled with the counts it shows.
+    MSChart1 = dice(grafico(QStringLiteral("MSChart1")), QStringLiteral("Gráfico de frecuencias"));
     derecha->addWidget(MSChart1, 1);
     auto* opciones = new QHBoxLayout;
     Option1 = {nombra(new QRadioButton(QStringLiteral("Números")), QStringLiteral("Option1_0")),

@@ -88,6 +88,12 @@ TEST_F(Accesible, everyInteractiveObjectOfEveryWindowHasAName)
         QApplication::processEvents();
         EXPECT_EQ(sinNombre(&v), QStringList{}) << "pestaña " << t;
     }
+    // A chart is a picture: its values are said in words.
+    const QString frecuencias = v.findChild<QWidget*>(QStringLiteral("MSChart1"))->accessibleDescription();
+    EXPECT_TRUE(frecuencias.startsWith(QStringLiteral("1: "))) << frecuencias.toStdString();
+    EXPECT_EQ(frecuencias.count(u';'), 24);
+    EXPECT_EQ(v.findChild<QWidget*>(QStringLiteral("MSChart2"))->accessibleDescription(),
+              QStringLiteral("Sin premio: 6; Premios: 0"));
     // A results row is heard as one sentence where the item column stands.
     QAccessibleTableInterface* tabla =
         QAccessible::queryAccessibleInterface(v.findChild<QWidget*>(QStringLiteral("ListView2")))->tableInterface();
