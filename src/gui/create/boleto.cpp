@@ -241,7 +241,7 @@ Boleto::Boleto(QWidget* padre) : QWidget(padre)
 
     m_aviso = new QLabel(this);
     m_aviso->setObjectName(QStringLiteral("Label5"));
-    m_aviso->setStyleSheet(QStringLiteral("color: rgb(200, 150, 0); font-weight: bold;"));
+    m_aviso->setStyleSheet(QStringLiteral("color: rgb(150, 100, 0); font-weight: bold;"));
     m_aviso->setGeometry(estrellas.left(), estrellas.top() - 22, width() - estrellas.left() - 4, 18);
     m_aviso->hide();
 }

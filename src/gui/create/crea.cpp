@@ -13,6 +13,7 @@
 #include "store/ficheros.h"
 #include "store/penas.h"
 #include "store/regsorteo.h"
+#include "comun/contraste.h"
 
 #include <QShortcut>
 #include <QCloseEvent>
@@ -56,7 +57,7 @@ Crea::Crea(Estado& estado, Plataforma& plataforma, QWidget* padre)
     datos->addWidget(m_numeroApuesta, 1, 1);
     col->addLayout(datos);
     m_instrucciones = nombra(new QLabel, QStringLiteral("Label4"));
-    m_instrucciones->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(128, 0, 0);"));
+    m_instrucciones->setStyleSheet(contraste::css(QColor(128, 0, 0)) + QStringLiteral(" font-weight: bold;"));
     col->addWidget(m_instrucciones);
 
     auto* dias = new QHBoxLayout;
@@ -236,7 +237,7 @@ void Crea::pinta()
                                QTextCursor::KeepAnchor);
             QTextCharFormat formato;
             formato.setFontWeight(QFont::Bold);
-            formato.setForeground(QColor(QRgb(t.color)));
+            formato.setForeground(contraste::tinta(QColor(QRgb(t.color)), QPalette::Base));
             cursor.mergeCharFormat(formato);
         }
     }

@@ -4,6 +4,7 @@
 #include "main/botonactualizar.h"
 #include "main/iconos.h"
 #include "main/piezas.h"
+#include "comun/contraste.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -42,7 +43,7 @@ QWidget* construyeTransferencia(Controles& c)
     c.ProgressBar1->setFixedWidth(230);
     c.Label58 = etiqueta(QStringLiteral("Label58"), QStringLiteral("0 Bytes"));
     c.Label19 = etiqueta(QStringLiteral("Label19"), QString());
-    c.Label19->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0); font-weight: bold;"));
+    c.Label19->setStyleSheet(contraste::css(QColor(0, 110, 0)) + QStringLiteral(" font-weight: bold;"));
     // The status takes the free width up to the icons, the bar keeps its own.
     estado->addWidget(c.Label6, 0, 0, 1, 3);
     estado->addWidget(c.ProgressBar1, 1, 0, 1, 2);

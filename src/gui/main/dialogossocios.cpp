@@ -9,6 +9,7 @@
 #include "store/ficheros.h"
 #include "store/reescritura.h"
 #include "store/premios.h"
+#include "comun/contraste.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -61,7 +62,7 @@ FichaSocio::FichaSocio(const QString& titulo, const socios::Socio& socio, const 
     m_nota->setPlaceholderText(QStringLiteral("teléfono o correo"));
     m_nota->setMinimumWidth(260);
     m_aviso = nombra(new QLabel, QStringLiteral("LabelAviso"));
-    m_aviso->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
+    m_aviso->setStyleSheet(contraste::css(QColor(192, 0, 0)));
     forma->addRow(QStringLiteral("&Nombre:"), m_nombre);
     forma->addRow(QStringLiteral("&Participaciones:"), m_participaciones);
     forma->addRow(QStringLiteral("N&ota:"), m_nota);

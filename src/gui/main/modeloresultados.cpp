@@ -1,6 +1,7 @@
 #include "main/modeloresultados.h"
 
 #include "checking/comprobacion.h"
+#include "comun/contraste.h"
 
 #include <QColor>
 #include <QFont>
@@ -104,10 +105,18 @@ QVariant ModeloResultados::headerData(int seccion, Qt::Orientation orientacion, 
 void DelegadoResultados::initStyleOption(QStyleOptionViewItem* opcion, const QModelIndex& indice) const
 {
     QStyledItemDelegate::initStyleOption(opcion, indice);
-    if (!(opcion->state & QStyle::State_Selected))
+    // The base has put the cell's own colour, if any, in the Text role. On a
+    // dark desktop it is lightened to read; a selected row keeps the colours
+    // on a background of its own, pale or, on a dark desktop, dark.
+    const bool seleccionada = opcion->state & QStyle::State_Selected;
+    const bool oscuro = contraste::oscuro(opcion->palette.color(QPalette::Base));
+    const QColor fondo = !seleccionada ? opcion->palette.color(QPalette::Base)
+                         : oscuro      ? QColor(72, 62, 20)
+                                       : QColor(255, 244, 196);
+    opcion->palette.setColor(QPalette::Text, contraste::legible(opcion->palette.color(QPalette::Text), fondo));
+    if (!seleccionada)
         return;
-    // The base has put the cell's own colour, if any, in the Text role.
-    opcion->palette.setColor(QPalette::Highlight, QColor(255, 244, 196));
+    opcion->palette.setColor(QPalette::Highlight, fondo);
     opcion->palette.setColor(QPalette::HighlightedText, opcion->palette.color(QPalette::Text));
 }
 

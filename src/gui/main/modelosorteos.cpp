@@ -1,5 +1,7 @@
 #include "main/modelosorteos.h"
 
+#include "comun/contraste.h"
+
 #include "store/listado.h"
 
 #include <QColor>
@@ -44,7 +46,7 @@ QVariant ModeloSorteos::data(const QModelIndex& indice, int rol) const
                : columna == 1 ? listado::textoEstrellas(s)
                               : listado::textoFecha(s);
     case Qt::ForegroundRole:
-        return columna == 1 ? QVariant(QColor(0, 192, 0)) : QVariant();
+        return columna == 1 ? QVariant(contraste::tinta(QColor(0, 192, 0), QPalette::Base)) : QVariant();
     case Qt::FontRole: {
         if (columna == 2)
             return {};

@@ -14,6 +14,7 @@
 #include "store/ficheroregistros.h"
 #include "store/ficheros.h"
 #include "store/historia.h"
+#include "comun/contraste.h"
 
 #include <QBoxLayout>
 #include <QChartView>
@@ -62,7 +63,7 @@ QWidget* PestanaEstadisticas::construye()
     Label7 = etiqueta(QStringLiteral("Label7"), QStringLiteral("TOTAL: 0 sorteos."));
     Label7->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
     LabelHuecos = etiqueta(QStringLiteral("LabelHuecos"), QString());
-    LabelHuecos->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold;"));
+    LabelHuecos->setStyleSheet(contraste::css(QColor(192, 0, 0)) + QStringLiteral(" font-weight: bold;"));
     LabelHuecos->hide();
     // The missing draws go under the total, clear of the buttons beside it.
     izquierda->addWidget(Label7);

@@ -12,6 +12,7 @@
 #include "store/cargasorteos.h"
 #include "store/estado.h"
 #include "store/ficheros.h"
+#include "comun/contraste.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -69,7 +70,7 @@ QWidget* PestanaGeneral::construye()
         l->setFont(i == 2 || i == 3 || i == 5 || i == 6 ? negrita : normal);
         Label9.append(l);
     }
-    Label9[6]->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    Label9[6]->setStyleSheet(contraste::css(QColor(192, 0, 0)));
     QSizePolicy fijo = Label9[6]->sizePolicy();
     fijo.setRetainSizeWhenHidden(true); // the blink must not move the rows
     Label9[6]->setSizePolicy(fijo);
@@ -207,7 +208,8 @@ void PestanaGeneral::pintaBoton(int indice, bool premio)
 {
     QPushButton* boton = Command1[indice];
     boton->setProperty("premio", premio);
-    boton->setStyleSheet(premio ? QStringLiteral("background-color: rgb(255, 0, 0);") : QString());
+    // Black on the red, whatever the desktop's button text: white on red does not read.
+    boton->setStyleSheet(premio ? QStringLiteral("background-color: rgb(255, 0, 0); color: black;") : QString());
     boton->setText(premio ? QStringLiteral("P R E M I O") : captions[indice]);
 }
 

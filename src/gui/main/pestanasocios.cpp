@@ -16,6 +16,7 @@
 #include "store/estado.h"
 #include "store/fechas.h"
 #include "store/ficheros.h"
+#include "comun/contraste.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -205,7 +206,7 @@ void PestanaSocios::muestra()
                                  1));
         m_modelo->item(static_cast<int>(i), 7)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         if (k.balance() < 0)
-            m_modelo->item(static_cast<int>(i), 6)->setForeground(QColor(192, 0, 0));
+            m_modelo->item(static_cast<int>(i), 6)->setForeground(contraste::tinta(QColor(192, 0, 0), QPalette::Base));
     }
     ListaSocios->setColumnHidden(5, !retenido);
     if (!m_socios.empty())

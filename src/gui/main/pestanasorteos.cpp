@@ -30,8 +30,9 @@ using namespace piezas;
 
 namespace {
 
-const QString grisClaro = QStringLiteral("background-color: rgb(224, 224, 224); padding: 4px;");
-const QString naranja = QStringLiteral("background-color: rgb(255, 128, 0); padding: 4px;");
+// Dark text on the light boxes, whatever the desktop's text colour.
+const QString grisClaro = QStringLiteral("background-color: rgb(224, 224, 224); color: black; padding: 4px;");
+const QString naranja = QStringLiteral("background-color: rgb(255, 128, 0); color: black; padding: 4px;");
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "platform/sitios.h"
 #include "store/ficheroregistros.h"
 #include "store/texto1252.h"
+#include "comun/contraste.h"
 
 #include <QShortcut>
 #include <QEvent>
@@ -89,7 +90,7 @@ Infor::Infor(Escritorio& escritorio, const QString& informe, QWidget* padre)
 
     m_label1 = new QLabel(sitios::correo(), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); font-weight: bold;"));
+    m_label1->setStyleSheet(contraste::css(QColor(0, 0, 160)) + QStringLiteral(" font-weight: bold;"));
     m_label1->setCursor(Qt::PointingHandCursor);
     m_label1->adjustSize();
     m_label1->move(px(m_izquierda), 380);

@@ -1,5 +1,6 @@
 #include "main/pestanapenas.h"
 #include "create/boleto.h"
+#include "comun/contraste.h"
 #include "create/crea.h"
 #include "create/creamenu.h"
 #include "support/datos.h"
@@ -229,17 +230,6 @@ TEST_F(CrearPena, aBlindUserHearsEachCellAndItsMark)
     EXPECT_TRUE(estrella->state().focused && estrella->state().checkable);
 }
 
-// The contrast of two colours as the accessibility guidelines measure it.
-double contraste(const QColor& a, const QColor& b)
-{
-    const auto luz = [](const QColor& c) {
-        const auto lineal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * lineal(c.redF()) + 0.7152 * lineal(c.greenF()) + 0.0722 * lineal(c.blueF());
-    };
-    const double la = luz(a), lb = luz(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 TEST(Boleto_, starNumbersReadAtNormalSize)
 {
     Boleto boleto;
@@ -257,7 +247,7 @@ TEST(Boleto_, starNumbersReadAtNormalSize)
         int arriba = imagen.height(), abajo = -1;
         for (int y = 0; y < imagen.height(); ++y)
             for (int x = 0; x < imagen.width(); ++x) {
-                const double c = contraste(imagen.pixelColor(x, y), fondo);
+                const double c = contraste::entre(imagen.pixelColor(x, y), fondo);
                 mejor = std::max(mejor, c);
                 if (c >= 4.5) {
                     arriba = std::min(arriba, y);

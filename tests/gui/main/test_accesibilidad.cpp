@@ -1,7 +1,10 @@
 // What a screen reader meets: every interactive object has a name.
+#include "comun/contraste.h"
+#include "create/boleto.h"
 #include "create/crea.h"
 #include "create/creamenu.h"
 #include "main/dialogossocios.h"
+#include "main/modeloresultados.h"
 #include "main/pestanageneral.h"
 #include "main/pestanapenas.h"
 #include "print/imprimir.h"
@@ -13,10 +16,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QTableView>
 #include <QTabWidget>
 #include <QTest>
 
 #include <fstream>
+#include <map>
 #include <memory>
 
 using namespace bolvera;
@@ -135,6 +141,123 @@ TEST_F(Accesible, everyInteractiveObjectOfEveryWindowHasAName)
         w->show();
         EXPECT_EQ(sinNombre(w), QStringList{}) << w->metaObject()->className();
     }
+}
+
+// A desktop's dark palette, as a dark theme gives it.
+QPalette oscura()
+{
+    QPalette p;
+    for (const auto& [rol, color] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
+             {QPalette::Window, QColor(53, 53, 53)},   {QPalette::WindowText, Qt::white},
+             {QPalette::Base, QColor(35, 35, 35)},     {QPalette::AlternateBase, QColor(53, 53, 53)},
+             {QPalette::Text, Qt::white},              {QPalette::Button, QColor(53, 53, 53)},
+             {QPalette::ButtonText, Qt::white},        {QPalette::Highlight, QColor(42, 130, 218)},
+             {QPalette::HighlightedText, Qt::black},   {QPalette::ToolTipBase, QColor(53, 53, 53)},
+             {QPalette::ToolTipText, Qt::white},       {QPalette::PlaceholderText, QColor(160, 160, 160)}})
+        p.setColor(rol, color);
+    return p;
+}
+
+// Every visible text label of `ventana` as drawn: its text colour against the
+// commonest colour of the pixels under it, as "objectName contrast".
+std::map<QString, double> etiquetas(QWidget* ventana)
+{
+    std::map<QString, double> r;
+    const QImage imagen = ventana->grab().toImage();
+    for (QLabel* l : ventana->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(ventana) || l->text().trimmed().isEmpty() || !l->isEnabled() || l->textFormat() == Qt::RichText)
+            continue;
+        const QRect zona(l->mapTo(ventana, QPoint(0, 0)), l->size());
+        std::map<QRgb, int> cuentas;
+        for (int y = zona.top(); y <= zona.bottom() && y < imagen.height(); ++y)
+            for (int x = zona.left(); x <= zona.right() && x < imagen.width(); ++x)
+                ++cuentas[imagen.pixel(x, y)];
+        if (cuentas.empty())
+            continue;
+        const QColor fondo = std::max_element(cuentas.begin(), cuentas.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+        r[l->objectName().isEmpty() ? l->text().left(20) : l->objectName()] =
+            contraste::entre(l->palette().color(QPalette::WindowText), fondo);
+    }
+    return r;
+}
+
+TEST_F(Accesible, everyTextReadsOnALightAndADarkDesktop)
+{
+    datos::escribeSorteos(ruta("numeros.dat"), {datos::sorteo({2026, 12, 4}, {3, 14, 25, 36, 47, 2, 9})});
+    datos::escribePenas(ruta("apuestas.dat"),
+                        {datos::pena("COLORES", "Todos", {2020, 1, 1},
+                                     {{3, 14, 25, 36, 47, 2, 9}, {3, 14, 25, 36, 1, 2, 9}, {3, 14, 25, 1, 4, 2, 9},
+                                      {3, 14, 25, 1, 4, 5, 6}, {1, 2, 4, 5, 6, 7, 8}})});
+    const QPalette antes = QApplication::palette();
+    for (const bool oscuro : {false, true}) {
+        QApplication::setPalette(oscuro ? oscura() : QApplication::style()->standardPalette());
+        Principal& v = abre();
+        v.show();
+        QApplication::processEvents();
+        // The results list: each cell's colour, unselected and selected, on its background.
+        auto* lista = v.findChild<QTableView*>(QStringLiteral("ListView2"));
+        ASSERT_GT(lista->model()->rowCount(), 7);
+        DelegadoResultados delegado;
+        int coloreadas = 0;
+        for (int f = 0; f < lista->model()->rowCount(); ++f)
+            for (int c = 0; c < lista->model()->columnCount(); ++c)
+                for (const bool seleccionada : {false, true}) {
+                    const QModelIndex i = lista->model()->index(f, c);
+                    QStyleOptionViewItem o;
+                    o.initFrom(lista);
+                    o.state.setFlag(QStyle::State_Selected, seleccionada);
+                    delegado.initStyleOption(&o, i);
+                    const QColor tinta = o.palette.color(seleccionada ? QPalette::HighlightedText : QPalette::Text);
+                    const QColor fondo = o.palette.color(seleccionada ? QPalette::Highlight : QPalette::Base);
+                    const QVariant propio = i.data(Qt::ForegroundRole);
+                    coloreadas += propio.isValid();
+                    if (!oscuro && propio.isValid())
+                        EXPECT_EQ(tinta, propio.value<QColor>()) << f << "," << c; // exactly as always
+                    else
+                        EXPECT_GE(contraste::entre(tinta, fondo), 4.5) << f << "," << c << " " << oscuro;
+                }
+        EXPECT_GT(coloreadas, 20);
+        // The other lists draw a cell's own colour on their base.
+        for (QTableView* otra : v.findChildren<QTableView*>()) {
+            if (dynamic_cast<DelegadoResultados*>(otra->itemDelegate()))
+                continue;
+            for (int f = 0; f < std::min(otra->model()->rowCount(), 30); ++f)
+                for (int c = 0; c < otra->model()->columnCount(); ++c) {
+                    const QVariant propio = otra->model()->index(f, c).data(Qt::ForegroundRole);
+                    if (oscuro && propio.isValid()) {
+                        EXPECT_GE(contraste::entre(propio.value<QColor>(), otra->palette().color(QPalette::Base)), 4.5)
+                            << otra->objectName().toStdString() << " " << f << "," << c;
+                    }
+                }
+        }
+        // The labels of every tab, the editor and its slip.
+        auto* pestanas = v.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+        m_estado.modoApuesta = 0;
+        Crea crea(m_estado, m_plataforma);
+        crea.show();
+        std::vector<std::map<QString, double>> vistas{etiquetas(&crea)};
+        auto* boleto = crea.findChild<Boleto*>(QStringLiteral("Picture1"));
+        for (int celda : {0, 1, 2, 3, 4})
+            boleto->pulsa(celda);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !crea.editor().tapaVisible(); }, 3000));
+        vistas.push_back(etiquetas(&crea)); // with the prompt of the stars
+        EXPECT_TRUE(vistas.back().count(QStringLiteral("Label5")));
+        // The labels the program fills only now and then, filled.
+        for (const char* nombre : {"Label19", "Label9_6", "LabelHuecos"}) {
+            auto* l = v.findChild<QLabel*>(QString::fromLatin1(nombre));
+            l->setText(QStringLiteral("Texto de prueba"));
+            l->show();
+        }
+        for (int t = 0; t < pestanas->count(); ++t) {
+            pestanas->setCurrentIndex(t);
+            QApplication::processEvents();
+            vistas.push_back(etiquetas(&v));
+        }
+        for (const auto& vista : vistas)
+            for (const auto& [nombre, c] : vista)
+                EXPECT_GE(c, 4.5) << nombre.toStdString() << (oscuro ? " oscuro" : " claro");
+    }
+    QApplication::setPalette(antes);
 }
 
 } // namespace
