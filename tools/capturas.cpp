@@ -1,5 +1,7 @@
 // Saves a picture of every window and tab, for looking at the GUI without a
-// screen: capturas --dir DATA --salida OUT (run with QT_QPA_PLATFORM=offscreen).
+// screen: capturas --dir DATA --salida OUT [--oscuro] [--letra PUNTOS]
+// (run with QT_QPA_PLATFORM=offscreen). --oscuro draws it as on a dark
+// desktop, --letra with the desktop's font at that size.
 #include "main/pestanageneral.h"
 #include "main/pestanapenas.h"
 #include "main/principal.h"
@@ -21,6 +23,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QCheckBox>
+#include <QStyleFactory>
 #include <QEventLoop>
 #include <QTabWidget>
 #include <QTimer>
@@ -33,8 +36,27 @@ int main(int argc, char* argv[])
     QCommandLineParser opciones;
     const QCommandLineOption dir(QStringLiteral("dir"), QStringLiteral("data"), QStringLiteral("DIR"));
     const QCommandLineOption salida(QStringLiteral("salida"), QStringLiteral("out"), QStringLiteral("DIR"));
-    opciones.addOptions({dir, salida});
+    const QCommandLineOption oscuro(QStringLiteral("oscuro"), QStringLiteral("dark desktop"));
+    const QCommandLineOption letra(QStringLiteral("letra"), QStringLiteral("font size"), QStringLiteral("PUNTOS"));
+    opciones.addOptions({dir, salida, oscuro, letra});
     opciones.process(app);
+    if (opciones.isSet(oscuro)) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QPalette p;
+        for (const auto& [rol, color] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
+                 {QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, Qt::white},
+                 {QPalette::Base, QColor(35, 35, 35)},   {QPalette::AlternateBase, QColor(53, 53, 53)},
+                 {QPalette::Text, Qt::white},            {QPalette::Button, QColor(53, 53, 53)},
+                 {QPalette::ButtonText, Qt::white},      {QPalette::Highlight, QColor(42, 130, 218)},
+                 {QPalette::HighlightedText, Qt::black}, {QPalette::PlaceholderText, QColor(160, 160, 160)}})
+            p.setColor(rol, color);
+        QApplication::setPalette(p);
+    }
+    if (opciones.isSet(letra)) {
+        QFont f = QApplication::font();
+        f.setPointSizeF(opciones.value(letra).toDouble());
+        QApplication::setFont(f);
+    }
     const QDir destino(opciones.value(salida));
 
     Estado estado;

@@ -48,6 +48,20 @@ QRect rectCelda(int celda, double escala)
     return {pxs(xs[estrella / 4]), cabecera + pxs(ys[estrella % 4]), pxs(240), pxs(240)};
 }
 
+// A text on the slip takes the desktop's font where it fits and a smaller
+// one where it does not (a smaller slip, a large desktop font): never clipped.
+void cabe(QLabel* etiqueta, QSize sitio, bool negrita = false)
+{
+    QFont letra = etiqueta->font();
+    letra.setBold(negrita);
+    const auto medida = [&] {
+        return QFontMetrics(letra).boundingRect(QRect(QPoint(), sitio), Qt::AlignCenter, etiqueta->text()).size();
+    };
+    while (letra.pointSizeF() > 6 && (medida().width() > sitio.width() || medida().height() > sitio.height()))
+        letra.setPointSizeF(letra.pointSizeF() - 0.5);
+    etiqueta->setFont(letra);
+}
+
 // The cell an arrow key leads to: the nearest one lying that way, preferring
 // the same row or column; the cell itself when none does.
 int vecina(int celda, QPoint direccion)
@@ -238,6 +252,7 @@ Boleto::Boleto(QWidget* padre) : QWidget(padre)
     m_tapaTexto->setAlignment(Qt::AlignCenter);
     m_tapaTexto->setGeometry(m_tapa->rect());
     m_tapaTexto->setStyleSheet(QStringLiteral("background: transparent; border: none; color: rgb(90, 90, 90);"));
+    cabe(m_tapaTexto, m_tapa->size() - QSize(8, 8));
 
     m_aviso = new QLabel(this);
     m_aviso->setObjectName(QStringLiteral("Label5"));
@@ -293,12 +308,7 @@ void Boleto::muestra(const EditorPena& editor)
     m_tapa->setVisible(editor.tapaVisible());
     m_tapa->raise();
     m_aviso->setText(editor.textoAvisoEstrellas());
-    // A smaller slip takes a smaller prompt, never a clipped one.
-    QFont letra = font();
-    letra.setBold(true);
-    while (letra.pointSizeF() > 6 && QFontMetrics(letra).horizontalAdvance(m_aviso->text()) > m_aviso->width())
-        letra.setPointSizeF(letra.pointSizeF() - 0.5);
-    m_aviso->setFont(letra);
+    cabe(m_aviso, m_aviso->size(), true);
     m_aviso->setVisible(editor.avisoEstrellas());
     // The focus follows the phase: to the stars when they open, back to the
     // numbers when they close again.

@@ -115,7 +115,6 @@ QWidget* PestanaPenas::construye()
     Label16->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
     rp->addWidget(Label17, 2, 3);
     rp->addWidget(Label16, 3, 1, 1, 3);
-    participacion->setMinimumHeight(110);
     centro->addWidget(participacion);
 
     auto* contadores = nombra(new QGroupBox(QStringLiteral("Desde la creación de la peña ")),

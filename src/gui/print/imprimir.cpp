@@ -1,6 +1,7 @@
 #include "print/imprimir.h"
 
 #include "checking/formas.h"
+#include "comun/contraste.h"
 #include "comun/errorpermiso.h"
 #include "comun/nombra.h"
 #include "platform/dialogos.h"
@@ -81,7 +82,7 @@ Imprimir::Imprimir(Estado& estado, Plataforma& plataforma, QWidget* padre)
     titulo->setStyleSheet(QStringLiteral("font-weight: bold;"));
     col->addWidget(titulo);
     auto* nombre = etiqueta(QStringLiteral("Label10"), m_pena.nombreRecortado());
-    nombre->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14pt; color: rgb(128, 0, 0);"));
+    nombre->setStyleSheet(contraste::css(QColor(128, 0, 0)) + QStringLiteral(" font-weight: bold; font-size: 14pt;"));
     col->addWidget(nombre);
 
     auto* datos = new QGridLayout;
@@ -160,7 +161,11 @@ Imprimir::Imprimir(Estado& estado, Plataforma& plataforma, QWidget* padre)
     m_x = c.x;
     m_y = c.y;
     muestraCalibracion();
-    setFixedWidth(560);
+    // Its width is fixed, wider where a large desktop font needs it; the
+    // wrapped instructions then take the height they need at that width.
+    const int ancho = std::max(560, minimumSizeHint().width());
+    setFixedWidth(ancho);
+    setMinimumHeight(col->totalHeightForWidth(ancho));
 }
 
 void Imprimir::muestraCalibracion()

@@ -15,8 +15,10 @@
 #include "support/ventana.h"
 
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTabWidget>
 #include <QTest>
@@ -235,7 +237,14 @@ TEST_F(Accesible, everyTextReadsOnALightAndADarkDesktop)
         m_estado.modoApuesta = 0;
         Crea crea(m_estado, m_plataforma);
         crea.show();
-        std::vector<std::map<QString, double>> vistas{etiquetas(&crea)};
+        v.gestor().ListView1_Click(0);
+        Imprimir imprimir(m_estado, m_plataforma);
+        imprimir.show();
+        FichaSocio ficha(QStringLiteral("Añadir socio"), {}, {QStringLiteral("Ana")}, nullptr);
+        ficha.show();
+        ficha.findChild<QLineEdit*>()->setText(QStringLiteral("Ana")); // its warning, in red
+        std::vector<std::map<QString, double>> vistas{etiquetas(&crea), etiquetas(&imprimir), etiquetas(&ficha)};
+        EXPECT_TRUE(vistas.back().count(QStringLiteral("LabelAviso")));
         auto* boleto = crea.findChild<Boleto*>(QStringLiteral("Picture1"));
         for (int celda : {0, 1, 2, 3, 4})
             boleto->pulsa(celda);
@@ -258,6 +267,55 @@ TEST_F(Accesible, everyTextReadsOnALightAndADarkDesktop)
                 EXPECT_GE(c, 4.5) << nombre.toStdString() << (oscuro ? " oscuro" : " claro");
     }
     QApplication::setPalette(antes);
+}
+
+// The texts of `ventana` cut short: labels and buttons smaller than their text.
+QStringList recortados(QWidget* ventana)
+{
+    QStringList r;
+    for (QWidget* w : ventana->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(ventana))
+            continue;
+        auto* etiqueta = qobject_cast<QLabel*>(w);
+        auto* boton = qobject_cast<QAbstractButton*>(w);
+        if (!(etiqueta && !etiqueta->text().isEmpty()) && !(boton && !boton->text().isEmpty()))
+            continue;
+        const QSize falta = etiqueta && etiqueta->wordWrap()
+                                ? QSize(0, etiqueta->heightForWidth(w->width()) - w->height())
+                                : w->minimumSizeHint() - w->size();
+        if (falta.width() > 1 || falta.height() > 1)
+            r << QStringLiteral("%1 (%2 %3)").arg(w->objectName().isEmpty() ? w->property("text").toString() : w->objectName())
+                     .arg(falta.width()).arg(falta.height());
+    }
+    return r;
+}
+
+TEST_F(Accesible, aLargeDesktopFontCutsNoText)
+{
+    datos::escribeSorteos(ruta("numeros.dat"), datos::sorteosSeguidos(6, QDate(2026, 12, 4)));
+    datos::escribePenas(ruta("apuestas.dat"), {datos::pena("UNA", "Todos", {2020, 1, 1}, {{1, 2, 3, 4, 5, 1, 2}})});
+    const QFont antes = QApplication::font();
+    QFont grande = antes;
+    grande.setPointSize(16);
+    QApplication::setFont(grande);
+    Principal& v = abre();
+    v.show();
+    auto* pestanas = v.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    for (int t = 0; t < pestanas->count(); ++t) {
+        pestanas->setCurrentIndex(t);
+        QApplication::processEvents();
+        EXPECT_EQ(recortados(&v), QStringList{}) << "pestaña " << t;
+    }
+    m_estado.modoApuesta = 0;
+    Crea crea(m_estado, m_plataforma);
+    crea.show();
+    v.gestor().ListView1_Click(0);
+    Imprimir imprimir(m_estado, m_plataforma);
+    imprimir.show();
+    QApplication::processEvents();
+    EXPECT_EQ(recortados(&crea), QStringList{});
+    EXPECT_EQ(recortados(&imprimir), QStringList{});
+    QApplication::setFont(antes);
 }
 
 } // namespace
