@@ -130,6 +130,8 @@ def main():
         time.sleep(1)
         print("== La ventana principal, como la oye un lector de pantalla")
         lista(principal)
+        foco = pyatspi.findDescendant(principal, lambda o: o.getState().contains(pyatspi.STATE_FOCUSED))
+        print(f"== Al abrirse, el foco está en: {foco.getRoleName() + ' ' + foco.name if foco else 'nada'}")
 
         busca(principal, pyatspi.ROLE_PUSH_BUTTON, "Crear peña nueva").queryAction().doAction(0)
         menu = espera(lambda: ventana(app, "Menú creación"))

@@ -23,6 +23,7 @@
 
 #include <QBoxLayout>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -96,9 +97,12 @@ QWidget* PestanaPenas::construye()
     auto* participacion = nombra(new QGroupBox, QStringLiteral("Frame4"));
     auto* rp = new QGridLayout(participacion);
     MSChart3 = grafico(QStringLiteral("MSChart3"));
-    MSChart3->setMinimumSize(150, 100);
+    MSChart3->setMinimumSize(150, 78);
+    // A small chart: the pie takes the whole of it.
+    MSChart3->chart()->setMargins({});
+    MSChart3->chart()->layout()->setContentsMargins(0, 0, 0, 0);
     dice(MSChart3, QStringLiteral("Gráfico de sorteos participados y con premio"));
-    rp->addWidget(MSChart3, 0, 0, 4, 1);
+    rp->addWidget(MSChart3, 0, 0, 3, 1);
     auto* muestraAciertos = new QLabel;
     muestraAciertos->setFixedSize(14, 14);
     muestraAciertos->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0);"));
@@ -114,7 +118,9 @@ QWidget* PestanaPenas::construye()
     Label16 = etiqueta(QStringLiteral("Label16"), QStringLiteral("-"));
     Label16->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
     rp->addWidget(Label17, 2, 3);
-    rp->addWidget(Label16, 3, 1, 1, 3);
+    // Three rows: the panel keeps its height on a laptop and grows with the font.
+    rp->addWidget(Label16, 2, 4);
+    rp->setColumnStretch(4, 1);
     centro->addWidget(participacion);
 
     auto* contadores = nombra(new QGroupBox(QStringLiteral("Desde la creación de la peña ")),
