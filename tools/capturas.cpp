@@ -88,17 +88,17 @@ int main(int argc, char* argv[])
     }
     // The multiple-bet list, and every draw with "Histórico".
     principal.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
-    principal.general().Command1_Click(1);
+    principal.general().muestraLista(1);
     QApplication::processEvents();
     principal.grab().save(destino.filePath(QStringLiteral("principal-multiples.png")));
     Creamenu menu(estado, plataforma, [](QWidget* editor) { editor->show(); });
     menu.show();
     for (int i = 0; i < 14; ++i)
-        menu.Timer1_Timer();
+        menu.dibujaMarca();
     menu.grab().save(destino.filePath(QStringLiteral("creamenu.png")));
     menu.findChild<QCheckBox*>(QStringLiteral("Check1_0"))->setChecked(true);
-    menu.Check1_Click(0);
-    menu.Option1_Click(5);
+    menu.eligeTipo(0);
+    menu.eligeNumeros(5);
     menu.grab().save(destino.filePath(QStringLiteral("creamenu-estrellas.png")));
     menu.hide();
 
@@ -107,12 +107,12 @@ int main(int argc, char* argv[])
     Crea crea(estado, plataforma);
     crea.show();
     for (int celda : {2, 14, 21, 39, 40, 52, 60, 0, 9, 18, 27, 36, 50, 61, 4, 7, 33})
-        crea.Image1_Click(celda), crea.Timer1_Timer(), crea.Timer1_Timer(), crea.Timer1_Timer(),
-            crea.Timer1_Timer(), crea.Timer1_Timer(), crea.Timer1_Timer();
+        crea.pulsaCasilla(celda), crea.avanza(), crea.avanza(), crea.avanza(),
+            crea.avanza(), crea.avanza(), crea.avanza();
     crea.grab().save(destino.filePath(QStringLiteral("crea.png")));
     crea.hide();
 
-    principal.gestor().ListView1_Click(0);
+    principal.gestor().eligePena(0);
     Imprimir imprimir(estado, plataforma);
     imprimir.show();
     imprimir.grab().save(destino.filePath(QStringLiteral("imprimir.png")));

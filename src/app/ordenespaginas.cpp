@@ -25,7 +25,7 @@ int analizar(const Contexto& c)
             return estado;
     imprimeSorteos(a.anadir);
     QTextStream salida(stdout);
-    salida << "rutasorteo: " << paraTerminal(a.rutasorteo) << '\n' << "Label19: " << paraTerminal(a.label19) << '\n';
+    salida << "rutasorteo: " << paraTerminal(a.rutasorteo) << '\n' << "Label19: " << paraTerminal(a.textoNuevos) << '\n';
     const Aviso av = aviso(a.resultado, c.hoy.year(), a.falta);
     if (av.texto.isEmpty())
         return 0;

@@ -145,7 +145,7 @@ protected:
 
 TEST_F(Escritorio, theEditorsOwnBoxesNeverCloseItButGoingBackToTheMainWindowDoes)
 {
-    m_ventana->gestor().Command4_Click();
+    m_ventana->gestor().pideNuevaPena();
     QPointer<QWidget> menu = visible<QWidget>(QStringLiteral("Creamenu"));
     ASSERT_TRUE(menu);
     ASSERT_TRUE(QTest::qWaitForWindowActive(menu, 5000));
@@ -199,7 +199,7 @@ TEST_F(Escritorio, theEditorsOwnBoxesNeverCloseItButGoingBackToTheMainWindowDoes
 TEST_F(Escritorio, thePrintWindowsOwnBoxDoesNotCloseIt)
 {
     m_ventana->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
-    m_ventana->gestor().ListView1_Click(0);
+    m_ventana->gestor().eligePena(0);
     QTest::qWait(300); // the tab is laid out, as it is before a user can click
     pulsaEn(m_ventana->findChild<QPushButton*>(QStringLiteral("Command2")));
     ASSERT_TRUE(QTest::qWaitFor([] { return visible<QWidget>(QStringLiteral("Imprimir")); }, 5000));
@@ -244,7 +244,7 @@ TEST_F(Escritorio, theKeyboardReachesTheMenusAndEscClosesWindows)
     // F1 opens "Acerca de...", Ctrl+N the bet type menu, Alt+Y L the news; the
     // print window opens from the peña tab. Each opens over the main window,
     // and Esc closes it.
-    m_ventana->gestor().ListView1_Click(0);
+    m_ventana->gestor().eligePena(0);
     const std::pair<QStringList, const char*> ventanas[] = {{{"F1"}, "Acercade"},
                                                             {{"ctrl+n"}, "Creamenu"},
                                                             {{"alt+y", "l"}, "Infor"},
@@ -252,7 +252,7 @@ TEST_F(Escritorio, theKeyboardReachesTheMenusAndEscClosesWindows)
     for (const auto& [teclas, nombre] : ventanas) {
         QTest::qWait(500);
         if (teclas.isEmpty())
-            m_ventana->gestor().Command2_Click();
+            m_ventana->gestor().imprimePena();
         for (const QString& tecla : teclas) {
             xdotool({"key", tecla});
             QTest::qWait(400);
@@ -311,8 +311,8 @@ TEST_F(Escritorio, withoutAPrinterThePrintWindowWritesTheCliPdf)
     QTemporaryDir casa;
     const QByteArray antes = qgetenv("HOME");
     qputenv("HOME", casa.path().toLocal8Bit());
-    m_ventana->gestor().ListView1_Click(0);
-    m_ventana->gestor().Command2_Click();
+    m_ventana->gestor().eligePena(0);
+    m_ventana->gestor().imprimePena();
     ASSERT_TRUE(QTest::qWaitFor([] { return visible<QWidget>(QStringLiteral("Imprimir")); }, 5000));
     QPointer<QWidget> imprimir = visible<QWidget>(QStringLiteral("Imprimir"));
     ASSERT_TRUE(QTest::qWaitForWindowActive(imprimir, 5000));
@@ -407,7 +407,7 @@ TEST_F(Escritorio, everyButtonOfEveryTabCanBeReachedOnTheScreen)
 {
     const QRect libre = m_ventana->screen()->availableGeometry();
     EXPECT_TRUE(libre.contains(m_ventana->frameGeometry()));
-    m_ventana->gestor().ListView1_Click(0);
+    m_ventana->gestor().eligePena(0);
     // The longest status an update writes, on two lines.
     m_ventana->findChild<QLabel*>(QStringLiteral("Label6"))
         ->setText(QStringLiteral("TRANSFERENCIA FINALIZADA (confirmados por Francia, Bélgica, Reino Unido, Austria y "

@@ -16,7 +16,7 @@ public:
     void muestraEstado(const QString& t) override { label6.append(t); }
     void muestraProgreso(int v) override { progreso.append(v); }
     void muestraBytes(const QString& t) override { label58 = t; }
-    void muestraAnadidos(const QString& t) override { label19 = t; }
+    void muestraAnadidos(const QString& t) override { textoNuevos = t; }
     void mensaje(Dialogos::Icono, const QString& titulo, const QString& texto) override
     {
         mensajes.append(titulo + QStringLiteral(" | ") + texto);
@@ -43,7 +43,7 @@ public:
     QStringList label6;
     QList<int> progreso;
     QString label58;
-    QString label19;
+    QString textoNuevos;
     QStringList mensajes;
     int esperaEnMensaje = 0; // ms
     QString aviso;

@@ -38,8 +38,8 @@ public:
     // `modoApuesta`: 0 simple bets, else 100 + 10·n + s.
     explicit EditorPena(int modoApuesta);
 
-    void carga();  // Form_Load: empty editor, same mode; the slip is left as it is
-    void activa(); // Form_Activate
+    void carga();  // the window opens: empty editor, same mode; the slip is left as it is
+    void activa(); // the window is activated
 
     int modo() const { return m_modo; }
     int numeros() const { return m_n; }
@@ -57,8 +57,8 @@ public:
     bool avisoEstrellas() const { return m_prompt; } // Label5
     QString textoAvisoEstrellas() const;
 
-    std::optional<MensajeEditor> pulsa(int celda); // Image1_Click
-    void tic();                                    // Timer1_Timer
+    std::optional<MensajeEditor> pulsa(int celda); // a click on a cell
+    void tic();                                    // a step of the phase bar
     // Marks a whole bet as a user would: its numbers, the transition, its stars.
     void marcaApuesta(const std::vector<int>& numeros, const std::vector<int>& estrellas);
     // "Aleatorio"; `azar(k)` gives a uniform integer in [0, k).

@@ -45,11 +45,11 @@ QString sorteosAnadidos(int n)
 
 } // namespace
 
-Actualizacion::Actualizacion(Red& red, PantallaActualizacion& pantalla, QString ruta, QTimer* timer1,
+Actualizacion::Actualizacion(Red& red, PantallaActualizacion& pantalla, QString ruta, QTimer* temporizador,
                              QObject* padre)
-    : QObject(padre), m_red(red), m_pantalla(pantalla), m_ruta(std::move(ruta)), m_timer1(timer1)
+    : QObject(padre), m_red(red), m_pantalla(pantalla), m_ruta(std::move(ruta)), m_temporizador(temporizador)
 {
-    connect(m_timer1, &QTimer::timeout, this, &Actualizacion::Timer1_Timer);
+    connect(m_temporizador, &QTimer::timeout, this, &Actualizacion::tic);
     m_plazo = new QTimer(this);
     m_plazo->setSingleShot(true);
     m_plazo->setInterval(plazoMs);
@@ -69,7 +69,7 @@ void Actualizacion::progreso(int valor) { m_pantalla.muestraProgreso(valor); }
 
 void Actualizacion::estado(const QString& texto)
 {
-    m_label6 = texto;
+    m_estadoMostrado = texto;
     m_pantalla.muestraEstado(texto);
 }
 
@@ -81,7 +81,7 @@ void Actualizacion::sumaBytes(qint64 bytes)
 
 void Actualizacion::para()
 {
-    m_timer1->stop();
+    m_temporizador->stop();
     // A query of an earlier run must not report into this one.
     if (m_consulta) {
         m_consulta->disconnect(this);
@@ -91,7 +91,7 @@ void Actualizacion::para()
         m_fuentes->disconnect(this);
         m_fuentes->cancela();
     }
-    for (Descarga* d : {m_inet1.data(), m_inet2.data()})
+    for (Descarga* d : {m_descargaResultados.data(), m_descargaSorteo.data()})
         if (d)
             d->cancela();
 }
@@ -137,9 +137,9 @@ void Actualizacion::empieza(QDate hoy, double ultima)
     m_servicioDijo.clear();
     m_fuentesDijeron.clear();
     m_respondieron = false;
-    m_errorInet1 = false;
+    m_resultadosInservibles = false;
     m_www2Nueva = false;
-    m_texto.clear();
+    m_documento.clear();
     m_paso = Paso::Servicio;
     progreso(1);
     m_pantalla.muestraGeneral();
@@ -454,12 +454,12 @@ void Actualizacion::traeResultados()
     // The first download runs while the timer counts: a server that never
     // answers is reported at the fifth tick.
     m_paso = Paso::Pagina;
-    delete m_inet1;
-    m_inet1 = m_red.trae(direcciones::buscador(m_hoy));
-    m_inet1->setParent(this);
-    connect(m_inet1, &Descarga::terminada, this,
+    delete m_descargaResultados;
+    m_descargaResultados = m_red.trae(direcciones::buscador(m_hoy));
+    m_descargaResultados->setParent(this);
+    connect(m_descargaResultados, &Descarga::terminada, this,
             [this](Descarga::Fallo fallo, int estadoHttp, const QByteArray& cuerpo) { alTraerResultados(fallo, estadoHttp, cuerpo); });
-    m_timer1->start();
+    m_temporizador->start();
 }
 
 // What the service, each other source and the pages answered, when one of
@@ -489,9 +489,9 @@ void Actualizacion::alTraerResultados(Descarga::Fallo fallo, int estadoHttp, con
         // the deadline or broke off part-way is in trouble, not unreachable;
         // what it sent is never read. Servers that answered with something
         // else than draws are named, each with its answer.
-        const bool lento = (fallo == Descarga::Fallo::Tiempo && m_inet1 && m_inet1->conecto()) ||
+        const bool lento = (fallo == Descarga::Fallo::Tiempo && m_descargaResultados && m_descargaResultados->conecto()) ||
                            fallo == Descarga::Fallo::Cortada;
-        m_respondieron = m_respondieron || (m_inet1 && m_inet1->respondio());
+        m_respondieron = m_respondieron || (m_descargaResultados && m_descargaResultados->respondio());
         const QString respondieron = quienRespondio(motivoFallo(fallo, estadoHttp));
         para();
         m_fallida = true;
@@ -505,28 +505,28 @@ void Actualizacion::alTraerResultados(Descarga::Fallo fallo, int estadoHttp, con
         termina();
         return;
     }
-    m_texto = cuerpo;
+    m_documento = cuerpo;
     m_bytes = cuerpo.size(); // the pages' own count, as it always was
     m_pantalla.muestraBytes(QString::number(m_bytes));
     if (cuerpo.size() > 100)
         estado(QStringLiteral("BUSCANDO SORTEOS"));
     else
-        m_errorInet1 = true; // no results page: the connection is taken as failed
+        m_resultadosInservibles = true; // no results page: the connection is taken as failed
     m_paso = Paso::PaginaRecibida;
 }
 
 void Actualizacion::falloConexion(const QString& texto)
 {
-    if (m_inet1)
-        m_inet1->cancela();
-    m_timer1->stop();
+    if (m_descargaResultados)
+        m_descargaResultados->cancela();
+    m_temporizador->stop();
     m_fallida = true;
     m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion, texto);
     progreso(0);
     estado(QString());
 }
 
-void Actualizacion::Timer1_Timer()
+void Actualizacion::tic()
 {
     // A message box shown by a tick lets the timer fire again while it waits:
     // that tick is skipped, the steps run once and in order.
@@ -539,25 +539,25 @@ void Actualizacion::Timer1_Timer()
     // to be the page. A server that took the request is slow, not absent,
     // even before its first byte: its download's silence time-out and
     // deadline end the step ("Tarda en responder").
-    const bool recibiendo = m_inet1 && m_inet1->enCurso() && m_inet1->conecto();
-    if (m_tics == 5 && m_label6 == conectando && !recibiendo) {
+    const bool recibiendo = m_descargaResultados && m_descargaResultados->enCurso() && m_descargaResultados->conecto();
+    if (m_tics == 5 && m_estadoMostrado == conectando && !recibiendo) {
         falloConexion(noConectado);
         termina();
         return;
     }
     // The results page is handled once: the draw page is fetched while the
     // timer goes on ticking.
-    if (m_paso == Paso::PaginaRecibida && !m_errorInet1 && m_inet1 && !m_inet1->enCurso())
+    if (m_paso == Paso::PaginaRecibida && !m_resultadosInservibles && m_descargaResultados && !m_descargaResultados->enCurso())
         analizaPagina();
-    if (m_paso == Paso::PaginaLeida && !m_errorInet1) {
+    if (m_paso == Paso::PaginaLeida && !m_resultadosInservibles) {
         m_paso = Paso::TrayendoSorteo;
         // A refused page fetches nothing more: the saved pages stay as they were.
         if (!m_rutasorteo.isEmpty() && !m_errordatos) {
             m_tics = 0;
-            delete m_inet2;
-            m_inet2 = m_red.trae(direcciones::sorteo(m_rutasorteo));
-            m_inet2->setParent(this);
-            connect(m_inet2, &Descarga::terminada, this,
+            delete m_descargaSorteo;
+            m_descargaSorteo = m_red.trae(direcciones::sorteo(m_rutasorteo));
+            m_descargaSorteo->setParent(this);
+            connect(m_descargaSorteo, &Descarga::terminada, this,
                     [this](Descarga::Fallo fallo, int, const QByteArray& cuerpo) { alTraerSorteo(fallo, cuerpo); });
         }
     }
@@ -569,22 +569,22 @@ void Actualizacion::analizaPagina()
     m_tics = 0;
     progreso(2);
     m_paso = Paso::PaginaLeida;
-    const QByteArray guardada = paginas::guardada(m_texto);
+    const QByteArray guardada = paginas::guardada(m_documento);
     estado(QStringLiteral("ANALIZANDO DATOS"));
-    const Analisis a = anadeNuevos(m_ruta, texto1252::decodifica(guardada), m_rutasorteo, m_errorInet1, m_hoy);
+    const Analisis a = anadeNuevos(m_ruta, texto1252::decodifica(guardada), m_rutasorteo, m_resultadosInservibles, m_hoy);
     using R = Analisis::Resultado;
     const bool leida = a.resultado != R::DatosCorruptos && a.resultado != R::Conexion && a.resultado != R::Ilegible &&
                        a.resultado != R::Hueco && a.resultado != R::Escritura;
     // A page that could not be read, or whose draws could not be taken,
     // does not replace the last good one.
     if (leida) {
-        guardaPagina(ficheros::www, m_texto);
+        guardaPagina(ficheros::www, m_documento);
         m_rutasorteo = a.rutasorteo;
     }
     m_finfichero = a.finfichero;
     m_nuevos = a.nuevos;
-    if (!a.label19.isEmpty())
-        m_pantalla.muestraAnadidos(a.label19);
+    if (!a.textoNuevos.isEmpty())
+        m_pantalla.muestraAnadidos(a.textoNuevos);
 
     const Aviso av = aviso(a.resultado, m_hoy.year(), a.falta);
     switch (a.resultado) {
@@ -599,7 +599,7 @@ void Actualizacion::analizaPagina()
         m_pantalla.cargasorteos();
         break;
     case Analisis::Resultado::DatosCorruptos:
-        m_timer1->stop();
+        m_temporizador->stop();
         m_errordatos = true;
         m_fallida = true;
         m_pantalla.mensaje(Dialogos::Icono::Critico, av.titulo, av.texto);
@@ -615,13 +615,13 @@ void Actualizacion::analizaPagina()
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
         break;
     case Analisis::Resultado::Escritura:
-        m_timer1->stop();
+        m_temporizador->stop();
         m_errordatos = true;
         falloEscritura(a.error, ficheros::numeros, av.texto);
         break;
     case Analisis::Resultado::Hueco:
         // Nothing appended: no draw page, no check.
-        m_timer1->stop();
+        m_temporizador->stop();
         m_errordatos = true;
         m_fallida = true;
         m_pantalla.mensaje(Dialogos::Icono::Exclamacion, av.titulo, av.texto);
@@ -634,7 +634,7 @@ void Actualizacion::alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerp
     if (fallo == Descarga::Fallo::Cancelada)
         return;
     if (fallo == Descarga::Fallo::Ninguno) {
-        m_texto = cuerpo;
+        m_documento = cuerpo;
         sumaBytes(cuerpo.size());
         m_www2Nueva = true;
     }
@@ -652,7 +652,7 @@ void Actualizacion::guardaPremiosPagina()
         return;
     // Read from the page itself: a www2.txt that could not be written does
     // not lose them.
-    const Informe informe = leeInforme(texto1252::decodifica(paginas::guardada(m_texto)));
+    const Informe informe = leeInforme(texto1252::decodifica(paginas::guardada(m_documento)));
     RegPremios r;
     r.fecha = sorteos.back().fecha;
     r.fuente = RegPremios::Fuente::PaginaSorteo;
@@ -667,24 +667,24 @@ void Actualizacion::guardaPremiosPagina()
 
 void Actualizacion::bloquesFinales()
 {
-    if (m_paso == Paso::TrayendoSorteo && !(m_inet2 && m_inet2->enCurso()))
+    if (m_paso == Paso::TrayendoSorteo && !(m_descargaSorteo && m_descargaSorteo->enCurso()))
         m_paso = Paso::Final;
     if (m_paso != Paso::Final)
         return;
     m_paso = Paso::Cerrando;
     progreso(2);
-    m_timer1->stop();
+    m_temporizador->stop();
     // Only a draw page replaces the saved one: the report is read from it.
     // New draws without their page make the saved report an older draw's,
     // which must not stand under the newest date: it is dropped, as when
     // the results page names no draw page.
     if (m_www2Nueva) {
-        guardaPagina(ficheros::www2, m_texto);
+        guardaPagina(ficheros::www2, m_documento);
         guardaPremiosPagina();
     } else if (m_anadidos) {
         guardaPagina(ficheros::www2, {});
     }
-    m_texto.clear();
+    m_documento.clear();
     if (!m_errordatos && !m_finfichero) {
         progreso(3);
         if (!m_comprobados)

@@ -70,13 +70,13 @@ class Actualizacion final : public QObject
     Q_OBJECT
 
 public:
-    // `timer1` paces the steps (1 s in the program).
-    Actualizacion(Red& red, PantallaActualizacion& pantalla, QString ruta, QTimer* timer1,
+    // `temporizador` paces the steps (1 s in the program).
+    Actualizacion(Red& red, PantallaActualizacion& pantalla, QString ruta, QTimer* temporizador,
                   QObject* padre = nullptr);
 
     // Starts an update on `hoy`; `ultima` is the date of the working draw.
     void empieza(QDate hoy, double ultima);
-    void Timer1_Timer();
+    void tic();
     // From the start of an update to its end, however it ends.
     bool enCurso() const { return m_paso != Paso::Parada; }
     // How long the other sources are waited for (50 s; tests shorten it).
@@ -142,15 +142,15 @@ private:
     Red& m_red;
     PantallaActualizacion& m_pantalla;
     QString m_ruta;
-    QTimer* m_timer1;
-    QPointer<Descarga> m_inet1;
-    QPointer<Descarga> m_inet2;
+    QTimer* m_temporizador;
+    QPointer<Descarga> m_descargaResultados;
+    QPointer<Descarga> m_descargaSorteo;
     QPointer<ConsultaServicio> m_consulta;
     QPointer<ConsultaFuentes> m_fuentes;
     QTimer* m_plazo = nullptr; // the whole update's deadline
     int m_plazoFuentesMs = 50000;
     Paso m_paso = Paso::Parada;
-    bool m_enTic = false; // inside Timer1_Timer
+    bool m_enTic = false; // inside tic
 
     // What this update is about and what it has done so far.
     QDate m_hoy;
@@ -171,11 +171,11 @@ private:
     QString m_fuentesDijeron;
 
     // The old results pages.
-    bool m_errorInet1 = false;  // the results page came back unusable: the control's error state
+    bool m_resultadosInservibles = false;  // the results page came back unusable: the control's error state
     bool m_www2Nueva = false;   // a draw page came in this update
     QString m_rutasorteo;
-    QByteArray m_texto; // the last document fetched (RichTextBox1)
-    QString m_label6;
+    QByteArray m_documento; // the last document fetched (RichTextBox1)
+    QString m_estadoMostrado;
 };
 
 } // namespace bolvera

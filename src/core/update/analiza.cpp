@@ -166,7 +166,7 @@ Analisis analiza(const QString& pagina, double ultima, const QString& rutasorteo
                 throw PaginaInvalida{};
             lote.push_back(s);
             a.nuevos = static_cast<int>(lote.size());
-            a.label19 = QString::number(a.nuevos) +
+            a.textoNuevos = QString::number(a.nuevos) +
                         (a.nuevos == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos"));
         }
         a.anadir.assign(lote.rbegin(), lote.rend());

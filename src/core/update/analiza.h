@@ -28,7 +28,7 @@ struct Analisis
     Resultado resultado = Resultado::NingunoNuevo;
     std::vector<RegSorteo> anadir; // oldest first, to append after the newest stored draw
     int nuevos = 0;                // draws read; 1 when none (the newest is checked again)
-    QString label19;               // "2 sorteos"; empty when none
+    QString textoNuevos;               // "2 sorteos"; empty when none
     QString rutasorteo;            // the newest draw's page path; the kept one when none
     bool finfichero = false;       // the last search ran off the end of the page
     QDate falta;                   // Hueco: the first draw day missing

@@ -26,7 +26,7 @@ Analisis anadeNuevos(const QString& ruta, const QString& pagina, const QString& 
             a.falta = validacion::siguienteDia(fechas::fechaDeDia(ultima));
         a.anadir.clear();
         a.nuevos = 0;
-        a.label19.clear();
+        a.textoNuevos.clear();
         return a;
     }
     std::vector<std::pair<int, QByteArray>> registros;
@@ -38,7 +38,7 @@ Analisis anadeNuevos(const QString& ruta, const QString& pagina, const QString& 
         a.error = error;
         a.anadir.clear();
         a.nuevos = 0;
-        a.label19.clear();
+        a.textoNuevos.clear();
     }
     return a;
 }

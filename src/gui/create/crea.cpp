@@ -95,16 +95,16 @@ Crea::Crea(Estado& estado, Plataforma& plataforma, QWidget* padre)
         setTabOrder(orden[i - 1], orden[i]);
     m_nombre->setFocus();
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(100);
+    m_temporizador = new QTimer(this);
+    m_temporizador->setObjectName(QStringLiteral("Timer1"));
+    m_temporizador->setInterval(100);
 
-    connect(m_boleto, &Boleto::pulsada, this, &Crea::Image1_Click);
-    connect(m_grabar, &QPushButton::clicked, this, &Crea::Command1_Click);
-    connect(m_borrar, &QPushButton::clicked, this, &Crea::Command2_Click);
-    connect(m_aleatorio, &QPushButton::clicked, this, &Crea::Command3_Click);
-    connect(m_timer1, &QTimer::timeout, this, &Crea::Timer1_Timer);
-    connect(m_nombre, &QLineEdit::textEdited, this, &Crea::Text1_Change);
+    connect(m_boleto, &Boleto::pulsada, this, &Crea::pulsaCasilla);
+    connect(m_grabar, &QPushButton::clicked, this, &Crea::graba);
+    connect(m_borrar, &QPushButton::clicked, this, &Crea::borraUltima);
+    connect(m_aleatorio, &QPushButton::clicked, this, &Crea::aleatoria);
+    connect(m_temporizador, &QTimer::timeout, this, &Crea::avanza);
+    connect(m_nombre, &QLineEdit::textEdited, this, &Crea::cambiaNombre);
     pinta();
 }
 
@@ -155,31 +155,31 @@ void Crea::aviso(const std::optional<MensajeEditor>& mensaje)
                                   QStringLiteral("Error"), mensaje->texto);
 }
 
-void Crea::Image1_Click(int celda)
+void Crea::pulsaCasilla(int celda)
 {
     aviso(m_editor.pulsa(celda));
     pinta();
 }
 
-void Crea::Timer1_Timer()
+void Crea::avanza()
 {
     m_editor.tic();
     pinta();
 }
 
-void Crea::Command3_Click()
+void Crea::aleatoria()
 {
     aviso(m_editor.aleatorio([](int k) { return static_cast<int>(QRandomGenerator::global()->bounded(k)); }));
     pinta();
 }
 
-void Crea::Command2_Click()
+void Crea::borraUltima()
 {
     m_editor.borra();
     pinta();
 }
 
-void Crea::Text1_Change(const QString& texto)
+void Crea::cambiaNombre(const QString& texto)
 {
     const auto mensaje = m_editor.ponNombre(texto);
     if (m_nombre->text() != m_editor.nombre()) {
@@ -191,7 +191,7 @@ void Crea::Text1_Change(const QString& texto)
     aviso(mensaje);
 }
 
-void Crea::Command1_Click()
+void Crea::graba()
 {
     const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
     const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
@@ -217,9 +217,9 @@ void Crea::pinta()
 {
     m_boleto->muestra(m_editor);
     if (!m_editor.transicion())
-        m_timer1->stop();
-    else if (!m_timer1->isActive())
-        m_timer1->start();
+        m_temporizador->stop();
+    else if (!m_temporizador->isActive())
+        m_temporizador->start();
     if (m_nombre->text() != m_editor.nombre())
         m_nombre->setText(m_editor.nombre());
     m_numeroApuesta->setText(m_editor.numeroApuesta());

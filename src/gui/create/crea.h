@@ -27,11 +27,11 @@ class Crea final : public QWidget
 public:
     Crea(Estado& estado, Plataforma& plataforma, QWidget* padre = nullptr);
 
-    void Image1_Click(int celda);
-    void Command1_Click(); // "Grabar"
-    void Command2_Click(); // "Borrar"
-    void Command3_Click(); // "Aleatorio"
-    void Timer1_Timer();
+    void pulsaCasilla(int celda);
+    void graba(); // "Grabar"
+    void borraUltima(); // "Borrar"
+    void aleatoria(); // "Aleatorio"
+    void avanza();
     const EditorPena& editor() const { return m_editor; }
 
     // Bets marked on the slip or listed that were not saved.
@@ -43,7 +43,7 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
-    void Text1_Change(const QString& texto);
+    void cambiaNombre(const QString& texto);
     void aviso(const std::optional<MensajeEditor>& mensaje);
     void pinta();
 
@@ -60,7 +60,7 @@ private:
     QPushButton* m_grabar = nullptr;
     QPushButton* m_borrar = nullptr;
     QPushButton* m_aleatorio = nullptr;
-    QTimer* m_timer1 = nullptr;
+    QTimer* m_temporizador = nullptr;
     bool m_activada = false;
     bool m_preguntando = false;
     bool m_descartar = false;

@@ -47,7 +47,7 @@ Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QW
         marca->setStyleSheet(QStringLiteral("color: rgb(20, 20, 140); font-weight: bold; font-size: 14px;"));
         marca->move(sitioMarca(i));
         marca->hide();
-        m_label1.append(marca);
+        m_cruces.append(marca);
     }
 
     const char* cajas[] = {"Múltiple", "Sencilla"};
@@ -58,21 +58,21 @@ Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QW
         // On toggled, not clicked: a screen reader's "toggle" does not click.
         connect(caja, &QCheckBox::toggled, this, [this, i](bool marcada) {
             if (marcada || i == 0)
-                Check1_Click(i);
+                eligeTipo(i);
         });
-        m_check1.append(caja);
+        m_tipos.append(caja);
     }
 
-    m_shape2 = new QFrame(this);
-    m_shape2->setObjectName(QStringLiteral("Shape2"));
-    m_shape2->setFrameShape(QFrame::Box);
-    m_shape2->setGeometry(xOpciones - 8, yOpciones - 6, 160, 6 * altoOpcion + 12);
-    m_shape2->hide();
-    m_shape4 = new QFrame(this);
-    m_shape4->setObjectName(QStringLiteral("Shape4"));
-    m_shape4->setFrameShape(QFrame::Box);
-    m_shape4->setGeometry(xOpciones - 8, yOpciones - 6, 160, 4 * altoOpcion + 12);
-    m_shape4->hide();
+    m_marcoNumeros = new QFrame(this);
+    m_marcoNumeros->setObjectName(QStringLiteral("Shape2"));
+    m_marcoNumeros->setFrameShape(QFrame::Box);
+    m_marcoNumeros->setGeometry(xOpciones - 8, yOpciones - 6, 160, 6 * altoOpcion + 12);
+    m_marcoNumeros->hide();
+    m_marcoEstrellas = new QFrame(this);
+    m_marcoEstrellas->setObjectName(QStringLiteral("Shape4"));
+    m_marcoEstrellas->setFrameShape(QFrame::Box);
+    m_marcoEstrellas->setGeometry(xOpciones - 8, yOpciones - 6, 160, 4 * altoOpcion + 12);
+    m_marcoEstrellas->hide();
 
     for (int n = 5; n <= 10; ++n) {
         auto* opcion = new QRadioButton(QStringLiteral("%1 números").arg(n), this);
@@ -81,9 +81,9 @@ Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QW
         opcion->hide();
         connect(opcion, &QRadioButton::toggled, this, [this, n](bool marcada) {
             if (marcada)
-                Option1_Click(n);
+                eligeNumeros(n);
         });
-        m_option1.append(opcion);
+        m_opcionesNumeros.append(opcion);
     }
     for (int s = 2; s <= 5; ++s) {
         auto* opcion = new QRadioButton(QStringLiteral("%1 estrellas").arg(s), this);
@@ -92,13 +92,13 @@ Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QW
         opcion->hide();
         connect(opcion, &QRadioButton::toggled, this, [this, s](bool marcada) {
             if (marcada)
-                Option2_Click(s);
+                eligeEstrellas(s);
         });
-        m_option2.append(opcion);
+        m_opcionesEstrellas.append(opcion);
     }
 
-    m_image1 = new QLabel(this);
-    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_lapiz = new QLabel(this);
+    m_lapiz->setObjectName(QStringLiteral("Image1"));
     QPixmap lapiz(48, 48);
     lapiz.fill(Qt::transparent);
     {
@@ -110,69 +110,69 @@ Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QW
         p.setBrush(QColor(40, 40, 40));
         p.drawPolygon(QPolygonF({QPointF(8, 40), QPointF(14, 46), QPointF(4, 46)}));
     }
-    m_image1->setPixmap(lapiz);
-    m_image1->setGeometry(xOpciones - 120, 120, 48, 48);
-    m_image1->hide();
+    m_lapiz->setPixmap(lapiz);
+    m_lapiz->setGeometry(xOpciones - 120, 120, 48, 48);
+    m_lapiz->hide();
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(500);
-    connect(m_timer1, &QTimer::timeout, this, &Creamenu::Timer1_Timer);
-    m_timer1->start();
+    m_temporizador = new QTimer(this);
+    m_temporizador->setObjectName(QStringLiteral("Timer1"));
+    m_temporizador->setInterval(500);
+    connect(m_temporizador, &QTimer::timeout, this, &Creamenu::dibujaMarca);
+    m_temporizador->start();
 }
 
-void Creamenu::Timer1_Timer()
+void Creamenu::dibujaMarca()
 {
     if (m_marcas < 14)
-        m_label1[m_marcas++]->show();
+        m_cruces[m_marcas++]->show();
     if (m_marcas >= 14)
-        m_timer1->stop();
+        m_temporizador->stop();
 }
 
-void Creamenu::Check1_Click(int indice)
+void Creamenu::eligeTipo(int indice)
 {
-    m_image1->show();
-    m_timer1->stop();
+    m_lapiz->show();
+    m_temporizador->stop();
     if (indice == 1) {
         abreEditor(0);
         return;
     }
-    if (m_check1[0]->isChecked()) {
-        m_shape2->show();
-        for (QRadioButton* o : m_option1)
+    if (m_tipos[0]->isChecked()) {
+        m_marcoNumeros->show();
+        for (QRadioButton* o : m_opcionesNumeros)
             o->show();
         return;
     }
-    m_shape2->hide();
-    m_shape4->hide();
-    for (QRadioButton* o : m_option1)
+    m_marcoNumeros->hide();
+    m_marcoEstrellas->hide();
+    for (QRadioButton* o : m_opcionesNumeros)
         o->hide();
-    for (QRadioButton* o : m_option2)
+    for (QRadioButton* o : m_opcionesEstrellas)
         o->hide();
-    m_image1->hide();
+    m_lapiz->hide();
     if (m_marcas < 14)
-        m_timer1->start();
+        m_temporizador->start();
 }
 
-void Creamenu::Option1_Click(int indice)
+void Creamenu::eligeNumeros(int indice)
 {
     m_n = indice;
-    m_shape2->hide();
+    m_marcoNumeros->hide();
     // The star choices take the places of the first four number choices.
     for (int i = 0; i < 4; ++i)
-        m_option2[i]->move(m_option1[0]->x(), m_option1[i]->y());
-    m_shape4->show();
-    for (QRadioButton* o : m_option2)
+        m_opcionesEstrellas[i]->move(m_opcionesNumeros[0]->x(), m_opcionesNumeros[i]->y());
+    m_marcoEstrellas->show();
+    for (QRadioButton* o : m_opcionesEstrellas)
         o->show();
-    for (QRadioButton* o : m_option1) {
+    for (QRadioButton* o : m_opcionesNumeros) {
         o->hide();
         o->setEnabled(false);
     }
     // Five numbers and two stars is a simple bet.
-    m_option2[0]->setEnabled(m_n != 5);
+    m_opcionesEstrellas[0]->setEnabled(m_n != 5);
 }
 
-void Creamenu::Option2_Click(int indice) { abreEditor(codigoMultiple(m_n, indice)); }
+void Creamenu::eligeEstrellas(int indice) { abreEditor(codigoMultiple(m_n, indice)); }
 
 void Creamenu::abreEditor(int modo)
 {

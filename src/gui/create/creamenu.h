@@ -27,10 +27,10 @@ public:
     Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QWidget*)> abreEditor,
              QWidget* padre = nullptr);
 
-    void Timer1_Timer();
-    void Check1_Click(int indice);  // 1 "Sencilla", 0 "Múltiple"
-    void Option1_Click(int indice); // n numbers
-    void Option2_Click(int indice); // s stars
+    void dibujaMarca();
+    void eligeTipo(int indice);  // 1 "Sencilla", 0 "Múltiple"
+    void eligeNumeros(int indice); // n numbers
+    void eligeEstrellas(int indice); // s stars
     int marcas() const { return m_marcas; }
 
 protected:
@@ -42,14 +42,14 @@ private:
     Estado& m_estado;
     Plataforma& m_plataforma;
     std::function<void(QWidget*)> m_abreEditor;
-    QList<QCheckBox*> m_check1;       // 0 Múltiple, 1 Sencilla
-    QList<QRadioButton*> m_option1;   // indexes 5–10 at 0–5
-    QList<QRadioButton*> m_option2;   // indexes 2–5 at 0–3
-    QList<QLabel*> m_label1;          // the 14 marks
-    QFrame* m_shape2 = nullptr;
-    QFrame* m_shape4 = nullptr;
-    QLabel* m_image1 = nullptr;
-    QTimer* m_timer1 = nullptr;
+    QList<QCheckBox*> m_tipos;       // 0 Múltiple, 1 Sencilla
+    QList<QRadioButton*> m_opcionesNumeros;   // indexes 5–10 at 0–5
+    QList<QRadioButton*> m_opcionesEstrellas;   // indexes 2–5 at 0–3
+    QList<QLabel*> m_cruces;          // the 14 marks
+    QFrame* m_marcoNumeros = nullptr;
+    QFrame* m_marcoEstrellas = nullptr;
+    QLabel* m_lapiz = nullptr;
+    QTimer* m_temporizador = nullptr;
     int m_marcas = 0;
     int m_n = 0;
 };

@@ -42,17 +42,17 @@ const QString informeDat = QStringLiteral("informe.dat");
 
 void Principal::conectaActualizacion()
 {
-    m_actualizacion = new Actualizacion(m_plataforma.red, *this, m_estado.ruta, m_timer1, this);
-    connect(m_c.Picture2, &BotonActualizar::pulsado, this, &Principal::Picture2_Click);
+    m_actualizacion = new Actualizacion(m_plataforma.red, *this, m_estado.ruta, m_temporizadorActualizacion, this);
+    connect(m_c.bajar, &BotonActualizar::pulsado, this, &Principal::bajaSorteos);
     connect(findChild<QAction*>(QStringLiteral("Baja")), &QAction::triggered, this,
-            &Principal::Picture2_Click);
+            &Principal::bajaSorteos);
     connect(findChild<QAction*>(QStringLiteral("Fuentes")), &QAction::triggered, this, &Principal::muestraFuentes);
-    connect(m_c.Command6, &QPushButton::clicked, this, &Principal::muestraInfor);
+    connect(m_c.verMensaje, &QPushButton::clicked, this, &Principal::muestraInfor);
     connect(findChild<QAction*>(QStringLiteral("Leer")), &QAction::triggered, this,
             &Principal::muestraInfor);
 }
 
-void Principal::Picture2_Click()
+void Principal::bajaSorteos()
 {
     // The news window holds the update back; an update closes it. A second
     // press while one runs is ignored: it would end the first one's report.
@@ -71,7 +71,7 @@ void Principal::actualizaPorOrden(std::function<void(const Desenlace&)> listo)
         m_infor->close(); // nobody is reading the news at the desk
     m_esperan.push_back(std::move(listo));
     if (!m_actualizacion->enCurso())
-        Picture2_Click();
+        bajaSorteos();
     if (!m_actualizacion->enCurso()) {
         m_desenlace = {};
         m_desenlace.errores << QStringLiteral("Bolvera: la ventana no pudo empezar la actualización.");
@@ -89,15 +89,15 @@ void Principal::terminada(const FinActualizacion& fin)
 
 void Principal::muestraEstado(const QString& texto)
 {
-    m_c.Label6->setText(texto);
+    m_c.estado->setText(texto);
 }
-void Principal::muestraProgreso(int valor) { m_c.ProgressBar1->setValue(valor); }
-void Principal::muestraBytes(const QString& texto) { m_c.Label58->setText(texto); }
+void Principal::muestraProgreso(int valor) { m_c.progreso->setValue(valor); }
+void Principal::muestraBytes(const QString& texto) { m_c.bytes->setText(texto); }
 
 void Principal::muestraAnadidos(const QString& texto)
 {
-    m_c.Label19->setText(texto);
-    m_c.Label19->repaint();
+    m_c.nuevos->setText(texto);
+    m_c.nuevos->repaint();
 }
 
 void Principal::mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto)
@@ -125,7 +125,7 @@ void Principal::actualizaSiToca()
     if (m_sorteo.fecha <= 0 || !(proximoSorteo(fechas::fechaDeDia(m_sorteo.fecha), m_sorteo.fecha) < hoy))
         return;
     if (m_plataforma.escritorio.actualizacionAutomatica().value_or(false))
-        Picture2_Click();
+        bajaSorteos();
 }
 
 void Principal::cambiaAutomatica(bool activa)
@@ -154,7 +154,7 @@ void Principal::cambiaAutomatica(bool activa)
 }
 
 void Principal::avisoSorteos(const QString& texto) { m_pestanaSorteos->aviso(texto); }
-void Principal::muestraGeneral() { m_c.SSTab1->setCurrentIndex(0); }
+void Principal::muestraGeneral() { m_c.pestanas->setCurrentIndex(0); }
 
 void Principal::muestraNuevos(int nuevos) { m_general->muestraNuevos(nuevos); }
 
@@ -163,7 +163,7 @@ void Principal::refrescaTodo()
     cargasorteos();
     m_estadisticas->listasorteos();
     m_pestanaSorteos->cargainforme(m_sorteo, PestanaSorteos::Pdf::Bajar);
-    m_c.Picture2->ponImagen(2);
+    m_c.bajar->ponImagen(2);
 }
 
 void Principal::noticias()
@@ -206,13 +206,13 @@ void Principal::muestraFuentes()
     if (m_actualizacion->enCurso() || !item->isEnabled())
         return;
     item->setEnabled(false);
-    const QString antes = m_c.Label6->text();
-    m_c.Label6->setText(QStringLiteral("CONSULTANDO LAS FUENTES DE RESULTADOS"));
+    const QString antes = m_c.estado->text();
+    m_c.estado->setText(QStringLiteral("CONSULTANDO LAS FUENTES DE RESULTADOS"));
     auto* consulta = new ConsultaFuentes(m_plataforma.red, m_estado.ruta, m_sorteo.fecha, m_plataforma.reloj.hoy(), 50000, this);
     connect(consulta, &ConsultaFuentes::terminada, this, [this, consulta, item, antes](const std::vector<fuentes::Respuesta>& r) {
         consulta->deleteLater();
         item->setEnabled(true);
-        m_c.Label6->setText(antes);
+        m_c.estado->setText(antes);
         const auto guardados = ficheroregistros::leeTodos<RegSorteo>(m_estado.fichero(ficheros::numeros));
         const QDate hoy = m_plataforma.reloj.hoy();
         QStringList texto{fuentes::texto(fuentes::compara(r, guardados, hoy)),

@@ -25,30 +25,30 @@ QWidget* construyeTransferencia(Controles& c)
     auto* fila = new QHBoxLayout(zona);
     fila->setContentsMargins(0, 0, 0, 0);
 
-    c.Picture2 = dice(new BotonActualizar, QStringLiteral("Bajar sorteos nuevos"),
+    c.bajar = dice(new BotonActualizar, QStringLiteral("Bajar sorteos nuevos"),
                       QStringLiteral("Baja de internet los sorteos nuevos y comprueba con ellos las peñas."));
-    fila->addWidget(c.Picture2);
+    fila->addWidget(c.bajar);
 
     auto* estado = new QGridLayout;
-    c.Label6 = dice(etiqueta(QStringLiteral("Label6"), QString()), QStringLiteral("Estado de la transferencia"));
-    c.Label6->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
-    c.Label6->setMinimumWidth(230);
+    c.estado = dice(etiqueta(QStringLiteral("Label6"), QString()), QStringLiteral("Estado de la transferencia"));
+    c.estado->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
+    c.estado->setMinimumWidth(230);
     // "TRANSFERENCIA FINALIZADA (confirmados por …)" may name five sources:
     // a second line, never a cut.
-    c.Label6->setWordWrap(true);
-    c.ProgressBar1 = dice(nombra(new QProgressBar, QStringLiteral("ProgressBar1")), QStringLiteral("Progreso de la transferencia"));
-    c.ProgressBar1->setRange(0, 5);
-    c.ProgressBar1->setValue(0);
-    c.ProgressBar1->setTextVisible(false);
-    c.ProgressBar1->setFixedWidth(230);
-    c.Label58 = etiqueta(QStringLiteral("Label58"), QStringLiteral("0 Bytes"));
-    c.Label19 = etiqueta(QStringLiteral("Label19"), QString());
-    c.Label19->setStyleSheet(contraste::css(QColor(0, 110, 0)) + QStringLiteral(" font-weight: bold;"));
+    c.estado->setWordWrap(true);
+    c.progreso = dice(nombra(new QProgressBar, QStringLiteral("ProgressBar1")), QStringLiteral("Progreso de la transferencia"));
+    c.progreso->setRange(0, 5);
+    c.progreso->setValue(0);
+    c.progreso->setTextVisible(false);
+    c.progreso->setFixedWidth(230);
+    c.bytes = etiqueta(QStringLiteral("Label58"), QStringLiteral("0 Bytes"));
+    c.nuevos = etiqueta(QStringLiteral("Label19"), QString());
+    c.nuevos->setStyleSheet(contraste::css(QColor(0, 110, 0)) + QStringLiteral(" font-weight: bold;"));
     // The status takes the free width up to the icons, the bar keeps its own.
-    estado->addWidget(c.Label6, 0, 0, 1, 3);
-    estado->addWidget(c.ProgressBar1, 1, 0, 1, 2);
-    estado->addWidget(c.Label58, 2, 0);
-    estado->addWidget(c.Label19, 2, 1);
+    estado->addWidget(c.estado, 0, 0, 1, 3);
+    estado->addWidget(c.progreso, 1, 0, 1, 2);
+    estado->addWidget(c.bytes, 2, 0);
+    estado->addWidget(c.nuevos, 2, 1);
     estado->setColumnStretch(2, 1);
     fila->addLayout(estado, 1);
 
@@ -65,13 +65,13 @@ QWidget* construyeTransferencia(Controles& c)
         icono->setToolTip(ayudas[i]);
         dice(icono, ayudas[i]);
         iconosFila->addWidget(icono);
-        c.Image1.append(icono);
+        c.iconos.append(icono);
     }
     fila->addLayout(iconosFila);
     fila->addSpacing(12);
 
-    c.Command6 = boton(QStringLiteral("Command6"), QStringLiteral("Ver mensaje"));
-    fila->addWidget(c.Command6, 0, Qt::AlignVCenter);
+    c.verMensaje = boton(QStringLiteral("Command6"), QStringLiteral("Ver mensaje"));
+    fila->addWidget(c.verMensaje, 0, Qt::AlignVCenter);
     return zona;
 }
 
@@ -83,8 +83,8 @@ Controles construyeControles(QWidget* cuerpo)
     auto* col = new QVBoxLayout(cuerpo);
     col->addWidget(construyeTransferencia(c));
 
-    c.SSTab1 = nombra(new QTabWidget, QStringLiteral("SSTab1"));
-    col->addWidget(c.SSTab1, 1);
+    c.pestanas = nombra(new QTabWidget, QStringLiteral("SSTab1"));
+    col->addWidget(c.pestanas, 1);
     return c;
 }
 

@@ -18,16 +18,16 @@ class BotonActualizar;
 // update's bar above it. Each tab owns its controls.
 struct Controles
 {
-    QTabWidget* SSTab1 = nullptr;
+    QTabWidget* pestanas = nullptr;
 
     // Outside the tabs: the update, its status, the news and the icon row.
-    BotonActualizar* Picture2 = nullptr;
-    QLabel* Label6 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QLabel* Label58 = nullptr;
-    QLabel* Label19 = nullptr;
-    QPushButton* Command6 = nullptr;
-    QList<QToolButton*> Image1; // 0–4
+    BotonActualizar* bajar = nullptr;
+    QLabel* estado = nullptr;
+    QProgressBar* progreso = nullptr;
+    QLabel* bytes = nullptr;
+    QLabel* nuevos = nullptr;
+    QPushButton* verMensaje = nullptr;
+    QList<QToolButton*> iconos; // 0–4
 };
 
 // Builds the main window's body (transfer area, icon row and the empty tab

@@ -35,7 +35,7 @@ const QString noValido = QStringLiteral(
 
 } // namespace
 
-void PestanaEstadisticas::Command8_Click()
+void PestanaEstadisticas::anadeTodos()
 {
     Dialogos& d = m_plataforma.dialogos;
     const QString elegido = d.abreFichero(QDir::homePath(),
@@ -67,7 +67,7 @@ void PestanaEstadisticas::Command8_Click()
     }
 }
 
-void PestanaEstadisticas::Command5_Click()
+void PestanaEstadisticas::borraTodos()
 {
     m_borradoarmado = true;
     Dialogos& d = m_plataforma.dialogos;
@@ -92,7 +92,7 @@ void PestanaEstadisticas::Command5_Click()
     }
 }
 
-void PestanaEstadisticas::ListView3_Click(int fila)
+void PestanaEstadisticas::pulsaSorteo(int fila)
 {
     if (!m_borradoarmado)
         return;

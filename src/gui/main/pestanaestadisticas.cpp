@@ -36,16 +36,16 @@ PestanaEstadisticas::PestanaEstadisticas(Estado& estado, Plataforma& plataforma,
     for (int i = 0; i < 2; ++i) {
         // A click on the marked option shows its chart again; a screen
         // reader's "toggle" does not click, so the toggle shows it too.
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool marcada) {
+        connect(m_numerosOEstrellas[i], &QRadioButton::clicked, this, [this, i] { eligeGrafico(i); });
+        connect(m_numerosOEstrellas[i], &QRadioButton::toggled, this, [this, i](bool marcada) {
             if (marcada)
-                Option1_Click(i);
+                eligeGrafico(i);
         });
     }
-    connect(HScroll2, &QScrollBar::valueChanged, this, &PestanaEstadisticas::HScroll2_Change);
-    connect(Command5, &QPushButton::clicked, this, &PestanaEstadisticas::Command5_Click);
-    connect(Command8, &QPushButton::clicked, this, &PestanaEstadisticas::Command8_Click);
-    connect(ListView3, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) { ListView3_Click(i.row()); });
+    connect(m_paginas, &QScrollBar::valueChanged, this, &PestanaEstadisticas::cambiaPagina);
+    connect(m_borrarTodos, &QPushButton::clicked, this, &PestanaEstadisticas::borraTodos);
+    connect(m_anadirTodos, &QPushButton::clicked, this, &PestanaEstadisticas::anadeTodos);
+    connect(m_lista, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) { pulsaSorteo(i.row()); });
 }
 
 QWidget* PestanaEstadisticas::construye()
@@ -55,45 +55,45 @@ QWidget* PestanaEstadisticas::construye()
 
     auto* izquierda = new QVBoxLayout;
     m_modelo = new ModeloSorteos;
-    ListView3 = listaInforme(QStringLiteral("ListView3"), m_modelo, {2600, 1300, 2500},
+    m_lista = listaInforme(QStringLiteral("ListView3"), m_modelo, {2600, 1300, 2500},
                              letra(QStringLiteral("Courier"), 10, QFont::Monospace));
-    ListView3->setFixedWidth(px(6900));
-    dice(ListView3, QStringLiteral("Sorteos guardados"));
-    izquierda->addWidget(ListView3, 1);
-    Label7 = etiqueta(QStringLiteral("Label7"), QStringLiteral("TOTAL: 0 sorteos."));
-    Label7->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
-    LabelHuecos = etiqueta(QStringLiteral("LabelHuecos"), QString());
-    LabelHuecos->setStyleSheet(contraste::css(QColor(192, 0, 0)) + QStringLiteral(" font-weight: bold;"));
-    LabelHuecos->hide();
+    m_lista->setFixedWidth(px(6900));
+    dice(m_lista, QStringLiteral("Sorteos guardados"));
+    izquierda->addWidget(m_lista, 1);
+    m_total = etiqueta(QStringLiteral("Label7"), QStringLiteral("TOTAL: 0 sorteos."));
+    m_total->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
+    m_huecos = etiqueta(QStringLiteral("LabelHuecos"), QString());
+    m_huecos->setStyleSheet(contraste::css(QColor(192, 0, 0)) + QStringLiteral(" font-weight: bold;"));
+    m_huecos->hide();
     // The missing draws go under the total, clear of the buttons beside it.
-    izquierda->addWidget(Label7);
-    izquierda->addWidget(LabelHuecos);
+    izquierda->addWidget(m_total);
+    izquierda->addWidget(m_huecos);
     fila->addLayout(izquierda);
 
     auto* derecha = new QVBoxLayout;
     // Its description is filled with the counts it shows.
-    MSChart1 = dice(grafico(QStringLiteral("MSChart1")), QStringLiteral("Gráfico de frecuencias"));
-    derecha->addWidget(MSChart1, 1);
+    m_grafico = dice(grafico(QStringLiteral("MSChart1")), QStringLiteral("Gráfico de frecuencias"));
+    derecha->addWidget(m_grafico, 1);
     auto* opciones = new QHBoxLayout;
-    Option1 = {nombra(new QRadioButton(QStringLiteral("Números")), QStringLiteral("Option1_0")),
+    m_numerosOEstrellas = {nombra(new QRadioButton(QStringLiteral("Números")), QStringLiteral("Option1_0")),
                nombra(new QRadioButton(QStringLiteral("Estrellas")), QStringLiteral("Option1_1"))};
-    Option1[0]->setChecked(true);
-    opciones->addWidget(Option1[0]);
-    opciones->addWidget(Option1[1]);
-    HScroll2 = dice(nombra(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll2")),
+    m_numerosOEstrellas[0]->setChecked(true);
+    opciones->addWidget(m_numerosOEstrellas[0]);
+    opciones->addWidget(m_numerosOEstrellas[1]);
+    m_paginas = dice(nombra(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll2")),
                     QStringLiteral("Página del gráfico"), QStringLiteral("Los números del 1 al 25 o del 26 al 50."));
-    HScroll2->setRange(1, 2);
-    HScroll2->setPageStep(1);
-    HScroll2->setFixedWidth(120);
-    opciones->addWidget(HScroll2);
+    m_paginas->setRange(1, 2);
+    m_paginas->setPageStep(1);
+    m_paginas->setFixedWidth(120);
+    opciones->addWidget(m_paginas);
     opciones->addStretch(1);
     derecha->addLayout(opciones);
 
     auto* mantenimiento = new QHBoxLayout;
-    Command5 = boton(QStringLiteral("Command5"), QStringLiteral("Borrar todos los sorteos"));
-    Command8 = boton(QStringLiteral("Command8"), QStringLiteral("Añadir todos los sorteos"));
-    mantenimiento->addWidget(Command5);
-    mantenimiento->addWidget(Command8);
+    m_borrarTodos = boton(QStringLiteral("Command5"), QStringLiteral("Borrar todos los sorteos"));
+    m_anadirTodos = boton(QStringLiteral("Command8"), QStringLiteral("Añadir todos los sorteos"));
+    mantenimiento->addWidget(m_borrarTodos);
+    mantenimiento->addWidget(m_anadirTodos);
     mantenimiento->addStretch(1);
     derecha->addLayout(mantenimiento);
     fila->addLayout(derecha, 1);
@@ -120,37 +120,37 @@ bool PestanaEstadisticas::listasorteos()
         return false;
     }
     const auto faltan = historia::huecos(sorteos).size();
-    LabelHuecos->setText(faltan == 1 ? QStringLiteral("Falta 1 sorteo en el histórico")
+    m_huecos->setText(faltan == 1 ? QStringLiteral("Falta 1 sorteo en el histórico")
                                      : QStringLiteral("Faltan %1 sorteos en el histórico").arg(faltan));
-    LabelHuecos->setVisible(faltan > 0);
+    m_huecos->setVisible(faltan > 0);
     m_modelo->pon(std::move(sorteos));
-    Label7->setText(m_tablas.totalTexto);
+    m_total->setText(m_tablas.totalTexto);
     // Back to the numbers chart, as a click on "Números" does: the option
     // marked and the 26–50 scroll bar usable again.
-    if (Option1[0]->isChecked())
-        Option1_Click(0);
+    if (m_numerosOEstrellas[0]->isChecked())
+        eligeGrafico(0);
     else
-        Option1[0]->setChecked(true); // which shows its chart
+        m_numerosOEstrellas[0]->setChecked(true); // which shows its chart
     return true;
 }
 
-void PestanaEstadisticas::alPrincipio() { HScroll2->setValue(1); }
+void PestanaEstadisticas::alPrincipio() { m_paginas->setValue(1); }
 
-bool PestanaEstadisticas::puedeBorrarTodo() const { return Command5->isEnabled(); }
+bool PestanaEstadisticas::puedeBorrarTodo() const { return m_borrarTodos->isEnabled(); }
 
 void PestanaEstadisticas::muestraTabla(int tabla)
 {
     m_tablaMostrada = tabla;
     const listado::Tabla& t = tabla == 1 ? m_tablas.tablanum1 : tabla == 2 ? m_tablas.tablanum2 : m_tablas.tablaest;
-    muestraBarras(MSChart1, t.etiquetas, t.cuentas, tabla == 3 ? QColor(0, 192, 0) : QColor(30, 110, 200));
+    muestraBarras(m_grafico, t.etiquetas, t.cuentas, tabla == 3 ? QColor(0, 192, 0) : QColor(30, 110, 200));
 }
 
-void PestanaEstadisticas::Option1_Click(int indice)
+void PestanaEstadisticas::eligeGrafico(int indice)
 {
-    HScroll2->setEnabled(indice == 0);
+    m_paginas->setEnabled(indice == 0);
     muestraTabla(indice == 0 ? 1 : 3);
 }
 
-void PestanaEstadisticas::HScroll2_Change(int valor) { muestraTabla(valor == 1 ? 1 : 2); }
+void PestanaEstadisticas::cambiaPagina(int valor) { muestraTabla(valor == 1 ? 1 : 2); }
 
 } // namespace bolvera

@@ -34,17 +34,17 @@ public:
     // The draw list and the chart; false when the history was damaged (it is
     // then kept aside and emptied).
     bool listasorteos();
-    void Option1_Click(int indice);
+    void eligeGrafico(int indice);
     // The table the chart shows: 1 numbers 1–25, 2 numbers 26–50, 3 stars.
     int tablaMostrada() const { return m_tablaMostrada; }
     // Back to the numbers 1–25, as after a new peña.
     void alPrincipio();
 
     // The history's maintenance.
-    void Command8_Click();          // import a numeros.dat
-    void Command5_Click();          // delete every draw, then offer the peña reset
+    void anadeTodos();          // import a numeros.dat
+    void borraTodos();          // delete every draw, then offer the peña reset
     bool puedeBorrarTodo() const;   // "Borrar todos los sorteos" is enabled
-    void ListView3_Click(int fila); // delete one draw, once armed
+    void pulsaSorteo(int fila); // delete one draw, once armed
     void importaCsv();              // merge the draws of a CSV file
     void exportaCsv();              // write the history as a CSV file
     void anadeSorteo();             // one draw typed by the user
@@ -53,7 +53,7 @@ public:
 
 private:
     QWidget* construye();
-    void HScroll2_Change(int valor);
+    void cambiaPagina(int valor);
     void muestraTabla(int tabla);
     // Merges draws into the history, says what happened and reloads.
     // `otrosDias`: draws on another day the user took.
@@ -67,15 +67,15 @@ private:
     Anfitrion& m_anfitrion;
     QWidget* m_pagina = nullptr;
 
-    QTableView* ListView3 = nullptr;
+    QTableView* m_lista = nullptr;
     ModeloSorteos* m_modelo = nullptr;
-    QLabel* Label7 = nullptr;       // "TOTAL: N sorteos."
-    QLabel* LabelHuecos = nullptr;  // "Faltan N sorteos en el histórico"
-    QChartView* MSChart1 = nullptr; // frequency of numbers or stars
-    QList<QRadioButton*> Option1;   // 0 "Números", 1 "Estrellas"
-    QScrollBar* HScroll2 = nullptr;
-    QPushButton* Command5 = nullptr; // Borrar todos los sorteos
-    QPushButton* Command8 = nullptr; // Añadir todos los sorteos
+    QLabel* m_total = nullptr;       // "TOTAL: N sorteos."
+    QLabel* m_huecos = nullptr;  // "Faltan N sorteos en el histórico"
+    QChartView* m_grafico = nullptr; // frequency of numbers or stars
+    QList<QRadioButton*> m_numerosOEstrellas;   // 0 "Números", 1 "Estrellas"
+    QScrollBar* m_paginas = nullptr;
+    QPushButton* m_borrarTodos = nullptr; // Borrar todos los sorteos
+    QPushButton* m_anadirTodos = nullptr; // Añadir todos los sorteos
 
     listado::Resultado m_tablas;
     int m_tablaMostrada = 1;

@@ -43,14 +43,14 @@ PestanaGeneral::PestanaGeneral(Estado& estado, Plataforma& plataforma, Anfitrion
     : QObject(padre), m_estado(estado), m_plataforma(plataforma), m_anfitrion(anfitrion)
 {
     m_pagina = construye();
-    m_timer3 = temporizador(this, QStringLiteral("Timer3"), 800);
+    m_temporizadorParpadeo = temporizador(this, QStringLiteral("Timer3"), 800);
     for (int i = 0; i < 2; ++i)
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    connect(m_timer3, &QTimer::timeout, this, &PestanaGeneral::Timer3_Timer);
-    connect(Check1, &QCheckBox::toggled, this, &PestanaGeneral::Check1_Click);
-    connect(Check2, &QCheckBox::toggled, this, &PestanaGeneral::Check2_Click);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &PestanaGeneral::HScroll1_Change);
-    connect(HScroll1, &QScrollBar::sliderMoved, this, [this](int valor) { Text3->setText(QString::number(valor)); });
+        connect(m_botonesLista[i], &QPushButton::clicked, this, [this, i] { muestraLista(i); });
+    connect(m_temporizadorParpadeo, &QTimer::timeout, this, &PestanaGeneral::parpadea);
+    connect(m_historico, &QCheckBox::toggled, this, &PestanaGeneral::cambiaHistorico);
+    connect(m_soloPremio, &QCheckBox::toggled, this, &PestanaGeneral::cambiaSoloPremio);
+    connect(m_barraSorteos, &QScrollBar::valueChanged, this, &PestanaGeneral::cambiaSorteos);
+    connect(m_barraSorteos, &QScrollBar::sliderMoved, this, [this](int valor) { m_cuantosSorteos->setText(QString::number(valor)); });
 }
 
 QWidget* PestanaGeneral::construye()
@@ -68,19 +68,19 @@ QWidget* PestanaGeneral::construye()
     for (int i = 0; i < 7; ++i) {
         auto* l = etiqueta(QStringLiteral("Label9_%1").arg(i), i < 5 ? fijos[i] : QString());
         l->setFont(i == 2 || i == 3 || i == 5 || i == 6 ? negrita : normal);
-        Label9.append(l);
+        m_bloqueEstado.append(l);
     }
-    Label9[6]->setStyleSheet(contraste::css(QColor(192, 0, 0)));
-    QSizePolicy fijo = Label9[6]->sizePolicy();
+    m_bloqueEstado[6]->setStyleSheet(contraste::css(QColor(192, 0, 0)));
+    QSizePolicy fijo = m_bloqueEstado[6]->sizePolicy();
     fijo.setRetainSizeWhenHidden(true); // the blink must not move the rows
-    Label9[6]->setSizePolicy(fijo);
-    rejilla->addWidget(Label9[0], 0, 0);
-    rejilla->addWidget(Label9[2], 0, 1);
-    rejilla->addWidget(Label9[1], 1, 0);
-    rejilla->addWidget(Label9[3], 1, 1);
-    rejilla->addWidget(Label9[4], 2, 0);
-    rejilla->addWidget(Label9[5], 2, 1);
-    rejilla->addWidget(Label9[6], 3, 0, 1, 2);
+    m_bloqueEstado[6]->setSizePolicy(fijo);
+    rejilla->addWidget(m_bloqueEstado[0], 0, 0);
+    rejilla->addWidget(m_bloqueEstado[2], 0, 1);
+    rejilla->addWidget(m_bloqueEstado[1], 1, 0);
+    rejilla->addWidget(m_bloqueEstado[3], 1, 1);
+    rejilla->addWidget(m_bloqueEstado[4], 2, 0);
+    rejilla->addWidget(m_bloqueEstado[5], 2, 1);
+    rejilla->addWidget(m_bloqueEstado[6], 3, 0, 1, 2);
     rejilla->setColumnStretch(1, 1);
     col->addWidget(bloque);
 
@@ -93,45 +93,45 @@ QWidget* PestanaGeneral::construye()
         b->setFont(comic);
         b->setAutoFillBackground(true);
         b->setMinimumWidth(150);
-        Command1.append(b);
+        m_botonesLista.append(b);
         mandos->addWidget(b);
     }
     mandos->addSpacing(16);
     auto* sorteos = new QLabel(QStringLiteral("Sorteos:"));
     mandos->addWidget(sorteos);
-    HScroll1 = dice(nombra(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll1")), QStringLiteral("Sorteos"),
+    m_barraSorteos = dice(nombra(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll1")), QStringLiteral("Sorteos"),
                     QStringLiteral("Cuántos de los últimos sorteos se comprueban."));
-    sorteos->setBuddy(HScroll1);
-    HScroll1->setRange(1, 1);
-    HScroll1->setFixedWidth(140);
+    sorteos->setBuddy(m_barraSorteos);
+    m_barraSorteos->setRange(1, 1);
+    m_barraSorteos->setFixedWidth(140);
     // A drag checks once, where it settles; keys and arrows check each step.
-    HScroll1->setTracking(false);
-    mandos->addWidget(HScroll1);
-    Text3 = dice(nombra(new QLineEdit(QStringLiteral("1")), QStringLiteral("Text3")),
+    m_barraSorteos->setTracking(false);
+    mandos->addWidget(m_barraSorteos);
+    m_cuantosSorteos = dice(nombra(new QLineEdit(QStringLiteral("1")), QStringLiteral("Text3")),
                  QStringLiteral("Sorteos comprobados"));
-    Text3->setReadOnly(true);
+    m_cuantosSorteos->setReadOnly(true);
     // It shows the scroll bar's value and takes no typing: it must not look editable.
-    Text3->setFrame(false);
-    Text3->setFocusPolicy(Qt::NoFocus);
-    Text3->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
-    Text3->setFixedWidth(48);
-    Text3->setAlignment(Qt::AlignCenter);
-    mandos->addWidget(Text3);
+    m_cuantosSorteos->setFrame(false);
+    m_cuantosSorteos->setFocusPolicy(Qt::NoFocus);
+    m_cuantosSorteos->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+    m_cuantosSorteos->setFixedWidth(48);
+    m_cuantosSorteos->setAlignment(Qt::AlignCenter);
+    mandos->addWidget(m_cuantosSorteos);
     mandos->addSpacing(16);
-    Check1 = nombra(new QCheckBox(QStringLiteral("Histórico")), QStringLiteral("Check1"));
-    Check1->setToolTip(
+    m_historico = nombra(new QCheckBox(QStringLiteral("Histórico")), QStringLiteral("Check1"));
+    m_historico->setToolTip(
         QStringLiteral("Resultados de una peña con sorteos anteriores a su creación"));
-    Check2 = nombra(new QCheckBox(QStringLiteral("Ver sólo si hay premio")),
+    m_soloPremio = nombra(new QCheckBox(QStringLiteral("Ver sólo si hay premio")),
                       QStringLiteral("Check2"));
-    Check2->setToolTip(QStringLiteral("Pues eso..."));
-    mandos->addWidget(Check1);
-    mandos->addWidget(Check2);
+    m_soloPremio->setToolTip(QStringLiteral("Pues eso..."));
+    mandos->addWidget(m_historico);
+    mandos->addWidget(m_soloPremio);
     mandos->addStretch(1);
     col->addLayout(mandos);
 
     auto* marco = nombra(new QFrame, QStringLiteral("Shape2"));
     marco->setFrameShape(QFrame::Box);
-    Shape2 = marco;
+    m_marco = marco;
     auto* dentro = new QVBoxLayout(marco);
     const QFont arial = letra(QStringLiteral("Arial"), 9, QFont::SansSerif);
     QStringList cab2;
@@ -139,7 +139,7 @@ QWidget* PestanaGeneral::construye()
         cab2 << QString::number(i);
     cab2 << QStringLiteral("Comentario");
     m_sencillas = new ModeloResultados(Lista::Sencillas, cab2);
-    ListView2 = listaInforme(QStringLiteral("ListView2"), m_sencillas,
+    m_listaSencillas = listaInforme(QStringLiteral("ListView2"), m_sencillas,
                                {441, 882, 882, 882, 882, 1147, 688, 688, 6174}, arial);
     QStringList cab4;
     for (int i = 1; i <= 13; ++i)
@@ -150,13 +150,13 @@ QWidget* PestanaGeneral::construye()
         anchos4 << 635;
     anchos4 << 529 << 635 << 635 << 635 << 635 << 5432;
     m_multiples = new ModeloResultados(Lista::Multiples, cab4);
-    Listview4 = listaInforme(QStringLiteral("Listview4"), m_multiples, anchos4, arial);
-    Listview4->hide();
-    dice(ListView2, QStringLiteral("Resultados de las apuestas sencillas"));
-    dice(Listview4, QStringLiteral("Resultados de las apuestas múltiples"));
-    dentro->addWidget(ListView2);
-    dentro->addWidget(Listview4);
-    for (QTableView* lista : {ListView2, Listview4}) {
+    m_listaMultiples = listaInforme(QStringLiteral("Listview4"), m_multiples, anchos4, arial);
+    m_listaMultiples->hide();
+    dice(m_listaSencillas, QStringLiteral("Resultados de las apuestas sencillas"));
+    dice(m_listaMultiples, QStringLiteral("Resultados de las apuestas múltiples"));
+    dentro->addWidget(m_listaSencillas);
+    dentro->addWidget(m_listaMultiples);
+    for (QTableView* lista : {m_listaSencillas, m_listaMultiples}) {
         lista->horizontalHeader()->setStretchLastSection(true);
         lista->setItemDelegate(new DelegadoResultados(lista));
     }
@@ -167,10 +167,10 @@ QWidget* PestanaGeneral::construye()
 void PestanaGeneral::compsencillas(int n, bool contar)
 {
     ++m_pasadas;
-    OpcionesPasada opciones{Check1->isChecked(), Check2->isChecked(), m_anfitrion.hayNuevos()};
+    OpcionesPasada opciones{m_historico->isChecked(), m_soloPremio->isChecked(), m_anfitrion.hayNuevos()};
     opciones.sinContar = !contar;
     Parpadeo parpadeo = m_parpadeo;
-    parpadeo.activo = m_timer3->isActive();
+    parpadeo.activo = m_temporizadorParpadeo->isActive();
     Comprobacion c = comprueba(m_estado.ruta, n, opciones, parpadeo, ModeloResultados::trozo);
     errorEscritura(m_plataforma.dialogos, c.error, m_estado.fichero(ficheros::apuestas),
                    QStringLiteral("No se pudieron guardar los aciertos de las peñas."));
@@ -189,15 +189,15 @@ void PestanaGeneral::compsencillas(int n, bool contar)
     m_multiples->pon(c.datos, std::move(c.filasMultiples), n, opciones);
 
     m_parpadeo = parpadeo;
-    if (parpadeo.activo && !m_timer3->isActive())
-        m_timer3->start();
+    if (parpadeo.activo && !m_temporizadorParpadeo->isActive())
+        m_temporizadorParpadeo->start();
 }
 
-void PestanaGeneral::Command1_Click(int indice)
+void PestanaGeneral::muestraLista(int indice)
 {
     paraparpadeo();
-    QTableView* mostrar = indice == 1 ? Listview4 : ListView2;
-    QTableView* ocultar = indice == 1 ? ListView2 : Listview4;
+    QTableView* mostrar = indice == 1 ? m_listaMultiples : m_listaSencillas;
+    QTableView* ocultar = indice == 1 ? m_listaSencillas : m_listaMultiples;
     if (!mostrar->isHidden())
         return;
     mostrar->show();
@@ -206,7 +206,7 @@ void PestanaGeneral::Command1_Click(int indice)
 
 void PestanaGeneral::pintaBoton(int indice, bool premio)
 {
-    QPushButton* boton = Command1[indice];
+    QPushButton* boton = m_botonesLista[indice];
     boton->setProperty("premio", premio);
     // Black on the red, whatever the desktop's button text: white on red does not read.
     boton->setStyleSheet(premio ? QStringLiteral("background-color: rgb(255, 0, 0); color: black;") : QString());
@@ -215,63 +215,63 @@ void PestanaGeneral::pintaBoton(int indice, bool premio)
 
 void PestanaGeneral::paraparpadeo()
 {
-    if (!m_timer3->isActive())
+    if (!m_temporizadorParpadeo->isActive())
         return;
-    m_timer3->stop();
+    m_temporizadorParpadeo->stop();
     m_anfitrion.olvidaNuevos();
     pintaBoton(0, false);
     pintaBoton(1, false);
 }
 
-void PestanaGeneral::Timer3_Timer()
+void PestanaGeneral::parpadea()
 {
     if (m_parpadeo.sencillas && m_parpadeo.multiples) {
-        const bool rojo = Command1[0]->property("premio").toBool();
+        const bool rojo = m_botonesLista[0]->property("premio").toBool();
         pintaBoton(0, !rojo);
         pintaBoton(1, !rojo);
     } else if (m_parpadeo.sencillas || m_parpadeo.multiples) {
         const int i = m_parpadeo.sencillas ? 0 : 1;
-        pintaBoton(i, !Command1[i]->property("premio").toBool());
+        pintaBoton(i, !m_botonesLista[i]->property("premio").toBool());
     }
 }
 
-void PestanaGeneral::Check1_Click()
+void PestanaGeneral::cambiaHistorico()
 {
     m_anfitrion.olvidaNuevos();
     m_anfitrion.refresca();
 }
 
-void PestanaGeneral::Check2_Click() { m_anfitrion.refresca(); }
+void PestanaGeneral::cambiaSoloPremio() { m_anfitrion.refresca(); }
 
 void PestanaGeneral::filtro(int lista, std::optional<bool> soloPremio, std::optional<bool> historico)
 {
     m_anfitrion.muestraGeneral();
-    Command1_Click(lista);
+    muestraLista(lista);
     // A box that changes reruns the check through its own handler.
     if (soloPremio)
-        Check2->setChecked(*soloPremio);
+        m_soloPremio->setChecked(*soloPremio);
     if (historico)
-        Check1->setChecked(*historico);
+        m_historico->setChecked(*historico);
 }
 
 bool PestanaGeneral::recompruebaUltimo()
 {
-    if (HScroll1->value() == 1) {
+    if (m_barraSorteos->value() == 1) {
         compsencillas(1);
         return false;
     }
-    HScroll1->setValue(1);
+    m_barraSorteos->setValue(1);
     return true;
 }
 
-void PestanaGeneral::compruebaMostrados() { compsencillas(HScroll1->value()); }
+void PestanaGeneral::compruebaMostrados() { compsencillas(m_barraSorteos->value()); }
 
 void PestanaGeneral::muestraNuevos(int nuevos)
 {
     compsencillas(nuevos, false);
     // The progress bar stands at 3: moving the scroll bar does not check again.
     if (nuevos != 0)
-        HScroll1->setValue(std::min(nuevos, 8));
+        m_barraSorteos->setValue(std::min(nuevos, 8));
 }
 
 void PestanaGeneral::olvidaParpadeo()
@@ -282,28 +282,28 @@ void PestanaGeneral::olvidaParpadeo()
 
 void PestanaGeneral::muestraEstado(const EstadoSorteos& e)
 {
-    Label9[3]->setText(e.ultima);
-    Check1->setEnabled(e.hayDatos);
-    Check2->setEnabled(e.hayDatos);
+    m_bloqueEstado[3]->setText(e.ultima);
+    m_historico->setEnabled(e.hayDatos);
+    m_soloPremio->setEnabled(e.hayDatos);
     const int numSorteos = e.proxsorteo - 1;
-    HScroll1->setEnabled(numSorteos > 0);
+    m_barraSorteos->setEnabled(numSorteos > 0);
     if (numSorteos > 0)
-        HScroll1->setMaximum(numSorteos);
-    Label9[5]->setText(e.proximo);
+        m_barraSorteos->setMaximum(numSorteos);
+    m_bloqueEstado[5]->setText(e.proximo);
     if (e.aviso.isEmpty()) {
-        Label9[6]->hide();
+        m_bloqueEstado[6]->hide();
     } else {
-        Label9[6]->setText(e.aviso);
+        m_bloqueEstado[6]->setText(e.aviso);
     }
 }
 
-void PestanaGeneral::muestraNumeroPenas(int penas) { Label9[2]->setText(QString::number(penas)); }
+void PestanaGeneral::muestraNumeroPenas(int penas) { m_bloqueEstado[2]->setText(QString::number(penas)); }
 
-void PestanaGeneral::alternaAviso() { Label9[6]->setHidden(!Label9[6]->isHidden()); }
+void PestanaGeneral::alternaAviso() { m_bloqueEstado[6]->setHidden(!m_bloqueEstado[6]->isHidden()); }
 
-void PestanaGeneral::HScroll1_Change(int valor)
+void PestanaGeneral::cambiaSorteos(int valor)
 {
-    Text3->setText(QString::number(valor));
+    m_cuantosSorteos->setText(QString::number(valor));
     if (!m_anfitrion.anadiendo())
         m_anfitrion.refresca();
 }

@@ -50,7 +50,7 @@ public:
     // scroll bar shows them, up to 8.
     void muestraNuevos(int nuevos);
     // The results list to show: 0 simple bets, 1 multiple bets.
-    void Command1_Click(int indice);
+    void muestraLista(int indice);
     void paraparpadeo();
     // The results menu items: a list, then "Ver sólo si hay premio" and
     // "Histórico" as given (unchanged when empty).
@@ -63,27 +63,27 @@ public:
 
 private:
     QWidget* construye();
-    void HScroll1_Change(int valor);
-    void Timer3_Timer();
-    void Check1_Click();
-    void Check2_Click();
+    void cambiaSorteos(int valor);
+    void parpadea();
+    void cambiaHistorico();
+    void cambiaSoloPremio();
     void pintaBoton(int indice, bool premio);
 
     Estado& m_estado;
     Plataforma& m_plataforma;
     Anfitrion& m_anfitrion;
     QWidget* m_pagina = nullptr;
-    QTimer* m_timer3 = nullptr; // the view buttons blink after an update found a prize
+    QTimer* m_temporizadorParpadeo = nullptr; // the view buttons blink after an update found a prize
 
-    QList<QLabel*> Label9;        // 0–6, the status block
-    QList<QPushButton*> Command1; // 0 simple, 1 multiple
-    QScrollBar* HScroll1 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QCheckBox* Check2 = nullptr;
-    QFrame* Shape2 = nullptr;
-    QTableView* ListView2 = nullptr;
-    QTableView* Listview4 = nullptr;
+    QList<QLabel*> m_bloqueEstado;        // 0–6, the status block
+    QList<QPushButton*> m_botonesLista; // 0 simple, 1 multiple
+    QScrollBar* m_barraSorteos = nullptr;
+    QLineEdit* m_cuantosSorteos = nullptr;
+    QCheckBox* m_historico = nullptr;
+    QCheckBox* m_soloPremio = nullptr;
+    QFrame* m_marco = nullptr;
+    QTableView* m_listaSencillas = nullptr;
+    QTableView* m_listaMultiples = nullptr;
     ModeloResultados* m_sencillas = nullptr;
     ModeloResultados* m_multiples = nullptr;
 

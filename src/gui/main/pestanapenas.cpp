@@ -56,10 +56,10 @@ PestanaPenas::PestanaPenas(Estado& estado, Plataforma& plataforma, Anfitrion& an
     : QObject(padre), m_estado(estado), m_plataforma(plataforma), m_anfitrion(anfitrion)
 {
     m_pagina = construye();
-    connect(ListView1, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) { ListView1_Click(i.row()); });
-    connect(Command3, &QPushButton::clicked, this, &PestanaPenas::Command3_Click);
-    connect(Command2, &QPushButton::clicked, this, &PestanaPenas::Command2_Click);
-    connect(Command4, &QPushButton::clicked, this, &PestanaPenas::Command4_Click);
+    connect(m_listaPenas, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) { eligePena(i.row()); });
+    connect(m_eliminar, &QPushButton::clicked, this, &PestanaPenas::eliminaPena);
+    connect(m_imprimir, &QPushButton::clicked, this, &PestanaPenas::imprimePena);
+    connect(m_crear, &QPushButton::clicked, this, &PestanaPenas::pideNuevaPena);
 }
 
 QWidget* PestanaPenas::construye()
@@ -70,39 +70,39 @@ QWidget* PestanaPenas::construye()
     const QFont sans = letra(QStringLiteral("MS Sans Serif"), 9, QFont::SansSerif);
     m_modelo = modeloCabeceras({QStringLiteral("Nombre"), QStringLiteral("Apuestas"),
                                      QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")});
-    ListView1 = listaInforme(QStringLiteral("ListView1"), m_modelo, {5998, 1764, 2823, 2999}, sans);
-    dice(ListView1, QStringLiteral("Peñas"), QStringLiteral("Elija una peña para ver sus apuestas y sus premios."));
-    ListView1->setMinimumHeight(90); // three rows: the lower half must fit a laptop too
-    col->addWidget(ListView1, 2);
+    m_listaPenas = listaInforme(QStringLiteral("ListView1"), m_modelo, {5998, 1764, 2823, 2999}, sans);
+    dice(m_listaPenas, QStringLiteral("Peñas"), QStringLiteral("Elija una peña para ver sus apuestas y sus premios."));
+    m_listaPenas->setMinimumHeight(90); // three rows: the lower half must fit a laptop too
+    col->addWidget(m_listaPenas, 2);
 
     auto* abajo = new QHBoxLayout;
     const QFont courier = letra(QStringLiteral("Courier"), 10, QFont::Monospace, true);
-    List1 = nombra(new QListWidget, QStringLiteral("List1"));
-    List1->setFont(courier);
-    List1->setFixedWidth(260);
-    List2 = nombra(new QListWidget, QStringLiteral("List2"));
-    List2->setFont(courier);
-    List2->setFixedWidth(110);
-    dice(List1, QStringLiteral("Números de las apuestas de la peña"));
-    dice(List2, QStringLiteral("Estrellas de las apuestas de la peña"));
-    for (QListWidget* lista : {List1, List2}) {
+    m_numeros = nombra(new QListWidget, QStringLiteral("List1"));
+    m_numeros->setFont(courier);
+    m_numeros->setFixedWidth(260);
+    m_estrellas = nombra(new QListWidget, QStringLiteral("List2"));
+    m_estrellas->setFont(courier);
+    m_estrellas->setFixedWidth(110);
+    dice(m_numeros, QStringLiteral("Números de las apuestas de la peña"));
+    dice(m_estrellas, QStringLiteral("Estrellas de las apuestas de la peña"));
+    for (QListWidget* lista : {m_numeros, m_estrellas}) {
         lista->setSelectionMode(QAbstractItemView::NoSelection);
         lista->setUniformItemSizes(true);
         lista->setFocusPolicy(Qt::NoFocus);
     }
-    abajo->addWidget(List1, 0, Qt::AlignTop);
-    abajo->addWidget(List2, 0, Qt::AlignTop);
+    abajo->addWidget(m_numeros, 0, Qt::AlignTop);
+    abajo->addWidget(m_estrellas, 0, Qt::AlignTop);
 
     auto* centro = new QVBoxLayout;
     auto* participacion = nombra(new QGroupBox, QStringLiteral("Frame4"));
     auto* rp = new QGridLayout(participacion);
-    MSChart3 = grafico(QStringLiteral("MSChart3"));
-    MSChart3->setMinimumSize(150, 78);
+    m_graficoPena = grafico(QStringLiteral("MSChart3"));
+    m_graficoPena->setMinimumSize(150, 78);
     // A small chart: the pie takes the whole of it.
-    MSChart3->chart()->setMargins({});
-    MSChart3->chart()->layout()->setContentsMargins(0, 0, 0, 0);
-    dice(MSChart3, QStringLiteral("Gráfico de sorteos participados y con premio"));
-    rp->addWidget(MSChart3, 0, 0, 3, 1);
+    m_graficoPena->chart()->setMargins({});
+    m_graficoPena->chart()->layout()->setContentsMargins(0, 0, 0, 0);
+    dice(m_graficoPena, QStringLiteral("Gráfico de sorteos participados y con premio"));
+    rp->addWidget(m_graficoPena, 0, 0, 3, 1);
     auto* muestraAciertos = new QLabel;
     muestraAciertos->setFixedSize(14, 14);
     muestraAciertos->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0);"));
@@ -114,12 +114,12 @@ QWidget* PestanaPenas::construye()
     rp->addWidget(muestraSorteos, 1, 1);
     rp->addWidget(new QLabel(QStringLiteral("Sorteos")), 1, 2);
     rp->addWidget(new QLabel(QStringLiteral("participados:")), 2, 1, 1, 2);
-    Label17 = etiqueta(QStringLiteral("Label17"), QStringLiteral("-"));
-    Label16 = etiqueta(QStringLiteral("Label16"), QStringLiteral("-"));
-    Label16->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
-    rp->addWidget(Label17, 2, 3);
+    m_jugados = etiqueta(QStringLiteral("Label17"), QStringLiteral("-"));
+    m_efectividad = etiqueta(QStringLiteral("Label16"), QStringLiteral("-"));
+    m_efectividad->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
+    rp->addWidget(m_jugados, 2, 3);
     // Three rows: the panel keeps its height on a laptop and grows with the font.
-    rp->addWidget(Label16, 2, 4);
+    rp->addWidget(m_efectividad, 2, 4);
     rp->setColumnStretch(4, 1);
     centro->addWidget(participacion);
 
@@ -134,42 +134,42 @@ QWidget* PestanaPenas::construye()
         rc->addWidget(etiqueta(QStringLiteral("Label1_%1").arg(k),
                                QStringLiteral("-Aciertos de %1: ").arg(categorias[k])),
                       f, col0);
-        Label3.append(etiqueta(QStringLiteral("Label3_%1").arg(k), QStringLiteral("0")));
-        rc->addWidget(Label3.back(), f, col0 + 1);
+        m_contadores.append(etiqueta(QStringLiteral("Label3_%1").arg(k), QStringLiteral("0")));
+        rc->addWidget(m_contadores.back(), f, col0 + 1);
     }
-    LabelEuros = etiqueta(QStringLiteral("LabelEuros"), QString());
-    LabelEuros->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    LabelEuros->setWordWrap(true);
-    rc->addWidget(LabelEuros, 7, 0, 1, 4);
+    m_euros = etiqueta(QStringLiteral("LabelEuros"), QString());
+    m_euros->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    m_euros->setWordWrap(true);
+    rc->addWidget(m_euros, 7, 0, 1, 4);
     centro->addWidget(contadores);
     abajo->addLayout(centro, 1);
 
     auto* totales = new QVBoxLayout;
     auto* premios = new QHBoxLayout;
     premios->addWidget(new QLabel(QStringLiteral("Premios totales:")));
-    Label13 = etiqueta(QStringLiteral("Label13"), QStringLiteral("0"));
-    Label13->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
-    premios->addWidget(Label13);
+    m_premiosTotales = etiqueta(QStringLiteral("Label13"), QStringLiteral("0"));
+    m_premiosTotales->setFont(letra(QStringLiteral("Arial"), 12, QFont::SansSerif, true));
+    premios->addWidget(m_premiosTotales);
     premios->addStretch(1);
     totales->addLayout(premios);
-    Text4 = dice(nombra(new QLineEdit, QStringLiteral("Text4")), QStringLiteral("Efectividad de la peña"));
-    Text5 = dice(nombra(new QLineEdit, QStringLiteral("Text5")), QStringLiteral("Sorteos jugados por la peña"));
-    for (QLineEdit* caja : {Text4, Text5}) {
+    m_efectividadTotal = dice(nombra(new QLineEdit, QStringLiteral("Text4")), QStringLiteral("Efectividad de la peña"));
+    m_sorteosTotales = dice(nombra(new QLineEdit, QStringLiteral("Text5")), QStringLiteral("Sorteos jugados por la peña"));
+    for (QLineEdit* caja : {m_efectividadTotal, m_sorteosTotales}) {
         caja->setReadOnly(true);
         caja->setFrame(false);
         caja->setFont(letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true));
     }
-    totales->addWidget(Text4);
-    totales->addWidget(Text5);
-    MSChart2 = dice(grafico(QStringLiteral("MSChart2")), QStringLiteral("Gráfico de la efectividad de la peña"));
-    totales->addWidget(MSChart2, 1);
+    totales->addWidget(m_efectividadTotal);
+    totales->addWidget(m_sorteosTotales);
+    m_graficoTotal = dice(grafico(QStringLiteral("MSChart2")), QStringLiteral("Gráfico de la efectividad de la peña"));
+    totales->addWidget(m_graficoTotal, 1);
 
-    Command3 = boton(QStringLiteral("Command3"), QStringLiteral("Eliminar peña"));
-    Command4 = boton(QStringLiteral("Command4"), QStringLiteral("Crear peña nueva"));
-    Command2 = boton(QStringLiteral("Command2"), QStringLiteral("Imprimir"));
-    totales->addWidget(Command4);
-    totales->addWidget(Command3);
-    totales->addWidget(Command2);
+    m_eliminar = boton(QStringLiteral("Command3"), QStringLiteral("Eliminar peña"));
+    m_crear = boton(QStringLiteral("Command4"), QStringLiteral("Crear peña nueva"));
+    m_imprimir = boton(QStringLiteral("Command2"), QStringLiteral("Imprimir"));
+    totales->addWidget(m_crear);
+    totales->addWidget(m_eliminar);
+    totales->addWidget(m_imprimir);
     abajo->addLayout(totales, 1);
     col->addLayout(abajo, 3);
     return pestana;
@@ -181,7 +181,7 @@ void PestanaPenas::ponImportes(std::map<double, RegPremios> premios, std::int64_
     m_precioApuesta = precioApuesta;
 }
 
-void PestanaPenas::Command4_Click() { m_anfitrion.creaPena(); }
+void PestanaPenas::pideNuevaPena() { m_anfitrion.creaPena(); }
 
 int PestanaPenas::cargapenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas,
                              int sorteosjugados)
@@ -202,20 +202,20 @@ int PestanaPenas::cargapenas(const std::vector<RegSorteo>& sorteos, const std::v
     }
     // The list is new: no peña has been clicked in it yet, as at start-up.
     m_penasel = 0;
-    Command2->setEnabled(!t.vacio);
-    Command3->setEnabled(!t.vacio);
+    m_imprimir->setEnabled(!t.vacio);
+    m_eliminar->setEnabled(!t.vacio);
     if (t.vacio) {
-        List1->clear();
-        List2->clear();
-        for (QLabel* contador : Label3)
+        m_numeros->clear();
+        m_estrellas->clear();
+        for (QLabel* contador : m_contadores)
             contador->setText(QStringLiteral("0"));
     } else {
-        ListView1->selectRow(0);
+        m_listaPenas->selectRow(0);
     }
-    Label13->setText(QString::number(t.premios));
-    Text4->setText(t.efectividad);
-    Text5->setText(t.sorteos);
-    muestraTarta(MSChart2, t.sinPremio, t.conPremio, QStringLiteral("Sin premio"),
+    m_premiosTotales->setText(QString::number(t.premios));
+    m_efectividadTotal->setText(t.efectividad);
+    m_sorteosTotales->setText(t.sorteos);
+    muestraTarta(m_graficoTotal, t.sinPremio, t.conPremio, QStringLiteral("Sin premio"),
                  QStringLiteral("Premios"));
     verpena(1, sorteos, penas);
     return t.penas;
@@ -239,17 +239,17 @@ void PestanaPenas::verpena(int r, const std::vector<RegSorteo>& sorteos, const s
         return;
     }
     if (v->hayPena) {
-        for (QListWidget* lista : {List1, List2}) {
+        for (QListWidget* lista : {m_numeros, m_estrellas}) {
             ponFuente(lista, v->multiple);
             lista->clear();
             lista->setFixedHeight(px(v->altoListasTwips) + 2 * lista->frameWidth());
         }
-        List1->addItems(v->numeros);
-        List2->addItems(v->estrellas);
+        m_numeros->addItems(v->numeros);
+        m_estrellas->addItems(v->estrellas);
         // Every bet shows: the lines share the list's height evenly, and the
         // font never grows past a line.
         const int linea = std::max(1, px(v->altoListasTwips) / std::max<int>(1, static_cast<int>(v->numeros.size())));
-        for (QListWidget* lista : {List1, List2}) {
+        for (QListWidget* lista : {m_numeros, m_estrellas}) {
             QFont f = lista->font();
             if (QFontMetrics(f).height() > linea) {
                 f.setPixelSize(std::max(6, linea - 2));
@@ -259,7 +259,7 @@ void PestanaPenas::verpena(int r, const std::vector<RegSorteo>& sorteos, const s
                 lista->item(i)->setSizeHint(QSize(0, linea));
         }
         for (int k = 0; k < 13; ++k)
-            Label3[k]->setText(v->aciertos[static_cast<std::size_t>(k)]);
+            m_contadores[k]->setText(v->aciertos[static_cast<std::size_t>(k)]);
         const euros::Balance b =
             euros::balance(penas[static_cast<std::size_t>(r - 1)], sorteos, m_premios, m_precioApuesta);
         // Each phrase stays whole when the line wraps: no-break spaces inside.
@@ -270,17 +270,17 @@ void PestanaPenas::verpena(int r, const std::vector<RegSorteo>& sorteos, const s
                              .join(QStringLiteral(" · "));
         if (b.sinImporte > 0)
             dinero += u'\n' + entero(euros::sinImporte(b.sinImporte));
-        LabelEuros->setText(dinero);
+        m_euros->setText(dinero);
     } else {
-        LabelEuros->clear();
+        m_euros->clear();
     }
-    Label17->setText(v->jugados);
-    Label16->setText(v->efectividad);
-    muestraTarta(MSChart3, v->sinPremio, v->conPremio, QStringLiteral("Sorteos"),
+    m_jugados->setText(v->jugados);
+    m_efectividad->setText(v->efectividad);
+    muestraTarta(m_graficoPena, v->sinPremio, v->conPremio, QStringLiteral("Sorteos"),
                  QStringLiteral("Aciertos"));
 }
 
-void PestanaPenas::ListView1_Click(int fila)
+void PestanaPenas::eligePena(int fila)
 {
     verpena(fila + 1);
     m_penasel = fila + 1;
@@ -298,7 +298,7 @@ bool PestanaPenas::cargaSeleccionada()
     return true;
 }
 
-void PestanaPenas::Command3_Click()
+void PestanaPenas::eliminaPena()
 {
     // The question names the very record the deletion removes.
     if (!cargaSeleccionada())
@@ -336,7 +336,7 @@ void PestanaPenas::Command3_Click()
     m_anfitrion.recompruebaUltimo();
 }
 
-void PestanaPenas::Command2_Click()
+void PestanaPenas::imprimePena()
 {
     // The print window works on `pena`: the peña selected, never another.
     if (!cargaSeleccionada())

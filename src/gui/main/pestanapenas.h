@@ -41,10 +41,10 @@ public:
     int cargapenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas, int sorteosjugados);
     void verpena(int r, const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas);
     void verpena(int r);
-    void ListView1_Click(int fila);
-    void Command3_Click(); // "Eliminar peña"
-    void Command2_Click(); // "Imprimir"
-    void Command4_Click(); // "Crear peña nueva"
+    void eligePena(int fila);
+    void eliminaPena(); // "Eliminar peña"
+    void imprimePena(); // "Imprimir"
+    void pideNuevaPena(); // "Crear peña nueva"
     int penasel() const { return m_penasel; }
 
 private:
@@ -57,22 +57,22 @@ private:
     Anfitrion& m_anfitrion;
     QWidget* m_pagina = nullptr;
 
-    QTableView* ListView1 = nullptr;
+    QTableView* m_listaPenas = nullptr;
     QStandardItemModel* m_modelo = nullptr;
-    QListWidget* List1 = nullptr;  // the bets' numbers
-    QListWidget* List2 = nullptr;  // the bets' stars
-    QList<QLabel*> Label3;         // 0–12, the selected peña's counters, 2+0 first
-    QLabel* Label16 = nullptr;     // its effectiveness
-    QLabel* LabelEuros = nullptr;  // won, played and the balance, in euros
-    QLabel* Label17 = nullptr;     // the draws it played
-    QChartView* MSChart3 = nullptr;
-    QLabel* Label13 = nullptr;     // prizes of all peñas
-    QLineEdit* Text4 = nullptr;    // effectiveness of all peñas
-    QLineEdit* Text5 = nullptr;    // draws played
-    QChartView* MSChart2 = nullptr;
-    QPushButton* Command2 = nullptr; // Imprimir
-    QPushButton* Command3 = nullptr; // Eliminar peña
-    QPushButton* Command4 = nullptr; // Crear peña nueva
+    QListWidget* m_numeros = nullptr;  // the bets' numbers
+    QListWidget* m_estrellas = nullptr;  // the bets' stars
+    QList<QLabel*> m_contadores;         // 0–12, the selected peña's counters, 2+0 first
+    QLabel* m_efectividad = nullptr;     // its effectiveness
+    QLabel* m_euros = nullptr;  // won, played and the balance, in euros
+    QLabel* m_jugados = nullptr;     // the draws it played
+    QChartView* m_graficoPena = nullptr;
+    QLabel* m_premiosTotales = nullptr;     // prizes of all peñas
+    QLineEdit* m_efectividadTotal = nullptr;    // effectiveness of all peñas
+    QLineEdit* m_sorteosTotales = nullptr;    // draws played
+    QChartView* m_graficoTotal = nullptr;
+    QPushButton* m_imprimir = nullptr; // Imprimir
+    QPushButton* m_eliminar = nullptr; // Eliminar peña
+    QPushButton* m_crear = nullptr; // Crear peña nueva
 
     int m_penasel = 0;
     std::map<double, RegPremios> m_premios;

@@ -40,7 +40,7 @@ PestanaSorteos::PestanaSorteos(Estado& estado, Plataforma& plataforma, QObject* 
     : QObject(padre), m_estado(estado), m_plataforma(plataforma)
 {
     m_pagina = construye();
-    Text1->viewport()->installEventFilter(this);
+    m_aviso->viewport()->installEventFilter(this);
 }
 
 QWidget* PestanaSorteos::construye()
@@ -49,10 +49,10 @@ QWidget* PestanaSorteos::construye()
     auto* fila = new QHBoxLayout(pestana);
     auto* izquierda = new QVBoxLayout;
 
-    Label8 = etiqueta(QStringLiteral("Label8"), QStringLiteral("Informe"));
-    Label8->setFont(letra(QStringLiteral("Arial"), 11, QFont::SansSerif, true));
-    Label8->setStyleSheet(grisClaro);
-    izquierda->addWidget(Label8);
+    m_cabecera = etiqueta(QStringLiteral("Label8"), QStringLiteral("Informe"));
+    m_cabecera->setFont(letra(QStringLiteral("Arial"), 11, QFont::SansSerif, true));
+    m_cabecera->setStyleSheet(grisClaro);
+    izquierda->addWidget(m_cabecera);
 
     auto* premios = nombra(new QGroupBox(QStringLiteral("Premios en Euros ")), QStringLiteral("Frame2"));
     auto* rejilla = new QGridLayout(premios);
@@ -76,58 +76,58 @@ QWidget* PestanaSorteos::construye()
         valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         valor->setFont(letra(QStringLiteral("Arial"), 9, QFont::SansSerif, true));
         rejilla->addWidget(valor, i, 1);
-        Label10.append(valor);
+        m_premios.append(valor);
     }
     izquierda->addWidget(premios);
     izquierda->addStretch(1);
     fila->addLayout(izquierda);
 
-    WebBrowser1 = dice(nombra(new QPdfView, QStringLiteral("WebBrowser1")), QStringLiteral("Informe del sorteo en PDF"));
-    WebBrowser1->setPageMode(QPdfView::PageMode::MultiPage);
-    WebBrowser1->setZoomMode(QPdfView::ZoomMode::FitToWidth);
-    WebBrowser1->hide();
-    Text1 = dice(nombra(new QTextEdit, QStringLiteral("Text1")), QStringLiteral("Informe del sorteo"));
-    Text1->setReadOnly(true);
-    Text1->setFont(letra(QStringLiteral("Arial"), 11, QFont::SansSerif, true));
-    fila->addWidget(WebBrowser1, 1);
-    fila->addWidget(Text1, 1);
+    m_visor = dice(nombra(new QPdfView, QStringLiteral("WebBrowser1")), QStringLiteral("Informe del sorteo en PDF"));
+    m_visor->setPageMode(QPdfView::PageMode::MultiPage);
+    m_visor->setZoomMode(QPdfView::ZoomMode::FitToWidth);
+    m_visor->hide();
+    m_aviso = dice(nombra(new QTextEdit, QStringLiteral("Text1")), QStringLiteral("Informe del sorteo"));
+    m_aviso->setReadOnly(true);
+    m_aviso->setFont(letra(QStringLiteral("Arial"), 11, QFont::SansSerif, true));
+    fila->addWidget(m_visor, 1);
+    fila->addWidget(m_aviso, 1);
     return pestana;
 }
 
 void PestanaSorteos::alMostrar(const RegSorteo& sorteo)
 {
-    if (Text1->isHidden())
+    if (m_aviso->isHidden())
         return;
-    Label8->setText(QStringLiteral("Un momento. Actualizando información..."));
-    Label8->setStyleSheet(naranja);
-    Label8->repaint();
+    m_cabecera->setText(QStringLiteral("Un momento. Actualizando información..."));
+    m_cabecera->setStyleSheet(naranja);
+    m_cabecera->repaint();
     cargainforme(sorteo, Pdf::Guardado);
-    Label8->setStyleSheet(grisClaro);
+    m_cabecera->setStyleSheet(grisClaro);
 }
 
-void PestanaSorteos::aviso(const QString& texto) { Text1->setPlainText(texto); }
+void PestanaSorteos::aviso(const QString& texto) { m_aviso->setPlainText(texto); }
 
 bool PestanaSorteos::eventFilter(QObject* objeto, QEvent* evento)
 {
-    if (objeto == Text1->viewport() && evento->type() == QEvent::MouseButtonRelease)
-        Text1_Click();
+    if (objeto == m_aviso->viewport() && evento->type() == QEvent::MouseButtonRelease)
+        pulsaAviso();
     return QObject::eventFilter(objeto, evento);
 }
 
 void PestanaSorteos::cargainforme(const RegSorteo& sorteo, Pdf pdf)
 {
-    Text1->show();
-    WebBrowser1->hide();
+    m_aviso->show();
+    m_visor->hide();
     m_urlpdf.clear();
     // Without a draw there is no date to give.
-    Label8->setText(sorteo.fecha > 0 ? QStringLiteral("-Informe del ") + fechas::fechalarga(sorteo.fecha)
+    m_cabecera->setText(sorteo.fecha > 0 ? QStringLiteral("-Informe del ") + fechas::fechalarga(sorteo.fecha)
                                            : QStringLiteral("-Informe"));
 
     const Informe informe = leeInforme(paginas::lee(m_estado.fichero(ficheros::www2)));
     for (int i = 0; i < 13; ++i)
-        Label10[i]->setText(informe.premios[static_cast<std::size_t>(i)]);
+        m_premios[i]->setText(informe.premios[static_cast<std::size_t>(i)]);
     if (informe.urlpdf.isEmpty()) {
-        Text1->setPlainText(avisos::noDisponible());
+        m_aviso->setPlainText(avisos::noDisponible());
         return;
     }
     m_urlpdf = informe.urlpdf;
@@ -151,17 +151,17 @@ void PestanaSorteos::muestrapdf()
     const QByteArray contenido = fichero.open(QIODevice::ReadOnly) ? fichero.readAll() : QByteArray();
     fichero.close();
     if (!esPdf(contenido) || m_urlpdf.isEmpty()) {
-        Text1->setPlainText(avisos::noDisponible());
+        m_aviso->setPlainText(avisos::noDisponible());
         return;
     }
     if (!m_plataforma.escritorio.hayLectorPdf()) {
-        Text1->setPlainText(avisos::sinLector());
+        m_aviso->setPlainText(avisos::sinLector());
         m_sinlector = true;
         return;
     }
     if (!m_pdf) {
         m_pdf = new QPdfDocument(this);
-        WebBrowser1->setDocument(m_pdf);
+        m_visor->setDocument(m_pdf);
     }
     m_pdf->close();
     m_pdfBytes.close();
@@ -169,16 +169,16 @@ void PestanaSorteos::muestrapdf()
     m_pdfBytes.open(QIODevice::ReadOnly);
     m_pdf->load(&m_pdfBytes);
     if (m_pdf->status() == QPdfDocument::Status::Error) {
-        WebBrowser1->hide();
-        Text1->show();
-        Text1->setPlainText(avisos::sinConexion());
+        m_visor->hide();
+        m_aviso->show();
+        m_aviso->setPlainText(avisos::sinConexion());
         return;
     }
-    WebBrowser1->show();
-    Text1->hide();
+    m_visor->show();
+    m_aviso->hide();
 }
 
-void PestanaSorteos::Text1_Click()
+void PestanaSorteos::pulsaAviso()
 {
     if (m_sinlector)
         m_plataforma.escritorio.abre(direcciones::lectorPdf());

@@ -33,7 +33,7 @@ public:
     void alMostrar(const RegSorteo& sorteo);
     // A notice in place of the PDF.
     void aviso(const QString& texto);
-    void Text1_Click();
+    void pulsaAviso();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -47,10 +47,10 @@ private:
     Plataforma& m_plataforma;
     QWidget* m_pagina = nullptr;
 
-    QLabel* Label8 = nullptr;        // the report's heading
-    QList<QLabel*> Label10;          // 0–12, the prizes
-    QPdfView* WebBrowser1 = nullptr; // the report PDF
-    QTextEdit* Text1 = nullptr;      // the notice shown instead
+    QLabel* m_cabecera = nullptr;        // the report's heading
+    QList<QLabel*> m_premios;          // 0–12, the prizes
+    QPdfView* m_visor = nullptr; // the report PDF
+    QTextEdit* m_aviso = nullptr;      // the notice shown instead
 
     QPointer<Descarga> m_descargaPdf;
     QPdfDocument* m_pdf = nullptr;

@@ -62,18 +62,18 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
     auto* cuerpo = new QWidget;
     m_c = construyeControles(cuerpo);
     m_general = new PestanaGeneral(m_estado, m_plataforma, *this, this);
-    m_c.SSTab1->insertTab(0, m_general->pagina(), QStringLiteral("General"));
+    m_c.pestanas->insertTab(0, m_general->pagina(), QStringLiteral("General"));
     m_pestanaSorteos = new PestanaSorteos(m_estado, m_plataforma, this);
-    m_c.SSTab1->insertTab(1, m_pestanaSorteos->pagina(), QStringLiteral("Sorteos"));
+    m_c.pestanas->insertTab(1, m_pestanaSorteos->pagina(), QStringLiteral("Sorteos"));
     m_gestor = new PestanaPenas(m_estado, m_plataforma, *this, this);
-    m_c.SSTab1->insertTab(2, m_gestor->pagina(), QStringLiteral("Gestor de peñas"));
+    m_c.pestanas->insertTab(2, m_gestor->pagina(), QStringLiteral("Gestor de peñas"));
     m_estadisticas = new PestanaEstadisticas(m_estado, m_plataforma, *this, this);
-    m_c.SSTab1->addTab(m_estadisticas->pagina(), QStringLiteral("Estadísticas"));
+    m_c.pestanas->addTab(m_estadisticas->pagina(), QStringLiteral("Estadísticas"));
     m_socios = new PestanaSocios(m_estado, m_plataforma, *this, this);
-    m_c.SSTab1->addTab(m_socios->pagina(), QStringLiteral("Socios"));
+    m_c.pestanas->addTab(m_socios->pagina(), QStringLiteral("Socios"));
     setCentralWidget(cuerpo);
-    Crecimiento::desplazables(m_c.SSTab1);
-    new Crecimiento(this, m_c.SSTab1);
+    Crecimiento::desplazables(m_c.pestanas);
+    new Crecimiento(this, m_c.pestanas);
     // A small screen gets what it has room for; the tabs scroll inside.
     QSize tamano(980, 720);
     if (const QScreen* pantalla = screen())
@@ -81,13 +81,13 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
     resize(tamano);
 
     m_secundarias = new Secundarias(this);
-    m_timer1 = piezas::temporizador(this, QStringLiteral("Timer1"), 1000);
-    m_timer2 = piezas::temporizador(this, QStringLiteral("Timer2"), 500);
-    m_timer2->start();
+    m_temporizadorActualizacion = piezas::temporizador(this, QStringLiteral("Timer1"), 1000);
+    m_temporizadorAviso = piezas::temporizador(this, QStringLiteral("Timer2"), 500);
+    m_temporizadorAviso->start();
 
     construyeMenus();
     conecta();
-    Form_Load();
+    arranca();
 }
 
 void Principal::construyeMenus()
@@ -150,7 +150,7 @@ void Principal::construyeMenus()
                                  QStringLiteral("socios")};
     for (int i = 0; i < 5; ++i)
         connect(accion(ver, nombres[i], pestanas[i]), &QAction::triggered, this,
-                [this, i] { m_c.SSTab1->setCurrentIndex(i); });
+                [this, i] { m_c.pestanas->setCurrentIndex(i); });
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
     accion(ayuda, QStringLiteral("Leer"), QStringLiteral("&Leer mensaje del Jefe"));
@@ -183,24 +183,24 @@ void Principal::construyeMenus()
 
 void Principal::conecta()
 {
-    connect(m_timer2, &QTimer::timeout, this, &Principal::Timer2_Timer);
-    connect(m_c.Image1[0], &QToolButton::clicked, m_gestor, &PestanaPenas::Command3_Click);
-    connect(m_c.Image1[1], &QToolButton::clicked, this, &Principal::creaPena);
+    connect(m_temporizadorAviso, &QTimer::timeout, this, &Principal::parpadeaAviso);
+    connect(m_c.iconos[0], &QToolButton::clicked, m_gestor, &PestanaPenas::eliminaPena);
+    connect(m_c.iconos[1], &QToolButton::clicked, this, &Principal::creaPena);
     connect(findChild<QAction*>(QStringLiteral("crear")), &QAction::triggered, this, &Principal::creaPena);
-    connect(m_c.Image1[3], &QToolButton::clicked, m_gestor, &PestanaPenas::Command2_Click);
+    connect(m_c.iconos[3], &QToolButton::clicked, m_gestor, &PestanaPenas::imprimePena);
     conectaFiltros();
     conectaActualizacion();
-    connect(m_c.SSTab1, &QTabWidget::currentChanged, this, &Principal::SSTab1_Click);
+    connect(m_c.pestanas, &QTabWidget::currentChanged, this, &Principal::cambiaPestana);
     connect(findChild<QAction*>(QStringLiteral("borrar")), &QAction::triggered, m_estadisticas,
-            &PestanaEstadisticas::Command5_Click);
-    connect(m_c.Image1[2], &QToolButton::clicked, this, [this] {
+            &PestanaEstadisticas::borraTodos);
+    connect(m_c.iconos[2], &QToolButton::clicked, this, [this] {
         if (m_estadisticas->puedeBorrarTodo())
-            m_estadisticas->Command5_Click();
+            m_estadisticas->borraTodos();
     });
-    connect(m_c.Image1[4], &QToolButton::clicked, m_estadisticas, &PestanaEstadisticas::Command8_Click);
+    connect(m_c.iconos[4], &QToolButton::clicked, m_estadisticas, &PestanaEstadisticas::anadeTodos);
 }
 
-void Principal::Form_Load()
+void Principal::arranca()
 {
     if (const QScreen* pantalla = screen())
         move(pantalla->availableGeometry().topLeft() + QPoint(px(25), px(50)));
@@ -227,7 +227,7 @@ void Principal::Form_Load()
                                                      "sus premios se muestran sin importe.").arg(m_premiosDanados));
     refresca();
     m_pestanaSorteos->cargainforme(m_sorteo, PestanaSorteos::Pdf::Guardado);
-    m_general->Command1_Click(0);
+    m_general->muestraLista(0);
     noticias();
     actualizaSiToca();
 }
@@ -250,9 +250,9 @@ void Principal::cargasorteos()
 
     m_general->muestraEstado(e);
     if (e.aviso.isEmpty())
-        m_timer2->stop();
+        m_temporizadorAviso->stop();
     else
-        m_timer2->start();
+        m_temporizadorAviso->start();
 
     muestraPenas(sorteos, penas);
 }
@@ -271,9 +271,9 @@ void Principal::refresca()
         m_general->compruebaMostrados();
 }
 
-bool Principal::anadiendo() const { return m_c.ProgressBar1->value() == 3; }
-bool Principal::hayNuevos() const { return !m_c.Label19->text().isEmpty(); }
-void Principal::olvidaNuevos() { m_c.Label19->clear(); }
+bool Principal::anadiendo() const { return m_c.progreso->value() == 3; }
+bool Principal::hayNuevos() const { return !m_c.nuevos->text().isEmpty(); }
+void Principal::olvidaNuevos() { m_c.nuevos->clear(); }
 
 void Principal::recompruebaUltimo()
 {
@@ -301,7 +301,7 @@ void Principal::conectaFiltros()
                 [this, item] { m_general->filtro(item.lista, item.soloPremio, item.historico); });
 }
 
-void Principal::Timer2_Timer() { m_general->alternaAviso(); }
+void Principal::parpadeaAviso() { m_general->alternaAviso(); }
 
 void Principal::changeEvent(QEvent* evento)
 {
@@ -309,10 +309,10 @@ void Principal::changeEvent(QEvent* evento)
     // Run at once, as the activation happens: a click that activated the
     // window is handled after it, so a window it opens is not unloaded.
     if (evento->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate(true);
+        alActivarse(true);
 }
 
-void Principal::Form_Activate(bool avisoDiferido)
+void Principal::alActivarse(bool avisoDiferido)
 {
     ++m_focos;
     if (m_focos == 1 &&
@@ -350,20 +350,20 @@ void Principal::creaPena()
 
 void Principal::muestraAcercade() { abreSecundaria(new Acercade(m_plataforma.escritorio, m_estado.ruta)); }
 
-void Principal::SSTab1_Click(int nueva)
+void Principal::cambiaPestana(int nueva)
 {
     m_general->paraparpadeo();
     // The report cannot be opened while an update runs.
     if (nueva == 1 && m_actualizacion && m_actualizacion->enCurso()) {
-        const QSignalBlocker sinAviso(m_c.SSTab1);
-        m_c.SSTab1->setCurrentIndex(m_pestana);
+        const QSignalBlocker sinAviso(m_c.pestanas);
+        m_c.pestanas->setCurrentIndex(m_pestana);
         return;
     }
     m_pestana = nueva;
     if (nueva == 1)
         m_pestanaSorteos->alMostrar(m_sorteo);
     // The members shown are those of the peña chosen in the peña tab, when one was.
-    if (m_c.SSTab1->widget(nueva) == m_socios->pagina() || m_c.SSTab1->widget(nueva)->isAncestorOf(m_socios->pagina()))
+    if (m_c.pestanas->widget(nueva) == m_socios->pagina() || m_c.pestanas->widget(nueva)->isAncestorOf(m_socios->pagina()))
         m_socios->eligePena(m_gestor->penasel());
 }
 

@@ -35,7 +35,7 @@ class Principal final : public QMainWindow, private PantallaActualizacion, priva
     Q_OBJECT
 
 public:
-    // Builds the window and runs the start-up (`Form_Load`).
+    // Builds the window and runs the start-up.
     Principal(Estado& estado, Plataforma& plataforma, QWidget* padre = nullptr);
 
     // Recounts the draw file, refreshes the status block and the peña list.
@@ -44,7 +44,7 @@ public:
     void refresca() override;
     // Runs every time the window becomes the active window again; from an
     // activation event the welcome box is shown once the event is over.
-    void Form_Activate(bool avisoDiferido = false);
+    void alActivarse(bool avisoDiferido = false);
 
     // The status block and the results lists.
     PestanaGeneral& general() { return *m_general; }
@@ -57,7 +57,7 @@ public:
     PestanaEstadisticas& estadisticas() { return *m_estadisticas; }
 
     // The online update ("Bajar Sorteos nuevos").
-    void Picture2_Click();
+    void bajaSorteos();
     // An update the scheduled command asked for while this window holds the
     // folder: it runs here (or the one running is joined), its messages go to
     // `listo` instead of boxes, and `listo` hears how it ended.
@@ -82,18 +82,18 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
-    void Form_Load();
+    void arranca();
     void construyeMenus();
     void conecta();
     void conectaFiltros();
-    void Timer2_Timer();
+    void parpadeaAviso();
     void conectaActualizacion();
-    void SSTab1_Click(int nueva);
+    void cambiaPestana(int nueva);
     void bajanoticias();
 
     // What the update shows.
-    // The update's screen, on the classic controls Label6, ProgressBar1,
-    // Label58 and Label19.
+    // The update's screen: the status line, the progress bar, the byte
+    // count and the count of new draws above the tabs.
     void muestraEstado(const QString& texto) override;
     void muestraProgreso(int valor) override;
     void muestraBytes(const QString& texto) override;
@@ -125,8 +125,8 @@ private:
     Plataforma& m_plataforma;
     Controles m_c;
     Secundarias* m_secundarias = nullptr;
-    QTimer* m_timer1 = nullptr;
-    QTimer* m_timer2 = nullptr;
+    QTimer* m_temporizadorActualizacion = nullptr;
+    QTimer* m_temporizadorAviso = nullptr;
 
     RegSorteo m_sorteo;
     int m_sorteosjugados = 0;

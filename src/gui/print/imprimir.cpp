@@ -105,16 +105,16 @@ Imprimir::Imprimir(Estado& estado, Plataforma& plataforma, QWidget* padre)
     calibracion->addWidget(margen, 0, 0, 1, 4);
     for (int i = 0; i < 2; ++i) {
         calibracion->addWidget(new QLabel(i == 0 ? QStringLiteral("X") : QStringLiteral("Y")), 1, i * 3);
-        m_texto[i] = new QLineEdit;
-        m_texto[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        dice(m_texto[i], i == 0 ? QStringLiteral("Corrección horizontal X, en milímetros")
+        m_calibracion[i] = new QLineEdit;
+        m_calibracion[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        dice(m_calibracion[i], i == 0 ? QStringLiteral("Corrección horizontal X, en milímetros")
                                 : QStringLiteral("Corrección vertical Y, en milímetros"),
              QStringLiteral("Sólo en papel oficial."));
-        m_texto[i]->setFixedWidth(70);
-        m_texto[i]->installEventFilter(this);
-        calibracion->addWidget(m_texto[i], 1, i * 3 + 1);
+        m_calibracion[i]->setFixedWidth(70);
+        m_calibracion[i]->installEventFilter(this);
+        calibracion->addWidget(m_calibracion[i], 1, i * 3 + 1);
         calibracion->addWidget(new QLabel(QStringLiteral("mm.")), 1, i * 3 + 2);
-        connect(m_texto[i], &QLineEdit::textEdited, this, [this, i] { Text1_Change(i); });
+        connect(m_calibracion[i], &QLineEdit::textEdited, this, [this, i] { cambiaCalibracion(i); });
     }
     calibracion->addWidget(new QLabel(QStringLiteral("Sólo en papel oficial")), 1, 6);
     calibracion->setColumnStretch(7, 1);
@@ -151,8 +151,8 @@ Imprimir::Imprimir(Estado& estado, Plataforma& plataforma, QWidget* padre)
     botones->addWidget(m_oficial);
     botones->addWidget(m_normal);
     col->addLayout(botones);
-    connect(m_oficial, &QPushButton::clicked, this, &Imprimir::Command1_Click);
-    connect(m_normal, &QPushButton::clicked, this, &Imprimir::Command2_Click);
+    connect(m_oficial, &QPushButton::clicked, this, &Imprimir::imprimeOficial);
+    connect(m_normal, &QPushButton::clicked, this, &Imprimir::imprimeNormal);
     // A damaged record has nothing sound to print.
     m_oficial->setEnabled(forma.has_value());
     m_normal->setEnabled(forma.has_value());
@@ -170,13 +170,13 @@ Imprimir::Imprimir(Estado& estado, Plataforma& plataforma, QWidget* padre)
 
 void Imprimir::muestraCalibracion()
 {
-    m_texto[0]->setText(espanol.toString(m_x));
-    m_texto[1]->setText(espanol.toString(m_y));
+    m_calibracion[0]->setText(espanol.toString(m_x));
+    m_calibracion[1]->setText(espanol.toString(m_y));
 }
 
-void Imprimir::Text1_Change(int indice)
+void Imprimir::cambiaCalibracion(int indice)
 {
-    const QString texto = m_texto[indice]->text().trimmed();
+    const QString texto = m_calibracion[indice]->text().trimmed();
     if (const auto valor = numsini::milimetros(texto))
         (indice == 0 ? m_x : m_y) = *valor;
     else if (!texto.isEmpty())
@@ -187,9 +187,9 @@ void Imprimir::Text1_Change(int indice)
         errorEscritura(m_plataforma.dialogos, error, fichero, QStringLiteral("No se pudo guardar la calibración de la impresora."));
 }
 
-void Imprimir::Text1_LostFocus(int indice)
+void Imprimir::dejaCalibracion(int indice)
 {
-    if (m_texto[indice]->text().trimmed().isEmpty())
+    if (m_calibracion[indice]->text().trimmed().isEmpty())
         m_plataforma.dialogos.mensaje(Dialogos::Icono::Critico, QStringLiteral("EHEHEHH"),
                                       QStringLiteral("Te has dejado una coordenada en blanco. Introduce un número válido."));
 }
@@ -198,13 +198,13 @@ bool Imprimir::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (evento->type() == QEvent::FocusOut)
         for (int i = 0; i < 2; ++i)
-            if (objeto == m_texto[i])
-                Text1_LostFocus(i);
+            if (objeto == m_calibracion[i])
+                dejaCalibracion(i);
     return QWidget::eventFilter(objeto, evento);
 }
 
-void Imprimir::Command1_Click() { imprime(0); }
-void Imprimir::Command2_Click() { imprime(1); }
+void Imprimir::imprimeOficial() { imprime(0); }
+void Imprimir::imprimeNormal() { imprime(1); }
 
 void Imprimir::imprime(int papel)
 {

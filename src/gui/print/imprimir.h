@@ -21,10 +21,10 @@ class Imprimir final : public QWidget
 public:
     Imprimir(Estado& estado, Plataforma& plataforma, QWidget* padre = nullptr);
 
-    void Command1_Click(); // official slips
-    void Command2_Click(); // plain paper
-    void Text1_Change(int indice);
-    void Text1_LostFocus(int indice);
+    void imprimeOficial(); // official slips
+    void imprimeNormal(); // plain paper
+    void cambiaCalibracion(int indice);
+    void dejaCalibracion(int indice);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -39,7 +39,7 @@ private:
     float m_x = 0;
     float m_y = 0;
     bool m_calibracionAvisada = false;
-    QLineEdit* m_texto[2] = {nullptr, nullptr};
+    QLineEdit* m_calibracion[2] = {nullptr, nullptr};
     QPushButton* m_oficial = nullptr;
     QPushButton* m_normal = nullptr;
 };

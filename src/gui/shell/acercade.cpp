@@ -53,16 +53,16 @@ Acercade::Acercade(Escritorio& escritorio, const QString& carpeta, QWidget* padr
     }
 
     auto* web = enlace(this, QStringLiteral("Label2"), sitios::web());
-    connect(web, &QLabel::linkActivated, this, &Acercade::Label2_Click);
+    connect(web, &QLabel::linkActivated, this, &Acercade::abreWeb);
     col->addWidget(web);
     auto* correo = enlace(this, QStringLiteral("Label3"), sitios::correo());
-    connect(correo, &QLabel::linkActivated, this, &Acercade::Label3_Click);
+    connect(correo, &QLabel::linkActivated, this, &Acercade::escribeCorreo);
     col->addWidget(correo);
 }
 
-void Acercade::Label2_Click() { m_escritorio.abre(QUrl(sitios::web())); }
+void Acercade::abreWeb() { m_escritorio.abre(QUrl(sitios::web())); }
 
-void Acercade::Label3_Click()
+void Acercade::escribeCorreo()
 {
     QUrl direccion(QStringLiteral("mailto:") + sitios::correo());
     direccion.setQuery(QStringLiteral("Subject=Bolvera ") + versionPrograma);

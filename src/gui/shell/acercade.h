@@ -17,8 +17,8 @@ public:
     // `carpeta`: the data folder in use, shown to the user.
     explicit Acercade(Escritorio& escritorio, const QString& carpeta = {}, QWidget* padre = nullptr);
 
-    void Label2_Click();
-    void Label3_Click();
+    void abreWeb();
+    void escribeCorreo();
 
 protected:
     void paintEvent(QPaintEvent* evento) override;

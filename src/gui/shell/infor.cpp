@@ -88,32 +88,32 @@ Infor::Infor(Escritorio& escritorio, const QString& informe, QWidget* padre)
     else
         m_navegador->hide();
 
-    m_label1 = new QLabel(sitios::correo(), this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setStyleSheet(contraste::css(QColor(0, 0, 160)) + QStringLiteral(" font-weight: bold;"));
-    m_label1->setCursor(Qt::PointingHandCursor);
-    m_label1->adjustSize();
-    m_label1->move(px(m_izquierda), 380);
-    m_label1->installEventFilter(this);
+    m_direccion = new QLabel(sitios::correo(), this);
+    m_direccion->setObjectName(QStringLiteral("Label1"));
+    m_direccion->setStyleSheet(contraste::css(QColor(0, 0, 160)) + QStringLiteral(" font-weight: bold;"));
+    m_direccion->setCursor(Qt::PointingHandCursor);
+    m_direccion->adjustSize();
+    m_direccion->move(px(m_izquierda), 380);
+    m_direccion->installEventFilter(this);
 
     auto* timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("Timer1"));
     timer->setInterval(100);
-    connect(timer, &QTimer::timeout, this, &Infor::Timer1_Timer);
+    connect(timer, &QTimer::timeout, this, &Infor::desliza);
     timer->start();
 }
 
-void Infor::Timer1_Timer()
+void Infor::desliza()
 {
     m_izquierda += m_paso;
     if (m_izquierda > 3700)
         m_paso = -100;
     if (m_izquierda < 360)
         m_paso = 100;
-    m_label1->move(px(m_izquierda), m_label1->y());
+    m_direccion->move(px(m_izquierda), m_direccion->y());
 }
 
-void Infor::Label1_Click()
+void Infor::abreDireccion()
 {
     m_escritorio.abre(QUrl(QStringLiteral("mailto:") + sitios::correo()));
     close();
@@ -121,8 +121,8 @@ void Infor::Label1_Click()
 
 bool Infor::eventFilter(QObject* objeto, QEvent* evento)
 {
-    if (objeto == m_label1 && evento->type() == QEvent::MouseButtonRelease) {
-        Label1_Click();
+    if (objeto == m_direccion && evento->type() == QEvent::MouseButtonRelease) {
+        abreDireccion();
         return true;
     }
     return QWidget::eventFilter(objeto, evento);

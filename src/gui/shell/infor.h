@@ -20,8 +20,8 @@ public:
     // `informe` is the news file shown.
     Infor(Escritorio& escritorio, const QString& informe, QWidget* padre = nullptr);
 
-    void Timer1_Timer();
-    void Label1_Click();
+    void desliza();
+    void abreDireccion();
     int izquierdaTwips() const { return m_izquierda; }
     int paso() const { return m_paso; }
 
@@ -30,7 +30,7 @@ protected:
 
 private:
     Escritorio& m_escritorio;
-    QLabel* m_label1 = nullptr;
+    QLabel* m_direccion = nullptr;
     QTextBrowser* m_navegador = nullptr;
     int m_paso = 100;
     int m_izquierda = 360; // twips

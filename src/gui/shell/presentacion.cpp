@@ -19,26 +19,26 @@ Presentacion::Presentacion(QWidget* padre) : QWidget(padre, Qt::Window)
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(400, 290, 100, 32);
     m_command1->setDefault(true);
-    connect(m_command1, &QPushButton::clicked, this, &Presentacion::Command1_Click);
+    connect(m_command1, &QPushButton::clicked, this, &Presentacion::entra);
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(250);
-    connect(m_timer1, &QTimer::timeout, this, &Presentacion::Timer1_Timer);
-    m_timer1->start();
+    m_temporizador = new QTimer(this);
+    m_temporizador->setObjectName(QStringLiteral("Timer1"));
+    m_temporizador->setInterval(250);
+    connect(m_temporizador, &QTimer::timeout, this, &Presentacion::cuenta);
+    m_temporizador->start();
 }
 
-void Presentacion::Timer1_Timer()
+void Presentacion::cuenta()
 {
     ++m_ticks;
     if (m_ticks == 40)
-        Command1_Click();
+        entra();
 }
 
-void Presentacion::Command1_Click()
+void Presentacion::entra()
 {
     // The timer stops first, so that it cannot open the main window again.
-    m_timer1->stop();
+    m_temporizador->stop();
     if (m_entrado)
         return;
     m_entrado = true;

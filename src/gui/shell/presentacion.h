@@ -16,8 +16,8 @@ class Presentacion final : public QWidget
 public:
     explicit Presentacion(QWidget* padre = nullptr);
 
-    void Timer1_Timer();
-    void Command1_Click();
+    void cuenta();
+    void entra();
     int ticks() const { return m_ticks; }
 
 signals:
@@ -27,7 +27,7 @@ protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
-    QTimer* m_timer1 = nullptr;
+    QTimer* m_temporizador = nullptr;
     QPushButton* m_command1 = nullptr;
     int m_ticks = 2;
     bool m_entrado = false;

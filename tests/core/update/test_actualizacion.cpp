@@ -93,7 +93,7 @@ TEST_F(Actualizar, appendsTheNewDrawsAndFetchesTheNewestDrawPage)
     EXPECT_EQ(datos::elemento(s, 3).fecha, fechas::diaNumero(QDate(2026, 12, 4)));
     EXPECT_EQ(datos::elemento(s, 3).num, (std::array<std::int16_t, 7>{1, 7, 23, 40, 50, 3, 9}));
     EXPECT_TRUE(m_pantalla.mensajes.isEmpty()) << qPrintable(m_pantalla.mensajes.join('\n'));
-    EXPECT_EQ(m_pantalla.label19, QStringLiteral("2 sorteos"));
+    EXPECT_EQ(m_pantalla.textoNuevos, QStringLiteral("2 sorteos"));
     EXPECT_EQ(m_pantalla.comprobados, QList<int>{2});
     EXPECT_EQ(m_pantalla.refrescos, 1);
     EXPECT_EQ(datos::ultimo(m_pantalla.label6), QStringLiteral("TRANSFERENCIA FINALIZADA"));

@@ -40,7 +40,7 @@ TEST(Analiza, newDrawsOldestFirstAndSorted)
         ASSERT_EQ(a.resultado, R::Nuevos) << n;
         ASSERT_EQ(static_cast<int>(a.anadir.size()), n);
         EXPECT_EQ(a.nuevos, n);
-        EXPECT_EQ(a.label19, n == 1 ? QStringLiteral("1 sorteo") : QStringLiteral("%1 sorteos").arg(n));
+        EXPECT_EQ(a.textoNuevos, n == 1 ? QStringLiteral("1 sorteo") : QStringLiteral("%1 sorteos").arg(n));
         EXPECT_EQ(datos::elemento(a.anadir, 0).fecha, dia(e[static_cast<std::size_t>(n - 1)].fecha));
         EXPECT_EQ(datos::ultimo(a.anadir).fecha, dia(e.front().fecha));
         EXPECT_EQ(datos::elemento(a.anadir, 0).num, (std::array<std::int16_t, 7>{1, 7, 23, 40, 50, 3, 9}));
@@ -57,7 +57,7 @@ TEST(Analiza, nothingNewChecksTheNewestAgain)
     EXPECT_EQ(a.resultado, R::NingunoNuevo);
     EXPECT_EQ(a.nuevos, 1);
     EXPECT_TRUE(a.anadir.empty());
-    EXPECT_TRUE(a.label19.isEmpty());
+    EXPECT_TRUE(a.textoNuevos.isEmpty());
     // The same-day entry still names the draw page, over a path kept from
     // before: the report is always the newest draw's.
     EXPECT_EQ(a.rutasorteo, QStringLiteral("2026/") + e.front().ruta);
@@ -109,7 +109,7 @@ TEST(Analiza, aDrawNotOutYetStopsThePassQuietly)
         EXPECT_EQ(a.resultado, R::Nuevos) << c.que;
         ASSERT_EQ(a.anadir.size(), 2u) << c.que;
         EXPECT_EQ(datos::ultimo(a.anadir).fecha, dia(e[0].fecha)) << c.que;
-        EXPECT_EQ(a.label19, QStringLiteral("2 sorteos"));
+        EXPECT_EQ(a.textoNuevos, QStringLiteral("2 sorteos"));
     }
 }
 

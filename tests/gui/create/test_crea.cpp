@@ -85,12 +85,12 @@ TEST_F(CrearPena, simpleAndMultiplePenasByClickingTheSlip)
     EXPECT_TRUE(crea->findChild<QLineEdit*>(QStringLiteral("Text1"))->text().isEmpty());
 
     // Back in the main window: the editor closes and the list shows the peña.
-    v.Form_Activate();
+    v.alActivarse();
     QApplication::processEvents();
     EXPECT_EQ(ventana<Crea>("Crea"), nullptr);
     EXPECT_FALSE(m_estado.penanueva);
 
-    v.gestor().Command4_Click();
+    v.gestor().pideNuevaPena();
     menu = ventana<Creamenu>("Creamenu");
     ASSERT_NE(menu, nullptr);
     menu->findChild<QCheckBox*>(QStringLiteral("Check1_0"))->click(); // "Múltiple"
@@ -104,7 +104,7 @@ TEST_F(CrearPena, simpleAndMultiplePenasByClickingTheSlip)
     QTest::keyClicks(crea->findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("ocho"));
     marca(crea, {1, 7, 15, 20, 32, 41, 44, 50}, {1, 6, 9});
     crea->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    v.Form_Activate();
+    v.alActivarse();
 
     auto* lista = control<QTableView>("ListView1");
     ASSERT_EQ(lista->model()->rowCount(), 2);
@@ -115,7 +115,7 @@ TEST_F(CrearPena, simpleAndMultiplePenasByClickingTheSlip)
 
 TEST_F(CrearPena, fiveNumbersCannotTakeTwoStars)
 {
-    abre().gestor().Command4_Click();
+    abre().gestor().pideNuevaPena();
     auto* menu = ventana<Creamenu>("Creamenu");
     ASSERT_NE(menu, nullptr);
     menu->findChild<QCheckBox*>(QStringLiteral("Check1_0"))->click();
@@ -124,7 +124,7 @@ TEST_F(CrearPena, fiveNumbersCannotTakeTwoStars)
     EXPECT_TRUE(menu->findChild<QRadioButton*>(QStringLiteral("Option2_3"))->isEnabled());
     // Unchecking "Múltiple" after all 14 marks leaves the animation stopped.
     for (int i = 0; i < 14; ++i)
-        menu->Timer1_Timer();
+        menu->dibujaMarca();
     EXPECT_EQ(menu->marcas(), 14);
 }
 

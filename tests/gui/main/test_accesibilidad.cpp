@@ -127,7 +127,7 @@ TEST_F(Accesible, everyInteractiveObjectOfEveryWindowHasAName)
     Acercade acerca(m_escritorio);
     acerca.show();
     EXPECT_EQ(sinNombre(&acerca), QStringList{}) << "Acercade";
-    v.gestor().ListView1_Click(0);
+    v.gestor().eligePena(0);
     Imprimir imprimir(m_estado, m_plataforma);
     imprimir.show();
     EXPECT_EQ(sinNombre(&imprimir), QStringList{}) << "Imprimir";
@@ -237,7 +237,7 @@ TEST_F(Accesible, everyTextReadsOnALightAndADarkDesktop)
         m_estado.modoApuesta = 0;
         Crea crea(m_estado, m_plataforma);
         crea.show();
-        v.gestor().ListView1_Click(0);
+        v.gestor().eligePena(0);
         Imprimir imprimir(m_estado, m_plataforma);
         imprimir.show();
         FichaSocio ficha(QStringLiteral("Añadir socio"), {}, {QStringLiteral("Ana")}, nullptr);
@@ -309,7 +309,7 @@ TEST_F(Accesible, aLargeDesktopFontCutsNoText)
     m_estado.modoApuesta = 0;
     Crea crea(m_estado, m_plataforma);
     crea.show();
-    v.gestor().ListView1_Click(0);
+    v.gestor().eligePena(0);
     Imprimir imprimir(m_estado, m_plataforma);
     imprimir.show();
     QApplication::processEvents();

@@ -101,7 +101,7 @@ TEST_F(Actualizar, theUpdateButtonBringsTheNewDrawsAndTheReport)
     sirve();
     Principal& v = abre();
     auto* label6 = control<QLabel>("Label6");
-    v.Picture2_Click();
+    v.bajaSorteos();
     EXPECT_EQ(label6->text(), QStringLiteral("CONECTANDO AL SERVIDOR"));
     EXPECT_EQ(control<QProgressBar>("ProgressBar1")->value(), 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return label6->text() == u"TRANSFERENCIA FINALIZADA"; }, 5000));
@@ -169,7 +169,7 @@ TEST_F(Actualizar, aDrawOnAnotherDayIsAskedAndNoIsTheDefault)
         m_dialogos.cajas.clear();
         m_dialogos.respuestas = {si};
         label6->clear();
-        v.Picture2_Click();
+        v.bajaSorteos();
         ASSERT_TRUE(QTest::qWaitFor([&] { return label6->text().startsWith(u"TRANSFERENCIA FINALIZADA"); }, 5000));
         const auto pregunta = m_dialogos.caja(0);
         EXPECT_TRUE(pregunta.pregunta) << si;
@@ -271,7 +271,7 @@ TEST_F(Actualizar, aDrawPageThatFailsNeverShowsTheOldReportUnderTheNewDate)
     sirve();
     m_red.respuestas.erase("/es/euromillones/sorteos/2026/ID4");
     Principal& v = abre();
-    v.Picture2_Click();
+    v.bajaSorteos();
     ASSERT_TRUE(QTest::qWaitFor([&] { return texto("Label6") == u"TRANSFERENCIA FINALIZADA"; }, 5000));
     QTest::qWait(50);
     EXPECT_EQ(texto("Label8"), QStringLiteral("-Informe del Viernes, 4 de diciembre del 2026"));
@@ -291,7 +291,7 @@ TEST_F(Actualizar, theReportTabWaitsForTheUpdate)
     Principal& v = abre();
     auto* pestanas = control<QTabWidget>("SSTab1");
     pestanas->setCurrentIndex(2);
-    v.Picture2_Click();
+    v.bajaSorteos();
     EXPECT_EQ(pestanas->currentIndex(), 0);
     pestanas->setCurrentIndex(1);
     EXPECT_EQ(pestanas->currentIndex(), 0);
@@ -326,7 +326,7 @@ TEST_F(Actualizar, theReportAtStartUpUsesTheSavedPages)
         EXPECT_FALSE(pidio(m_red.pedidas, QStringLiteral(".pdf"))) << c.que; // nothing downloaded
     }
     // The reader notice opens the reader's page when clicked.
-    m_ventana->pestanaSorteos().Text1_Click();
+    m_ventana->pestanaSorteos().pulsaAviso();
     ASSERT_FALSE(m_escritorio.abiertas.isEmpty());
     EXPECT_TRUE(datos::ultimo(m_escritorio.abiertas).toString().contains(QStringLiteral("reader")));
 }
@@ -351,7 +351,7 @@ TEST_F(Actualizar, newsThatChangedOpensItsWindowAtStartUp)
 
     // While it is open the update button does nothing.
     m_red.pedidas.clear();
-    m_ventana->Picture2_Click();
+    m_ventana->bajaSorteos();
     EXPECT_TRUE(m_red.pedidas.isEmpty());
 }
 
@@ -376,14 +376,14 @@ TEST(Infor, theAddressSlidesToAndFroAndMailsOnClick)
     EXPECT_TRUE(infor.findChild<QTextBrowser*>(QStringLiteral("WebBrowser1"))->isHidden());
     int pasos = 0;
     while (infor.paso() > 0 && pasos < 100) {
-        infor.Timer1_Timer();
+        infor.desliza();
         ++pasos;
     }
     EXPECT_EQ(infor.izquierdaTwips(), 3760); // turned as soon as it passed 3700
     while (infor.paso() < 0)
-        infor.Timer1_Timer();
+        infor.desliza();
     EXPECT_EQ(infor.izquierdaTwips(), 260);
-    infor.Label1_Click();
+    infor.abreDireccion();
     ASSERT_EQ(escritorio.abiertas.size(), 1);
     EXPECT_EQ(datos::elemento(escritorio.abiertas, 0).scheme(), QStringLiteral("mailto"));
 }

@@ -109,11 +109,11 @@ TEST_F(Danados, damagedFilesNeverCrashAndLoseNothing)
         const auto antes = identidad(ruta("apuestas.dat"));
 
         Principal& v = abre();
-        v.Form_Activate();
+        v.alActivarse();
         auto* lista = control<QTableView>("ListView1");
         for (int fila = 0; fila < lista->model()->rowCount(); ++fila) {
-            v.gestor().ListView1_Click(fila);
-            v.gestor().Command2_Click();
+            v.gestor().eligePena(fila);
+            v.gestor().imprimePena();
         }
         v.general().compsencillas(m_estado.proxsorteo - 1);
         const auto leidas = ficheroregistros::leeTodos<RegPena>(ruta("apuestas.dat"));

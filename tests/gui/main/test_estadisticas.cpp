@@ -130,7 +130,7 @@ TEST_F(Estadisticas, deletingOneDrawNeedsArmingFirst)
     Principal& v = abre();
 
     m_dialogos.respuestas = {true};
-    v.estadisticas().ListView3_Click(0);
+    v.estadisticas().pulsaSorteo(0);
     EXPECT_TRUE(m_dialogos.cajas.isEmpty());
     EXPECT_EQ(guardados(), sorteos);
 
@@ -142,7 +142,7 @@ TEST_F(Estadisticas, deletingOneDrawNeedsArmingFirst)
     EXPECT_EQ(guardados(), sorteos);
 
     m_dialogos.respuestas = {true};
-    v.estadisticas().ListView3_Click(0); // the newest
+    v.estadisticas().pulsaSorteo(0); // the newest
     EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
     EXPECT_EQ(m_dialogos.ultima().porDefecto, Dialogos::PorDefecto::No);
     EXPECT_EQ(guardados(), (std::vector<RegSorteo>{sorteos[0], sorteos[1], sorteos[2]}));
@@ -150,7 +150,7 @@ TEST_F(Estadisticas, deletingOneDrawNeedsArmingFirst)
     EXPECT_EQ(control<QTableView>("ListView3")->model()->rowCount(), 3);
 
     m_dialogos.respuestas = {true};
-    v.estadisticas().ListView3_Click(1); // the middle one of three
+    v.estadisticas().pulsaSorteo(1); // the middle one of three
     EXPECT_EQ(guardados(), (std::vector<RegSorteo>{sorteos[0], sorteos[2]}));
     EXPECT_EQ(m_estado.proxsorteo, 3);
 }
@@ -191,7 +191,7 @@ TEST_F(Estadisticas, importingADrawFile)
     // Cancelled: the offer of the shop, which opens on Yes.
     m_dialogos.ficheroElegido.clear();
     m_dialogos.respuestas = {true};
-    v.estadisticas().Command8_Click();
+    v.estadisticas().anadeTodos();
     EXPECT_TRUE(m_dialogos.ultima().pregunta);
     ASSERT_EQ(m_escritorio.abiertas.size(), 1);
     EXPECT_TRUE(datos::elemento(m_escritorio.abiertas, 0).toString().endsWith(QStringLiteral("/tienda.html#Sorteos")));
@@ -210,7 +210,7 @@ TEST_F(Estadisticas, importingADrawFile)
     EXPECT_EQ(texto("Label13"), QString::number(premios));
 
     datos::escribeSorteos(otra.filePath("NUMEROS.DAT"), {sorteo({2026, 12, 2})}); // a Wednesday
-    v.estadisticas().Command8_Click();
+    v.estadisticas().anadeTodos();
     EXPECT_EQ(m_dialogos.ultima().titulo, QStringLiteral("¡Vaya hombre!"));
     EXPECT_EQ(m_dialogos.ultima().texto,
               QStringLiteral("Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT sea para Bolvera."));

@@ -144,8 +144,8 @@ TEST_F(VentanaPrincipal, aDataDirectoryThatIsGoneStillOpens)
 TEST_F(VentanaPrincipal, welcomeBoxShowsOnceOnAnEmptyPenaFile)
 {
     Principal& v = abre();
-    v.Form_Activate();
-    v.Form_Activate();
+    v.alActivarse();
+    v.alActivarse();
     ASSERT_EQ(m_dialogos.cajas.size(), 1);
     EXPECT_EQ(m_dialogos.caja(0).icono, Dialogos::Icono::Informacion);
     EXPECT_EQ(m_dialogos.caja(0).titulo, QStringLiteral("Fichero de peñas vacío"));
@@ -156,7 +156,7 @@ TEST_F(VentanaPrincipal, welcomeBoxShowsOnceOnAnEmptyPenaFile)
 TEST_F(VentanaPrincipal, noWelcomeWhenPenasExist)
 {
     datos::escribePenas(ruta("apuestas.dat"), {datos::pena("UNO", "Todos", {2020, 1, 1})});
-    abre().Form_Activate();
+    abre().alActivarse();
     EXPECT_TRUE(m_dialogos.cajas.isEmpty());
 }
 
@@ -164,14 +164,14 @@ TEST_F(VentanaPrincipal, activationAfterANewPenaReloadsTheStatus)
 {
     datos::escribeSorteos(ruta("numeros.dat"), datos::sorteosSeguidos(6, QDate(2026, 12, 4)));
     Principal& v = abre();
-    v.Form_Activate();
+    v.alActivarse();
     auto* scroll = control<QScrollBar>("HScroll1");
     scroll->setValue(4);
     EXPECT_EQ(control<QLineEdit>("Text3")->text(), QStringLiteral("4"));
 
     ASSERT_EQ(anadePena(m_estado, datos::pena("NUEVA", "Todos", {}), m_reloj.hoy()), 0);
     ASSERT_TRUE(m_estado.penanueva);
-    v.Form_Activate();
+    v.alActivarse();
     EXPECT_FALSE(m_estado.penanueva);
     EXPECT_EQ(texto("Label9_2"), QStringLiteral("1"));
     EXPECT_EQ(scroll->value(), 1);
@@ -288,11 +288,11 @@ TEST_F(VentanaPrincipal, activationUnloadsTheAboutWindow)
         if (w->objectName() == u"Acercade" && w->isVisible())
             acerca = w;
     ASSERT_TRUE(acerca);
-    v.Form_Activate();
+    v.alActivarse();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(acerca.isNull());
     EXPECT_TRUE(acerca->isVisible());
-    v.Form_Activate();
+    v.alActivarse();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(acerca.isNull());
 }
@@ -302,7 +302,7 @@ TEST_F(VentanaPrincipal, closingABoxNeverUnloadsTheWindowThatRaisedIt)
     Principal& v = abre();
     v.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
-    v.gestor().Command4_Click();
+    v.gestor().pideNuevaPena();
     QPointer<QWidget> menu;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == u"Creamenu" && w->isVisible())

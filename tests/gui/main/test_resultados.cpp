@@ -220,7 +220,7 @@ TEST_F(Comprobar, penaTabShowsTheListTotalsAndTheClickedPena)
     EXPECT_EQ(control<QListWidget>("List1")->count(), 2);
     EXPECT_EQ(control<QListWidget>("List1")->item(0)->text(), QStringLiteral(" 1- 2- 3- 4- 5"));
 
-    v.gestor().ListView1_Click(1);
+    v.gestor().eligePena(1);
     EXPECT_EQ(v.gestor().penasel(), 2);
     EXPECT_EQ(control<QListWidget>("List1")->count(), 1);
     EXPECT_EQ(control<QListWidget>("List2")->item(0)->text(), QStringLiteral("5-6"));
@@ -241,7 +241,7 @@ TEST_F(Comprobar, penaTabShowsTheListTotalsAndTheClickedPena)
         control<QTabWidget>("SSTab1")->setCurrentIndex(2);
         w.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        w.gestor().ListView1_Click(0);
+        w.gestor().eligePena(0);
         QApplication::processEvents();
         for (const char* nombre : {"List1", "List2"}) {
             auto* lista = control<QListWidget>(nombre);
@@ -265,7 +265,7 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
     EXPECT_EQ(m_dialogos.caja(0).titulo, QStringLiteral("¡Nooooo!"));
     EXPECT_EQ(m_dialogos.caja(0).texto, QStringLiteral("Seleccione una peña primero..."));
 
-    v.gestor().ListView1_Click(1);
+    v.gestor().eligePena(1);
     m_dialogos.respuestas = {false};
     control<QPushButton>("Command3")->click();
     EXPECT_EQ(m_dialogos.ultima().titulo, QStringLiteral("Borrar..."));
@@ -299,7 +299,7 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
 
     // Nor after any reload, which shows record 1 again: neither deleting nor
     // printing acts on a peña the user did not choose.
-    v.gestor().ListView1_Click(1);
+    v.gestor().eligePena(1);
     v.cargasorteos();
     for (const char* boton : {"Command3", "Command2"}) {
         m_dialogos.respuestas = {true};

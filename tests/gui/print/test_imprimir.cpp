@@ -43,8 +43,8 @@ protected:
 TEST_F(Imprimir_, opensForTheSelectedPenaAndPrintsItsSlips)
 {
     Principal& v = abre();
-    v.gestor().ListView1_Click(0);
-    v.gestor().Command2_Click();
+    v.gestor().eligePena(0);
+    v.gestor().imprimePena();
     ::Imprimir* imp = ventana();
     ASSERT_NE(imp, nullptr);
     EXPECT_EQ(imp->windowTitle(), QStringLiteral("Imprimir Boletos"));
@@ -54,7 +54,7 @@ TEST_F(Imprimir_, opensForTheSelectedPenaAndPrintsItsSlips)
     EXPECT_EQ(imp->findChild<QLabel*>(QStringLiteral("Label2_2"))->text(), QStringLiteral("Todos"));
 
     // Cancelling the printer dialog prints nothing.
-    imp->Command1_Click();
+    imp->imprimeOficial();
     const QString pdf = ruta("boletos.pdf");
     EXPECT_FALSE(QFileInfo::exists(pdf));
 
@@ -63,7 +63,7 @@ TEST_F(Imprimir_, opensForTheSelectedPenaAndPrintsItsSlips)
         return true;
     };
     m_dialogos.respuestas = {true};
-    imp->Command2_Click();
+    imp->imprimeNormal();
     QPdfDocument documento;
     ASSERT_EQ(documento.load(pdf), QPdfDocument::Error::None);
     EXPECT_EQ(documento.pageCount(), 1); // two plain forms on one sheet
@@ -76,7 +76,7 @@ TEST_F(Imprimir_, opensForTheSelectedPenaAndPrintsItsSlips)
     m_dialogos.cajas.clear();
     m_dialogos.respuestas = {false};
     m_dialogos.ficheroGuardado = ruta("sin-impresora.pdf");
-    imp->Command1_Click();
+    imp->imprimeOficial();
     ASSERT_EQ(documento.load(ruta("sin-impresora.pdf")), QPdfDocument::Error::None);
     const int paginas = documento.pageCount();
     QProcess cli;
@@ -94,7 +94,7 @@ TEST_F(Imprimir_, opensForTheSelectedPenaAndPrintsItsSlips)
     for (const char* fichero : {"apuestas.dat", "socios.json", "socios.bak"}) {
         const QByteArray antes = datos::leeBytes(ruta(fichero));
         m_dialogos.ficheroGuardado = ruta(fichero);
-        imp->Command1_Click();
+        imp->imprimeOficial();
         EXPECT_EQ(datos::leeBytes(ruta(fichero)), antes) << fichero;
     }
 }
@@ -104,8 +104,8 @@ TEST_F(Imprimir_, calibrationBoxes)
     datos::escribeBytes(ruta("nums.ini"), QByteArray::fromHex("aabbccdd") + QByteArray(8, '\0') + QByteArray::fromHex("eeff"));
     ASSERT_EQ(numsini::escribe(ruta("nums.ini"), {2.5f, 12}), 0);
     Principal& v = abre();
-    v.gestor().ListView1_Click(0);
-    v.gestor().Command2_Click();
+    v.gestor().eligePena(0);
+    v.gestor().imprimePena();
     ::Imprimir* imp = ventana();
     ASSERT_NE(imp, nullptr);
     auto* x = imp->findChild<QLineEdit*>(QStringLiteral("Text1_0"));
@@ -114,28 +114,28 @@ TEST_F(Imprimir_, calibrationBoxes)
     EXPECT_EQ(y->text(), QStringLiteral("12"));
 
     x->setText(QStringLiteral("7,25"));
-    imp->Text1_Change(0);
+    imp->cambiaCalibracion(0);
     EXPECT_EQ(numsini::lee(ruta("nums.ini")).x, 7.25f);
     EXPECT_EQ(datos::leeBytes(ruta("nums.ini")).left(4), QByteArray::fromHex("aabbccdd"));
 
     // Either decimal mark; anything else puts both boxes back to the stored values.
     for (const char* punto : {"3.5", "3,5"}) {
         y->setText(QString::fromLatin1(punto));
-        imp->Text1_Change(1);
+        imp->cambiaCalibracion(1);
         EXPECT_EQ(numsini::lee(ruta("nums.ini")).y, 3.5f) << punto;
     }
     y->setText(QStringLiteral("12"));
-    imp->Text1_Change(1);
+    imp->cambiaCalibracion(1);
     for (const char* malo : {"doce", "1.000,5", "3..5"}) {
         y->setText(QString::fromLatin1(malo));
-        imp->Text1_Change(1);
+        imp->cambiaCalibracion(1);
         EXPECT_EQ(x->text(), QStringLiteral("7,25")) << malo;
         EXPECT_EQ(y->text(), QStringLiteral("12")) << malo;
     }
 
     y->clear();
-    imp->Text1_Change(1);
-    imp->Text1_LostFocus(1);
+    imp->cambiaCalibracion(1);
+    imp->dejaCalibracion(1);
     ASSERT_FALSE(m_dialogos.cajas.isEmpty());
     EXPECT_EQ(m_dialogos.ultima().titulo, QStringLiteral("EHEHEHH"));
     EXPECT_EQ(m_dialogos.ultima().icono, Dialogos::Icono::Critico);

@@ -28,9 +28,9 @@ TEST(Presentacion, opensTheMainWindowAfter38Ticks)
 
     QSignalSpy entrar(&splash, &Presentacion::entrar);
     for (int i = 0; i < 37; ++i)
-        splash.Timer1_Timer();
+        splash.cuenta();
     EXPECT_EQ(entrar.count(), 0);
-    splash.Timer1_Timer(); // the 38th tick: 9.5 s
+    splash.cuenta(); // the 38th tick: 9.5 s
     EXPECT_EQ(entrar.count(), 1);
     EXPECT_FALSE(timer->isActive());
     splash.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
@@ -49,7 +49,7 @@ TEST(Presentacion, entrarOpensOnceAndStopsTheTimer)
     EXPECT_EQ(entrar.count(), 1);
     EXPECT_FALSE(splash.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
     for (int i = 0; i < 40; ++i)
-        splash.Timer1_Timer();
+        splash.cuenta();
     EXPECT_EQ(entrar.count(), 1);
 }
 
@@ -62,8 +62,8 @@ TEST(Acercade, namesTheSystemAndOpensTheMakersAddresses)
     EXPECT_EQ(acerca.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
               QStringLiteral("S.O: Debian GNU/Linux 12 (bookworm)"));
 
-    acerca.Label2_Click();
-    acerca.Label3_Click();
+    acerca.abreWeb();
+    acerca.escribeCorreo();
     ASSERT_EQ(escritorio.abiertas.size(), 2);
     EXPECT_EQ(datos::elemento(escritorio.abiertas, 0).scheme(), QStringLiteral("https"));
     EXPECT_EQ(datos::elemento(escritorio.abiertas, 1).scheme(), QStringLiteral("mailto"));
