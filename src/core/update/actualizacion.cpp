@@ -387,6 +387,8 @@ bool Actualizacion::incorpora(const Llegada& llegada)
 // The stored draws are counted at once, whatever happens next, and shown.
 void Actualizacion::cuentaYMuestra()
 {
+    m_contando = true;
+    const auto fin = qScopeGuard([this] { m_contando = false; });
     progreso(3);
     if (const int error = cuentaPendientes(m_ruta))
         falloEscritura(error, ficheros::apuestas, QStringLiteral("No se pudieron guardar los aciertos de las peñas."));

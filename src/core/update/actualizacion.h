@@ -79,6 +79,9 @@ public:
     void tic();
     // From the start of an update to its end, however it ends.
     bool enCurso() const { return m_paso != Paso::Parada; }
+    // While the new draws are checked and their counters written: the views
+    // wait for the refresh that follows.
+    bool contando() const { return m_contando; }
     // How long the other sources are waited for (50 s; tests shorten it).
     void ponPlazoFuentes(int ms) { m_plazoFuentesMs = ms; }
 
@@ -151,6 +154,7 @@ private:
     int m_plazoFuentesMs = 50000;
     Paso m_paso = Paso::Parada;
     bool m_enTic = false; // inside tic
+    bool m_contando = false; // inside cuentaYMuestra
 
     // What this update is about and what it has done so far.
     QDate m_hoy;

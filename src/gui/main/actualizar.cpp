@@ -44,12 +44,7 @@ void Principal::conectaActualizacion()
 {
     m_actualizacion = new Actualizacion(m_plataforma.red, *this, m_estado.ruta, m_temporizadorActualizacion, this);
     connect(m_c.bajar, &BotonActualizar::pulsado, this, &Principal::bajaSorteos);
-    connect(findChild<QAction*>(QStringLiteral("Baja")), &QAction::triggered, this,
-            &Principal::bajaSorteos);
-    connect(findChild<QAction*>(QStringLiteral("Fuentes")), &QAction::triggered, this, &Principal::muestraFuentes);
     connect(m_c.verMensaje, &QPushButton::clicked, this, &Principal::muestraInfor);
-    connect(findChild<QAction*>(QStringLiteral("Leer")), &QAction::triggered, this,
-            &Principal::muestraInfor);
 }
 
 void Principal::bajaSorteos()
@@ -94,11 +89,7 @@ void Principal::muestraEstado(const QString& texto)
 void Principal::muestraProgreso(int valor) { m_c.progreso->setValue(valor); }
 void Principal::muestraBytes(const QString& texto) { m_c.bytes->setText(texto); }
 
-void Principal::muestraAnadidos(const QString& texto)
-{
-    m_c.nuevos->setText(texto);
-    m_c.nuevos->repaint();
-}
+void Principal::muestraAnadidos(const QString& texto) { ponNuevos(texto); }
 
 void Principal::mensaje(Dialogos::Icono icono, const QString& titulo, const QString& texto)
 {
@@ -130,7 +121,7 @@ void Principal::actualizaSiToca()
 
 void Principal::cambiaAutomatica(bool activa)
 {
-    auto* item = findChild<QAction*>(QStringLiteral("automatica"));
+    QAction* item = m_accionAutomatica;
     Escritorio& e = m_plataforma.escritorio;
     std::optional<QString> fallo;
     if (!e.actualizacionAutomatica())
@@ -202,7 +193,7 @@ void Principal::muestraFuentes()
 {
     // One consultation at a time, and never beside an update: both use the
     // status line.
-    auto* item = findChild<QAction*>(QStringLiteral("Fuentes"));
+    QAction* item = m_accionFuentes;
     if (m_actualizacion->enCurso() || !item->isEnabled())
         return;
     item->setEnabled(false);

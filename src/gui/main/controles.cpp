@@ -53,19 +53,27 @@ QWidget* construyeTransferencia(Controles& c)
     fila->addLayout(estado, 1);
 
     auto* iconosFila = new QHBoxLayout;
-    const QStringList ayudas = {
-        QStringLiteral("Eliminar peña"), QStringLiteral("Crear peña nueva"),
-        QStringLiteral("Borrar todos los sorteos"), QStringLiteral("Imprimir"),
-        QStringLiteral("Añadir todos los sorteos")};
+    const struct
+    {
+        iconos::Fila dibujo;
+        QString ayuda;
+        QToolButton* Controles::*boton;
+    } iconosDeLaFila[] = {
+        {iconos::Fila::EliminarPena, QStringLiteral("Eliminar peña"), &Controles::eliminarPena},
+        {iconos::Fila::CrearPena, QStringLiteral("Crear peña nueva"), &Controles::crearPena},
+        {iconos::Fila::BorrarSorteos, QStringLiteral("Borrar todos los sorteos"), &Controles::borrarSorteos},
+        {iconos::Fila::Imprimir, QStringLiteral("Imprimir"), &Controles::imprimir},
+        {iconos::Fila::AnadirSorteos, QStringLiteral("Añadir todos los sorteos"), &Controles::anadirSorteos},
+    };
     for (int i = 0; i < 5; ++i) {
         auto* icono = nombra(new QToolButton, QStringLiteral("Image1_%1").arg(i));
-        icono->setIcon(iconos::imagen1(i));
+        icono->setIcon(iconos::fila(iconosDeLaFila[i].dibujo));
         icono->setIconSize(QSize(32, 32));
         icono->setAutoRaise(true);
-        icono->setToolTip(ayudas[i]);
-        dice(icono, ayudas[i]);
+        icono->setToolTip(iconosDeLaFila[i].ayuda);
+        dice(icono, iconosDeLaFila[i].ayuda);
         iconosFila->addWidget(icono);
-        c.iconos.append(icono);
+        c.*iconosDeLaFila[i].boton = icono;
     }
     fila->addLayout(iconosFila);
     fila->addSpacing(12);

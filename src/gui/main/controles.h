@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
 class QLabel;
@@ -27,7 +26,12 @@ struct Controles
     QLabel* bytes = nullptr;
     QLabel* nuevos = nullptr;
     QPushButton* verMensaje = nullptr;
-    QList<QToolButton*> iconos; // 0–4
+    // The icon row.
+    QToolButton* eliminarPena = nullptr;
+    QToolButton* crearPena = nullptr;
+    QToolButton* borrarSorteos = nullptr;
+    QToolButton* imprimir = nullptr;
+    QToolButton* anadirSorteos = nullptr;
 };
 
 // Builds the main window's body (transfer area, icon row and the empty tab

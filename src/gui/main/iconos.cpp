@@ -68,18 +68,18 @@ void impresora(QPainter& p)
 
 } // namespace
 
-QIcon imagen1(int indice)
+QIcon fila(Fila icono)
 {
     QPixmap lienzo(lado, lado);
     lienzo.fill(Qt::transparent);
     QPainter p(&lienzo);
     p.setRenderHint(QPainter::Antialiasing);
-    switch (indice) {
-    case 0: fondo(p, QColor(250, 220, 200)); papeleta(p); cruz(p, QColor(200, 0, 0)); break;
-    case 1: fondo(p, QColor(210, 240, 210)); papeleta(p); mas(p); break;
-    case 2: fondo(p, QColor(250, 220, 200)); bolas(p); cruz(p, QColor(200, 0, 0)); break;
-    case 3: fondo(p, QColor(220, 225, 240)); impresora(p); break;
-    default: fondo(p, QColor(210, 240, 210)); bolas(p); mas(p); break;
+    switch (icono) {
+    case Fila::EliminarPena: fondo(p, QColor(250, 220, 200)); papeleta(p); cruz(p, QColor(200, 0, 0)); break;
+    case Fila::CrearPena: fondo(p, QColor(210, 240, 210)); papeleta(p); mas(p); break;
+    case Fila::BorrarSorteos: fondo(p, QColor(250, 220, 200)); bolas(p); cruz(p, QColor(200, 0, 0)); break;
+    case Fila::Imprimir: fondo(p, QColor(220, 225, 240)); impresora(p); break;
+    case Fila::AnadirSorteos: fondo(p, QColor(210, 240, 210)); bolas(p); mas(p); break;
     }
     return QIcon(lienzo);
 }

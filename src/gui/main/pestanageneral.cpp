@@ -65,22 +65,28 @@ QWidget* PestanaGeneral::construye()
                                QString(), QString(), QStringLiteral("- Próximo sorteo:")};
     const QFont normal = letra(QStringLiteral("Arial"), 10, QFont::SansSerif);
     const QFont negrita = letra(QStringLiteral("Arial"), 10, QFont::SansSerif, true);
+    // Captions on the left, the values they name on the right, the notice below.
+    QList<QLabel*> textos;
     for (int i = 0; i < 7; ++i) {
         auto* l = etiqueta(QStringLiteral("Label9_%1").arg(i), i < 5 ? fijos[i] : QString());
         l->setFont(i == 2 || i == 3 || i == 5 || i == 6 ? negrita : normal);
-        m_bloqueEstado.append(l);
+        textos.append(l);
     }
-    m_bloqueEstado[6]->setStyleSheet(contraste::css(QColor(192, 0, 0)));
-    QSizePolicy fijo = m_bloqueEstado[6]->sizePolicy();
+    m_numeroPenas = textos[2];
+    m_ultimaActualizacion = textos[3];
+    m_proximoSorteo = textos[5];
+    m_avisoSorteos = textos[6];
+    m_avisoSorteos->setStyleSheet(contraste::css(QColor(192, 0, 0)));
+    QSizePolicy fijo = m_avisoSorteos->sizePolicy();
     fijo.setRetainSizeWhenHidden(true); // the blink must not move the rows
-    m_bloqueEstado[6]->setSizePolicy(fijo);
-    rejilla->addWidget(m_bloqueEstado[0], 0, 0);
-    rejilla->addWidget(m_bloqueEstado[2], 0, 1);
-    rejilla->addWidget(m_bloqueEstado[1], 1, 0);
-    rejilla->addWidget(m_bloqueEstado[3], 1, 1);
-    rejilla->addWidget(m_bloqueEstado[4], 2, 0);
-    rejilla->addWidget(m_bloqueEstado[5], 2, 1);
-    rejilla->addWidget(m_bloqueEstado[6], 3, 0, 1, 2);
+    m_avisoSorteos->setSizePolicy(fijo);
+    rejilla->addWidget(textos[0], 0, 0);
+    rejilla->addWidget(m_numeroPenas, 0, 1);
+    rejilla->addWidget(textos[1], 1, 0);
+    rejilla->addWidget(m_ultimaActualizacion, 1, 1);
+    rejilla->addWidget(textos[4], 2, 0);
+    rejilla->addWidget(m_proximoSorteo, 2, 1);
+    rejilla->addWidget(m_avisoSorteos, 3, 0, 1, 2);
     rejilla->setColumnStretch(1, 1);
     col->addWidget(bloque);
 
@@ -167,7 +173,8 @@ QWidget* PestanaGeneral::construye()
 void PestanaGeneral::compsencillas(int n, bool contar)
 {
     ++m_pasadas;
-    OpcionesPasada opciones{m_historico->isChecked(), m_soloPremio->isChecked(), m_anfitrion.hayNuevos()};
+    OpcionesPasada opciones = m_filtros;
+    opciones.hayNuevos = m_anfitrion.hayNuevos();
     opciones.sinContar = !contar;
     Parpadeo parpadeo = m_parpadeo;
     parpadeo.activo = m_temporizadorParpadeo->isActive();
@@ -235,13 +242,18 @@ void PestanaGeneral::parpadea()
     }
 }
 
-void PestanaGeneral::cambiaHistorico()
+void PestanaGeneral::cambiaHistorico(bool historico)
 {
+    m_filtros.historico = historico;
     m_anfitrion.olvidaNuevos();
     m_anfitrion.refresca();
 }
 
-void PestanaGeneral::cambiaSoloPremio() { m_anfitrion.refresca(); }
+void PestanaGeneral::cambiaSoloPremio(bool soloPremio)
+{
+    m_filtros.soloPremio = soloPremio;
+    m_anfitrion.refresca();
+}
 
 void PestanaGeneral::filtro(int lista, std::optional<bool> soloPremio, std::optional<bool> historico)
 {
@@ -282,24 +294,24 @@ void PestanaGeneral::olvidaParpadeo()
 
 void PestanaGeneral::muestraEstado(const EstadoSorteos& e)
 {
-    m_bloqueEstado[3]->setText(e.ultima);
+    m_ultimaActualizacion->setText(e.ultima);
     m_historico->setEnabled(e.hayDatos);
     m_soloPremio->setEnabled(e.hayDatos);
     const int numSorteos = e.proxsorteo - 1;
     m_barraSorteos->setEnabled(numSorteos > 0);
     if (numSorteos > 0)
         m_barraSorteos->setMaximum(numSorteos);
-    m_bloqueEstado[5]->setText(e.proximo);
+    m_proximoSorteo->setText(e.proximo);
     if (e.aviso.isEmpty()) {
-        m_bloqueEstado[6]->hide();
+        m_avisoSorteos->hide();
     } else {
-        m_bloqueEstado[6]->setText(e.aviso);
+        m_avisoSorteos->setText(e.aviso);
     }
 }
 
-void PestanaGeneral::muestraNumeroPenas(int penas) { m_bloqueEstado[2]->setText(QString::number(penas)); }
+void PestanaGeneral::muestraNumeroPenas(int penas) { m_numeroPenas->setText(QString::number(penas)); }
 
-void PestanaGeneral::alternaAviso() { m_bloqueEstado[6]->setHidden(!m_bloqueEstado[6]->isHidden()); }
+void PestanaGeneral::alternaAviso() { m_avisoSorteos->setHidden(!m_avisoSorteos->isHidden()); }
 
 void PestanaGeneral::cambiaSorteos(int valor)
 {

@@ -65,8 +65,8 @@ private:
     QWidget* construye();
     void cambiaSorteos(int valor);
     void parpadea();
-    void cambiaHistorico();
-    void cambiaSoloPremio();
+    void cambiaHistorico(bool historico);
+    void cambiaSoloPremio(bool soloPremio);
     void pintaBoton(int indice, bool premio);
 
     Estado& m_estado;
@@ -75,7 +75,11 @@ private:
     QWidget* m_pagina = nullptr;
     QTimer* m_temporizadorParpadeo = nullptr; // the view buttons blink after an update found a prize
 
-    QList<QLabel*> m_bloqueEstado;        // 0–6, the status block
+    // The status block's values.
+    QLabel* m_numeroPenas = nullptr;
+    QLabel* m_ultimaActualizacion = nullptr;
+    QLabel* m_proximoSorteo = nullptr;
+    QLabel* m_avisoSorteos = nullptr; // blinks while a draw is missing
     QList<QPushButton*> m_botonesLista; // 0 simple, 1 multiple
     QScrollBar* m_barraSorteos = nullptr;
     QLineEdit* m_cuantosSorteos = nullptr;
@@ -88,6 +92,7 @@ private:
     ModeloResultados* m_multiples = nullptr;
 
     Parpadeo m_parpadeo;
+    OpcionesPasada m_filtros; // "Histórico" and "Ver sólo si hay premio", as the boxes show them
     int m_pasadas = 0; // checks run, for the tests of the filters
 };
 

@@ -92,51 +92,71 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
 
 void Principal::construyeMenus()
 {
-    auto accion = [this](QMenu* menu, const QString& nombre, const QString& texto) {
+    // Each action is connected where it is made; the usual keys of a
+    // desktop program go with it.
+    auto accion = [this](QMenu* menu, const QString& nombre, const QString& texto, QKeySequence tecla = {}) {
         QAction* a = menu->addAction(texto);
         a->setObjectName(nombre);
+        a->setShortcut(tecla);
         return a;
     };
 
     QMenu* general = menuBar()->addMenu(QStringLiteral("&General"));
-    accion(general, QStringLiteral("Baja"), QStringLiteral("&Bajar Sorteos nuevos"));
-    accion(general, QStringLiteral("Fuentes"), QStringLiteral("&Fuentes de resultados..."));
-    QAction* automatica = accion(general, QStringLiteral("automatica"), QStringLiteral("Ac&tualizar automáticamente"));
-    automatica->setCheckable(true);
+    connect(accion(general, QStringLiteral("Baja"), QStringLiteral("&Bajar Sorteos nuevos"), QKeySequence(Qt::Key_F5)),
+            &QAction::triggered, this, &Principal::bajaSorteos);
+    m_accionFuentes = accion(general, QStringLiteral("Fuentes"), QStringLiteral("&Fuentes de resultados..."));
+    connect(m_accionFuentes, &QAction::triggered, this, &Principal::muestraFuentes);
+    m_accionAutomatica = accion(general, QStringLiteral("automatica"), QStringLiteral("Ac&tualizar automáticamente"));
+    m_accionAutomatica->setCheckable(true);
     // The timer may be switched from outside too: its state is asked each time the menu opens.
-    connect(general, &QMenu::aboutToShow, this, [this, automatica] {
-        const QSignalBlocker callado(automatica);
-        automatica->setChecked(m_plataforma.escritorio.actualizacionAutomatica().value_or(false));
+    connect(general, &QMenu::aboutToShow, this, [this] {
+        const QSignalBlocker callado(m_accionAutomatica);
+        m_accionAutomatica->setChecked(m_plataforma.escritorio.actualizacionAutomatica().value_or(false));
     });
-    connect(automatica, &QAction::triggered, this, &Principal::cambiaAutomatica);
-    accion(general, QStringLiteral("crear"), QStringLiteral("&Crear peña nueva"));
-    accion(general, QStringLiteral("borrar"),
-           QStringLiteral("B&orrar sorteos almacenados/Reset aciertos peñas"));
-    connect(accion(general, QStringLiteral("importarcsv"), QStringLiteral("&Importar sorteos de un CSV...")),
+    connect(m_accionAutomatica, &QAction::triggered, this, &Principal::cambiaAutomatica);
+    connect(accion(general, QStringLiteral("crear"), QStringLiteral("&Crear peña nueva"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, &Principal::creaPena);
+    connect(accion(general, QStringLiteral("borrar"), QStringLiteral("B&orrar sorteos almacenados/Reset aciertos peñas")),
+            &QAction::triggered, m_estadisticas, &PestanaEstadisticas::borraTodos);
+    connect(accion(general, QStringLiteral("importarcsv"), QStringLiteral("&Importar sorteos de un CSV..."),
+                   QKeySequence(Qt::CTRL | Qt::Key_I)),
             &QAction::triggered, m_estadisticas, &PestanaEstadisticas::importaCsv);
-    connect(accion(general, QStringLiteral("exportarcsv"), QStringLiteral("&Exportar sorteos a un CSV...")),
+    connect(accion(general, QStringLiteral("exportarcsv"), QStringLiteral("&Exportar sorteos a un CSV..."),
+                   QKeySequence(Qt::CTRL | Qt::Key_E)),
             &QAction::triggered, m_estadisticas, &PestanaEstadisticas::exportaCsv);
-    connect(accion(general, QStringLiteral("anadirsorteo"), QStringLiteral("&Añadir sorteo...")),
+    connect(accion(general, QStringLiteral("anadirsorteo"), QStringLiteral("&Añadir sorteo..."), QKeySequence(Qt::CTRL | Qt::Key_D)),
             &QAction::triggered, m_estadisticas, &PestanaEstadisticas::anadeSorteo);
     connect(accion(general, QStringLiteral("Recontar"), QStringLiteral("&Recontar premios...")),
             &QAction::triggered, m_estadisticas, &PestanaEstadisticas::recuentaPremios);
     general->addSeparator();
-    QMenu* sencillas = general->addMenu(QStringLiteral("&Sencillas"));
-    accion(sencillas, QStringLiteral("sencillas"), QStringLiteral("&Todos los resultados"));
-    accion(sencillas, QStringLiteral("verpremio"), QStringLiteral("Sólo si hay &premio"));
-    accion(sencillas, QStringLiteral("verhisto"),
-           QStringLiteral("&Histórico (resultados sorteos anteriores a la fecha de creación de "
-                          "las peñas)"));
-    accion(sencillas, QStringLiteral("verprehi"), QStringLiteral("Sólo si hay premios + h&istórico"));
-    QMenu* multiples = general->addMenu(QStringLiteral("&Múltiples"));
-    accion(multiples, QStringLiteral("Multiples"), QStringLiteral("&Todos los resultados"));
-    accion(multiples, QStringLiteral("verpremiom"), QStringLiteral("Sólo si hay &premio"));
-    accion(multiples, QStringLiteral("verhistom"),
-           QStringLiteral("&Histórico (resultados sorteos anteriores a la fecha de creacón de "
-                          "las peñas)"));
-    accion(multiples, QStringLiteral("verpreim"), QStringLiteral("Sólo si hay premios + h&istórico"));
+    // The lists' filters: which list, and the boxes they set (unset: left as they are).
+    const struct
+    {
+        const char* nombre;
+        QString texto;
+        std::optional<bool> soloPremio;
+        std::optional<bool> historico;
+    } filtros[2][4] = {
+        {{"sencillas", QStringLiteral("&Todos los resultados"), {}, {}},
+         {"verpremio", QStringLiteral("Sólo si hay &premio"), true, false},
+         {"verhisto", QStringLiteral("&Histórico (resultados sorteos anteriores a la fecha de creación de las peñas)"),
+          false, true},
+         {"verprehi", QStringLiteral("Sólo si hay premios + h&istórico"), true, true}},
+        {{"Multiples", QStringLiteral("&Todos los resultados"), {}, {}},
+         {"verpremiom", QStringLiteral("Sólo si hay &premio"), true, false},
+         {"verhistom", QStringLiteral("&Histórico (resultados sorteos anteriores a la fecha de creacón de las peñas)"),
+          false, true},
+         {"verpreim", QStringLiteral("Sólo si hay premios + h&istórico"), true, true}},
+    };
+    const QString listas[2] = {QStringLiteral("&Sencillas"), QStringLiteral("&Múltiples")};
+    for (int lista = 0; lista < 2; ++lista) {
+        QMenu* menu = general->addMenu(listas[lista]);
+        for (const auto& f : filtros[lista])
+            connect(accion(menu, QString::fromLatin1(f.nombre), f.texto), &QAction::triggered, this,
+                    [this, lista, f] { m_general->filtro(lista, f.soloPremio, f.historico); });
+    }
     general->addSeparator();
-    connect(accion(general, QStringLiteral("salir"), QStringLiteral("Sa&lir")),
+    connect(accion(general, QStringLiteral("salir"), QStringLiteral("Sa&lir"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &QWidget::close);
 
     QMenu* ver = menuBar()->addMenu(QStringLiteral("&Ver"));
@@ -148,56 +168,43 @@ void Principal::construyeMenus()
     const QStringList nombres = {QStringLiteral("general"), QStringLiteral("ultimo"),
                                  QStringLiteral("gestor"), QStringLiteral("estadisticas"),
                                  QStringLiteral("socios")};
-    for (int i = 0; i < 5; ++i)
-        connect(accion(ver, nombres[i], pestanas[i]), &QAction::triggered, this,
+    for (int i = 0; i < 5; ++i) {
+        // Ctrl+1 to Ctrl+4 for the first four tabs.
+        const QKeySequence tecla = i < 4 ? QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)) : QKeySequence();
+        connect(accion(ver, nombres[i], pestanas[i], tecla), &QAction::triggered, this,
                 [this, i] { m_c.pestanas->setCurrentIndex(i); });
+    }
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
-    accion(ayuda, QStringLiteral("Leer"), QStringLiteral("&Leer mensaje del Jefe"));
+    connect(accion(ayuda, QStringLiteral("Leer"), QStringLiteral("&Leer mensaje del Jefe")), &QAction::triggered, this,
+            &Principal::muestraInfor);
     connect(accion(ayuda, QStringLiteral("web"), QStringLiteral("&Web del programa")),
             &QAction::triggered, this,
             [this] { m_plataforma.escritorio.abre(QUrl(sitios::web())); });
-    connect(accion(ayuda, QStringLiteral("acerca"), QStringLiteral("&Acerca de...")),
+    connect(accion(ayuda, QStringLiteral("acerca"), QStringLiteral("&Acerca de..."), QKeySequence(Qt::Key_F1)),
             &QAction::triggered, this, &Principal::muestraAcercade);
 
-    // The usual keys of a desktop program.
-    const std::pair<const char*, QKeySequence> atajos[] = {
-        {"Baja", QKeySequence(Qt::Key_F5)},           {"crear", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"salir", QKeySequence(Qt::CTRL | Qt::Key_Q)},                {"acerca", QKeySequence(Qt::Key_F1)},
-        {"importarcsv", QKeySequence(Qt::CTRL | Qt::Key_I)}, {"exportarcsv", QKeySequence(Qt::CTRL | Qt::Key_E)},
-        {"anadirsorteo", QKeySequence(Qt::CTRL | Qt::Key_D)},
-        {"general", QKeySequence(Qt::CTRL | Qt::Key_1)}, {"ultimo", QKeySequence(Qt::CTRL | Qt::Key_2)},
-        {"gestor", QKeySequence(Qt::CTRL | Qt::Key_3)},  {"estadisticas", QKeySequence(Qt::CTRL | Qt::Key_4)},
-    };
-    for (const auto& [nombre, tecla] : atajos)
-        findChild<QAction*>(QString::fromLatin1(nombre))->setShortcut(tecla);
     // F10 opens the menu bar, as on other desktops.
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, this, [this] {
         if (!menuBar()->actions().isEmpty())
             menuBar()->setActiveAction(menuBar()->actions().front());
     });
-
-
 }
 
 void Principal::conecta()
 {
     connect(m_temporizadorAviso, &QTimer::timeout, this, &Principal::parpadeaAviso);
-    connect(m_c.iconos[0], &QToolButton::clicked, m_gestor, &PestanaPenas::eliminaPena);
-    connect(m_c.iconos[1], &QToolButton::clicked, this, &Principal::creaPena);
-    connect(findChild<QAction*>(QStringLiteral("crear")), &QAction::triggered, this, &Principal::creaPena);
-    connect(m_c.iconos[3], &QToolButton::clicked, m_gestor, &PestanaPenas::imprimePena);
-    conectaFiltros();
+    connect(m_c.eliminarPena, &QToolButton::clicked, m_gestor, &PestanaPenas::eliminaPena);
+    connect(m_c.crearPena, &QToolButton::clicked, this, &Principal::creaPena);
+    connect(m_c.imprimir, &QToolButton::clicked, m_gestor, &PestanaPenas::imprimePena);
     conectaActualizacion();
     connect(m_c.pestanas, &QTabWidget::currentChanged, this, &Principal::cambiaPestana);
-    connect(findChild<QAction*>(QStringLiteral("borrar")), &QAction::triggered, m_estadisticas,
-            &PestanaEstadisticas::borraTodos);
-    connect(m_c.iconos[2], &QToolButton::clicked, this, [this] {
+    connect(m_c.borrarSorteos, &QToolButton::clicked, this, [this] {
         if (m_estadisticas->puedeBorrarTodo())
             m_estadisticas->borraTodos();
     });
-    connect(m_c.iconos[4], &QToolButton::clicked, m_estadisticas, &PestanaEstadisticas::anadeTodos);
+    connect(m_c.anadirSorteos, &QToolButton::clicked, m_estadisticas, &PestanaEstadisticas::anadeTodos);
 }
 
 void Principal::arranca()
@@ -271,34 +278,21 @@ void Principal::refresca()
         m_general->compruebaMostrados();
 }
 
-bool Principal::anadiendo() const { return m_c.progreso->value() == 3; }
-bool Principal::hayNuevos() const { return !m_c.nuevos->text().isEmpty(); }
-void Principal::olvidaNuevos() { m_c.nuevos->clear(); }
+bool Principal::anadiendo() const { return m_actualizacion && m_actualizacion->contando(); }
+bool Principal::hayNuevos() const { return m_hayNuevos; }
+void Principal::olvidaNuevos() { ponNuevos(QString()); }
+
+void Principal::ponNuevos(const QString& texto)
+{
+    m_hayNuevos = !texto.isEmpty();
+    m_c.nuevos->setText(texto);
+    m_c.nuevos->repaint();
+}
 
 void Principal::recompruebaUltimo()
 {
     if (m_general->recompruebaUltimo())
         m_estadisticas->alPrincipio();
-}
-
-void Principal::conectaFiltros()
-{
-    struct Item
-    {
-        const char* nombre;
-        int lista;
-        std::optional<bool> soloPremio;
-        std::optional<bool> historico;
-    };
-    const Item items[] = {
-        {"sencillas", 0, {}, {}},     {"verpremio", 0, true, false},
-        {"verhisto", 0, false, true}, {"verprehi", 0, true, true},
-        {"Multiples", 1, {}, {}},     {"verpremiom", 1, true, false},
-        {"verhistom", 1, false, true}, {"verpreim", 1, true, true},
-    };
-    for (const Item& item : items)
-        connect(findChild<QAction*>(QString::fromLatin1(item.nombre)), &QAction::triggered, this,
-                [this, item] { m_general->filtro(item.lista, item.soloPremio, item.historico); });
 }
 
 void Principal::parpadeaAviso() { m_general->alternaAviso(); }

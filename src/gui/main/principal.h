@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QTimer;
 
 namespace bolvera {
@@ -73,6 +74,10 @@ public:
     void muestraInfor();
     void muestraFuentes();      // what each other source of results says
 
+    // The count of draws the last update added, above the tabs ("2 sorteos");
+    // empty once the lists have shown them.
+    void ponNuevos(const QString& texto);
+
     const RegSorteo& sorteo() const { return m_sorteo; }
     int sorteosjugados() const { return m_sorteosjugados; }
     int focos() const { return m_focos; }
@@ -85,7 +90,6 @@ private:
     void arranca();
     void construyeMenus();
     void conecta();
-    void conectaFiltros();
     void parpadeaAviso();
     void conectaActualizacion();
     void cambiaPestana(int nueva);
@@ -127,11 +131,14 @@ private:
     Secundarias* m_secundarias = nullptr;
     QTimer* m_temporizadorActualizacion = nullptr;
     QTimer* m_temporizadorAviso = nullptr;
+    QAction* m_accionFuentes = nullptr;    // off while a consultation runs
+    QAction* m_accionAutomatica = nullptr; // ticked as the systemd timer is
 
     RegSorteo m_sorteo;
     int m_sorteosjugados = 0;
     int m_focos = 0;
     int m_premiosDanados = 0;
+    bool m_hayNuevos = false; // the last update added draws the lists have not shown yet
     PestanaGeneral* m_general = nullptr;
     PestanaEstadisticas* m_estadisticas = nullptr;
     PestanaSorteos* m_pestanaSorteos = nullptr;

@@ -190,7 +190,7 @@ TEST_F(Comprobar, prizeAfterAnUpdateBlinksUntilAViewButtonIsClicked)
     auto* timer = control<QTimer>("Timer3");
     EXPECT_FALSE(timer->isActive()); // no update yet: no blink
 
-    control<QLabel>("Label19")->setText(QStringLiteral("1"));
+    v.ponNuevos(QStringLiteral("1 sorteo"));
     v.general().compsencillas(1);
     EXPECT_TRUE(timer->isActive());
     EXPECT_TRUE(v.general().parpadeo().sencillas && !v.general().parpadeo().multiples);
