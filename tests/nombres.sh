@@ -5,7 +5,9 @@
 # strings, which this ignores, as it ignores comments.
 set -u
 src="${1:?uso: nombres.sh SRC}"
-patron='\b(m_)?(Label|Command|Text|Check|Image|Picture|HScroll|ListView|Listview|List|MSChart|Option|Shape|Frame|ProgressBar|SSTab|WebBrowser|RichTextBox|Timer|inet|label|check|option|shape|image|timer)[0-9]+\w*'
+# Old numbered controls (Label9, m_inet1) and objectName-style members (ListaSocios);
+# Qt's own enumerators (Qt::TextWordWrap) are preceded by "::".
+patron='(?<!::)\b(?:(?:Combo|Lista|Command|Label|Text|Check|Frame|Spin|Fecha)[A-Z]\w*|(m_)?(Label|Command|Text|Check|Image|Picture|HScroll|ListView|Listview|List|MSChart|Option|Shape|Frame|ProgressBar|SSTab|WebBrowser|RichTextBox|Timer|inet|label|check|option|shape|image|timer)[0-9]+\w*)'
 fallos=$(find "$src/gui" "$src/core/update" \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z |
   xargs -0 perl -0777 -ne '
     s{//[^\n]*|/\*.*?\*/}{}gs;                 # comments

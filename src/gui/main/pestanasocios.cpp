@@ -54,15 +54,15 @@ PestanaSocios::PestanaSocios(Estado& estado, Plataforma& plataforma, Anfitrion& 
     : QObject(padre), m_estado(estado), m_plataforma(plataforma), m_anfitrion(anfitrion)
 {
     m_pagina = construye();
-    connect(ComboPena, &QComboBox::currentIndexChanged, this, [this] { muestra(); });
-    connect(ListaSocios->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { muestraPagos(); });
-    connect(ListaSocios, &QAbstractItemView::doubleClicked, this, &PestanaSocios::modificaSocio);
-    connect(TextPrecio, &QLineEdit::editingFinished, this, &PestanaSocios::cambiaPrecio);
-    connect(CommandAnadir, &QPushButton::clicked, this, &PestanaSocios::anadeSocio);
-    connect(CommandModificar, &QPushButton::clicked, this, &PestanaSocios::modificaSocio);
-    connect(CommandQuitar, &QPushButton::clicked, this, &PestanaSocios::quitaSocio);
-    connect(CommandPago, &QPushButton::clicked, this, &PestanaSocios::anotaPago);
-    connect(CommandResumen, &QPushButton::clicked, this, &PestanaSocios::resumen);
+    connect(m_elegirPena, &QComboBox::currentIndexChanged, this, [this] { muestra(); });
+    connect(m_listaSocios->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { muestraPagos(); });
+    connect(m_listaSocios, &QAbstractItemView::doubleClicked, this, &PestanaSocios::modificaSocio);
+    connect(m_precio, &QLineEdit::editingFinished, this, &PestanaSocios::cambiaPrecio);
+    connect(m_anadir, &QPushButton::clicked, this, &PestanaSocios::anadeSocio);
+    connect(m_modificar, &QPushButton::clicked, this, &PestanaSocios::modificaSocio);
+    connect(m_quitar, &QPushButton::clicked, this, &PestanaSocios::quitaSocio);
+    connect(m_pagar, &QPushButton::clicked, this, &PestanaSocios::anotaPago);
+    connect(m_hacerResumen, &QPushButton::clicked, this, &PestanaSocios::resumen);
 }
 
 QWidget* PestanaSocios::construye()
@@ -72,63 +72,63 @@ QWidget* PestanaSocios::construye()
 
     auto* arriba = new QHBoxLayout;
     auto* etiquetaPena = new QLabel(QStringLiteral("P&eña:"));
-    ComboPena = nombra(new QComboBox, QStringLiteral("ComboPena"));
-    ComboPena->setMinimumContentsLength(24);
-    etiquetaPena->setBuddy(ComboPena);
+    m_elegirPena = nombra(new QComboBox, QStringLiteral("ComboPena"));
+    m_elegirPena->setMinimumContentsLength(24);
+    etiquetaPena->setBuddy(m_elegirPena);
     arriba->addWidget(etiquetaPena);
-    arriba->addWidget(ComboPena);
+    arriba->addWidget(m_elegirPena);
     arriba->addStretch(1);
     auto* etiquetaPrecio = new QLabel(QStringLiteral("P&recio por apuesta (€):"));
-    TextPrecio = nombra(new QLineEdit, QStringLiteral("TextPrecio"));
-    TextPrecio->setFixedWidth(80);
-    TextPrecio->setAlignment(Qt::AlignRight);
-    etiquetaPrecio->setBuddy(TextPrecio);
+    m_precio = nombra(new QLineEdit, QStringLiteral("TextPrecio"));
+    m_precio->setFixedWidth(80);
+    m_precio->setAlignment(Qt::AlignRight);
+    etiquetaPrecio->setBuddy(m_precio);
     arriba->addWidget(etiquetaPrecio);
-    arriba->addWidget(TextPrecio);
+    arriba->addWidget(m_precio);
     col->addLayout(arriba);
 
     const QFont sans = letra(QStringLiteral("MS Sans Serif"), 9, QFont::SansSerif);
     m_modelo = modeloCabeceras({QStringLiteral("Socio"), QStringLiteral("Participaciones"), QStringLiteral("Pagado"),
                                 QStringLiteral("Apostado"), QStringLiteral("Ganado"), QStringLiteral("Neto"),
                                 QStringLiteral("Balance"), QStringLiteral("Nota")});
-    ListaSocios = dice(listaInforme(QStringLiteral("ListaSocios"), m_modelo, {}, sans), QStringLiteral("Socios de la peña"),
+    m_listaSocios = dice(listaInforme(QStringLiteral("ListaSocios"), m_modelo, {}, sans), QStringLiteral("Socios de la peña"),
                        QStringLiteral("Cada socio con sus participaciones y sus cuentas."));
     // The amounts as wide as they are; the names and notes share the rest.
     for (int c = 0; c < m_modelo->columnCount(); ++c)
-        ListaSocios->horizontalHeader()->setSectionResizeMode(
+        m_listaSocios->horizontalHeader()->setSectionResizeMode(
             c, c == 0 || c == 7 ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
-    ListaSocios->setMinimumHeight(110);
+    m_listaSocios->setMinimumHeight(110);
 
     auto* centro = new QHBoxLayout;
-    centro->addWidget(ListaSocios, 3);
+    centro->addWidget(m_listaSocios, 3);
     auto* pagos = nombra(new QGroupBox(QStringLiteral("Pagos del socio")), QStringLiteral("FramePagos"));
     auto* rp = new QVBoxLayout(pagos);
     m_pagos = modeloCabeceras({QStringLiteral("Fecha"), QStringLiteral("Importe")});
-    ListaPagos = dice(listaInforme(QStringLiteral("ListaPagos"), m_pagos, {}, sans), QStringLiteral("Pagos del socio elegido"));
-    ListaPagos->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    ListaPagos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    ListaPagos->setSelectionMode(QAbstractItemView::NoSelection);
-    ListaPagos->setFocusPolicy(Qt::NoFocus);
-    rp->addWidget(ListaPagos);
+    m_listaPagos = dice(listaInforme(QStringLiteral("ListaPagos"), m_pagos, {}, sans), QStringLiteral("Pagos del socio elegido"));
+    m_listaPagos->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_listaPagos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_listaPagos->setSelectionMode(QAbstractItemView::NoSelection);
+    m_listaPagos->setFocusPolicy(Qt::NoFocus);
+    rp->addWidget(m_listaPagos);
     pagos->setMinimumWidth(200);
     centro->addWidget(pagos, 1);
     col->addLayout(centro, 1);
 
-    LabelCuentas = etiqueta(QStringLiteral("LabelCuentas"), QString());
-    LabelCuentas->setWordWrap(true);
-    LabelCuentas->setTextFormat(Qt::PlainText);
-    col->addWidget(LabelCuentas);
+    m_cuentas = etiqueta(QStringLiteral("LabelCuentas"), QString());
+    m_cuentas->setWordWrap(true);
+    m_cuentas->setTextFormat(Qt::PlainText);
+    col->addWidget(m_cuentas);
 
     auto* botones = new QHBoxLayout;
-    CommandAnadir = boton(QStringLiteral("CommandAnadir"), QStringLiteral("&Añadir socio..."));
-    CommandModificar = boton(QStringLiteral("CommandModificar"), QStringLiteral("&Modificar..."));
-    CommandQuitar = boton(QStringLiteral("CommandQuitar"), QStringLiteral("&Quitar socio"));
-    CommandPago = boton(QStringLiteral("CommandPago"), QStringLiteral("Anotar &pago..."));
-    CommandResumen = boton(QStringLiteral("CommandResumen"), QStringLiteral("Resumen para los &socios..."));
-    for (QPushButton* b : {CommandAnadir, CommandModificar, CommandQuitar, CommandPago})
+    m_anadir = boton(QStringLiteral("CommandAnadir"), QStringLiteral("&Añadir socio..."));
+    m_modificar = boton(QStringLiteral("CommandModificar"), QStringLiteral("&Modificar..."));
+    m_quitar = boton(QStringLiteral("CommandQuitar"), QStringLiteral("&Quitar socio"));
+    m_pagar = boton(QStringLiteral("CommandPago"), QStringLiteral("Anotar &pago..."));
+    m_hacerResumen = boton(QStringLiteral("CommandResumen"), QStringLiteral("Resumen para los &socios..."));
+    for (QPushButton* b : {m_anadir, m_modificar, m_quitar, m_pagar})
         botones->addWidget(b);
     botones->addStretch(1);
-    botones->addWidget(CommandResumen);
+    botones->addWidget(m_hacerResumen);
     col->addLayout(botones);
     return pestana;
 }
@@ -137,60 +137,60 @@ void PestanaSocios::ponImportes(std::map<double, RegPremios> premios, std::int64
 {
     m_premios = std::move(premios);
     m_precioApuesta = precioApuesta;
-    TextPrecio->setText(euros::texto(precioApuesta).remove(QStringLiteral(" €")));
+    m_precio->setText(euros::texto(precioApuesta).remove(QStringLiteral(" €")));
 }
 
 void PestanaSocios::cargapenas(const std::vector<RegSorteo>& sorteos, const std::vector<RegPena>& penas)
 {
     m_sorteos = sorteos;
     m_penas = penas;
-    const int antes = ComboPena->currentIndex();
+    const int antes = m_elegirPena->currentIndex();
     {
-        const QSignalBlocker callado(ComboPena);
-        ComboPena->clear();
+        const QSignalBlocker callado(m_elegirPena);
+        m_elegirPena->clear();
         for (const RegPena& p : m_penas)
-            ComboPena->addItem(p.nombreRecortado());
-        ComboPena->setCurrentIndex(antes >= 0 && antes < ComboPena->count() ? antes : 0);
+            m_elegirPena->addItem(p.nombreRecortado());
+        m_elegirPena->setCurrentIndex(antes >= 0 && antes < m_elegirPena->count() ? antes : 0);
     }
     muestra();
 }
 
 void PestanaSocios::eligePena(int r)
 {
-    if (r >= 1 && r <= ComboPena->count())
-        ComboPena->setCurrentIndex(r - 1);
+    if (r >= 1 && r <= m_elegirPena->count())
+        m_elegirPena->setCurrentIndex(r - 1);
 }
 
 const RegPena* PestanaSocios::pena() const
 {
-    const int i = ComboPena->currentIndex();
+    const int i = m_elegirPena->currentIndex();
     return i >= 0 && i < static_cast<int>(m_penas.size()) ? &m_penas[static_cast<std::size_t>(i)] : nullptr;
 }
 
 socios::Clave PestanaSocios::clave() const
 {
-    return socios::claveDe(m_penas, static_cast<std::size_t>(ComboPena->currentIndex()));
+    return socios::claveDe(m_penas, static_cast<std::size_t>(m_elegirPena->currentIndex()));
 }
 
 void PestanaSocios::muestra()
 {
-    const int elegido = ListaSocios->currentIndex().row();
+    const int elegido = m_listaSocios->currentIndex().row();
     m_modelo->removeRows(0, m_modelo->rowCount());
     m_socios.clear();
     socios::Lectura l = socios::lee(m_estado.ruta);
     m_danado = l.error.has_value();
     m_grupos = std::move(l.grupos);
     const RegPena* p = pena();
-    for (QPushButton* b : {CommandAnadir, CommandModificar, CommandQuitar, CommandPago})
+    for (QPushButton* b : {m_anadir, m_modificar, m_quitar, m_pagar})
         b->setEnabled(p && !m_danado);
-    CommandResumen->setEnabled(p != nullptr);
+    m_hacerResumen->setEnabled(p != nullptr);
     if (m_danado) {
-        LabelCuentas->setText(*l.error);
+        m_cuentas->setText(*l.error);
         muestraPagos();
         return;
     }
     if (!p) {
-        LabelCuentas->setText(QStringLiteral("No hay peñas: cree una en «Gestor de peñas»."));
+        m_cuentas->setText(QStringLiteral("No hay peñas: cree una en «Gestor de peñas»."));
         muestraPagos();
         return;
     }
@@ -208,9 +208,9 @@ void PestanaSocios::muestra()
         if (k.balance() < 0)
             m_modelo->item(static_cast<int>(i), 6)->setForeground(contraste::tinta(QColor(192, 0, 0), QPalette::Base));
     }
-    ListaSocios->setColumnHidden(5, !retenido);
+    m_listaSocios->setColumnHidden(5, !retenido);
     if (!m_socios.empty())
-        ListaSocios->selectRow(std::clamp(elegido, 0, static_cast<int>(m_socios.size()) - 1));
+        m_listaSocios->selectRow(std::clamp(elegido, 0, static_cast<int>(m_socios.size()) - 1));
 
     QStringList cuentas{
         QStringLiteral("Desde la creación de la peña: apostado %1, ganado %2, pagado %3, balance %4.")
@@ -223,14 +223,14 @@ void PestanaSocios::muestra()
         cuentas << euros::sinImporte(c.sinImporte) + u'.';
     if (m_socios.empty())
         cuentas << QStringLiteral("La peña no tiene socios: añádalos para repartir lo apostado y lo ganado.");
-    LabelCuentas->setText(cuentas.join(u'\n'));
+    m_cuentas->setText(cuentas.join(u'\n'));
     muestraPagos();
 }
 
 void PestanaSocios::muestraPagos()
 {
     m_pagos->removeRows(0, m_pagos->rowCount());
-    const int i = ListaSocios->currentIndex().row();
+    const int i = m_listaSocios->currentIndex().row();
     if (i < 0 || i >= static_cast<int>(m_socios.size()))
         return;
     for (const socios::Pago& p : m_socios[static_cast<std::size_t>(i)].pagos)
@@ -241,7 +241,7 @@ void PestanaSocios::muestraPagos()
 
 int PestanaSocios::socioElegido(bool avisa)
 {
-    const int i = ListaSocios->currentIndex().row();
+    const int i = m_listaSocios->currentIndex().row();
     if (i >= 0 && i < static_cast<int>(m_socios.size()))
         return i;
     if (avisa)
@@ -295,7 +295,7 @@ void PestanaSocios::anadeSocio()
         auto lista = m_socios;
         lista.push_back(ficha->socio());
         if (guarda(std::move(lista)))
-            ListaSocios->selectRow(static_cast<int>(m_socios.size()) - 1);
+            m_listaSocios->selectRow(static_cast<int>(m_socios.size()) - 1);
     });
 }
 
@@ -317,7 +317,7 @@ void PestanaSocios::modificaSocio()
         auto lista = m_socios;
         lista[static_cast<std::size_t>(j)] = ficha->socio();
         if (guarda(std::move(lista)))
-            ListaSocios->selectRow(j);
+            m_listaSocios->selectRow(j);
     });
 }
 
@@ -350,7 +350,7 @@ void PestanaSocios::anotaPago()
         auto lista = m_socios;
         lista[static_cast<std::size_t>(j)].pagos.push_back(dialogo->pago());
         if (guarda(std::move(lista)))
-            ListaSocios->selectRow(j);
+            m_listaSocios->selectRow(j);
     });
 }
 
@@ -386,13 +386,13 @@ void PestanaSocios::resumen()
 
 void PestanaSocios::cambiaPrecio()
 {
-    const auto centimos = ajustes::leePrecio(TextPrecio->text());
+    const auto centimos = ajustes::leePrecio(m_precio->text());
     if (centimos && *centimos == m_precioApuesta)
         return;
     if (!centimos) {
         // The old price is back before the box takes the focus: leaving the box must not ask again.
-        const QString escrito = TextPrecio->text();
-        TextPrecio->setText(euros::texto(m_precioApuesta).remove(QStringLiteral(" €")));
+        const QString escrito = m_precio->text();
+        m_precio->setText(euros::texto(m_precioApuesta).remove(QStringLiteral(" €")));
         m_plataforma.dialogos.mensaje(Dialogos::Icono::Exclamacion, vayaHombre,
                                       QStringLiteral("Precio no válido: %1").arg(escrito));
         return;

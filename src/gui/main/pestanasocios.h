@@ -69,18 +69,18 @@ private:
     Anfitrion& m_anfitrion;
     QWidget* m_pagina = nullptr;
 
-    QComboBox* ComboPena = nullptr;
-    QLineEdit* TextPrecio = nullptr;
-    QTableView* ListaSocios = nullptr;
+    QComboBox* m_elegirPena = nullptr;
+    QLineEdit* m_precio = nullptr;
+    QTableView* m_listaSocios = nullptr;
     QStandardItemModel* m_modelo = nullptr;
-    QTableView* ListaPagos = nullptr;
+    QTableView* m_listaPagos = nullptr;
     QStandardItemModel* m_pagos = nullptr;
-    QLabel* LabelCuentas = nullptr;
-    QPushButton* CommandAnadir = nullptr;
-    QPushButton* CommandModificar = nullptr;
-    QPushButton* CommandQuitar = nullptr;
-    QPushButton* CommandPago = nullptr;
-    QPushButton* CommandResumen = nullptr;
+    QLabel* m_cuentas = nullptr;
+    QPushButton* m_anadir = nullptr;
+    QPushButton* m_modificar = nullptr;
+    QPushButton* m_quitar = nullptr;
+    QPushButton* m_pagar = nullptr;
+    QPushButton* m_hacerResumen = nullptr;
 
     std::vector<RegSorteo> m_sorteos;
     std::vector<RegPena> m_penas;
