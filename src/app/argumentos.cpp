@@ -2,6 +2,7 @@
 
 #include "store/ajustes.h"
 
+#include <QDate>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -75,6 +76,22 @@ Linea lee(const QStringList& argumentos, const std::vector<Opcion>& opciones)
             l.opciones[nombre] = *valor;
     }
     return l;
+}
+
+std::optional<QString> compruebaValores(const Linea& linea, const std::vector<Opcion>& opciones)
+{
+    for (const Opcion& o : opciones) {
+        const auto dada = linea.opciones.find(o.nombre);
+        if (dada == linea.opciones.end())
+            continue;
+        const QString& valor = dada->second;
+        bool numero = false;
+        if (o.tipo == Opcion::Tipo::Fecha && !QDate::fromString(valor, Qt::ISODate).isValid())
+            return QStringLiteral("Fecha no válida: %1").arg(valor);
+        if (o.tipo == Opcion::Tipo::Positivo && (valor.toInt(&numero) < 1 || !numero))
+            return QStringLiteral("--%1 ha de ser un número de 1 en adelante, no «%2».").arg(o.nombre, valor);
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> compruebaPosicionales(const QStringList& dados, const std::vector<Argumento>& forma)

@@ -17,10 +17,12 @@ namespace argumentos {
 
 struct Opcion
 {
+    enum class Tipo { Texto, Fecha, Positivo }; // Fecha: AAAA-MM-DD; Positivo: a whole number from 1 on
     QString nombre;         // without the dashes
     QString valor;          // the value's name in the help; empty for a switch
     QStringList permitidos; // the only values it takes, when there is such a list
     bool vacio = false;     // an empty value ("--nota=") means something
+    Tipo tipo = Tipo::Texto;
 };
 
 struct Linea
@@ -33,6 +35,10 @@ struct Linea
 // `--name`, `--name=value`, `--name value`, `-h` for `--help`, and `--`
 // after which everything is an argument.
 Linea lee(const QStringList& argumentos, const std::vector<Opcion>& opciones);
+
+// The message for an option given a value of another kind (a date that is
+// none), else nothing.
+std::optional<QString> compruebaValores(const Linea& linea, const std::vector<Opcion>& opciones);
 
 // What a command's argument holds, checked before the command runs.
 struct Argumento

@@ -33,6 +33,7 @@ using namespace ordenes;
 using argumentos::Argumento;
 using Tipo = Argumento::Tipo;
 using Cuantos = Argumento::Cuantos;
+using TipoOpcion = argumentos::Opcion::Tipo;
 
 // Whether a command changes the data, and so must hold the folder's lock.
 enum class Escribe { No, Si, ConArgumentos };
@@ -113,7 +114,7 @@ const std::vector<argumentos::Opcion> todasLasOpciones = {
     {"help", {}, {}},
     {"version", {}, {}},
     {"dir", "DIR", {}},
-    {"hoy", "AAAA-MM-DD", {}},
+    {"hoy", "AAAA-MM-DD", {}, false, TipoOpcion::Fecha},
     {"json", {}, {}},
     {"historico", {}, {}},
     {"solo-premio", {}, {}},
@@ -123,11 +124,11 @@ const std::vector<argumentos::Opcion> todasLasOpciones = {
     {"pdf", "FICHERO", {}},
     {"dos-semanas", "SI_NO", {"si", "no"}},
     {"nota", "NOTA", {}, true},
-    {"fecha", "AAAA-MM-DD", {}},
+    {"fecha", "AAAA-MM-DD", {}, false, TipoOpcion::Fecha},
     {"correccion", {}, {}},
-    {"desde", "AAAA-MM-DD", {}},
-    {"participaciones", "N", {}},
-    {"hasta", "AAAA-MM-DD", {}},
+    {"desde", "AAAA-MM-DD", {}, false, TipoOpcion::Fecha},
+    {"participaciones", "N", {}, false, TipoOpcion::Positivo},
+    {"hasta", "AAAA-MM-DD", {}, false, TipoOpcion::Fecha},
     {"texto", {}, {}},
     {"avisar", {}, {}},
     {"otro-dia", {}, {}},
@@ -261,41 +262,14 @@ int main(int argc, char* argv[])
     if (!orden->ejecuta)
         return delega(argv);
 
+    if (const auto error = argumentos::compruebaValores(linea, todasLasOpciones))
+        return fallaUso(*error);
     Contexto c;
-    c.hoy = RelojSistema().hoy();
-    if (linea.opciones.count(QStringLiteral("hoy"))) {
-        c.hoy = QDate::fromString(opcion(QStringLiteral("hoy")), Qt::ISODate);
-        if (!c.hoy.isValid())
-            return fallaUso(QStringLiteral("Fecha no válida: %1").arg(opcion(QStringLiteral("hoy"))));
-    }
+    c.hoy = linea.opciones.count(QStringLiteral("hoy")) ? QDate::fromString(opcion(QStringLiteral("hoy")), Qt::ISODate)
+                                                         : RelojSistema().hoy();
     c.json = linea.opciones.count(QStringLiteral("json"));
-    c.historico = linea.opciones.count(QStringLiteral("historico"));
-    c.soloPremio = linea.opciones.count(QStringLiteral("solo-premio"));
     c.argumentos = posicionales;
-    c.nombre = opcion(QStringLiteral("nombre"));
-    for (auto [campo, clave] : {std::pair{&c.dia, "dia"}, std::pair{&c.papel, "papel"}, std::pair{&c.dosSemanas, "dos-semanas"}})
-        if (linea.opciones.count(QString::fromLatin1(clave)))
-            *campo = linea.opciones.at(QString::fromLatin1(clave));
-    c.pdf = opcion(QStringLiteral("pdf"));
-    c.nota = opcion(QStringLiteral("nota"));
-    if (linea.opciones.count(QStringLiteral("participaciones"))) {
-        bool numero = false;
-        c.participaciones = opcion(QStringLiteral("participaciones")).toInt(&numero);
-        if (!numero || c.participaciones < 1)
-            return fallaUso(QStringLiteral("--participaciones ha de ser un número de 1 en adelante, no «%1».")
-                                .arg(opcion(QStringLiteral("participaciones"))));
-    }
-    c.correccion = linea.opciones.count(QStringLiteral("correccion"));
-    c.texto = linea.opciones.count(QStringLiteral("texto"));
-    c.avisar = linea.opciones.count(QStringLiteral("avisar"));
-    c.otroDia = linea.opciones.count(QStringLiteral("otro-dia"));
-    for (auto [campo, clave] : {std::pair{&c.fecha, "fecha"}, std::pair{&c.desde, "desde"}, std::pair{&c.hasta, "hasta"}}) {
-        if (!linea.opciones.count(QString::fromLatin1(clave)))
-            continue;
-        *campo = QDate::fromString(opcion(QString::fromLatin1(clave)), Qt::ISODate);
-        if (!campo->isValid())
-            return fallaUso(QStringLiteral("Fecha no válida: %1").arg(opcion(QString::fromLatin1(clave))));
-    }
+    c.opciones = linea.opciones;
 
     if (orden->valida)
         if (const auto estado = orden->valida(c))

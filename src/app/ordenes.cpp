@@ -18,6 +18,16 @@ namespace bolvera {
 
 namespace ordenes {
 
+QString Contexto::valor(const char* opcion, const QString& siFalta) const
+{
+    const auto o = opciones.find(QString::fromLatin1(opcion));
+    return o == opciones.end() ? siFalta : o->second;
+}
+
+QDate Contexto::fecha(const char* opcion) const { return QDate::fromString(valor(opcion), Qt::ISODate); }
+
+int Contexto::numero(const char* opcion) const { return valor(opcion).toInt(); }
+
 int falla(const QString& mensaje)
 {
     QTextStream(stderr) << mensaje << '\n';

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -17,28 +18,22 @@ namespace bolvera {
 // The subcommands of bolvera-cli and what they share.
 namespace ordenes {
 
-// What every subcommand of bolvera-cli gets.
+// What every subcommand of bolvera-cli gets: the folder, the day, the
+// arguments after its name and the options given. Each command reads its own
+// options by name; their values were checked against their kind before it runs.
 struct Contexto
 {
     QString ruta; // the data directory, with its separator
     QDate hoy;
     bool json = false;
-    bool historico = false;
-    bool soloPremio = false;
-    QString nombre;         // nueva-pena --nombre
-    QString dia = QStringLiteral("Todos"); // nueva-pena --dia
-    QString papel = QStringLiteral("oficial"); // imprimir --papel
-    QString pdf;                                // imprimir and resumen --pdf
-    bool texto = false;                         // resumen --texto
-    bool avisar = false;                        // actualizar --avisar
-    bool otroDia = false;                       // anadir-sorteo, importar-csv --otro-dia
-    QString dosSemanas = QStringLiteral("no");  // imprimir --dos-semanas
-    QString nota;                               // socio-anadir --nota
-    QDate fecha;                                // socio-pago --fecha; invalid = today
-    bool correccion = false;                    // socio-pago --correccion
-    QDate desde, hasta;                         // resumen --desde, --hasta; invalid = open
-    int participaciones = 0;                    // socio-cambiar --participaciones; 0 = not given
-    QStringList argumentos; // after the subcommand
+    QStringList argumentos;              // after the subcommand
+    std::map<QString, QString> opciones; // given, without the dashes; a switch holds ""
+
+    bool tiene(const char* opcion) const { return opciones.count(QString::fromLatin1(opcion)) > 0; }
+    // The value given, else `siFalta`.
+    QString valor(const char* opcion, const QString& siFalta = {}) const;
+    QDate fecha(const char* opcion) const; // invalid when not given
+    int numero(const char* opcion) const;  // 0 when not given
 };
 
 // Why standard output could not be written, in the user's words, from errno.

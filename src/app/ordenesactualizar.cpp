@@ -103,7 +103,7 @@ void informaNuevos(const Contexto& c, std::size_t antes, const QString& fuente)
     imprimeSorteos({despues.end() - static_cast<qsizetype>(nuevos), despues.end()});
     if (nuevos > 0 && !fuente.isEmpty())
         QTextStream(stderr) << "Sorteos nuevos: " << fuente << ".\n";
-    if (c.avisar)
+    if (c.tiene("avisar"))
         avisa(c, despues, nuevos);
 }
 

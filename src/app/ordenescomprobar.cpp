@@ -123,7 +123,7 @@ int comprobar(const Contexto& c)
     Cola cola;
     std::thread comprobador([&] {
         Parpadeo parpadeo;
-        const OpcionesPasada opciones{c.historico, c.soloPremio, false};
+        const OpcionesPasada opciones{c.tiene("historico"), c.tiene("solo-premio"), false};
         for (const auto& [lista, titulo] : listas) {
             Lote lote;
             const auto pasada = lista == Lista::Sencillas ? pasadaSencillas : pasadaMultiples;

@@ -23,14 +23,17 @@ namespace ordenes {
 
 int imprimir(const Contexto& c)
 {
+    const QString destino = c.valor("pdf");
+    const QString papel = c.valor("papel", QStringLiteral("oficial"));
+    const QString dosSemanas = c.valor("dos-semanas", QStringLiteral("no"));
     const auto r = c.argumentos.isEmpty() ? std::nullopt : entero(c.argumentos.front());
-    if (!r || c.pdf.isEmpty())
+    if (!r || destino.isEmpty())
         return fallaUso(QStringLiteral("Uso: imprimir R --papel oficial|normal --pdf FICHERO [--dos-semanas si|no]"));
-    if (c.papel != u"oficial" && c.papel != u"normal")
+    if (papel != u"oficial" && papel != u"normal")
         return fallaUso(QStringLiteral("El papel ha de ser oficial o normal."));
-    if (c.dosSemanas != u"si" && c.dosSemanas != u"no")
+    if (dosSemanas != u"si" && dosSemanas != u"no")
         return fallaUso(QStringLiteral("--dos-semanas es si o no."));
-    if (const auto motivo = ficheros::motivoSalida(c.ruta, c.pdf))
+    if (const auto motivo = ficheros::motivoSalida(c.ruta, destino))
         return falla(*motivo);
     const auto todas = penas(c);
     if (*r < 1 || *r > static_cast<int>(todas.size()))
@@ -40,36 +43,37 @@ int imprimir(const Contexto& c)
         return falla(QStringLiteral("Error crítico: fichero apuestas.dat corrupto."));
 
     const numsini::Calibracion cal = numsini::lee(c.ruta + ficheros::numsIni);
-    const auto trabajo = trabajoImpresion(pena, c.papel == u"oficial" ? Papel::Oficial : Papel::Normal,
-                                          cal.x, cal.y, [&] { return c.dosSemanas == u"si"; });
+    const auto trabajo = trabajoImpresion(pena, papel == u"oficial" ? Papel::Oficial : Papel::Normal,
+                                          cal.x, cal.y, [&] { return dosSemanas == u"si"; });
     const QByteArray pdf = pdfDe(trabajo);
     if (pdf.isEmpty())
-        return falla(QStringLiteral("No se pudo escribir %1.").arg(c.pdf));
-    if (const int error = reescribe(c.pdf, pdf))
-        return fallaEscritura(QStringLiteral("No se pudo escribir %1.").arg(c.pdf), error);
-    QTextStream(stdout) << boletosNecesarios(pena) << " boletos en " << c.pdf << '\n';
+        return falla(QStringLiteral("No se pudo escribir %1.").arg(destino));
+    if (const int error = reescribe(destino, pdf))
+        return fallaEscritura(QStringLiteral("No se pudo escribir %1.").arg(destino), error);
+    QTextStream(stdout) << boletosNecesarios(pena) << " boletos en " << destino << '\n';
     return 0;
 }
 
 int resumen(const Contexto& c)
 {
+    const QString destino = c.valor("pdf");
     int estado = 0;
     const auto e = eligePena(c, estado);
     if (!e)
         return estado;
-    if (!c.pdf.isEmpty())
-        if (const auto motivo = ficheros::motivoSalida(c.ruta, c.pdf))
+    if (!destino.isEmpty())
+        if (const auto motivo = ficheros::motivoSalida(c.ruta, destino))
             return falla(*motivo);
     // By default the period starts where the last summary handed out ended.
-    const QDate desde = c.desde.isValid() ? c.desde : socios::siguienteResumen(e->grupos, e->clave);
+    const QDate desde = c.fecha("desde").isValid() ? c.fecha("desde") : socios::siguienteResumen(e->grupos, e->clave);
     const auto dia = [](QDate d) { return d.isValid() ? fechas::diaNumero(d) : 0.0; };
     const Resumen r = bolvera::resumen(e->pena, sorteos(c), premios::lee(c.ruta).porFecha, ajustes::precioApuesta(c.ruta),
-                                       socios::de(e->grupos, e->clave), dia(desde), dia(c.hasta));
-    if (!c.pdf.isEmpty()) {
-        if (const int error = reescribe(c.pdf, resumenPdf(r)))
-            return fallaEscritura(QStringLiteral("No se pudo escribir %1.").arg(c.pdf), error);
-        if (!c.texto) {
-            QTextStream(stdout) << "Resumen de la peña en " << c.pdf << '\n';
+                                       socios::de(e->grupos, e->clave), dia(desde), dia(c.fecha("hasta")));
+    if (!destino.isEmpty()) {
+        if (const int error = reescribe(destino, resumenPdf(r)))
+            return fallaEscritura(QStringLiteral("No se pudo escribir %1.").arg(destino), error);
+        if (!c.tiene("texto")) {
+            QTextStream(stdout) << "Resumen de la peña en " << destino << '\n';
             return 0;
         }
     }

@@ -24,13 +24,15 @@ using Apuestas = std::vector<std::pair<std::vector<int>, std::vector<int>>>;
 // The day, the name and the bets of the line; a status when one is wrong.
 std::optional<int> leeNuevaPena(const Contexto& c, Apuestas& apuestas, int& tipo)
 {
-    if (c.dia != u"Martes" && c.dia != u"Viernes" && c.dia != u"Todos")
+    const QString dia = c.valor("dia", QStringLiteral("Todos"));
+    const QString nombre = c.valor("nombre");
+    if (dia != u"Martes" && dia != u"Viernes" && dia != u"Todos")
         return fallaUso(QStringLiteral("El día ha de ser Martes, Viernes o Todos."));
-    if (c.nombre.trimmed().isEmpty())
+    if (nombre.trimmed().isEmpty())
         return falla(QStringLiteral("¡¡¡No ha escrito el nombre de la peña!!!"));
-    if (EditorPena::filtraNombre(c.nombre) != c.nombre.toUpper())
+    if (EditorPena::filtraNombre(nombre) != nombre.toUpper())
         return falla(QStringLiteral("El nombre lleva caracteres que no se pueden guardar."));
-    if (c.nombre.toUpper().size() > RegPena::largoNombre)
+    if (nombre.toUpper().size() > RegPena::largoNombre)
         return falla(QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"));
     for (const QString& texto : c.argumentos) {
         const auto apuesta = leeApuesta(texto);
@@ -61,7 +63,7 @@ int nuevaPena(const Contexto& c)
 
     // The editor's own checks, then its record.
     EditorPena editor(tipo > 100 ? tipo : 0);
-    editor.ponNombre(c.nombre);
+    editor.ponNombre(c.valor("nombre"));
     for (const auto& [numeros, estrellas] : apuestas)
         editor.marcaApuesta(numeros, estrellas);
     const auto todas = penas(c);
@@ -70,7 +72,7 @@ int nuevaPena(const Contexto& c)
         return fallaHistoriaDanada();
     const EditorPena::Grabacion g =
         editor.grabar(todas.empty() ? 0 : todas.front().creacion,
-                      historia.empty() ? 0 : historia.back().fecha, fechas::diaNumero(c.hoy), c.dia);
+                      historia.empty() ? 0 : historia.back().fecha, fechas::diaNumero(c.hoy), c.valor("dia", QStringLiteral("Todos")));
     if (g.mensaje)
         return falla(g.mensaje->texto);
 

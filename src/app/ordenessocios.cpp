@@ -144,7 +144,7 @@ std::optional<int> validaSocio(const Contexto& c)
 
 std::optional<int> validaCambioSocio(const Contexto& c)
 {
-    if (c.nombre.trimmed().isEmpty() && c.participaciones == 0)
+    if (c.valor("nombre").trimmed().isEmpty() && c.numero("participaciones") == 0)
         return fallaUso(QStringLiteral("Indique --nombre o --participaciones."));
     return std::nullopt;
 }
@@ -160,7 +160,7 @@ int anadeSocio(const Contexto& c)
     auto lista = socios::de(e->grupos, e->clave);
     if (buscaSocio(lista, nombre) != lista.end())
         return falla(QStringLiteral("Ya hay un socio ") + nombre + QStringLiteral(" en la peña."));
-    lista.push_back({nombre, participaciones, c.nota, {}});
+    lista.push_back({nombre, participaciones, c.valor("nota"), {}});
     socios::pon(e->grupos, e->clave, lista);
     // Concatenated: a member's name may hold a '%'.
     return guardaSocios(c, *e,
@@ -179,9 +179,9 @@ int pagaSocio(const Contexto& c)
     // Checked with the line: more than nothing, in whole cents.
     const std::int64_t centimos = premios::centimosDe(c.argumentos.value(2)).value_or(0);
     // A correction is one more entry, never an edit of the one it corrects.
-    socio->pagos.push_back({c.fecha.isValid() ? c.fecha : c.hoy, c.correccion ? -centimos : centimos});
+    socio->pagos.push_back({c.fecha("fecha").isValid() ? c.fecha("fecha") : c.hoy, c.tiene("correccion") ? -centimos : centimos});
     const QString hecho = QStringLiteral("%1 de %2 de %3 el %4.")
-                              .arg(c.correccion ? QStringLiteral("Corrección") : QStringLiteral("Pago"),
+                              .arg(c.tiene("correccion") ? QStringLiteral("Corrección") : QStringLiteral("Pago"),
                                    euros::texto(socio->pagos.back().centimos), socio->nombre,
                                    socio->pagos.back().fecha.toString(QStringLiteral("dd/MM/yyyy")));
     socios::pon(s->e.grupos, s->e.clave, lista);
@@ -202,8 +202,8 @@ int quitaSocio(const Contexto& c)
 
 int cambiaSocio(const Contexto& c)
 {
-    const int participaciones = c.participaciones;
-    const QString nuevo = c.nombre.trimmed();
+    const int participaciones = c.numero("participaciones");
+    const QString nuevo = c.valor("nombre").trimmed();
     int estado = 0;
     auto s = eligeSocio(c, estado);
     if (!s)

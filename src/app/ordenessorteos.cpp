@@ -148,7 +148,7 @@ const QString otroDiaSi = QStringLiteral(". Si el sorteo se cambió a ese día, 
 int fusionaYCuenta(const Contexto& c, const std::vector<RegSorteo>& lote, const std::vector<int>& lineas, bool copia)
 {
     const historia::Fusion f =
-        historia::fusiona(c.ruta, lote, c.hoy, copia, lineas, c.otroDia ? csvsorteos::otrosDias(lote) : std::vector<double>{});
+        historia::fusiona(c.ruta, lote, c.hoy, copia, lineas, c.tiene("otro-dia") ? csvsorteos::otrosDias(lote) : std::vector<double>{});
     if (f.rechazo)
         return falla(validacion::comoFrase(*f.rechazo));
     if (f.error)
@@ -174,9 +174,9 @@ int importarCsv(const Contexto& c)
     QByteArray texto;
     if (const auto estado = leeFicheroArgumento(c, QStringLiteral("Uso: importar-csv FICHERO [--json]"), texto))
         return *estado;
-    const csvsorteos::Lectura l = csvsorteos::lee(texto, c.otroDia);
+    const csvsorteos::Lectura l = csvsorteos::lee(texto, c.tiene("otro-dia"));
     if (l.error)
-        return falla(*l.error + (!c.otroDia && !csvsorteos::lee(texto, true).error ? otroDiaSi : QString()));
+        return falla(*l.error + (!c.tiene("otro-dia") && !csvsorteos::lee(texto, true).error ? otroDiaSi : QString()));
     return fusionaYCuenta(c, l.sorteos, l.lineas, true);
 }
 
@@ -185,9 +185,9 @@ int anadirSorteo(const Contexto& c)
     const auto sorteo = c.argumentos.size() == 2 ? csvsorteos::escrito(c.argumentos[0], c.argumentos[1]) : std::nullopt;
     if (!sorteo)
         return fallaUso(QStringLiteral("Uso: anadir-sorteo AAAA-MM-DD \"n1 n2 n3 n4 n5 + e1 e2\""));
-    if (const auto motivo = historia::motivoParaAnadir(c.ruta, *sorteo, c.hoy, c.otroDia))
+    if (const auto motivo = historia::motivoParaAnadir(c.ruta, *sorteo, c.hoy, c.tiene("otro-dia")))
         return falla(validacion::comoFrase(*motivo) +
-                     (!c.otroDia && validacion::soloPorElDia(*sorteo) ? otroDiaSi : QString()));
+                     (!c.tiene("otro-dia") && validacion::soloPorElDia(*sorteo) ? otroDiaSi : QString()));
     return fusionaYCuenta(c, {*sorteo}, {}, false);
 }
 
