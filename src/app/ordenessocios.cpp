@@ -43,10 +43,17 @@ QString textoParticipaciones(int n)
     return n == 1 ? QStringLiteral("1 participación") : QStringLiteral("%1 participaciones").arg(n);
 }
 
-auto buscaSocio(std::vector<socios::Socio>& lista, const QString& nombre)
+// Why the rules refused a change, in the terminal's words. Concatenated: a
+// member's name may hold a '%'.
+int rechazo(socios::Motivo motivo, const QString& nombre)
 {
-    return std::find_if(lista.begin(), lista.end(),
-                        [&](const socios::Socio& s) { return socios::mismoNombre(s.nombre, nombre); });
+    switch (motivo) {
+    case socios::Motivo::SinNombre: return fallaUso(QStringLiteral("El socio necesita un nombre."));
+    case socios::Motivo::NombreRepetido: return falla(QStringLiteral("Ya hay un socio ") + nombre + QStringLiteral(" en la peña."));
+    case socios::Motivo::SinParticipaciones: return fallaUso(QStringLiteral("Las participaciones han de ser 1 o más."));
+    case socios::Motivo::ImporteNoValido: return fallaUso(QStringLiteral("El importe no es válido."));
+    }
+    return 1;
 }
 
 // The peña R, its members and the one named by the second argument.
@@ -63,13 +70,12 @@ std::optional<ConSocio> eligeSocio(const Contexto& c, int& estado)
     if (!e)
         return std::nullopt;
     auto lista = socios::de(e->grupos, e->clave);
-    const auto socio = buscaSocio(lista, c.argumentos.value(1));
-    if (socio == lista.end()) {
+    const auto socio = socios::busca(lista, c.argumentos.value(1));
+    if (!socio) {
         estado = falla(QStringLiteral("No hay ningún socio ") + c.argumentos.value(1) + QStringLiteral(" en la peña."));
         return std::nullopt;
     }
-    const auto indice = static_cast<std::size_t>(socio - lista.begin());
-    return ConSocio{std::move(*e), std::move(lista), indice};
+    return ConSocio{std::move(*e), std::move(lista), *socio};
 }
 
 int guardaSocios(const Contexto& c, const PenaConSocios& e, const QString& hecho)
@@ -137,8 +143,8 @@ int listaSocios(const Contexto& c)
 
 std::optional<int> validaSocio(const Contexto& c)
 {
-    if (c.argumentos.value(1).trimmed().isEmpty())
-        return fallaUso(QStringLiteral("El socio necesita un nombre."));
+    if (const auto motivo = socios::nombreValido({}, c.argumentos.value(1)))
+        return rechazo(*motivo, c.argumentos.value(1));
     return std::nullopt;
 }
 
@@ -158,11 +164,9 @@ int anadeSocio(const Contexto& c)
     const QString nombre = c.argumentos.value(1).trimmed();
     const int participaciones = c.argumentos.value(2).toInt();
     auto lista = socios::de(e->grupos, e->clave);
-    if (buscaSocio(lista, nombre) != lista.end())
-        return falla(QStringLiteral("Ya hay un socio ") + nombre + QStringLiteral(" en la peña."));
-    lista.push_back({nombre, participaciones, c.valor("nota"), {}});
+    if (const auto motivo = socios::anade(lista, {nombre, participaciones, c.valor("nota"), {}}))
+        return rechazo(*motivo, nombre);
     socios::pon(e->grupos, e->clave, lista);
-    // Concatenated: a member's name may hold a '%'.
     return guardaSocios(c, *e,
                         QStringLiteral("Socio ") + nombre +
                             QStringLiteral(" añadido con ") + textoParticipaciones(participaciones) + u'.');
@@ -174,17 +178,18 @@ int pagaSocio(const Contexto& c)
     auto s = eligeSocio(c, estado);
     if (!s)
         return estado;
-    auto& lista = s->lista;
-    const auto socio = lista.begin() + static_cast<std::ptrdiff_t>(s->socio);
+    const bool correccion = c.tiene("correccion");
+    const QDate fecha = c.fecha("fecha").isValid() ? c.fecha("fecha") : c.hoy;
     // Checked with the line: more than nothing, in whole cents.
     const std::int64_t centimos = premios::centimosDe(c.argumentos.value(2)).value_or(0);
-    // A correction is one more entry, never an edit of the one it corrects.
-    socio->pagos.push_back({c.fecha("fecha").isValid() ? c.fecha("fecha") : c.hoy, c.tiene("correccion") ? -centimos : centimos});
+    if (const auto motivo = socios::paga(s->lista, s->socio, {fecha, centimos}, correccion))
+        return rechazo(*motivo, s->lista[s->socio].nombre);
+    const socios::Socio& socio = s->lista[s->socio];
     const QString hecho = QStringLiteral("%1 de %2 de %3 el %4.")
-                              .arg(c.tiene("correccion") ? QStringLiteral("Corrección") : QStringLiteral("Pago"),
-                                   euros::texto(socio->pagos.back().centimos), socio->nombre,
-                                   socio->pagos.back().fecha.toString(QStringLiteral("dd/MM/yyyy")));
-    socios::pon(s->e.grupos, s->e.clave, lista);
+                              .arg(correccion ? QStringLiteral("Corrección") : QStringLiteral("Pago"),
+                                   euros::texto(socio.pagos.back().centimos), socio.nombre,
+                                   fecha.toString(QStringLiteral("dd/MM/yyyy")));
+    socios::pon(s->e.grupos, s->e.clave, s->lista);
     return guardaSocios(c, s->e, hecho);
 }
 
@@ -195,30 +200,29 @@ int quitaSocio(const Contexto& c)
     if (!s)
         return estado;
     const QString nombre = s->lista[s->socio].nombre;
-    s->lista.erase(s->lista.begin() + static_cast<std::ptrdiff_t>(s->socio));
+    socios::quita(s->lista, s->socio);
     socios::pon(s->e.grupos, s->e.clave, s->lista);
     return guardaSocios(c, s->e, QStringLiteral("Socio ") + nombre + QStringLiteral(" quitado de la peña."));
 }
 
 int cambiaSocio(const Contexto& c)
 {
-    const int participaciones = c.numero("participaciones");
-    const QString nuevo = c.valor("nombre").trimmed();
     int estado = 0;
     auto s = eligeSocio(c, estado);
     if (!s)
         return estado;
-    auto& lista = s->lista;
-    const auto socio = lista.begin() + static_cast<std::ptrdiff_t>(s->socio);
-    if (!nuevo.isEmpty() && buscaSocio(lista, nuevo) != lista.end() && buscaSocio(lista, nuevo) != socio)
-        return falla(QStringLiteral("Ya hay un socio ") + nuevo + QStringLiteral(" en la peña."));
-    if (!nuevo.isEmpty())
-        socio->nombre = nuevo;
-    if (participaciones > 0)
-        socio->participaciones = participaciones;
-    const QString hecho = QStringLiteral("Socio ") + socio->nombre + QStringLiteral(": ") +
-                          textoParticipaciones(socio->participaciones) + u'.';
-    socios::pon(s->e.grupos, s->e.clave, lista);
+    // What the line does not give stays as it was.
+    socios::Socio datos = s->lista[s->socio];
+    if (const QString nuevo = c.valor("nombre").trimmed(); !nuevo.isEmpty())
+        datos.nombre = nuevo;
+    if (c.tiene("participaciones"))
+        datos.participaciones = c.numero("participaciones");
+    if (const auto motivo = socios::cambia(s->lista, s->socio, datos))
+        return rechazo(*motivo, datos.nombre);
+    const socios::Socio& socio = s->lista[s->socio];
+    const QString hecho = QStringLiteral("Socio ") + socio.nombre + QStringLiteral(": ") +
+                          textoParticipaciones(socio.participaciones) + u'.';
+    socios::pon(s->e.grupos, s->e.clave, s->lista);
     return guardaSocios(c, s->e, hecho);
 }
 

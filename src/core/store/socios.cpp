@@ -175,6 +175,60 @@ bool mismoNombre(const QString& a, const QString& b)
                b.trimmed().normalized(QString::NormalizationForm_C), Qt::CaseInsensitive) == 0;
 }
 
+std::optional<std::size_t> busca(const std::vector<Socio>& lista, const QString& nombre)
+{
+    const auto s = std::find_if(lista.begin(), lista.end(), [&](const Socio& x) { return mismoNombre(x.nombre, nombre); });
+    return s == lista.end() ? std::nullopt : std::optional(static_cast<std::size_t>(s - lista.begin()));
+}
+
+Resultado nombreValido(const std::vector<Socio>& lista, const QString& nombre, std::optional<std::size_t> i)
+{
+    if (nombre.trimmed().isEmpty())
+        return Motivo::SinNombre;
+    const auto otro = busca(lista, nombre.trimmed());
+    if (otro && otro != i)
+        return Motivo::NombreRepetido;
+    return std::nullopt;
+}
+
+bool importeValido(std::int64_t centimos) { return centimos > 0 && centimos <= premios::maximoCentimos; }
+
+Resultado anade(std::vector<Socio>& lista, Socio socio)
+{
+    if (const auto m = nombreValido(lista, socio.nombre))
+        return m;
+    if (socio.participaciones < 1)
+        return Motivo::SinParticipaciones;
+    socio.nombre = socio.nombre.trimmed();
+    lista.push_back(std::move(socio));
+    return std::nullopt;
+}
+
+Resultado cambia(std::vector<Socio>& lista, std::size_t i, const Socio& datos)
+{
+    if (const auto m = nombreValido(lista, datos.nombre, i))
+        return m;
+    if (datos.participaciones < 1)
+        return Motivo::SinParticipaciones;
+    Socio& s = lista.at(i);
+    s.nombre = datos.nombre.trimmed();
+    s.participaciones = datos.participaciones;
+    s.nota = datos.nota;
+    return std::nullopt;
+}
+
+Resultado paga(std::vector<Socio>& lista, std::size_t i, Pago pago, bool correccion)
+{
+    if (!importeValido(pago.centimos) || !pago.fecha.isValid())
+        return Motivo::ImporteNoValido;
+    if (correccion)
+        pago.centimos = -pago.centimos;
+    lista.at(i).pagos.push_back(pago);
+    return std::nullopt;
+}
+
+void quita(std::vector<Socio>& lista, std::size_t i) { lista.erase(lista.begin() + static_cast<std::ptrdiff_t>(i)); }
+
 std::vector<Socio> de(const std::vector<Grupo>& grupos, const Clave& pena)
 {
     const auto g = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) { return x.pena == pena; });

@@ -67,6 +67,32 @@ QByteArray texto(const std::vector<Grupo>& grupos);
 // the accents were typed (Unicode normalisation), as the user reads them.
 bool mismoNombre(const QString& a, const QString& b);
 
+// The members' rules, the same from the window and the terminal. Each
+// operation changes `lista`, one peña's members, or leaves it as it was and
+// says why.
+enum class Motivo
+{
+    SinNombre,          // a member has a name
+    NombreRepetido,     // no two members of a peña share it, whatever its case or accents
+    SinParticipaciones, // shares from 1 on
+    ImporteNoValido,    // more than nothing, no more than any prize, in whole cents
+};
+using Resultado = std::optional<Motivo>;
+
+// Where the member named `nombre` is in `lista`, if there.
+std::optional<std::size_t> busca(const std::vector<Socio>& lista, const QString& nombre);
+// Whether `nombre` (trimmed) may name member `i` of `lista`, or a new one.
+Resultado nombreValido(const std::vector<Socio>& lista, const QString& nombre, std::optional<std::size_t> i = {});
+bool importeValido(std::int64_t centimos);
+// A new member at the end, with the payments it brings.
+Resultado anade(std::vector<Socio>& lista, Socio socio);
+// Member `i`'s name, shares and note from `datos`; its payments stay.
+Resultado cambia(std::vector<Socio>& lista, std::size_t i, const Socio& datos);
+// A payment of `pago.centimos` (more than nothing); a correction takes that
+// much back, as one more entry: entries are never edited.
+Resultado paga(std::vector<Socio>& lista, std::size_t i, Pago pago, bool correccion);
+void quita(std::vector<Socio>& lista, std::size_t i);
+
 // The members of the peña of key `pena` (empty when it has none).
 std::vector<Socio> de(const std::vector<Grupo>& grupos, const Clave& pena);
 // Sets the members of `pena`; an empty list removes its group, unless a

@@ -47,9 +47,11 @@ QDateEdit* fecha(const QString& nombre, QDate dia)
 
 } // namespace
 
-FichaSocio::FichaSocio(const QString& titulo, const socios::Socio& socio, const QStringList& otros, QWidget* padre)
-    : QDialog(padre), m_socio(socio), m_otros(otros)
+FichaSocio::FichaSocio(const QString& titulo, std::vector<socios::Socio> lista, std::optional<std::size_t> i,
+                       QWidget* padre)
+    : QDialog(padre), m_lista(std::move(lista)), m_indice(i)
 {
+    const socios::Socio socio = i ? m_lista.at(*i) : socios::Socio{};
     setObjectName(QStringLiteral("FichaSocio"));
     setWindowTitle(titulo);
     auto* forma = new QFormLayout(this);
@@ -75,17 +77,15 @@ FichaSocio::FichaSocio(const QString& titulo, const socios::Socio& socio, const 
 
 void FichaSocio::valida()
 {
-    const QString nombre = m_nombre->text().trimmed();
-    const bool repetido = std::any_of(m_otros.begin(), m_otros.end(), [&](const QString& otro) {
-        return socios::mismoNombre(otro, nombre);
-    });
-    m_aviso->setText(repetido ? QStringLiteral("Ya hay un socio con ese nombre.") : QString());
-    m_botones->button(QDialogButtonBox::Ok)->setEnabled(!nombre.isEmpty() && !repetido);
+    const auto motivo = socios::nombreValido(m_lista, m_nombre->text(), m_indice);
+    m_aviso->setText(motivo == socios::Motivo::NombreRepetido ? QStringLiteral("Ya hay un socio con ese nombre.")
+                                                              : QString());
+    m_botones->button(QDialogButtonBox::Ok)->setEnabled(!motivo);
 }
 
 socios::Socio FichaSocio::socio() const
 {
-    socios::Socio s = m_socio;
+    socios::Socio s = m_indice ? m_lista.at(*m_indice) : socios::Socio{};
     s.nombre = m_nombre->text().trimmed();
     s.participaciones = m_participaciones->value();
     s.nota = m_nota->text().trimmed();
@@ -109,17 +109,15 @@ PagoSocio::PagoSocio(const QString& nombre, QDate hoy, QWidget* padre) : QDialog
     forma->addRow(m_botones);
     const auto valida = [this] {
         const auto c = premios::centimosDe(m_importe->text());
-        m_botones->button(QDialogButtonBox::Ok)->setEnabled(c && *c > 0);
+        m_botones->button(QDialogButtonBox::Ok)->setEnabled(c && socios::importeValido(*c));
     };
     connect(m_importe, &QLineEdit::textChanged, this, valida);
     valida();
 }
 
-socios::Pago PagoSocio::pago() const
-{
-    const std::int64_t c = premios::centimosDe(m_importe->text()).value_or(0);
-    return {m_fecha->date(), m_correccion->isChecked() ? -c : c};
-}
+socios::Pago PagoSocio::pago() const { return {m_fecha->date(), premios::centimosDe(m_importe->text()).value_or(0)}; }
+
+bool PagoSocio::correccion() const { return m_correccion->isChecked(); }
 
 ResumenSocios::ResumenSocios(Dialogos& dialogos, const QString& ruta, QDate desde, QDate hasta, Calcula calcula,
                              std::function<void(QDate)> hecho, QWidget* padre)

@@ -7,6 +7,9 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <optional>
+#include <vector>
+
 #include <functional>
 
 class QCheckBox;
@@ -21,20 +24,20 @@ namespace bolvera {
 
 class Dialogos;
 
-// A member's name, shares and note, new or to change. The name must be
-// there and differ from every other member's.
+// A member's name, shares and note, new or to change: member `i` of
+// `lista`, or a new one. The name must be one the members' rules take.
 class FichaSocio final : public QDialog
 {
 public:
-    FichaSocio(const QString& titulo, const socios::Socio& socio, const QStringList& otros, QWidget* padre);
+    FichaSocio(const QString& titulo, std::vector<socios::Socio> lista, std::optional<std::size_t> i, QWidget* padre);
     // What was typed, with the payments the member already had.
     socios::Socio socio() const;
 
 private:
     void valida();
 
-    socios::Socio m_socio;
-    QStringList m_otros;
+    std::vector<socios::Socio> m_lista;
+    std::optional<std::size_t> m_indice;
     QLineEdit* m_nombre = nullptr;
     QSpinBox* m_participaciones = nullptr;
     QLineEdit* m_nota = nullptr;
@@ -48,7 +51,8 @@ class PagoSocio final : public QDialog
 {
 public:
     PagoSocio(const QString& nombre, QDate hoy, QWidget* padre);
-    socios::Pago pago() const;
+    socios::Pago pago() const; // the amount as typed, more than nothing
+    bool correccion() const;
 
 private:
     QLineEdit* m_importe = nullptr;

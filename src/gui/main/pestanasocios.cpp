@@ -285,15 +285,12 @@ void PestanaSocios::anadeSocio()
 {
     if (!pena() || m_danado)
         return;
-    QStringList otros;
-    for (const socios::Socio& s : m_socios)
-        otros << s.nombre;
-    auto* ficha = new FichaSocio(QStringLiteral("Añadir socio"), {}, otros, m_pagina->window());
+    auto* ficha = new FichaSocio(QStringLiteral("Añadir socio"), m_socios, {}, m_pagina->window());
     abre(ficha, [this, ficha] {
-        if (indiceDe(ficha->socio().nombre) >= 0)
-            return;
+        // The list may have been read again while the dialog was open.
         auto lista = m_socios;
-        lista.push_back(ficha->socio());
+        if (socios::anade(lista, ficha->socio()))
+            return;
         if (guarda(std::move(lista)))
             m_listaSocios->selectRow(static_cast<int>(m_socios.size()) - 1);
     });
@@ -304,18 +301,15 @@ void PestanaSocios::modificaSocio()
     const int i = socioElegido(true);
     if (i < 0 || m_danado)
         return;
-    QStringList otros;
-    for (std::size_t j = 0; j < m_socios.size(); ++j)
-        if (static_cast<int>(j) != i)
-            otros << m_socios[j].nombre;
-    auto* ficha = new FichaSocio(QStringLiteral("Modificar socio"), m_socios[static_cast<std::size_t>(i)], otros,
+    auto* ficha = new FichaSocio(QStringLiteral("Modificar socio"), m_socios, static_cast<std::size_t>(i),
                                  m_pagina->window());
     abre(ficha, [this, ficha, nombre = m_socios[static_cast<std::size_t>(i)].nombre] {
         const int j = indiceDe(nombre);
         if (j < 0)
             return;
         auto lista = m_socios;
-        lista[static_cast<std::size_t>(j)] = ficha->socio();
+        if (socios::cambia(lista, static_cast<std::size_t>(j), ficha->socio()))
+            return;
         if (guarda(std::move(lista)))
             m_listaSocios->selectRow(j);
     });
@@ -333,7 +327,7 @@ void PestanaSocios::quitaSocio()
                                         Dialogos::PorDefecto::No))
         return;
     auto lista = m_socios;
-    lista.erase(lista.begin() + i);
+    socios::quita(lista, static_cast<std::size_t>(i));
     guarda(std::move(lista));
 }
 
@@ -348,7 +342,8 @@ void PestanaSocios::anotaPago()
         if (j < 0)
             return;
         auto lista = m_socios;
-        lista[static_cast<std::size_t>(j)].pagos.push_back(dialogo->pago());
+        if (socios::paga(lista, static_cast<std::size_t>(j), dialogo->pago(), dialogo->correccion()))
+            return;
         if (guarda(std::move(lista)))
             m_listaSocios->selectRow(j);
     });

@@ -5,6 +5,7 @@
 #include "store/ficheros.h"
 #include "store/numsini.h"
 #include "store/penas.h"
+#include "store/premios.h"
 #include "store/reescritura.h"
 #include "store/socios.h"
 #include "support/datos.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -277,6 +280,61 @@ TEST(Socios, twinsKeepTheirOwnMembersWhateverIsDeleted)
     QTemporaryDir vacia;
     ASSERT_EQ(socios::apartaDe(vacia.path() + u'/', penas, 1, false), 0);
     EXPECT_FALSE(QFileInfo::exists(vacia.filePath("socios.json")));
+}
+
+// The members' rules both front ends follow: each refused change leaves the
+// list as it was and says why.
+TEST(Socios, theRulesRefuseWhatTheFileCouldNotHoldAndChangeNothing)
+{
+    using M = socios::Motivo;
+    const std::vector<socios::Socio> inicial = {{"Ana", 2, "600", {}}, {"José", 1, {}, {}}};
+    const QDate dia(2026, 12, 8);
+    const struct
+    {
+        const char* que;
+        std::function<socios::Resultado(std::vector<socios::Socio>&)> hace;
+        socios::Resultado motivo;
+    } casos[] = {
+        {"a new member", [](auto& l) { return socios::anade(l, {" Bea ", 1, {}, {}}); }, {}},
+        {"a new member without a name", [](auto& l) { return socios::anade(l, {"  ", 1, {}, {}}); }, M::SinNombre},
+        {"a name another member has, in capitals",
+         [](auto& l) { return socios::anade(l, {"ANA", 1, {}, {}}); }, M::NombreRepetido},
+        {"the same name with its accent typed apart",
+         [](auto& l) { return socios::anade(l, {QStringLiteral("Jose\u0301"), 1, {}, {}}); }, M::NombreRepetido},
+        {"no shares", [](auto& l) { return socios::anade(l, {"Bea", 0, {}, {}}); }, M::SinParticipaciones},
+        {"a member keeps its own name in other capitals",
+         [](auto& l) { return socios::cambia(l, 0, {"ANA", 3, {}, {}}); }, {}},
+        {"renamed as another member", [](auto& l) { return socios::cambia(l, 0, {"JOSÉ", 2, {}, {}}); },
+         M::NombreRepetido},
+        {"shares down to none", [](auto& l) { return socios::cambia(l, 1, {"José", 0, {}, {}}); }, M::SinParticipaciones},
+        {"a payment", [&](auto& l) { return socios::paga(l, 1, {dia, 1250}, false); }, {}},
+        {"a payment of nothing", [&](auto& l) { return socios::paga(l, 1, {dia, 0}, false); }, M::ImporteNoValido},
+        {"a payment beyond any prize",
+         [&](auto& l) { return socios::paga(l, 1, {dia, premios::maximoCentimos + 1}, false); }, M::ImporteNoValido},
+        {"a correction beyond any prize",
+         [&](auto& l) { return socios::paga(l, 1, {dia, premios::maximoCentimos + 1}, true); }, M::ImporteNoValido},
+    };
+    for (const auto& c : casos) {
+        std::vector<socios::Socio> lista = inicial;
+        EXPECT_EQ(c.hace(lista), c.motivo) << c.que;
+        if (c.motivo) {
+            EXPECT_EQ(socios::texto({{{"P", 1, 1, 0}, lista, {}}}), socios::texto({{{"P", 1, 1, 0}, inicial, {}}})) << c.que;
+        }
+    }
+    // What the accepted ones leave: a trimmed name, the payments kept, a correction stored as a negative entry.
+    std::vector<socios::Socio> lista = inicial;
+    ASSERT_FALSE(socios::anade(lista, {" Bea ", 1, {}, {}}));
+    ASSERT_FALSE(socios::paga(lista, 0, {dia, 1000}, false));
+    ASSERT_FALSE(socios::paga(lista, 0, {dia, 250}, true));
+    ASSERT_FALSE(socios::cambia(lista, 0, {"ANA", 3, {}, {}}));
+    ASSERT_EQ(lista.size(), 3u);
+    EXPECT_EQ(lista[2].nombre, QStringLiteral("Bea"));
+    EXPECT_EQ(lista[0].nombre, QStringLiteral("ANA"));
+    EXPECT_EQ(lista[0].participaciones, 3);
+    ASSERT_EQ(lista[0].pagos.size(), 2u);
+    EXPECT_EQ(lista[0].pagos[1].centimos, -250);
+    socios::quita(lista, 1);
+    EXPECT_EQ(socios::busca(lista, QStringLiteral("bea")), std::optional<std::size_t>(1));
 }
 
 } // namespace

@@ -240,7 +240,7 @@ TEST_F(Accesible, everyTextReadsOnALightAndADarkDesktop)
         v.gestor().eligePena(0);
         Imprimir imprimir(m_estado, m_plataforma);
         imprimir.show();
-        FichaSocio ficha(QStringLiteral("Añadir socio"), {}, {QStringLiteral("Ana")}, nullptr);
+        FichaSocio ficha(QStringLiteral("Añadir socio"), {socios::Socio{QStringLiteral("Ana"), 1, {}, {}}}, {}, nullptr);
         ficha.show();
         ficha.findChild<QLineEdit*>()->setText(QStringLiteral("Ana")); // its warning, in red
         std::vector<std::map<QString, double>> vistas{etiquetas(&crea), etiquetas(&imprimir), etiquetas(&ficha)};
