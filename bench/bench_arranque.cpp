@@ -2,17 +2,17 @@
 // window's first paint, with 32,766 draws and 500 peñas and with empty files
 // (offscreen). Each start is a fresh process; the medians are printed.
 #include "azar.h"
-#include "main/principal.h"
-#include "platform/dialogos.h"
-#include "platform/escritorio.h"
-#include "platform/plataforma.h"
-#include "platform/red.h"
-#include "platform/reloj.h"
-#include "store/estado.h"
-#include "store/fechas.h"
-#include "store/ficheros.h"
-#include "store/regpena.h"
-#include "store/regsorteo.h"
+#include "gui/main/principal.h"
+#include "core/platform/dialogos.h"
+#include "core/platform/escritorio.h"
+#include "core/platform/plataforma.h"
+#include "core/platform/red.h"
+#include "core/platform/reloj.h"
+#include "core/store/estado.h"
+#include "core/store/fechas.h"
+#include "core/store/ficheros.h"
+#include "core/store/regpena.h"
+#include "core/store/regsorteo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // The status block reload on the largest files the program takes: 32,766 draws
 // and 500 peñas, read from disk and counted, as every data change does.
-#include "store/cargasorteos.h"
-#include "store/fechas.h"
-#include "store/ficheroregistros.h"
+#include "core/store/cargasorteos.h"
+#include "core/store/fechas.h"
+#include "core/store/ficheroregistros.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -7,10 +7,10 @@
 // file costs the kernel more than reading it back, so the ratio is taken on
 // the /dev/null run.
 #include "azar.h"
-#include "store/fechas.h"
-#include "store/historia.h"
-#include "store/regpena.h"
-#include "store/regsorteo.h"
+#include "core/store/fechas.h"
+#include "core/store/historia.h"
+#include "core/store/regpena.h"
+#include "core/store/regsorteo.h"
 
 #include <QCoreApplication>
 #include <QDir>

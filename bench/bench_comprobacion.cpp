@@ -3,10 +3,10 @@
 // passes alone, the passes with the list model and its first paint, and the
 // breakdown of a multiple bet.
 #include "azar.h"
-#include "checking/desglose.h"
-#include "checking/pasadas.h"
-#include "main/modeloresultados.h"
-#include "store/fechas.h"
+#include "core/checking/desglose.h"
+#include "core/checking/pasadas.h"
+#include "gui/main/modeloresultados.h"
+#include "core/store/fechas.h"
 
 
 #include <QHeaderView>

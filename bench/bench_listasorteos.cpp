@@ -1,9 +1,9 @@
 // The statistics tab on the largest history (32,766 draws): the pass that
 // builds the frequency tables, and that pass with the draw list's model reset
 // and first paint.
-#include "main/modelosorteos.h"
-#include "store/fechas.h"
-#include "store/listado.h"
+#include "gui/main/modelosorteos.h"
+#include "core/store/fechas.h"
+#include "core/store/listado.h"
 
 #include <QTableView>
 

@@ -28,13 +28,9 @@ while IFS= read -r fichero; do
   carpeta="$(dirname "$relativo")"
   [ -n "${puede[$carpeta]+x}" ] || { echo "carpeta sin capa: $carpeta ($relativo)"; fallos=1; continue; }
   while IFS= read -r incluido; do
-    # Where the include lands: the core, the windows, or src/ itself (app).
-    destino=""
-    for raiz in core gui; do
-      [ -e "$src/$raiz/$incluido" ] && { destino="$raiz/$(dirname "$incluido")"; break; }
-    done
-    [ -z "$destino" ] && [ -e "$src/$incluido" ] && destino="$(dirname "$incluido")"
-    [ -z "$destino" ] && continue # generated headers
+    # Every include names its layer: where it lands is its folder.
+    [ -e "$src/$incluido" ] || continue # generated headers
+    destino="$(dirname "$incluido")"
     [ "$destino" = "$carpeta" ] && continue
     permitido=0
     for p in ${puede[$carpeta]}; do

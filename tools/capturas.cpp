@@ -2,22 +2,22 @@
 // screen: capturas --dir DATA --salida OUT [--oscuro] [--letra PUNTOS]
 // (run with QT_QPA_PLATFORM=offscreen). --oscuro draws it as on a dark
 // desktop, --letra with the desktop's font at that size.
-#include "main/pestanageneral.h"
-#include "main/pestanapenas.h"
-#include "main/principal.h"
-#include "platform/plataforma.h"
-#include "platform/qt/dialogosqt.h"
-#include "platform/qt/escritorioqt.h"
-#include "platform/redqt.h"
-#include "platform/reloj.h"
-#include "shell/acercade.h"
-#include "create/crea.h"
-#include "create/creamenu.h"
-#include "print/imprimir.h"
-#include "shell/infor.h"
-#include "shell/presentacion.h"
-#include "store/estado.h"
-#include "store/ficheros.h"
+#include "gui/main/pestanageneral.h"
+#include "gui/main/pestanapenas.h"
+#include "gui/main/principal.h"
+#include "core/platform/plataforma.h"
+#include "gui/platform/qt/dialogosqt.h"
+#include "gui/platform/qt/escritorioqt.h"
+#include "core/platform/redqt.h"
+#include "core/platform/reloj.h"
+#include "gui/shell/acercade.h"
+#include "gui/create/crea.h"
+#include "gui/create/creamenu.h"
+#include "gui/print/imprimir.h"
+#include "gui/shell/infor.h"
+#include "gui/shell/presentacion.h"
+#include "core/store/estado.h"
+#include "core/store/ficheros.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

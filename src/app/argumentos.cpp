@@ -1,6 +1,6 @@
 #include "app/argumentos.h"
 
-#include "store/ajustes.h"
+#include "core/store/ajustes.h"
 
 #include <QDate>
 #include <QRegularExpression>

@@ -1,11 +1,11 @@
 // bolvera-cli: the program's core from a terminal, one subcommand per view.
 #include "app/argumentos.h"
-#include "store/directorio.h"
+#include "core/store/directorio.h"
 #include "app/ordenes.h"
-#include "platform/cerrojo.h"
-#include "platform/reloj.h"
-#include "programa/version.h"
-#include "store/historia.h"
+#include "core/platform/cerrojo.h"
+#include "core/platform/reloj.h"
+#include "core/programa/version.h"
+#include "core/store/historia.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "app/ordenes.h"
 
-#include "checking/comprobacion.h"
-#include "store/errores.h"
-#include "store/listado.h"
-#include "store/ficheroregistros.h"
-#include "store/ficheros.h"
+#include "core/checking/comprobacion.h"
+#include "core/store/errores.h"
+#include "core/store/listado.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/ficheros.h"
 
 #include <QJsonDocument>
 #include <QTextStream>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "store/regpena.h"
-#include "store/regsorteo.h"
-#include "store/socios.h"
+#include "core/store/regpena.h"
+#include "core/store/regsorteo.h"
+#include "core/store/socios.h"
 
 #include <QDate>
 #include <QJsonObject>

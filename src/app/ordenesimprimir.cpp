@@ -1,17 +1,17 @@
 // bolvera-cli: what is printed: a peña's tickets into a PDF, as the print
 // window prints them, and the summary for its members, as PDF or text.
 #include "app/ordenes.h"
-#include "checking/formas.h"
-#include "checking/resumen.h"
-#include "print/resumenpdf.h"
-#include "store/ajustes.h"
-#include "store/fechas.h"
-#include "store/premios.h"
-#include "print/pintor.h"
-#include "print/trabajo.h"
-#include "store/ficheros.h"
-#include "store/numsini.h"
-#include "store/reescritura.h"
+#include "core/checking/formas.h"
+#include "core/checking/resumen.h"
+#include "gui/print/resumenpdf.h"
+#include "core/store/ajustes.h"
+#include "core/store/fechas.h"
+#include "core/store/premios.h"
+#include "gui/print/pintor.h"
+#include "core/print/trabajo.h"
+#include "core/store/ficheros.h"
+#include "core/store/numsini.h"
+#include "core/store/reescritura.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

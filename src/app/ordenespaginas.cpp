@@ -1,9 +1,9 @@
 // bolvera-cli: the draws and the prize report of a results page saved to disk.
 #include "app/ordenes.h"
-#include "store/texto1252.h"
-#include "update/analiza.h"
-#include "update/informe.h"
-#include "update/nuevos.h"
+#include "core/store/texto1252.h"
+#include "core/update/analiza.h"
+#include "core/update/informe.h"
+#include "core/update/nuevos.h"
 
 #include <QJsonArray>
 #include <QTextStream>

@@ -1,11 +1,11 @@
 // bolvera-cli: a new peña, through the editor's checks and the same append.
 #include "app/ordenes.h"
-#include "create/editorpena.h"
-#include "store/errores.h"
-#include "store/estado.h"
-#include "store/fechas.h"
-#include "store/listado.h"
-#include "store/penas.h"
+#include "core/create/editorpena.h"
+#include "core/store/errores.h"
+#include "core/store/estado.h"
+#include "core/store/fechas.h"
+#include "core/store/listado.h"
+#include "core/store/penas.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

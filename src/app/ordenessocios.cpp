@@ -1,13 +1,13 @@
 // The members of a peña, from the terminal: their accounts, adding one,
 // recording a payment and removing one.
 #include "app/ordenes.h"
-#include "checking/cuentas.h"
-#include "checking/euros.h"
-#include "store/ajustes.h"
-#include "store/fechas.h"
-#include "store/ficheros.h"
-#include "store/premios.h"
-#include "store/socios.h"
+#include "core/checking/cuentas.h"
+#include "core/checking/euros.h"
+#include "core/store/ajustes.h"
+#include "core/store/fechas.h"
+#include "core/store/ficheros.h"
+#include "core/store/premios.h"
+#include "core/store/socios.h"
 
 #include <QJsonArray>
 #include <QTextStream>

@@ -1,17 +1,17 @@
 // bolvera-cli: the status block and the draw history.
 #include "app/ordenes.h"
 #include "app/salidajson.h"
-#include "store/cargasorteos.h"
-#include "checking/euros.h"
-#include "store/ajustes.h"
-#include "store/csvsorteos.h"
-#include "store/fechas.h"
-#include "store/ficheros.h"
-#include "store/historia.h"
-#include "store/listado.h"
-#include "store/premios.h"
-#include "store/reescritura.h"
-#include "store/validacion.h"
+#include "core/store/cargasorteos.h"
+#include "core/checking/euros.h"
+#include "core/store/ajustes.h"
+#include "core/store/csvsorteos.h"
+#include "core/store/fechas.h"
+#include "core/store/ficheros.h"
+#include "core/store/historia.h"
+#include "core/store/listado.h"
+#include "core/store/premios.h"
+#include "core/store/reescritura.h"
+#include "core/store/validacion.h"
 
 #include <QDir>
 #include <QJsonArray>

@@ -2,8 +2,8 @@
 
 #include "app/ordenes.h"
 #include "app/salidajson.h"
-#include "checking/euros.h"
-#include "checking/formas.h"
+#include "core/checking/euros.h"
+#include "core/checking/formas.h"
 
 #include <algorithm>
 #include <bit>

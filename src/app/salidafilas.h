@@ -1,6 +1,6 @@
 #pragma once
 
-#include "checking/celdas.h"
+#include "core/checking/celdas.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "store/socios.h"
-#include "store/cargasorteos.h"
-#include "store/ficheroregistros.h"
+#include "core/store/socios.h"
+#include "core/store/cargasorteos.h"
+#include "core/store/ficheroregistros.h"
 #include "support/datos.h"
 
 #include <QDir>

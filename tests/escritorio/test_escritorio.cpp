@@ -1,16 +1,16 @@
 // The windows on a real X server with a window manager, driven by real keys
 // and clicks (xdotool): what the user does, with the focus and activation
 // changes that only a window manager makes.
-#include "main/pestanapenas.h"
-#include "create/crea.h"
-#include "main/principal.h"
-#include "platform/plataforma.h"
-#include "platform/qt/dialogosqt.h"
-#include "store/estado.h"
-#include "store/ficheroregistros.h"
-#include "store/ficheros.h"
-#include "store/regpena.h"
-#include "store/socios.h"
+#include "gui/main/pestanapenas.h"
+#include "gui/create/crea.h"
+#include "gui/main/principal.h"
+#include "core/platform/plataforma.h"
+#include "gui/platform/qt/dialogosqt.h"
+#include "core/store/estado.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/ficheros.h"
+#include "core/store/regpena.h"
+#include "core/store/socios.h"
 #include "support/datos.h"
 #include "support/falsos.h"
 

@@ -1,6 +1,6 @@
 #include "support/datos.h"
 
-#include "store/fechas.h"
+#include "core/store/fechas.h"
 
 #include <QFile>
 #include <QTextStream>

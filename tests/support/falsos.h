@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/dialogos.h"
-#include "platform/escritorio.h"
-#include "platform/red.h"
-#include "platform/reloj.h"
+#include "core/platform/dialogos.h"
+#include "core/platform/escritorio.h"
+#include "core/platform/red.h"
+#include "core/platform/reloj.h"
 
 #include <QList>
 #include <QUrl>

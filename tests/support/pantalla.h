@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/actualizacion.h"
+#include "core/update/actualizacion.h"
 
 #include <QList>
 #include <QStringList>

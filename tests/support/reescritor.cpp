@@ -1,11 +1,11 @@
 // A child process for the crash tests: performs one whole-file rewrite of the
 // data directory and exits. The test kills it at random moments.
-#include "checking/comprobacion.h"
-#include "store/ficheroregistros.h"
-#include "store/historia.h"
-#include "store/penas.h"
-#include "store/reescritura.h"
-#include "store/socios.h"
+#include "core/checking/comprobacion.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/historia.h"
+#include "core/store/penas.h"
+#include "core/store/reescritura.h"
+#include "core/store/socios.h"
 
 #include <QCoreApplication>
 #include <QDate>

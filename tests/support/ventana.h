@@ -1,9 +1,9 @@
 #pragma once
 
-#include "main/principal.h"
-#include "platform/plataforma.h"
-#include "store/estado.h"
-#include "store/ficheros.h"
+#include "gui/main/principal.h"
+#include "core/platform/plataforma.h"
+#include "core/store/estado.h"
+#include "core/store/ficheros.h"
 #include "support/falsos.h"
 #include "support/imprime.h"
 

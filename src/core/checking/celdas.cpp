@@ -1,9 +1,9 @@
-#include "checking/celdas.h"
+#include "core/checking/celdas.h"
 
-#include "store/categorias.h"
-#include "checking/euros.h"
-#include "checking/formas.h"
-#include "store/fechas.h"
+#include "core/store/categorias.h"
+#include "core/checking/euros.h"
+#include "core/checking/formas.h"
+#include "core/store/fechas.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "checking/filas.h"
-#include "store/premios.h"
-#include "store/regpena.h"
-#include "store/regsorteo.h"
+#include "core/checking/filas.h"
+#include "core/store/premios.h"
+#include "core/store/regpena.h"
+#include "core/store/regsorteo.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "checking/comprobacion.h"
+#include "core/checking/comprobacion.h"
 
-#include "store/ficheroregistros.h"
-#include "store/ficheros.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/ficheros.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "checking/celdas.h"
-#include "checking/filascompactas.h"
-#include "checking/pasadas.h"
+#include "core/checking/celdas.h"
+#include "core/checking/filascompactas.h"
+#include "core/checking/pasadas.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
-#include "checking/cuentas.h"
+#include "core/checking/cuentas.h"
 
-#include "checking/desglose.h"
-#include "checking/formas.h"
-#include "checking/pasadas.h"
-#include "store/categorias.h"
-#include "store/fechas.h"
+#include "core/checking/desglose.h"
+#include "core/checking/formas.h"
+#include "core/checking/pasadas.h"
+#include "core/store/categorias.h"
+#include "core/store/fechas.h"
 
 #include <algorithm>
 #include <numeric>

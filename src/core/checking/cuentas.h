@@ -1,9 +1,9 @@
 #pragma once
 
-#include "store/premios.h"
-#include "store/regpena.h"
-#include "store/regsorteo.h"
-#include "store/socios.h"
+#include "core/store/premios.h"
+#include "core/store/regpena.h"
+#include "core/store/regsorteo.h"
+#include "core/store/socios.h"
 
 #include <cstdint>
 #include <map>

@@ -1,4 +1,4 @@
-#include "checking/desglose.h"
+#include "core/checking/desglose.h"
 
 namespace bolvera {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/categorias.h"
+#include "core/store/categorias.h"
 
 #include <array>
 #include <cstdint>

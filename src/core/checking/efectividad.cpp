@@ -1,4 +1,4 @@
-#include "checking/efectividad.h"
+#include "core/checking/efectividad.h"
 
 #include <cfenv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "checking/euros.h"
+#include "core/checking/euros.h"
 
-#include "checking/cuentas.h"
+#include "core/checking/cuentas.h"
 
 #include <algorithm>
 #include <cstdlib>

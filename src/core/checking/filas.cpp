@@ -1,4 +1,4 @@
-#include "checking/filas.h"
+#include "core/checking/filas.h"
 
 #include <bit>
 

@@ -1,4 +1,4 @@
-#include "checking/filascompactas.h"
+#include "core/checking/filascompactas.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "checking/filas.h"
+#include "core/checking/filas.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "checking/formas.h"
+#include "core/checking/formas.h"
 
-#include "checking/desglose.h"
-#include "store/regpena.h"
+#include "core/checking/desglose.h"
+#include "core/store/regpena.h"
 
 namespace bolvera {
 

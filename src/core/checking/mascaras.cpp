@@ -1,6 +1,6 @@
-#include "checking/mascaras.h"
+#include "core/checking/mascaras.h"
 
-#include "store/categorias.h"
+#include "core/store/categorias.h"
 
 #include <array>
 #include <bit>

@@ -1,10 +1,10 @@
-#include "checking/pasadas.h"
+#include "core/checking/pasadas.h"
 
-#include "store/categorias.h"
-#include "checking/desglose.h"
-#include "checking/formas.h"
-#include "checking/mascaras.h"
-#include "store/fechas.h"
+#include "core/store/categorias.h"
+#include "core/checking/desglose.h"
+#include "core/checking/formas.h"
+#include "core/checking/mascaras.h"
+#include "core/store/fechas.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "checking/filas.h"
-#include "store/regpena.h"
-#include "store/regsorteo.h"
+#include "core/checking/filas.h"
+#include "core/store/regpena.h"
+#include "core/store/regsorteo.h"
 
 #include <functional>
 #include <span>

@@ -1,10 +1,10 @@
-#include "checking/recuento.h"
+#include "core/checking/recuento.h"
 
-#include "checking/pasadas.h"
-#include "store/ficheroregistros.h"
-#include "store/ficheros.h"
-#include "store/listado.h"
-#include "store/reescritura.h"
+#include "core/checking/pasadas.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/ficheros.h"
+#include "core/store/listado.h"
+#include "core/store/reescritura.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
-#include "checking/resumen.h"
+#include "core/checking/resumen.h"
 
-#include "checking/cuentas.h"
-#include "checking/euros.h"
-#include "checking/formas.h"
-#include "store/categorias.h"
-#include "store/fechas.h"
+#include "core/checking/cuentas.h"
+#include "core/checking/euros.h"
+#include "core/checking/formas.h"
+#include "core/store/categorias.h"
+#include "core/store/fechas.h"
 
 #include <QStringList>
 

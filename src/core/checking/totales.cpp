@@ -1,8 +1,8 @@
-#include "checking/totales.h"
+#include "core/checking/totales.h"
 
-#include "checking/efectividad.h"
-#include "checking/formas.h"
-#include "store/fechas.h"
+#include "core/checking/efectividad.h"
+#include "core/checking/formas.h"
+#include "core/store/fechas.h"
 
 #include <numeric>
 

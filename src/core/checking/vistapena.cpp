@@ -1,8 +1,8 @@
-#include "checking/vistapena.h"
+#include "core/checking/vistapena.h"
 
-#include "checking/efectividad.h"
-#include "checking/formas.h"
-#include "checking/pasadas.h"
+#include "core/checking/efectividad.h"
+#include "core/checking/formas.h"
+#include "core/checking/pasadas.h"
 
 #include <algorithm>
 #include <numeric>

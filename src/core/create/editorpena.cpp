@@ -1,7 +1,7 @@
-#include "create/editorpena.h"
+#include "core/create/editorpena.h"
 
-#include "checking/formas.h"
-#include "store/texto1252.h"
+#include "core/checking/formas.h"
+#include "core/store/texto1252.h"
 
 #include <QStringList>
 #include <QStringTokenizer>

@@ -1,4 +1,4 @@
-#include "platform/canal.h"
+#include "core/platform/canal.h"
 
 #include <QCryptographicHash>
 

@@ -1,7 +1,7 @@
-#include "platform/cerrojo.h"
+#include "core/platform/cerrojo.h"
 
-#include "store/errores.h"
-#include "store/ficheros.h"
+#include "core/store/errores.h"
+#include "core/store/ficheros.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/notificaciones.h"
+#include "core/platform/notificaciones.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,5 +1,5 @@
-#include "platform/redqt.h"
-#include "programa/version.h"
+#include "core/platform/redqt.h"
+#include "core/programa/version.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>

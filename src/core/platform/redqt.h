@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/red.h"
+#include "core/platform/red.h"
 
 #include <QNetworkAccessManager>
 

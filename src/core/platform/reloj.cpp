@@ -1,4 +1,4 @@
-#include "platform/reloj.h"
+#include "core/platform/reloj.h"
 
 namespace bolvera {
 

@@ -1,4 +1,4 @@
-#include "platform/sitios.h"
+#include "core/platform/sitios.h"
 
 namespace bolvera {
 

@@ -1,6 +1,6 @@
-#include "print/trabajo.h"
+#include "core/print/trabajo.h"
 
-#include "checking/formas.h"
+#include "core/checking/formas.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "programa/versionprograma.h"
+#include "core/programa/versionprograma.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "programa/versiones.h"
+#include "core/programa/versiones.h"
 
 #include <array>
 #include <utility>

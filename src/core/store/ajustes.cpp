@@ -1,9 +1,9 @@
-#include "store/ajustes.h"
+#include "core/store/ajustes.h"
 
-#include "store/ficheroregistros.h"
-#include "store/ficheros.h"
-#include "store/premios.h"
-#include "store/reescritura.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/ficheros.h"
+#include "core/store/premios.h"
+#include "core/store/reescritura.h"
 
 #include <QFile>
 #include <QSettings>

@@ -1,6 +1,6 @@
-#include "store/cargasorteos.h"
+#include "core/store/cargasorteos.h"
 
-#include "store/fechas.h"
+#include "core/store/fechas.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/regpena.h"
-#include "store/regsorteo.h"
+#include "core/store/regpena.h"
+#include "core/store/regsorteo.h"
 
 #include <QDate>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "store/categorias.h"
+#include "core/store/categorias.h"
 
 namespace bolvera {
 

@@ -1,7 +1,7 @@
-#include "store/csvsorteos.h"
+#include "core/store/csvsorteos.h"
 
-#include "store/fechas.h"
-#include "store/validacion.h"
+#include "core/store/fechas.h"
+#include "core/store/validacion.h"
 
 #include <QRegularExpression>
 

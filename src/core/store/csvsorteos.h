@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/regsorteo.h"
+#include "core/store/regsorteo.h"
 
 #include <QByteArray>
 #include <QString>

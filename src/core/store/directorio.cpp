@@ -1,6 +1,6 @@
-#include "store/directorio.h"
+#include "core/store/directorio.h"
 
-#include "store/ficheros.h"
+#include "core/store/ficheros.h"
 
 #include <QDir>
 #include <QFileInfo>

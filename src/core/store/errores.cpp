@@ -1,4 +1,4 @@
-#include "store/errores.h"
+#include "core/store/errores.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/regpena.h"
+#include "core/store/regpena.h"
 
 #include <QString>
 

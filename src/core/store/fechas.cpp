@@ -1,4 +1,4 @@
-#include "store/fechas.h"
+#include "core/store/fechas.h"
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "store/ficheroregistros.h"
+#include "core/store/ficheroregistros.h"
 
-#include "store/errores.h"
-#include "store/reescritura.h"
+#include "core/store/errores.h"
+#include "core/store/reescritura.h"
 
 #include <QFile>
 

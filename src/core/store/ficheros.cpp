@@ -1,6 +1,6 @@
-#include "store/ficheros.h"
+#include "core/store/ficheros.h"
 
-#include "store/reescritura.h"
+#include "core/store/reescritura.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,15 +1,15 @@
-#include "store/historia.h"
+#include "core/store/historia.h"
 
-#include "store/csvsorteos.h"
-#include "store/errores.h"
-#include "store/fechas.h"
-#include "store/ficheroregistros.h"
-#include "store/ficheros.h"
-#include "store/listado.h"
-#include "store/regpena.h"
-#include "store/regsorteo.h"
-#include "store/reescritura.h"
-#include "store/validacion.h"
+#include "core/store/csvsorteos.h"
+#include "core/store/errores.h"
+#include "core/store/fechas.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/ficheros.h"
+#include "core/store/listado.h"
+#include "core/store/regpena.h"
+#include "core/store/regsorteo.h"
+#include "core/store/reescritura.h"
+#include "core/store/validacion.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "store/listado.h"
+#include "core/store/listado.h"
 
-#include "store/fechas.h"
-#include "store/validacion.h"
+#include "core/store/fechas.h"
+#include "core/store/validacion.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "store/numsini.h"
+#include "core/store/numsini.h"
 
-#include "store/binario.h"
-#include "store/errores.h"
-#include "store/ficheroregistros.h"
+#include "core/store/binario.h"
+#include "core/store/errores.h"
+#include "core/store/ficheroregistros.h"
 
 #include <QLocale>
 

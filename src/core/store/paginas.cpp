@@ -1,8 +1,8 @@
-#include "store/paginas.h"
+#include "core/store/paginas.h"
 
-#include "store/ficheroregistros.h"
-#include "store/reescritura.h"
-#include "store/texto1252.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/reescritura.h"
+#include "core/store/texto1252.h"
 
 namespace bolvera {
 

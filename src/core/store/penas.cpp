@@ -1,11 +1,11 @@
-#include "store/penas.h"
+#include "core/store/penas.h"
 
-#include "store/errores.h"
-#include "store/estado.h"
-#include "store/fechas.h"
-#include "store/ficheroregistros.h"
-#include "store/ficheros.h"
-#include "store/reescritura.h"
+#include "core/store/errores.h"
+#include "core/store/estado.h"
+#include "core/store/fechas.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/ficheros.h"
+#include "core/store/reescritura.h"
 
 namespace bolvera {
 

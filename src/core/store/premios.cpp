@@ -1,12 +1,12 @@
-#include "store/premios.h"
+#include "core/store/premios.h"
 
-#include "store/categorias.h"
-#include "store/binario.h"
-#include "store/errores.h"
-#include "store/fechas.h"
-#include "store/ficheros.h"
-#include "store/ficheroregistros.h"
-#include "store/reescritura.h"
+#include "core/store/categorias.h"
+#include "core/store/binario.h"
+#include "core/store/errores.h"
+#include "core/store/fechas.h"
+#include "core/store/ficheros.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/reescritura.h"
 
 #include <QFile>
 #include <QtEndian>

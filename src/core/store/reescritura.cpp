@@ -1,6 +1,6 @@
-#include "store/reescritura.h"
+#include "core/store/reescritura.h"
 
-#include "store/errores.h"
+#include "core/store/errores.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "store/regpena.h"
+#include "core/store/regpena.h"
 
-#include "store/binario.h"
-#include "store/texto1252.h"
+#include "core/store/binario.h"
+#include "core/store/texto1252.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "store/regsorteo.h"
+#include "core/store/regsorteo.h"
 
-#include "store/binario.h"
+#include "core/store/binario.h"
 
 namespace bolvera {
 

@@ -1,11 +1,11 @@
-#include "store/socios.h"
+#include "core/store/socios.h"
 
-#include "store/errores.h"
-#include "store/fechas.h"
-#include "store/premios.h"
-#include "store/ficheroregistros.h"
-#include "store/ficheros.h"
-#include "store/reescritura.h"
+#include "core/store/errores.h"
+#include "core/store/fechas.h"
+#include "core/store/premios.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/ficheros.h"
+#include "core/store/reescritura.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "store/texto1252.h"
+#include "core/store/texto1252.h"
 
 #include <array>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "store/validacion.h"
+#include "core/store/validacion.h"
 
-#include "store/fechas.h"
+#include "core/store/fechas.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/dialogos.h"
-#include "platform/red.h"
-#include "store/premios.h"
-#include "store/regsorteo.h"
+#include "core/platform/dialogos.h"
+#include "core/platform/red.h"
+#include "core/store/premios.h"
+#include "core/store/regsorteo.h"
 
 #include <QDate>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "update/analiza.h"
+#include "core/update/analiza.h"
 
-#include "store/fechas.h"
-#include "update/escaner.h"
+#include "core/store/fechas.h"
+#include "core/update/escaner.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "update/confirmacion.h"
+#include "core/update/confirmacion.h"
 
-#include "store/fechas.h"
-#include "store/validacion.h"
+#include "core/store/fechas.h"
+#include "core/store/validacion.h"
 
 #include <algorithm>
 #include <map>

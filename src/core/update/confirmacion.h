@@ -1,8 +1,8 @@
 #pragma once
 
-#include "store/premios.h"
-#include "store/regsorteo.h"
-#include "update/fuentes.h"
+#include "core/store/premios.h"
+#include "core/store/regsorteo.h"
+#include "core/update/fuentes.h"
 
 #include <QDate>
 #include <QString>

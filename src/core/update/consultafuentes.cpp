@@ -1,7 +1,7 @@
-#include "update/consultafuentes.h"
+#include "core/update/consultafuentes.h"
 
-#include "store/ajustes.h"
-#include "store/fechas.h"
+#include "core/store/ajustes.h"
+#include "core/store/fechas.h"
 
 #include <QTimer>
 

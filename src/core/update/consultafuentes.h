@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/red.h"
-#include "update/confirmacion.h"
+#include "core/platform/red.h"
+#include "core/update/confirmacion.h"
 
 #include <QDate>
 #include <QElapsedTimer>

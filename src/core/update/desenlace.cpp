@@ -1,6 +1,6 @@
-#include "update/desenlace.h"
+#include "core/update/desenlace.h"
 
-#include "update/actualizacion.h"
+#include "core/update/actualizacion.h"
 
 #include <QJsonArray>
 

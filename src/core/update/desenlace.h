@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/dialogos.h"
+#include "core/platform/dialogos.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "update/direcciones.h"
+#include "core/update/direcciones.h"
 
-#include "platform/sitios.h"
+#include "core/platform/sitios.h"
 
 namespace bolvera {
 

@@ -1,4 +1,4 @@
-#include "update/escaner.h"
+#include "core/update/escaner.h"
 
 #include <algorithm>
 #include <array>

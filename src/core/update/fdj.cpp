@@ -1,9 +1,9 @@
 // France's draw archive: a page of links to ZIP files, each holding one CSV.
-#include "update/fuentes.h"
+#include "core/update/fuentes.h"
 
-#include "store/premios.h"
-#include "update/fuentescsv.h"
-#include "update/zip.h"
+#include "core/store/premios.h"
+#include "core/update/fuentescsv.h"
+#include "core/update/zip.h"
 
 #include <QRegularExpression>
 

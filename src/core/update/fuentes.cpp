@@ -1,9 +1,9 @@
-#include "update/fuentes.h"
+#include "core/update/fuentes.h"
 
-#include "store/categorias.h"
-#include "store/fechas.h"
-#include "store/premios.h"
-#include "update/fuentescsv.h"
+#include "core/store/categorias.h"
+#include "core/store/fechas.h"
+#include "core/store/premios.h"
+#include "core/update/fuentescsv.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

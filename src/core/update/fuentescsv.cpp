@@ -1,7 +1,7 @@
-#include "update/fuentescsv.h"
+#include "core/update/fuentescsv.h"
 
-#include "store/categorias.h"
-#include "store/fechas.h"
+#include "core/store/categorias.h"
+#include "core/store/fechas.h"
 
 #include <QStringDecoder>
 

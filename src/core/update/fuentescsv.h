@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/fuentes.h"
+#include "core/update/fuentes.h"
 
 #include <QByteArray>
 #include <QDate>

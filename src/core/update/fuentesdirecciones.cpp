@@ -1,6 +1,6 @@
-#include "update/fuentes.h"
+#include "core/update/fuentes.h"
 
-#include "platform/sitios.h"
+#include "core/platform/sitios.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "update/informe.h"
+#include "core/update/informe.h"
 
-#include "store/ficheros.h"
-#include "store/reescritura.h"
-#include "update/direcciones.h"
-#include "update/escaner.h"
+#include "core/store/ficheros.h"
+#include "core/store/reescritura.h"
+#include "core/update/direcciones.h"
+#include "core/update/escaner.h"
 
 #include <QFile>
 

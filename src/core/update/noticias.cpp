@@ -1,6 +1,6 @@
-#include "update/noticias.h"
+#include "core/update/noticias.h"
 
-#include "store/fechas.h"
+#include "core/store/fechas.h"
 
 namespace bolvera {
 

@@ -1,9 +1,9 @@
-#include "update/notificacion.h"
+#include "core/update/notificacion.h"
 
-#include "checking/cuentas.h"
-#include "checking/euros.h"
-#include "store/categorias.h"
-#include "store/fechas.h"
+#include "core/checking/cuentas.h"
+#include "core/checking/euros.h"
+#include "core/store/categorias.h"
+#include "core/store/fechas.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
-#include "update/nuevos.h"
+#include "core/update/nuevos.h"
 
-#include "store/errores.h"
-#include "store/fechas.h"
-#include "store/ficheroregistros.h"
-#include "store/ficheros.h"
-#include "store/validacion.h"
+#include "core/store/errores.h"
+#include "core/store/fechas.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/ficheros.h"
+#include "core/store/validacion.h"
 
 namespace bolvera {
 

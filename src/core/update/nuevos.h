@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/analiza.h"
+#include "core/update/analiza.h"
 
 #include <QDate>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "update/servicio.h"
+#include "core/update/servicio.h"
 
-#include "store/categorias.h"
-#include "store/fechas.h"
-#include "store/premios.h"
-#include "update/direcciones.h"
+#include "core/store/categorias.h"
+#include "core/store/fechas.h"
+#include "core/store/premios.h"
+#include "core/update/direcciones.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/red.h"
-#include "store/regsorteo.h"
+#include "core/platform/red.h"
+#include "core/store/regsorteo.h"
 
 #include <QByteArray>
 #include <QDate>

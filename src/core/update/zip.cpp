@@ -1,4 +1,4 @@
-#include "update/zip.h"
+#include "core/update/zip.h"
 
 #include <archive.h>
 #include <archive_entry.h>

@@ -1,4 +1,4 @@
-#include "comun/contraste.h"
+#include "gui/comun/contraste.h"
 
 #include <QGuiApplication>
 #include <QHash>

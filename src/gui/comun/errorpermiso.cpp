@@ -1,7 +1,7 @@
-#include "comun/errorpermiso.h"
+#include "gui/comun/errorpermiso.h"
 
-#include "platform/dialogos.h"
-#include "store/errores.h"
+#include "core/platform/dialogos.h"
+#include "core/store/errores.h"
 
 namespace bolvera {
 

@@ -1,6 +1,6 @@
-#include "create/boleto.h"
+#include "gui/create/boleto.h"
 
-#include "create/editorpena.h"
+#include "core/create/editorpena.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

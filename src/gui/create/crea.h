@@ -1,6 +1,6 @@
 #pragma once
 
-#include "create/editorpena.h"
+#include "core/create/editorpena.h"
 
 #include <QWidget>
 

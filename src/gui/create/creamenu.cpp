@@ -1,8 +1,8 @@
-#include "create/creamenu.h"
+#include "gui/create/creamenu.h"
 
-#include "checking/formas.h"
-#include "create/crea.h"
-#include "store/estado.h"
+#include "core/checking/formas.h"
+#include "gui/create/crea.h"
+#include "core/store/estado.h"
 
 #include <QShortcut>
 #include <QCheckBox>

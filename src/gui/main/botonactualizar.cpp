@@ -1,7 +1,7 @@
-#include "main/botonactualizar.h"
+#include "gui/main/botonactualizar.h"
 
-#include "main/iconos.h"
-#include "comun/twips.h"
+#include "gui/main/iconos.h"
+#include "gui/comun/twips.h"
 
 #include <QMouseEvent>
 

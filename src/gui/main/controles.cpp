@@ -1,10 +1,10 @@
-#include "main/controles.h"
+#include "gui/main/controles.h"
 
-#include "comun/nombra.h"
-#include "main/botonactualizar.h"
-#include "main/iconos.h"
-#include "main/piezas.h"
-#include "comun/contraste.h"
+#include "gui/comun/nombra.h"
+#include "gui/main/botonactualizar.h"
+#include "gui/main/iconos.h"
+#include "gui/main/piezas.h"
+#include "gui/comun/contraste.h"
 
 #include <QBoxLayout>
 #include <QLabel>

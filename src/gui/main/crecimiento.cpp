@@ -1,6 +1,6 @@
-#include "main/crecimiento.h"
+#include "gui/main/crecimiento.h"
 
-#include "comun/nombra.h"
+#include "gui/comun/nombra.h"
 
 #include <QEvent>
 #include <QLayout>

@@ -1,15 +1,15 @@
 // The members tab's dialogs: a member's card, a payment and the summary.
-#include "main/dialogossocios.h"
+#include "gui/main/dialogossocios.h"
 
-#include "comun/errorpermiso.h"
+#include "gui/comun/errorpermiso.h"
 
-#include "comun/nombra.h"
-#include "platform/dialogos.h"
-#include "print/resumenpdf.h"
-#include "store/ficheros.h"
-#include "store/reescritura.h"
-#include "store/premios.h"
-#include "comun/contraste.h"
+#include "gui/comun/nombra.h"
+#include "core/platform/dialogos.h"
+#include "gui/print/resumenpdf.h"
+#include "core/store/ficheros.h"
+#include "core/store/reescritura.h"
+#include "core/store/premios.h"
+#include "gui/comun/contraste.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

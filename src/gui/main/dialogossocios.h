@@ -1,7 +1,7 @@
 #pragma once
 
-#include "checking/resumen.h"
-#include "store/socios.h"
+#include "core/checking/resumen.h"
+#include "core/store/socios.h"
 
 #include <QDate>
 #include <QDialog>

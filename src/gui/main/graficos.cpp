@@ -1,4 +1,4 @@
-#include "main/graficos.h"
+#include "gui/main/graficos.h"
 
 #include <QLocale>
 #include <QBarCategoryAxis>

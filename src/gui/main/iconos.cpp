@@ -1,4 +1,4 @@
-#include "main/iconos.h"
+#include "gui/main/iconos.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "main/modeloresultados.h"
+#include "gui/main/modeloresultados.h"
 
-#include "checking/comprobacion.h"
-#include "comun/contraste.h"
+#include "core/checking/comprobacion.h"
+#include "gui/comun/contraste.h"
 
 #include <QColor>
 #include <QFont>

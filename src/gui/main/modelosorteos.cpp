@@ -1,8 +1,8 @@
-#include "main/modelosorteos.h"
+#include "gui/main/modelosorteos.h"
 
-#include "comun/contraste.h"
+#include "gui/comun/contraste.h"
 
-#include "store/listado.h"
+#include "core/store/listado.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/listado.h"
-#include "store/regsorteo.h"
+#include "core/store/listado.h"
+#include "core/store/regsorteo.h"
 
 #include <QList>
 #include <QObject>

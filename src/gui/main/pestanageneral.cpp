@@ -1,18 +1,18 @@
 // The main window's "General" tab: the status block, the checking passes,
 // the two results lists, their filters and the prize blink.
-#include "main/pestanageneral.h"
+#include "gui/main/pestanageneral.h"
 
-#include "checking/comprobacion.h"
-#include "comun/errorpermiso.h"
-#include "comun/nombra.h"
-#include "main/anfitrion.h"
-#include "main/modeloresultados.h"
-#include "main/piezas.h"
-#include "platform/plataforma.h"
-#include "store/cargasorteos.h"
-#include "store/estado.h"
-#include "store/ficheros.h"
-#include "comun/contraste.h"
+#include "core/checking/comprobacion.h"
+#include "gui/comun/errorpermiso.h"
+#include "gui/comun/nombra.h"
+#include "gui/main/anfitrion.h"
+#include "gui/main/modeloresultados.h"
+#include "gui/main/piezas.h"
+#include "core/platform/plataforma.h"
+#include "core/store/cargasorteos.h"
+#include "core/store/estado.h"
+#include "core/store/ficheros.h"
+#include "gui/comun/contraste.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

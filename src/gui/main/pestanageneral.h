@@ -1,6 +1,6 @@
 #pragma once
 
-#include "checking/pasadas.h"
+#include "core/checking/pasadas.h"
 
 #include <QList>
 #include <QObject>

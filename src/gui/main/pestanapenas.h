@@ -1,8 +1,8 @@
 #pragma once
 
-#include "store/premios.h"
-#include "store/regpena.h"
-#include "store/regsorteo.h"
+#include "core/store/premios.h"
+#include "core/store/regpena.h"
+#include "core/store/regsorteo.h"
 
 #include <QList>
 #include <QObject>

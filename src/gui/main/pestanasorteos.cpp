@@ -1,18 +1,18 @@
 // The main window's "Sorteos" tab: the prize report of a draw and its PDF.
-#include "main/pestanasorteos.h"
+#include "gui/main/pestanasorteos.h"
 
-#include "comun/nombra.h"
-#include "main/piezas.h"
-#include "platform/escritorio.h"
-#include "platform/plataforma.h"
-#include "platform/red.h"
-#include "store/estado.h"
-#include "store/fechas.h"
-#include "store/ficheros.h"
-#include "store/paginas.h"
-#include "store/regsorteo.h"
-#include "update/direcciones.h"
-#include "update/informe.h"
+#include "gui/comun/nombra.h"
+#include "gui/main/piezas.h"
+#include "core/platform/escritorio.h"
+#include "core/platform/plataforma.h"
+#include "core/platform/red.h"
+#include "core/store/estado.h"
+#include "core/store/fechas.h"
+#include "core/store/ficheros.h"
+#include "core/store/paginas.h"
+#include "core/store/regsorteo.h"
+#include "core/update/direcciones.h"
+#include "core/update/informe.h"
 
 #include <QBoxLayout>
 #include <QEvent>

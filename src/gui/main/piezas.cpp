@@ -1,7 +1,7 @@
-#include "main/piezas.h"
+#include "gui/main/piezas.h"
 
-#include "comun/nombra.h"
-#include "comun/twips.h"
+#include "gui/comun/nombra.h"
+#include "gui/comun/twips.h"
 
 #include <QChartView>
 #include <QHeaderView>

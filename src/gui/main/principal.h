@@ -1,11 +1,11 @@
 #pragma once
 
-#include "main/anfitrion.h"
-#include "main/controles.h"
-#include "store/regpena.h"
-#include "store/regsorteo.h"
-#include "update/actualizacion.h"
-#include "update/desenlace.h"
+#include "gui/main/anfitrion.h"
+#include "gui/main/controles.h"
+#include "core/store/regpena.h"
+#include "core/store/regsorteo.h"
+#include "core/update/actualizacion.h"
+#include "core/update/desenlace.h"
 
 #include <QMainWindow>
 #include <QPointer>

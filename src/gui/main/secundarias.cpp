@@ -1,4 +1,4 @@
-#include "main/secundarias.h"
+#include "gui/main/secundarias.h"
 
 #include <QApplication>
 #include <QDialog>

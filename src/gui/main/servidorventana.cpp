@@ -1,8 +1,8 @@
-#include "main/servidorventana.h"
+#include "gui/main/servidorventana.h"
 
-#include "main/principal.h"
-#include "platform/canal.h"
-#include "update/desenlace.h"
+#include "gui/main/principal.h"
+#include "core/platform/canal.h"
+#include "core/update/desenlace.h"
 
 #include <QJsonDocument>
 #include <QLocalSocket>

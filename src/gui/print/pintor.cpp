@@ -1,4 +1,4 @@
-#include "print/pintor.h"
+#include "gui/print/pintor.h"
 
 #include <QBuffer>
 #include <QPageLayout>

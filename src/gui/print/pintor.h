@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/trabajo.h"
+#include "core/print/trabajo.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "print/resumenpdf.h"
+#include "gui/print/resumenpdf.h"
 
 #include <QBuffer>
 #include <QPainter>

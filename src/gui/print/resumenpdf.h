@@ -1,6 +1,6 @@
 #pragma once
 
-#include "checking/resumen.h"
+#include "core/checking/resumen.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "shell/acercade.h"
+#include "gui/shell/acercade.h"
 
-#include "platform/escritorio.h"
-#include "platform/sitios.h"
-#include "shell/arte.h"
-#include "programa/version.h"
+#include "core/platform/escritorio.h"
+#include "core/platform/sitios.h"
+#include "gui/shell/arte.h"
+#include "core/programa/version.h"
 
 #include <QShortcut>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "shell/arte.h"
+#include "gui/shell/arte.h"
 
 #include <QLinearGradient>
 #include <QPainter>

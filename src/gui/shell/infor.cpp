@@ -1,12 +1,12 @@
-#include "shell/infor.h"
+#include "gui/shell/infor.h"
 
-#include "comun/nombra.h"
-#include "comun/twips.h"
-#include "platform/escritorio.h"
-#include "platform/sitios.h"
-#include "store/ficheroregistros.h"
-#include "store/texto1252.h"
-#include "comun/contraste.h"
+#include "gui/comun/nombra.h"
+#include "gui/comun/twips.h"
+#include "core/platform/escritorio.h"
+#include "core/platform/sitios.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/texto1252.h"
+#include "gui/comun/contraste.h"
 
 #include <QShortcut>
 #include <QEvent>

@@ -1,7 +1,7 @@
-#include "shell/presentacion.h"
+#include "gui/shell/presentacion.h"
 
-#include "shell/arte.h"
-#include "programa/version.h"
+#include "gui/shell/arte.h"
+#include "core/programa/version.h"
 
 #include <QPainter>
 #include <QPushButton>

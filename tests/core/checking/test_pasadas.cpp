@@ -1,10 +1,10 @@
-#include "checking/celdas.h"
-#include "checking/filascompactas.h"
-#include "checking/mascaras.h"
-#include "checking/pasadas.h"
-#include "checking/recuento.h"
-#include "store/fechas.h"
-#include "store/ficheroregistros.h"
+#include "core/checking/celdas.h"
+#include "core/checking/filascompactas.h"
+#include "core/checking/mascaras.h"
+#include "core/checking/pasadas.h"
+#include "core/checking/recuento.h"
+#include "core/store/fechas.h"
+#include "core/store/ficheroregistros.h"
 #include "support/datos.h"
 
 #include <QFileInfo>

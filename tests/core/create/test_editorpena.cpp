@@ -1,5 +1,5 @@
-#include "create/editorpena.h"
-#include "store/fechas.h"
+#include "core/create/editorpena.h"
+#include "core/store/fechas.h"
 #include "support/datos.h"
 #include "support/imprime.h"
 

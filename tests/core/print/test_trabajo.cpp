@@ -1,4 +1,4 @@
-#include "print/trabajo.h"
+#include "core/print/trabajo.h"
 #include "support/datos.h"
 
 #include <gtest/gtest.h>

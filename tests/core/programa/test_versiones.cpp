@@ -1,5 +1,5 @@
 #include "support/imprime.h"
-#include "programa/versiones.h"
+#include "core/programa/versiones.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "store/cargasorteos.h"
-#include "store/fechas.h"
+#include "core/store/cargasorteos.h"
+#include "core/store/fechas.h"
 #include "support/datos.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "store/categorias.h"
-#include "checking/desglose.h"
-#include "checking/formas.h"
+#include "core/store/categorias.h"
+#include "core/checking/desglose.h"
+#include "core/checking/formas.h"
 #include "support/imprime.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "support/imprime.h"
-#include "store/fechas.h"
+#include "core/store/fechas.h"
 
 #include <limits>
 

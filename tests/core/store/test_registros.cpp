@@ -1,7 +1,7 @@
 #include "support/imprime.h"
-#include "store/binario.h"
-#include "store/regpena.h"
-#include "store/regsorteo.h"
+#include "core/store/binario.h"
+#include "core/store/regpena.h"
+#include "core/store/regsorteo.h"
 
 #include <QRandomGenerator>
 

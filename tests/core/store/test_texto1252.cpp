@@ -1,5 +1,5 @@
 #include "support/imprime.h"
-#include "store/texto1252.h"
+#include "core/store/texto1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
-#include "store/fechas.h"
-#include "store/ficheroregistros.h"
-#include "store/ficheros.h"
+#include "core/store/fechas.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/ficheros.h"
 #include "support/datos.h"
 #include "support/falsos.h"
 #include "support/paginas.h"
 #include "support/pantalla.h"
-#include "update/actualizacion.h"
-#include "update/informe.h"
-#include "update/notificacion.h"
-#include "store/paginas.h"
+#include "core/update/actualizacion.h"
+#include "core/update/informe.h"
+#include "core/update/notificacion.h"
+#include "core/store/paginas.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
-#include "store/fechas.h"
-#include "store/texto1252.h"
+#include "core/store/fechas.h"
+#include "core/store/texto1252.h"
 #include "support/datos.h"
 #include "support/paginas.h"
-#include "update/analiza.h"
-#include "update/informe.h"
-#include "store/paginas.h"
+#include "core/update/analiza.h"
+#include "core/update/informe.h"
+#include "core/store/paginas.h"
 
 #include <gtest/gtest.h>
 

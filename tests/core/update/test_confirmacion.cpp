@@ -1,16 +1,16 @@
 // The update from the other operators' files, served by a local server in
 // each source's own format: what is confirmed is appended and counted, what
 // is not is said, and nothing is ever settled by one source alone.
-#include "platform/redqt.h"
-#include "store/fechas.h"
-#include "store/ficheroregistros.h"
-#include "store/paginas.h"
-#include "store/premios.h"
+#include "core/platform/redqt.h"
+#include "core/store/fechas.h"
+#include "core/store/ficheroregistros.h"
+#include "core/store/paginas.h"
+#include "core/store/premios.h"
 #include "support/datos.h"
 #include "support/pantalla.h"
 #include "support/servidor.h"
-#include "update/actualizacion.h"
-#include "update/confirmacion.h"
+#include "core/update/actualizacion.h"
+#include "core/update/confirmacion.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

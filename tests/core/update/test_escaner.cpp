@@ -1,5 +1,5 @@
 #include "support/imprime.h"
-#include "update/escaner.h"
+#include "core/update/escaner.h"
 
 #include <gtest/gtest.h>
 

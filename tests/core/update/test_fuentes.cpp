@@ -1,7 +1,7 @@
-#include "store/fechas.h"
-#include "store/validacion.h"
+#include "core/store/fechas.h"
+#include "core/store/validacion.h"
 #include "support/datos.h"
-#include "update/fuentes.h"
+#include "core/update/fuentes.h"
 
 #include <archive.h>
 #include <archive_entry.h>

@@ -1,4 +1,4 @@
-#include "platform/redqt.h"
+#include "core/platform/redqt.h"
 #include "support/servidor.h"
 
 #include <QEventLoop>

@@ -1,8 +1,8 @@
-#include "main/pestanapenas.h"
-#include "create/boleto.h"
-#include "comun/contraste.h"
-#include "create/crea.h"
-#include "create/creamenu.h"
+#include "gui/main/pestanapenas.h"
+#include "gui/create/boleto.h"
+#include "gui/comun/contraste.h"
+#include "gui/create/crea.h"
+#include "gui/create/creamenu.h"
 #include "support/datos.h"
 #include "support/ventana.h"
 

@@ -1,7 +1,7 @@
-#include "main/pestanapenas.h"
-#include "print/imprimir.h"
-#include "print/pintor.h"
-#include "store/numsini.h"
+#include "gui/main/pestanapenas.h"
+#include "gui/print/imprimir.h"
+#include "gui/print/pintor.h"
+#include "core/store/numsini.h"
 #include "support/datos.h"
 #include "support/ventana.h"
 

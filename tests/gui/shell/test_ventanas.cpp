@@ -1,8 +1,8 @@
-#include "programa/versionprograma.h"
+#include "core/programa/versionprograma.h"
 #include "support/datos.h"
 #include "support/imprime.h"
-#include "shell/acercade.h"
-#include "shell/presentacion.h"
+#include "gui/shell/acercade.h"
+#include "gui/shell/presentacion.h"
 #include "support/falsos.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "platform/qt/dialogosqt.h"
+#include "gui/platform/qt/dialogosqt.h"
 
-#include "store/validacion.h"
+#include "core/store/validacion.h"
 
 #include <QApplication>
 #include <QRegularExpression>

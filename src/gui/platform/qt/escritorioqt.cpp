@@ -1,6 +1,6 @@
-#include "platform/qt/escritorioqt.h"
+#include "gui/platform/qt/escritorioqt.h"
 
-#include "programa/versiones.h"
+#include "core/programa/versiones.h"
 
 #include <QDesktopServices>
 #include <QProcess>

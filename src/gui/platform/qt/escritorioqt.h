@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/escritorio.h"
+#include "core/platform/escritorio.h"
 
 namespace bolvera {
 
