@@ -17,7 +17,7 @@ int analizar(const Contexto& c)
     QByteArray pagina;
     if (const auto estado = leeFicheroArgumento(c, QStringLiteral("Uso: analizar FICHERO"), pagina))
         return *estado;
-    const Analisis a = anadeNuevos(c.ruta, texto1252::decodifica(pagina), {}, false, c.hoy);
+    const Analisis a = anadeNuevos(c.ruta, texto1252::decodifica(pagina), {}, c.hoy);
     if (a.resultado == Analisis::Resultado::Escritura)
         return fallaEscritura(QStringLiteral("No se pudo guardar el histórico."), a.error);
     if (a.resultado == Analisis::Resultado::Nuevos)

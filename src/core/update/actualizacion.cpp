@@ -57,7 +57,7 @@ Actualizacion::Actualizacion(Red& red, PantallaActualizacion& pantalla, QString 
         if (!enCurso())
             return;
         para();
-        m_fallida = true;
+        m_hecho.fallida = true;
         m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion, tardaEnResponder);
         progreso(0);
         estado(QString());
@@ -75,8 +75,8 @@ void Actualizacion::estado(const QString& texto)
 
 void Actualizacion::sumaBytes(qint64 bytes)
 {
-    m_bytes += bytes;
-    m_pantalla.muestraBytes(QString::number(m_bytes) + QStringLiteral(" Bytes"));
+    m_hecho.bytes += bytes;
+    m_pantalla.muestraBytes(QString::number(m_hecho.bytes) + QStringLiteral(" Bytes"));
 }
 
 void Actualizacion::para()
@@ -100,7 +100,7 @@ void Actualizacion::termina()
 {
     m_plazo->stop();
     m_paso = Paso::Parada;
-    m_pantalla.terminada({!m_fallida, m_fuente});
+    m_pantalla.terminada({!m_hecho.fallida, m_hecho.fuente});
 }
 
 std::vector<RegSorteo> Actualizacion::sinImportes() const
@@ -113,15 +113,13 @@ void Actualizacion::empieza(QDate hoy, double ultima)
 {
     m_hoy = hoy;
     m_pantalla.muestraAnadidos(QString());
-    m_fallida = false;
-    m_errordatos = false;
-    m_fuente.clear();
+    m_hecho = {};
     if (fechas::diaNumero(hoy) < ultima) {
         m_pantalla.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Error de fechas"),
                            QStringLiteral("La fecha de tu ordenador parece incorrecta. Existen sorteos "
                                           "en la base de datos con fechas porsteriores a la actual. "
                                           "Comprueba la fecha de tu ordenador."));
-        m_fallida = true;
+        m_hecho.fallida = true;
         termina();
         return;
     }
@@ -129,16 +127,6 @@ void Actualizacion::empieza(QDate hoy, double ultima)
     m_plazo->start();
     m_ultima = ultima;
     m_tics = 0;
-    m_finfichero = false;
-    m_comprobados = false;
-    m_anadidos = false;
-    m_nuevos = 0;
-    m_bytes = 0;
-    m_servicioDijo.clear();
-    m_fuentesDijeron.clear();
-    m_respondieron = false;
-    m_resultadosInservibles = false;
-    m_www2Nueva = false;
     m_documento.clear();
     m_paso = Paso::Servicio;
     progreso(1);
@@ -172,9 +160,9 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
 {
     using Estado = servicio::Respuesta::Estado;
     if (respuesta.estado == Estado::NoDisponible) {
-        m_servicioDijo = respuesta.motivo;
-        m_respondieron = m_respondieron || respuesta.respondio;
-        m_bytes += respuesta.bytes;
+        m_hecho.servicioDijo = respuesta.motivo;
+        m_hecho.respondieron = m_hecho.respondieron || respuesta.respondio;
+        m_hecho.bytes += respuesta.bytes;
         preguntaFuentes(Paso::Fuentes);
         return;
     }
@@ -243,12 +231,12 @@ void Actualizacion::alResponderServicio(const servicio::Respuesta& respuesta)
     m_pantalla.muestraEstado(QStringLiteral("SORTEOS DEL SERVICIO DE RESULTADOS"));
     if (!incorpora(llegada))
         return;
-    m_fuente = delServicio; // said even when it had nothing new
+    m_hecho.fuente = delServicio; // said even when it had nothing new
     if (falta.isValid()) {
-        m_fallida = m_fallida || nuevos.empty();
+        m_hecho.fallida = m_hecho.fallida || nuevos.empty();
         const Aviso av = aviso(Analisis::Resultado::Hueco, m_hoy.year(), falta);
         m_pantalla.mensaje(Dialogos::Icono::Exclamacion, av.titulo, av.texto);
-    } else if (nuevos.empty() && !m_fallida) {
+    } else if (nuevos.empty() && !m_hecho.fallida) {
         const Aviso av = aviso(Analisis::Resultado::NingunoNuevo, m_hoy.year());
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
     }
@@ -297,13 +285,13 @@ void Actualizacion::importesDeFuentes(const std::vector<fuentes::Respuesta>& res
 void Actualizacion::alResponderFuentes(const std::vector<fuentes::Respuesta>& respuestas)
 {
     for (const fuentes::Respuesta& r : respuestas) {
-        m_respondieron = m_respondieron || r.respondio;
-        m_bytes += r.bytes;
+        m_hecho.respondieron = m_hecho.respondieron || r.respondio;
+        m_hecho.bytes += r.bytes;
     }
     fuentes::Encargo encargo{sinImportes(), {}};
     fuentes::Confirmacion c = fuentes::confirma(respuestas, m_ultima, m_hoy, encargo);
     if (!c.alguna) {
-        m_fuentesDijeron = fuentes::respuestas(respuestas);
+        m_hecho.fuentesDijeron = fuentes::respuestas(respuestas);
         traeResultados();
         return;
     }
@@ -329,7 +317,7 @@ void Actualizacion::alResponderFuentes(const std::vector<fuentes::Respuesta>& re
     if (c.sinConfirmar.isValid()) {
         // Added draws make it a notice; nothing added when something should
         // have been is a failure.
-        m_fallida = m_fallida || c.nuevos.empty();
+        m_hecho.fallida = m_hecho.fallida || c.nuevos.empty();
         m_pantalla.mensaje(c.nuevos.empty() ? Dialogos::Icono::Exclamacion : Dialogos::Icono::Informacion,
                            QStringLiteral("Sorteo sin confirmar"),
                            QStringLiteral("El sorteo del %1 no se ha podido confirmar con dos fuentes, así que no "
@@ -365,7 +353,7 @@ bool Actualizacion::incorpora(const Llegada& llegada)
         }
         if (f.error) {
             falloEscritura(f.error, ficheros::numeros, QStringLiteral("No se pudo guardar el histórico."));
-            m_errordatos = true;
+            m_hecho.sinDatos = true;
             m_paso = Paso::Final;
             bloquesFinales();
             return false;
@@ -374,12 +362,12 @@ bool Actualizacion::incorpora(const Llegada& llegada)
     guardaPremios(llegada.premios);
     progreso(2);
     if (llegada.nuevos > 0) {
-        m_fuente = llegada.fuente;
-        m_anadidos = true;
+        m_hecho.fuente = llegada.fuente;
+        m_hecho.anadidos = true;
     }
     if (f.insertados > 0)
         m_pantalla.muestraAnadidos(sorteosAnadidos(f.insertados));
-    m_nuevos = std::max(1, llegada.nuevos);
+    m_hecho.nuevos = std::max(1, llegada.nuevos);
     cuentaYMuestra();
     return true;
 }
@@ -393,8 +381,8 @@ void Actualizacion::cuentaYMuestra()
     if (const int error = cuentaPendientes(m_ruta))
         falloEscritura(error, ficheros::apuestas, QStringLiteral("No se pudieron guardar los aciertos de las peñas."));
     m_pantalla.cargasorteos();
-    m_pantalla.muestraNuevos(m_nuevos);
-    m_comprobados = true;
+    m_pantalla.muestraNuevos(m_hecho.nuevos);
+    m_hecho.comprobados = true;
     progreso(2);
 }
 
@@ -418,15 +406,15 @@ bool Actualizacion::tomaOtroDia(const RegSorteo& sorteo, const QString& segun)
         hecho + QStringLiteral(" No se ha añadido, ni los posteriores. Para añadirlo: bolvera-cli anadir-sorteo "
                                "%1 \"%2\" --otro-dia")
                     .arg(fechas::fechaDeDia(sorteo.fecha).toString(Qt::ISODate), fuentes::combinacion(sorteo)));
-    m_fallida = m_fallida || !si;
+    m_hecho.fallida = m_hecho.fallida || !si;
     return si;
 }
 
 // A batch that breaks the rule: nothing was appended, "Error crítico".
 void Actualizacion::falloDatos()
 {
-    m_errordatos = true;
-    m_fallida = true;
+    m_hecho.sinDatos = true;
+    m_hecho.fallida = true;
     const Aviso av = aviso(Analisis::Resultado::DatosCorruptos, m_hoy.year());
     m_pantalla.mensaje(Dialogos::Icono::Critico, av.titulo, av.texto);
     m_pantalla.avisoSorteos(avisoInterpretacion(sitios::correo()));
@@ -438,7 +426,7 @@ void Actualizacion::falloDatos()
 // update counts as not done.
 void Actualizacion::falloEscritura(int error, const QString& fichero, const QString& que)
 {
-    m_fallida = true;
+    m_hecho.fallida = true;
     const QString propio = errores::texto(error, m_ruta + fichero);
     m_pantalla.mensaje(Dialogos::Icono::Exclamacion,
                        error == errores::accesoRuta ? errores::tituloPermiso : QStringLiteral("Error"),
@@ -468,13 +456,13 @@ void Actualizacion::traeResultados()
 // them answered at all; empty when none did (no connection).
 QString Actualizacion::quienRespondio(const QString& paginas) const
 {
-    if (!m_respondieron)
+    if (!m_hecho.respondieron)
         return {};
     QStringList lineas;
-    if (!m_servicioDijo.isEmpty())
-        lineas << QStringLiteral("Servicio de resultados: %1").arg(m_servicioDijo);
-    if (!m_fuentesDijeron.isEmpty())
-        lineas << m_fuentesDijeron;
+    if (!m_hecho.servicioDijo.isEmpty())
+        lineas << QStringLiteral("Servicio de resultados: %1").arg(m_hecho.servicioDijo);
+    if (!m_hecho.fuentesDijeron.isEmpty())
+        lineas << m_hecho.fuentesDijeron;
     lineas << QStringLiteral("Páginas de resultados: %1").arg(paginas);
     return QStringLiteral("Ninguna fuente ha dado los sorteos nuevos. Esto es lo que ha respondido cada una:\n\n%1\n\n"
                           "Pruebe más tarde.")
@@ -493,10 +481,10 @@ void Actualizacion::alTraerResultados(Descarga::Fallo fallo, int estadoHttp, con
         // else than draws are named, each with its answer.
         const bool lento = (fallo == Descarga::Fallo::Tiempo && m_descargaResultados && m_descargaResultados->conecto()) ||
                            fallo == Descarga::Fallo::Cortada;
-        m_respondieron = m_respondieron || (m_descargaResultados && m_descargaResultados->respondio());
+        m_hecho.respondieron = m_hecho.respondieron || (m_descargaResultados && m_descargaResultados->respondio());
         const QString respondieron = quienRespondio(motivoFallo(fallo, estadoHttp));
         para();
-        m_fallida = true;
+        m_hecho.fallida = true;
         if (!lento && !respondieron.isEmpty())
             m_pantalla.mensaje(Dialogos::Icono::Exclamacion, QStringLiteral("Fuentes de resultados"), respondieron);
         else
@@ -508,13 +496,14 @@ void Actualizacion::alTraerResultados(Descarga::Fallo fallo, int estadoHttp, con
         return;
     }
     m_documento = cuerpo;
-    m_bytes = cuerpo.size(); // the pages' own count, as it always was
-    m_pantalla.muestraBytes(QString::number(m_bytes));
-    if (cuerpo.size() > 100)
+    m_hecho.bytes = cuerpo.size(); // the pages' own count, as it always was
+    m_pantalla.muestraBytes(QString::number(m_hecho.bytes));
+    if (cuerpo.size() > 100) {
         estado(QStringLiteral("BUSCANDO SORTEOS"));
-    else
-        m_resultadosInservibles = true; // no results page: the connection is taken as failed
-    m_paso = Paso::PaginaRecibida;
+        m_paso = Paso::PaginaRecibida;
+    } else {
+        m_paso = Paso::PaginaInservible;
+    }
 }
 
 void Actualizacion::falloConexion(const QString& texto)
@@ -522,7 +511,7 @@ void Actualizacion::falloConexion(const QString& texto)
     if (m_descargaResultados)
         m_descargaResultados->cancela();
     m_temporizador->stop();
-    m_fallida = true;
+    m_hecho.fallida = true;
     m_pantalla.mensaje(Dialogos::Icono::Exclamacion, errorConexion, texto);
     progreso(0);
     estado(QString());
@@ -549,12 +538,12 @@ void Actualizacion::tic()
     }
     // The results page is handled once: the draw page is fetched while the
     // timer goes on ticking.
-    if (m_paso == Paso::PaginaRecibida && !m_resultadosInservibles && m_descargaResultados && !m_descargaResultados->enCurso())
+    if (m_paso == Paso::PaginaRecibida && m_descargaResultados && !m_descargaResultados->enCurso())
         analizaPagina();
-    if (m_paso == Paso::PaginaLeida && !m_resultadosInservibles) {
+    if (m_paso == Paso::PaginaLeida) {
         m_paso = Paso::TrayendoSorteo;
         // A refused page fetches nothing more: the saved pages stay as they were.
-        if (!m_rutasorteo.isEmpty() && !m_errordatos) {
+        if (!m_rutasorteo.isEmpty() && !m_hecho.sinDatos) {
             m_tics = 0;
             delete m_descargaSorteo;
             m_descargaSorteo = m_red.trae(direcciones::sorteo(m_rutasorteo));
@@ -573,7 +562,7 @@ void Actualizacion::analizaPagina()
     m_paso = Paso::PaginaLeida;
     const QByteArray guardada = paginas::guardada(m_documento);
     estado(QStringLiteral("ANALIZANDO DATOS"));
-    const Analisis a = anadeNuevos(m_ruta, texto1252::decodifica(guardada), m_rutasorteo, m_resultadosInservibles, m_hoy);
+    const Analisis a = anadeNuevos(m_ruta, texto1252::decodifica(guardada), m_rutasorteo, m_hoy);
     using R = Analisis::Resultado;
     const bool leida = a.resultado != R::DatosCorruptos && a.resultado != R::Conexion && a.resultado != R::Ilegible &&
                        a.resultado != R::Hueco && a.resultado != R::Escritura;
@@ -583,15 +572,15 @@ void Actualizacion::analizaPagina()
         guardaPagina(ficheros::www, m_documento);
         m_rutasorteo = a.rutasorteo;
     }
-    m_finfichero = a.finfichero;
-    m_nuevos = a.nuevos;
+    m_hecho.finFichero = a.finfichero;
+    m_hecho.nuevos = a.nuevos;
     if (!a.textoNuevos.isEmpty())
         m_pantalla.muestraAnadidos(a.textoNuevos);
 
     const Aviso av = aviso(a.resultado, m_hoy.year(), a.falta);
     switch (a.resultado) {
     case Analisis::Resultado::Nuevos:
-        m_anadidos = true;
+        m_hecho.anadidos = true;
         // Counted at once: whatever happens to the draw page and the PDF,
         // the prizes of the appended draws are never lost.
         cuentaYMuestra();
@@ -602,8 +591,8 @@ void Actualizacion::analizaPagina()
         break;
     case Analisis::Resultado::DatosCorruptos:
         m_temporizador->stop();
-        m_errordatos = true;
-        m_fallida = true;
+        m_hecho.sinDatos = true;
+        m_hecho.fallida = true;
         m_pantalla.mensaje(Dialogos::Icono::Critico, av.titulo, av.texto);
         m_pantalla.avisoSorteos(avisoInterpretacion(sitios::correo()));
         break;
@@ -613,19 +602,19 @@ void Actualizacion::analizaPagina()
         termina();
         break;
     case Analisis::Resultado::SinDatos:
-        m_fallida = true;
+        m_hecho.fallida = true;
         m_pantalla.mensaje(Dialogos::Icono::Informacion, av.titulo, av.texto);
         break;
     case Analisis::Resultado::Escritura:
         m_temporizador->stop();
-        m_errordatos = true;
+        m_hecho.sinDatos = true;
         falloEscritura(a.error, ficheros::numeros, av.texto);
         break;
     case Analisis::Resultado::Hueco:
         // Nothing appended: no draw page, no check.
         m_temporizador->stop();
-        m_errordatos = true;
-        m_fallida = true;
+        m_hecho.sinDatos = true;
+        m_hecho.fallida = true;
         m_pantalla.mensaje(Dialogos::Icono::Exclamacion, av.titulo, av.texto);
         break;
     }
@@ -638,7 +627,7 @@ void Actualizacion::alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerp
     if (fallo == Descarga::Fallo::Ninguno) {
         m_documento = cuerpo;
         sumaBytes(cuerpo.size());
-        m_www2Nueva = true;
+        m_hecho.paginaSorteo = true;
     }
     bloquesFinales();
 }
@@ -680,22 +669,22 @@ void Actualizacion::bloquesFinales()
     // New draws without their page make the saved report an older draw's,
     // which must not stand under the newest date: it is dropped, as when
     // the results page names no draw page.
-    if (m_www2Nueva) {
+    if (m_hecho.paginaSorteo) {
         guardaPagina(ficheros::www2, m_documento);
         guardaPremiosPagina();
-    } else if (m_anadidos) {
+    } else if (m_hecho.anadidos) {
         guardaPagina(ficheros::www2, {});
     }
     m_documento.clear();
-    if (!m_errordatos && !m_finfichero) {
+    if (!m_hecho.sinDatos && !m_hecho.finFichero) {
         progreso(3);
-        if (!m_comprobados)
+        if (!m_hecho.comprobados)
             cuentaYMuestra();
         progreso(4);
         m_pantalla.refrescaTodo();
     }
-    estado(m_fuente.isEmpty() ? QStringLiteral("TRANSFERENCIA FINALIZADA")
-                              : QStringLiteral("TRANSFERENCIA FINALIZADA (%1)").arg(m_fuente));
+    estado(m_hecho.fuente.isEmpty() ? QStringLiteral("TRANSFERENCIA FINALIZADA")
+                              : QStringLiteral("TRANSFERENCIA FINALIZADA (%1)").arg(m_hecho.fuente));
     progreso(5);
     m_pantalla.muestraGeneral();
     termina();

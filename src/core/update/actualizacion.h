@@ -110,6 +110,7 @@ private:
         ImportesFuentes, // the other operators, for the amounts the service lacked
         Pagina,          // the first results page (the timer counts its ticks)
         PaginaRecibida,  // the results page came: read at the next tick
+        PaginaInservible, // too short to be the page: the fifth tick says not connected
         PaginaLeida,     // its draws appended: the draw page next
         TrayendoSorteo,  // the draw page on its way
         Final,           // the last blocks are due: the saved pages, the refresh
@@ -156,27 +157,31 @@ private:
     bool m_enTic = false; // inside tic
     bool m_contando = false; // inside cuentaYMuestra
 
-    // What this update is about and what it has done so far.
+    // What this update is about.
     QDate m_hoy;
     double m_ultima = 0;
     int m_tics = 0;
-    bool m_fallida = false;     // something it set out to do was not done
-    bool m_errordatos = false;  // nothing to check: the draws could not be taken
-    bool m_finfichero = false;
-    bool m_comprobados = false; // the stored draws have been counted and shown
-    bool m_anadidos = false;    // draws were added after the newest stored one
-    int m_nuevos = 0;
-    QString m_fuente;           // which source gave the draws, when not the pages
-    qint64 m_bytes = 0;
-    // Why the service and the other sources gave nothing, for the message
-    // that says what each answered.
-    QString m_servicioDijo;
-    bool m_respondieron = false; // some server answered, whatever it said
-    QString m_fuentesDijeron;
+    // What this update has done so far, reset as each one starts.
+    struct Hecho
+    {
+        bool fallida = false;     // something it set out to do was not done
+        bool sinDatos = false;    // nothing to check: the draws could not be taken
+        bool finFichero = false;  // the page's reading ran off its end: nothing is refreshed
+        bool comprobados = false; // the stored draws have been counted and shown
+        bool anadidos = false;    // draws were added after the newest stored one
+        int nuevos = 0;
+        QString fuente; // which source gave the draws, when not the pages
+        qint64 bytes = 0;
+        // Why the service and the other sources gave nothing, for the message
+        // that says what each answered.
+        QString servicioDijo;
+        bool respondieron = false; // some server answered, whatever it said
+        QString fuentesDijeron;
+        bool paginaSorteo = false; // a draw page came in this update
+    };
+    Hecho m_hecho;
 
     // The old results pages.
-    bool m_resultadosInservibles = false;  // the results page came back unusable: the control's error state
-    bool m_www2Nueva = false;   // a draw page came in this update
     QString m_rutasorteo;
     QByteArray m_documento; // the last document fetched (RichTextBox1)
     QString m_estadoMostrado;

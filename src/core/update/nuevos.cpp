@@ -8,20 +8,17 @@
 
 namespace bolvera {
 
-Analisis anadeNuevos(const QString& ruta, const QString& pagina, const QString& rutasorteo,
-                     bool errorConexion, QDate hoy)
+Analisis anadeNuevos(const QString& ruta, const QString& pagina, const QString& rutasorteo, QDate hoy)
 {
     const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(ruta + ficheros::numeros);
     const double ultima = sorteos.empty() ? 0 : sorteos.back().fecha;
-    Analisis a = analiza(pagina, ultima, rutasorteo, errorConexion);
+    Analisis a = analiza(pagina, ultima, rutasorteo, false);
     if (a.resultado != Analisis::Resultado::Nuevos)
         return a;
     const bool malo = validacion::lote(a.anadir, ultima, hoy).has_value();
     const bool hueco = !malo && validacion::sinHuecos(a.anadir, ultima) != a.anadir.size();
     if (malo || hueco) {
-        a.resultado = errorConexion ? Analisis::Resultado::Conexion
-                      : hueco       ? Analisis::Resultado::Hueco
-                                    : Analisis::Resultado::DatosCorruptos;
+        a.resultado = hueco ? Analisis::Resultado::Hueco : Analisis::Resultado::DatosCorruptos;
         if (hueco)
             a.falta = validacion::siguienteDia(fechas::fechaDeDia(ultima));
         a.anadir.clear();

@@ -11,7 +11,6 @@ namespace bolvera {
 // the new draws after the newest stored one, oldest first, all or none. A
 // batch that breaks the rule for new draws (validacion.h) on `hoy` appends
 // nothing and fails as an unreadable page does; so does a failed write.
-Analisis anadeNuevos(const QString& ruta, const QString& pagina, const QString& rutasorteo,
-                     bool errorConexion, QDate hoy);
+Analisis anadeNuevos(const QString& ruta, const QString& pagina, const QString& rutasorteo, QDate hoy);
 
 } // namespace bolvera
