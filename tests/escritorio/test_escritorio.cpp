@@ -25,9 +25,12 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -71,7 +74,7 @@ bool sobrePrincipal(QWidget* w)
 // Tab until `destino` has the focus, as a keyboard user would.
 bool tabulaHasta(QWidget* destino)
 {
-    for (int i = 0; destino && i < 20; ++i) {
+    for (int i = 0; destino && i < 40; ++i) {
         if (QTest::qWaitFor([&] { return QApplication::focusWidget() == destino; }, 250))
             return true;
         xdotool({"key", "Tab"});
@@ -302,6 +305,76 @@ TEST_F(Escritorio, aBetMarkedOnTheSlipWithTheKeyboardAlone)
     xdotool({"key", "Escape"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return crea.isNull() || !crea->isVisible(); }, 5000));
     EXPECT_EQ(m_cajas, 0);
+}
+
+// A multiple peña made, chosen and checked further back with keys alone: the
+// star options are reachable, "Aleatorio" hands the focus to the slip (never to
+// "Borrar"), Tab leaves the peña list and the arrows choose in it, and the
+// draw-count bar takes the focus.
+TEST_F(Escritorio, aMultiplePenaMadeChosenAndCheckedWithTheKeyboardAlone)
+{
+    xdotool({"key", "ctrl+n"});
+    ASSERT_TRUE(QTest::qWaitFor([] { return visible<QWidget>(QStringLiteral("Creamenu")); }, 5000));
+    QPointer<QWidget> menu = visible<QWidget>(QStringLiteral("Creamenu"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu, 5000));
+    ASSERT_TRUE(tabulaHasta(menu->findChild<QCheckBox*>(QStringLiteral("Check1_0")))); // "Múltiple"
+    xdotool({"key", "space"});
+    ASSERT_TRUE(tabulaHasta(menu->findChild<QRadioButton*>(QStringLiteral("Option1_5"))));
+    xdotool({"key", "Down", "space"}); // "6 números": the stars come, with the focus
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() &&
+                                             QApplication::focusWidget()->objectName() == u"Option2_2"; }, 3000))
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "nada");
+    xdotool({"key", "Down", "space"}); // "3 estrellas"
+    ASSERT_TRUE(QTest::qWaitFor([] { return visible<Crea>(QStringLiteral("Crea")); }, 5000));
+    QPointer<Crea> crea = visible<Crea>(QStringLiteral("Crea"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(crea, 5000));
+    EXPECT_EQ(crea->editor().modo(), 163);
+
+    ASSERT_TRUE(tabulaHasta(crea->findChild<QLineEdit*>(QStringLiteral("Text1"))));
+    xdotool({"type", "--delay", "30", "varias"});
+    // "Aleatorio" twice, numbers then stars: when it goes off, the slip takes the focus.
+    auto* aleatorio = crea->findChild<QPushButton*>(QStringLiteral("Command3"));
+    for (int vez = 0; vez < 2; ++vez) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return aleatorio->isEnabled(); }, 5000)) << vez;
+        ASSERT_TRUE(tabulaHasta(aleatorio)) << vez;
+        xdotool({"key", "space"});
+        QTest::qWait(400);
+        ASSERT_TRUE(QApplication::focusWidget()) << vez;
+        const QString foco = QApplication::focusWidget()->objectName();
+        EXPECT_NE(foco, QStringLiteral("Command2")) << vez; // never "Borrar"
+        if (vez == 0) { // it went off while the stars opened
+            EXPECT_EQ(foco, QStringLiteral("Picture1"));
+        }
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return crea->editor().apuestas() == 1; }, 3000));
+    xdotool({"key", "space"}); // a second Space deletes nothing: the slip says why it takes no more
+    QTest::qWait(300);
+    EXPECT_EQ(crea->editor().apuestas(), 1);
+    ASSERT_TRUE(tabulaHasta(crea->findChild<QPushButton*>(QStringLiteral("Command1")))); // "Grabar"
+    xdotool({"key", "space"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_estado.penanueva; }, 3000));
+    xdotool({"key", "Escape"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return crea.isNull() || !crea->isVisible(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_ventana.get(), 5000));
+
+    // The peña list: the arrows choose, Tab leaves.
+    xdotool({"key", "ctrl+3"});
+    auto* lista = m_ventana->findChild<QTableView*>(QStringLiteral("ListView1"));
+    ASSERT_TRUE(tabulaHasta(lista));
+    xdotool({"key", "Down"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_ventana->gestor().penasel() == 2; }, 3000));
+    xdotool({"key", "Tab"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() != lista; }, 2000));
+
+    // The draw-count bar: one more draw checked with an arrow.
+    xdotool({"key", "ctrl+1"});
+    auto* barra = m_ventana->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    ASSERT_TRUE(tabulaHasta(barra));
+    xdotool({"key", "Right"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return barra->value() == 2; }, 3000))
+        << barra->minimum() << "-" << barra->maximum() << " " << barra->value() << " "
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "");
+    EXPECT_EQ(m_cajas, 1); // the second Space on the slip: one combination per multiple slip
 }
 
 TEST_F(Escritorio, withoutAPrinterThePrintWindowWritesTheCliPdf)

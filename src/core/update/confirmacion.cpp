@@ -352,7 +352,7 @@ QString texto(const std::vector<Estado>& estados)
             for (const QString& d : e.descartados)
                 l << QStringLiteral("  No se tiene en cuenta: %1").arg(d);
         }
-        l << QStringLiteral("  Tiempo: %1 s").arg(QString::number(static_cast<double>(e.milisegundos) / 1000.0, 'f', 1));
+        l << QStringLiteral("  Tiempo: %1 s").arg(QString::number(static_cast<double>(e.milisegundos) / 1000.0, 'f', 1).replace(u'.', u','));
         parrafos << l.join(u'\n');
     }
     return parrafos.join(QStringLiteral("\n\n"));

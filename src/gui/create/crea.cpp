@@ -224,9 +224,14 @@ void Crea::pinta()
         m_nombre->setText(m_editor.nombre());
     m_numeroApuesta->setText(m_editor.numeroApuesta());
     m_instrucciones->setText(m_editor.instrucciones());
-    m_grabar->setEnabled(m_editor.grabarActivo());
-    m_borrar->setEnabled(m_editor.borrarActivo());
-    m_aleatorio->setEnabled(m_editor.aleatorioActivo());
+    // A button that goes off while it has the focus would hand it to the next
+    // one ("Aleatorio" to "Borrar": a second Space deletes a bet): the slip takes it.
+    for (auto [boton, activo] : {std::pair{m_grabar, m_editor.grabarActivo()}, std::pair{m_borrar, m_editor.borrarActivo()},
+                                 std::pair{m_aleatorio, m_editor.aleatorioActivo()}}) {
+        if (!activo && boton->hasFocus())
+            m_boleto->setFocus(Qt::OtherFocusReason);
+        boton->setEnabled(activo);
+    }
 
     if (m_lista->toPlainText() != m_editor.lista() || m_lista->document()->isEmpty()) {
         m_lista->setPlainText(m_editor.lista());

@@ -4,6 +4,7 @@
 #include "gui/create/crea.h"
 #include "core/store/estado.h"
 
+#include <QButtonGroup>
 #include <QShortcut>
 #include <QCheckBox>
 #include <QFrame>
@@ -74,6 +75,10 @@ Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QW
     m_marcoEstrellas->setGeometry(xOpciones - 8, yOpciones - 6, 160, 4 * altoOpcion + 12);
     m_marcoEstrellas->hide();
 
+    // Two groups, not one: Tab enters a group at its checked option, and the
+    // checked number is hidden once the stars show.
+    auto* grupoNumeros = new QButtonGroup(this);
+    auto* grupoEstrellas = new QButtonGroup(this);
     for (int n = 5; n <= 10; ++n) {
         auto* opcion = new QRadioButton(QStringLiteral("%1 números").arg(n), this);
         opcion->setObjectName(QStringLiteral("Option1_%1").arg(n));
@@ -83,6 +88,7 @@ Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QW
             if (marcada)
                 eligeNumeros(n);
         });
+        grupoNumeros->addButton(opcion);
         m_opcionesNumeros.append(opcion);
     }
     for (int s = 2; s <= 5; ++s) {
@@ -94,6 +100,7 @@ Creamenu::Creamenu(Estado& estado, Plataforma& plataforma, std::function<void(QW
             if (marcada)
                 eligeEstrellas(s);
         });
+        grupoEstrellas->addButton(opcion);
         m_opcionesEstrellas.append(opcion);
     }
 
@@ -170,6 +177,9 @@ void Creamenu::eligeNumeros(int indice)
     }
     // Five numbers and two stars is a simple bet.
     m_opcionesEstrellas[0]->setEnabled(m_n != 5);
+    // The focus was on a number choice, now hidden: it goes to the stars,
+    // once the arrow key that chose the number has put it back on that choice.
+    QTimer::singleShot(0, this, [this] { m_opcionesEstrellas[m_n == 5 ? 1 : 0]->setFocus(Qt::OtherFocusReason); });
 }
 
 void Creamenu::eligeEstrellas(int indice) { abreEditor(codigoMultiple(m_n, indice)); }

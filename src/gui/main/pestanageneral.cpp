@@ -110,6 +110,10 @@ QWidget* PestanaGeneral::construye()
     sorteos->setBuddy(m_barraSorteos);
     m_barraSorteos->setRange(1, 1);
     m_barraSorteos->setFixedWidth(140);
+    // Scroll bars take no focus by default: this one is how a keyboard checks more draws.
+    m_barraSorteos->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar's keys run backwards by default; here Right is one draw more.
+    m_barraSorteos->setInvertedControls(false);
     // A drag checks once, where it settles; keys and arrows check each step.
     m_barraSorteos->setTracking(false);
     mandos->addWidget(m_barraSorteos);

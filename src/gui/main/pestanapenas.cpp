@@ -56,7 +56,20 @@ PestanaPenas::PestanaPenas(Estado& estado, Plataforma& plataforma, Anfitrion& an
     : QObject(padre), m_estado(estado), m_plataforma(plataforma), m_anfitrion(anfitrion)
 {
     m_pagina = construye();
-    connect(m_listaPenas, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) { eligePena(i.row()); });
+    // The peña shown follows the selected row, chosen by mouse or by the
+    // arrows; the focus alone (which makes a row current) chooses none.
+    connect(m_listaPenas->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& elegidas) {
+                if (!m_resaltando && !elegidas.indexes().isEmpty())
+                    eligePena(elegidas.indexes().front().row());
+            });
+    // Enter chooses the highlighted row too, the first one included.
+    connect(m_listaPenas, &QAbstractItemView::activated, this, [this](const QModelIndex& i) { eligePena(i.row()); });
+    // A click on the row already current (after a reload) shows it too.
+    connect(m_listaPenas, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) {
+        if (i.row() + 1 != m_penasel)
+            eligePena(i.row());
+    });
     connect(m_eliminar, &QPushButton::clicked, this, &PestanaPenas::eliminaPena);
     connect(m_imprimir, &QPushButton::clicked, this, &PestanaPenas::imprimePena);
     connect(m_crear, &QPushButton::clicked, this, &PestanaPenas::pideNuevaPena);
@@ -164,9 +177,9 @@ QWidget* PestanaPenas::construye()
     m_graficoTotal = dice(grafico(QStringLiteral("MSChart2")), QStringLiteral("Gráfico de la efectividad de la peña"));
     totales->addWidget(m_graficoTotal, 1);
 
-    m_eliminar = boton(QStringLiteral("Command3"), QStringLiteral("Eliminar peña"));
+    m_eliminar = boton(QStringLiteral("Command3"), QStringLiteral("&Eliminar peña"));
     m_crear = boton(QStringLiteral("Command4"), QStringLiteral("Crear peña nueva"));
-    m_imprimir = boton(QStringLiteral("Command2"), QStringLiteral("Imprimir"));
+    m_imprimir = boton(QStringLiteral("Command2"), QStringLiteral("&Imprimir"));
     totales->addWidget(m_crear);
     totales->addWidget(m_eliminar);
     totales->addWidget(m_imprimir);
@@ -210,7 +223,10 @@ int PestanaPenas::cargapenas(const std::vector<RegSorteo>& sorteos, const std::v
         for (QLabel* contador : m_contadores)
             contador->setText(QStringLiteral("0"));
     } else {
+        // Highlighted as it is shown, not chosen: the user has not picked it.
+        m_resaltando = true;
         m_listaPenas->selectRow(0);
+        m_resaltando = false;
     }
     m_premiosTotales->setText(QString::number(t.premios));
     m_efectividadTotal->setText(t.efectividad);

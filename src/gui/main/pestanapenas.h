@@ -74,6 +74,7 @@ private:
     QPushButton* m_eliminar = nullptr; // Eliminar peña
     QPushButton* m_crear = nullptr; // Crear peña nueva
 
+    bool m_resaltando = false; // the first row is being highlighted by a reload, not chosen
     int m_penasel = 0;
     std::map<double, RegPremios> m_premios;
     std::int64_t m_precioApuesta = 0;

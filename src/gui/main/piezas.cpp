@@ -38,6 +38,8 @@ QTableView* listaInforme(const QString& nombre, QAbstractItemModel* modelo,
     vista->setSelectionMode(QAbstractItemView::SingleSelection);
     vista->setEditTriggers(QAbstractItemView::NoEditTriggers);
     vista->setShowGrid(false);
+    // Tab leaves the list; the arrows move inside it.
+    vista->setTabKeyNavigation(false);
     vista->verticalHeader()->hide();
     vista->verticalHeader()->setDefaultSectionSize(QFontMetrics(fuente).height() + 4);
     for (int c = 0; c < anchosTwips.size(); ++c)

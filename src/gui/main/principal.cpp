@@ -169,8 +169,8 @@ void Principal::construyeMenus()
                                  QStringLiteral("gestor"), QStringLiteral("estadisticas"),
                                  QStringLiteral("socios")};
     for (int i = 0; i < 5; ++i) {
-        // Ctrl+1 to Ctrl+4 for the first four tabs.
-        const QKeySequence tecla = i < 4 ? QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)) : QKeySequence();
+        // Ctrl+1 to Ctrl+5, a tab each.
+        const QKeySequence tecla(Qt::CTRL | Qt::Key(Qt::Key_1 + i));
         connect(accion(ver, nombres[i], pestanas[i], tecla), &QAction::triggered, this,
                 [this, i] { m_c.pestanas->setCurrentIndex(i); });
     }
