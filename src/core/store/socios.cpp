@@ -302,6 +302,45 @@ int apartaDe(const QString& ruta, const std::vector<RegPena>& penas, std::size_t
     return guarda(ruta, l.grupos);
 }
 
+Lectura apartados(const QString& ruta)
+{
+    if (!QFile::exists(ruta + ficheros::sociosBak))
+        return {};
+    QByteArray texto;
+    if (ficheroregistros::leeEntrada(ruta + ficheros::sociosBak, texto) != 0)
+        return {{}, QStringLiteral("No se pudo leer socios.bak.")};
+    Lectura l = leeTexto(texto);
+    if (l.error)
+        l.error->replace(QStringLiteral("socios.json"), QStringLiteral("socios.bak"));
+    return l;
+}
+
+int recupera(const QString& ruta, std::size_t i, const Clave& destino, int& traidos)
+{
+    traidos = 0;
+    Lectura copia = apartados(ruta);
+    Lectura actual = lee(ruta);
+    if (copia.error || actual.error || i >= copia.grupos.size())
+        return errores::entradaSalida; // the window reads both first and says what is wrong
+    std::vector<Socio> suyos = de(actual.grupos, destino);
+    std::vector<Socio> quedan;
+    for (Socio& s : copia.grupos[i].socios) {
+        if (anade(suyos, s))
+            quedan.push_back(std::move(s));
+        else
+            ++traidos;
+    }
+    if (traidos == 0)
+        return 0;
+    pon(actual.grupos, destino, std::move(suyos));
+    if (const int error = guarda(ruta, actual.grupos))
+        return error;
+    copia.grupos[i].socios = std::move(quedan);
+    if (copia.grupos[i].socios.empty())
+        copia.grupos.erase(copia.grupos.begin() + static_cast<std::ptrdiff_t>(i));
+    return reescribe(ruta + ficheros::sociosBak, texto(copia.grupos));
+}
+
 } // namespace socios
 
 } // namespace bolvera

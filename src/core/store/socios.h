@@ -109,6 +109,15 @@ void anotaResumen(std::vector<Grupo>& grupos, const Clave& pena, QDate hasta);
 // 0 on success.
 [[nodiscard]] int apartaDe(const QString& ruta, const std::vector<RegPena>& penas, std::size_t borrada, bool copia);
 
+// The members deletions kept in socios.bak, a group per deleted peña, oldest
+// first; no file is none.
+Lectura apartados(const QString& ruta);
+// Brings the members of group `i` of socios.bak back, into peña `destino` of
+// socios.json: those whose name the peña already has stay in the copy. The
+// members file is written before the copy: a crash keeps them twice, never
+// nowhere. Returns an error number, 0 on success; `traidos`, how many came.
+[[nodiscard]] int recupera(const QString& ruta, std::size_t i, const Clave& destino, int& traidos);
+
 } // namespace socios
 
 } // namespace bolvera

@@ -335,9 +335,11 @@ void PestanaPenas::eliminaPena()
         m_plataforma.dialogos.pregunta(
             QStringLiteral("Borrar..."),
             (miembros.size() == 1 ? QStringLiteral("La peña tiene un socio. ¿Borrarlo también? Si responde No, se "
-                                                   "guarda en socios.bak.")
+                                                   "guarda en socios.bak y puede traerlo a otra peña con «Recuperar "
+                                                   "socios...» en la pestaña Socios.")
                                   : QStringLiteral("La peña tiene %1 socios. ¿Borrarlos también? Si responde No, se "
-                                                   "guardan en socios.bak.")
+                                                   "guardan en socios.bak y puede traerlos a otra peña con «Recuperar "
+                                                   "socios...» en la pestaña Socios.")
                                         .arg(miembros.size())),
             Dialogos::PorDefecto::No);
     const int error = borraPena(m_estado.fichero(ficheros::apuestas), m_penasel);

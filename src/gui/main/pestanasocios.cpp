@@ -63,6 +63,7 @@ PestanaSocios::PestanaSocios(Estado& estado, Plataforma& plataforma, Anfitrion& 
     connect(m_quitar, &QPushButton::clicked, this, &PestanaSocios::quitaSocio);
     connect(m_pagar, &QPushButton::clicked, this, &PestanaSocios::anotaPago);
     connect(m_hacerResumen, &QPushButton::clicked, this, &PestanaSocios::resumen);
+    connect(m_recuperar, &QPushButton::clicked, this, &PestanaSocios::recuperaSocios);
 }
 
 QWidget* PestanaSocios::construye()
@@ -128,6 +129,9 @@ QWidget* PestanaSocios::construye()
     for (QPushButton* b : {m_anadir, m_modificar, m_quitar, m_pagar})
         botones->addWidget(b);
     botones->addStretch(1);
+    m_recuperar = boton(QStringLiteral("CommandRecuperar"), QStringLiteral("Rec&uperar socios..."));
+    m_recuperar->setToolTip(QStringLiteral("Trae a esta peña los socios de una peña borrada, guardados en socios.bak."));
+    botones->addWidget(m_recuperar);
     botones->addWidget(m_hacerResumen);
     col->addLayout(botones);
     return pestana;
@@ -181,7 +185,7 @@ void PestanaSocios::muestra()
     m_danado = l.error.has_value();
     m_grupos = std::move(l.grupos);
     const RegPena* p = pena();
-    for (QPushButton* b : {m_anadir, m_modificar, m_quitar, m_pagar})
+    for (QPushButton* b : {m_anadir, m_modificar, m_quitar, m_pagar, m_recuperar})
         b->setEnabled(p && !m_danado);
     m_hacerResumen->setEnabled(p != nullptr);
     if (m_danado) {
@@ -224,6 +228,8 @@ void PestanaSocios::muestra()
     if (m_socios.empty())
         cuentas << QStringLiteral("La peña no tiene socios: añádalos para repartir lo apostado y lo ganado.");
     m_cuentas->setText(cuentas.join(u'\n'));
+    // Rows that come after the list was shown do not widen its columns by themselves.
+    m_listaSocios->resizeColumnsToContents();
     muestraPagos();
 }
 
@@ -237,6 +243,7 @@ void PestanaSocios::muestraPagos()
         m_pagos->appendRow(fila({p.fecha.toString(QStringLiteral("dd/MM/yyyy")),
                                  euros::texto(p.centimos) + (p.centimos < 0 ? QStringLiteral(" (corrección)") : QString())},
                                 1));
+    m_listaPagos->resizeColumnsToContents();
 }
 
 int PestanaSocios::socioElegido(bool avisa)
@@ -347,6 +354,44 @@ void PestanaSocios::anotaPago()
         if (guarda(std::move(lista)))
             m_listaSocios->selectRow(j);
     });
+}
+
+void PestanaSocios::recuperaSocios()
+{
+    if (!pena() || m_danado)
+        return;
+    const socios::Lectura copia = socios::apartados(m_estado.ruta);
+    if (copia.error || copia.grupos.empty()) {
+        m_plataforma.dialogos.mensaje(Dialogos::Icono::Informacion, QStringLiteral("Recuperar socios"),
+                                      copia.error.value_or(QStringLiteral("No hay socios apartados de peñas borradas.")));
+        return;
+    }
+    // Newest first, one question each: the first Yes brings that group.
+    for (std::size_t i = copia.grupos.size(); i-- > 0;) {
+        const socios::Grupo& g = copia.grupos[i];
+        QStringList nombres;
+        for (const socios::Socio& s : g.socios)
+            nombres << s.nombre;
+        if (!m_plataforma.dialogos.pregunta(
+                QStringLiteral("Recuperar socios"),
+                QStringLiteral("¿Traer a la peña ") + pena()->nombreRecortado() + QStringLiteral(" los socios de la peña borrada ") +
+                    g.pena.nombre + QStringLiteral(" (creada el ") + fechas::fechaDeDia(g.pena.creacion).toString(QStringLiteral("dd/MM/yyyy")) +
+                    QStringLiteral("): ") + nombres.join(QStringLiteral(", ")) + QStringLiteral("?"),
+                Dialogos::PorDefecto::No))
+            continue;
+        int traidos = 0;
+        const int error = socios::recupera(m_estado.ruta, i, clave(), traidos);
+        muestra();
+        if (errorEscritura(m_plataforma.dialogos, error, m_estado.fichero(ficheros::socios),
+                           QStringLiteral("No se pudieron recuperar los socios.")))
+            return;
+        if (traidos < static_cast<int>(g.socios.size()))
+            m_plataforma.dialogos.mensaje(
+                Dialogos::Icono::Informacion, QStringLiteral("Recuperar socios"),
+                QStringLiteral("Se han traído %1 de %2 socios: los demás tienen el nombre de un socio de esta peña y "
+                               "siguen en socios.bak.").arg(traidos).arg(g.socios.size()));
+        return;
+    }
 }
 
 void PestanaSocios::resumen()

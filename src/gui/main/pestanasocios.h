@@ -46,6 +46,8 @@ public:
     void quitaSocio();
     void anotaPago();
     void resumen();
+    // "Recuperar socios...": the members a deletion kept in socios.bak, into the peña shown.
+    void recuperaSocios();
     void cambiaPrecio();
 
 private:
@@ -81,6 +83,7 @@ private:
     QPushButton* m_quitar = nullptr;
     QPushButton* m_pagar = nullptr;
     QPushButton* m_hacerResumen = nullptr;
+    QPushButton* m_recuperar = nullptr;
 
     std::vector<RegSorteo> m_sorteos;
     std::vector<RegPena> m_penas;

@@ -283,7 +283,8 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
     ASSERT_EQ(penas().size(), 2u);
     EXPECT_EQ(datos::elemento(penas(), 1).nombreRecortado(), QStringLiteral("TRES"));
     EXPECT_EQ(m_dialogos.ultima().texto,
-              QStringLiteral("La peña tiene un socio. ¿Borrarlo también? Si responde No, se guarda en socios.bak."));
+              QStringLiteral("La peña tiene un socio. ¿Borrarlo también? Si responde No, se guarda en socios.bak y puede "
+                             "traerlo a otra peña con «Recuperar socios...» en la pestaña Socios."));
     EXPECT_TRUE(socios::de(socios::lee(m_estado.ruta).grupos, socios::claveDe(antes, 1)).empty());
     EXPECT_EQ(socios::de(socios::lee(m_estado.ruta).grupos, socios::claveDe(penas(), 1)).size(), 1u);
     QByteArray copia;
@@ -307,6 +308,18 @@ TEST_F(Comprobar, deletingThePenaNamedInTheQuestionOnly)
         EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("Seleccione una peña primero...")) << boton;
         EXPECT_EQ(penas().size(), 2u) << boton;
     }
+
+    // The way back: the kept member joins UNO, with her payments, and leaves the copy.
+    v.pestanaSocios().eligePena(1);
+    m_dialogos.respuestas = {true};
+    control<QPushButton>("CommandRecuperar")->click();
+    EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("¿Traer a la peña UNO los socios de la peña borrada DOS "
+                                                        "(creada el 01/01/2020): ANA?"));
+    ASSERT_EQ(socios::de(socios::lee(m_estado.ruta).grupos, socios::claveDe(penas(), 0)).size(), 1u);
+    EXPECT_TRUE(socios::apartados(m_estado.ruta).grupos.empty());
+    EXPECT_EQ(control<QTableView>("ListaSocios")->model()->index(0, 0).data().toString(), QStringLiteral("ANA"));
+    control<QPushButton>("CommandRecuperar")->click();
+    EXPECT_EQ(m_dialogos.ultima().texto, QStringLiteral("No hay socios apartados de peñas borradas."));
 }
 
 TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
@@ -318,6 +331,8 @@ TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
     bote.centimos[0] = 5'000'000;
     ASSERT_EQ(premios::guarda(m_estado.ruta, {bote}), 0);
     Principal& v = abre();
+    v.findChild<QTabWidget*>()->setCurrentIndex(4); // shown empty, then filled
+    QApplication::processEvents();
     auto* tabla = control<QTableView>("ListaSocios");
     const auto celda = [&](int f, int c) { return tabla->model()->index(f, c).data().toString(); };
     EXPECT_EQ(texto("LabelCuentas").section(u'\n', 2),
@@ -367,6 +382,14 @@ TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
     ASSERT_EQ(datos::elemento(socios(), 1).pagos.size(), 2u);
     EXPECT_EQ(datos::elemento(socios(), 1).pagos[1].centimos, -250);
     EXPECT_EQ(celda(1, 2), QStringLiteral("7,50 €"));
+    // Amounts and dates whole, never "37.…" or "02/…", once rows came after the tab was shown.
+    for (QTableView* t : {tabla, control<QTableView>("ListaPagos")})
+        for (int f = 0; f < t->model()->rowCount(); ++f)
+            for (int c = 0; c < t->model()->columnCount(); ++c)
+                if (!t->isColumnHidden(c) && c != 7) {
+                    EXPECT_GE(t->columnWidth(c), t->fontMetrics().horizontalAdvance(t->model()->index(f, c).data().toString()))
+                        << t->objectName().toStdString() << " " << f << "," << c;
+                }
     EXPECT_EQ(control<QTableView>("ListaPagos")->model()->index(1, 1).data().toString(),
               QStringLiteral("-2,50 € (corrección)"));
 
