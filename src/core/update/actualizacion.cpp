@@ -636,8 +636,6 @@ void Actualizacion::alTraerSorteo(Descarga::Fallo fallo, const QByteArray& cuerp
 // lists them in the order of its captions.
 void Actualizacion::guardaPremiosPagina()
 {
-    static constexpr std::array<std::pair<int, int>, 13> aciertos = {
-        {{5, 2}, {5, 1}, {5, 0}, {4, 2}, {4, 1}, {4, 0}, {3, 2}, {3, 1}, {2, 2}, {3, 0}, {1, 2}, {2, 1}, {2, 0}}};
     const auto sorteos = ficheroregistros::leeTodos<RegSorteo>(m_ruta + ficheros::numeros);
     if (sorteos.empty())
         return;
@@ -649,7 +647,7 @@ void Actualizacion::guardaPremiosPagina()
     r.fuente = RegPremios::Fuente::PaginaSorteo;
     for (std::size_t i = 0; i < 13; ++i) {
         const auto centimos = premios::centimosDe(informe.premios[i]);
-        const int categoria = categorias::clasifica(aciertos[i].first, aciertos[i].second);
+        const int categoria = categorias::clasifica(aciertosInforme()[i].first, aciertosInforme()[i].second);
         if (centimos)
             r.centimos[static_cast<std::size_t>(categoria - 1)] = *centimos;
     }

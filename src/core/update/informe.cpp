@@ -1,5 +1,7 @@
 #include "core/update/informe.h"
 
+#include "core/checking/euros.h"
+#include "core/store/categorias.h"
 #include "core/store/ficheros.h"
 #include "core/store/reescritura.h"
 #include "core/update/direcciones.h"
@@ -60,7 +62,32 @@ Descarga* bajaPdf(Red& red, const QString& ruta, const QString& urlpdf, std::fun
     return descarga;
 }
 
+const std::array<std::pair<int, int>, 13>& aciertosInforme()
+{
+    static constexpr std::array<std::pair<int, int>, 13> aciertos = {
+        {{5, 2}, {5, 1}, {5, 0}, {4, 2}, {4, 1}, {4, 0}, {3, 2}, {3, 1}, {2, 2}, {3, 0}, {1, 2}, {2, 1}, {2, 0}}};
+    return aciertos;
+}
+
+std::array<QString, 13> premiosGuardados(const RegPremios& premios)
+{
+    std::array<QString, 13> textos;
+    for (std::size_t i = 0; i < 13; ++i) {
+        const auto [numeros, estrellas] = aciertosInforme()[i];
+        const std::int64_t c = premios.centimos[static_cast<std::size_t>(categorias::clasifica(numeros, estrellas) - 1)];
+        if (c >= 0)
+            textos[i] = euros::texto(c);
+    }
+    return textos;
+}
+
 namespace avisos {
+
+QString soloImportes()
+{
+    return QStringLiteral("\nLos importes de arriba son los guardados del sorteo; su informe completo aún no "
+                          "está disponible.");
+}
 
 QString noDisponible()
 {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/platform/red.h"
+#include "core/store/premios.h"
 
 #include <QString>
 
 #include <array>
 #include <functional>
+#include <utility>
 
 namespace bolvera {
 
@@ -18,6 +20,12 @@ struct Informe
 };
 
 Informe leeInforme(const QString& pagina);
+
+// The hits of each of the report's thirteen prizes, in its order.
+const std::array<std::pair<int, int>, 13>& aciertosInforme();
+// The amounts of a draw as stored in premios.dat, in the report's order
+// ("1.234,56 €"), for a draw whose page gave none; empty where unknown.
+std::array<QString, 13> premiosGuardados(const RegPremios& premios);
 
 // Whether a downloaded body is a PDF at all (an error page answered with
 // status 200 is not), so that only a PDF is ever stored as the report.
@@ -32,6 +40,7 @@ Descarga* bajaPdf(Red& red, const QString& ruta, const QString& urlpdf, std::fun
 // The notices of the "Sorteos" tab.
 namespace avisos {
 QString noDisponible();    // no data for the draw yet
+QString soloImportes();    // the stored amounts shown, no report to go with them
 QString sinLector();       // no PDF reader
 QString sinConexion();     // the PDF could not be shown
 } // namespace avisos

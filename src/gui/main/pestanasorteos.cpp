@@ -9,6 +9,7 @@
 #include "core/store/estado.h"
 #include "core/store/fechas.h"
 #include "core/store/ficheros.h"
+#include "core/store/premios.h"
 #include "core/store/paginas.h"
 #include "core/store/regsorteo.h"
 #include "core/update/direcciones.h"
@@ -123,11 +124,21 @@ void PestanaSorteos::cargainforme(const RegSorteo& sorteo, Pdf pdf)
     m_cabecera->setText(sorteo.fecha > 0 ? QStringLiteral("-Informe del ") + fechas::fechalarga(sorteo.fecha)
                                            : QStringLiteral("-Informe"));
 
-    const Informe informe = leeInforme(paginas::lee(m_estado.fichero(ficheros::www2)));
+    Informe informe = leeInforme(paginas::lee(m_estado.fichero(ficheros::www2)));
+    // Draws that came from the results service or another operator have no
+    // page: their stored amounts stand in for the page's.
+    bool guardados = false;
+    if (std::all_of(informe.premios.begin(), informe.premios.end(), [](const QString& p) { return p.isEmpty(); })) {
+        const auto premios = premios::lee(m_estado.ruta).porFecha;
+        if (const auto r = premios.find(sorteo.fecha); r != premios.end()) {
+            informe.premios = premiosGuardados(r->second);
+            guardados = std::any_of(informe.premios.begin(), informe.premios.end(), [](const QString& p) { return !p.isEmpty(); });
+        }
+    }
     for (int i = 0; i < 13; ++i)
         m_premios[i]->setText(informe.premios[static_cast<std::size_t>(i)]);
     if (informe.urlpdf.isEmpty()) {
-        m_aviso->setPlainText(avisos::noDisponible());
+        m_aviso->setPlainText(guardados ? avisos::soloImportes() : avisos::noDisponible());
         return;
     }
     m_urlpdf = informe.urlpdf;

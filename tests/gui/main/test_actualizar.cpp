@@ -5,7 +5,9 @@
 #include "core/platform/cerrojo.h"
 #include "gui/platform/qt/escritorioqt.h"
 #include "gui/shell/infor.h"
+#include "core/store/categorias.h"
 #include "core/store/fechas.h"
+#include "core/store/premios.h"
 #include "core/store/ficheroregistros.h"
 #include "support/datos.h"
 #include "support/paginas.h"
@@ -283,6 +285,18 @@ TEST_F(Actualizar, aDrawPageThatFailsNeverShowsTheOldReportUnderTheNewDate)
     EXPECT_TRUE(texto("Label10_0").isEmpty());
     EXPECT_TRUE(control<QPdfView>("WebBrowser1")->isHidden());
     (void)w;
+
+    // Its amounts stored since (imported, or from another source): the tab shows them, in the report's order.
+    RegPremios r;
+    r.fecha = fechas::diaNumero({2026, 12, 4});
+    r.centimos[categorias::clasifica(4, 2) - 1] = 123456;
+    r.centimos[categorias::clasifica(2, 0) - 1] = 380;
+    ASSERT_EQ(premios::guarda(m_estado.ruta, {r}), 0);
+    abre();
+    EXPECT_EQ(texto("Label10_3"), QStringLiteral("1.234,56 €"));
+    EXPECT_EQ(texto("Label10_12"), QStringLiteral("3,80 €"));
+    EXPECT_TRUE(texto("Label10_0").isEmpty());
+    EXPECT_TRUE(control<QTextEdit>("Text1")->toPlainText().contains(QStringLiteral("son los guardados")));
 }
 
 TEST_F(Actualizar, theReportTabWaitsForTheUpdate)
