@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QEventLoop>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
@@ -957,12 +958,12 @@ TEST(CliSocios, membersPaymentsAndAccountsThatAddUp)
         {{"socio-quitar", "2", QStringLiteral("jose\u0301")}, 0, QStringLiteral("Socio Jos\u00e9 quitado")},
         // The summary to hand them, as text.
         {{"resumen", "1"}, 0, "04/12/2026  1-2-3-40-41 + 1 2  premios: 1 × 3+2 (50,00 €)"},
-        {{"resumen", "1"}, 0, "  Bea: 2, 8,50 €, 0,83 €, 16,67 €, 24,34 €"},
+        {{"resumen", "1"}, 0, "  Bea: 2; 8,50 €; 0,83 €; 16,67 €; 24,34 €"},
         {{"resumen", "1", "--desde", "2026-12-05"}, 0, "Ningún sorteo jugado en el periodo."},
         {{"resumen", "1", "--hasta", "mañana"}, 2, "Fecha no válida: mañana"},
         {{"resumen", "1", "--pdf", dir.filePath("resumen.pdf")}, 0, "Resumen de la peña en "},
         {{"resumen", "1", "--pdf", dir.filePath("apuestas.dat")}, 1, "apuestas.dat"},
-        {{"resumen", "1", "--pdf", dir.filePath("r2.pdf"), "--texto"}, 0, "  Bea: 2, 8,50 €"},
+        {{"resumen", "1", "--pdf", dir.filePath("r2.pdf"), "--texto"}, 0, "  Bea: 2; 8,50 €"},
         {{"socio-cambiar", "1", "Car", "--participaciones", "4"}, 0, "Socio Car: 4 participaciones."},
         {{"socio-cambiar", "1", "Car", "--nombre", "Bea"}, 1, "Ya hay un socio Bea"},
         {{"socio-cambiar", "1", "Car", "--participaciones", "0"}, 2, "--participaciones ha de ser"},
@@ -1467,6 +1468,10 @@ TEST(CliFuentes, eachSourceWithItsNewestDrawAndTheUpdateFromThem)
         QStringLiteral("Una actualización añadiría ahora 1 sorteo (04/12/2026), confirmados por Reino Unido y Austria.")))
         << s.out.constData();
     EXPECT_EQ(ficheroregistros::leeTodos<RegSorteo>(dir.filePath("numeros.dat")).size(), 2u);
+    // The text says its times the Spanish way.
+    const Salida t = corre({"fuentes"});
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("Tiempo: \\d+,\\d s")).match(QString::fromUtf8(t.out)).hasMatch())
+        << t.out.constData();
     // The UK's server answers browsers only; the others hear the program's name.
     const qsizetype delReino = servidor.pedidas.indexOf(QStringLiteral("/results/euromillions/draw-history/csv"));
     ASSERT_GE(delReino, 0);

@@ -125,14 +125,14 @@ QString resumenTexto(const Resumen& r)
     if (!r.sinImporte.isEmpty())
         l << r.sinImporte;
     if (!r.socios.empty()) {
-        l << QString() << QStringLiteral("Socios (participaciones, pagado, apostado, ganado, balance):");
+        l << QString() << QStringLiteral("Socios (participaciones; pagado; apostado; ganado; balance):");
         // Concatenated: a member's name may hold a '%'.
         for (const Resumen::Fila& s : r.socios)
             l << QStringLiteral("  ") + s.nombre + QStringLiteral(": ") +
                      QStringList{s.participaciones, s.pagado, s.apostado,
                                  s.ganado + (r.retenido ? QStringLiteral(" (") + s.neto + QStringLiteral(" neto)") : QString()),
                                  s.balance}
-                         .join(QStringLiteral(", "));
+                         .join(QStringLiteral("; ")); // the amounts' own decimal commas stay unambiguous
     }
     return l.join(u'\n') + u'\n';
 }

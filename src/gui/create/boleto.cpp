@@ -127,7 +127,7 @@ protected:
         if (estrella) {
             QPolygonF puntas;
             for (int i = 0; i < 10; ++i) {
-                const double radio = (i % 2 == 0 ? 0.5 : 0.24) * r.width();
+                const double radio = (i % 2 == 0 ? 0.5 : 0.28) * r.width();
                 const double a = -M_PI / 2 + i * M_PI / 5;
                 puntas << r.center() + QPointF(radio * std::cos(a), radio * std::sin(a));
             }
@@ -137,13 +137,19 @@ protected:
         }
         QFont f(QStringLiteral("Arial"), 7);
         f.setStyleHint(QFont::SansSerif);
+        const QString texto = QString::number(estrella ? m_celda - 49 : m_celda + 1);
         if (estrella) {
-            f.setPixelSize(11);
             f.setBold(true);
+            // Two digits (10 to 12) fit inside the star's body as one does.
+            for (int tamano = 11; tamano > 6; --tamano) {
+                f.setPixelSize(tamano);
+                if (QFontMetricsF(f).horizontalAdvance(texto) <= 0.56 * r.width())
+                    break;
+            }
         }
         p.setFont(f);
         p.setPen(estrella ? QColor(100, 60, 0) : tinta);
-        p.drawText(r, Qt::AlignCenter, QString::number(estrella ? m_celda - 49 : m_celda + 1));
+        p.drawText(r, Qt::AlignCenter, texto);
         if (m_marcada) {
             // The mark, as a pen would make it.
             p.setPen(QPen(QColor(20, 20, 140), 2.5, Qt::SolidLine, Qt::RoundCap));

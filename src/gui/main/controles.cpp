@@ -70,6 +70,8 @@ QWidget* construyeTransferencia(Controles& c)
         icono->setIcon(iconos::fila(iconosDeLaFila[i].dibujo));
         icono->setIconSize(QSize(32, 32));
         icono->setAutoRaise(true);
+        // A raised-on-hover button shows almost no focus of its own: a keyboard user needs to see it.
+        icono->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid palette(highlight); border-radius: 4px; }"));
         icono->setToolTip(iconosDeLaFila[i].ayuda);
         dice(icono, iconosDeLaFila[i].ayuda);
         iconosFila->addWidget(icono);

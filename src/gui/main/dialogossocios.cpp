@@ -181,7 +181,7 @@ void ResumenSocios::guardaPdf()
     nombre.replace(u'/', u'-');
     const QString destino = m_dialogos.guardaFichero(
         QDir::homePath() + u'/' + nombre,
-        QStringLiteral("Guardar el resumen en un PDF"), QStringLiteral("Archivos PDF (*.pdf)"));
+        QStringLiteral("Guardar el resumen en un PDF"), QStringLiteral("Documentos PDF (*.pdf)"));
     if (destino.isEmpty())
         return;
     if (const auto motivo = ficheros::motivoSalida(m_ruta, destino)) {

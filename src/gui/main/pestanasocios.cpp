@@ -419,7 +419,8 @@ void PestanaSocios::resumen()
         errorEscritura(m_plataforma.dialogos, socios::guarda(m_estado.ruta, m_grupos), m_estado.fichero(ficheros::socios),
                        QStringLiteral("No se pudieron guardar los socios."));
     };
-    abre(new ResumenSocios(m_plataforma.dialogos, m_estado.ruta, desde, std::max(desde, hasta), calcula, hecho,
+    // A summary handed out today makes the next one start tomorrow: it is offered up to today, never later.
+    abre(new ResumenSocios(m_plataforma.dialogos, m_estado.ruta, std::min(desde, hasta), hasta, calcula, hecho,
                            m_pagina->window()),
          {});
 }

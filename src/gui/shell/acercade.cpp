@@ -24,6 +24,9 @@ QLabel* enlace(QWidget* padre, const QString& nombre, const QString& texto)
     l->setObjectName(nombre);
     l->setTextFormat(Qt::RichText);
     l->setCursor(Qt::PointingHandCursor);
+    // Reached by Tab and opened with Enter, as by a click.
+    l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    l->setFocusPolicy(Qt::StrongFocus);
     return l;
 }
 

@@ -230,7 +230,8 @@ TEST_F(VentanaPrincipal, menusHoldEveryItem)
                 letras(a->menu());
     }
     const std::pair<const char*, QKeySequence> atajos[] = {
-        {"salir", QKeySequence(Qt::CTRL | Qt::Key_Q)}, {"acerca", QKeySequence(Qt::Key_F1)}, {"Baja", QKeySequence(Qt::Key_F5)}};
+        {"salir", QKeySequence(Qt::CTRL | Qt::Key_Q)}, {"acerca", QKeySequence(Qt::Key_F1)}, {"Baja", QKeySequence(Qt::Key_F5)},
+        {"socios", QKeySequence(Qt::CTRL | Qt::Key_5)}};
     for (const auto& [nombre, tecla] : atajos)
         EXPECT_EQ(control<QAction>(QString::fromLatin1(nombre))->shortcut(), tecla) << nombre;
 }

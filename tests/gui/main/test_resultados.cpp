@@ -411,7 +411,7 @@ TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
         d->reject();
     }
     const QString copiado = QGuiApplication::clipboard()->text();
-    EXPECT_TRUE(copiado.contains(QStringLiteral("  Bea: 3, 7,50 €, 3,75 €, 37.500,00 € (36.000,00 € neto), 37.503,75 €")))
+    EXPECT_TRUE(copiado.contains(QStringLiteral("  Bea: 3; 7,50 €; 3,75 €; 37.500,00 € (36.000,00 € neto); 37.503,75 €")))
         << qPrintable(copiado);
     EXPECT_TRUE(datos::leeBytes(ruta("resumen.pdf")).startsWith("%PDF"));
     EXPECT_EQ(socios::siguienteResumen(socios::lee(m_estado.ruta).grupos, socios::claveDe(penas(), 0)), QDate(2026, 12, 9));

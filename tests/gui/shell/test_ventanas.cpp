@@ -68,6 +68,12 @@ TEST(Acercade, namesTheSystemAndOpensTheMakersAddresses)
     EXPECT_EQ(datos::elemento(escritorio.abiertas, 0).scheme(), QStringLiteral("https"));
     EXPECT_EQ(datos::elemento(escritorio.abiertas, 1).scheme(), QStringLiteral("mailto"));
     EXPECT_TRUE(datos::elemento(escritorio.abiertas, 1).query().startsWith(QStringLiteral("Subject=")));
+    // Both links are reached by Tab and opened with Enter.
+    for (const char* enlace : {"Label2", "Label3"}) {
+        auto* l = acerca.findChild<QLabel*>(QString::fromLatin1(enlace));
+        EXPECT_EQ(l->focusPolicy(), Qt::StrongFocus) << enlace;
+        EXPECT_TRUE(l->textInteractionFlags() & Qt::LinksAccessibleByKeyboard) << enlace;
+    }
 }
 
 } // namespace
