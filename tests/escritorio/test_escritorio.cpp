@@ -111,7 +111,7 @@ protected:
             if (caja && caja == QApplication::activeWindow() && caja != m_contestada) {
                 m_contestada = caja;
                 ++m_cajas;
-                xdotool(m_teclas);
+                xdotool(m_siguientes.isEmpty() ? m_teclas : m_siguientes.takeFirst());
             }
         });
         m_respuesta.start();
@@ -143,6 +143,7 @@ protected:
     QTimer m_respuesta;
     QPointer<QWidget> m_contestada;
     QStringList m_teclas = {"key", "Return"};
+    QList<QStringList> m_siguientes; // the keys for the next boxes, in order, before m_teclas
     int m_cajas = 0;
 };
 
@@ -365,6 +366,20 @@ TEST_F(Escritorio, aMultiplePenaMadeChosenAndCheckedWithTheKeyboardAlone)
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_ventana->gestor().penasel() == 2; }, 3000));
     xdotool({"key", "Tab"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() != lista; }, 2000));
+    // The chosen peña deleted with Alt+E, its member kept: Yes, then No.
+    {
+        std::vector<socios::Grupo> grupos;
+        const auto penas = ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas));
+        socios::pon(grupos, socios::claveDe(penas, 1), {{"EVA", 1, {}, {}}});
+        ASSERT_EQ(socios::guarda(m_estado.ruta, grupos), 0);
+    }
+    m_siguientes = {{"key", "--delay", "100", "shift+Tab", "Return"}, {"key", "Return"}};
+    xdotool({"key", "alt+e"});
+    ASSERT_TRUE(esperaCajas(3)); // after the slip's one
+    EXPECT_EQ(ficheroregistros::leeTodos<RegPena>(m_estado.fichero(ficheros::apuestas)).size(), 1u);
+    ASSERT_EQ(socios::apartados(m_estado.ruta).grupos.size(), 1u);
+    EXPECT_EQ(datos::elemento(datos::elemento(socios::apartados(m_estado.ruta).grupos, 0).socios, 0).nombre,
+              QStringLiteral("EVA"));
 
     // The draw-count bar: one more draw checked with an arrow.
     xdotool({"key", "ctrl+1"});
@@ -374,7 +389,10 @@ TEST_F(Escritorio, aMultiplePenaMadeChosenAndCheckedWithTheKeyboardAlone)
     EXPECT_TRUE(QTest::qWaitFor([&] { return barra->value() == 2; }, 3000))
         << barra->minimum() << "-" << barra->maximum() << " " << barra->value() << " "
         << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "");
-    EXPECT_EQ(m_cajas, 1); // the second Space on the slip: one combination per multiple slip
+    EXPECT_EQ(m_cajas, 3); // the second Space on the slip (one combination per multiple slip), the deletion's two
+
+    xdotool({"key", "ctrl+q"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !m_ventana->isVisible(); }, 3000));
 }
 
 TEST_F(Escritorio, withoutAPrinterThePrintWindowWritesTheCliPdf)
@@ -461,7 +479,7 @@ TEST_F(Escritorio, aMemberAddedPaidAndHandedTheSummaryWithTheKeyboard)
     QPointer<QWidget> resumen = abierto("ResumenSocios");
     ASSERT_TRUE(resumen);
     pulsaEn(resumen->findChild<QPushButton*>(QStringLiteral("CommandCopiar")));
-    EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::clipboard()->text().contains(QStringLiteral("  Dolores: 2, 12,50 €")); }, 3000))
+    EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::clipboard()->text().contains(QStringLiteral("  Dolores: 2; 12,50 €")); }, 3000))
         << qPrintable(QGuiApplication::clipboard()->text());
     // The file dialog runs its own loop: the box answerer gives it Enter (the proposed name).
     m_contestada = resumen;
