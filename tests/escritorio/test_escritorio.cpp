@@ -314,6 +314,9 @@ TEST_F(Escritorio, aBetMarkedOnTheSlipWithTheKeyboardAlone)
 // draw-count bar takes the focus.
 TEST_F(Escritorio, aMultiplePenaMadeChosenAndCheckedWithTheKeyboardAlone)
 {
+    // The focus starts on the tabs, not on a button that deletes.
+    ASSERT_TRUE(QApplication::focusWidget());
+    EXPECT_TRUE(qobject_cast<QTabBar*>(QApplication::focusWidget())) << QApplication::focusWidget()->objectName().toStdString();
     xdotool({"key", "ctrl+n"});
     ASSERT_TRUE(QTest::qWaitFor([] { return visible<QWidget>(QStringLiteral("Creamenu")); }, 5000));
     QPointer<QWidget> menu = visible<QWidget>(QStringLiteral("Creamenu"));

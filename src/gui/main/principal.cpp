@@ -88,6 +88,9 @@ Principal::Principal(Estado& estado, Plataforma& plataforma, QWidget* padre)
     construyeMenus();
     conecta();
     arranca();
+    // The focus starts on the tabs, never on the first button of the window
+    // ("Eliminar peña"): a Space or Enter at start-up must change nothing.
+    m_c.pestanas->setFocus(Qt::OtherFocusReason);
 }
 
 void Principal::construyeMenus()
