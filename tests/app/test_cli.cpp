@@ -967,8 +967,9 @@ TEST(CliSocios, membersPaymentsAndAccountsThatAddUp)
         {{"socio-cambiar", "1", "Car", "--participaciones", "4"}, 0, "Socio Car: 4 participaciones."},
         {{"socio-cambiar", "1", "Car", "--nombre", "Bea"}, 1, "Ya hay un socio Bea"},
         {{"socio-cambiar", "1", "Car", "--participaciones", "0"}, 2, "--participaciones ha de ser"},
+        {{"socio-cambiar", "1", "Car", "--participaciones", "1"}, 0, "Socio Car: 1 participación."},
         {{"socio-cambiar", "1", "Car"}, 2, "Indique --nombre o --participaciones."},
-        {{"socio-cambiar", "1", "Car", "--nombre", "Carla"}, 0, "Socio Carla: 4 participaciones."},
+        {{"socio-cambiar", "1", "Car", "--nombre", "Carla"}, 0, "Socio Carla: 1 participación."},
         {{"socio-quitar", "1", "Carla"}, 0, "Socio Carla quitado"},
         {{"socios", "1", "--json"}, 0, "\"nombre\":\"Bea\""},
     };

@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <QMenu>
 #include <QMenuBar>
@@ -268,6 +269,9 @@ TEST_F(VentanaPrincipal, viewsForLaterFeaturesArePresentByName)
     EXPECT_EQ(control<QTimer>("Timer1")->interval(), 1000);
     EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
     EXPECT_EQ(control<QTimer>("Timer3")->interval(), 800);
+    // The icon row shows its five pictures.
+    for (int i = 0; i < 5; ++i)
+        EXPECT_FALSE(control<QToolButton>(QStringLiteral("Image1_%1").arg(i))->icon().isNull()) << i;
 }
 
 TEST_F(VentanaPrincipal, webItemOpensTheMakersSite)

@@ -429,13 +429,14 @@ TEST_F(Comprobar, theMembersTabAddsPaysRemovesAndHandsOutTheSummary)
     EXPECT_EQ(ajustes::precioApuesta(m_estado.ruta), 300);
     m_dialogos.respuestas = {false, true};
     for (int vez = 0; vez < 2; ++vez) {
-        tabla->selectRow(0);
+        tabla->selectRow(1);
         v.pestanaSocios().quitaSocio();
     }
     EXPECT_EQ(m_dialogos.ultima().texto,
-              QStringLiteral("¿Seguro que quieres quitar a Ana de la peña? Se pierden sus pagos anotados."));
+              QStringLiteral("¿Seguro que quieres quitar a Bea de la peña? Se pierden sus pagos anotados."));
     ASSERT_EQ(socios().size(), 1u);
-    EXPECT_EQ(datos::elemento(socios(), 0).nombre, QStringLiteral("Bea"));
+    EXPECT_EQ(datos::elemento(socios(), 0).nombre, QStringLiteral("Ana"));
+    EXPECT_EQ(tabla->currentIndex().row(), 0); // the last row gone, the one before it is chosen
 }
 
 TEST_F(Comprobar, aDamagedMembersFileIsReportedAndNeverWrittenOver)

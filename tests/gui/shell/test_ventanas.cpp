@@ -62,8 +62,8 @@ TEST(Acercade, namesTheSystemAndOpensTheMakersAddresses)
     EXPECT_EQ(acerca.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
               QStringLiteral("S.O: Debian GNU/Linux 12 (bookworm)"));
 
-    acerca.abreWeb();
-    acerca.escribeCorreo();
+    for (const char* enlace : {"Label2", "Label3"})
+        Q_EMIT acerca.findChild<QLabel*>(QString::fromLatin1(enlace))->linkActivated(QStringLiteral("#"));
     ASSERT_EQ(escritorio.abiertas.size(), 2);
     EXPECT_EQ(datos::elemento(escritorio.abiertas, 0).scheme(), QStringLiteral("https"));
     EXPECT_EQ(datos::elemento(escritorio.abiertas, 1).scheme(), QStringLiteral("mailto"));
