@@ -16,6 +16,7 @@
 #include "gui/print/imprimir.h"
 #include "gui/shell/infor.h"
 #include "gui/shell/presentacion.h"
+#include "gui/comun/contraste.h"
 #include "core/store/estado.h"
 #include "core/store/ficheros.h"
 
@@ -42,15 +43,7 @@ int main(int argc, char* argv[])
     opciones.process(app);
     if (opciones.isSet(oscuro)) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QPalette p;
-        for (const auto& [rol, color] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
-                 {QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, Qt::white},
-                 {QPalette::Base, QColor(35, 35, 35)},   {QPalette::AlternateBase, QColor(53, 53, 53)},
-                 {QPalette::Text, Qt::white},            {QPalette::Button, QColor(53, 53, 53)},
-                 {QPalette::ButtonText, Qt::white},      {QPalette::Highlight, QColor(42, 130, 218)},
-                 {QPalette::HighlightedText, Qt::black}, {QPalette::PlaceholderText, QColor(160, 160, 160)}})
-            p.setColor(rol, color);
-        QApplication::setPalette(p);
+        QApplication::setPalette(contraste::paletaOscura());
     }
     if (opciones.isSet(letra)) {
         QFont f = QApplication::font();

@@ -59,4 +59,18 @@ QString css(const QColor& color, QPalette::ColorRole fondo)
     return QStringLiteral("color: %1;").arg(tinta(color, fondo).name());
 }
 
+QPalette paletaOscura()
+{
+    QPalette p;
+    for (const auto& [rol, color] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
+             {QPalette::Window, QColor(53, 53, 53)},   {QPalette::WindowText, Qt::white},
+             {QPalette::Base, QColor(35, 35, 35)},     {QPalette::AlternateBase, QColor(53, 53, 53)},
+             {QPalette::Text, Qt::white},              {QPalette::Button, QColor(53, 53, 53)},
+             {QPalette::ButtonText, Qt::white},        {QPalette::Highlight, QColor(42, 130, 218)},
+             {QPalette::HighlightedText, Qt::black},   {QPalette::ToolTipBase, QColor(53, 53, 53)},
+             {QPalette::ToolTipText, Qt::white},       {QPalette::PlaceholderText, QColor(160, 160, 160)}})
+        p.setColor(rol, color);
+    return p;
+}
+
 } // namespace bolvera::contraste

@@ -24,4 +24,8 @@ QColor tinta(const QColor& color, QPalette::ColorRole fondo = QPalette::Window);
 // A style sheet's text colour that reads on the application's palette.
 QString css(const QColor& color, QPalette::ColorRole fondo = QPalette::Window);
 
+// A desktop's dark palette, as a dark theme gives it: what the screenshots
+// and the contrast checks try the program on.
+QPalette paletaOscura();
+
 } // namespace bolvera::contraste

@@ -24,6 +24,7 @@
 #include <QTest>
 
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -84,18 +85,24 @@ class Accesible : public PruebaVentana
 {
 };
 
-TEST_F(Accesible, everyInteractiveObjectOfEveryWindowHasAName)
+// Shows the main window and runs `mira` with each of its tabs in front.
+void enCadaPestana(Principal& v, const std::function<void(int)>& mira)
 {
-    datos::escribeSorteos(ruta("numeros.dat"), datos::sorteosSeguidos(6, QDate(2026, 12, 4)));
-    datos::escribePenas(ruta("apuestas.dat"), {datos::pena("UNA", "Todos", {2020, 1, 1}, {{1, 2, 3, 4, 5, 1, 2}})});
-    Principal& v = abre();
     v.show();
     auto* pestanas = v.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     for (int t = 0; t < pestanas->count(); ++t) {
         pestanas->setCurrentIndex(t);
         QApplication::processEvents();
-        EXPECT_EQ(sinNombre(&v), QStringList{}) << "pestaña " << t;
+        mira(t);
     }
+}
+
+TEST_F(Accesible, everyInteractiveObjectOfEveryWindowHasAName)
+{
+    datos::escribeSorteos(ruta("numeros.dat"), datos::sorteosSeguidos(6, QDate(2026, 12, 4)));
+    datos::escribePenas(ruta("apuestas.dat"), {datos::pena("UNA", "Todos", {2020, 1, 1}, {{1, 2, 3, 4, 5, 1, 2}})});
+    Principal& v = abre();
+    enCadaPestana(v, [&](int t) { EXPECT_EQ(sinNombre(&v), QStringList{}) << "pestaña " << t; });
     // A chart is a picture: its values are said in words.
     const QString frecuencias = v.findChild<QWidget*>(QStringLiteral("MSChart1"))->accessibleDescription();
     EXPECT_TRUE(frecuencias.startsWith(QStringLiteral("1: "))) << frecuencias.toStdString();
@@ -145,21 +152,6 @@ TEST_F(Accesible, everyInteractiveObjectOfEveryWindowHasAName)
     }
 }
 
-// A desktop's dark palette, as a dark theme gives it.
-QPalette oscura()
-{
-    QPalette p;
-    for (const auto& [rol, color] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
-             {QPalette::Window, QColor(53, 53, 53)},   {QPalette::WindowText, Qt::white},
-             {QPalette::Base, QColor(35, 35, 35)},     {QPalette::AlternateBase, QColor(53, 53, 53)},
-             {QPalette::Text, Qt::white},              {QPalette::Button, QColor(53, 53, 53)},
-             {QPalette::ButtonText, Qt::white},        {QPalette::Highlight, QColor(42, 130, 218)},
-             {QPalette::HighlightedText, Qt::black},   {QPalette::ToolTipBase, QColor(53, 53, 53)},
-             {QPalette::ToolTipText, Qt::white},       {QPalette::PlaceholderText, QColor(160, 160, 160)}})
-        p.setColor(rol, color);
-    return p;
-}
-
 // Every visible text label of `ventana` as drawn: its text colour against the
 // commonest colour of the pixels under it, as "objectName contrast".
 std::map<QString, double> etiquetas(QWidget* ventana)
@@ -192,7 +184,7 @@ TEST_F(Accesible, everyTextReadsOnALightAndADarkDesktop)
                                       {3, 14, 25, 1, 4, 5, 6}, {1, 2, 4, 5, 6, 7, 8}})});
     const QPalette antes = QApplication::palette();
     for (const bool oscuro : {false, true}) {
-        QApplication::setPalette(oscuro ? oscura() : QApplication::style()->standardPalette());
+        QApplication::setPalette(oscuro ? contraste::paletaOscura() : QApplication::style()->standardPalette());
         Principal& v = abre();
         v.show();
         QApplication::processEvents();
@@ -299,13 +291,7 @@ TEST_F(Accesible, aLargeDesktopFontCutsNoText)
     grande.setPointSize(16);
     QApplication::setFont(grande);
     Principal& v = abre();
-    v.show();
-    auto* pestanas = v.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
-    for (int t = 0; t < pestanas->count(); ++t) {
-        pestanas->setCurrentIndex(t);
-        QApplication::processEvents();
-        EXPECT_EQ(recortados(&v), QStringList{}) << "pestaña " << t;
-    }
+    enCadaPestana(v, [&](int t) { EXPECT_EQ(recortados(&v), QStringList{}) << "pestaña " << t; });
     m_estado.modoApuesta = 0;
     Crea crea(m_estado, m_plataforma);
     crea.show();
