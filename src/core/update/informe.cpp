@@ -85,7 +85,7 @@ namespace avisos {
 
 QString soloImportes()
 {
-    return QStringLiteral("\nLos importes de arriba son los guardados del sorteo; su informe completo aún no "
+    return QStringLiteral("\nLos importes de los premios son los guardados del sorteo; su informe completo aún no "
                           "está disponible.");
 }
 
